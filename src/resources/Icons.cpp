@@ -1,0 +1,134 @@
+#include "resources/Icons.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+// Q_INIT_RESOURCE must stand outside any namespace.
+static void initIconResources()
+{
+    // The resources live in a static library, whose registration the linker would otherwise drop.
+    static const bool done = [] {
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+
+struct ControlIcon {
+    std::string_view objectName;
+    const char* file; // under :/icons/
+};
+
+// Several buttons share a picture where they do the same thing in different panels.
+constexpr ControlIcon kControlIcons[] = {
+    // main window: passage
+    {"imgRetrieveBible", "open-passage.svg"},
+    {"imgPrevious", "previous-chapter.svg"},
+    {"imgNext", "next-chapter.svg"},
+    {"imgExportBibleVerse", "export-verse.svg"},
+    // main window: tabs
+    {"imgVerseSelector", "verse-selector.svg"},
+    {"imgBibleStory", "bible-stories.svg"},
+    {"imgBookmark", "bookmark-list.svg"},
+    {"imgDonate", "donate.svg"},
+    // main window: commands
+    {"imgAddFavourite", "add-bookmark.svg"},
+    {"imgAdvancedSearch", "advanced-search.svg"},
+    {"imgClearSearch", "clear.svg"},
+    {"imgPrint", "print.svg"},
+    {"imgSettings", "settings.svg"},
+    {"imgSupport", "support.svg"},
+    {"imgWeb", "pray-web.svg"},
+    {"imgAbout", "about-info.svg"},
+    // bookmark panel
+    {"imgOpenBookmark", "open-passage.svg"},
+    {"imgEditBookmark", "edit.svg"},
+    {"imgDeleteBookmark", "delete.svg"},
+    {"imgImportBookmark", "import-file.svg"},
+    {"imgExportBookmark", "export-file.svg"},
+    {"imgExportAllBookmark", "export-all.svg"},
+    // story panel
+    {"imgRetrieveBibleStory", "open-story.svg"},
+    {"imgCreateBibleStory", "new-story.svg"},
+    {"imgEditBibleStory", "edit.svg"},
+    {"imgDeleteBibleStory", "delete.svg"},
+    {"imgCopyBibleStory", "copy-story.svg"},
+    {"imgImportBibleStory", "import-file.svg"},
+    {"imgExportBibleStory", "export-file.svg"},
+    {"imgExportAllBibleStory", "export-all.svg"},
+    // bookmark editor
+    {"imgSaveBookmark", "save.svg"},
+    {"imgCancelBookmark", "cancel.svg"},
+    // advanced search
+    {"imgSearch", "search.svg"},
+    {"imgCancel", "cancel.svg"},
+    // story editor
+    {"imgBrowseBibleStoryPicture", "browse-picture.svg"},
+    {"imgClearBibleStoryPicture", "clear.svg"},
+    {"imgSelectVerse", "add-verse.svg"},
+    {"imgDeselectVerse", "remove-verse.svg"},
+    {"imgMoveUp", "move-up.svg"},
+    {"imgMoveDown", "move-down.svg"},
+    {"imgSaveBibleStory", "save.svg"},
+    {"imgCancelBibleStory", "cancel.svg"},
+    // story viewer
+    {"imgCloseBibleStory", "close-window.svg"},
+    // options window; its buttons are plain imgSave and imgClose
+    {"imgSave", "save.svg"},
+    {"imgClose", "close-window.svg"},
+    {"imgSaveOptions", "save.svg"},
+    {"imgCloseOptions", "close-window.svg"},
+};
+
+constexpr const char* kPictures[] = {"title-strip", "splash", "about", "kivra-bible"};
+
+} // namespace
+
+QIcon controlIcon(const QString& objectName)
+{
+    initIconResources();
+    const QByteArray name = objectName.toUtf8();
+    const std::string_view key(name.constData(), static_cast<size_t>(name.size()));
+    const auto* it = std::find_if(std::begin(kControlIcons), std::end(kControlIcons),
+                                  [&](const ControlIcon& entry) { return entry.objectName == key; });
+    if (it == std::end(kControlIcons))
+        return QIcon();
+    return QIcon(QStringLiteral(":/icons/") + QLatin1String(it->file));
+}
+
+QPixmap windowPicture(const QString& name, const QSize& size)
+{
+    initIconResources();
+    QString base = name;
+    if (base.endsWith(QLatin1String(".svg")))
+        base.chop(4);
+    const bool known = std::any_of(std::begin(kPictures), std::end(kPictures),
+                                   [&](const char* picture) { return base == QLatin1String(picture); });
+    if (!known)
+        return QPixmap();
+
+    QSvgRenderer renderer(QStringLiteral(":/pictures/") + base + QStringLiteral(".svg"));
+    if (!renderer.isValid())
+        return QPixmap();
+    const QSize logical = size.isEmpty() ? renderer.defaultSize() : size;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(logical * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(logical)));
+    return pixmap;
+}
+
+QIcon applicationIcon()
+{
+    initIconResources();
+    return QIcon(QStringLiteral(":/pictures/kivra-bible.svg"));
+}
