@@ -1,1 +1,121 @@
-int main() { return 0; }
+#include "app/CommandLine.h"
+#include "app/PassageCommand.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "reading/Passage.h"
+#include "resources/Interaction.h"
+#include "settings/Options.h"
+#include "storage/Globals.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+using namespace kivra;
+
+namespace {
+
+// Messages of a run without windows go to the terminal instead of message boxes.
+class ConsoleInteraction : public Interaction {
+public:
+    void showMessage(int, const QString& text, QWidget*) override
+    {
+        QTextStream(stderr) << text << '\n';
+    }
+};
+
+QString programFolder(const CommandLine& cl)
+{
+    return cl.appDir.isEmpty() ? GetAppPath() : QDir(cl.appDir).absolutePath();
+}
+
+int runPassageCommand(const CommandLine& cl)
+{
+    PassageChoice choice{cl.operands[0], cl.operands[1], {}, {}, {}, {}};
+    int fc = 0, fs = 0, tc = 0, ts = 0;
+    if (!ParseVerseRange(cl.operands[2], &fc, &fs, &tc, &ts)) {
+        QTextStream(stderr) << "Not a verse range: " << cl.operands[2] << "\n\n" << UsageText();
+        return 2;
+    }
+    choice.fromChapter = QString::number(fc);
+    choice.fromSection = QString::number(fs);
+    choice.toChapter = QString::number(tc);
+    choice.toSection = QString::number(ts);
+    QString text, error;
+    if (!PassageTextFor(choice, &text, &error)) {
+        QTextStream(stderr) << error << '\n';
+        return 2;
+    }
+    QTextStream out(stdout);
+    out << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        out << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine cl = ParseCommandLine(args);
+    switch (cl.action) {
+    case CommandLine::Action::Help:
+        std::fputs(UsageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::puts("Kivra! Bible " KIVRA_VERSION);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(cl.error), qPrintable(UsageText()));
+        return 2;
+    default:
+        break;
+    }
+
+    if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf) {
+        // Scripting commands need no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        ConsoleInteraction console;
+        setInteraction(&console);
+        InitialiseFolders(programFolder(cl));
+        if (!OpenConnections())
+            return 1;
+        if (!LoadOptions()) {
+            ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
+            return 1;
+        }
+        if (cl.action == CommandLine::Action::Passage)
+            return runPassageCommand(cl);
+        std::fputs("export-rtf is not available in this build\n", stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
+    QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
+    std::unique_ptr<frmSplash> splash;
+    if (!cl.noSplash) {
+        splash = std::make_unique<frmSplash>();
+        WaitCursor wait;
+        splash->show();
+        Pause(0.7);
+    }
+    InitialiseFolders(programFolder(cl));
+    if (!OpenConnections())
+        return 1;
+    auto* window = new frmMain;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!window->Form_Load())
+        return 1;
+    window->show();
+    window->RestoreLastPassage();
+    splash.reset();
+    return app.exec();
+}

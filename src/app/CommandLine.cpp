@@ -1,0 +1,67 @@
+#include "app/CommandLine.h"
+
+namespace kivra {
+
+CommandLine ParseCommandLine(const QStringList& args)
+{
+    CommandLine cl;
+    QStringList rest;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            cl.action = CommandLine::Action::Help;
+            return cl;
+        } else if (a == QLatin1String("--version")) {
+            cl.action = CommandLine::Action::Version;
+            return cl;
+        } else if (a == QLatin1String("--no-splash")) {
+            cl.noSplash = true;
+        } else if (a == QLatin1String("--app-dir")) {
+            if (i + 1 >= args.size()) {
+                cl.action = CommandLine::Action::Error;
+                cl.error = QStringLiteral("--app-dir needs a folder");
+                return cl;
+            }
+            cl.appDir = args[++i];
+        } else if (a.startsWith(QLatin1String("--app-dir="))) {
+            cl.appDir = a.mid(10);
+        } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
+            cl.action = CommandLine::Action::Error;
+            cl.error = QStringLiteral("unknown option %1").arg(a);
+            return cl;
+        } else {
+            rest << a;
+        }
+    }
+    if (rest.isEmpty())
+        return cl;
+    const QString command = rest.takeFirst();
+    if (command == QLatin1String("passage") && rest.size() == 3) {
+        cl.action = CommandLine::Action::Passage;
+    } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
+        cl.action = CommandLine::Action::ExportRtf;
+    } else {
+        cl.action = CommandLine::Action::Error;
+        cl.error = QStringLiteral("unknown command or wrong number of arguments: %1").arg(command);
+        return cl;
+    }
+    cl.operands = rest;
+    return cl;
+}
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage: kivra-bible [--app-dir DIR] [--no-splash]\n"
+        "       kivra-bible [--app-dir DIR] passage TESTAMENT BOOK C:V-C:V\n"
+        "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
+        "       kivra-bible --help | --version\n"
+        "\n"
+        "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
+        "  --no-splash    start without the splash window\n"
+        "  passage        print the passage as the reading pane shows it, e.g.\n"
+        "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
+        "  export-rtf     write the passage to FILE in RTF as the export does\n");
+}
+
+} // namespace kivra

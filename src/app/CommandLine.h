@@ -1,0 +1,19 @@
+#pragma once
+#include <QStringList>
+
+namespace kivra {
+
+struct CommandLine {
+    enum class Action { Gui, Help, Version, Passage, ExportRtf, Error };
+    Action action = Action::Gui;
+    QString appDir;        // --app-dir DIR
+    bool noSplash = false; // --no-splash
+    QStringList operands;  // passage: testament book range; export-rtf: testament book range file
+    QString error;
+};
+
+// Parses the arguments after the program name.
+CommandLine ParseCommandLine(const QStringList& args);
+QString UsageText();
+
+} // namespace kivra

@@ -1,0 +1,55 @@
+#include "app/PassageCommand.h"
+
+#include "reading/Passage.h"
+#include "reading/SelectorData.h"
+#include "reading/VerseRangeSelector.h"
+#include "settings/Options.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+
+namespace kivra {
+
+bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
+{
+    auto testament = GetADORecordSetByQueryString(
+        BibleConnection(),
+        QStringLiteral("SELECT \"DataFieldInternalName\" FROM \"tblSettings_ComboBox_Double_Value\" "
+                       "WHERE \"DataFieldCategory\" = 'Testament' AND \"DataFieldExternalName\" = ?"),
+        {choice.testament});
+    if (!testament || testament->eof()) {
+        *error = QStringLiteral("No testament \"%1\".").arg(choice.testament);
+        return false;
+    }
+    auto book = GetADORecordSetByQueryString(
+        BibleConnection(),
+        QStringLiteral("SELECT \"BookAbbreviation\" FROM \"tblBibleBook\" WHERE \"Book\" = ? AND \"Testament\" = ?"),
+        {choice.book, TestamentWord(choice.testament)});
+    if (!book || book->eof()) {
+        *error = QStringLiteral("No book \"%1\" in the %2.").arg(choice.book, choice.testament);
+        return false;
+    }
+    PassageKey key;
+    key.testamentWord = testament->text(QStringLiteral("DataFieldInternalName"));
+    key.bookAbbreviation = book->text(QStringLiteral("BookAbbreviation"));
+    key.fromChapter = choice.fromChapter.toInt();
+    key.fromSection = choice.fromSection.toInt();
+    key.toChapter = choice.toChapter.toInt();
+    key.toSection = choice.toSection.toInt();
+    const int chapters = GetNumberOfChapter(key.bookAbbreviation);
+    if (key.fromChapter < 1 || key.toChapter > chapters || key.fromSection < 1 || key.toSection < 1
+        || key.fromSection > GetNumOfSection(key.bookAbbreviation, key.fromChapter)
+        || key.toSection > GetNumOfSection(key.bookAbbreviation, key.toChapter)) {
+        *error = QStringLiteral("%1 has no verse range %2:%3-%4:%5.")
+                     .arg(choice.book, choice.fromChapter, choice.fromSection, choice.toChapter, choice.toSection);
+        return false;
+    }
+    auto verses = QueryPassage(key);
+    if (!verses) {
+        *error = QStringLiteral("The Bible database could not be read.");
+        return false;
+    }
+    *text = RenderPassage(*verses, options(), QStringLiteral("\n"));
+    return true;
+}
+
+} // namespace kivra

@@ -1,0 +1,394 @@
+#include "app/frmMain.h"
+
+#include "reading/Passage.h"
+#include "reading/SelectorData.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "settings/Options.h"
+#include "storage/DataControl.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+#include "app/VerseOfTheDay.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+
+namespace kivra {
+namespace {
+frmMain* g_mainWindow = nullptr;
+
+QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+} // namespace
+
+frmMain* mainWindow() { return g_mainWindow; }
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    g_mainWindow = this;
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Kivra! Bible 2.0"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    setCentralWidget(central);
+    adoBible = new DataControl(this);
+    adoBible->setObjectName(QStringLiteral("adoBible"));
+    adoBookmark = new DataControl(this);
+    adoBookmark->setObjectName(QStringLiteral("adoBookmark"));
+
+    createContentArea(central);
+    createPanels(central);
+    createTitleAndCommands(central);
+
+    stbBible = new QStatusBar(central);
+    stbBible->setObjectName(QStringLiteral("stbBible"));
+    stbBible->setSizeGripEnabled(false);
+    stbPanel1 = new QLabel(stbBible);
+    stbPanel1->setObjectName(QStringLiteral("stbPanel1"));
+    stbPanel1->setMinimumWidth(250);
+    stbBible->addWidget(stbPanel1);
+    stbBible->setGeometry(0, 575, 900, 25);
+
+    resize(900, 600);
+    connectReading();
+    connectSearch();
+    connectBookmarks();
+    connectStories();
+    connectShell();
+}
+
+frmMain::~frmMain()
+{
+    if (g_mainWindow == this)
+        g_mainWindow = nullptr;
+}
+
+void frmMain::createTitleAndCommands(QWidget* c)
+{
+    imgTitleBar = place(new QLabel(c), "imgTitleBar", QRect(0, 0, 1280, 23));
+    imgTitleBar->setScaledContents(true);
+    imgTitleBar->lower();
+    lblTopHeading = place(new QLabel(QStringLiteral("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
+    lblTopHeading->setAlignment(Qt::AlignCenter);
+    QFont heading = lblTopHeading->font();
+    heading.setBold(true);
+    lblTopHeading->setFont(heading);
+
+    shpTitleBar = makeFrame(c, "shpTitleBar", QRect(248, 61, 633, 25));
+    shpTitleBar->lower();
+    lblSearchFor = place(new QLabel(QStringLiteral("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
+    txtSearchString = place(new QLineEdit(c), "txtSearchString", QRect(320, 64, 195, 19));
+    lblWithinBible = place(new QLabel(QStringLiteral("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
+
+    auto command = [c](QToolButton*& image, ClickLabel*& label, const char* imageName, const char* labelName,
+                       const char* caption, QPoint at, QPoint labelAt, int labelWidth) {
+        image = MakeImageButton(c, QLatin1String(imageName), 24);
+        image->move(at);
+        label = place(new ClickLabel(QLatin1String(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
+        label->forwardTo(image);
+    };
+    command(imgAddFavourite, lblAddFavourite, "imgAddFavourite", "lblAddFavourite", "Bookmark", {248, 32}, {276, 36}, 64);
+    command(imgAdvancedSearch, lblAdvancedSearch, "imgAdvancedSearch", "lblAdvancedSearch", "Advanced Search",
+            {344, 32}, {372, 36}, 104);
+    command(imgClearSearch, lblClearSearch, "imgClearSearch", "lblClearSearch", "Clear Search", {480, 32}, {508, 36}, 80);
+    command(imgPrint, lblPrint, "imgPrint", "lblPrint", "Print", {592, 32}, {620, 36}, 34);
+    command(imgSettings, lblSettings, "imgSettings", "lblSettings", "Options", {656, 32}, {684, 36}, 50);
+    command(imgSupport, lblSupport, "imgSupport", "lblSupport", "Support", {736, 32}, {764, 36}, 50);
+    command(imgAbout, lblAbout, "imgAbout", "lblAbout", "About", {816, 32}, {844, 36}, 40);
+    command(imgWeb, lblWeb, "imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
+    imgExportBibleVerse = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
+    imgExportBibleVerse->move(616, 62);
+}
+
+void frmMain::createPanels(QWidget* c)
+{
+    imgVerseSelector = MakeImageButton(c, QStringLiteral("imgVerseSelector"), 50);
+    imgVerseSelector->move(16, 93);
+    imgBibleStory = MakeImageButton(c, QStringLiteral("imgBibleStory"), 50);
+    imgBibleStory->move(72, 93);
+    imgBookmark = MakeImageButton(c, QStringLiteral("imgBookmark"), 50);
+    imgBookmark->move(128, 93);
+    imgDonate = MakeImageButton(c, QStringLiteral("imgDonate"), 50);
+    imgDonate->move(184, 93);
+    lblDonate = place(new QLabel(QStringLiteral("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
+    lblDonate->setAlignment(Qt::AlignHCenter);
+
+    const QRect panelRect(8, 176, 233, 393);
+    picVerseSelector = place(new QWidget(c), "picVerseSelector", panelRect);
+    verseSelector = new VerseRangeSelector(picVerseSelector);
+    verseSelector->setGeometry(0, 0, 233, 232);
+    cboTestament = verseSelector->cboTestament;
+    cboBook = verseSelector->cboBook;
+    cboFromChapter = verseSelector->cboFromChapter;
+    cboFromSection = verseSelector->cboFromSection;
+    cboToChapter = verseSelector->cboToChapter;
+    cboToSection = verseSelector->cboToSection;
+    imgPrevious = MakeImageButton(picVerseSelector, QStringLiteral("imgPrevious"), 32);
+    imgPrevious->move(40, 238);
+    imgRetrieveBible = MakeImageButton(picVerseSelector, QStringLiteral("imgRetrieveBible"), 32);
+    imgRetrieveBible->move(100, 238);
+    imgNext = MakeImageButton(picVerseSelector, QStringLiteral("imgNext"), 32);
+    imgNext->move(160, 238);
+    lblWordsFromGod = place(new QLabel(QStringLiteral("Words from God :"), picVerseSelector), "lblWordsFromGod",
+                            QRect(0, 274, 233, 16));
+    txtWordsFromGod = place(new QPlainTextEdit(picVerseSelector), "txtWordsFromGod", QRect(0, 292, 233, 101));
+    txtWordsFromGod->setReadOnly(true);
+
+    picBookmark = place(new QWidget(c), "picBookmark", panelRect);
+    int x = 0;
+    for (auto [member, name] : {std::pair{&imgOpenBookmark, "imgOpenBookmark"}, {&imgEditBookmark, "imgEditBookmark"},
+                                {&imgDeleteBookmark, "imgDeleteBookmark"}, {&imgImportBookmark, "imgImportBookmark"},
+                                {&imgExportBookmark, "imgExportBookmark"},
+                                {&imgExportAllBookmark, "imgExportAllBookmark"}}) {
+        *member = MakeImageButton(picBookmark, QLatin1String(name), 28);
+        (*member)->move(x, 0);
+        x += 32;
+    }
+    lblBookmark = place(new QLabel(QStringLiteral("Bookmark:"), picBookmark), "lblBookmark", QRect(0, 30, 233, 16));
+    lstBookmark = place(new QListWidget(picBookmark), "lstBookmark", QRect(0, 46, 233, 234));
+    lblBookmarkNotes = place(new QLabel(QStringLiteral("Bookmark Notes :"), picBookmark), "lblBookmarkNotes",
+                             QRect(0, 297, 233, 16));
+    txtBookmarkNotes = place(new QPlainTextEdit(picBookmark), "txtBookmarkNotes", QRect(0, 313, 233, 80));
+    picBookmark->hide();
+
+    picBibleStorySelector = place(new QWidget(c), "picBibleStorySelector", panelRect);
+    x = 0;
+    for (auto [member, name] :
+         {std::pair{&imgRetrieveBibleStory, "imgRetrieveBibleStory"}, {&imgCreateBibleStory, "imgCreateBibleStory"},
+          {&imgEditBibleStory, "imgEditBibleStory"}, {&imgDeleteBibleStory, "imgDeleteBibleStory"},
+          {&imgCopyBibleStory, "imgCopyBibleStory"}, {&imgImportBibleStory, "imgImportBibleStory"},
+          {&imgExportBibleStory, "imgExportBibleStory"}, {&imgExportAllBibleStory, "imgExportAllBibleStory"}}) {
+        *member = MakeImageButton(picBibleStorySelector, QLatin1String(name), 28);
+        (*member)->move(x, 0);
+        x += 29;
+    }
+    lblBibleStory = place(new QLabel(QStringLiteral("Bible Story:"), picBibleStorySelector), "lblBibleStory",
+                          QRect(0, 30, 233, 16));
+    lstBibleStory = place(new QListWidget(picBibleStorySelector), "lstBibleStory", QRect(0, 46, 233, 347));
+    picBibleStorySelector->hide();
+}
+
+void frmMain::createContentArea(QWidget* c)
+{
+    shpBibleText = makeFrame(c, "shpBibleText", QRect(248, 88, 633, 393));
+    txtBibleText = place(new QTextEdit(c), "txtBibleText", QRect(256, 96, 617, 377));
+    txtBibleText->setReadOnly(true);
+    txtBibleText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtBibleText->setFrameShape(QFrame::NoFrame);
+
+    shpSearchResults = makeFrame(c, "shpSearchResults", QRect(248, 88, 633, 329));
+    dgdSearchResults = place(new QTableView(c), "dgdSearchResults", QRect(256, 96, 617, 313));
+    dgdSearchResults->setModel(adoBible);
+    shpSelectedVerse = makeFrame(c, "shpSelectedVerse", QRect(248, 424, 633, 57));
+    txtSelectedSection = place(new QTextEdit(c), "txtSelectedSection", QRect(256, 432, 617, 41));
+    txtSelectedSection->setReadOnly(true);
+    txtSelectedSection->setFrameShape(QFrame::NoFrame);
+    wbrWebPanel = place(new QWidget(c), "wbrWebPanel", QRect(248, 88, 633, 393));
+    for (QWidget* w : {static_cast<QWidget*>(shpSearchResults), static_cast<QWidget*>(dgdSearchResults),
+                       static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection), wbrWebPanel})
+        w->hide();
+
+    lblNotesHeading = place(new QLabel(QStringLiteral("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
+    shpBibleNotes = makeFrame(c, "shpBibleNotes", QRect(248, 496, 633, 73));
+    txtNotes = place(new QPlainTextEdit(c), "txtNotes", QRect(256, 504, 617, 57));
+    txtNotes->setFrameShape(QFrame::NoFrame);
+    lblRelatedVerse = place(new QLabel(QStringLiteral("Related Bookmark:"), c), "lblRelatedVerse",
+                            QRect(568, 480, 120, 16));
+    cboRelatedVerse = place(new QComboBox(c), "cboRelatedVerse", QRect(688, 472, 193, 21));
+    lblRelatedVerse->hide();
+    cboRelatedVerse->hide();
+}
+
+bool frmMain::Form_Load()
+{
+    WaitCursor wait;
+    verseSelector->fillTestaments();
+    if (!LoadOptions()) {
+        ShowMessage(702, this, {folders().userDatabasePath + OptionsDatabaseFile});
+        return false;
+    }
+    SetMainWindowTooltips();
+    txtSearchString->setText(LoadResString(104));
+    ApplyDefaultFontToTextBox(txtWordsFromGod);
+    txtWordsFromGod->setPlainText(QStringLiteral("\n") + GetWordsFromGod(1).replace(NewLine, QStringLiteral("\n")));
+    dgdSearchResults->hide();
+    setDataGrid();
+    return true;
+}
+
+void frmMain::RestoreLastPassage()
+{
+    const OptionValues& o = options();
+    const PassageChoice saved{o.BookMarkTestament, o.BookMarkBook, QString::number(o.BookMarkChapter),
+                              QString::number(o.BookMarkSection), QString::number(o.BookMarkToChapter),
+                              QString::number(o.BookMarkToSection)};
+    // A saved passage that no longer fits the lists (a damaged options row) is dropped for the
+    // first book of the first testament rather than ending the program.
+    if (!verseSelector->choosePassage(saved)) {
+        qWarning().noquote() << "The saved passage does not fit the lists; showing the first book";
+        cboTestament->setCurrentIndex(-1);
+        cboTestament->setCurrentIndex(0);
+    }
+    ApplyDefaultFont(txtBibleText);
+    imgRetrieveBible_Click();
+    lblRelatedVerse->hide();
+    cboRelatedVerse->hide();
+}
+
+void frmMain::connectReading()
+{
+    connect(imgRetrieveBible, &QToolButton::clicked, this, &frmMain::imgRetrieveBible_Click);
+    connect(imgNext, &QToolButton::clicked, this, &frmMain::ShowNextChapter);
+    connect(imgPrevious, &QToolButton::clicked, this, &frmMain::ShowPreviousChapter);
+    connect(imgVerseSelector, &QToolButton::clicked, this, &frmMain::imgVerseSelector_Click);
+}
+
+void frmMain::imgRetrieveBible_Click()
+{
+    ShowBibleText(true);
+    ShowPassageBookmark();
+}
+
+static int numberOf(const QComboBox* combo)
+{
+    return combo->currentText().trimmed().toInt();
+}
+
+void frmMain::ShowBibleText(bool setFocus)
+{
+    WaitCursor wait;
+    ViewMode = QStringLiteral("Reader");
+    PassageKey key;
+    key.testamentWord = verseSelector->testamentWord();
+    key.bookAbbreviation = verseSelector->bookAbbreviation();
+    key.fromChapter = numberOf(cboFromChapter);
+    key.fromSection = numberOf(cboFromSection);
+    key.toChapter = numberOf(cboToChapter);
+    key.toSection = numberOf(cboToSection);
+    auto verses = QueryPassage(key);
+    if (verses && verses->recordCount() > 0) {
+        txtBibleText->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n")));
+        ApplyDefaultFont(txtBibleText);
+    }
+    showReadingView();
+    stbPanel1->setText(PassageStatusText(cboTestament->currentText(), cboBook->currentText(),
+                                         cboFromChapter->currentText(), cboFromSection->currentText(),
+                                         cboToChapter->currentText(), cboToSection->currentText()));
+    if (setFocus)
+        txtBibleText->setFocus();
+}
+
+QString frmMain::passageText() const { return txtBibleText->toPlainText(); }
+
+void frmMain::showReadingView()
+{
+    shpBibleText->show();
+    txtBibleText->show();
+    for (QWidget* w : {static_cast<QWidget*>(shpSearchResults), static_cast<QWidget*>(dgdSearchResults),
+                       static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection), wbrWebPanel})
+        w->hide();
+}
+
+void frmMain::LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
+                                    const QString& fromSection, const QString& toChapter, const QString& toSection)
+{
+    WaitCursor wait;
+    ViewMode = QStringLiteral("Reader");
+    if (!verseSelector->choosePassage({testament, book, fromChapter, fromSection, toChapter, toSection}))
+        qWarning().noquote() << "Passage not in the lists:" << testament << book << fromChapter << fromSection
+                             << toChapter << toSection;
+    imgRetrieveBible_Click();
+}
+
+void frmMain::ShowNextChapter()
+{
+    const int position = cboFromChapter->currentIndex();
+    if (position < 0 || position >= cboFromChapter->count() - 1)
+        return;
+    cboFromChapter->setCurrentIndex(position + 1);
+    cboToSection->setCurrentIndex(cboToSection->count() - 1);
+    imgRetrieveBible_Click();
+}
+
+void frmMain::ShowPreviousChapter()
+{
+    const int position = cboFromChapter->currentIndex();
+    if (position <= 0)
+        return;
+    cboFromChapter->setCurrentIndex(position - 1);
+    cboToSection->setCurrentIndex(cboToSection->count() - 1);
+    imgRetrieveBible_Click();
+}
+
+void frmMain::showOnlyPanel(QWidget* panel)
+{
+    for (QWidget* p : {picVerseSelector, picBookmark, picBibleStorySelector})
+        p->setVisible(p == panel);
+    panel->move(8, panel->y());
+    lblRelatedVerse->hide();
+    cboRelatedVerse->hide();
+    wbrWebPanel->hide();
+}
+
+void frmMain::imgVerseSelector_Click()
+{
+    showOnlyPanel(picVerseSelector);
+    showReadingView();
+}
+
+void frmMain::SavePassageOnClose()
+{
+    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    if (!rs || rs->eof()) {
+        qWarning() << "No options row to keep the passage in";
+        return;
+    }
+    rs->setValue(QStringLiteral("BookMarkTestament"), cboTestament->currentText());
+    rs->setValue(QStringLiteral("BookMarkBook"), cboBook->currentText());
+    rs->setValue(QStringLiteral("BookMarkChapter"), numberOf(cboFromChapter));
+    rs->setValue(QStringLiteral("BookMarkSection"), numberOf(cboFromSection));
+    rs->setValue(QStringLiteral("BookMarkToChapter"), numberOf(cboToChapter));
+    rs->setValue(QStringLiteral("BookMarkToSection"), numberOf(cboToSection));
+    rs->Update();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    SavePassageOnClose();
+    event->accept();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    LayoutMainWindow();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace kivra

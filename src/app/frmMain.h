@@ -1,0 +1,189 @@
+#pragma once
+// The main window: title strip, three tab panels on the left, the reading / results / web views on
+// the right, the notes area, the command buttons and the status bar.
+#include "reading/VerseRangeSelector.h"
+
+#include <QMainWindow>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QStatusBar;
+class QTableView;
+class QTextEdit;
+class QToolButton;
+
+namespace kivra {
+
+class ClickLabel;
+class DataControl;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: folders and connections are open; fills the lists, loads options, shows the verse
+    // of the day. Returns false (after telling the user) when the options row is missing.
+    bool Form_Load();
+    void RestoreLastPassage();
+
+    // ---- Reading view
+    void ShowBibleText(bool setFocus);
+    void LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
+                               const QString& fromSection, const QString& toChapter, const QString& toSection);
+    void imgRetrieveBible_Click();
+    void ShowNextChapter();
+    void ShowPreviousChapter();
+    void imgVerseSelector_Click();
+    QString passageText() const;  // the reading pane's text
+    void SavePassageOnClose();
+
+    // ---- Search
+    void ClearSearch();
+    void AdvancedSearch(const QString& sql, const QVariantList& params);
+    void setDataGrid();
+
+    // ---- Bookmarks
+    void BookmarkCurrentVerse();
+    void ShowPassageBookmark();
+    void LoadBibleTextByIndex(int bookmarkIndex);
+    void LoadBookmarkList();
+
+    // ---- Stories
+    void imgBibleStory_Click();
+
+    // ---- Shell
+    void LayoutMainWindow();
+    void SetMainWindowTooltips();
+
+    QString ViewMode = QStringLiteral("Reader");
+
+    // Title strip and search row
+    QLabel* imgTitleBar;
+    QFrame* shpTitleBar;
+    QLabel* lblTopHeading;
+    QLabel* lblSearchFor;
+    QLineEdit* txtSearchString;
+    QLabel* lblWithinBible;
+
+    // Command buttons and their captions
+    QToolButton* imgAddFavourite;
+    ClickLabel* lblAddFavourite;
+    QToolButton* imgAdvancedSearch;
+    ClickLabel* lblAdvancedSearch;
+    QToolButton* imgClearSearch;
+    ClickLabel* lblClearSearch;
+    QToolButton* imgPrint;
+    ClickLabel* lblPrint;
+    QToolButton* imgSettings;
+    ClickLabel* lblSettings;
+    QToolButton* imgSupport;
+    ClickLabel* lblSupport;
+    QToolButton* imgAbout;
+    ClickLabel* lblAbout;
+    QToolButton* imgWeb;
+    ClickLabel* lblWeb;
+    QToolButton* imgDonate;
+    QLabel* lblDonate;
+    QToolButton* imgExportBibleVerse;
+
+    // Tabs and panels
+    QToolButton* imgVerseSelector;
+    QToolButton* imgBibleStory;
+    QToolButton* imgBookmark;
+    QWidget* picVerseSelector;
+    VerseRangeSelector* verseSelector;
+    QComboBox* cboTestament;
+    QComboBox* cboBook;
+    QComboBox* cboFromChapter;
+    QComboBox* cboFromSection;
+    QComboBox* cboToChapter;
+    QComboBox* cboToSection;
+    QToolButton* imgRetrieveBible;
+    QToolButton* imgPrevious;
+    QToolButton* imgNext;
+    QLabel* lblWordsFromGod;
+    QPlainTextEdit* txtWordsFromGod;
+
+    QWidget* picBookmark;
+    QLabel* lblBookmark;
+    QListWidget* lstBookmark;
+    QLabel* lblBookmarkNotes;
+    QPlainTextEdit* txtBookmarkNotes;
+    QToolButton* imgOpenBookmark;
+    QToolButton* imgEditBookmark;
+    QToolButton* imgDeleteBookmark;
+    QToolButton* imgImportBookmark;
+    QToolButton* imgExportBookmark;
+    QToolButton* imgExportAllBookmark;
+
+    QWidget* picBibleStorySelector;
+    QLabel* lblBibleStory;
+    QListWidget* lstBibleStory;
+    QToolButton* imgRetrieveBibleStory;
+    QToolButton* imgCreateBibleStory;
+    QToolButton* imgEditBibleStory;
+    QToolButton* imgDeleteBibleStory;
+    QToolButton* imgCopyBibleStory;
+    QToolButton* imgImportBibleStory;
+    QToolButton* imgExportBibleStory;
+    QToolButton* imgExportAllBibleStory;
+
+    // Content area
+    QFrame* shpBibleText;
+    QTextEdit* txtBibleText;
+    QFrame* shpSearchResults;
+    QTableView* dgdSearchResults;
+    QFrame* shpSelectedVerse;
+    QTextEdit* txtSelectedSection;
+    QWidget* wbrWebPanel;
+
+    // Notes area
+    QLabel* lblNotesHeading;
+    QFrame* shpBibleNotes;
+    QPlainTextEdit* txtNotes;
+    QLabel* lblRelatedVerse;
+    QComboBox* cboRelatedVerse;
+
+    QStatusBar* stbBible;
+    QLabel* stbPanel1;
+
+    DataControl* adoBible;     // search results
+    DataControl* adoBookmark;  // notes of the shown passage or result
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createTitleAndCommands(QWidget* central);
+    void createPanels(QWidget* central);
+    void createContentArea(QWidget* central);
+    void showReadingView();
+    void showOnlyPanel(QWidget* panel);
+
+    // Each subsystem wires its own controls (defined next to its handlers).
+    void connectReading();
+    void connectSearch();
+    void connectBookmarks();
+    void connectStories();
+    void connectShell();
+
+    // ---- Search state
+
+    // ---- Bookmark state
+
+    // ---- Story state
+
+    // ---- Shell state
+};
+
+frmMain* mainWindow();  // the one main window, or nullptr before it exists
+
+} // namespace kivra

@@ -1,0 +1,28 @@
+#include "app/frmSplash.h"
+
+#include "resources/Icons.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace kivra {
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgSplash"));
+    const QPixmap pixmap = windowPicture(QStringLiteral("splash"), QSize(480, 300));
+    if (pixmap.isNull()) {
+        picture->setText(QStringLiteral("Kivra! Bible 2.0"));
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setMinimumSize(480, 300);
+    } else {
+        picture->setPixmap(pixmap);
+    }
+    layout->addWidget(picture);
+}
+
+} // namespace kivra

@@ -1,0 +1,51 @@
+#pragma once
+// The six cascading passage selectors (testament, book, from chapter:verse, to chapter:verse),
+// shared by the main window, the bookmark editor, the advanced search and the story editor.
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+
+namespace kivra {
+
+struct PassageChoice {
+    QString testament, book, fromChapter, fromSection, toChapter, toSection;  // the shown texts
+};
+
+class VerseRangeSelector : public QWidget {
+    Q_OBJECT
+public:
+    explicit VerseRangeSelector(QWidget* parent = nullptr);
+
+    QComboBox* cboTestament;
+    QComboBox* cboBook;
+    QComboBox* cboFromChapter;
+    QComboBox* cboFromSection;
+    QComboBox* cboToChapter;
+    QComboBox* cboToSection;
+
+    // Fills the testament list and chooses its first entry, which cascades to a whole passage.
+    void fillTestaments();
+    // Chooses the six texts in order, each from the list its predecessor filled. False (stopping
+    // at the first miss) when a text is not in its list.
+    bool choosePassage(const PassageChoice& passage);
+    PassageChoice passage() const;
+
+    QString testamentWord() const;       // Old or New, from the testament's stored value
+    QString bookAbbreviation() const;
+    QList<QLabel*> labels() const { return m_labels; }
+
+signals:
+    // Emitted after any of the six selectors has been chosen and the cascade has run.
+    void selectionChanged();
+
+private:
+    void testamentChosen();
+    void bookChosen();
+    void fromChapterChosen();
+    void toChapterChosen();
+
+    QList<QLabel*> m_labels;
+};
+
+} // namespace kivra

@@ -1,0 +1,119 @@
+#include "resources/Interaction.h"
+
+#include "resources/Strings.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QThread>
+
+namespace kivra {
+namespace {
+Interaction g_realInteraction;
+Interaction* g_interaction = nullptr;
+const QString AppTitle = QStringLiteral("Kivra! Bible");
+} // namespace
+
+void Interaction::showMessage(int, const QString& text, QWidget* parent)
+{
+    QMessageBox::information(parent, AppTitle, text, QMessageBox::Ok);
+}
+
+bool Interaction::ask(const QString& title, const QString& text, QWidget* parent)
+{
+    return QMessageBox::question(parent, title.isEmpty() ? AppTitle : title, text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString Interaction::openFileName(QWidget* parent, const QString& title, const QString& initialName,
+                                  const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, initialName, filter);
+}
+
+QString Interaction::saveFileName(QWidget* parent, const QString& title, const QString& initialName,
+                                  const QString& filter)
+{
+    // The overwrite question is asked by the callers, which know what they are about to replace.
+    return QFileDialog::getSaveFileName(parent, title, initialName, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<QFont> Interaction::chooseFont(QWidget* parent, const QFont& initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+std::optional<QColor> Interaction::chooseColour(QWidget* parent, const QColor& initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent);
+    return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+}
+
+Interaction& interaction() { return g_interaction ? *g_interaction : g_realInteraction; }
+void setInteraction(Interaction* replacement) { g_interaction = replacement; }
+
+void ShowMessage(int id, QWidget* parent, const QStringList& args)
+{
+    QString text = LoadResString(id);
+    for (const QString& a : args)
+        text = text.arg(a);
+    interaction().showMessage(id, text, parent);
+}
+
+void ScriptedInteraction::showMessage(int id, const QString& text, QWidget*)
+{
+    messages << id;
+    messageTexts << text;
+}
+
+bool ScriptedInteraction::ask(const QString&, const QString& text, QWidget*)
+{
+    questions << text;
+    return askAnswers.isEmpty() ? true : askAnswers.takeFirst();
+}
+
+QString ScriptedInteraction::nextFile(const QString& title, const QString& initialName, const QString& filter)
+{
+    dialogTitles << title;
+    dialogInitialNames << initialName;
+    dialogFilters << filter;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedInteraction::openFileName(QWidget*, const QString& title, const QString& initialName,
+                                          const QString& filter)
+{
+    return nextFile(title, initialName, filter);
+}
+
+QString ScriptedInteraction::saveFileName(QWidget*, const QString& title, const QString& initialName,
+                                          const QString& filter)
+{
+    return nextFile(title, initialName, filter);
+}
+
+std::optional<QFont> ScriptedInteraction::chooseFont(QWidget*, const QFont&) { return fontAnswer; }
+std::optional<QColor> ScriptedInteraction::chooseColour(QWidget*, const QColor&) { return colourAnswer; }
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void Pause(double seconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 wait = qint64(seconds * 1000.0);
+    while (timer.elapsed() < wait) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    QApplication::processEvents();
+}
+
+} // namespace kivra

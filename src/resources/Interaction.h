@@ -1,0 +1,76 @@
+#pragma once
+// Everything that waits for a person goes through here: message boxes, file, font and colour dialogs,
+// questions. Tests install a scripted Interaction that records and answers instead of blocking.
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace kivra {
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    // A message box with OK only, titled "Kivra! Bible"; text is the string-table text of id.
+    virtual void showMessage(int id, const QString& text, QWidget* parent);
+    // A yes/no question; true for yes.
+    virtual bool ask(const QString& title, const QString& text, QWidget* parent);
+    // File dialogs; filter uses Qt's form ("Bookmark (*.kbm)"); the empty text means Cancel.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& initialName,
+                                 const QString& filter);
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& initialName,
+                                 const QString& filter);
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial);
+    virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial);
+};
+
+Interaction& interaction();
+// Replaces the interaction (nullptr restores the real dialogs); the caller keeps ownership.
+void setInteraction(Interaction* replacement);
+
+// Shows string-table message id; extra arguments fill %1, %2, ... of the text.
+void ShowMessage(int id, QWidget* parent = nullptr, const QStringList& args = {});
+
+// Interaction for tests: records message ids and answers from queues.
+class ScriptedInteraction : public Interaction {
+public:
+    QList<int> messages;
+    QStringList messageTexts;
+    QStringList fileAnswers;           // taken in order by open/save dialogs; empty list means Cancel
+    QStringList dialogTitles;
+    QStringList dialogInitialNames;
+    QStringList dialogFilters;
+    QList<bool> askAnswers;            // taken in order; empty list answers yes
+    QStringList questions;
+    std::optional<QFont> fontAnswer;
+    std::optional<QColor> colourAnswer;
+
+    void showMessage(int id, const QString& text, QWidget* parent) override;
+    bool ask(const QString& title, const QString& text, QWidget* parent) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& initialName,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& initialName,
+                         const QString& filter) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+
+private:
+    QString nextFile(const QString& title, const QString& initialName, const QString& filter);
+};
+
+// Shows the wait cursor for its lifetime, restored on every exit path.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Waits the given seconds while the window keeps processing its events.
+void Pause(double seconds);
+
+} // namespace kivra

@@ -1,0 +1,130 @@
+#include "settings/Options.h"
+
+#include "storage/Database.h"
+#include "storage/Globals.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace kivra {
+
+OptionValues& options()
+{
+    static OptionValues values;
+    return values;
+}
+
+bool LoadOptions()
+{
+    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    if (!rs || rs->eof())
+        return false;
+    OptionValues& o = options();
+    o.InsertNewLineAfterText = rs->integer(QStringLiteral("InsertNewLineAfterText"));
+    o.ShowChapterSection = rs->integer(QStringLiteral("ShowChapterSection"));
+    o.MemorizeMySettings = rs->integer(QStringLiteral("MemorizeMySettings"));
+    o.DefaultFont = rs->text(QStringLiteral("DefaultFont"));
+    o.DefaultFontSize = rs->integer(QStringLiteral("DefaultFontSize"));
+    o.DefaultFontBold = rs->text(QStringLiteral("DefaultFontBold"));
+    o.DefaultFontItalic = rs->text(QStringLiteral("DefaultFontItalic"));
+    o.DefaultFontUnderline = rs->text(QStringLiteral("DefaultFontUnderline"));
+    o.DefaultFontStrikethru = rs->text(QStringLiteral("DefaultFontStrikethru"));
+    o.DefaultFontColor = rs->text(QStringLiteral("DefaultFontColor"));
+    o.BookMarkTestament = rs->text(QStringLiteral("BookMarkTestament"));
+    o.BookMarkBook = rs->text(QStringLiteral("BookMarkBook"));
+    o.BookMarkChapter = rs->integer(QStringLiteral("BookMarkChapter"));
+    o.BookMarkSection = rs->integer(QStringLiteral("BookMarkSection"));
+    o.BookMarkToChapter = rs->integer(QStringLiteral("BookMarkToChapter"));
+    o.BookMarkToSection = rs->integer(QStringLiteral("BookMarkToSection"));
+    return true;
+}
+
+bool OptionFlag(const QString& stored)
+{
+    const QString t = stored.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    bool isNumber = false;
+    const int n = t.toInt(&isNumber);
+    return isNumber && n != 0;
+}
+
+QString OptionFlagText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+QColor ColourFromOption(const QString& stored)
+{
+    bool ok = false;
+    const qint64 n = stored.trimmed().toLongLong(&ok);
+    if (!ok || n < 0)
+        return QColor(Qt::black);
+    const quint32 v = quint32(n);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+QString ColourToOption(const QColor& colour)
+{
+    const quint32 v = quint32(colour.red()) | (quint32(colour.green()) << 8) | (quint32(colour.blue()) << 16);
+    return QString::number(v);
+}
+
+QFont DefaultFontFromOptions(const OptionValues& o)
+{
+    QFont font;
+    if (!o.DefaultFont.isEmpty())
+        font.setFamily(o.DefaultFont);
+    if (o.DefaultFontSize > 0)
+        font.setPointSize(o.DefaultFontSize);
+    font.setBold(OptionFlag(o.DefaultFontBold));
+    font.setItalic(OptionFlag(o.DefaultFontItalic));
+    font.setUnderline(OptionFlag(o.DefaultFontUnderline));
+    font.setStrikeOut(OptionFlag(o.DefaultFontStrikethru));
+    return font;
+}
+
+static QFont fontFor(const QWidget* box)
+{
+    QFont font = DefaultFontFromOptions(options());
+    if (box->objectName() == QLatin1String("txtWordsFromGod") && font.pointSize() > 1)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
+static void setTextColour(QWidget* box, const QColor& colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    box->setPalette(palette);
+}
+
+void ApplyDefaultFontToTextBox(QWidget* box)
+{
+    if (!box)
+        return;
+    box->setFont(fontFor(box));
+    setTextColour(box, ColourFromOption(options().DefaultFontColor));
+}
+
+void ApplyDefaultFont(QWidget* box)
+{
+    if (!box)
+        return;
+    const QFont font = fontFor(box);
+    const QColor colour = ColourFromOption(options().DefaultFontColor);
+    box->setFont(font);
+    setTextColour(box, colour);
+    // A rich-text pane carries its formatting in the text itself: format the whole present text.
+    if (auto* edit = qobject_cast<QTextEdit*>(box)) {
+        QTextCursor cursor(edit->document());
+        cursor.select(QTextCursor::Document);
+        QTextCharFormat format;
+        format.setFont(font);
+        format.setForeground(colour);
+        cursor.setCharFormat(format);
+        edit->document()->setDefaultFont(font);
+        edit->setCurrentCharFormat(format);
+    }
+}
+
+} // namespace kivra

@@ -1,0 +1,50 @@
+#pragma once
+// The display options and the last passage read, kept in the single row of tblOptions.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace kivra {
+
+struct OptionValues {
+    int InsertNewLineAfterText = 0;
+    int ShowChapterSection = 0;
+    int MemorizeMySettings = 0;
+    QString DefaultFont;
+    int DefaultFontSize = 0;
+    QString DefaultFontBold;
+    QString DefaultFontItalic;
+    QString DefaultFontUnderline;
+    QString DefaultFontStrikethru;
+    QString DefaultFontColor;
+    QString BookMarkTestament;
+    QString BookMarkBook;
+    int BookMarkChapter = 0;
+    int BookMarkSection = 0;
+    int BookMarkToChapter = 0;
+    int BookMarkToSection = 0;
+};
+
+OptionValues& options();
+
+// Reads the first row of tblOptions into options(); false (and nothing changed) when there is no row.
+bool LoadOptions();
+
+// The text of a stored Boolean ("True"/"False", or a number) as a bool.
+bool OptionFlag(const QString& stored);
+QString OptionFlagText(bool value);
+
+// Colours are stored as the decimal number of 0x00BBGGRR.
+QColor ColourFromOption(const QString& stored);
+QString ColourToOption(const QColor& colour);
+
+// The default font of the reading panes, from the option values.
+QFont DefaultFontFromOptions(const OptionValues& values);
+
+// Sets font and text colour of a text box from the options; txtWordsFromGod gets one point less.
+void ApplyDefaultFontToTextBox(QWidget* box);
+void ApplyDefaultFont(QWidget* box);
+
+} // namespace kivra

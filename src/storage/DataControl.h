@@ -1,0 +1,46 @@
+#pragma once
+// A query bound to views: holds the rows of one statement, exposes them as a table model and keeps
+// a current row that bound text boxes follow (the way a data control feeds a grid).
+#include "storage/Recordset.h"
+
+#include <QAbstractTableModel>
+#include <QSqlDatabase>
+
+namespace kivra {
+
+class DataControl : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit DataControl(QObject* parent = nullptr);
+
+    // Runs the statement and replaces the rows; the current row becomes the first (or none).
+    bool bind(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {});
+    bool refresh();  // the same statement again
+    void clear();
+
+    Recordset* recordset() const { return m_rs.get(); }
+    int recordCount() const { return m_rs ? m_rs->recordCount() : 0; }
+    int currentRow() const { return m_current; }
+    void setCurrentRow(int row);
+    QVariant currentValue(const QString& field) const;
+    QString currentText(const QString& field) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    void setHeaderCaption(int column, const QString& caption);
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    QSqlDatabase m_db;
+    QString m_sql;
+    QVariantList m_params;
+    RecordsetPtr m_rs;
+    int m_current = -1;
+    QHash<int, QString> m_captions;
+};
+
+} // namespace kivra

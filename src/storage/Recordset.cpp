@@ -1,0 +1,204 @@
+#include "storage/Recordset.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QDebug>
+#include <algorithm>
+
+namespace kivra {
+
+const QString Recordset::RowidColumn = QStringLiteral("__rowid__");
+
+static QString quoteIdentifier(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+std::unique_ptr<Recordset> Recordset::open(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
+                                           const QString& baseTable, QString* error)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    bool ok = query.prepare(sql);
+    if (ok) {
+        for (const QVariant& p : params)
+            query.addBindValue(p);
+        ok = query.exec();
+    }
+    if (!ok) {
+        const QString message = query.lastError().text();
+        qWarning().noquote() << "Query failed:" << message << "in" << sql;
+        if (error)
+            *error = message;
+        return nullptr;
+    }
+    auto rs = std::unique_ptr<Recordset>(new Recordset);
+    rs->m_db = db;
+    rs->m_baseTable = baseTable;
+    const QSqlRecord record = query.record();
+    const bool hasRowid = !baseTable.isEmpty() && record.count() > 0 && record.fieldName(0) == RowidColumn;
+    const int first = hasRowid ? 1 : 0;
+    for (int i = first; i < record.count(); ++i)
+        rs->m_fields << record.fieldName(i);
+    const int width = record.count();
+    while (query.next()) {
+        QList<QVariant> row;
+        row.reserve(width - first);
+        for (int i = first; i < width; ++i)
+            row << query.value(i);
+        rs->m_rows << std::move(row);
+        rs->m_rowids << (hasRowid ? query.value(0).toLongLong() : -1);
+    }
+    if (!hasRowid)
+        rs->m_baseTable.clear();
+    return rs;
+}
+
+int Recordset::fieldIndex(const QString& field) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant Recordset::value(const QString& field) const
+{
+    const int column = fieldIndex(field);
+    if (column < 0 || eof())
+        return {};
+    return m_rows[m_pos][column];
+}
+
+QString Recordset::text(const QString& field) const
+{
+    const QVariant v = value(field);
+    return v.isNull() ? QString() : v.toString();
+}
+
+int Recordset::integer(const QString& field) const
+{
+    return value(field).toInt();
+}
+
+QVariant Recordset::at(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_fields.size())
+        return {};
+    return m_rows[row][column];
+}
+
+qint64 Recordset::rowid(int row) const
+{
+    return row >= 0 && row < m_rowids.size() ? m_rowids[row] : -1;
+}
+
+void Recordset::setValue(const QString& field, const QVariant& value)
+{
+    const int column = fieldIndex(field);
+    if (column < 0 || eof()) {
+        qWarning().noquote() << "Recordset: no field" << field << "or no current row";
+        return;
+    }
+    m_rows[m_pos][column] = value;
+    if (!m_dirty.contains(column))
+        m_dirty << column;
+}
+
+void Recordset::AddNew()
+{
+    QList<QVariant> row;
+    for (int i = 0; i < m_fields.size(); ++i)
+        row << QVariant();
+    m_rows << row;
+    m_rowids << -1;
+    m_pos = int(m_rows.size()) - 1;
+    m_adding = true;
+    m_dirty.clear();
+}
+
+bool Recordset::Update(QString* error)
+{
+    if (m_baseTable.isEmpty() || eof()) {
+        if (error)
+            *error = QStringLiteral("The recordset cannot be written back.");
+        return false;
+    }
+    QSqlQuery query(m_db);
+    QStringList names;
+    for (int column : m_dirty)
+        names << quoteIdentifier(m_fields[column]);
+    QString sql;
+    if (m_adding) {
+        QStringList marks(names.size(), QStringLiteral("?"));
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_baseTable))
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(quoteIdentifier(m_baseTable), names.join(QLatin1Char(',')),
+                                         marks.join(QLatin1Char(',')));
+    } else {
+        if (names.isEmpty())
+            return true;
+        for (QString& n : names)
+            n += QStringLiteral("=?");
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoteIdentifier(m_baseTable), names.join(QLatin1Char(',')));
+    }
+    bool ok = query.prepare(sql);
+    for (int column : m_dirty)
+        query.addBindValue(m_rows[m_pos][column]);
+    if (!m_adding)
+        query.addBindValue(m_rowids[m_pos]);
+    ok = ok && query.exec();
+    if (!ok) {
+        qWarning().noquote() << "Update failed:" << query.lastError().text() << "in" << sql;
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    if (m_adding) {
+        // Read the stored row back so columns the store fills (the auto-numbered Index) are known.
+        const qint64 id = query.lastInsertId().toLongLong();
+        m_rowids[m_pos] = id;
+        QSqlQuery reread(m_db);
+        reread.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(quoteIdentifier(m_baseTable)));
+        reread.addBindValue(id);
+        if (reread.exec() && reread.next()) {
+            const QSqlRecord rec = reread.record();
+            for (int i = 0; i < rec.count(); ++i) {
+                const int column = fieldIndex(rec.fieldName(i));
+                if (column >= 0)
+                    m_rows[m_pos][column] = reread.value(i);
+            }
+        }
+    }
+    m_adding = false;
+    m_dirty.clear();
+    return true;
+}
+
+void Recordset::Sort(const QString& field, bool ascending)
+{
+    const int column = fieldIndex(field);
+    if (column < 0)
+        return;
+    QList<int> order(m_rows.size());
+    for (int i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const QVariant& x = m_rows[a][column];
+        const QVariant& y = m_rows[b][column];
+        const auto cmp = QVariant::compare(x, y);
+        return ascending ? cmp == QPartialOrdering::Less : cmp == QPartialOrdering::Greater;
+    });
+    QList<QList<QVariant>> rows;
+    QList<qint64> ids;
+    for (int i : order) {
+        rows << m_rows[i];
+        ids << m_rowids[i];
+    }
+    m_rows = std::move(rows);
+    m_rowids = std::move(ids);
+    m_pos = 0;
+}
+
+} // namespace kivra

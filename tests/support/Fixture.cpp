@@ -1,0 +1,68 @@
+#include "support/Fixture.h"
+
+#include "app/Startup.h"
+#include "settings/Options.h"
+#include "storage/Globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QDebug>
+
+namespace kivra::test {
+
+bool CopyFolder(const QString& from, const QString& to)
+{
+    QDir source(from);
+    if (!source.exists() || !QDir().mkpath(to))
+        return false;
+    for (const QFileInfo& info : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + info.fileName();
+        const bool ok = info.isDir() ? CopyFolder(info.filePath(), target) : QFile::copy(info.filePath(), target);
+        if (!ok)
+            return false;
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+    return true;
+}
+
+TempProgramFolder::TempProgramFolder()
+{
+    setInteraction(&m_ui);
+    const QString program = QStringLiteral(KIVRA_PROGRAM_DIR);
+    if (!m_dir.isValid() || !CopyFolder(program + QStringLiteral("/Db"), m_dir.path() + QStringLiteral("/Db"))
+        || !CopyFolder(program + QStringLiteral("/image"), m_dir.path() + QStringLiteral("/image"))) {
+        qWarning() << "Cannot copy the program folder from" << program;
+        return;
+    }
+    InitialiseFolders(m_dir.path());
+    m_ok = OpenConnections() && LoadOptions();
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    for (const QString& name : {BibleConnectionName, StoryConnectionName, OptionsConnectionName}) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            if (db.isOpen())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    options() = OptionValues();
+    setInteraction(nullptr);
+}
+
+bool TempProgramFolder::exec(const QString& connection, const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(sql)) {
+        qWarning() << query.lastError().text() << sql;
+        return false;
+    }
+    return true;
+}
+
+} // namespace kivra::test
