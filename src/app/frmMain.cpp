@@ -77,6 +77,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectBookmarks();
     connectStories();
     connectShell();
+    connectExchange();
 }
 
 frmMain::~frmMain()

@@ -57,6 +57,8 @@ public:
     // ---- Stories
     void imgBibleStory_Click();
 
+    // ---- Exchange files
+
     // ---- Shell
     void LayoutMainWindow();
     void SetMainWindowTooltips();
@@ -174,6 +176,7 @@ private:
     void connectBookmarks();
     void connectStories();
     void connectShell();
+    void connectExchange();
 
     // ---- Search state
 
@@ -182,6 +185,8 @@ private:
     // ---- Story state
 
     // ---- Shell state
+
+    // ---- Exchange state
 };
 
 frmMain* mainWindow();  // the one main window, or nullptr before it exists
