@@ -11,7 +11,11 @@
 #include "storage/Globals.h"
 #include "app/VerseOfTheDay.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTextDocumentFragment>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -264,6 +268,8 @@ void frmMain::connectReading()
     connect(imgNext, &QToolButton::clicked, this, &frmMain::ShowNextChapter);
     connect(imgPrevious, &QToolButton::clicked, this, &frmMain::ShowPreviousChapter);
     connect(imgVerseSelector, &QToolButton::clicked, this, &frmMain::imgVerseSelector_Click);
+    txtBibleText->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txtBibleText, &QWidget::customContextMenuRequested, this, &frmMain::showPassageMenu);
 }
 
 void frmMain::imgRetrieveBible_Click()
@@ -290,7 +296,8 @@ void frmMain::ShowBibleText(bool setFocus)
     key.toSection = numberOf(cboToSection);
     auto verses = QueryPassage(key);
     if (verses && verses->recordCount() > 0) {
-        txtBibleText->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n")));
+        txtBibleText->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_passageSpans));
+        m_passageBook = cboBook->currentText();
         ApplyDefaultFont(txtBibleText);
     }
     showReadingView();
@@ -302,6 +309,34 @@ void frmMain::ShowBibleText(bool setFocus)
 }
 
 QString frmMain::passageText() const { return txtBibleText->toPlainText(); }
+
+QString frmMain::passageSelectionReference() const
+{
+    const QTextCursor cursor = txtBibleText->textCursor();
+    if (!cursor.hasSelection())
+        return SelectionReference(m_passageSpans, m_passageBook, 0, int(passageText().size()));
+    return SelectionReference(m_passageSpans, m_passageBook, cursor.selectionStart(), cursor.selectionEnd());
+}
+
+void frmMain::CopyPassage(bool withReference)
+{
+    const QTextCursor cursor = txtBibleText->textCursor();
+    // Without a selection the whole passage is meant.
+    QString text = cursor.hasSelection() ? cursor.selection().toPlainText() : passageText();
+    if (withReference)
+        text = TextWithReference(text, passageSelectionReference());
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void frmMain::showPassageMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copy"), this, [this] { CopyPassage(false); });
+    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopyPassage(true); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.exec(txtBibleText->viewport()->mapToGlobal(at));
+}
 
 void frmMain::showReadingView()
 {

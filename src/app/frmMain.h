@@ -1,6 +1,7 @@
 #pragma once
 // The main window: title strip, three tab panels on the left, the reading / results / web views on
 // the right, the notes area, the command buttons and the status bar.
+#include "reading/Passage.h"
 #include "reading/VerseRangeSelector.h"
 
 #include <QMainWindow>
@@ -41,6 +42,9 @@ public:
     void ShowPreviousChapter();
     void imgVerseSelector_Click();
     QString passageText() const;  // the reading pane's text
+    // "(Book c:v-c:v)" of the verses the pane's selection touches (the whole passage without one).
+    QString passageSelectionReference() const;
+    void CopyPassage(bool withReference);
     void SavePassageOnClose();
 
     // ---- Search
@@ -169,6 +173,10 @@ private:
     void createContentArea(QWidget* central);
     void showReadingView();
     void showOnlyPanel(QWidget* panel);
+    void showPassageMenu(const QPoint& at);
+
+    QList<VerseSpan> m_passageSpans;  // verse starts in txtBibleText
+    QString m_passageBook;
 
     // Each subsystem wires its own controls (defined next to its handlers).
     void connectReading();

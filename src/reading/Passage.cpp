@@ -20,13 +20,23 @@ RecordsetPtr QueryPassage(const PassageKey& key)
 
 QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline)
 {
+    return RenderPassage(verses, values, newline, nullptr);
+}
+
+QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline,
+                      QList<VerseSpan>* spans)
+{
     const QString separator = values.InsertNewLineAfterText == 1 ? newline + newline : QString();
     const bool withReference = values.ShowChapterSection == 1;
     const int text = verses.fieldIndex(QStringLiteral("Text"));
     const int chapter = verses.fieldIndex(QStringLiteral("Chapter"));
     const int section = verses.fieldIndex(QStringLiteral("Sections"));
     QString out;
+    if (spans)
+        spans->clear();
     for (int row = 0; row < verses.recordCount(); ++row) {
+        if (spans)
+            spans->append({int(out.size()), verses.at(row, chapter).toInt(), verses.at(row, section).toInt()});
         out += verses.at(row, text).toString();
         if (withReference)
             out += QLatin1Char('(') + verses.at(row, chapter).toString() + QLatin1Char(':')
@@ -41,6 +51,30 @@ QString PassageStatusText(const QString& testament, const QString& book, const Q
 {
     return QStringLiteral("[%1] : [%2] : %3:%4 - %5:%6")
         .arg(testament, book, fromChapter, fromSection, toChapter, toSection);
+}
+
+QString SelectionReference(const QList<VerseSpan>& spans, const QString& book, int from, int to)
+{
+    if (spans.isEmpty())
+        return {};
+    auto verseAt = [&spans](int offset) {
+        int i = 0;
+        while (i + 1 < spans.size() && spans[i + 1].start <= offset)
+            ++i;
+        return spans[i];
+    };
+    const VerseSpan first = verseAt(std::min(from, to));
+    // The end is exclusive: a selection ending right at a verse start does not include that verse.
+    const VerseSpan last = verseAt(std::max(std::max(from, to) - 1, std::min(from, to)));
+    return QStringLiteral("(%1 %2:%3-%4:%5)").arg(book).arg(first.chapter).arg(first.section).arg(last.chapter).arg(last.section);
+}
+
+QString TextWithReference(const QString& text, const QString& reference)
+{
+    QString body = text;
+    while (!body.isEmpty() && body.back().isSpace())
+        body.chop(1);
+    return reference.isEmpty() ? body : body + QLatin1Char('\n') + reference;
 }
 
 bool ParseVerseRange(const QString& text, int* fromChapter, int* fromSection, int* toChapter, int* toSection)

@@ -21,6 +21,20 @@ RecordsetPtr QueryPassage(const PassageKey& key);
 // line breaks when InsertNewLineAfterText is 1. Line breaks are written as newline.
 QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline);
 
+// Where each verse starts in rendered text, so a selection can be mapped back to verses.
+struct VerseSpan {
+    int start = 0;  // offset of the verse's first character
+    int chapter = 0, section = 0;
+};
+QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline,
+                      QList<VerseSpan>* spans);
+
+// The verses a selection [from, to) of rendered text touches, as "(Book c:v-c:v)"; the empty text
+// when spans is empty.
+QString SelectionReference(const QList<VerseSpan>& spans, const QString& book, int from, int to);
+// Text for "Copy with reference": the text without trailing line breaks, a line break, the reference.
+QString TextWithReference(const QString& text, const QString& reference);
+
 // "[Old Testament] : [Genesis] : 1:1 - 1:31"
 QString PassageStatusText(const QString& testament, const QString& book, const QString& fromChapter,
                           const QString& fromSection, const QString& toChapter, const QString& toSection);

@@ -6,7 +6,9 @@
 #include "settings/Options.h"
 #include "storage/Globals.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTextEdit>
 #include <QToolButton>
@@ -147,4 +149,32 @@ TEST(PassageText, RangeParsingAndKeys)
     EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:30"), &a, &b, &c, &d));
     EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:1-2:x"), &a, &b, &c, &d));
     EXPECT_LT(VerseKey(9, 10), VerseKey(10, 1));
+}
+
+TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
+{
+    ASSERT_TRUE(w->verseSelector->choosePassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                                                 QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")}));
+    w->ShowBibleText(false);
+    w->CopyPassage(true);
+    const QString all = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(all.startsWith(QStringLiteral("In the beginning")));
+    EXPECT_TRUE(all.endsWith(QStringLiteral("there was light.(1:3)\n(Genesis 1:1-1:3)")));
+
+    // A selection inside verse 2 names verse 2 only; plain Copy carries no reference.
+    const int start = int(w->passageText().indexOf(QStringLiteral("And the earth")));
+    QTextCursor cursor = w->txtBibleText->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + 13, QTextCursor::KeepAnchor);
+    w->txtBibleText->setTextCursor(cursor);
+    w->CopyPassage(true);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("And the earth\n(Genesis 1:2-1:2)"));
+    w->CopyPassage(false);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("And the earth"));
+
+    // A selection from the middle of verse 1 to the end of verse 2.
+    cursor.setPosition(10);
+    cursor.setPosition(start + 20, QTextCursor::KeepAnchor);
+    w->txtBibleText->setTextCursor(cursor);
+    EXPECT_EQ(w->passageSelectionReference(), QStringLiteral("(Genesis 1:1-1:2)"));
 }
