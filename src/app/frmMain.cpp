@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QComboBox>
 #include <QHeaderView>
@@ -82,6 +83,52 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectStories();
     connectShell();
     connectExchange();
+    setupShortcuts();
+}
+
+// Keyboard access to the most used buttons; each button's tooltip names its key.
+static const struct {
+    const char* button;
+    QKeySequence key;
+} kShortcuts[] = {
+    {"imgRetrieveBible", QKeySequence(Qt::CTRL | Qt::Key_Return)},
+    {"imgPrevious", QKeySequence(Qt::ALT | Qt::Key_Left)},
+    {"imgNext", QKeySequence(Qt::ALT | Qt::Key_Right)},
+    {"imgAddFavourite", QKeySequence(Qt::CTRL | Qt::Key_D)},
+    {"imgPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+    {"imgExportBibleVerse", QKeySequence(Qt::CTRL | Qt::Key_E)},
+    {"imgSettings", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+};
+
+void frmMain::setupShortcuts()
+{
+    for (const auto& s : kShortcuts) {
+        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
+        auto* shortcut = new QShortcut(s.key, this);
+        shortcut->setObjectName(QLatin1String(s.button) + QStringLiteral("Shortcut"));
+        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    }
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    find->setObjectName(QStringLiteral("txtSearchStringShortcut"));
+    connect(find, &QShortcut::activated, this, [this] {
+        txtSearchString->setFocus(Qt::ShortcutFocusReason);
+        txtSearchString->selectAll();
+    });
+    // Ctrl+Return also works from the keypad's Enter.
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
+    connect(open, &QShortcut::activated, imgRetrieveBible, &QToolButton::click);
+}
+
+void frmMain::addShortcutHints()
+{
+    for (const auto& s : kShortcuts) {
+        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
+        const QString key = s.key.toString(QKeySequence::NativeText);
+        if (!button->toolTip().contains(key))
+            button->setToolTip(button->toolTip() + QStringLiteral(" (") + key + QLatin1Char(')'));
+    }
+    if (!txtSearchString->toolTip().contains(QStringLiteral("Ctrl+F")))
+        txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
 }
 
 frmMain::~frmMain()
@@ -235,6 +282,7 @@ bool frmMain::Form_Load()
         return false;
     }
     SetMainWindowTooltips();
+    addShortcutHints();
     txtSearchString->setText(LoadResString(104));
     ApplyDefaultFontToTextBox(txtWordsFromGod);
     txtWordsFromGod->setPlainText(QStringLiteral("\n") + GetWordsFromGod(1).replace(NewLine, QStringLiteral("\n")));

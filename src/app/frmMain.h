@@ -174,6 +174,8 @@ private:
     void showReadingView();
     void showOnlyPanel(QWidget* panel);
     void showPassageMenu(const QPoint& at);
+    void setupShortcuts();
+    void addShortcutHints();
 
     QList<VerseSpan> m_passageSpans;  // verse starts in txtBibleText
     QString m_passageBook;
