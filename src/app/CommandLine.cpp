@@ -23,6 +23,14 @@ CommandLine ParseCommandLine(const QStringList& args)
                 return cl;
             }
             cl.appDir = args[++i];
+        } else if (a == QLatin1String("--open")) {
+            if (i + 3 >= args.size()) {
+                cl.action = CommandLine::Action::Error;
+                cl.error = QStringLiteral("--open needs a testament, a book and a verse range");
+                return cl;
+            }
+            cl.openPassage = args.mid(i + 1, 3);
+            i += 3;
         } else if (a.startsWith(QLatin1String("--app-dir="))) {
             cl.appDir = a.mid(10);
         } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
@@ -52,13 +60,14 @@ CommandLine ParseCommandLine(const QStringList& args)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: kivra-bible [--app-dir DIR] [--no-splash]\n"
+        "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible [--app-dir DIR] passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
         "       kivra-bible --help | --version\n"
         "\n"
         "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
         "  --no-splash    start without the splash window\n"
+        "  --open         start on the given passage instead of the last one read\n"
         "  passage        print the passage as the reading pane shows it, e.g.\n"
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
         "  export-rtf     write the passage to FILE in RTF as the export does\n");

@@ -8,6 +8,7 @@ struct CommandLine {
     Action action = Action::Gui;
     QString appDir;        // --app-dir DIR
     bool noSplash = false; // --no-splash
+    QStringList openPassage; // --open TESTAMENT BOOK C:V-C:V: start on this passage
     QStringList operands;  // passage: testament book range; export-rtf: testament book range file
     QString error;
 };

@@ -2,6 +2,7 @@
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
+#include "app/Signals.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "reading/Passage.h"
@@ -128,6 +129,13 @@ int main(int argc, char** argv)
         return 1;
     window->show();
     window->RestoreLastPassage();
+    if (!cl.openPassage.isEmpty()) {
+        int fc = 0, fs = 0, tc = 0, ts = 0;
+        if (ParseVerseRange(cl.openPassage[2], &fc, &fs, &tc, &ts))
+            window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
+                                          QString::number(fs), QString::number(tc), QString::number(ts));
+    }
+    CloseOnTerminationSignals(window);
     splash.reset();
     return app.exec();
 }
