@@ -99,7 +99,13 @@ void frmMain::formatGridOnce()
     grid->horizontalHeader()->setSectionsMovable(false);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont headerFont(QStringLiteral("MS Sans Serif"), 9);
+    // The columns keep their narrow widths (Book is 30 pixels): a small face lets "Gen" and the
+    // captions fit where the usual desktop font would cut them short.
+    QFont cellFont = grid->font();
+    cellFont.setPointSize(8);
+    grid->setFont(cellFont);
+    grid->setTextElideMode(Qt::ElideNone);
+    QFont headerFont(QStringLiteral("MS Sans Serif"), 8);
     headerFont.setBold(false);
     headerFont.setUnderline(true);
     grid->horizontalHeader()->setFont(headerFont);
