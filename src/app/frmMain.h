@@ -51,6 +51,11 @@ public:
     void ClearSearch();
     void AdvancedSearch(const QString& sql, const QVariantList& params);
     void setDataGrid();
+    void txtSearchString_KeyPress(int keyAscii);  // 13 (Enter) runs the quick search
+    void MoveResultCursor(DataControl* control, int key);  // Qt::Key_End, Key_Home, Key_Up, Key_Down
+    void imgAdvancedSearch_Click();
+    void SelectCurrentResultRow();
+    void ShowResultBookmark();
 
     // ---- Bookmarks
     void BookmarkCurrentVerse();
@@ -189,6 +194,9 @@ private:
     void connectExchange();
 
     // ---- Search state
+    void showResultsView();
+    void dgdSearchResults_RowColChange();
+    void formatGridOnce();
 
     // ---- Bookmark state
 

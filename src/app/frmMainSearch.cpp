@@ -1,11 +1,260 @@
 // Quick search, results grid and advanced search of the main window.
 #include "app/frmMain.h"
 
-namespace kivra {
+#include "reading/Search.h"
+#include "reading/frmAdvancedSearch.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "settings/Options.h"
+#include "storage/DataControl.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
 
-void frmMain::connectSearch() {}
-void frmMain::setDataGrid() {}
-void frmMain::ClearSearch() {}
-void frmMain::AdvancedSearch(const QString&, const QVariantList&) {}
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace kivra {
+namespace {
+
+constexpr int GridRowHeight = 16;
+constexpr int GridHeaderLines = 2;
+constexpr int GridScrollBarWidth = 17;
+
+// Enter in the search box runs the quick search; the grid's four movement keys move the result
+// cursor and nothing else, so one key press moves one record.
+class SearchKeys : public QObject {
+public:
+    explicit SearchKeys(frmMain* window) : QObject(window), m_window(window) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == m_window->txtSearchString && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            m_window->txtSearchString_KeyPress(13);
+            return true;
+        }
+        if (watched == m_window->dgdSearchResults
+            && (key == Qt::Key_End || key == Qt::Key_Home || key == Qt::Key_Up || key == Qt::Key_Down)) {
+            m_window->MoveResultCursor(m_window->adoBible, key);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    frmMain* m_window;
+};
+
+} // namespace
+
+void frmMain::connectSearch()
+{
+    auto* keys = new SearchKeys(this);
+    txtSearchString->installEventFilter(keys);
+    dgdSearchResults->installEventFilter(keys);
+    SelectAllOnClick(txtSearchString);
+    // The prompt is set with the caret at its end, which scrolls its start out of the narrow box.
+    connect(txtSearchString, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!txtSearchString->isModified() && text == LoadResString(104))
+            txtSearchString->setCursorPosition(0);
+    });
+
+    formatGridOnce();
+    connect(dgdSearchResults->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    adoBible->setCurrentRow(current.row());
+            });
+    connect(adoBible, &DataControl::currentRowChanged, this, &frmMain::dgdSearchResults_RowColChange);
+    connect(imgClearSearch, &QToolButton::clicked, this, &frmMain::ClearSearch);
+    connect(imgAdvancedSearch, &QToolButton::clicked, this, &frmMain::imgAdvancedSearch_Click);
+}
+
+// Settings of the grid that no result set changes.
+void frmMain::formatGridOnce()
+{
+    QTableView* grid = dgdSearchResults;
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->setWordWrap(false);
+    grid->setLayoutDirection(Qt::LeftToRight);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(GridRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setSectionsMovable(false);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The columns keep their narrow widths (Book is 30 pixels): a small face lets "Gen" and the
+    // captions fit where the usual desktop font would cut them short.
+    QFont cellFont = grid->font();
+    cellFont.setPointSize(8);
+    grid->setFont(cellFont);
+    grid->setTextElideMode(Qt::ElideNone);
+    QFont headerFont(QStringLiteral("MS Sans Serif"), 8);
+    headerFont.setBold(false);
+    headerFont.setUnderline(true);
+    grid->horizontalHeader()->setFont(headerFont);
+    grid->horizontalHeader()->setFixedHeight(GridHeaderLines * GridRowHeight);
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));
+    grid->setPalette(palette);
+}
+
+void frmMain::txtSearchString_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    WaitCursor wait;
+    if (txtSearchString->text().isEmpty())
+        return;
+    ViewMode = QStringLiteral("Searcher");
+    const SearchQuery q = BuildQuickSearch(BibleConnection(), TrimBlanks(txtSearchString->text()));
+    adoBible->bind(BibleConnection(), q.sql, q.params);
+    ApplyDefaultFontToTextBox(txtSelectedSection);
+    showResultsView();
+    txtNotes->setPlainText(QString());
+    setDataGrid();
+    dgdSearchResults_RowColChange();
+    SelectAllText(txtSearchString);
+}
+
+void frmMain::AdvancedSearch(const QString& sql, const QVariantList& params)
+{
+    WaitCursor wait;
+    ViewMode = QStringLiteral("Searcher");
+    adoBible->bind(BibleConnection(), sql, params);
+    ApplyDefaultFontToTextBox(txtSelectedSection);
+    showResultsView();
+    setDataGrid();
+    dgdSearchResults_RowColChange();
+}
+
+void frmMain::imgAdvancedSearch_Click()
+{
+    frmAdvancedSearch window(this);
+    window.Form_Load();
+    connect(&window, &frmAdvancedSearch::searchRequested, this, &frmMain::AdvancedSearch);
+    window.exec();
+}
+
+void frmMain::showResultsView()
+{
+    shpBibleText->hide();
+    txtBibleText->hide();
+    shpSearchResults->show();
+    dgdSearchResults->show();
+    shpSelectedVerse->show();
+    txtSelectedSection->show();
+    wbrWebPanel->hide();
+}
+
+void frmMain::setDataGrid()
+{
+    QTableView* grid = dgdSearchResults;
+    int total = 0;
+    int textColumn = -1;
+    for (int column = 0; column < adoBible->columnCount(); ++column) {
+        const QString caption = adoBible->headerData(column, Qt::Horizontal).toString();
+        int width = 0;
+        QString shown = caption;
+        if (caption == QLatin1String("Testament")) {
+            width = 60;
+        } else if (caption == QLatin1String("BookAbbreviation") || caption == QLatin1String("Book")) {
+            width = 30;
+            shown = QStringLiteral("Book");
+        } else if (caption == QLatin1String("Chapter") || caption == QLatin1String("Sections")) {
+            width = 45;
+        } else if (caption == QLatin1String("Text")) {
+            textColumn = column;
+            continue;
+        } else {
+            grid->setColumnHidden(column, true);
+            continue;
+        }
+        grid->setColumnHidden(column, false);
+        grid->setColumnWidth(column, width);
+        if (shown != caption)
+            adoBible->setHeaderCaption(column, shown);
+        total += grid->columnWidth(column);
+    }
+    // The grid's own frame is not room for columns.
+    const int gridWidth = grid->width() - 2 * grid->frameWidth();
+    const int visibleRows = grid->height() / GridRowHeight - GridHeaderLines;
+    if (textColumn >= 0) {
+        const int scrollBar = visibleRows < adoBible->recordCount() ? GridScrollBarWidth : 0;
+        grid->setColumnHidden(textColumn, false);
+        grid->setColumnWidth(textColumn, std::max(0, gridWidth - total - scrollBar));
+    }
+    // The count belongs to the results view; a resize while a passage is read keeps its status.
+    if (ViewMode.toLower() == QLatin1String("searcher"))
+        stbPanel1->setText(FoundStatusText(adoBible->recordCount()));
+}
+
+void frmMain::dgdSearchResults_RowColChange()
+{
+    SelectCurrentResultRow();
+    txtSelectedSection->setPlainText(adoBible->currentText(QStringLiteral("Text")));
+    ShowResultBookmark();
+}
+
+void frmMain::SelectCurrentResultRow()
+{
+    const int row = adoBible->currentRow();
+    if (row < 0 || row >= adoBible->recordCount())
+        return;
+    const QModelIndex index = adoBible->index(row, 1);
+    dgdSearchResults->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                   | QItemSelectionModel::Rows);
+    dgdSearchResults->scrollTo(index);
+}
+
+void frmMain::ShowResultBookmark()
+{
+    if (dgdSearchResults->isHidden() || adoBible->currentText(QStringLiteral("ID")).isEmpty())
+        return;
+    const QString testament = adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament");
+    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
+                                 adoBible->currentText(QStringLiteral("BookAbbreviation")), QStringLiteral("="));
+    const QString book = books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
+    const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
+    const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
+    // Only a bookmark on exactly this one verse; one on a range around it is not this verse's.
+    adoBookmark->bind(OptionsConnection(),
+                      QStringLiteral(R"(SELECT * FROM "tblBookmark" WHERE "BookMarkTestament" = ? AND "BookMarkBook" = ?
+                                        AND "BookMarkChapter" = ? AND "BookMarkSection" = ? AND "BookMarkToBook" = ?
+                                        AND "BookMarkToChapter" = ? AND "BookMarkToSection" = ?)"),
+                      {testament, book, chapter, verse, book, chapter, verse});
+    txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes")));
+}
+
+void frmMain::MoveResultCursor(DataControl* control, int key)
+{
+    if (!control || control->recordCount() == 0)
+        return;
+    control->setCurrentRow(ResultCursorTarget(control->currentRow(), control->recordCount(), key));
+}
+
+void frmMain::ClearSearch()
+{
+    if (ViewMode.toLower() == QLatin1String("reader"))
+        return;
+    txtSearchString->setText(LoadResString(104));
+    imgRetrieveBible_Click();
+}
 
 } // namespace kivra

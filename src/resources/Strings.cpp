@@ -84,6 +84,7 @@ constexpr ResString kStrings[] = {
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
     {704, "Kivra! Bible cannot create its data folder \"%1\". Check that your home folder can be written."},
+    {710, "The search operators in the Bible database are not ones this program knows. Reinstall the program."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

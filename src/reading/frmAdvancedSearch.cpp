@@ -1,0 +1,188 @@
+#include "reading/frmAdvancedSearch.h"
+
+#include "reading/SelectorData.h"
+#include "reading/VerseRangeSelector.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "storage/Globals.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace kivra {
+
+void SelectAllText(QLineEdit* box)
+{
+    box->selectAll();
+}
+
+namespace {
+// Selects the box's text once the click has been handled, as a click would otherwise place the caret.
+class SelectAllFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease)
+            if (auto* box = qobject_cast<QLineEdit*>(watched))
+                SelectAllText(box);
+        return false;
+    }
+};
+
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+const QString OperatorTable = QStringLiteral("tblSettings_ComboBox_Double_Value");
+} // namespace
+
+void SelectAllOnClick(QLineEdit* box)
+{
+    box->installEventFilter(new SelectAllFilter(box));
+}
+
+frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAdvancedSearch"));
+    setWindowTitle(QStringLiteral("Advanced Search"));
+    setFixedSize(450, 300);
+
+    lblTopHeading = place(new QLabel(QStringLiteral("Advanced Search"), this), "lblTopHeading", QRect(0, 6, 120, 20));
+    QFont heading = lblTopHeading->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() + 2);
+    lblTopHeading->setFont(heading);
+    lblTopHeading->adjustSize();
+    lblNotesHeading = place(new QLabel(QStringLiteral("Search for bible verse (s):"), this), "lblNotesHeading",
+                            QRect(12, 34, 300, 18));
+
+    txtSearchString1 = place(new QLineEdit(this), "txtSearchString1", QRect(12, 54, 272, 24));
+    cboOperator1 = place(new QComboBox(this), "cboOperator1", QRect(292, 54, 146, 24));
+    cboQueryStringOperator = place(new QComboBox(this), "cboQueryStringOperator", QRect(12, 84, 90, 24));
+    txtSearchString2 = place(new QLineEdit(this), "txtSearchString2", QRect(12, 114, 272, 24));
+    cboOperator2 = place(new QComboBox(this), "cboOperator2", QRect(292, 114, 146, 24));
+    SelectAllOnClick(txtSearchString1);
+    SelectAllOnClick(txtSearchString2);
+
+    optSearchScope[1] = place(new QRadioButton(QStringLiteral("Search within All BOOKS"), this), "optSearchScope1",
+                              QRect(12, 146, 190, 22));
+    optSearchScope[0] = place(new QRadioButton(QStringLiteral("Search Within the following scope"), this),
+                              "optSearchScope0", QRect(206, 146, 232, 22));
+
+    verseSelector = place(new VerseRangeSelector(this), "VerseRangeSelector", QRect(12, 172, 426, 88));
+    cboTestament = verseSelector->cboTestament;
+    cboBook = verseSelector->cboBook;
+    cboFromChapter = verseSelector->cboFromChapter;
+    cboFromSection = verseSelector->cboFromSection;
+    cboToChapter = verseSelector->cboToChapter;
+    cboToSection = verseSelector->cboToSection;
+    arrangeSelector();
+
+    imgSearch = MakeImageButton(this, QStringLiteral("imgSearch"), 28);
+    imgSearch->move(370, 266);
+    imgCancel = MakeImageButton(this, QStringLiteral("imgCancel"), 28);
+    imgCancel->move(406, 266);
+
+    // The range only counts within the scope; greying it otherwise shows what the search will use.
+    connect(optSearchScope[0], &QRadioButton::toggled, verseSelector, &QWidget::setEnabled);
+    optSearchScope[1]->setChecked(true);
+    verseSelector->setEnabled(false);
+    connect(imgSearch, &QToolButton::clicked, this, &frmAdvancedSearch::imgSearch_Click);
+    connect(imgCancel, &QToolButton::clicked, this, &frmAdvancedSearch::imgCancel_Click);
+}
+
+// The selector stacks its six boxes for a narrow panel; here they go side by side to fit the window:
+// testament and book in the first row, from and to chapter:verse in the second.
+void frmAdvancedSearch::arrangeSelector()
+{
+    auto* grid = qobject_cast<QGridLayout*>(verseSelector->layout());
+    if (!grid)
+        return;
+    const QList<QLabel*> labels = verseSelector->labels();
+    const QList<QComboBox*> combos = {cboTestament, cboBook, cboFromChapter, cboFromSection, cboToChapter, cboToSection};
+    for (int i = 0; i < combos.size(); ++i) {
+        grid->removeWidget(labels.value(i));
+        grid->removeWidget(combos[i]);
+    }
+    const struct { int row, column, span; } cells[] = {{0, 0, 2}, {0, 2, 2}, {2, 0, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}};
+    for (int i = 0; i < combos.size(); ++i) {
+        if (QLabel* label = labels.value(i))
+            grid->addWidget(label, cells[i].row, cells[i].column, 1, cells[i].span);
+        grid->addWidget(combos[i], cells[i].row + 1, cells[i].column, 1, cells[i].span);
+    }
+    grid->setHorizontalSpacing(8);
+}
+
+void frmAdvancedSearch::Form_Load()
+{
+    imgSearch->setToolTip(LoadResString(601));
+    imgCancel->setToolTip(LoadResString(602));
+    const QSqlDatabase db = BibleConnection();
+    FillComboWithItemData(cboOperator1, db, OperatorTable, QStringLiteral("DataFieldCategory"),
+                          QStringLiteral("Operator1"), QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"),
+                          true);
+    FillComboWithItemData(cboOperator2, db, OperatorTable, QStringLiteral("DataFieldCategory"),
+                          QStringLiteral("Operator2"), QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"),
+                          true);
+    verseSelector->fillTestaments();
+    FillComboFromTable(cboQueryStringOperator, db, QStringLiteral("tblSettings_Combox"),
+                       QStringLiteral("ComboxCategory"), QStringLiteral("QueryStringOperator"),
+                       QStringLiteral("ComboxItem"), true);
+    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
+}
+
+AdvancedSearchInput frmAdvancedSearch::inputs() const
+{
+    AdvancedSearchInput in;
+    in.text1 = txtSearchString1->text();
+    in.operator1 = GetComboLinkedValue(cboOperator1, OperatorTable, QStringLiteral("DataFieldInternalName"));
+    in.joiner = cboQueryStringOperator->currentText();
+    in.text2 = txtSearchString2->text();
+    in.operator2 = GetComboLinkedValue(cboOperator2, OperatorTable, QStringLiteral("DataFieldInternalName"));
+    in.withinScope = optSearchScope[0]->isChecked();
+    in.testamentWord = verseSelector->testamentWord();
+    in.bookAbbreviation = verseSelector->bookAbbreviation();
+    in.fromChapter = cboFromChapter->currentText().trimmed().toInt();
+    in.fromSection = cboFromSection->currentText().trimmed().toInt();
+    in.toChapter = cboToChapter->currentText().trimmed().toInt();
+    in.toSection = cboToSection->currentText().trimmed().toInt();
+    return in;
+}
+
+SearchQuery frmAdvancedSearch::BuildAdvancedQuery() const
+{
+    QString badOperator;
+    SearchQuery q = kivra::BuildAdvancedQuery(inputs(), &badOperator);
+    if (!q.valid())
+        qWarning().noquote() << "Advanced search: unknown operator" << badOperator;
+    return q;
+}
+
+void frmAdvancedSearch::imgSearch_Click()
+{
+    WaitCursor wait;
+    const SearchQuery q = BuildAdvancedQuery();
+    if (!q.valid()) {
+        ShowMessage(710, this);
+        return;
+    }
+    emit searchRequested(q.sql, q.params);
+    accept();
+}
+
+void frmAdvancedSearch::imgCancel_Click()
+{
+    reject();
+}
+
+} // namespace kivra

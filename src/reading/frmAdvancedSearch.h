@@ -1,0 +1,61 @@
+#pragma once
+// The advanced search window: two texts with their match operators, the logical operator between
+// them, and all books or a verse range. Search hands the statement to the main window and closes.
+#include "reading/Search.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+
+namespace kivra {
+
+class VerseRangeSelector;
+
+// Selects the whole text of box (the caret at the end).
+void SelectAllText(QLineEdit* box);
+// Makes every mouse click in box select all of its text, so typing replaces it.
+void SelectAllOnClick(QLineEdit* box);
+
+class frmAdvancedSearch : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAdvancedSearch(QWidget* parent = nullptr);
+
+    // Tooltips, the operator and range lists (first entries chosen), the centred heading.
+    void Form_Load();
+    AdvancedSearchInput inputs() const;
+    SearchQuery BuildAdvancedQuery() const;
+    void imgSearch_Click();
+    void imgCancel_Click();
+
+    QLabel* lblTopHeading;
+    QLabel* lblNotesHeading;
+    QLineEdit* txtSearchString1;
+    QLineEdit* txtSearchString2;
+    QComboBox* cboOperator1;
+    QComboBox* cboOperator2;
+    QComboBox* cboQueryStringOperator;
+    QRadioButton* optSearchScope[2];  // 0: within the range below, 1: all books
+    VerseRangeSelector* verseSelector;
+    QComboBox* cboTestament;
+    QComboBox* cboBook;
+    QComboBox* cboFromChapter;
+    QComboBox* cboFromSection;
+    QComboBox* cboToChapter;
+    QComboBox* cboToSection;
+    QToolButton* imgSearch;
+    QToolButton* imgCancel;
+
+signals:
+    // Search was clicked with a statement that can run; the main window shows its results.
+    void searchRequested(const QString& sql, const QVariantList& params);
+
+private:
+    void arrangeSelector();
+};
+
+} // namespace kivra

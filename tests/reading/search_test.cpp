@@ -1,0 +1,234 @@
+// The search statements against the real Bible text: what the quick and the advanced search find,
+// and that the trigram index never changes a result.
+#include "reading/Search.h"
+#include "reading/SearchCommand.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+QT_BEGIN_NAMESPACE
+// Readable failures for texts and lists of texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace {
+
+std::vector<int> ids(const SearchQuery& q)
+{
+    std::vector<int> result;
+    auto rs = GetADORecordSetByQueryString(BibleConnection(), q.sql, q.params);
+    EXPECT_TRUE(rs) << q.sql.toStdString();
+    if (rs)
+        for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
+            result.push_back(rs->integer(QStringLiteral("ID")));
+    return result;
+}
+
+// "Gen 1:4" for each row, to compare with verses a reader can check.
+QStringList references(const SearchQuery& q)
+{
+    QStringList result;
+    auto rs = GetADORecordSetByQueryString(BibleConnection(), q.sql, q.params);
+    EXPECT_TRUE(rs) << q.sql.toStdString();
+    if (rs)
+        for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
+            result << QStringLiteral("%1 %2:%3")
+                          .arg(rs->text(QStringLiteral("BookAbbreviation")), rs->text(QStringLiteral("Chapter")),
+                               rs->text(QStringLiteral("Sections")));
+    return result;
+}
+
+class SearchQueries : public ::testing::Test {
+protected:
+    test::TempProgramFolder folder;
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+};
+
+TEST(SearchText, StatusCountAndTrimming)
+{
+    EXPECT_EQ(FoundStatusText(0), QStringLiteral("0 verse found"));
+    EXPECT_EQ(FoundStatusText(1), QStringLiteral("1 verse found"));
+    EXPECT_EQ(FoundStatusText(2), QStringLiteral("2 verses found"));
+    EXPECT_EQ(FoundStatusText(12), QStringLiteral("12 verses found"));
+    EXPECT_EQ(TrimBlanks(QStringLiteral("  grace of God \t ")), QStringLiteral("grace of God \t"));
+    EXPECT_EQ(TrimBlanks(QStringLiteral("   ")), QString());
+}
+
+TEST(SearchText, TrigramsOfTheLiteralRuns)
+{
+    EXPECT_EQ(PatternTrigrams(QStringLiteral("GrAce")), QStringList({"gra", "rac", "ace"}));
+    EXPECT_EQ(PatternTrigrams(QStringLiteral("ab%cde_fg")), QStringList({"cde"}));
+    EXPECT_EQ(PatternTrigrams(QStringLiteral("aaaa")), QStringList({"aaa"}));
+    EXPECT_TRUE(PatternTrigrams(QStringLiteral("ab")).isEmpty());
+    EXPECT_TRUE(PatternTrigrams(QStringLiteral("gr\u00e2ce")).isEmpty());
+}
+
+TEST(SearchText, ResultCursorMovesOneRecordAndStopsAtTheEnds)
+{
+    EXPECT_EQ(ResultCursorTarget(0, 5, Qt::Key_Up), 0);
+    EXPECT_EQ(ResultCursorTarget(0, 5, Qt::Key_Down), 1);
+    EXPECT_EQ(ResultCursorTarget(4, 5, Qt::Key_Down), 4);
+    EXPECT_EQ(ResultCursorTarget(4, 5, Qt::Key_Up), 3);
+    EXPECT_EQ(ResultCursorTarget(2, 5, Qt::Key_End), 4);
+    EXPECT_EQ(ResultCursorTarget(2, 5, Qt::Key_Home), 0);
+    for (int key : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Right, Qt::Key_A})
+        EXPECT_EQ(ResultCursorTarget(2, 5, key), 2) << key;
+    EXPECT_EQ(ResultCursorTarget(-1, 0, Qt::Key_End), -1);
+}
+
+TEST_F(SearchQueries, IndexedSearchFindsExactlyWhatTheScanFinds)
+{
+    const QStringList patterns = {
+        "grace", "GRACE", "LORD", "lord", "the", "a", "in the beginning", "gr_ce", "lo%god", "%", "_", "ye",
+        "qu", "zz", "xyzzy", "\"", "'s", "Jesus wept", "shalt not", "Selah", "  ", "ah", "ion", "eth,",
+        "and the", "ZION", "o'er", "[a]", "a_b", "__ce__", "wept.", "I AM", "Mar%rod", "God; ", "nevertheless",
+        "thee", "unto", "Babylon", "x", "j", "Hallelujah", "A%B%C"};
+    int indexed = 0;
+    for (const QString& p : patterns) {
+        const SearchQuery scan = QuickSearchScan(p);
+        const SearchQuery viaIndex = QuickSearchIndexed(p);
+        EXPECT_EQ(ids(viaIndex), ids(scan)) << p.toStdString();
+        const SearchQuery chosen = BuildQuickSearch(BibleConnection(), p);
+        EXPECT_EQ(ids(chosen), ids(scan)) << p.toStdString();
+        indexed += chosen.usesIndex;
+    }
+    EXPECT_GT(indexed, 10);  // the index is in use, not only present
+    EXPECT_TRUE(BuildQuickSearch(BibleConnection(), QStringLiteral("grace")).usesIndex);
+    EXPECT_FALSE(BuildQuickSearch(BibleConnection(), QStringLiteral("the")).usesIndex);  // too common to pay
+    EXPECT_FALSE(BuildQuickSearch(BibleConnection(), QStringLiteral("ye")).usesIndex);   // too short for trigrams
+}
+
+TEST_F(SearchQueries, QuickSearchMatchesSubstringsIgnoringCaseWithWildcards)
+{
+    EXPECT_EQ(ids(BuildQuickSearch(BibleConnection(), QStringLiteral("grace"))).size(), 160u);
+    // A blank text is trimmed to nothing and lists the whole Bible in order.
+    const auto all = ids(BuildQuickSearch(BibleConnection(), TrimBlanks(QStringLiteral("   "))));
+    ASSERT_EQ(all.size(), 31102u);
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+    EXPECT_EQ(all.front(), 1);
+    // The prompt searches for its own words.
+    EXPECT_TRUE(ids(BuildQuickSearch(BibleConnection(), TrimBlanks(QStringLiteral(" Type text to search and press Enter"))))
+                    .empty());
+    EXPECT_EQ(references(BuildQuickSearch(BibleConnection(), QStringLiteral("jesus WEPT"))), QStringList({"John 11:35"}));
+    // A quote is a character like any other: a valid statement that finds nothing in the KJV.
+    const SearchQuery quote = BuildQuickSearch(BibleConnection(), QStringLiteral("say \"grace"));
+    EXPECT_TRUE(GetADORecordSetByQueryString(BibleConnection(), quote.sql, quote.params));
+    EXPECT_TRUE(ids(quote).empty());
+    // '_' is any one character, '%' any run.
+    EXPECT_EQ(ids(BuildQuickSearch(BibleConnection(), QStringLiteral("gr_ce"))),
+              ids(BuildQuickSearch(BibleConnection(), QStringLiteral("grace"))));
+    EXPECT_EQ(references(BuildQuickSearch(BibleConnection(), QStringLiteral("Jes_s%wept."))),
+              QStringList({"Mark 14:72", "John 11:35"}));
+    EXPECT_EQ(ids(BuildQuickSearch(BibleConnection(), QStringLiteral("%"))).size(), 31102u);
+}
+
+AdvancedSearchInput genesisScope(int fc, int fs, int tc, int ts)
+{
+    AdvancedSearchInput in;
+    in.operator1 = in.operator2 = QStringLiteral("LIKE");
+    in.joiner = QStringLiteral("AND");
+    in.withinScope = true;
+    in.testamentWord = QStringLiteral("Old");
+    in.bookAbbreviation = QStringLiteral("Gen");
+    in.fromChapter = fc;
+    in.fromSection = fs;
+    in.toChapter = tc;
+    in.toSection = ts;
+    return in;
+}
+
+TEST_F(SearchQueries, AdvancedQueryShapes)
+{
+    AdvancedSearchInput in;
+    in.operator1 = QStringLiteral("LIKE");
+    in.operator2 = QStringLiteral("NOT LIKE");
+    in.joiner = QStringLiteral("OR");
+
+    // Nothing given: no condition, every verse.
+    SearchQuery q = BuildAdvancedQuery(in);
+    EXPECT_FALSE(q.sql.contains(QStringLiteral("WHERE")));
+    EXPECT_EQ(ids(q).size(), 31102u);
+
+    // Only the second text: no joiner, whatever the logical operator shows.
+    in.text2 = QStringLiteral("the");
+    q = BuildAdvancedQuery(in);
+    EXPECT_TRUE(q.sql.contains(QStringLiteral(R"(WHERE ( (("Text" NOT LIKE ?) ) ))"))) << q.sql.toStdString();
+    EXPECT_EQ(q.params, QVariantList({"%the%"}));
+    EXPECT_EQ(ids(q), ids({QStringLiteral(R"(SELECT * FROM "tblBible" WHERE "Text" NOT LIKE '%the%' ORDER BY "ID")"), {}}));
+
+    // Only the first text: its own parentheses only.
+    in.text2.clear();
+    in.text1 = QStringLiteral("grace");
+    q = BuildAdvancedQuery(in);
+    EXPECT_TRUE(q.sql.contains(QStringLiteral(R"(WHERE ( ("Text" LIKE ?)  ))"))) << q.sql.toStdString();
+    EXPECT_EQ(ids(q).size(), 160u);
+
+    // Both: the joiner between them; texts untrimmed.
+    in.text1 = QStringLiteral("grace ");
+    in.text2 = QStringLiteral("peace");
+    in.operator2 = QStringLiteral("LIKE");
+    in.joiner = QStringLiteral("and");
+    q = BuildAdvancedQuery(in);
+    EXPECT_TRUE(q.sql.contains(QStringLiteral(R"(WHERE ( (("Text" LIKE ?) AND ("Text" LIKE ?) ) ) ORDER)"))) << q.sql.toStdString();
+    EXPECT_EQ(q.params, QVariantList({"%grace %", "%peace%"}));
+
+    // Operators are data of the Bible file: only known ones reach the statement.
+    QString bad;
+    in.joiner = QStringLiteral("OR 1=1; DROP TABLE tblBible; --");
+    EXPECT_FALSE(BuildAdvancedQuery(in, &bad).valid());
+    EXPECT_EQ(bad, in.joiner);
+    in.joiner = QStringLiteral("AND");
+    in.operator1 = QStringLiteral("=");
+    EXPECT_FALSE(BuildAdvancedQuery(in).valid());
+    in.text1.clear();  // an unused operator does not matter
+    EXPECT_TRUE(BuildAdvancedQuery(in).valid());
+}
+
+TEST_F(SearchQueries, AdvancedRangeRunsFromTheFromVerseThroughTheToVerse)
+{
+    AdvancedSearchInput in = genesisScope(1, 1, 2, 5);
+    in.text1 = QStringLiteral("light");
+    in.text2 = QStringLiteral("dark");
+    EXPECT_EQ(references(BuildAdvancedQuery(in)), QStringList({"Gen 1:4", "Gen 1:5", "Gen 1:18"}));
+
+    // The to-verse is included although it ends its chapter; the next chapter's first is not.
+    EXPECT_EQ(references(BuildAdvancedQuery(genesisScope(2, 24, 2, 25))), QStringList({"Gen 2:24", "Gen 2:25"}));
+    EXPECT_EQ(references(BuildAdvancedQuery(genesisScope(2, 25, 3, 1))), QStringList({"Gen 2:25", "Gen 3:1"}));
+    // Verse 10 must not sort before verse 9 as it would in a naive text key.
+    EXPECT_EQ(BuildAdvancedQuery(genesisScope(1, 9, 1, 10)).params.size(), 4);
+    EXPECT_EQ(references(BuildAdvancedQuery(genesisScope(1, 9, 1, 10))), QStringList({"Gen 1:9", "Gen 1:10"}));
+    // From after to: nothing, no error.
+    EXPECT_TRUE(ids(BuildAdvancedQuery(genesisScope(3, 1, 2, 1))).empty());
+    // Another book's verses with the same numbers stay out.
+    AdvancedSearchInput exodus = genesisScope(1, 1, 1, 3);
+    exodus.bookAbbreviation = QStringLiteral("Exod");
+    EXPECT_EQ(references(BuildAdvancedQuery(exodus)), QStringList({"Exod 1:1", "Exod 1:2", "Exod 1:3"}));
+}
+
+TEST_F(SearchQueries, CommandLinePrintsHitsThenTheCount)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    EXPECT_EQ(RunSearchCommand({"search", "Jesus wept"}, o, e), 0);
+    o.flush();
+    EXPECT_EQ(out, QStringLiteral("John 11:35\tJesus wept.\n1 verse found\n"));
+
+    out.clear();
+    EXPECT_EQ(RunSearchCommand({"advanced-search", "--text1", "light", "--join", "AND", "--text2", "dark", "--scope",
+                                "Old Testament", "Genesis", "1:1-2:5"},
+                               o, e),
+              0);
+    o.flush();
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Gen 1:4\t"))) << out.toStdString();
+    EXPECT_TRUE(out.endsWith(QStringLiteral("\n3 verses found\n"))) << out.toStdString();
+
+    EXPECT_EQ(RunSearchCommand({"advanced-search", "--text1", "x", "--op1", "GLOB"}, o, e), 2);
+    EXPECT_EQ(RunSearchCommand({"advanced-search", "--scope", "Old", "Matthew", "1:1-1:2"}, o, e), 2);
+}
+
+} // namespace
