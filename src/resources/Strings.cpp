@@ -83,6 +83,8 @@ constexpr ResString kStrings[] = {
           "from a backup."},
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
+    {720, "The bookmark could not be saved. Nothing was changed; please try again."},
+    {721, "The bookmark could not be deleted. Nothing was changed; please try again."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.
