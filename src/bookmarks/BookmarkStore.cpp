@@ -9,8 +9,11 @@
 namespace kivra {
 namespace {
 
-const QString SelectBookmarkHead =
-    QStringLiteral("SELECT rowid AS %1, * FROM \"tblBookmark\"").arg(Recordset::RowidColumn);
+// A function, not a global: the rowid column's name is another file's static.
+QString selectBookmarkHead()
+{
+    return QStringLiteral("SELECT rowid AS %1, * FROM \"tblBookmark\"").arg(Recordset::RowidColumn);
+}
 
 // A condition on a reference column that also matches the reference stored without its leading
 // zeros (as older relation rows and association lists hold them). Binds the reference three times.
@@ -51,7 +54,7 @@ PassageChoice BookmarkRange::toChoice() const
 QString BookmarkRangeSql()
 {
     // Text fields compare without regard to case, as the stored bookmarks always have.
-    return SelectBookmarkHead
+    return selectBookmarkHead()
         + QStringLiteral(" WHERE (\"BookMarkTestament\" = ? COLLATE NOCASE) AND (\"BookMarkBook\" = ? COLLATE NOCASE)"
                          " AND (\"BookMarkChapter\" = ?) AND (\"BookMarkSection\" = ?)"
                          " AND (\"BookMarkToBook\" = ? COLLATE NOCASE) AND (\"BookMarkToChapter\" = ?)"
@@ -117,12 +120,12 @@ RecordsetPtr FindBookmarkByReference(const QSqlDatabase& db, const QString& refe
 {
     if (reference.isEmpty())
         return nullptr;
-    auto rs = Recordset::open(db, SelectBookmarkHead + QStringLiteral(" WHERE (\"BookmarkReference\" = ?)"),
+    auto rs = Recordset::open(db, selectBookmarkHead() + QStringLiteral(" WHERE (\"BookmarkReference\" = ?)"),
                               {reference}, BookmarkTable);
     if (rs && rs->recordCount() > 0)
         return rs;
     rs = Recordset::open(db,
-                         SelectBookmarkHead + QStringLiteral(" WHERE ") + referenceCondition("BookmarkReference")
+                         selectBookmarkHead() + QStringLiteral(" WHERE ") + referenceCondition("BookmarkReference")
                              + QStringLiteral(" ORDER BY \"Index\""),
                          referenceParams(reference), BookmarkTable);
     return rs && rs->recordCount() > 0 ? std::move(rs) : nullptr;
