@@ -7,6 +7,14 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <ostream>
+
+// Readable failures: gtest prints QString through this.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace kivra::test {
 
 struct SeedBookmark {
