@@ -24,10 +24,7 @@ namespace {
 // one tells the user where to go instead (and is not taken).
 class NotesKeyGuard : public QObject {
 public:
-    NotesKeyGuard(QObject* parent, QWidget* passageNotes, QWidget* panelNotes)
-        : QObject(parent), m_passageNotes(passageNotes), m_panelNotes(panelNotes)
-    {
-    }
+    NotesKeyGuard(QObject* parent, QWidget* panelNotes) : QObject(parent), m_panelNotes(panelNotes) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -39,7 +36,6 @@ protected:
     }
 
 private:
-    QWidget* m_passageNotes;
     QWidget* m_panelNotes;
 };
 
@@ -81,7 +77,7 @@ void frmMain::connectBookmarks()
     // txtNotes follows the current row of adoBookmark, as a bound text box does.
     connect(adoBookmark, &DataControl::currentRowChanged, this,
             [this] { txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
-    bookmarkNotesGuard = new NotesKeyGuard(this, txtNotes, txtBookmarkNotes);
+    bookmarkNotesGuard = new NotesKeyGuard(this, txtBookmarkNotes);
     for (QPlainTextEdit* box : {txtNotes, txtBookmarkNotes}) {
         box->setReadOnly(true);  // no paste or drop either
         box->installEventFilter(bookmarkNotesGuard);
