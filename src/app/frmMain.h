@@ -62,6 +62,13 @@ public:
     void ShowPassageBookmark();
     void LoadBibleTextByIndex(int bookmarkIndex);
     void LoadBookmarkList();
+    void imgBookmark_Click();
+    void ShowBookmarkNotes();
+    void OpenBookmark();
+    void FillRelatedBookmarks(int bookmarkIndex);
+    void GoToBookmarkReference(const QString& reference);
+    void EditBookmark();
+    void DeleteBookmark();
 
     // ---- Stories
     void imgBibleStory_Click();
@@ -199,6 +206,8 @@ private:
     void formatGridOnce();
 
     // ---- Bookmark state
+    QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
+    bool bookmarkRangeFromResult(PassageChoice* range);
 
     // ---- Story state
 

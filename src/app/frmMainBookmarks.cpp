@@ -1,12 +1,281 @@
 // Bookmark panel, related bookmarks and the notes of the shown passage.
 #include "app/frmMain.h"
 
-namespace kivra {
+#include "bookmarks/BookmarkStore.h"
+#include "bookmarks/frmBookmark.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "storage/DataControl.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
 
-void frmMain::connectBookmarks() {}
-void frmMain::BookmarkCurrentVerse() {}
-void frmMain::ShowPassageBookmark() {}
-void frmMain::LoadBibleTextByIndex(int) {}
-void frmMain::LoadBookmarkList() {}
+#include <QComboBox>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+namespace kivra {
+namespace {
+
+// The notes boxes show notes; they are changed only in the bookmark editor. Every key pressed in
+// one tells the user where to go instead (and is not taken).
+class NotesKeyGuard : public QObject {
+public:
+    NotesKeyGuard(QObject* parent, QWidget* panelNotes) : QObject(parent), m_panelNotes(panelNotes) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        ShowMessage(watched == m_panelNotes ? 135 : 134, qobject_cast<QWidget*>(watched)->window());
+        return true;
+    }
+
+private:
+    QWidget* m_panelNotes;
+};
+
+PassageChoice rangeOf(const Recordset& row)
+{
+    return {row.text(QStringLiteral("BookMarkTestament")), row.text(QStringLiteral("BookMarkBook")),
+            row.text(QStringLiteral("BookMarkChapter")),   row.text(QStringLiteral("BookMarkSection")),
+            row.text(QStringLiteral("BookMarkToChapter")), row.text(QStringLiteral("BookMarkToSection"))};
+}
+
+RecordsetPtr bookmarkByIndex(qint64 index)
+{
+    auto rs = GetADONumericRecordSet(OptionsConnection(), BookmarkTable, QStringLiteral("Index"),
+                                     QString::number(index));
+    return rs && !rs->eof() ? std::move(rs) : nullptr;
+}
+
+// A passage in the selectors' form with every number as the decimal text of its value.
+PassageChoice withPlainNumbers(const PassageChoice& p)
+{
+    return BookmarkRange::fromChoice(p).toChoice();
+}
+
+} // namespace
+
+void frmMain::connectBookmarks()
+{
+    connect(imgBookmark, &QToolButton::clicked, this, &frmMain::imgBookmark_Click);
+    connect(imgAddFavourite, &QToolButton::clicked, this, &frmMain::BookmarkCurrentVerse);
+    connect(imgOpenBookmark, &QToolButton::clicked, this, &frmMain::OpenBookmark);
+    connect(imgEditBookmark, &QToolButton::clicked, this, &frmMain::EditBookmark);
+    connect(imgDeleteBookmark, &QToolButton::clicked, this, &frmMain::DeleteBookmark);
+    lstBookmark->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstBookmark->setUniformItemSizes(true);
+    connect(lstBookmark, &QListWidget::currentRowChanged, this, &frmMain::ShowBookmarkNotes);
+    connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &frmMain::OpenBookmark);
+    connect(cboRelatedVerse, &QComboBox::activated, this,
+            [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
+    // txtNotes follows the current row of adoBookmark, as a bound text box does.
+    connect(adoBookmark, &DataControl::currentRowChanged, this,
+            [this] { txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
+    bookmarkNotesGuard = new NotesKeyGuard(this, txtBookmarkNotes);
+    for (QPlainTextEdit* box : {txtNotes, txtBookmarkNotes}) {
+        box->setReadOnly(true);  // no paste or drop either
+        box->installEventFilter(bookmarkNotesGuard);
+    }
+}
+
+void frmMain::imgBookmark_Click()
+{
+    showOnlyPanel(picBookmark);
+    LoadBookmarkList();
+}
+
+// The one-verse range of the selected search result; false (after telling the user, or quietly
+// when the row cannot be read) when there is none.
+bool frmMain::bookmarkRangeFromResult(PassageChoice* range)
+{
+    if (adoBible->recordCount() == 0) {
+        ShowMessage(101, this);
+        return false;
+    }
+    const QItemSelectionModel* selection = dgdSearchResults->selectionModel();
+    if (!selection || !selection->hasSelection() || adoBible->currentRow() < 0) {
+        ShowMessage(102, this);
+        return false;
+    }
+    auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
+                                adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    if (!book || book->eof())
+        return false;
+    const QString chapter = QString::number(adoBible->currentValue(QStringLiteral("Chapter")).toInt());
+    const QString verse = QString::number(adoBible->currentValue(QStringLiteral("Sections")).toInt());
+    *range = {adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament"),
+              book->text(QStringLiteral("Book")), chapter, verse, chapter, verse};
+    return true;
+}
+
+void frmMain::BookmarkCurrentVerse()
+{
+    PassageChoice range;
+    {
+        WaitCursor wait;
+        if (ViewMode.toLower() == QLatin1String("searcher")) {
+            if (!bookmarkRangeFromResult(&range))
+                return;
+        } else {
+            range = withPlainNumbers(verseSelector->passage());
+        }
+    }
+    OpenBookmarkEditor(this, range);
+}
+
+void frmMain::ShowPassageBookmark()
+{
+    WaitCursor wait;
+    const BookmarkRange range = BookmarkRange::fromChoice(verseSelector->passage());
+    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+}
+
+void frmMain::LoadBookmarkList()
+{
+    const QList<BookmarkListRow> rows = ReadBookmarkList(OptionsConnection());
+    lstBookmark->clear();
+    for (const BookmarkListRow& row : rows) {
+        auto* item = new QListWidgetItem(row.text);
+        item->setData(Qt::UserRole, row.index);
+        lstBookmark->addItem(item);
+    }
+    if (lstBookmark->count() > 0)
+        lstBookmark->setCurrentRow(0);
+}
+
+void frmMain::ShowBookmarkNotes()
+{
+    const QListWidgetItem* item = lstBookmark->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    auto row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
+    if (row)
+        txtBookmarkNotes->setPlainText(row->text(QStringLiteral("BookMarkNotes")));
+}
+
+void frmMain::OpenBookmark()
+{
+    if (lstBookmark->count() == 0) {
+        ShowMessage(142, this);
+        return;
+    }
+    WaitCursor wait;
+    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(127, this);
+        return;
+    }
+    const int index = selected.first()->data(Qt::UserRole).toInt();
+    LoadBibleTextByIndex(index);
+    FillRelatedBookmarks(index);
+}
+
+void frmMain::LoadBibleTextByIndex(int bookmarkIndex)
+{
+    WaitCursor wait;
+    if (auto row = bookmarkByIndex(bookmarkIndex))
+        verseSelector->choosePassage(rangeOf(*row));
+    imgRetrieveBible_Click();
+}
+
+void frmMain::FillRelatedBookmarks(int bookmarkIndex)
+{
+    const QSqlDatabase db = OptionsConnection();
+    const QString reference = GetBookmarkReference(db, bookmarkIndex);
+    if (reference.isEmpty())
+        return;
+    const QStringList related = RelatedReferences(db, reference);
+    {
+        const QSignalBlocker quiet(cboRelatedVerse);
+        cboRelatedVerse->clear();
+        if (related.isEmpty()) {
+            cboRelatedVerse->addItem(LoadResString(154), QString());
+        } else {
+            cboRelatedVerse->addItem(LoadResString(152), QString());
+            cboRelatedVerse->addItem(QString(50, QLatin1Char('-')), QString());
+            cboRelatedVerse->addItem(LoadResString(153), reference);
+            for (const QString& hooked : related) {
+                auto row = FindBookmarkByReference(db, hooked);
+                if (!row)
+                    continue;  // a link to a bookmark that is gone
+                cboRelatedVerse->addItem(
+                    RelatedBookmarkText(row->text(QStringLiteral("BookMarkBook")),
+                                        row->integer(QStringLiteral("BookMarkChapter")),
+                                        row->integer(QStringLiteral("BookMarkSection")),
+                                        row->integer(QStringLiteral("BookMarkToChapter")),
+                                        row->integer(QStringLiteral("BookMarkToSection"))),
+                    row->text(QStringLiteral("BookmarkReference")));
+            }
+        }
+        cboRelatedVerse->setCurrentIndex(0);
+    }
+    lblRelatedVerse->show();
+    cboRelatedVerse->show();
+    GoToBookmarkReference(cboRelatedVerse->itemData(0).toString());
+}
+
+void frmMain::GoToBookmarkReference(const QString& reference)
+{
+    WaitCursor wait;
+    // The empty reference (the heading entries) names no bookmark: the passage is shown again.
+    if (auto row = FindBookmarkByReference(OptionsConnection(), reference))
+        verseSelector->choosePassage(rangeOf(*row));
+    imgRetrieveBible_Click();
+}
+
+void frmMain::EditBookmark()
+{
+    if (lstBookmark->count() == 0) {
+        ShowMessage(142, this);
+        return;
+    }
+    RecordsetPtr row;
+    {
+        WaitCursor wait;
+        const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+        if (selected.isEmpty()) {
+            ShowMessage(129, this);
+            return;
+        }
+        row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
+    }
+    if (row)
+        OpenBookmarkEditor(this, rangeOf(*row));
+}
+
+void frmMain::DeleteBookmark()
+{
+    if (lstBookmark->count() == 0) {
+        ShowMessage(142, this);
+        return;
+    }
+    WaitCursor wait;
+    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(130, this);
+        return;
+    }
+    const int position = lstBookmark->row(selected.first());
+    if (!DeleteBookmarkByIndex(OptionsConnection(), selected.first()->data(Qt::UserRole).toLongLong())) {
+        ShowMessage(721, this);
+        return;
+    }
+    {
+        // The list moves its current entry by itself when one is removed; choose the entry here.
+        const QSignalBlocker quiet(lstBookmark);
+        delete lstBookmark->takeItem(position);
+        const int next = position > 0 ? position - 1 : 0;
+        if (next < lstBookmark->count())
+            lstBookmark->setCurrentRow(next);
+    }
+    if (lstBookmark->count() > 0)
+        ShowBookmarkNotes();
+}
 
 } // namespace kivra

@@ -85,6 +85,8 @@ constexpr ResString kStrings[] = {
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
     {704, "Kivra! Bible cannot create its data folder \"%1\". Check that your home folder can be written."},
     {710, "The search operators in the Bible database are not ones this program knows. Reinstall the program."},
+    {720, "The bookmark could not be saved. Nothing was changed; please try again."},
+    {721, "The bookmark could not be deleted. Nothing was changed; please try again."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

@@ -1,0 +1,113 @@
+// The bookmark panel and the bookmark editor with 10,000 bookmarks, each linked to three others.
+// Goal: under 300 ms for loading the panel and for opening the editor.
+#include "app/frmMain.h"
+#include "bookmarks/frmBookmark.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QApplication>
+#include <QSqlQuery>
+#include <benchmark/benchmark.h>
+
+using namespace kivra;
+
+namespace {
+
+constexpr int BookmarkCount = 10000;
+
+// 10,000 bookmarks over Genesis to Deuteronomy-like ranges, with a few links each, written once.
+bool generateBookmarks()
+{
+    QSqlDatabase db = OptionsConnection();
+    if (!db.transaction())
+        return false;
+    QSqlQuery add(db);
+    add.prepare(QStringLiteral("INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\","
+                               " \"BookMarkSection\", \"BookMarkToBook\", \"BookMarkToChapter\", \"BookMarkToSection\","
+                               " \"BookMarkNotes\", \"BookmarkReference\", \"BookmarkHooker\") VALUES (?,?,?,?,?,?,?,?,?,?)"));
+    QSqlQuery link(db);
+    link.prepare(QStringLiteral("INSERT INTO \"tblBookmark_Relation\" VALUES (?, ?)"));
+    const QStringList books = {QStringLiteral("Genesis"), QStringLiteral("Exodus"), QStringLiteral("Leviticus"),
+                               QStringLiteral("Numbers")};
+    auto reference = [](int i) { return QStringLiteral("0123456%1").arg(i); };
+    for (int i = 0; i < BookmarkCount; ++i) {
+        const int chapter = i % 25 + 1;
+        for (const QVariant& v :
+             QVariantList{QStringLiteral("Old Testament"), books.at(i % books.size()), chapter, 1, books.at(i % books.size()),
+                          chapter, 5 + i % 10, QStringLiteral("Notes of bookmark %1").arg(i), reference(i), reference(i)})
+            add.addBindValue(v);
+        if (!add.exec())
+            return false;
+        for (int k = 1; k <= 3; ++k) {
+            link.addBindValue(reference(i));
+            link.addBindValue(reference((i + k * 37) % BookmarkCount));
+            if (!link.exec())
+                return false;
+        }
+    }
+    return db.commit();
+}
+
+struct Environment {
+    kivra::test::TempProgramFolder folder;
+    bool ready = folder.ok() && generateBookmarks();
+};
+
+Environment& environment()
+{
+    static Environment env;
+    return env;
+}
+
+void BM_LoadBookmarkPanel(benchmark::State& state)
+{
+    if (!environment().ready) {
+        state.SkipWithError("no program folder");
+        return;
+    }
+    frmMain w;
+    w.Form_Load();
+    w.RestoreLastPassage();
+    for (auto _ : state) {
+        w.imgBookmark_Click();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(w.lstBookmark);
+    }
+}
+BENCHMARK(BM_LoadBookmarkPanel)->Unit(benchmark::kMillisecond);
+
+// Opening on a bookmarked range: the list, the marks of its links, the selectors and the notes.
+void BM_OpenBookmarkEditor(benchmark::State& state)
+{
+    if (!environment().ready) {
+        state.SkipWithError("no program folder");
+        return;
+    }
+    for (auto _ : state) {
+        frmBookmark editor;
+        editor.RangeTestament = QStringLiteral("Old Testament");
+        editor.RangeBook = QStringLiteral("Exodus");  // bookmark 5: Exodus 6:1-6:10
+        editor.RangeChapter = QStringLiteral("6");
+        editor.RangeSection = QStringLiteral("1");
+        editor.RangeToChapter = QStringLiteral("6");
+        editor.RangeToSection = QStringLiteral("10");
+        editor.Form_Load();
+        editor.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(editor.lstBookmark);
+    }
+}
+BENCHMARK(BM_OpenBookmarkEditor)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

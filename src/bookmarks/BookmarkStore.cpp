@@ -1,0 +1,228 @@
+#include "bookmarks/BookmarkStore.h"
+
+#include "bookmarks/BookmarkReference.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+
+#include <QDebug>
+
+namespace kivra {
+namespace {
+
+// A function, not a global: the rowid column's name is another file's static.
+QString selectBookmarkHead()
+{
+    return QStringLiteral("SELECT rowid AS %1, * FROM \"tblBookmark\"").arg(Recordset::RowidColumn);
+}
+
+// A condition on a reference column that also matches the reference stored without its leading
+// zeros (as older relation rows and association lists hold them). Binds the reference three times.
+QString referenceCondition(const QString& column)
+{
+    const QString c = QuoteIdentifier(column);
+    return QStringLiteral("(%1 = ? OR (ltrim(%1, '0') = ltrim(?, '0') AND ltrim(?, '0') <> ''))").arg(c);
+}
+
+QVariantList referenceParams(const QString& reference)
+{
+    return {reference, reference, reference};
+}
+
+int numberOf(const QString& text)
+{
+    return text.trimmed().toInt();
+}
+
+} // namespace
+
+BookmarkRange BookmarkRange::fromChoice(const PassageChoice& c)
+{
+    return {c.testament, c.book, numberOf(c.fromChapter), numberOf(c.fromSection), numberOf(c.toChapter),
+            numberOf(c.toSection)};
+}
+
+PassageChoice BookmarkRange::toChoice() const
+{
+    return {testament,
+            book,
+            QString::number(fromChapter),
+            QString::number(fromSection),
+            QString::number(toChapter),
+            QString::number(toSection)};
+}
+
+QString BookmarkRangeSql()
+{
+    // Text fields compare without regard to case, as the stored bookmarks always have.
+    return selectBookmarkHead()
+        + QStringLiteral(" WHERE (\"BookMarkTestament\" = ? COLLATE NOCASE) AND (\"BookMarkBook\" = ? COLLATE NOCASE)"
+                         " AND (\"BookMarkChapter\" = ?) AND (\"BookMarkSection\" = ?)"
+                         " AND (\"BookMarkToBook\" = ? COLLATE NOCASE) AND (\"BookMarkToChapter\" = ?)"
+                         " AND (\"BookMarkToSection\" = ?) ORDER BY \"Index\"");
+}
+
+QVariantList BookmarkRangeParams(const BookmarkRange& r)
+{
+    return {r.testament, r.book, r.fromChapter, r.fromSection, r.book, r.toChapter, r.toSection};
+}
+
+RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const BookmarkRange& range)
+{
+    return Recordset::open(db, BookmarkRangeSql(), BookmarkRangeParams(range), BookmarkTable);
+}
+
+QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
+{
+    const QString padding(std::max<qsizetype>(0, 20 - book.size()), QLatin1Char(' '));
+    return ListIndent + book + padding + QStringLiteral("%1 : %2 - %3 : %4").arg(fromChapter).arg(fromSection).arg(toChapter).arg(toSection);
+}
+
+QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
+{
+    return ListIndent + book + ListIndent
+        + QStringLiteral("%1 : %2 - %3 : %4 ").arg(fromChapter).arg(fromSection).arg(toChapter).arg(toSection);
+}
+
+QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
+{
+    QList<BookmarkListRow> rows;
+    auto rs = GetADORecordSetByQueryString(
+        db, QStringLiteral("SELECT \"Index\", \"BookMarkBook\", \"BookMarkChapter\", \"BookMarkSection\","
+                           " \"BookMarkToChapter\", \"BookMarkToSection\", \"BookmarkReference\""
+                           " FROM \"tblBookmark\" ORDER BY \"Index\""));
+    if (!rs)
+        return rows;
+    rows.reserve(rs->recordCount());
+    for (int i = 0; i < rs->recordCount(); ++i) {
+        const QVariant reference = rs->at(i, 6);
+        rows.append({rs->at(i, 0).toLongLong(),
+                     BookmarkListText(rs->at(i, 1).toString(), rs->at(i, 2).toInt(), rs->at(i, 3).toInt(),
+                                      rs->at(i, 4).toInt(), rs->at(i, 5).toInt()),
+                     reference.isNull() ? QString() : reference.toString()});
+    }
+    return rows;
+}
+
+QString GetBookmarkReference(const QSqlDatabase& db, qint64 index)
+{
+    auto rs = GetADONumericRecordSet(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
+    if (!rs || rs->eof())
+        return {};
+    return rs->text(QStringLiteral("BookmarkReference"));
+}
+
+QString GetBookmarkReference(qint64 index)
+{
+    return GetBookmarkReference(OptionsConnection(), index);
+}
+
+RecordsetPtr FindBookmarkByReference(const QSqlDatabase& db, const QString& reference)
+{
+    if (reference.isEmpty())
+        return nullptr;
+    auto rs = Recordset::open(db, selectBookmarkHead() + QStringLiteral(" WHERE (\"BookmarkReference\" = ?)"),
+                              {reference}, BookmarkTable);
+    if (rs && rs->recordCount() > 0)
+        return rs;
+    rs = Recordset::open(db,
+                         selectBookmarkHead() + QStringLiteral(" WHERE ") + referenceCondition("BookmarkReference")
+                             + QStringLiteral(" ORDER BY \"Index\""),
+                         referenceParams(reference), BookmarkTable);
+    return rs && rs->recordCount() > 0 ? std::move(rs) : nullptr;
+}
+
+QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference)
+{
+    QStringList related;
+    if (reference.isEmpty())
+        return related;
+    auto rs = GetADORecordSetByQueryString(
+        db,
+        QStringLiteral("SELECT \"HookedBookmarkReference\" FROM \"tblBookmark_Relation\" WHERE ")
+            + referenceCondition("BookmarkReference") + QStringLiteral(" ORDER BY rowid"),
+        referenceParams(reference));
+    if (!rs)
+        return related;
+    for (int i = 0; i < rs->recordCount(); ++i)
+        related << rs->at(i, 0).toString();
+    return related;
+}
+
+bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, const QStringList& related)
+{
+    if (reference.isEmpty())
+        return true;
+    Transaction tx(db);
+    bool ok = tx.ok()
+        && ExecuteStatement(db,
+                            QStringLiteral("DELETE FROM \"tblBookmark_Relation\" WHERE ")
+                                + referenceCondition("BookmarkReference"),
+                            referenceParams(reference));
+    QString list;
+    for (const QString& hooked : related) {
+        if (!ok || hooked.isEmpty())
+            continue;
+        ok = ExecuteStatement(db,
+                              QStringLiteral("INSERT INTO \"tblBookmark_Relation\" (\"BookmarkReference\", "
+                                             "\"HookedBookmarkReference\") VALUES (?, ?)"),
+                              {reference, hooked});
+        list += hooked + QLatin1Char(',');
+    }
+    // With nothing marked the association list keeps what it held.
+    if (ok && !list.isEmpty())
+        ok = updateRecordSet(db, BookmarkTable, QStringLiteral("AssociatedBookmarkReferenceList"), list,
+                             QStringLiteral("BookmarkReference"), reference);
+    return ok && tx.commit();
+}
+
+std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const BookmarkRange& original,
+                                          const BookmarkEdit& edit)
+{
+    Transaction tx(db);
+    auto rs = tx.ok() ? BookmarkRangeQuery(db, original) : nullptr;
+    if (!rs)
+        return std::nullopt;
+    if (rs->eof()) {
+        const QString reference = NewBookmarkReference(db, BookmarkTable, QStringLiteral("BookmarkReference"));
+        rs->AddNew();
+        rs->setValue(QStringLiteral("BookmarkHooker"), reference);
+        rs->setValue(QStringLiteral("BookmarkReference"), reference);
+    } else {
+        rs->MoveFirst();
+    }
+    const BookmarkRange& r = edit.range;
+    rs->setValue(QStringLiteral("BookMarkTestament"), r.testament);
+    rs->setValue(QStringLiteral("BookMarkBook"), r.book);
+    rs->setValue(QStringLiteral("BookMarkChapter"), r.fromChapter);
+    rs->setValue(QStringLiteral("BookMarkSection"), r.fromSection);
+    rs->setValue(QStringLiteral("BookMarkToBook"), r.book);
+    rs->setValue(QStringLiteral("BookMarkToChapter"), r.toChapter);
+    rs->setValue(QStringLiteral("BookMarkToSection"), r.toSection);
+    rs->setValue(QStringLiteral("BookMarkNotes"), edit.notes);
+    const QString reference = rs->text(QStringLiteral("BookmarkReference"));
+    if (!rs->Update() || !SaveBookmarkRelations(db, reference, edit.related) || !tx.commit())
+        return std::nullopt;
+    return reference;
+}
+
+bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index)
+{
+    Transaction tx(db);
+    if (!tx.ok())
+        return false;
+    const QString reference = GetBookmarkReference(db, index);
+    bool ok = true;
+    // Without a reference there are no links of its own to tell apart from others': only the row goes.
+    if (!reference.isEmpty()) {
+        for (const char* column : {"BookmarkReference", "HookedBookmarkReference"})
+            ok = ok
+                && ExecuteStatement(db,
+                                    QStringLiteral("DELETE FROM \"tblBookmark_Relation\" WHERE ")
+                                        + referenceCondition(QLatin1String(column)),
+                                    referenceParams(reference));
+    }
+    ok = ok && ExecuteStatement(db, QStringLiteral("DELETE FROM \"tblBookmark\" WHERE (\"Index\" = ?)"), {index});
+    return ok && tx.commit();
+}
+
+} // namespace kivra

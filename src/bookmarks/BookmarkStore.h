@@ -1,0 +1,80 @@
+#pragma once
+// The bookmark rows (tblBookmark) and their links (tblBookmark_Relation) in dbOptions.pre: the
+// exact-range lookup, the list entries, saving and deleting. Every change of several statements is
+// one transaction. References are text (see BookmarkReference.h).
+#include "reading/VerseRangeSelector.h"
+#include "storage/Recordset.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariantList>
+#include <optional>
+
+namespace kivra {
+
+inline const QString BookmarkTable = QStringLiteral("tblBookmark");
+inline const QString BookmarkRelationTable = QStringLiteral("tblBookmark_Relation");
+
+// A verse range as bookmarks store it: testament and book as shown, the four numbers.
+struct BookmarkRange {
+    QString testament, book;
+    int fromChapter = 0, fromSection = 0, toChapter = 0, toSection = 0;
+
+    // From the selectors' texts; a number that does not read as one gives 0.
+    static BookmarkRange fromChoice(const PassageChoice& choice);
+    PassageChoice toChoice() const;
+    bool operator==(const BookmarkRange&) const = default;
+};
+
+// The bookmarks whose range is exactly range (the first is "the" bookmark). The SQL selects the
+// rowid first, so the recordset can write its rows back.
+QString BookmarkRangeSql();
+QVariantList BookmarkRangeParams(const BookmarkRange& range);
+RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const BookmarkRange& range);
+
+// "   Genesis             1 : 1 - 2 : 3": indent, book padded to 20, range.
+QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection);
+// "   Genesis   1 : 1 - 2 : 3 ": an entry of the related-bookmark selector.
+QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection);
+
+struct BookmarkListRow {
+    qint64 index = 0;
+    QString text;       // BookmarkListText
+    QString reference;  // BookmarkReference as stored
+};
+// Every bookmark, in the order of its Index.
+QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db);
+
+// The reference of the bookmark with this Index, or the empty text (also for no such row).
+QString GetBookmarkReference(qint64 index);
+QString GetBookmarkReference(const QSqlDatabase& db, qint64 index);
+
+// The row with this reference: exact text first, else one stored with or without leading zeros.
+// nullptr (no row) for the empty reference.
+RecordsetPtr FindBookmarkByReference(const QSqlDatabase& db, const QString& reference);
+
+// The references a bookmark links to, in the order of its relation rows.
+QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference);
+
+// What the editor writes: the (possibly moved) range, the notes and the marked related bookmarks.
+struct BookmarkEdit {
+    BookmarkRange range;
+    QString notes;
+    QStringList related;  // references
+};
+
+// Saves the bookmark on original (the range the editor was opened with): the first bookmark on
+// it is changed in place, otherwise a row with a new reference is added. Writes edit's range and
+// notes, then rewrites its links. One transaction; the reference, or nothing when it failed.
+std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const BookmarkRange& original,
+                                          const BookmarkEdit& edit);
+
+// Replaces the links of reference with one row per related reference and, when there is any,
+// writes the association list ("r1,r2,"). A bookmark without reference takes no links.
+bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, const QStringList& related);
+
+// Deletes the bookmark with this Index together with the links from and to it, in one transaction.
+// A bookmark without reference takes only its own row with it.
+bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index);
+
+} // namespace kivra

@@ -1,0 +1,197 @@
+#include "bookmarks/frmBookmark.h"
+
+#include "bookmarks/BookmarkReference.h"
+#include "bookmarks/BookmarkStore.h"
+#include "resources/Icons.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "storage/Globals.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace kivra {
+namespace {
+
+template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+constexpr int WindowWidth = 620;
+constexpr int WindowHeight = 420;
+
+} // namespace
+
+frmBookmark::frmBookmark(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmBookmark"));
+    setWindowTitle(QStringLiteral("Bookmark"));
+    setWindowIcon(applicationIcon());
+    setFixedSize(WindowWidth, WindowHeight);
+
+    imgTitleBar = place(new QLabel(this), "imgTitleBar", QRect(0, 0, WindowWidth, 23));
+    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(WindowWidth, 23)));
+    lblTopHeading = place(new QLabel(QStringLiteral("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
+    QFont heading = lblTopHeading->font();
+    heading.setBold(true);
+    lblTopHeading->setFont(heading);
+    lblTopHeading->adjustSize();
+
+    verseSelector = place(new VerseRangeSelector(this), "verseSelector", QRect(16, 40, 233, 232));
+    cboTestament = verseSelector->cboTestament;
+    cboBook = verseSelector->cboBook;
+    cboFromChapter = verseSelector->cboFromChapter;
+    cboFromSection = verseSelector->cboFromSection;
+    cboToChapter = verseSelector->cboToChapter;
+    cboToSection = verseSelector->cboToSection;
+
+    lblDetails = place(new QLabel(QStringLiteral("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
+    lblDetails->setFont(heading);
+    lblBookmarkNotes = place(new QLabel(QStringLiteral("Notes for this bookmark:"), this), "lblBookmarkNotes",
+                             QRect(268, 58, 336, 16));
+    txtBookmarkNotes = place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(268, 76, 336, 112));
+    lblRelatedBookmark = place(new QLabel(QStringLiteral("Related Bookmark:"), this), "lblRelatedBookmark",
+                               QRect(268, 196, 336, 16));
+    lstBookmark = place(new QListWidget(this), "lstBookmark", QRect(268, 214, 336, 150));
+    lstBookmark->setSelectionMode(QAbstractItemView::MultiSelection);
+    lstBookmark->setUniformItemSizes(true);
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setStyleHint(QFont::Monospace);
+    lstBookmark->setFont(fixed);  // the entries line up their ranges with blanks
+    lblBookmarkNotes->setBuddy(txtBookmarkNotes);
+    lblRelatedBookmark->setBuddy(lstBookmark);
+
+    imgSaveBookmark = MakeImageButton(this, QStringLiteral("imgSaveBookmark"), 32);
+    imgSaveBookmark->move(WindowWidth - 16 - 32 - 8 - 32, WindowHeight - 16 - 32 + 4);
+    imgCancelBookmark = MakeImageButton(this, QStringLiteral("imgCancelBookmark"), 32);
+    imgCancelBookmark->move(WindowWidth - 16 - 32, WindowHeight - 16 - 32 + 4);
+
+    connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &frmBookmark::ShowRangeCaption);
+    connect(imgSaveBookmark, &QToolButton::clicked, this, [this] { SaveBookmark(); });
+    connect(imgCancelBookmark, &QToolButton::clicked, this, &frmBookmark::imgCancelBookmark_Click);
+}
+
+PassageChoice frmBookmark::openedRange() const
+{
+    return {RangeTestament, RangeBook, RangeChapter, RangeSection, RangeToChapter, RangeToSection};
+}
+
+void frmBookmark::Form_Load()
+{
+    WaitCursor wait;
+    imgSaveBookmark->setToolTip(LoadResString(501));
+    imgCancelBookmark->setToolTip(LoadResString(502));
+    const QSqlDatabase db = OptionsConnection();
+    auto existing = BookmarkRangeQuery(db, BookmarkRange::fromChoice(openedRange()));
+    FillBookmarkList(db);
+    if (existing && !existing->eof()) {
+        txtBookmarkNotes->setPlainText(existing->text(QStringLiteral("BookMarkNotes")));
+        SelectRelatedBookmarks(existing->text(QStringLiteral("BookmarkReference")));
+    }
+    verseSelector->fillTestaments();
+    if (!verseSelector->choosePassage(openedRange()))
+        qWarning().noquote() << "The bookmarked range is not in the lists:" << RangeTestament << RangeBook
+                             << RangeChapter << RangeSection << RangeToChapter << RangeToSection;
+    ShowRangeCaption();
+}
+
+void frmBookmark::FillBookmarkList(const QSqlDatabase& db)
+{
+    const QList<BookmarkListRow> rows = ReadBookmarkList(db);
+    lstBookmark->clear();
+    for (const BookmarkListRow& row : rows) {
+        auto* item = new QListWidgetItem(row.text);
+        item->setData(Qt::UserRole, row.reference);
+        lstBookmark->addItem(item);
+    }
+}
+
+void frmBookmark::SelectRelatedBookmarks(const QString& reference)
+{
+    // Where each reference sits in the list: as stored, and without leading zeros for links
+    // written by older versions that kept references as numbers.
+    QHash<QString, int> exact, normalized;
+    for (int i = lstBookmark->count() - 1; i >= 0; --i) {
+        const QString r = lstBookmark->item(i)->data(Qt::UserRole).toString();
+        if (r.isEmpty())
+            continue;
+        exact.insert(r, i);
+        normalized.insert(NormalizedReference(r), i);
+    }
+    for (const QString& hooked : RelatedReferences(OptionsConnection(), reference)) {
+        int row = exact.value(hooked, -1);
+        if (row < 0 && !NormalizedReference(hooked).isEmpty())
+            row = normalized.value(NormalizedReference(hooked), -1);
+        if (row >= 0)
+            lstBookmark->item(row)->setSelected(true);
+    }
+}
+
+void frmBookmark::ShowRangeCaption()
+{
+    const PassageChoice p = verseSelector->passage();
+    setWindowTitle(QStringLiteral("%1 : %2 : %3:%4 - %5:%6")
+                       .arg(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection));
+    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
+}
+
+QStringList frmBookmark::markedReferences() const
+{
+    QStringList marked;
+    for (int i = 0; i < lstBookmark->count(); ++i) {
+        const QListWidgetItem* item = lstBookmark->item(i);
+        const QString reference = item->data(Qt::UserRole).toString();
+        if (item->isSelected() && !reference.isEmpty())
+            marked << reference;
+    }
+    return marked;
+}
+
+bool frmBookmark::SaveBookmark()
+{
+    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), txtBookmarkNotes->toPlainText(),
+                            markedReferences()};
+    std::optional<QString> reference;
+    {
+        WaitCursor wait;
+        reference = SaveBookmarkRecord(OptionsConnection(), BookmarkRange::fromChoice(openedRange()), edit);
+    }
+    if (!reference) {
+        ShowMessage(720, this);
+        return false;
+    }
+    accept();
+    return true;
+}
+
+bool frmBookmark::SaveBookmarkRelations(const QString& reference)
+{
+    return kivra::SaveBookmarkRelations(OptionsConnection(), reference, markedReferences());
+}
+
+void frmBookmark::imgCancelBookmark_Click()
+{
+    reject();
+}
+
+void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
+{
+    frmBookmark editor(parent);
+    editor.RangeTestament = range.testament;
+    editor.RangeBook = range.book;
+    editor.RangeChapter = range.fromChapter;
+    editor.RangeSection = range.fromSection;
+    editor.RangeToChapter = range.toChapter;
+    editor.RangeToSection = range.toSection;
+    editor.Form_Load();
+    editor.exec();
+}
+
+} // namespace kivra

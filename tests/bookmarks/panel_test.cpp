@@ -1,0 +1,283 @@
+#include "app/frmMain.h"
+#include "bookmarks/frmBookmark.h"
+#include "reading/SelectorData.h"
+#include "resources/Widgets.h"
+#include "storage/DataControl.h"
+#include "support/Fixture.h"
+#include "BookmarkTestData.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+using namespace kivra::test;
+
+namespace {
+
+SeedBookmark range(const QString& book, int c, int s, int tc, int ts, const QString& reference, const QString& notes,
+                   const QString& testament = QStringLiteral("Old Testament"))
+{
+    SeedBookmark b;
+    b.book = book;
+    b.c = c;
+    b.s = s;
+    b.tc = tc;
+    b.ts = ts;
+    b.reference = reference;
+    b.notes = notes;
+    b.testament = testament;
+    return b;
+}
+
+// Runs check on the bookmark editor once the next modal window is up, then closes it (Cancel
+// unless check saved). Returns whether an editor opened.
+bool withEditor(const std::function<void()>& open, const std::function<void(frmBookmark&)>& check)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<frmBookmark*>(QApplication::activeModalWidget());
+        if (!editor)
+            return;
+        opened = true;
+        check(*editor);
+        if (editor->isVisible())
+            editor->reject();
+    });
+    open();
+    QCoreApplication::processEvents();  // a timer left over when no editor opened
+    return opened;
+}
+
+QStringList entries(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+QString shown(const frmMain& w)
+{
+    const PassageChoice p = w.verseSelector->passage();
+    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
+}
+
+} // namespace
+
+class Panel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        // A: Genesis 1:1-1:3 links to B and C; B links back to A; C has no links.
+        a = AddBookmark(range(QStringLiteral("Genesis"), 1, 1, 1, 3, QStringLiteral("0100001"), QStringLiteral("notes A")));
+        b = AddBookmark(range(QStringLiteral("John"), 3, 16, 3, 16, QStringLiteral("0100002"), QStringLiteral("notes B"),
+                              QStringLiteral("New Testament")));
+        c = AddBookmark(range(QStringLiteral("Psalms"), 23, 1, 23, 6, QStringLiteral("0100003"), QStringLiteral("notes C")));
+        AddLink(QStringLiteral("0100001"), QStringLiteral("0100002"));
+        AddLink(QStringLiteral("100001"), QStringLiteral("100003"));  // kept as numbers by an older version
+        AddLink(QStringLiteral("0100002"), QStringLiteral("0100001"));
+        w = std::make_unique<frmMain>();
+        w->Form_Load();
+        w->RestoreLastPassage();
+    }
+
+    TempProgramFolder folder;
+    std::unique_ptr<frmMain> w;
+    qint64 a = 0, b = 0, c = 0;
+};
+
+TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
+{
+    w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
+    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
+    EXPECT_TRUE(w->picBookmark->isVisibleTo(w.get()));
+    EXPECT_FALSE(w->picVerseSelector->isVisibleTo(w.get()));
+    EXPECT_FALSE(w->picBibleStorySelector->isVisibleTo(w.get()));
+    EXPECT_FALSE(w->cboRelatedVerse->isVisibleTo(w.get()));
+    EXPECT_EQ(w->picBookmark->x(), 8);
+    ASSERT_EQ(w->lstBookmark->count(), 3);
+    EXPECT_EQ(w->lstBookmark->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
+    EXPECT_EQ(w->lstBookmark->currentRow(), 0);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    w->lstBookmark->setCurrentRow(2);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
+}
+
+TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
+{
+    TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
+    w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
+    w->imgBookmark_Click();
+    EXPECT_EQ(w->lstBookmark->count(), 0);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("before"));
+    w->imgOpenBookmark->click();
+    w->imgEditBookmark->click();
+    w->imgDeleteBookmark->click();
+    EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
+}
+
+TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
+{
+    w->imgBookmark_Click();
+    w->lstBookmark->clearSelection();
+    const QStringList rows = BookmarkRows();
+    w->imgOpenBookmark->click();
+    w->imgEditBookmark->click();
+    w->imgDeleteBookmark->click();
+    EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
+    EXPECT_EQ(BookmarkRows(), rows);
+}
+
+TEST_F(Panel, OpeningFollowsLinksAndComesBack)
+{
+    w->imgBookmark_Click();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    const QPoint first = w->lstBookmark->visualItemRect(w->lstBookmark->item(0)).center();
+    QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_TRUE(w->cboRelatedVerse->isVisibleTo(w.get()));
+    EXPECT_TRUE(w->lblRelatedVerse->isVisibleTo(w.get()));
+    EXPECT_EQ(entries(w->cboRelatedVerse),
+              (QStringList{QStringLiteral("Please select a related bookmark"), QString(50, QLatin1Char('-')),
+                           QStringLiteral("Back to the original bookmark"), QStringLiteral("   John   3 : 16 - 3 : 16 "),
+                           QStringLiteral("   Psalms   23 : 1 - 23 : 6 ")}));
+    EXPECT_EQ(w->cboRelatedVerse->currentIndex(), 0);
+
+    emit w->cboRelatedVerse->activated(4);
+    EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes C"));
+    emit w->cboRelatedVerse->activated(1);  // the hyphen line: the passage again
+    EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
+    emit w->cboRelatedVerse->activated(2);
+    EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
+    EXPECT_EQ(w->cboRelatedVerse->count(), 5) << "not refilled by following a link";
+
+    // A bookmark without links offers only "No related bookmark found".
+    w->lstBookmark->setCurrentRow(2);
+    w->OpenBookmark();
+    EXPECT_EQ(entries(w->cboRelatedVerse), QStringList{QStringLiteral("No related bookmark found")});
+    EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
+}
+
+TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
+{
+    AddBookmark(range(QStringLiteral("Exodus"), 20, 1, 20, 17, QStringLiteral("0100004"), QStringLiteral("notes D")));
+    AddBookmark(range(QStringLiteral("Ruth"), 1, 16, 1, 17, QStringLiteral("0100005"), QStringLiteral("notes E")));
+    w->imgBookmark_Click();
+    ASSERT_EQ(w->lstBookmark->count(), 5);
+
+    w->lstBookmark->setCurrentRow(3);
+    w->DeleteBookmark();
+    EXPECT_EQ(w->lstBookmark->count(), 4);
+    EXPECT_EQ(w->lstBookmark->currentRow(), 2);
+    EXPECT_EQ(w->lstBookmark->selectedItems().size(), 1);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
+
+    w->lstBookmark->setCurrentRow(0);  // A, with links from and to it
+    w->DeleteBookmark();
+    EXPECT_EQ(w->lstBookmark->currentRow(), 0);
+    EXPECT_EQ(w->lstBookmark->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes B"));
+    EXPECT_TRUE(Links().isEmpty());
+    w->OpenBookmark();  // B lost its only link
+    EXPECT_EQ(entries(w->cboRelatedVerse), QStringList{QStringLiteral("No related bookmark found")});
+
+    while (w->lstBookmark->count() > 1)
+        w->DeleteBookmark();
+    w->lstBookmark->setCurrentRow(0);
+    const QString lastNotes = w->txtBookmarkNotes->toPlainText();
+    w->DeleteBookmark();
+    EXPECT_EQ(w->lstBookmark->count(), 0);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), lastNotes);
+    EXPECT_TRUE(BookmarkRows().isEmpty());
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
+{
+    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QString());
+    ASSERT_TRUE(ChooseComboText(w->cboToSection, QStringLiteral("3")));
+    QTest::mouseClick(w->imgRetrieveBible, Qt::LeftButton);
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+}
+
+TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
+{
+    w->imgBookmark_Click();
+    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    QTest::keyClick(w->txtNotes, Qt::Key_X);
+    QTest::keyClicks(w->txtBookmarkNotes, QStringLiteral("y"));
+    QTest::keyClick(w->txtBookmarkNotes, Qt::Key_V, Qt::ControlModifier);
+    // Every key counts, the Ctrl of Ctrl+V as well.
+    EXPECT_EQ(folder.ui().messages, (QList<int>{134, 135, 135, 135}));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
+}
+
+TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
+{
+    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->lblAddFavourite, Qt::LeftButton); }, [](frmBookmark& e) {
+        EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
+        EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
+        EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+        e.txtBookmarkNotes->setPlainText(QStringLiteral("edited"));
+        e.SaveBookmark();
+    }));
+    EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("edited"));
+    EXPECT_EQ(BookmarkRows().size(), 3);
+
+    // Edit from the panel opens the editor on the selected bookmark's range.
+    w->imgBookmark_Click();
+    w->lstBookmark->setCurrentRow(1);
+    EXPECT_TRUE(withEditor([&] { w->imgEditBookmark->click(); }, [](frmBookmark& e) {
+        EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
+        EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
+    }));
+}
+
+TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
+{
+    w->ViewMode = QStringLiteral("Searcher");
+    w->adoBible->bind(BibleConnection(), QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"ID\" < 0"));
+    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark&) {}));
+    EXPECT_EQ(folder.ui().messages, QList<int>{101});
+
+    w->adoBible->bind(BibleConnection(),
+                      QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"BookAbbreviation\" = ? AND \"Chapter\" = 3 "
+                                     "AND \"Sections\" IN (16, 17) ORDER BY \"ID\""),
+                      {QStringLiteral("John")});
+    ASSERT_EQ(w->adoBible->recordCount(), 2);
+    w->dgdSearchResults->clearSelection();
+    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark&) {}));
+    EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
+
+    w->adoBible->setCurrentRow(1);
+    w->dgdSearchResults->selectRow(1);
+    EXPECT_TRUE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark& e) {
+        EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:17 - 3:17"));
+        EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
+    }));
+    EXPECT_EQ(BookmarkRows().size(), 3) << "cancelled";
+}

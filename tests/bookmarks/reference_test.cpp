@@ -1,0 +1,133 @@
+#include "bookmarks/BookmarkReference.h"
+#include "bookmarks/BookmarkStore.h"
+#include "support/Fixture.h"
+#include "BookmarkTestData.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+using namespace kivra::test;
+
+namespace {
+
+// Hands out the given draws in order, then keeps answering the last one.
+ReferenceDraw scripted(QList<int> draws, int* calls = nullptr)
+{
+    return [draws, calls, i = 0](int, int) mutable {
+        if (calls)
+            ++*calls;
+        const int n = draws.at(std::min<int>(i, draws.size() - 1));
+        ++i;
+        return n;
+    };
+}
+
+QString newReference(const QString& prefix, const ReferenceDraw& draw)
+{
+    return NewBookmarkReference(OptionsConnection(), BookmarkTable, QStringLiteral("BookmarkReference"), prefix, draw);
+}
+
+} // namespace
+
+TEST(SerialDigits, LettersAndOtherCharactersMapToDigits)
+{
+    EXPECT_EQ(SerialCharToDigit(QString()), 5);
+    const QString hex = QStringLiteral("ABCDEF");
+    for (int i = 0; i < hex.size(); ++i)
+        EXPECT_EQ(SerialCharToDigit(hex.mid(i, 1)), i) << hex.at(i).toLatin1();
+    EXPECT_EQ(SerialCharToDigit(QStringLiteral("i")), 8);
+    EXPECT_EQ(SerialCharToDigit(QStringLiteral("j")), 9);
+    EXPECT_EQ(SerialCharToDigit(QStringLiteral("Z")), 9);
+    EXPECT_EQ(SerialCharToDigit(QStringLiteral("0")), 0);
+    EXPECT_EQ(SerialCharToDigit(QStringLiteral("-")), 0);
+
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("1A2B3C4D")), QStringLiteral("1021324"));
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("  AB CD  ")), QStringLiteral("012"));
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("7")), QString());
+    EXPECT_EQ(ReferencePrefix(QString()), QString());
+}
+
+TEST(SerialDigits, DriveSerialIsHexOfTheProgramVolume)
+{
+    QTemporaryDir dir;
+    const QString serial = GetDriveSerial(dir.path());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9A-F][0-9A-F]{0,7}$")).match(serial).hasMatch()) << serial.toStdString();
+    EXPECT_EQ(GetDriveSerial(dir.path()), serial) << "stable";
+    EXPECT_EQ(GetDriveSerial(dir.path() + QStringLiteral("/no/such/folder")), QString());
+
+    for (int i = 0; i < 1000; ++i) {
+        const int n = RandomNumber(0, 99);
+        ASSERT_GE(n, 0);
+        ASSERT_LE(n, 98);
+    }
+}
+
+TEST(SerialDigits, ReferencesCompareWithAndWithoutLeadingZeros)
+{
+    EXPECT_TRUE(SameReference(QStringLiteral("0123456"), QStringLiteral("123456")));
+    EXPECT_TRUE(SameReference(QStringLiteral("123456"), QStringLiteral("00123456")));
+    EXPECT_FALSE(SameReference(QStringLiteral("1234560"), QStringLiteral("123456")));
+    EXPECT_FALSE(SameReference(QString(), QString()));
+    EXPECT_FALSE(SameReference(QStringLiteral("000"), QString()));
+    EXPECT_TRUE(SameReference(QStringLiteral("000"), QStringLiteral("000")));
+}
+
+class NewReference : public ::testing::Test {
+protected:
+    TempProgramFolder folder;
+};
+
+TEST_F(NewReference, FirstOfAnEmptyTableIsThePrefixAlone)
+{
+    ASSERT_TRUE(folder.ok());
+    int calls = 0;
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({42}, &calls)), QStringLiteral("0123456"));
+    EXPECT_EQ(newReference(QStringLiteral("1234567890"), scripted({42})), QStringLiteral("123456789"));
+    EXPECT_EQ(calls, 0);
+    // This machine's own prefix: the serial's digits but the last.
+    const QString own = NewBookmarkReference(OptionsConnection(), BookmarkTable, QStringLiteral("BookmarkReference"));
+    EXPECT_EQ(own, ReferencePrefix(GetDriveSerial(folders().applicationPath)).left(9));
+}
+
+TEST_F(NewReference, SuffixLengthFollowsTheDraw)
+{
+    ASSERT_TRUE(folder.ok());
+    AddBookmark(Bm(1, QStringLiteral("99")));  // any row: the table is no longer empty
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({0})), QStringLiteral("0123456"));
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({7})), QStringLiteral("01234567"));
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({42})), QStringLiteral("012345642"));
+    // Only the first seven digits of a longer prefix are used once the table has rows.
+    EXPECT_EQ(newReference(QStringLiteral("123456789"), scripted({5})), QStringLiteral("12345675"));
+}
+
+TEST_F(NewReference, TakenCandidatesAreDrawnAgainAlsoWhenStoredWithoutLeadingZeros)
+{
+    ASSERT_TRUE(folder.ok());
+    AddBookmark(Bm(1, QStringLiteral("0123456")));  // the prefix alone, as the first bookmark
+    AddBookmark(Bm(2, QStringLiteral("12345642")));  // 0123456 42 from an older version
+    int calls = 0;
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({0, 42, 3}, &calls)), QStringLiteral("01234563"));
+    EXPECT_EQ(calls, 3);
+}
+
+TEST_F(NewReference, ExhaustedTwoDigitSuffixesWidenAndNothingChanges)
+{
+    ASSERT_TRUE(folder.ok());
+    for (int n = 0; n <= 98; ++n)
+        ASSERT_NE(AddBookmark(Bm(n + 1, QStringLiteral("5550123") + (n ? QString::number(n) : QString()))), 0);
+    const QStringList before = BookmarkRows();
+    int calls = 0;
+    const QString reference = newReference(QStringLiteral("5550123"), scripted({17}, &calls));
+    // Every draw repeats a taken one; the search still ends, with one suffix digit more.
+    EXPECT_EQ(reference, QStringLiteral("5550123100"));
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(BookmarkRows(), before);
+
+    // With real draws the widened reference is free and three suffix digits long.
+    const QString drawn = newReference(QStringLiteral("5550123"), RandomNumber);
+    EXPECT_EQ(drawn.size(), 10);
+    EXPECT_TRUE(drawn.startsWith(QStringLiteral("5550123")));
+    EXPECT_EQ(BookmarkRows(), before);
+}

@@ -1,0 +1,169 @@
+#include "bookmarks/BookmarkStore.h"
+#include "support/Fixture.h"
+#include "BookmarkTestData.h"
+
+#include <gtest/gtest.h>
+
+using namespace kivra;
+using namespace kivra::test;
+
+namespace {
+
+const BookmarkRange Gen1 = {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), 1, 1, 2, 3};
+const BookmarkRange John3 = {QStringLiteral("New Testament"), QStringLiteral("John"), 3, 16, 3, 17};
+
+int count(const QString& table)
+{
+    QSqlQuery q(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table), OptionsConnection());
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+} // namespace
+
+TEST(BookmarkText, EntriesPadTheBookToTwentyCharacters)
+{
+    EXPECT_EQ(BookmarkListText(QStringLiteral("Genesis"), 1, 1, 2, 3), QStringLiteral("   Genesis             1 : 1 - 2 : 3"));
+    const QString twenty = QStringLiteral("ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(BookmarkListText(twenty, 10, 2, 11, 30), QStringLiteral("   ") + twenty + QStringLiteral("10 : 2 - 11 : 30"));
+    EXPECT_EQ(BookmarkListText(twenty + QStringLiteral("UV"), 1, 1, 1, 1), QStringLiteral("   ") + twenty + QStringLiteral("UV1 : 1 - 1 : 1"));
+    EXPECT_EQ(RelatedBookmarkText(QStringLiteral("Genesis"), 1, 1, 2, 3), QStringLiteral("   Genesis   1 : 1 - 2 : 3 "));
+}
+
+class Store : public ::testing::Test {
+protected:
+    TempProgramFolder folder;
+    QSqlDatabase db() { return OptionsConnection(); }
+};
+
+TEST_F(Store, SavingOnABookmarkedRangeEditsItAndAMovedRangeMovesIt)
+{
+    ASSERT_TRUE(folder.ok());
+    const auto first = SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("first notes"), {}});
+    ASSERT_TRUE(first.has_value());
+    EXPECT_FALSE(first->isEmpty());
+    ASSERT_EQ(count(BookmarkTable), 1);
+    auto row = BookmarkRangeQuery(db(), Gen1);
+    ASSERT_FALSE(row->eof());
+    EXPECT_EQ(row->text(QStringLiteral("BookmarkReference")), *first);
+    EXPECT_EQ(row->text(QStringLiteral("BookmarkHooker")), *first);
+    EXPECT_EQ(row->text(QStringLiteral("BookMarkToBook")), QStringLiteral("Genesis"));
+
+    // Opened again on the same range: the same row changes.
+    EXPECT_EQ(SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("second"), {}}), first);
+    EXPECT_EQ(count(BookmarkTable), 1);
+    EXPECT_EQ(BookmarkRangeQuery(db(), Gen1)->text(QStringLiteral("BookMarkNotes")), QStringLiteral("second"));
+
+    // The range changed in the editor: the bookmark moves, keeping its reference.
+    EXPECT_EQ(SaveBookmarkRecord(db(), Gen1, {John3, QStringLiteral("moved"), {}}), first);
+    EXPECT_EQ(count(BookmarkTable), 1);
+    EXPECT_TRUE(BookmarkRangeQuery(db(), Gen1)->eof());
+    auto moved = BookmarkRangeQuery(db(), John3);
+    ASSERT_FALSE(moved->eof());
+    EXPECT_EQ(moved->text(QStringLiteral("BookMarkTestament")), QStringLiteral("New Testament"));
+    EXPECT_EQ(moved->integer(QStringLiteral("BookMarkSection")), 16);
+
+    // A second range gets a second, different reference.
+    const auto other = SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {}});
+    ASSERT_TRUE(other.has_value());
+    EXPECT_NE(*other, *first);
+    EXPECT_EQ(count(BookmarkTable), 2);
+}
+
+TEST_F(Store, RelationsAreRewrittenAndTheAssociationListKeptWhenNothingIsMarked)
+{
+    ASSERT_TRUE(folder.ok());
+    AddBookmark(Bm(5, QStringLiteral("0700001")));
+    AddBookmark(Bm(6, QStringLiteral("0700002")));
+    const auto r = SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {QStringLiteral("0700001"), QStringLiteral("0700002")}});
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(Links(), (QStringList{*r + QStringLiteral(">0700001"), *r + QStringLiteral(">0700002")}));
+    EXPECT_EQ(RelatedReferences(db(), *r), (QStringList{QStringLiteral("0700001"), QStringLiteral("0700002")}));
+    EXPECT_EQ(BookmarkRangeQuery(db(), Gen1)->text(QStringLiteral("AssociatedBookmarkReferenceList")),
+              QStringLiteral("0700001,0700002,"));
+
+    ASSERT_TRUE(SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {QStringLiteral("0700002")}}));
+    EXPECT_EQ(Links(), QStringList{*r + QStringLiteral(">0700002")});
+
+    ASSERT_TRUE(SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {}}));
+    EXPECT_TRUE(Links().isEmpty());
+    EXPECT_EQ(BookmarkRangeQuery(db(), Gen1)->text(QStringLiteral("AssociatedBookmarkReferenceList")),
+              QStringLiteral("0700002,"));
+}
+
+TEST_F(Store, AFailedSaveChangesNeitherTable)
+{
+    ASSERT_TRUE(folder.ok());
+    AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
+    AddLink(QStringLiteral("0700001"), QStringLiteral("0700001"));
+    ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
+        QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const QStringList rows = BookmarkRows();
+    const QStringList links = Links();
+
+    // A new bookmark whose links cannot be written is not added either.
+    EXPECT_FALSE(SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("n"), {QStringLiteral("0700001")}}).has_value());
+    // An existing one keeps its notes and its old links.
+    const BookmarkRange five{QStringLiteral("Old Testament"), QStringLiteral("Genesis"), 5, 1, 1, 1};
+    EXPECT_FALSE(SaveBookmarkRecord(db(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
+    EXPECT_EQ(BookmarkRows(), rows);
+    EXPECT_EQ(Links(), links);
+}
+
+TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
+{
+    ASSERT_TRUE(folder.ok());
+    const qint64 a = AddBookmark(Bm(1, QStringLiteral("0123456")));
+    AddBookmark(Bm(2, QStringLiteral("0123457")));
+    AddBookmark(Bm(3, QStringLiteral("0123458")));
+    AddLink(QStringLiteral("0123456"), QStringLiteral("0123457"));
+    AddLink(QStringLiteral("123456"), QStringLiteral("0123458"));  // written by a version that kept numbers
+    AddLink(QStringLiteral("0123457"), QStringLiteral("123456"));
+    AddLink(QStringLiteral("0123458"), QStringLiteral("0123456"));
+    AddLink(QStringLiteral("0123458"), QStringLiteral("0123457"));
+    AddLink(QStringLiteral("0123457"), QStringLiteral("1234560"));  // not the same number
+
+    ASSERT_TRUE(DeleteBookmarkByIndex(db(), a));
+    EXPECT_EQ(Field(a, QStringLiteral("Index")), QStringLiteral("<no row>"));
+    EXPECT_EQ(count(BookmarkTable), 2);
+    EXPECT_EQ(Links(), (QStringList{QStringLiteral("0123458>0123457"), QStringLiteral("0123457>1234560")}));
+
+    // Lookups made by reference find a row stored with or without the zeros, never the empty one.
+    ASSERT_NE(FindBookmarkByReference(db(), QStringLiteral("123457")), nullptr);
+    EXPECT_EQ(FindBookmarkByReference(db(), QStringLiteral("123457"))->text(QStringLiteral("BookmarkReference")),
+              QStringLiteral("0123457"));
+    EXPECT_EQ(FindBookmarkByReference(db(), QString()), nullptr);
+    EXPECT_EQ(FindBookmarkByReference(db(), QStringLiteral("0123456")), nullptr);
+}
+
+TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
+{
+    ASSERT_TRUE(folder.ok());
+    const qint64 empty = AddBookmark(Bm(1, QString()));
+    AddBookmark(Bm(2, QStringLiteral("11")));
+    AddBookmark(Bm(3, QStringLiteral("12")));
+    AddLink(QStringLiteral("11"), QStringLiteral("12"));
+    AddLink(QStringLiteral("12"), QStringLiteral("11"));
+    const QStringList links = Links();
+    EXPECT_EQ(GetBookmarkReference(empty), QString());
+    ASSERT_TRUE(DeleteBookmarkByIndex(db(), empty));
+    EXPECT_EQ(count(BookmarkTable), 2);
+    EXPECT_EQ(Links(), links);
+    // And it takes no links when saved.
+    EXPECT_TRUE(SaveBookmarkRelations(db(), QString(), {QStringLiteral("11")}));
+    EXPECT_EQ(Links(), links);
+}
+
+TEST_F(Store, AFailedDeleteKeepsTheLinks)
+{
+    ASSERT_TRUE(folder.ok());
+    const qint64 a = AddBookmark(Bm(1, QStringLiteral("21")));
+    AddBookmark(Bm(2, QStringLiteral("22")));
+    AddLink(QStringLiteral("21"), QStringLiteral("22"));
+    AddLink(QStringLiteral("22"), QStringLiteral("21"));
+    ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
+        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const QStringList links = Links();
+    EXPECT_FALSE(DeleteBookmarkByIndex(db(), a));
+    EXPECT_EQ(Links(), links);
+    EXPECT_EQ(count(BookmarkTable), 2);
+}
