@@ -56,6 +56,11 @@ public:
 
     // ---- Stories
     void imgBibleStory_Click();
+    void imgRetrieveBibleStory_Click();
+    void imgCreateBibleStory_Click();
+    void imgEditBibleStory_Click();
+    void imgCopyBibleStory_Click();
+    void imgDeleteBibleStory_Click();
 
     // ---- Shell
     void LayoutMainWindow();
@@ -180,6 +185,8 @@ private:
     // ---- Bookmark state
 
     // ---- Story state
+    // The selected story's number; 0 after telling the user (143, or the operation's message).
+    int selectedStoryNumber(int noSelectionMessage);
 
     // ---- Shell state
 };

@@ -83,6 +83,13 @@ constexpr ResString kStrings[] = {
           "from a backup."},
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
+    // Bible stories (740-759).
+    {740, "The Bible story could not be saved. Nothing has been changed and the editor stays open."},
+    {741, "The Bible story could not be restored. Nothing has been changed and the editor stays open."},
+    {742, "The Bible story could not be copied. Nothing has been changed."},
+    {743, "The Bible story could not be deleted. Nothing has been changed."},
+    {744, "The selected verse(s) could not be added to the Bible story."},
+    {745, "The selected verse could not be removed from the Bible story."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.
