@@ -132,6 +132,12 @@ void frmBibleStory::createControls()
     imgMoveUp = button(this, "imgMoveUp", {576, 150});
     imgMoveDown = button(this, "imgMoveDown", {576, 190});
 
+    createPictureAndNotes();
+    connectControls();
+}
+
+void frmBibleStory::createPictureAndNotes()
+{
     label(this, "Select picture for the story", QRect(262, 306, 220, 16));
     auto* thumbFrame = new QFrame(this);
     thumbFrame->setFrameShape(QFrame::StyledPanel);
@@ -152,7 +158,10 @@ void frmBibleStory::createControls()
     txtBibleStoryVerseNotes->viewport()->installEventFilter(this);
     imgSaveBibleStory = button(this, "imgSaveBibleStory", {584, 466});
     imgCancelBibleStory = button(this, "imgCancelBibleStory", {584, 508});
+}
 
+void frmBibleStory::connectControls()
+{
     connect(imgSelectVerse, &QToolButton::clicked, this, &frmBibleStory::imgSelectVerse_Click);
     connect(imgDeselectVerse, &QToolButton::clicked, this, &frmBibleStory::imgDeselectVerse_Click);
     connect(imgMoveUp, &QToolButton::clicked, this, &frmBibleStory::imgMoveUp_Click);

@@ -76,6 +76,8 @@ protected:
 
 private:
     void createControls();
+    void createPictureAndNotes();
+    void connectControls();
     void setTooltips();
     void loadParts();
     void showPlaceholder();

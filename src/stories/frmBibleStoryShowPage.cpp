@@ -98,9 +98,12 @@ void frmBibleStoryShowPage::Form_Load()
         lblTopHeading->setText(story.name);
         setWindowTitle(story.name);
     }
+    // The font first, on the empty pane: the text then takes it as the document's default without
+    // formatting two thousand verses a second time.
+    rxtBibleStoryText->clear();
+    ApplyDefaultFont(rxtBibleStoryText);
     rxtBibleStoryText->setPlainText(story.text);
     txtNotes->setPlainText(story.notes);
-    ApplyDefaultFont(rxtBibleStoryText);
     lblTopHeading->adjustSize();
     layoutControls();
 }

@@ -3,6 +3,7 @@
 
 #include "app/frmMain.h"
 #include "reading/VerseRangeSelector.h"
+#include "settings/Options.h"
 #include "storage/Globals.h"
 #include "stories/StoryPicture.h"
 #include "stories/StoryStore.h"
@@ -224,6 +225,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     EXPECT_TRUE(viewer->txtNotes->toPlainText().startsWith("Part 1 notes: \n   first\n\nPart 2 notes:"));
     EXPECT_EQ(viewer->imgBibleStoryImage->sourcePath, StoryNoImageFullPicture()) << "a null path";
     EXPECT_EQ(viewer->imgCloseBibleStory->toolTip(), "Close the current Bible Story");
+    EXPECT_EQ(viewer->rxtBibleStoryText->document()->defaultFont().family(), options().DefaultFont);
 
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryImagePath = '/gone.gif'"));
     auto* second = OpenStoryViewer(number, main.get());
