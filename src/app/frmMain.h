@@ -72,6 +72,11 @@ public:
 
     // ---- Stories
     void imgBibleStory_Click();
+    void imgRetrieveBibleStory_Click();
+    void imgCreateBibleStory_Click();
+    void imgEditBibleStory_Click();
+    void imgCopyBibleStory_Click();
+    void imgDeleteBibleStory_Click();
 
     // ---- Exchange files
 
@@ -210,6 +215,8 @@ private:
     bool bookmarkRangeFromResult(PassageChoice* range);
 
     // ---- Story state
+    // The selected story's number; 0 after telling the user (143, or the operation's message).
+    int selectedStoryNumber(int noSelectionMessage);
 
     // ---- Shell state
 

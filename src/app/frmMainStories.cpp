@@ -1,9 +1,111 @@
-// Story panel of the main window.
+// Story panel of the main window: the story list and the open, create, edit, copy and delete
+// operations. The import and export buttons belong to the story exchange files.
 #include "app/frmMain.h"
+
+#include "resources/Interaction.h"
+#include "stories/StoryStore.h"
+#include "stories/frmBibleStory.h"
+#include "stories/frmBibleStoryShowPage.h"
+
+#include <QListWidget>
+#include <QToolButton>
 
 namespace kivra {
 
-void frmMain::connectStories() {}
-void frmMain::imgBibleStory_Click() {}
+void frmMain::connectStories()
+{
+    connect(imgBibleStory, &QToolButton::clicked, this, &frmMain::imgBibleStory_Click);
+    connect(imgRetrieveBibleStory, &QToolButton::clicked, this, &frmMain::imgRetrieveBibleStory_Click);
+    connect(lstBibleStory, &QListWidget::itemDoubleClicked, this, &frmMain::imgRetrieveBibleStory_Click);
+    connect(imgCreateBibleStory, &QToolButton::clicked, this, &frmMain::imgCreateBibleStory_Click);
+    connect(imgEditBibleStory, &QToolButton::clicked, this, &frmMain::imgEditBibleStory_Click);
+    connect(imgCopyBibleStory, &QToolButton::clicked, this, &frmMain::imgCopyBibleStory_Click);
+    connect(imgDeleteBibleStory, &QToolButton::clicked, this, &frmMain::imgDeleteBibleStory_Click);
+}
+
+void frmMain::imgBibleStory_Click()
+{
+    showOnlyPanel(picBibleStorySelector);
+    showReadingView();
+    lstBibleStory->clear();
+    for (const StoryListEntry& entry : StoryListEntries()) {
+        auto* item = new QListWidgetItem(entry.text, lstBibleStory);
+        item->setData(Qt::UserRole, entry.number);
+    }
+    if (lstBibleStory->count() > 0)
+        lstBibleStory->setCurrentRow(0);
+}
+
+int frmMain::selectedStoryNumber(int noSelectionMessage)
+{
+    if (lstBibleStory->count() == 0) {
+        ShowMessage(143, this);
+        return 0;
+    }
+    const QList<QListWidgetItem*> selected = lstBibleStory->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(noSelectionMessage, this);
+        return 0;
+    }
+    return selected.first()->data(Qt::UserRole).toInt();
+}
+
+void frmMain::imgRetrieveBibleStory_Click()
+{
+    const int number = selectedStoryNumber(112);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    OpenStoryViewer(number, this);
+}
+
+void frmMain::imgCreateBibleStory_Click()
+{
+    OpenStoryEditor(AddStoryMode, 0, this);
+}
+
+void frmMain::imgEditBibleStory_Click()
+{
+    const int number = selectedStoryNumber(114);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    OpenStoryEditor(EditStoryMode, number, this);
+}
+
+void frmMain::imgCopyBibleStory_Click()
+{
+    const int number = selectedStoryNumber(113);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    const int copy = CopyStory(number);
+    if (copy == 0) {
+        ShowMessage(742, this);
+        return;
+    }
+    imgBibleStory_Click();
+    // The copy is stored already; the editor is there to rename it.
+    OpenStoryEditor(EditStoryMode, copy, this);
+}
+
+void frmMain::imgDeleteBibleStory_Click()
+{
+    const int number = selectedStoryNumber(115);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    if (!DeleteStory(number)) {
+        ShowMessage(743, this);
+        return;
+    }
+    const int i = lstBibleStory->row(lstBibleStory->selectedItems().first());
+    delete lstBibleStory->takeItem(i);
+    lstBibleStory->clearSelection();
+    if (i > 0 && i - 1 < lstBibleStory->count())
+        lstBibleStory->setCurrentRow(i - 1);
+    else if (i == 0 && lstBibleStory->count() > 0)
+        lstBibleStory->setCurrentRow(0);
+}
 
 } // namespace kivra

@@ -87,6 +87,13 @@ constexpr ResString kStrings[] = {
     {710, "The search operators in the Bible database are not ones this program knows. Reinstall the program."},
     {720, "The bookmark could not be saved. Nothing was changed; please try again."},
     {721, "The bookmark could not be deleted. Nothing was changed; please try again."},
+    // Bible stories (740-759).
+    {740, "The Bible story could not be saved. Nothing has been changed and the editor stays open."},
+    {741, "The Bible story could not be restored. Nothing has been changed and the editor stays open."},
+    {742, "The Bible story could not be copied. Nothing has been changed."},
+    {743, "The Bible story could not be deleted. Nothing has been changed."},
+    {744, "The selected verse(s) could not be added to the Bible story."},
+    {745, "The selected verse could not be removed from the Bible story."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

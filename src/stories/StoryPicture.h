@@ -1,0 +1,59 @@
+#pragma once
+// Story pictures: raster files through Qt's image readers, Windows metafiles (WMF, EMF) converted to
+// SVG and drawn with Qt SVG. Anything that cannot be decoded is reported, never a crash.
+#include <QByteArray>
+#include <QImage>
+#include <QLabel>
+#include <QString>
+
+namespace kivra {
+
+enum class PictureLoad { Loaded, Missing, Unreadable };
+
+class StoryPicture {
+public:
+    static StoryPicture fromFile(const QString& path, PictureLoad* outcome = nullptr);
+    static StoryPicture fromData(const QByteArray& data);
+
+    bool isNull() const { return m_image.isNull() && m_svg.isEmpty(); }
+    bool isVector() const { return !m_svg.isEmpty(); }
+    QSize naturalSize() const;
+    // The picture scaled to fit box, keeping its aspect ratio (never enlarged past 4x its own size).
+    QImage render(const QSize& box) const;
+
+private:
+    QImage m_image;
+    QByteArray m_svg;
+    QSize m_svgSize;
+};
+
+bool LooksLikeWmf(const QByteArray& data);
+bool LooksLikeEmf(const QByteArray& data);
+// The SVG text of a metafile, or empty when it is none or its converter is not built in.
+QByteArray MetafileToSvg(const QByteArray& data);
+bool WmfSupported();
+bool EmfSupported();
+
+// A label that shows a StoryPicture scaled to fit its own size, following resizes.
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    void setPicture(const StoryPicture& picture);
+    void clearPicture();
+    const StoryPicture& picture() const { return m_picture; }
+    QString sourcePath;  // the file last shown, for tests and the curious
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void redraw();
+    StoryPicture m_picture;
+};
+
+// Shows the picture at path; a missing or unreadable file shows notFoundPicture instead.
+// Returns how the named file itself loaded.
+PictureLoad ShowPictureFile(PictureBox* box, const QString& path, const QString& notFoundPicture);
+
+} // namespace kivra

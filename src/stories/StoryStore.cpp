@@ -1,0 +1,265 @@
+#include "stories/StoryStore.h"
+
+#include "storage/Database.h"
+#include "storage/Globals.h"
+
+#include <QDebug>
+#include <QSet>
+
+namespace kivra {
+namespace {
+
+QSet<int>& reservedNumbers()
+{
+    static QSet<int> numbers;
+    return numbers;
+}
+
+bool allDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (!c.isDigit())
+            return false;
+    return true;
+}
+
+// A selector text as the number the column holds; a text that is no number is kept as text.
+QVariant numberOrText(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? QVariant(value) : QVariant(text);
+}
+
+const QString PartColumns = QStringLiteral(
+    "\"StoryPartNumber\", \"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", \"StoryToBook\", "
+    "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\", \"StoryNotes\"");
+
+} // namespace
+
+QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QString& orderField,
+                        const QString& keyField)
+{
+    const QString top = GetMaxFieldValue(db, table, orderField, keyField);
+    if (top.isEmpty())
+        return {};
+    qsizetype digits = 0;
+    while (digits < top.size()) {
+        const qsizetype i = digits + 1;
+        if (top.at(top.size() - i) == QLatin1Char(' ') || !allDigits(QStringView(top).right(i)))
+            break;
+        digits = i;
+    }
+    if (digits == 0) {
+        for (int suffix = 1;; ++suffix) {
+            const QString candidate = top + QString::number(suffix);
+            auto rs = GetADORecordSet(db, table, keyField, candidate, QStringLiteral("="));
+            if (!rs || rs->eof())
+                return candidate;
+        }
+    }
+    const QString head = top.left(top.size() - digits);
+    qulonglong tail = top.right(digits).toULongLong();
+    for (;;) {
+        ++tail;
+        const QString candidate = head + QStringLiteral("%1").arg(tail, int(digits), 10, QLatin1Char('0'));
+        auto rs = GetADONumericRecordSet(db, table, keyField, candidate);
+        if (!rs || rs->eof())
+            return candidate;
+    }
+}
+
+int NextStoryNumber()
+{
+    int number = GetNextKeyValue(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                 QStringLiteral("StoryNumber"))
+                     .toInt();
+    if (number <= 0)
+        number = 1;
+    while (reservedNumbers().contains(number))
+        ++number;
+    return number;
+}
+
+void ReserveStoryNumber(int number) { reservedNumbers().insert(number); }
+void ReleaseStoryNumber(int number) { reservedNumbers().remove(number); }
+
+QList<StoryPartRow> ReadStoryParts(int storyNumber)
+{
+    QList<StoryPartRow> parts;
+    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                     QString::number(storyNumber));
+    if (!rs)
+        return parts;
+    rs->Sort(QStringLiteral("StoryPartNumber"));
+    for (rs->MoveFirst(); !rs->eof(); rs->MoveNext()) {
+        StoryPartRow p;
+        p.index = rs->integer(QStringLiteral("Index"));
+        p.partNumber = rs->integer(QStringLiteral("StoryPartNumber"));
+        p.name = rs->text(QStringLiteral("StoryName"));
+        p.testament = rs->text(QStringLiteral("StoryTestament"));
+        p.book = rs->text(QStringLiteral("StoryBook"));
+        p.chapter = rs->text(QStringLiteral("StoryChapter"));
+        p.section = rs->text(QStringLiteral("StorySection"));
+        p.toChapter = rs->text(QStringLiteral("StoryToChapter"));
+        p.toSection = rs->text(QStringLiteral("StoryToSection"));
+        p.notes = rs->text(QStringLiteral("StoryNotes"));
+        p.imagePathNull = rs->value(QStringLiteral("StoryImagePath")).isNull();
+        p.imagePath = rs->text(QStringLiteral("StoryImagePath"));
+        parts << p;
+    }
+    return parts;
+}
+
+QString PartItemText(const QString& testament, const QString& book, const QString& chapter, const QString& section,
+                     const QString& toChapter, const QString& toSection)
+{
+    return testament + QStringLiteral(" : ") + book + QStringLiteral(" : ") + chapter + QLatin1Char(':') + section
+         + QStringLiteral(" : ") + toChapter + QLatin1Char(':') + toSection;
+}
+
+bool BackupStory(int storyNumber)
+{
+    const QSqlDatabase db = StoryConnection();
+    Transaction tx(db);
+    // Rows left by an editor closed without Save or Cancel would double the story (or collide on
+    // Index): the backup always holds the story as it is at this opening.
+    const bool ok = tx.ok() && DeleteNumericRecord(db, StoryBackupTable, QStringLiteral("StoryNumber"), storyNumber)
+                 && CopyRecord(db, StoryTable, StoryBackupTable, QStringLiteral("StoryNumber"), storyNumber);
+    return ok && tx.commit();
+}
+
+int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& p)
+{
+    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                     QString::number(storyNumber));
+    if (!rs)
+        return 0;
+    rs->AddNew();
+    rs->setValue(QStringLiteral("StoryNumber"), storyNumber);
+    rs->setValue(QStringLiteral("StoryPartNumber"), partNumber);
+    rs->setValue(QStringLiteral("StoryTestament"), p.testament);
+    rs->setValue(QStringLiteral("StoryBook"), p.book);
+    rs->setValue(QStringLiteral("StoryChapter"), numberOrText(p.fromChapter));
+    rs->setValue(QStringLiteral("StorySection"), numberOrText(p.fromSection));
+    rs->setValue(QStringLiteral("StoryToBook"), p.book);
+    rs->setValue(QStringLiteral("StoryToChapter"), numberOrText(p.toChapter));
+    rs->setValue(QStringLiteral("StoryToSection"), numberOrText(p.toSection));
+    if (!rs->Update())
+        return 0;
+    return rs->integer(QStringLiteral("Index"));
+}
+
+bool RemoveStoryPart(int index)
+{
+    return DeleteNumericRecord(StoryConnection(), StoryTable, QStringLiteral("Index"), index);
+}
+
+bool WriteStoryNotes(int index, const QString& notes)
+{
+    return updateRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNotes"), notes,
+                           QStringLiteral("Index"), QString::number(index));
+}
+
+QString ReadStoryNotes(int index)
+{
+    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("Index"), QString::number(index));
+    return rs && !rs->eof() ? rs->text(QStringLiteral("StoryNotes")) : QString();
+}
+
+bool SaveStory(int storyNumber, const QList<int>& indexesInOrder, const QString& name, const QString& imagePath,
+               qint64* counter)
+{
+    const QSqlDatabase db = StoryConnection();
+    const QString part = QStringLiteral("StoryPartNumber");
+    const QString index = QStringLiteral("Index");
+    Transaction tx(db);
+    bool ok = tx.ok();
+    // Through numbers above any position first, so no two parts ever share a number.
+    for (int i = 0; ok && i < indexesInOrder.size(); ++i)
+        ok = updateNumericRecordSet(db, StoryTable, part, (*counter)++, index, indexesInOrder[i]);
+    ok = ok && ExecuteStatement(db, QStringLiteral("UPDATE \"tblBibleStory\" SET \"StoryName\" = ? WHERE \"StoryNumber\" = ?"),
+                                {name, storyNumber});
+    for (int i = 0; ok && i < indexesInOrder.size(); ++i)
+        ok = updateNumericRecordSet(db, StoryTable, part, i, index, indexesInOrder[i]);
+    if (ok && !imagePath.isEmpty())
+        ok = ExecuteStatement(db,
+                              QStringLiteral("UPDATE \"tblBibleStory\" SET \"StoryImagePath\" = ?, \"StoryImageType\" = ? "
+                                             "WHERE \"StoryNumber\" = ?"),
+                              {imagePath, imagePath.right(3), storyNumber});
+    // Only this story's backup: another editor may still need its own to cancel.
+    ok = ok && DeleteNumericRecord(db, StoryBackupTable, QStringLiteral("StoryNumber"), storyNumber);
+    return ok && tx.commit();
+}
+
+static int backupRowCount(const QSqlDatabase& db, int storyNumber)
+{
+    auto rs = GetADORecordSetByQueryString(
+        db, QStringLiteral("SELECT count(*) FROM \"tblBibleStory_Backup\" WHERE \"StoryNumber\" = ?"), {storyNumber});
+    return rs && !rs->eof() ? rs->at(0, 0).toInt() : -1;
+}
+
+bool CancelStory(int storyNumber, bool editMode)
+{
+    const QSqlDatabase db = StoryConnection();
+    const QString field = QStringLiteral("StoryNumber");
+    Transaction tx(db);
+    bool ok = tx.ok();
+    if (editMode) {
+        const int saved = backupRowCount(db, storyNumber);
+        if (saved <= 0) {
+            // Without a backup, deleting the rows would lose the story rather than restore it.
+            qWarning() << "No backup of story" << storyNumber << "to restore; the story is left as it is";
+            return saved == 0;
+        }
+        ok = ok && DeleteNumericRecord(db, StoryTable, field, storyNumber)
+          && CopyRecord(db, StoryBackupTable, StoryTable, field, storyNumber);
+    } else {
+        ok = ok && DeleteNumericRecord(db, StoryTable, field, storyNumber);
+    }
+    ok = ok && DeleteNumericRecord(db, StoryBackupTable, field, storyNumber);
+    return ok && tx.commit();
+}
+
+int CopyStory(int storyNumber)
+{
+    const QSqlDatabase db = StoryConnection();
+    Transaction tx(db);
+    if (!tx.ok())
+        return 0;
+    const int copy = NextStoryNumber();
+    const bool ok = ExecuteStatement(
+        db,
+        QStringLiteral("INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryName\", %1) "
+                       "SELECT ?, ? || IFNULL(\"StoryName\", ''), %1 FROM \"tblBibleStory\" "
+                       "WHERE \"StoryNumber\" = ? ORDER BY \"Index\"")
+            .arg(PartColumns),
+        {copy, QStringLiteral("Copy of "), storyNumber});
+    return ok && tx.commit() ? copy : 0;
+}
+
+bool DeleteStory(int storyNumber)
+{
+    const QSqlDatabase db = StoryConnection();
+    Transaction tx(db);
+    const bool ok = tx.ok() && DeleteNumericRecord(db, StoryTable, QStringLiteral("StoryNumber"), storyNumber);
+    return ok && tx.commit();
+}
+
+QList<StoryListEntry> StoryListEntries()
+{
+    QList<StoryListEntry> entries;
+    auto rs = GetADORecordSetByQueryString(
+        StoryConnection(), QStringLiteral("SELECT DISTINCT \"StoryName\", \"StoryNumber\", \"StoryImagePath\" "
+                                          "FROM \"tblBibleStory\" ORDER BY \"StoryNumber\""));
+    if (!rs)
+        return entries;
+    for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
+        entries << StoryListEntry{QStringLiteral(" ") + ListIndent + rs->text(QStringLiteral("StoryName")),
+                                  rs->integer(QStringLiteral("StoryNumber"))};
+    return entries;
+}
+
+} // namespace kivra

@@ -1,0 +1,450 @@
+#include "stories/frmBibleStory.h"
+
+#include "app/frmMain.h"
+#include "reading/VerseRangeSelector.h"
+#include "resources/Icons.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "storage/DataControl.h"
+#include "storage/Globals.h"
+#include "stories/StoryPicture.h"
+#include "stories/StoryStore.h"
+
+#include <QBuffer>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace kivra {
+namespace {
+
+QLabel* label(QWidget* parent, const char* text, const QRect& geometry)
+{
+    auto* l = new QLabel(QLatin1String(text), parent);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QToolButton* button(QWidget* parent, const char* name, QPoint at)
+{
+    QToolButton* b = MakeImageButton(parent, QLatin1String(name), 32);
+    b->move(at);
+    return b;
+}
+
+// The picture dialog's entries: description and patterns, in the order offered.
+QString PictureFilter()
+{
+    const QList<QPair<QString, QString>> entries = {
+        {QStringLiteral("Bitmaps (*.bmp;*.dib)"), QStringLiteral("*.bmp *.dib")},
+        {QStringLiteral("GIF Images (*.gif)"), QStringLiteral("*.gif")},
+        {QStringLiteral("JPEG Images (*.JPG)"), QStringLiteral("*.jpg")},
+        {QStringLiteral("Metafiles (*.wmf;*.emf)"), QStringLiteral("*.wmf *.emf")},
+        {QStringLiteral("Icons (*.ico;*.cur)"), QStringLiteral("*.ico *.cur")},
+        {QStringLiteral("All Files (*.*)"), QStringLiteral("*")}};
+    QStringList filters;
+    for (const auto& [description, patterns] : entries)
+        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    return filters.join(QStringLiteral(";;"));
+}
+
+// The thumbnail's own picture until a story picture is shown: a framed 133 x 100 card.
+StoryPicture placeholderPicture()
+{
+    QImage image(133, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0xf4, 0xf1, 0xe8));
+    QPainter painter(&image);
+    painter.setPen(QColor(0xb0, 0xa8, 0x90));
+    painter.drawRect(0, 0, 132, 99);
+    const QPixmap logo = windowPicture(QStringLiteral("kivra-bible"), QSize(48, 48));
+    painter.drawPixmap(42, 12, logo);
+    painter.setPen(QColor(0x70, 0x68, 0x50));
+    painter.drawText(QRect(0, 64, 133, 30), Qt::AlignCenter, QStringLiteral("Bible Story"));
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return StoryPicture::fromData(png);
+}
+
+} // namespace
+
+frmBibleStory::frmBibleStory(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmBibleStory"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Bible Story"));
+    setWindowIcon(applicationIcon());
+    adoBibleVerse = new DataControl(this);
+    adoBibleVerse->setObjectName(QStringLiteral("adoBibleVerse"));
+    createControls();
+    resize(640, 560);
+    setMinimumSize(640, 560);
+}
+
+frmBibleStory::~frmBibleStory()
+{
+    if (m_reserved)
+        ReleaseStoryNumber(mlngBibleStoryNumber);
+}
+
+void frmBibleStory::createControls()
+{
+    imgTitleBar = new QLabel(this);
+    imgTitleBar->setObjectName(QStringLiteral("imgTitleBar"));
+    imgTitleBar->setScaledContents(true);
+    lblTopHeading = new QLabel(QStringLiteral("Bible Story Editor"), this);
+    lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
+    QFont bold = lblTopHeading->font();
+    bold.setBold(true);
+    lblTopHeading->setFont(bold);
+    lblTopHeading->adjustSize();
+
+    label(this, "Name of the Bible Story:", QRect(16, 32, 300, 16));
+    txtBibleStoryName = new QLineEdit(this);
+    txtBibleStoryName->setObjectName(QStringLiteral("txtBibleStoryName"));
+    txtBibleStoryName->setGeometry(16, 50, 552, 24);
+
+    label(this, "Select verse for the story:", QRect(16, 86, 200, 16));
+    verseSelector = new VerseRangeSelector(this);
+    verseSelector->setGeometry(16, 106, 190, 300);
+    cboTestament = verseSelector->cboTestament;
+    cboBook = verseSelector->cboBook;
+    cboFromChapter = verseSelector->cboFromChapter;
+    cboFromSection = verseSelector->cboFromSection;
+    cboToChapter = verseSelector->cboToChapter;
+    cboToSection = verseSelector->cboToSection;
+
+    imgSelectVerse = button(this, "imgSelectVerse", {218, 190});
+    imgDeselectVerse = button(this, "imgDeselectVerse", {218, 230});
+
+    label(this, "Selected verse(s)", QRect(262, 86, 200, 16));
+    lstBibleStoryPart = new QListWidget(this);
+    lstBibleStoryPart->setObjectName(QStringLiteral("lstBibleStoryPart"));
+    lstBibleStoryPart->setGeometry(262, 106, 306, 190);
+    imgMoveUp = button(this, "imgMoveUp", {576, 150});
+    imgMoveDown = button(this, "imgMoveDown", {576, 190});
+
+    createPictureAndNotes();
+    connectControls();
+}
+
+void frmBibleStory::createPictureAndNotes()
+{
+    label(this, "Select picture for the story", QRect(262, 306, 220, 16));
+    auto* thumbFrame = new QFrame(this);
+    thumbFrame->setFrameShape(QFrame::StyledPanel);
+    thumbFrame->setFrameShadow(QFrame::Sunken);
+    thumbFrame->setGeometry(262, 326, 141, 108);
+    imgBibleStoryThumbNail = new PictureBox(thumbFrame);
+    imgBibleStoryThumbNail->setObjectName(QStringLiteral("imgBibleStoryThumbNail"));
+    imgBibleStoryThumbNail->setGeometry(4, 4, 133, 100);
+    label(this, "Click the icon to browse:", QRect(414, 326, 160, 16));
+    imgBrowseBibleStoryPicture = button(this, "imgBrowseBibleStoryPicture", {414, 348});
+    imgClearBibleStoryPicture = button(this, "imgClearBibleStoryPicture", {452, 348});
+
+    label(this, "Notes for the selected verse of the Bible Story", QRect(16, 446, 400, 16));
+    txtBibleStoryVerseNotes = new QPlainTextEdit(this);
+    txtBibleStoryVerseNotes->setObjectName(QStringLiteral("txtBibleStoryVerseNotes"));
+    txtBibleStoryVerseNotes->setGeometry(16, 466, 552, 78);
+    txtBibleStoryVerseNotes->installEventFilter(this);
+    txtBibleStoryVerseNotes->viewport()->installEventFilter(this);
+    imgSaveBibleStory = button(this, "imgSaveBibleStory", {584, 466});
+    imgCancelBibleStory = button(this, "imgCancelBibleStory", {584, 508});
+}
+
+void frmBibleStory::connectControls()
+{
+    connect(imgSelectVerse, &QToolButton::clicked, this, &frmBibleStory::imgSelectVerse_Click);
+    connect(imgDeselectVerse, &QToolButton::clicked, this, &frmBibleStory::imgDeselectVerse_Click);
+    connect(imgMoveUp, &QToolButton::clicked, this, &frmBibleStory::imgMoveUp_Click);
+    connect(imgMoveDown, &QToolButton::clicked, this, &frmBibleStory::imgMoveDown_Click);
+    connect(lstBibleStoryPart, &QListWidget::currentRowChanged, this, &frmBibleStory::lstBibleStoryPart_Click);
+    connect(imgBrowseBibleStoryPicture, &QToolButton::clicked, this, &frmBibleStory::imgBrowseBibleStoryPicture_Click);
+    connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &frmBibleStory::imgClearBibleStoryPicture_Click);
+    connect(imgSaveBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgSaveBibleStory_Click);
+    connect(imgCancelBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgCancelBibleStory_Click);
+    connect(txtBibleStoryVerseNotes, &QPlainTextEdit::textChanged, this, [this] { m_notesTyped = true; });
+}
+
+void frmBibleStory::setTooltips()
+{
+    const QList<QPair<QToolButton*, int>> tips = {
+        {imgBrowseBibleStoryPicture, 301}, {imgClearBibleStoryPicture, 302}, {imgSelectVerse, 303},
+        {imgDeselectVerse, 304},           {imgMoveUp, 305},                 {imgMoveDown, 306},
+        {imgSaveBibleStory, 307},          {imgCancelBibleStory, 308}};
+    for (const auto& [b, id] : tips)
+        b->setToolTip(LoadResString(id));
+}
+
+bool frmBibleStory::isEditMode() const
+{
+    return mstrBibleStoryMode.compare(EditStoryMode, Qt::CaseInsensitive) == 0;
+}
+
+void frmBibleStory::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    mlngBibleStoryPartCounter = FirstTemporaryPartNumber;
+    setTooltips();
+    verseSelector->fillTestaments();
+    showPlaceholder();
+    if (mstrBibleStoryMode.compare(AddStoryMode, Qt::CaseInsensitive) == 0) {
+        mlngBibleStoryNumber = NextStoryNumber();
+        // Held until this window goes, so a second new story or a copy cannot take the same number.
+        ReserveStoryNumber(mlngBibleStoryNumber);
+        m_reserved = true;
+    } else if (isEditMode() && !BackupStory(mlngBibleStoryNumber)) {
+        qWarning() << "Story" << mlngBibleStoryNumber << "could not be backed up; Cancel will leave it as it is";
+    }
+    loadParts();
+}
+
+void frmBibleStory::loadParts()
+{
+    const QList<StoryPartRow> parts = ReadStoryParts(mlngBibleStoryNumber);
+    if (!parts.isEmpty()) {
+        const StoryPartRow& first = parts.first();
+        txtBibleStoryName->setText(first.name);
+        setWindowTitle(QStringLiteral("Editing \"%1\"").arg(first.name));
+        mstrBibleStoryImagePath = first.imagePath;
+        if (!mstrBibleStoryImagePath.isEmpty())
+            ShowPictureFile(imgBibleStoryThumbNail, mstrBibleStoryImagePath, StoryImageNotFoundPicture());
+    } else {
+        imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(StoryNoImagePicture()));
+        imgBibleStoryThumbNail->sourcePath = StoryNoImagePicture();
+    }
+    const QSignalBlocker block(lstBibleStoryPart);
+    for (const StoryPartRow& p : parts) {
+        auto* item = new QListWidgetItem(PartItemText(p.testament, p.book, p.chapter, p.section, p.toChapter,
+                                                      p.toSection),
+                                         lstBibleStoryPart);
+        item->setData(Qt::UserRole, p.index);
+    }
+}
+
+void frmBibleStory::showPlaceholder()
+{
+    static const StoryPicture placeholder = placeholderPicture();
+    imgBibleStoryThumbNail->setPicture(placeholder);
+    imgBibleStoryThumbNail->sourcePath = QStringLiteral(":placeholder");
+}
+
+QList<int> frmBibleStory::partIndexes() const
+{
+    QList<int> indexes;
+    for (int i = 0; i < lstBibleStoryPart->count(); ++i)
+        indexes << lstBibleStoryPart->item(i)->data(Qt::UserRole).toInt();
+    return indexes;
+}
+
+void frmBibleStory::imgSelectVerse_Click()
+{
+    const PassageChoice p = verseSelector->passage();
+    const int index = AddStoryPart(mlngBibleStoryNumber, mlngBibleStoryPartCounter, p);
+    if (index <= 0) {
+        ShowMessage(744, this);
+        return;
+    }
+    auto* item = new QListWidgetItem(
+        PartItemText(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection), lstBibleStoryPart);
+    item->setData(Qt::UserRole, index);
+    lstBibleStoryPart->setCurrentRow(lstBibleStoryPart->count() - 1);
+    ++mlngBibleStoryPartCounter;
+}
+
+void frmBibleStory::imgDeselectVerse_Click()
+{
+    const int i = lstBibleStoryPart->currentRow();
+    if (i < 0 || lstBibleStoryPart->selectedItems().isEmpty()) {
+        ShowMessage(309, this);
+        return;
+    }
+    const int index = lstBibleStoryPart->item(i)->data(Qt::UserRole).toInt();
+    if (!RemoveStoryPart(index)) {
+        ShowMessage(745, this);
+        return;
+    }
+    if (m_notesIndex == index)
+        m_notesIndex = 0;  // its notes went with it
+    {
+        const QSignalBlocker block(lstBibleStoryPart);
+        delete lstBibleStoryPart->takeItem(i);
+        lstBibleStoryPart->setCurrentRow(-1);
+    }
+    if (i > 0 && i - 1 < lstBibleStoryPart->count())
+        lstBibleStoryPart->setCurrentRow(i - 1);
+    else if (i == 0 && lstBibleStoryPart->count() > 0)
+        lstBibleStoryPart->setCurrentRow(0);
+    else
+        lstBibleStoryPart_Click();
+}
+
+void frmBibleStory::swapParts(int from, int to)
+{
+    if (from < 0 || to < 0 || from >= lstBibleStoryPart->count() || to >= lstBibleStoryPart->count())
+        return;
+    QListWidgetItem* a = lstBibleStoryPart->item(from);
+    QListWidgetItem* b = lstBibleStoryPart->item(to);
+    const QString text = a->text();
+    const QVariant data = a->data(Qt::UserRole);
+    a->setText(b->text());
+    a->setData(Qt::UserRole, b->data(Qt::UserRole));
+    b->setText(text);
+    b->setData(Qt::UserRole, data);
+    // The same part stays shown, so its typed notes are not in the way.
+    const QSignalBlocker block(lstBibleStoryPart);
+    lstBibleStoryPart->setCurrentRow(to);
+}
+
+void frmBibleStory::imgMoveUp_Click()
+{
+    const int i = lstBibleStoryPart->currentRow();
+    if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
+        swapParts(i, i - 1);
+}
+
+void frmBibleStory::imgMoveDown_Click()
+{
+    const int i = lstBibleStoryPart->currentRow();
+    if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
+        swapParts(i, i + 1);
+}
+
+void frmBibleStory::lstBibleStoryPart_Click()
+{
+    keepTypedNotes();
+    QListWidgetItem* item = lstBibleStoryPart->currentItem();
+    bindNotes(item ? item->data(Qt::UserRole).toInt() : 0);
+}
+
+void frmBibleStory::bindNotes(int index)
+{
+    m_notesIndex = index;
+    if (index > 0)
+        adoBibleVerse->bind(StoryConnection(),
+                            QStringLiteral("SELECT * FROM \"tblBibleStory\" WHERE (\"Index\" = ?)"), {index});
+    else
+        adoBibleVerse->clear();
+    {
+        const QSignalBlocker block(txtBibleStoryVerseNotes);
+        txtBibleStoryVerseNotes->setPlainText(index > 0 ? adoBibleVerse->currentText(QStringLiteral("StoryNotes"))
+                                                        : QString());
+    }
+    m_notesTyped = false;
+}
+
+// Typed notes are written when the reader leaves the part or saves, not only on Enter.
+void frmBibleStory::keepTypedNotes()
+{
+    if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+        m_notesTyped = false;
+}
+
+void frmBibleStory::txtBibleStoryVerseNotes_Enter()
+{
+    if (m_notesIndex <= 0 || lstBibleStoryPart->selectedItems().isEmpty())
+        return;
+    if (WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+        m_notesTyped = false;
+}
+
+void frmBibleStory::imgBrowseBibleStoryPicture_Click()
+{
+    const QString chosen = interaction().openFileName(this, QStringLiteral("Load Bible Story Verse Image"),
+                                                      mstrBibleStoryImagePath, PictureFilter());
+    if (chosen.isEmpty())
+        return;
+    mstrBibleStoryImagePath = chosen;
+    PictureLoad outcome = PictureLoad::Missing;
+    const StoryPicture picture = StoryPicture::fromFile(chosen, &outcome);
+    if (outcome == PictureLoad::Loaded) {
+        imgBibleStoryThumbNail->setPicture(picture);
+        imgBibleStoryThumbNail->sourcePath = chosen;
+    }
+}
+
+void frmBibleStory::imgClearBibleStoryPicture_Click()
+{
+    mstrBibleStoryImagePath = StoryNoImagePicture();
+    imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(mstrBibleStoryImagePath));
+    imgBibleStoryThumbNail->sourcePath = mstrBibleStoryImagePath;
+}
+
+void frmBibleStory::imgSaveBibleStory_Click()
+{
+    if (txtBibleStoryName->text().isEmpty()) {
+        ShowMessage(310, this);
+        return;
+    }
+    if (lstBibleStoryPart->count() == 0) {
+        ShowMessage(311, this);
+        return;
+    }
+    keepTypedNotes();
+    if (!SaveStory(mlngBibleStoryNumber, partIndexes(), txtBibleStoryName->text(), mstrBibleStoryImagePath,
+                   &mlngBibleStoryPartCounter)) {
+        ShowMessage(740, this);
+        return;
+    }
+    if (frmMain* main = mainWindow())
+        main->imgBibleStory_Click();
+    close();
+}
+
+void frmBibleStory::imgCancelBibleStory_Click()
+{
+    if (!CancelStory(mlngBibleStoryNumber, isEditMode())) {
+        ShowMessage(741, this);
+        return;
+    }
+    close();
+}
+
+void frmBibleStory::showEvent(QShowEvent* event)
+{
+    Form_Load();
+    QWidget::showEvent(event);
+}
+
+void frmBibleStory::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    imgTitleBar->setGeometry(0, 0, width(), 23);
+    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width(), 23)));
+    imgTitleBar->lower();
+    lblTopHeading->move((width() - lblTopHeading->width()) / 2, 2);
+}
+
+bool frmBibleStory::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtBibleStoryVerseNotes && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            txtBibleStoryVerseNotes_Enter();
+    } else if (watched == txtBibleStoryVerseNotes->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        txtBibleStoryVerseNotes->selectAll();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+frmBibleStory* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner)
+{
+    auto* editor = new frmBibleStory(owner);
+    editor->mstrBibleStoryMode = mode;
+    if (mode.compare(EditStoryMode, Qt::CaseInsensitive) == 0)
+        editor->mlngBibleStoryNumber = storyNumber;
+    editor->show();
+    return editor;
+}
+
+} // namespace kivra

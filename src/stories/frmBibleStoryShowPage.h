@@ -1,0 +1,51 @@
+#pragma once
+// The story viewer: every part of one story under its heading, the notes of all parts and the
+// story's picture. Read only; a new window for every opening.
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QTextEdit;
+class QToolButton;
+
+namespace kivra {
+
+class PictureBox;
+
+class frmBibleStoryShowPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmBibleStoryShowPage(QWidget* parent = nullptr);
+
+    int BibleStoryNumber = 0;  // set by the opener before the window is shown
+
+    // Builds the whole content once; showing the window runs it if the opener has not.
+    void Form_Load();
+
+    QLabel* imgTitleBar;
+    QLabel* lblTopHeading;
+    QLabel* lblStoryVerse;
+    QFrame* shpBibleStoryText;
+    QTextEdit* rxtBibleStoryText;
+    QLabel* lblStoryNotes;
+    QFrame* shpNotes;
+    QPlainTextEdit* txtNotes;
+    QLabel* lblStoryPicture;
+    QFrame* picBibleStory;
+    PictureBox* imgBibleStoryImage;
+    QToolButton* imgCloseBibleStory;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutControls();
+    bool m_loaded = false;
+};
+
+// A new viewer on the story, shown modeless; it deletes itself when closed.
+frmBibleStoryShowPage* OpenStoryViewer(int storyNumber, QWidget* owner);
+
+} // namespace kivra

@@ -1,0 +1,337 @@
+// The story rows without windows: next numbers, renumbering on Save, Cancel through the backup,
+// copy, delete, the story list, the viewer's text and picture decoding.
+#include "support/Fixture.h"
+
+#include "settings/Options.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+#include "stories/StoryPicture.h"
+#include "stories/StoryStore.h"
+#include "stories/StoryText.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+
+const QString Story = StoryConnectionName;
+
+PassageChoice genesis(int fromChapter, int fromVerse, int toChapter, int toVerse)
+{
+    return {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QString::number(fromChapter),
+            QString::number(fromVerse), QString::number(toChapter), QString::number(toVerse)};
+}
+
+// "Index|StoryNumber|StoryPartNumber|StoryName|StoryNotes|StoryImagePath|StoryImageType" per row.
+QStringList rows(const QString& table, int storyNumber)
+{
+    QSqlQuery q(StoryConnection());
+    q.prepare(QStringLiteral("SELECT \"Index\", StoryNumber, StoryPartNumber, StoryName, StoryNotes, StoryImagePath, "
+                             "StoryImageType, StoryChapter, StorySection FROM \"%1\" WHERE StoryNumber = ? "
+                             "ORDER BY \"Index\"").arg(table));
+    q.addBindValue(storyNumber);
+    q.exec();
+    QStringList out;
+    while (q.next()) {
+        QStringList columns;
+        for (int c = 0; c < 9; ++c)
+            columns << (q.value(c).isNull() ? QStringLiteral("<null>") : q.value(c).toString());
+        out << columns.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+QList<int> partNumbers(int storyNumber)
+{
+    QList<int> numbers;
+    for (const StoryPartRow& p : ReadStoryParts(storyNumber))
+        numbers << p.partNumber;
+    return numbers;
+}
+
+// A saved story of the given parts (Genesis chapter c, verses 1-2 each).
+QList<int> makeStory(int number, const QString& name, const QList<int>& chapters)
+{
+    QList<int> indexes;
+    qint64 counter = FirstTemporaryPartNumber;
+    for (int c : chapters)
+        indexes << AddStoryPart(number, counter++, genesis(c, 1, c, 2));
+    EXPECT_TRUE(SaveStory(number, indexes, name, {}, &counter));
+    return indexes;
+}
+
+class StoryStoreTest : public ::testing::Test {
+protected:
+    test::TempProgramFolder folder;
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+};
+
+TEST_F(StoryStoreTest, NextStoryNumberIsOneThenGreatestPlusOneSkippingReservedNumbers)
+{
+    EXPECT_EQ(GetNextKeyValue(StoryConnection(), StoryTable, "StoryNumber", "StoryNumber"), QString());
+    EXPECT_EQ(NextStoryNumber(), 1);
+    makeStory(7, "Ruth", {1});
+    makeStory(3, "Esther", {2});
+    EXPECT_EQ(NextStoryNumber(), 8);
+    ReserveStoryNumber(8);
+    EXPECT_EQ(NextStoryNumber(), 9) << "a number held by an open editor is not handed out twice";
+    ReleaseStoryNumber(8);
+    EXPECT_EQ(NextStoryNumber(), 8);
+}
+
+TEST_F(StoryStoreTest, NextKeyValueKeepsTheWidthOfATextKeysNumericTail)
+{
+    // Story names serve as a text key here: the rule is the same for any table.
+    auto next = [] { return GetNextKeyValue(StoryConnection(), StoryTable, "StoryName", "StoryName"); };
+    makeStory(1, "Abc", {1});
+    EXPECT_EQ(next(), "Abc1") << "no numeric tail: digits are appended";
+    makeStory(2, "Abc009", {1});
+    makeStory(3, "Abd 7", {1});
+    EXPECT_EQ(next(), "Abd 8") << "a blank ends the tail";
+    ASSERT_TRUE(DeleteStory(3));
+    EXPECT_EQ(next(), "Abc010");
+}
+
+TEST_F(StoryStoreTest, SaveNumbersPartsInListOrderAndStoresQuotedTextAsTyped)
+{
+    qint64 counter = FirstTemporaryPartNumber;
+    QList<int> indexes;
+    for (int c = 1; c <= 4; ++c)
+        indexes << AddStoryPart(5, counter++, genesis(c, 1, c, 3));
+    EXPECT_EQ(partNumbers(5), (QList<int>{1000000, 1000001, 1000002, 1000003}));
+    ASSERT_TRUE(RemoveStoryPart(indexes.takeAt(1)));
+    indexes.swapItemsAt(0, 2);  // order now: chapter 4, 3, 1
+    const QString name = QStringLiteral("The \"Beginning\"; DROP TABLE x --");
+    const QString picture = QStringLiteral("/pictures/say \"cheese\".JPG");
+    ASSERT_TRUE(SaveStory(5, indexes, name, picture, &counter));
+    EXPECT_EQ(counter, FirstTemporaryPartNumber + 4 + 3) << "one temporary number per part renumbered";
+
+    const QList<StoryPartRow> parts = ReadStoryParts(5);
+    ASSERT_EQ(parts.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(parts[i].partNumber, i);
+        EXPECT_EQ(parts[i].index, indexes[i]);
+        EXPECT_EQ(parts[i].name, name);
+        EXPECT_EQ(parts[i].imagePath, picture);
+    }
+    EXPECT_EQ(parts[0].chapter, "4");
+    EXPECT_TRUE(rows(StoryTable, 5).first().contains("|/pictures/say \"cheese\".JPG|JPG|"));
+}
+
+TEST_F(StoryStoreTest, AFailedSaveLeavesTheStoryAsItWas)
+{
+    const QList<int> indexes = makeStory(2, "Ruth", {1, 2});
+    ASSERT_TRUE(BackupStory(2));
+    const QStringList before = rows(StoryTable, 2);
+    // The last statement of the save fails: nothing of the save may stay.
+    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "CREATE TRIGGER refuse BEFORE UPDATE OF StoryImagePath ON "
+                                                     "tblBibleStory BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    qint64 counter = FirstTemporaryPartNumber;
+    EXPECT_FALSE(SaveStory(2, {indexes[1], indexes[0]}, "Naomi", "/x.gif", &counter));
+    EXPECT_EQ(rows(StoryTable, 2), before);
+    EXPECT_EQ(rows(StoryBackupTable, 2).size(), 2) << "the backup is kept for Cancel";
+}
+
+TEST_F(StoryStoreTest, CancelRestoresTheStoryExactlyEvenAfterAStaleBackup)
+{
+    const QList<int> indexes = makeStory(4, "Ruth", {1, 2, 3});
+    ASSERT_TRUE(WriteStoryNotes(indexes[1], "kept notes"));
+    const QStringList original = rows(StoryTable, 4);
+    ASSERT_TRUE(BackupStory(4));  // an editor closed by its frame left these rows
+    ASSERT_TRUE(BackupStory(4));  // the next opening replaces them
+    EXPECT_EQ(rows(StoryBackupTable, 4), original);
+
+    ASSERT_TRUE(RemoveStoryPart(indexes[1]));
+    ASSERT_TRUE(WriteStoryNotes(indexes[0], "changed"));
+    AddStoryPart(4, FirstTemporaryPartNumber, genesis(5, 1, 5, 2));
+    ASSERT_TRUE(CancelStory(4, true));
+    EXPECT_EQ(rows(StoryTable, 4), original) << "removed part back with Index and notes, added one gone";
+    EXPECT_TRUE(rows(StoryBackupTable, 4).isEmpty());
+
+    // Without backup rows an edited story is left alone rather than deleted.
+    EXPECT_TRUE(CancelStory(4, true));
+    EXPECT_EQ(rows(StoryTable, 4), original);
+}
+
+TEST_F(StoryStoreTest, CancelOfANewStoryRemovesItAndSaveKeepsOtherStoriesBackups)
+{
+    makeStory(1, "Ruth", {1});
+    ASSERT_TRUE(BackupStory(1));  // another editor is open on story 1
+    AddStoryPart(2, FirstTemporaryPartNumber, genesis(1, 1, 1, 1));
+    AddStoryPart(2, FirstTemporaryPartNumber + 1, genesis(1, 2, 1, 2));
+    ASSERT_TRUE(CancelStory(2, false));
+    EXPECT_TRUE(rows(StoryTable, 2).isEmpty());
+
+    makeStory(3, "Esther", {1});
+    EXPECT_EQ(rows(StoryBackupTable, 1).size(), 1) << "saving story 3 must not take story 1's Cancel away";
+}
+
+TEST_F(StoryStoreTest, CopyGivesConsecutiveNumbersAndPrefixesTheName)
+{
+    makeStory(1, "Ruth", {1, 2});
+    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "UPDATE tblBibleStory SET StoryNotes = 'n', StoryImagePath = "
+                                                     "'/p.gif', StoryImageType = 'gif'"));
+    EXPECT_EQ(CopyStory(1), 2);
+    EXPECT_EQ(CopyStory(1), 3);
+    EXPECT_EQ(CopyStory(3), 4);
+    const QList<StoryPartRow> source = ReadStoryParts(1);
+    for (int copy : {2, 3}) {
+        const QList<StoryPartRow> parts = ReadStoryParts(copy);
+        ASSERT_EQ(parts.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(parts[i].name, "Copy of Ruth");
+            EXPECT_EQ(parts[i].partNumber, source[i].partNumber);
+            EXPECT_EQ(parts[i].chapter, source[i].chapter);
+            EXPECT_EQ(parts[i].notes, "n");
+            EXPECT_EQ(parts[i].imagePath, "/p.gif");
+        }
+        EXPECT_TRUE(rows(StoryTable, copy).first().endsWith("|/p.gif|<null>|1|1")) << "the type is not copied";
+    }
+    EXPECT_EQ(ReadStoryParts(4).first().name, "Copy of Copy of Ruth");
+}
+
+TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
+{
+    makeStory(2, "Ruth", {1, 2});
+    makeStory(1, "Esther", {1});
+    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "UPDATE tblBibleStory SET StoryName = 'Naomi' WHERE "
+                                                     "StoryNumber = 2 AND StoryPartNumber = 1"));
+    const QList<StoryListEntry> entries = StoryListEntries();
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries[0].text, "    Esther");
+    EXPECT_EQ(entries[0].number, 1);
+    EXPECT_EQ(entries[1].number, 2);
+    EXPECT_EQ(entries[2].number, 2);
+    ASSERT_TRUE(DeleteStory(2));
+    EXPECT_TRUE(rows(StoryTable, 2).isEmpty());
+    EXPECT_EQ(StoryListEntries().size(), 1);
+}
+
+TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
+{
+    StoryPartRow part;
+    part.name = "Creation";
+    part.testament = "Old Testament";
+    part.book = "Genesis";
+    part.chapter = part.toChapter = "1";
+    part.section = "1";
+    part.toSection = "2";
+    part.notes = "  In the beginning  ";
+    OptionValues on;
+    on.InsertNewLineAfterText = on.ShowChapterSection = 1;
+    const QString v1 = "In the beginning God created the heaven and the earth.";
+    const QString v2 = "And the earth was without form, and void; and darkness was upon the face of the deep. And the "
+                       "Spirit of God moved upon the face of the waters.";
+    const QString heading = "Creation / Part 1 [Gen] : 1:1 - 1:2";
+    const QString rule(heading.size(), '_');
+    StoryText text = BuildStoryText({part}, on, NewLine);
+    EXPECT_EQ(text.text, rule + NewLine + NewLine + heading + NewLine + rule + NewLine + NewLine + v1 + "(Gen 1:1)"
+                             + NewLine + NewLine + v2 + "(Gen 1:2)" + NewLine + NewLine);
+    EXPECT_EQ(text.notes, "Part 1 notes: " + NewLine + "   In the beginning" + NewLine + NewLine);
+
+    // Options off: the next part's rule runs on after the last verse; an empty range adds only notes.
+    StoryPartRow second = part;
+    second.partNumber = 1;
+    second.chapter = second.toChapter = "2";
+    second.section = "1";
+    second.toSection = "1";
+    StoryPartRow empty = part;
+    empty.partNumber = 2;
+    empty.section = "40";
+    empty.toSection = "41";
+    text = BuildStoryText({part, second, empty}, OptionValues{}, NewLine);
+    const QString heading2 = "Creation / Part 2 [Gen] : 2:1 - 2:1";
+    EXPECT_TRUE(text.text.startsWith(rule + NewLine + NewLine + heading + NewLine + rule + NewLine + NewLine + v1 + v2
+                                     + QString(heading2.size(), '_')));
+    EXPECT_TRUE(text.text.endsWith("host of them."));
+    EXPECT_TRUE(text.notes.contains("Part 3 notes: "));
+
+    StoryPartRow unknown = part;
+    unknown.book = "Hezekiah";
+    text = BuildStoryText({part, unknown, second}, on, NewLine);
+    EXPECT_FALSE(text.complete);
+    EXPECT_FALSE(text.text.contains("Part 2")) << "the text stops at a part that cannot be shown";
+}
+
+class StoryPictureTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+};
+
+TEST_F(StoryPictureTest, RasterFormatsLoadAndScaleKeepingTheirAspect)
+{
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QStringList paths = {QStringLiteral(KIVRA_PROGRAM_DIR "/image/obj_bible_story_no_image_full.gif")};
+    for (const char* format : {"bmp", "jpg", "png", "ico"}) {
+        paths << dir.filePath(QStringLiteral("p.") + format);
+        ASSERT_TRUE(image.save(paths.last(), format)) << format;
+    }
+    for (const QString& path : paths) {
+        const std::string format = path.toStdString();
+        PictureLoad outcome = PictureLoad::Missing;
+        const StoryPicture picture = StoryPicture::fromFile(path, &outcome);
+        EXPECT_EQ(outcome, PictureLoad::Loaded) << format;
+        const QSize shown = picture.render(QSize(133, 100)).size();
+        const QSize natural = picture.naturalSize();
+        EXPECT_TRUE(shown.width() == 133 || shown.height() == 100) << format;
+        EXPECT_NEAR(double(shown.width()) / shown.height(), double(natural.width()) / natural.height(), 0.05) << format;
+    }
+}
+
+TEST_F(StoryPictureTest, MetafilesAreDrawnAsVectors)
+{
+    for (const char* name : {"sample.wmf", "sample.emf"}) {
+        const QString path = QStringLiteral(KIVRA_FIXTURES_DIR "/") + name;
+        const bool wmf = QString::fromLatin1(name).endsWith("wmf");
+        if (!(wmf ? WmfSupported() : EmfSupported()))
+            GTEST_SKIP() << "converter not built in for " << name;
+        PictureLoad outcome = PictureLoad::Missing;
+        const StoryPicture picture = StoryPicture::fromFile(path, &outcome);
+        EXPECT_EQ(outcome, PictureLoad::Loaded) << name;
+        EXPECT_TRUE(picture.isVector()) << name;
+        const QImage shown = picture.render(QSize(300, 300));
+        EXPECT_FALSE(shown.isNull()) << name;
+        EXPECT_TRUE(shown.width() == 300 || shown.height() == 300) << name;
+    }
+}
+
+TEST_F(StoryPictureTest, BrokenAndMissingFilesAreReportedNotFatal)
+{
+    QFile wmf(QStringLiteral(KIVRA_FIXTURES_DIR "/sample.wmf"));
+    QFile emf(QStringLiteral(KIVRA_FIXTURES_DIR "/sample.emf"));
+    ASSERT_TRUE(wmf.open(QIODevice::ReadOnly) && emf.open(QIODevice::ReadOnly));
+    const QByteArray wmfBytes = wmf.readAll(), emfBytes = emf.readAll();
+    QByteArray scrambled = emfBytes;
+    for (qsizetype i = 100; i < scrambled.size(); i += 7)
+        scrambled[i] = char(0xff);
+    const QStringList broken = {write("text.jpg", "not a picture at all"), write("empty.gif", ""),
+                                write("half.wmf", wmfBytes.left(wmfBytes.size() / 3)),
+                                write("half.emf", emfBytes.left(emfBytes.size() / 2)),
+                                write("scrambled.emf", scrambled), write("header.wmf", wmfBytes.left(24))};
+    for (const QString& path : broken) {
+        PictureLoad outcome = PictureLoad::Loaded;
+        const StoryPicture picture = StoryPicture::fromFile(path, &outcome);
+        if (outcome == PictureLoad::Loaded)  // a converter may salvage part of a damaged metafile
+            EXPECT_FALSE(picture.render(QSize(50, 50)).isNull()) << path.toStdString();
+        else
+            EXPECT_EQ(outcome, PictureLoad::Unreadable) << path.toStdString();
+    }
+    PictureLoad outcome = PictureLoad::Loaded;
+    EXPECT_TRUE(StoryPicture::fromFile(dir.filePath("gone.gif"), &outcome).isNull());
+    EXPECT_EQ(outcome, PictureLoad::Missing);
+}
+
+} // namespace

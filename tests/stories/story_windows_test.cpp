@@ -1,0 +1,310 @@
+// The story editor, the viewer and the story panel, driven through their controls.
+#include "support/Fixture.h"
+
+#include "app/frmMain.h"
+#include "reading/VerseRangeSelector.h"
+#include "settings/Options.h"
+#include "storage/Globals.h"
+#include "stories/StoryPicture.h"
+#include "stories/StoryStore.h"
+#include "stories/frmBibleStory.h"
+#include "stories/frmBibleStoryShowPage.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace kivra;
+
+namespace {
+
+PassageChoice genesis(int chapter, int fromVerse, int toVerse)
+{
+    return {"Old Testament", "Genesis", QString::number(chapter), QString::number(fromVerse), QString::number(chapter),
+            QString::number(toVerse)};
+}
+
+void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList itemTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+class StoryWindowsTest : public ::testing::Test {
+protected:
+    test::TempProgramFolder folder;
+    std::unique_ptr<frmMain> main;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        main = std::make_unique<frmMain>();
+        main->Form_Load();
+        main->RestoreLastPassage();
+    }
+    void TearDown() override
+    {
+        main.reset();
+        processDeletes();
+    }
+    QList<int>& messages() { return folder.ui().messages; }
+
+    frmBibleStory* addPart(frmBibleStory* editor, int chapter, int from, int to)
+    {
+        EXPECT_TRUE(editor->verseSelector->choosePassage(genesis(chapter, from, to)));
+        editor->imgSelectVerse->click();
+        return editor;
+    }
+    // A saved story made through the editor.
+    int makeStory(const QString& name, const QList<int>& chapters)
+    {
+        auto* editor = OpenStoryEditor(AddStoryMode, 0, main.get());
+        const int number = editor->mlngBibleStoryNumber;
+        for (int c : chapters)
+            addPart(editor, c, 1, 2);
+        editor->txtBibleStoryName->setText(name);
+        editor->imgSaveBibleStory->click();
+        processDeletes();
+        return number;
+    }
+};
+
+TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
+{
+    QPointer<frmBibleStory> editor = OpenStoryEditor(AddStoryMode, 0, main.get());
+    EXPECT_EQ(editor->mlngBibleStoryNumber, 1);
+    EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
+    editor->imgSaveBibleStory->click();
+    editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
+    editor->imgSaveBibleStory->click();
+    editor->imgDeselectVerse->click();
+    EXPECT_EQ(messages(), (QList<int>{310, 311, 309}));
+
+    for (int c = 1; c <= 4; ++c)
+        addPart(editor, c, 1, 3);
+    QListWidget* list = editor->lstBibleStoryPart;
+    EXPECT_EQ(list->item(0)->text(), "Old Testament : Genesis : 1:1 : 1:3");
+    EXPECT_EQ(list->currentRow(), 3);
+
+    // Notes typed for a part survive selecting another part and saving.
+    list->setCurrentRow(1);
+    editor->txtBibleStoryVerseNotes->setPlainText("second part notes");
+    list->setCurrentRow(0);
+    editor->imgMoveUp->click();
+    EXPECT_EQ(list->currentRow(), 0);
+    list->setCurrentRow(3);
+    editor->imgMoveDown->click();
+    editor->imgMoveUp->click();  // chapters 1, 2, 4, 3
+    EXPECT_EQ(list->currentRow(), 2);
+    editor->txtBibleStoryVerseNotes->setPlainText("chapter four");
+
+    list->setCurrentRow(0);
+    editor->imgDeselectVerse->click();  // the first: the new first is selected
+    EXPECT_EQ(list->currentRow(), 0);
+    list->setCurrentRow(2);
+    editor->imgDeselectVerse->click();  // any other: the one above
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(itemTexts(list), (QStringList{"Old Testament : Genesis : 2:1 : 2:3", "Old Testament : Genesis : 4:1 : 4:3"}));
+    editor->txtBibleStoryVerseNotes->setPlainText("typed, then saved");
+
+    main->lstBibleStory->clear();
+    editor->imgSaveBibleStory->click();
+    processDeletes();
+    EXPECT_TRUE(editor.isNull()) << "Save closes the editor";
+    const QList<StoryPartRow> parts = ReadStoryParts(1);
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_EQ(parts[0].chapter, "2");
+    EXPECT_EQ(parts[0].notes, "second part notes");
+    EXPECT_EQ(parts[1].chapter, "4");
+    EXPECT_EQ(parts[1].notes, "typed, then saved");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(parts[i].partNumber, i);
+        EXPECT_EQ(parts[i].name, "Ruth \"the Moabite\"");
+    }
+    EXPECT_EQ(itemTexts(main->lstBibleStory), QStringList{"    Ruth \"the Moabite\""}) << "the list is reloaded";
+    EXPECT_EQ(messages().size(), 3);
+}
+
+TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
+{
+    auto* editor = addPart(OpenStoryEditor(AddStoryMode, 0, main.get()), 1, 1, 2);
+    QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
+    notes->setPlainText("on enter");
+    QTest::keyClick(notes, Qt::Key_Return);
+    const int index = editor->lstBibleStoryPart->item(0)->data(Qt::UserRole).toInt();
+    EXPECT_EQ(ReadStoryNotes(index), "on enter");
+    editor->lstBibleStoryPart->clearSelection();
+    notes->setPlainText("nowhere");
+    QTest::keyClick(notes, Qt::Key_Return);
+    EXPECT_EQ(ReadStoryNotes(index), "on enter");
+    editor->imgCancelBibleStory->click();
+    EXPECT_TRUE(ReadStoryParts(1).isEmpty()) << "Cancel of a new story removes it";
+}
+
+TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
+{
+    const int number = makeStory("Esther", {1, 2, 3});
+    const QList<StoryPartRow> before = ReadStoryParts(number);
+    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    EXPECT_EQ(editor->windowTitle(), "Editing \"Esther\"");
+    EXPECT_EQ(editor->txtBibleStoryName->text(), "Esther");
+    EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, ":placeholder") << "an empty path keeps the placeholder";
+    editor->lstBibleStoryPart->setCurrentRow(1);
+    editor->imgDeselectVerse->click();
+    addPart(editor, 9, 1, 1);
+    editor->txtBibleStoryVerseNotes->setPlainText("typed");
+    editor->lstBibleStoryPart->setCurrentRow(0);
+    editor->imgCancelBibleStory->click();
+    const QList<StoryPartRow> after = ReadStoryParts(number);
+    ASSERT_EQ(after.size(), before.size());
+    for (int i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].index, before[i].index);
+        EXPECT_EQ(after[i].notes, before[i].notes);
+    }
+}
+
+TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
+{
+    const int number = makeStory("Jonah", {1});
+    const QString gone = folder.path() + "/no/such/picture.jpg";
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              QString("UPDATE tblBibleStory SET StoryImagePath = '%1'").arg(gone)));
+    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture());
+
+    folder.ui().fileAnswers << folder.path() + "/Db/dbStory.dat";  // not a picture
+    editor->imgBrowseBibleStoryPicture->click();
+    EXPECT_EQ(folder.ui().dialogTitles.value(0), "Load Bible Story Verse Image");
+    EXPECT_EQ(folder.ui().dialogInitialNames.value(0), gone);
+    const QStringList filters = folder.ui().dialogFilters.value(0).split(";;");
+    ASSERT_EQ(filters.size(), 6);
+    EXPECT_TRUE(filters[0].startsWith("Bitmaps (*.bmp;*.dib)"));
+    EXPECT_TRUE(filters[2].startsWith("JPEG Images (*.JPG)"));
+    EXPECT_TRUE(filters[3].startsWith("Metafiles (*.wmf;*.emf)"));
+    EXPECT_TRUE(filters[5].startsWith("All Files (*.*)"));
+    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+    EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture()) << "the old picture stays";
+
+    editor->imgBrowseBibleStoryPicture->click();  // cancelled: nothing changes
+    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+
+    editor->imgClearBibleStoryPicture->click();
+    editor->imgSaveBibleStory->click();
+    auto rs = ReadStoryParts(number);
+    ASSERT_EQ(rs.size(), 1);
+    EXPECT_EQ(rs[0].imagePath, StoryNoImagePicture());
+    EXPECT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              "SELECT 1 FROM tblBibleStory WHERE StoryImageType = 'gif'"));
+}
+
+TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
+{
+    const int number = makeStory("Creation", {1, 2});
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              "UPDATE tblBibleStory SET StoryPartNumber = 1 - StoryPartNumber, "
+                                              "StoryNotes = CASE StoryChapter WHEN 2 THEN '  first  ' END"));
+    auto* viewer = OpenStoryViewer(number, main.get());
+    EXPECT_EQ(viewer->windowTitle(), "Creation");
+    EXPECT_EQ(viewer->lblTopHeading->text(), "Creation");
+    const QString text = viewer->rxtBibleStoryText->toPlainText();
+    EXPECT_LT(text.indexOf("Creation / Part 1 [Gen] : 2:1 - 2:2"), text.indexOf("Creation / Part 2 [Gen] : 1:1 - 1:2"));
+    EXPECT_TRUE(viewer->txtNotes->toPlainText().startsWith("Part 1 notes: \n   first\n\nPart 2 notes:"));
+    EXPECT_EQ(viewer->imgBibleStoryImage->sourcePath, StoryNoImageFullPicture()) << "a null path";
+    EXPECT_EQ(viewer->imgCloseBibleStory->toolTip(), "Close the current Bible Story");
+    EXPECT_EQ(viewer->rxtBibleStoryText->document()->defaultFont().family(), options().DefaultFont);
+
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryImagePath = '/gone.gif'"));
+    auto* second = OpenStoryViewer(number, main.get());
+    EXPECT_EQ(second->imgBibleStoryImage->sourcePath, StoryImageNotFoundFullPicture());
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              QString("UPDATE tblBibleStory SET StoryImagePath = '%1'")
+                                                  .arg(KIVRA_FIXTURES_DIR "/sample.wmf")));
+    auto* third = OpenStoryViewer(number, main.get());
+    if (WmfSupported()) {
+        EXPECT_EQ(third->imgBibleStoryImage->sourcePath, KIVRA_FIXTURES_DIR "/sample.wmf");
+    }
+    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 3) << "several viewers at once";
+
+    viewer->resize(900, 700);
+    EXPECT_EQ(viewer->shpBibleStoryText->width(), 900 - 220 - 44);
+    EXPECT_EQ(viewer->rxtBibleStoryText->height(), 700 - 83 - 16);
+    EXPECT_EQ(viewer->imgCloseBibleStory->x(), 900 - 44);
+    viewer->imgCloseBibleStory->click();
+    processDeletes();
+    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 2);
+}
+
+TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
+{
+    main->imgBibleStory->click();
+    EXPECT_FALSE(main->picBibleStorySelector->isHidden());
+    EXPECT_TRUE(main->picVerseSelector->isHidden());
+    for (QToolButton* b : {main->imgRetrieveBibleStory, main->imgEditBibleStory, main->imgCopyBibleStory,
+                           main->imgDeleteBibleStory})
+        b->click();
+    EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
+    main->imgCreateBibleStory->click();
+    EXPECT_EQ(main->findChildren<frmBibleStory*>().size(), 1);
+    EXPECT_EQ(messages().size(), 4);
+
+    makeStory("Ruth", {1});
+    makeStory("Esther", {2});
+    main->imgBibleStory->click();
+    EXPECT_EQ(main->lstBibleStory->currentRow(), 0);
+    main->lstBibleStory->clearSelection();
+    messages().clear();
+    for (QToolButton* b : {main->imgRetrieveBibleStory, main->imgCopyBibleStory, main->imgEditBibleStory,
+                           main->imgDeleteBibleStory})
+        b->click();
+    EXPECT_EQ(messages(), (QList<int>{112, 113, 114, 115}));
+}
+
+TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
+{
+    const int ruth = makeStory("Ruth", {1, 2});
+    makeStory("Esther", {3});
+    makeStory("Jonah", {4});
+    main->show();
+    main->imgBibleStory->click();
+    QListWidget* list = main->lstBibleStory;
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a press
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    auto viewers = main->findChildren<frmBibleStoryShowPage*>();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_EQ(viewers[0]->BibleStoryNumber, ruth);
+
+    main->imgCopyBibleStory->click();
+    auto editors = main->findChildren<frmBibleStory*>();
+    ASSERT_EQ(editors.size(), 1);
+    EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
+    EXPECT_EQ(editors[0]->mlngBibleStoryNumber, 4);
+    editors[0]->imgCancelBibleStory->click();
+    EXPECT_EQ(ReadStoryParts(4).size(), 2) << "Cancel keeps the copy as it was made";
+    EXPECT_EQ(list->count(), 4);
+
+    list->setCurrentRow(2);  // Jonah: the one above is selected
+    main->imgDeleteBibleStory->click();
+    EXPECT_EQ(list->currentItem()->text(), "    Esther");
+    list->setCurrentRow(0);  // the first: the new first is selected
+    main->imgDeleteBibleStory->click();
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(itemTexts(list), (QStringList{"    Esther", "    Copy of Ruth"}));
+    EXPECT_TRUE(ReadStoryParts(ruth).isEmpty());
+}
+
+} // namespace
