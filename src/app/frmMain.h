@@ -60,6 +60,13 @@ public:
     // ---- Shell
     void LayoutMainWindow();
     void SetMainWindowTooltips();
+    void imgSettings_Click();
+    void imgAbout_Click();
+    void imgWeb_Click();
+    void ExportBibleVerse();
+    void PrintBibleVerse();
+    // Opens an address in the desktop's browser; tells the user when that fails.
+    bool OpenWebAddress(const QString& address);
 
     QString ViewMode = QStringLiteral("Reader");
 
@@ -182,6 +189,10 @@ private:
     // ---- Story state
 
     // ---- Shell state
+    void setTitleStripPicture();
+    QTextEdit* rxtPrint = nullptr;   // hidden; holds the text that Print sends to the printer
+    QWidget* webView = nullptr;      // the browser inside wbrWebPanel, made on first use
+    int titleStripWidth = 0;         // width the title picture was last drawn for
 };
 
 frmMain* mainWindow();  // the one main window, or nullptr before it exists

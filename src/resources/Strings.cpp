@@ -83,6 +83,15 @@ constexpr ResString kStrings[] = {
           "from a backup."},
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
+    // Output, options window and main window shell (760 to 779).
+    {760, "There is no default printer. Set up a printer in the system's printer settings and try again."},
+    {761, "The text could not be printed: %1"},
+    {762, "The file \"%1\" could not be written: %2"},
+    {763, "The file \"%1\" already exists. Do you want to replace it?"},
+    {764, "The web page \"%1\" could not be opened. Open it in your web browser."},
+    {765, "The options could not be saved: %1"},
+    {766, "Save the options"},
+    {767, "Close without saving"},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.
