@@ -1,0 +1,415 @@
+#include "output/RtfWriter.h"
+
+#include <QColor>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+static void PrintTo(const QByteArray& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+// A small RTF reader, just enough to see what a word processor would make of the writer's output:
+// the font and colour tables, and the text split into runs with the character state in effect.
+struct Style
+{
+    int font = 0;
+    int halfPoints = 24;
+    bool bold = false, italic = false, underline = false, strike = false, super = false;
+    int colour = 0, background = 0;
+    bool operator==(const Style&) const = default;
+};
+
+struct TextRun
+{
+    QString text;
+    Style style;
+};
+
+struct Paragraph
+{
+    QList<TextRun> runs;
+    QByteArray alignment; // "ql", "qc", ... or empty
+    bool rightToLeft = false;
+    QString text() const
+    {
+        QString all;
+        for (const TextRun& run : runs)
+            all += run.text;
+        return all;
+    }
+};
+
+struct Parsed
+{
+    bool wellFormed = true;
+    QStringList fonts;
+    QList<QColor> colours; // entry 0 is the automatic colour
+    QList<Paragraph> paragraphs{Paragraph{}};
+
+    QString text() const
+    {
+        QStringList lines;
+        for (const Paragraph& p : paragraphs)
+            lines << p.text();
+        return lines.join(u'\n');
+    }
+    // The run holding needle; fails the test when there is none.
+    TextRun run(const QString& needle) const
+    {
+        for (const Paragraph& p : paragraphs)
+            for (const TextRun& r : p.runs)
+                if (r.text.contains(needle))
+                    return r;
+        ADD_FAILURE() << "no run contains " << needle.toStdString();
+        return {};
+    }
+};
+
+Parsed parse(const QByteArray& rtf)
+{
+    enum class Destination { Body, Fonts, Colours, Skip };
+    struct State
+    {
+        Style style;
+        Destination destination = Destination::Body;
+    };
+    Parsed out;
+    QList<State> stack;
+    State state;
+    bool groupStart = false;
+    int fontNumber = 0;
+    QString fontName;
+    QColor colour(0, 0, 0);
+    bool colourSet = false;
+    int skip = 0; // fallback characters still to drop after \u
+
+    const auto addText = [&](const QString& text) {
+        if (state.destination == Destination::Fonts) {
+            for (QChar c : text) {
+                if (c == u';') {
+                    while (out.fonts.size() <= fontNumber)
+                        out.fonts << QString();
+                    out.fonts[fontNumber] = fontName.trimmed();
+                    fontName.clear();
+                } else {
+                    fontName += c;
+                }
+            }
+        } else if (state.destination == Destination::Colours) {
+            if (text.contains(u';')) {
+                out.colours << (colourSet ? colour : QColor());
+                colour = QColor(0, 0, 0);
+                colourSet = false;
+            }
+        } else if (state.destination == Destination::Body) {
+            auto& runs = out.paragraphs.last().runs;
+            if (!runs.isEmpty() && runs.last().style == state.style)
+                runs.last().text += text;
+            else
+                runs << TextRun{text, state.style};
+        }
+    };
+
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (c == '{') {
+            stack << state;
+            groupStart = true;
+            continue;
+        }
+        if (c == '}') {
+            if (stack.isEmpty())
+                out.wellFormed = false;
+            else
+                state = stack.takeLast();
+            groupStart = false;
+            continue;
+        }
+        if (c == '\r' || c == '\n')
+            continue;
+        if (c != '\\') {
+            if (skip > 0)
+                --skip;
+            else
+                addText(QString(QLatin1Char(c)));
+            groupStart = false;
+            continue;
+        }
+        // A control symbol or a control word with an optional number and one delimiting space.
+        const char next = i + 1 < rtf.size() ? rtf[i + 1] : '\0';
+        if (!std::isalpha(static_cast<unsigned char>(next))) {
+            ++i;
+            if (next == '*')
+                state.destination = Destination::Skip;
+            else if (next == '\\' || next == '{' || next == '}')
+                addText(QString(QLatin1Char(next)));
+            else
+                out.wellFormed = false; // the writer has no reason for any other symbol
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end])))
+            ++end;
+        const QByteArray word = rtf.mid(i + 1, end - i - 1);
+        qsizetype numberEnd = end;
+        if (numberEnd < rtf.size() && rtf[numberEnd] == '-')
+            ++numberEnd;
+        while (numberEnd < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[numberEnd])))
+            ++numberEnd;
+        const bool hasNumber = numberEnd > end;
+        const int number = hasNumber ? rtf.mid(end, numberEnd - end).toInt() : 1;
+        i = numberEnd < rtf.size() && rtf[numberEnd] == ' ' ? numberEnd : numberEnd - 1;
+
+        Style& s = state.style;
+        if (groupStart && word == "fonttbl")
+            state.destination = Destination::Fonts;
+        else if (groupStart && word == "colortbl")
+            state.destination = Destination::Colours;
+        else if (word == "f" && state.destination == Destination::Fonts)
+            fontNumber = number;
+        else if (word == "red" || word == "green" || word == "blue") {
+            colourSet = true;
+            if (word == "red")
+                colour.setRed(number);
+            else if (word == "green")
+                colour.setGreen(number);
+            else
+                colour.setBlue(number);
+        } else if (word == "u") {
+            addText(QString(QChar(static_cast<char16_t>(number))));
+            skip = 1;
+        } else if (word == "par") {
+            out.paragraphs << Paragraph{};
+        } else if (word == "pard") {
+            out.paragraphs.last().alignment.clear();
+            out.paragraphs.last().rightToLeft = false;
+        } else if (word == "ql" || word == "qc" || word == "qr" || word == "qj") {
+            out.paragraphs.last().alignment = word;
+        } else if (word == "rtlpar") {
+            out.paragraphs.last().rightToLeft = true;
+        } else if (word == "tab") {
+            addText(QStringLiteral("\t"));
+        } else if (word == "line") {
+            addText(QString(QChar::LineSeparator));
+        } else if (word == "plain") {
+            s = Style{};
+        } else if (word == "f") {
+            s.font = number;
+        } else if (word == "fs") {
+            s.halfPoints = number;
+        } else if (word == "b") {
+            s.bold = number != 0;
+        } else if (word == "i") {
+            s.italic = number != 0;
+        } else if (word.startsWith("ul")) {
+            s.underline = word != "ulnone" && number != 0;
+        } else if (word == "strike") {
+            s.strike = number != 0;
+        } else if (word == "cf") {
+            s.colour = number;
+        } else if (word == "chcbpat") {
+            s.background = number;
+        } else if (word == "super") {
+            s.super = true;
+        }
+        groupStart = false;
+    }
+    if (!stack.isEmpty())
+        out.wellFormed = false;
+    return out;
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+QTextCharFormat format(void (*apply)(QTextCharFormat&))
+{
+    QTextCharFormat f;
+    apply(f);
+    return f;
+}
+
+} // namespace
+
+TEST(RtfWriter, MixedFormattingGivesEachRunItsOwnControlWords)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("Plain "));
+    cursor.insertText(QStringLiteral("bold "), format([](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }));
+    cursor.insertText(QStringLiteral("serif italic "), format([](QTextCharFormat& f) {
+        f.setFontItalic(true);
+        f.setFontFamilies({QStringLiteral("DejaVu Serif")});
+        f.setFontPointSize(10.3);
+    }));
+    cursor.insertText(QStringLiteral("under "), format([](QTextCharFormat& f) { f.setFontUnderline(true); }));
+    cursor.insertText(QStringLiteral("struck "), format([](QTextCharFormat& f) { f.setFontStrikeOut(true); }));
+    cursor.insertText(QStringLiteral("marked "),
+                      format([](QTextCharFormat& f) { f.setBackground(QColor(255, 240, 0)); }));
+    cursor.insertText(QStringLiteral("red "), format([](QTextCharFormat& f) {
+        f.setForeground(QColor(200, 10, 20));
+        f.setFontPointSize(13.75);
+    }));
+    cursor.insertText(QStringLiteral("3"), format([](QTextCharFormat& f) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        f.setForeground(QColor(200, 10, 20));
+    }));
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred, QTextCharFormat());
+    cursor.insertText(QStringLiteral("Second"));
+
+    const QByteArray rtf = documentToRtf(document);
+    ASSERT_TRUE(rtf.startsWith("{\\rtf1")) << rtf.constData();
+    const Parsed parsed = parse(rtf);
+    ASSERT_TRUE(parsed.wellFormed) << rtf.constData();
+    EXPECT_EQ(parsed.text(), QStringLiteral("Plain bold serif italic under struck marked red 3\nSecond"));
+    EXPECT_EQ(parsed.fonts, (QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")}));
+
+    EXPECT_TRUE(parsed.run(QStringLiteral("Plain")).style == Style{}) << "12 pt in font 0, nothing else";
+
+    EXPECT_TRUE(parsed.run(QStringLiteral("bold")).style.bold);
+    const TextRun italic = parsed.run(QStringLiteral("italic"));
+    EXPECT_TRUE(italic.style.italic);
+    EXPECT_FALSE(italic.style.bold) << "bold must not leak into the next run";
+    EXPECT_EQ(italic.style.font, 1);
+    EXPECT_EQ(italic.style.halfPoints, 21); // 10.3 pt rounds to 10.5
+    EXPECT_TRUE(parsed.run(QStringLiteral("under")).style.underline);
+    EXPECT_TRUE(parsed.run(QStringLiteral("struck")).style.strike);
+
+    const TextRun red = parsed.run(QStringLiteral("red"));
+    EXPECT_EQ(red.style.halfPoints, 28); // 13.75 pt rounds to 14
+    ASSERT_GT(red.style.colour, 0);
+    ASSERT_LT(red.style.colour, parsed.colours.size());
+    EXPECT_EQ(parsed.colours[red.style.colour], QColor(200, 10, 20));
+    const TextRun verse = parsed.run(QStringLiteral("3"));
+    EXPECT_TRUE(verse.style.super);
+    EXPECT_EQ(verse.style.colour, red.style.colour) << "a colour used twice has one table entry";
+    const TextRun marked = parsed.run(QStringLiteral("marked"));
+    EXPECT_EQ(marked.style.colour, 0);
+    EXPECT_EQ(parsed.colours.value(marked.style.background), QColor(255, 240, 0));
+    EXPECT_EQ(parsed.colours.size(), 3);
+
+    ASSERT_EQ(parsed.paragraphs.size(), 2);
+    EXPECT_EQ(parsed.paragraphs[0].alignment, QByteArray());
+    EXPECT_EQ(parsed.paragraphs[1].alignment, QByteArray("qc"));
+}
+
+TEST(RtfWriter, HtmlDocumentKeepsItsFontsAndParagraphs)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("DejaVu Serif"), 11));
+    document.setHtml(QStringLiteral(
+        "<p>In the <b>beginning</b></p><p style=\"-qt-paragraph-type:empty\"><br></p>"
+        "<p align=right><span style=\"font-family:'DejaVu Sans Mono'; font-size:9pt; color:#0000ff\">code</span>"
+        "<br>next line</p>"));
+
+    const Parsed parsed = parse(documentToRtf(document));
+    ASSERT_TRUE(parsed.wellFormed);
+    EXPECT_EQ(parsed.text(),
+              QStringLiteral("In the beginning\n\ncode") + QChar(QChar::LineSeparator) + QStringLiteral("next line"));
+    EXPECT_TRUE(parsed.fonts.contains(QStringLiteral("DejaVu Sans Mono")));
+    const TextRun code = parsed.run(QStringLiteral("code"));
+    EXPECT_EQ(parsed.fonts.value(code.style.font), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(code.style.halfPoints, 18);
+    EXPECT_EQ(parsed.colours.value(code.style.colour), QColor(0, 0, 255));
+    ASSERT_EQ(parsed.paragraphs.size(), 3);
+    EXPECT_EQ(parsed.paragraphs[2].alignment, QByteArray("qr"));
+    EXPECT_EQ(parsed.run(QStringLiteral("In the")).style.halfPoints, 22) << "default size comes from the document";
+}
+
+TEST(RtfWriter, NonAsciiTextIsEscapedAndReadsBackUnchanged)
+{
+    // é, ü, Hebrew, Greek and an emoji beyond the Basic Multilingual Plane.
+    const QString text = QStringLiteral("Caf\u00e9 \u00fcber "
+                                        "\u05d1\u05b0\u05bc\u05e8\u05b5\u05d0\u05e9\u05b4\u05c1\u05d9\u05ea "
+                                        "\u1f18\u03bd \u1f00\u03c1\u03c7\u1fc7 ")
+        + QString::fromUtf8("\xf0\x9f\x98\x80");
+    QTextDocument document;
+    document.setPlainText(text + QStringLiteral("\n\u05e9\u05dc\u05d5\u05dd"));
+
+    const QByteArray rtf = documentToRtf(document);
+    EXPECT_TRUE(isAscii(rtf));
+    EXPECT_TRUE(rtf.contains("Caf\\u233?")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\u252?ber"));
+    EXPECT_TRUE(rtf.contains("\\u1489?")); // bet
+    EXPECT_TRUE(rtf.contains("\\u-10179?\\u-8704?")) << "U+1F600 as a signed surrogate pair";
+
+    const Parsed parsed = parse(rtf);
+    ASSERT_TRUE(parsed.wellFormed);
+    EXPECT_EQ(parsed.text(), text + QStringLiteral("\n\u05e9\u05dc\u05d5\u05dd"));
+    ASSERT_EQ(parsed.paragraphs.size(), 2);
+    EXPECT_TRUE(parsed.paragraphs[1].rightToLeft) << "a Hebrew paragraph reads right to left";
+    EXPECT_EQ(parsed.paragraphs[1].alignment, QByteArray("qr")) << "and starts at the right edge";
+    EXPECT_FALSE(parsed.paragraphs[0].rightToLeft);
+}
+
+TEST(RtfWriter, SpecialCharactersAreEscaped)
+{
+    const QString text = QStringLiteral("a\\b {c} \\par\tverse");
+    QTextDocument document;
+    document.setPlainText(text);
+    const QByteArray rtf = documentToRtf(document);
+
+    EXPECT_TRUE(rtf.contains("a\\\\b \\{c\\} \\\\par\\tab verse")) << rtf.constData();
+    const Parsed parsed = parse(rtf);
+    ASSERT_TRUE(parsed.wellFormed);
+    EXPECT_EQ(parsed.text(), text);
+    EXPECT_EQ(parsed.paragraphs.size(), 1);
+
+    // Lone surrogates cannot be written as they are; the reader sees a replacement character.
+    document.setPlainText(QString(QChar(0xD800)) + u'x');
+    EXPECT_EQ(parse(documentToRtf(document)).text(), QStringLiteral("\ufffdx"));
+}
+
+TEST(RtfWriter, EmptyDocumentIsStillADocument)
+{
+    QTextDocument document;
+    const QByteArray rtf = documentToRtf(document);
+    const Parsed parsed = parse(rtf);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(parsed.wellFormed);
+    EXPECT_EQ(parsed.fonts.size(), 1) << "the default font is always declared";
+    EXPECT_EQ(parsed.text(), QString());
+    EXPECT_EQ(rtf.trimmed().right(1), "}");
+}
+
+TEST(RtfWriter, SaveWritesTheFileOrReportsWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("Genesis 1:1"));
+
+    const QString path = dir.filePath(QStringLiteral("verse.rtf"));
+    QString error;
+    ASSERT_TRUE(saveRtf(document, path, &error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), documentToRtf(document));
+
+    const QString missing = dir.filePath(QStringLiteral("no/such/dir/verse.rtf"));
+    EXPECT_FALSE(saveRtf(document, missing, &error));
+    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_FALSE(saveRtf(document, missing, nullptr)) << "the error text is optional";
+}
