@@ -3,6 +3,7 @@
 
 #include "app/MainLayout.h"
 #include "app/frmAbout.h"
+#include "output/VerseExport.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
@@ -11,6 +12,7 @@
 #include "storage/Globals.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
@@ -149,7 +151,26 @@ bool frmMain::OpenWebAddress(const QString& address)
     return false;
 }
 
-void frmMain::ExportBibleVerse() {}
-void frmMain::PrintBibleVerse() {}
+void frmMain::ExportBibleVerse()
+{
+    WaitCursor wait;
+    // Export always writes the passage of the six selectors, never the result list.
+    imgRetrieveBible_Click();
+    QApplication::processEvents();
+    const QString name = ProposedRtfFileName(cboTestament->currentText(), cboBook->currentText(),
+                                             cboFromChapter->currentText(), cboFromSection->currentText(),
+                                             cboToChapter->currentText(), cboToSection->currentText());
+    const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
+    if (!path.isEmpty())
+        SaveDocumentAsRtf(*txtBibleText->document(), path, this);
+}
+
+void frmMain::PrintBibleVerse()
+{
+    WaitCursor wait;
+    // Plain text only: the print box's own font, not the pane's.
+    rxtPrint->setPlainText(PrintTextFor(ViewMode, txtBibleText->toPlainText(), txtSelectedSection->toPlainText()));
+    PrintRichTextBox(rxtPrint, this);
+}
 
 } // namespace kivra
