@@ -1,7 +1,7 @@
 # Debian packages the program, its build and its tests need. Sourced by scripts/run and scripts/test.
 KIVRA_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
  qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev bible-kjv
- xvfb xauth imagemagick poppler-utils fonts-dejavu-core libgtest-dev libbenchmark-dev"
+ xvfb xauth imagemagick poppler-utils fonts-dejavu-core libgtest-dev libbenchmark-dev desktop-file-utils"
 
 kivra_install_missing() {
   local missing=()

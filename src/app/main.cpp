@@ -2,10 +2,12 @@
 #include "app/ExportCommand.h"
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
+#include "app/UserFolder.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "reading/Passage.h"
 #include "resources/Interaction.h"
+#include "resources/Icons.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
 
@@ -31,6 +33,16 @@ public:
 QString programFolder(const CommandLine& cl)
 {
     return cl.appDir.isEmpty() ? GetAppPath() : QDir(cl.appDir).absolutePath();
+}
+
+bool initialiseFolders(const CommandLine& cl)
+{
+    const QString program = programFolder(cl);
+    const QString user = PrepareUserFolder(program);
+    if (user.isEmpty())
+        return false;
+    InitialiseFolders(program, user);
+    return true;
 }
 
 int runPassageCommand(const CommandLine& cl)
@@ -85,8 +97,7 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         ConsoleInteraction console;
         setInteraction(&console);
-        InitialiseFolders(programFolder(cl));
-        if (!OpenConnections())
+        if (!initialiseFolders(cl) || !OpenConnections())
             return 1;
         if (!LoadOptions()) {
             ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
@@ -100,6 +111,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
+    QApplication::setWindowIcon(applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("kivra-bible"));
     std::unique_ptr<frmSplash> splash;
     if (!cl.noSplash) {
         splash = std::make_unique<frmSplash>();
@@ -107,8 +120,7 @@ int main(int argc, char** argv)
         splash->show();
         Pause(0.7);
     }
-    InitialiseFolders(programFolder(cl));
-    if (!OpenConnections())
+    if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
     auto* window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);

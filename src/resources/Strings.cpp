@@ -83,6 +83,7 @@ constexpr ResString kStrings[] = {
           "from a backup."},
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
+    {704, "Kivra! Bible cannot create its data folder \"%1\". Check that your home folder can be written."},
     // Output, options window and main window shell (760 to 779).
     {760, "There is no default printer. Set up a printer in the system's printer settings and try again."},
     {761, "The text could not be printed: %1"},

@@ -3,7 +3,9 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <cmath>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -90,11 +92,32 @@ static QFont fontFor(const QWidget* box)
     return font;
 }
 
+double RelativeLuminance(const QColor& colour)
+{
+    auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableBackground(const QColor& text, const QColor& background)
+{
+    if (ContrastRatio(text, background) >= 4.5)
+        return background;
+    // The stored colour was chosen on a light page; under a dark desktop theme give it paper to sit on.
+    return RelativeLuminance(text) < 0.2 ? QColor(0xFA, 0xF8, 0xF2) : QColor(0x1E, 0x1E, 0x1E);
+}
+
 static void setTextColour(QWidget* box, const QColor& colour)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, colour);
     palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Base, ReadableBackground(colour, QApplication::palette(box).color(QPalette::Base)));
     box->setPalette(palette);
 }
 

@@ -40,6 +40,11 @@ QString OptionFlagText(bool value);
 QColor ColourFromOption(const QString& stored);
 QString ColourToOption(const QColor& colour);
 
+// Text colour contrast (WCAG): the background a text colour stays readable on.
+double RelativeLuminance(const QColor& colour);
+double ContrastRatio(const QColor& a, const QColor& b);
+QColor ReadableBackground(const QColor& text, const QColor& background);
+
 // The default font of the reading panes, from the option values.
 QFont DefaultFontFromOptions(const OptionValues& values);
 

@@ -1,0 +1,64 @@
+// Start-up and passage display: the main window loaded with its passage restored, and the
+// reading pane filled for a chapter and for the whole book of Psalms.
+#include "support/Fixture.h"
+
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <benchmark/benchmark.h>
+
+using namespace kivra;
+
+static void BM_MainWindowLoad(benchmark::State& state)
+{
+    test::TempProgramFolder folder;
+    for (auto _ : state) {
+        frmMain w;
+        w.Form_Load();
+        w.show();
+        w.RestoreLastPassage();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(w.passageText());
+    }
+}
+BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
+
+static void showPassage(benchmark::State& state, const PassageChoice& choice, int expectedChars)
+{
+    test::TempProgramFolder folder;
+    frmMain w;
+    w.Form_Load();
+    w.RestoreLastPassage();
+    w.verseSelector->choosePassage(choice);
+    for (auto _ : state) {
+        w.ShowBibleText(false);
+        benchmark::DoNotOptimize(w.passageText());
+    }
+    if (w.passageText().size() < expectedChars)
+        state.SkipWithError("passage not shown");
+}
+
+static void BM_ShowGenesis1(benchmark::State& state)
+{
+    showPassage(state, {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"), QStringLiteral("1"),
+                        QStringLiteral("1"), QStringLiteral("31")}, 3000);
+}
+BENCHMARK(BM_ShowGenesis1)->Unit(benchmark::kMillisecond);
+
+static void BM_ShowAllPsalms(benchmark::State& state)
+{
+    showPassage(state, {QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("1"), QStringLiteral("1"),
+                        QStringLiteral("150"), QStringLiteral("6")}, 200000);
+}
+BENCHMARK(BM_ShowAllPsalms)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,106 @@
+#include "app/UserFolder.h"
+
+#include "resources/Interaction.h"
+#include "storage/Globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <unistd.h>
+
+namespace kivra {
+
+QString PerUserFolder(const QString& xdgDataHome, const QString& home)
+{
+    // An XDG path must be absolute to count; otherwise the default applies.
+    const QString base = QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/kivra-bible"));
+}
+
+bool ProgramFolderIsWritable(const QString& programFolder)
+{
+    const QString db = programFolder + QStringLiteral("/Db");
+    const QByteArray dir = QFile::encodeName(db);
+    const QByteArray options = QFile::encodeName(db + QLatin1Char('/') + OptionsDatabaseFile);
+    const QByteArray stories = QFile::encodeName(db + QLatin1Char('/') + StoryDatabaseFile);
+    // SQLite needs the folder too, for its journal.
+    return ::access(dir.constData(), W_OK) == 0 && ::access(options.constData(), W_OK) == 0
+        && ::access(stories.constData(), W_OK) == 0;
+}
+
+QString ChooseUserFolder(const QString& programFolder, bool programFolderWritable, const QString& xdgDataHome,
+                         const QString& home)
+{
+    return programFolderWritable ? programFolder : PerUserFolder(xdgDataHome, home);
+}
+
+static bool copyIfMissing(const QString& from, const QString& to)
+{
+    if (QFileInfo::exists(to))
+        return true;
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit())
+        return false;
+    QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                  | QFileDevice::ReadOther);
+    return true;
+}
+
+bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QString* failedPath)
+{
+    if (QDir::cleanPath(programFolder) == QDir::cleanPath(userFolder))
+        return true;
+    auto fail = [failedPath](const QString& path) {
+        if (failedPath)
+            *failedPath = path;
+        return false;
+    };
+    const QString userDb = userFolder + QStringLiteral("/Db");
+    const QString userImages = userFolder + QStringLiteral("/image");
+    if (!QDir().mkpath(userDb))
+        return fail(userDb);
+    const bool firstRun = !QFileInfo::exists(userImages);
+    if (!QDir().mkpath(userImages))
+        return fail(userImages);
+    for (const QString& file : {OptionsDatabaseFile, StoryDatabaseFile}) {
+        const QString target = userDb + QLatin1Char('/') + file;
+        if (!copyIfMissing(programFolder + QStringLiteral("/Db/") + file, target))
+            return fail(target);
+    }
+    if (firstRun) {
+        const QDir installed(programFolder + QStringLiteral("/image"));
+        for (const QString& name : installed.entryList(QDir::Files)) {
+            const QString target = userImages + QLatin1Char('/') + name;
+            if (!copyIfMissing(installed.filePath(name), target))
+                return fail(target);
+        }
+    }
+    return true;
+}
+
+QString PrepareUserFolder(const QString& programFolder)
+{
+    const QString user = ChooseUserFolder(programFolder, ProgramFolderIsWritable(programFolder),
+                                          qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    QString failed;
+    if (!SeedUserFolder(programFolder, user, &failed)) {
+        ShowMessage(704, nullptr, {failed});
+        return {};
+    }
+    return user;
+}
+
+} // namespace kivra

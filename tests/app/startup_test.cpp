@@ -1,0 +1,113 @@
+// Start-up checks: folders, unreadable databases, the options row, the verse of the day, the
+// command line.
+#include "support/Fixture.h"
+
+#include "app/CommandLine.h"
+#include "app/Startup.h"
+#include "app/VerseOfTheDay.h"
+#include "app/frmMain.h"
+#include "storage/Globals.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+TEST(Folders, TrailingSeparatorGivesTheSamePaths)
+{
+    InitialiseFolders(QStringLiteral("/opt/kivra/"));
+    const QString withSlash = folders().databasePath;
+    InitialiseFolders(QStringLiteral("/opt/kivra"));
+    EXPECT_EQ(folders().databasePath, withSlash);
+    EXPECT_EQ(withSlash, QStringLiteral("/opt/kivra/Db/"));
+    EXPECT_EQ(StoryNoImagePicture(), QStringLiteral("/opt/kivra/image/obj_bible_story_no_image.gif"));
+}
+
+TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString story = folder.dbPath(StoryDatabaseFile);
+    QFile::remove(story);
+    QString failed;
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, story);
+    ASSERT_FALSE(folder.ui().messages.isEmpty());
+    EXPECT_EQ(folder.ui().messages.last(), 701);
+    EXPECT_TRUE(folder.ui().messageTexts.last().contains(story));
+    EXPECT_FALSE(QFile::exists(story));  // nothing is created in its place
+
+    QFile junk(story);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a database at all");
+    junk.close();
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, story);
+}
+
+TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
+    frmMain w;
+    EXPECT_FALSE(w.Form_Load());
+    EXPECT_EQ(folder.ui().messages.value(0), 702);
+}
+
+TEST(Startup, VerseOfTheDayHasTextAndReference)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    EXPECT_EQ(WordsFromGodForId(1, 1),
+              QStringLiteral("In the beginning God created the heaven and the earth.\r\n\r\n(Gen:1:1)"));
+    EXPECT_EQ(WordsFromGodForId(31102, 0).right(4), QStringLiteral("\r\n\r\n"));
+    EXPECT_EQ(WordsFromGodForId(31103, 1), QString());
+    for (int i = 0; i < 20; ++i)
+        EXPECT_FALSE(GetWordsFromGod(1).isEmpty());
+    frmMain w;
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("txtWordsFromGod")));
+}
+
+TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)
+{
+    auto cl = ParseCommandLine({QStringLiteral("--app-dir"), QStringLiteral("/x"), QStringLiteral("passage"),
+                                QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1:1-1:3")});
+    EXPECT_EQ(cl.action, CommandLine::Action::Passage);
+    EXPECT_EQ(cl.appDir, QStringLiteral("/x"));
+    EXPECT_EQ(cl.operands.size(), 3);
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("--no-splash")}).noSplash, true);
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("--app-dir")}).action, CommandLine::Action::Error);
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("--frobnicate")}).action, CommandLine::Action::Error);
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Genesis")}).action, CommandLine::Action::Error);
+}
+
+TEST(CommandLineTest, PassageCommandPrintsThePaneText)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString exe = QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible");
+    QProcess p;
+    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
+                  QStringLiteral("Genesis"), QStringLiteral("1:1-1:2")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              QStringLiteral("In the beginning God created the heaven and the earth.(1:1)\n\nAnd the earth was without "
+                             "form, and void; and darkness was upon the face of the deep. And the Spirit of God moved "
+                             "upon the face of the waters.(1:2)\n\n"));
+
+    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
+                  QStringLiteral("Genesis"), QStringLiteral("51:1-51:2")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2);
+
+    QFile::remove(folder.dbPath(OptionsDatabaseFile));
+    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
+                  QStringLiteral("Genesis"), QStringLiteral("1:1-1:2")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("dbOptions.pre")));
+}

@@ -1,0 +1,64 @@
+// Where the user's databases live, and the one-time seeding of the per-user folder.
+#include "app/UserFolder.h"
+#include "support/Fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace kivra;
+
+TEST(UserFolderTest, WritableProgramFolderKeepsTheDataBesideIt)
+{
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/home/a/kivra"), true, QString(), QStringLiteral("/home/a")),
+              QStringLiteral("/home/a/kivra"));
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/usr/lib/kivra-bible"), false, QString(), QStringLiteral("/home/a")),
+              QStringLiteral("/home/a/.local/share/kivra-bible"));
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/usr/lib/kivra-bible"), false, QStringLiteral("/data/x/"), QStringLiteral("/home/a")),
+              QStringLiteral("/data/x/kivra-bible"));
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    EXPECT_EQ(PerUserFolder(QStringLiteral("rel/dir"), QStringLiteral("/home/a")), QStringLiteral("/home/a/.local/share/kivra-bible"));
+}
+
+TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
+{
+    QTemporaryDir program, user;
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/Db"), program.path() + QStringLiteral("/Db")));
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/image"), program.path() + QStringLiteral("/image")));
+    const QString home = user.path() + QStringLiteral("/share/kivra-bible");
+
+    QString failed;
+    ASSERT_TRUE(SeedUserFolder(program.path(), home, &failed)) << failed.toStdString();
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/Db/dbOptions.pre")));
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/Db/dbStory.dat")));
+    EXPECT_FALSE(QFile::exists(home + QStringLiteral("/Db/dbBible.dat")));  // read from the program folder
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));
+
+    // The user's own changes survive the next start.
+    QFile options(home + QStringLiteral("/Db/dbOptions.pre"));
+    ASSERT_TRUE(options.open(QIODevice::WriteOnly | QIODevice::Append));
+    options.write("user data");
+    options.close();
+    const qint64 size = QFileInfo(options.fileName()).size();
+    ASSERT_TRUE(QFile::remove(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));
+    ASSERT_TRUE(SeedUserFolder(program.path(), home, &failed));
+    EXPECT_EQ(QFileInfo(options.fileName()).size(), size);
+    EXPECT_FALSE(QFile::exists(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));  // pictures seed once
+
+    // Nothing to do when the program folder is the user folder.
+    EXPECT_TRUE(SeedUserFolder(program.path(), program.path() + QStringLiteral("/"), &failed));
+}
+
+TEST(UserFolderTest, UnwritableTargetIsReported)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root can write anywhere";
+    QTemporaryDir user;
+    QFile::setPermissions(user.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString failed;
+    EXPECT_FALSE(SeedUserFolder(QStringLiteral(KIVRA_PROGRAM_DIR), user.path() + QStringLiteral("/k"), &failed));
+    EXPECT_FALSE(failed.isEmpty());
+    QFile::setPermissions(user.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}

@@ -1,0 +1,387 @@
+// TableGram reader and writer: the published example, round trips of our own tables, the lenient
+// readings other writers may use, and hostile input (truncated or corrupted files).
+#include "storage/TableGram.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace kivra;
+
+namespace {
+
+// [MS-ADTG] section 4.5: the TableGram of "SELECT TOP 1 * FROM Publishers" (744 bytes).
+const unsigned char kPublishers[] = {
+    0x01, 0x07, 0x54, 0x47, 0x21, 0x00, 0x00, 0x00, 0x00, 0x02, 0x19, 0x00, 0xB6, 0x92, 0xF2, 0x3F,
+    0x04, 0xB2, 0xCF, 0x11, 0x8D, 0x23, 0x00, 0xAA, 0x00, 0x5F, 0xFE, 0x58, 0x01, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x03, 0x00, 0x03, 0x67, 0x00, 0xD2, 0xAD, 0x63, 0xF6, 0x02, 0xEB, 0xCF, 0x11,
+    0xB0, 0xE3, 0x00, 0xAA, 0x00, 0x3F, 0x00, 0x0F, 0x00, 0x00, 0x00, 0x05, 0x00, 0x05, 0x00, 0x00,
+    0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0xC1, 0x3C, 0x8E, 0xB6, 0xEB,
+    0x6D, 0xD0, 0x11, 0x8D, 0xF6, 0x00, 0xAA, 0x00, 0x5F, 0xFE, 0x58, 0x07, 0x00, 0x0B, 0x00, 0x00,
+    0x00, 0x04, 0x00, 0x01, 0x00, 0x00, 0x00, 0x13, 0x00, 0x00, 0x00, 0x04, 0x00, 0x01, 0x00, 0x00,
+    0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0E, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0F, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x12, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10,
+    0x7C, 0x00, 0x02, 0x00, 0xBE, 0x22, 0xB5, 0xC8, 0xF3, 0x5C, 0xCE, 0x11, 0xAD, 0xE5, 0x00, 0xAA,
+    0x00, 0x44, 0x77, 0x3D, 0x04, 0x00, 0x7F, 0x00, 0x00, 0x00, 0x02, 0x00, 0xFF, 0xFF, 0x86, 0x00,
+    0x00, 0x00, 0x02, 0x00, 0xFF, 0xFF, 0x22, 0x00, 0x00, 0x00, 0x04, 0x00, 0x1E, 0x00, 0x00, 0x00,
+    0x49, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC1, 0x3C, 0x8E, 0xB6, 0xEB, 0x6D,
+    0xD0, 0x11, 0x8D, 0xF6, 0x00, 0xAA, 0x00, 0x5F, 0xFE, 0x58, 0x05, 0x00, 0x04, 0x00, 0x00, 0x00,
+    0x04, 0x00, 0x0F, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x04, 0x00, 0x02, 0x00, 0x00, 0x00,
+    0x03, 0x00, 0x00, 0x00, 0x04, 0x00, 0x0F, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00, 0x00, 0x04, 0x00,
+    0x32, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x04, 0x00, 0x03, 0x00, 0x00, 0x00, 0x05, 0x4A,
+    0x00, 0x01, 0x00, 0x14, 0x00, 0x22, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x73, 0x00, 0x22,
+    0x00, 0x2E, 0x00, 0x2E, 0x00, 0x22, 0x00, 0x50, 0x00, 0x75, 0x00, 0x62, 0x00, 0x6C, 0x00, 0x69,
+    0x00, 0x73, 0x00, 0x68, 0x00, 0x65, 0x00, 0x72, 0x00, 0x73, 0x00, 0x22, 0x00, 0x0A, 0x00, 0x50,
+    0x00, 0x75, 0x00, 0x62, 0x00, 0x6C, 0x00, 0x69, 0x00, 0x73, 0x00, 0x68, 0x00, 0x65, 0x00, 0x72,
+    0x00, 0x73, 0x00, 0x00, 0x00, 0x05, 0x00, 0x01, 0x00, 0x01, 0x00, 0x06, 0x45, 0x00, 0xF2, 0x01,
+    0x00, 0x01, 0x00, 0x06, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x5F, 0x00, 0x69, 0x00, 0x64,
+    0x00, 0x01, 0x00, 0x01, 0x00, 0x06, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x5F, 0x00, 0x69,
+    0x00, 0x64, 0x00, 0x81, 0x00, 0x04, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+    0x00, 0x18, 0x80, 0x00, 0x00, 0x04, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x73, 0x00, 0x00,
+    0x00, 0xFF, 0xFF, 0x06, 0x4D, 0x00, 0xF2, 0x01, 0x00, 0x02, 0x00, 0x08, 0x00, 0x70, 0x00, 0x75,
+    0x00, 0x62, 0x00, 0x5F, 0x00, 0x6E, 0x00, 0x61, 0x00, 0x6D, 0x00, 0x65, 0x00, 0x01, 0x00, 0x02,
+    0x00, 0x08, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x5F, 0x00, 0x6E, 0x00, 0x61, 0x00, 0x6D,
+    0x00, 0x65, 0x00, 0x81, 0x00, 0x28, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+    0x00, 0x68, 0x00, 0x00, 0x00, 0x04, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x73, 0x00, 0x00,
+    0x00, 0xFF, 0xFF, 0x06, 0x3D, 0x00, 0xF2, 0x01, 0x00, 0x03, 0x00, 0x04, 0x00, 0x63, 0x00, 0x69,
+    0x00, 0x74, 0x00, 0x79, 0x00, 0x01, 0x00, 0x03, 0x00, 0x04, 0x00, 0x63, 0x00, 0x69, 0x00, 0x74,
+    0x00, 0x79, 0x00, 0x81, 0x00, 0x14, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+    0x00, 0x68, 0x00, 0x00, 0x00, 0x04, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x73, 0x00, 0x00,
+    0x00, 0xFF, 0xFF, 0x06, 0x41, 0x00, 0xF2, 0x01, 0x00, 0x04, 0x00, 0x05, 0x00, 0x73, 0x00, 0x74,
+    0x00, 0x61, 0x00, 0x74, 0x00, 0x65, 0x00, 0x01, 0x00, 0x04, 0x00, 0x05, 0x00, 0x73, 0x00, 0x74,
+    0x00, 0x61, 0x00, 0x74, 0x00, 0x65, 0x00, 0x81, 0x00, 0x02, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+    0x00, 0xFF, 0x00, 0x00, 0x00, 0x78, 0x00, 0x00, 0x00, 0x04, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62,
+    0x00, 0x73, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x06, 0x49, 0x00, 0xF2, 0x01, 0x00, 0x05, 0x00, 0x07,
+    0x00, 0x63, 0x00, 0x6F, 0x00, 0x75, 0x00, 0x6E, 0x00, 0x74, 0x00, 0x72, 0x00, 0x79, 0x00, 0x01,
+    0x00, 0x05, 0x00, 0x07, 0x00, 0x63, 0x00, 0x6F, 0x00, 0x75, 0x00, 0x6E, 0x00, 0x74, 0x00, 0x72,
+    0x00, 0x79, 0x00, 0x81, 0x00, 0x1E, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00,
+    0x00, 0x68, 0x00, 0x00, 0x00, 0x04, 0x00, 0x70, 0x00, 0x75, 0x00, 0x62, 0x00, 0x73, 0x00, 0x00,
+    0x00, 0xFF, 0xFF, 0x07, 0xFF, 0x30, 0x37, 0x33, 0x36, 0x0E, 0x4E, 0x65, 0x77, 0x20, 0x4D, 0x6F,
+    0x6F, 0x6E, 0x20, 0x42, 0x6F, 0x6F, 0x6B, 0x73, 0x08, 0x4E, 0x65, 0x77, 0x20, 0x59, 0x6F, 0x72,
+    0x6B, 0x4D, 0x41, 0x03, 0x55, 0x53, 0x41, 0x0F,
+};
+
+QByteArray publishers()
+{
+    return QByteArray(reinterpret_cast<const char*>(kPublishers), sizeof kPublishers);
+}
+
+// A cell as comparable text; keeps NULL, empty text and the value's type apart.
+std::string show(const QVariant& v)
+{
+    if (v.isNull())
+        return "NULL";
+    if (v.typeId() == QMetaType::QByteArray) {
+        const QByteArray b = v.toByteArray();
+        return "bytes[" + std::to_string(b.size()) + "]:" + QCryptographicHash::hash(b, QCryptographicHash::Sha1).toHex().toStdString();
+    }
+    return std::string(v.typeName()) + ":" + v.toString().toStdString();
+}
+
+void expectSameTable(const TableGram& expected, const TableGram& actual)
+{
+    EXPECT_EQ(expected.tableName, actual.tableName);
+    ASSERT_EQ(expected.columns.size(), actual.columns.size());
+    for (int i = 0; i < expected.columns.size(); ++i) {
+        const TableGramColumn& e = expected.columns.at(i);
+        const TableGramColumn& a = actual.columns.at(i);
+        EXPECT_EQ(e.name, a.name);
+        EXPECT_EQ(e.type, a.type) << e.name.toStdString();
+        EXPECT_EQ(e.nullable, a.nullable) << e.name.toStdString();
+        EXPECT_EQ(e.key, a.key) << e.name.toStdString();
+        EXPECT_EQ(e.autoIncrement, a.autoIncrement) << e.name.toStdString();
+        if (e.type == ColumnType::Text || e.type == ColumnType::Binary) {
+            EXPECT_EQ(e.maxLength, a.maxLength) << e.name.toStdString();
+        }
+    }
+    ASSERT_EQ(expected.rows.size(), actual.rows.size());
+    for (int r = 0; r < expected.rows.size(); ++r) {
+        ASSERT_EQ(expected.rows.at(r).size(), actual.rows.at(r).size());
+        for (int c = 0; c < expected.rows.at(r).size(); ++c)
+            EXPECT_EQ(show(expected.rows.at(r).at(c)), show(actual.rows.at(r).at(c))) << "row " << r << " column " << c;
+    }
+}
+
+TableGramColumn col(const char* name, ColumnType type, quint32 maxLength = 255)
+{
+    TableGramColumn c;
+    c.name = QString::fromLatin1(name);
+    c.type = type;
+    c.maxLength = maxLength;
+    return c;
+}
+
+TableGramColumn indexColumn()
+{
+    TableGramColumn c = col("Index", ColumnType::Int32);
+    c.nullable = false;
+    c.key = true;
+    c.autoIncrement = true;
+    return c;
+}
+
+TableGram bookmarks()
+{
+    TableGram t;
+    t.tableName = QStringLiteral("tblBookmark");
+    t.columns = {indexColumn(), col("BookMarkTestament", ColumnType::Text, 50), col("BookMarkBook", ColumnType::Text),
+                 col("BookMarkChapter", ColumnType::Int32), col("BookMarkSection", ColumnType::Int32),
+                 col("BookMarkToBook", ColumnType::Text), col("BookMarkToChapter", ColumnType::Int32),
+                 col("BookMarkToSection", ColumnType::Int32), col("BookMarkNotes", ColumnType::LongText),
+                 col("BookmarkReference", ColumnType::Text), col("BookmarkHooker", ColumnType::Text),
+                 col("AssociatedBookmarkReferenceList", ColumnType::LongText)};
+    const QVariant null;
+    t.rows.append({1, "Old Testament", "Genesis", 1, 1, "Genesis", 1, 31, "In the beginning…", "BM-1", QString(""), null});
+    t.rows.append({2, "New Testament", QString::fromUtf8("Ἰωάννης"), 3, 16, null, null, null,
+                   QString::fromUtf8("בְּרֵאשִׁית ‏— 约翰福音 — 🙏 «ü»"), "BM-2", "BM-1", "BM-1;BM-3"});
+    t.rows.append({-7, QString(""), QString(255, QChar(0x05D0)), null, null, null, null, null, QString(""), null, null,
+                   QString(300, QLatin1Char('r'))});
+    return t;
+}
+
+TableGram stories(const QByteArray& image)
+{
+    TableGram t;
+    t.tableName = QStringLiteral("tblBibleStory");
+    t.columns = {indexColumn(), col("StoryNumber", ColumnType::Int32), col("StoryName", ColumnType::Text),
+                 col("StoryNotes", ColumnType::LongText), col("StoryImageType", ColumnType::Text, 10),
+                 col("StoryImage", ColumnType::LongBinary), col("Short", ColumnType::Int16),
+                 col("Shown", ColumnType::Boolean), col("Thumb", ColumnType::Binary, 16)};
+    t.columns[2].nullable = false;
+    const QVariant null;
+    t.rows.append({1, 4, "Creation", QString(70000, QChar(0x263C)), "gif", image, -32768, true, QByteArray("\x00\x0F\xFF", 3)});
+    t.rows.append({2, null, "Flood", null, null, null, 32767, false, QByteArray("")});
+    t.rows.append({3, null, QString(""), null, null, QByteArray(""), null, null, null});
+    return t;
+}
+
+QByteArray picture()
+{
+    QByteArray bytes(70000, Qt::Uninitialized);
+    QRandomGenerator random(1611);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i < 256 ? i : random.bounded(256));
+    return bytes;
+}
+
+// Assembles TableGrams by hand, for encodings our own writer never produces.
+class GramBuilder {
+public:
+    explicit GramBuilder(const char* header = "010754472100000000") : m_data(QByteArray::fromHex(header)) {}
+    GramBuilder& hex(const char* bytes)
+    {
+        m_data += QByteArray::fromHex(bytes);
+        return *this;
+    }
+    GramBuilder& column(quint16 ordinal, const char* name, quint16 dbType, quint32 maxLength, quint32 flags,
+                        const char* presence = "800000", const char* tail = "")
+    {
+        QByteArray body = QByteArray::fromHex(presence) + le(ordinal, 2) + le(qstrlen(name), 2);
+        for (const char* p = name; *p; ++p)
+            body += le(quint8(*p), 2);
+        body += le(dbType, 2) + le(maxLength, 4) + le(255, 4) + le(255, 4) + le(flags, 4) + QByteArray::fromHex(tail);
+        m_data += '\x06' + le(body.size(), 2) + body;
+        return *this;
+    }
+    QByteArray done() const { return m_data + '\x0F'; }
+
+private:
+    static QByteArray le(quint32 value, int size)
+    {
+        QByteArray out;
+        for (int i = 0; i < size; ++i)
+            out += char((value >> (8 * i)) & 0xFF);
+        return out;
+    }
+    QByteArray m_data;
+};
+
+// Reads from a heap block of exactly the input's size (QByteArray keeps a terminator past its end),
+// so the sanitizer sees any read beyond the data.
+std::optional<TableGram> readExact(const QByteArray& bytes, QString* error = nullptr)
+{
+    const auto block = std::make_unique<char[]>(std::max<qsizetype>(bytes.size(), 1));
+    std::copy(bytes.cbegin(), bytes.cend(), block.get());
+    return readTableGram(QByteArray::fromRawData(block.get(), bytes.size()), error);
+}
+
+QString readError(const QByteArray& bytes)
+{
+    QString error;
+    EXPECT_FALSE(readExact(bytes, &error).has_value());
+    return error;
+}
+
+} // namespace
+
+TEST(TableGramExample, ReadsThePublishersRowFromTheDocument)
+{
+    const QByteArray rdsPrefix = QByteArray::fromHex("090000" "35050000000010008000" "00AA006D2EA4"
+                                                     "B692F23F04B2CF118D2300AA005FFE58");
+    ASSERT_EQ(rdsPrefix.size(), 35);
+    for (const QByteArray& bytes : {publishers(), rdsPrefix + publishers() + "trailing bytes"}) {
+        QString error;
+        const std::optional<TableGram> table = readTableGram(bytes, &error);
+        ASSERT_TRUE(table.has_value()) << error.toStdString();
+        EXPECT_EQ(table->tableName, "Publishers");
+        ASSERT_EQ(table->columns.size(), 5);
+        const QStringList names = {"pub_id", "pub_name", "city", "state", "country"};
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(table->columns.at(i).name, names.at(i));
+            EXPECT_EQ(table->columns.at(i).type, ColumnType::Text);
+            EXPECT_EQ(table->columns.at(i).nullable, i != 0);
+        }
+        EXPECT_TRUE(table->columns.at(0).key);
+        EXPECT_EQ(table->columns.at(1).maxLength, 40u);
+        ASSERT_EQ(table->rows.size(), 1);
+        EXPECT_EQ(table->rows.at(0), (QList<QVariant>{"0736", "New Moon Books", "New York", "MA", "USA"}));
+        EXPECT_EQ(table->columnIndex("PUB_NAME"), 1);
+        EXPECT_EQ(table->columnIndex("publisher"), -1);
+    }
+}
+
+TEST(TableGramRoundTrip, KeepsBookmarksAndStoriesIntact)
+{
+    for (const TableGram& table : {bookmarks(), stories(picture())}) {
+        QString error;
+        const QByteArray bytes = writeTableGram(table, &error);
+        ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
+        const std::optional<TableGram> read = readTableGram(bytes, &error);
+        ASSERT_TRUE(read.has_value()) << error.toStdString();
+        expectSameTable(table, *read);
+    }
+}
+
+TEST(TableGramWriter, EmitsTheDocumentedLayout)
+{
+    TableGram t;
+    t.tableName = QStringLiteral("T");
+    t.columns = {indexColumn(), col("Name", ColumnType::Text, 10)};
+    t.rows = {{7, "Hi"}};
+    const QByteArray bytes = writeTableGram(t);
+    EXPECT_EQ(bytes.left(9).toHex(), "010754472100000000");
+    EXPECT_EQ(bytes.mid(9, 13).toHex(), "021900b692f23f04b2cf118d23");
+    EXPECT_EQ(bytes.mid(37, 3).toHex(), "032100"); // result descriptor without property sets
+    // Key column: name, base table and column, DBTYPE_I4, key + fixed length, auto-increment, visible.
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("063700" "f00100" "0100" "050049006e00640065007800" "0100" "0100"
+                                                   "050049006e00640065007800" "0300" "04000000" "0a000000"
+                                                   "ff000000" "10800000" "ffff" "ffff")));
+    EXPECT_TRUE(bytes.endsWith(QByteArray::fromHex("0780" "07000000" "02" "48006900" "0f")));
+}
+
+TEST(TableGramWriter, RejectsTablesItCannotEncode)
+{
+    TableGram t = bookmarks();
+    t.rows[0][0] = QVariant();
+    EXPECT_TRUE(writeTableGram(t).isEmpty()); // NULL key
+    QString error;
+    t = bookmarks();
+    t.rows[0][1] = QString(51, QLatin1Char('a'));
+    EXPECT_TRUE(writeTableGram(t, &error).isEmpty());
+    EXPECT_TRUE(error.contains("BookMarkTestament")) << error.toStdString();
+    t = bookmarks();
+    t.rows[1].removeLast();
+    EXPECT_TRUE(writeTableGram(t).isEmpty());
+    t = bookmarks();
+    t.rows[0][3] = qint64(1) << 40;
+    EXPECT_TRUE(writeTableGram(t).isEmpty());
+    EXPECT_TRUE(writeTableGram(TableGram{}).isEmpty());
+}
+
+TEST(TableGramReader, RejectsEveryTruncation)
+{
+    const QByteArray story = writeTableGram(stories(picture()));
+    QList<qsizetype> cuts;
+    for (qsizetype n = 0; n < story.size(); n += 997)
+        cuts.append(n);
+    for (qsizetype n = story.size() - 200; n < story.size(); ++n)
+        cuts.append(n);
+    for (qsizetype n : cuts)
+        EXPECT_FALSE(readError(story.left(n)).isEmpty()) << "cut at " << n;
+    for (const QByteArray& whole : {writeTableGram(bookmarks()), publishers()}) {
+        for (qsizetype n = 0; n < whole.size(); ++n)
+            EXPECT_FALSE(readError(whole.left(n)).isEmpty()) << "cut at " << n;
+    }
+}
+
+TEST(TableGramReader, SurvivesCorruption)
+{
+    const QByteArray pic = picture();
+    QByteArray story = writeTableGram(stories(pic));
+    const qsizetype lengthAt = story.indexOf(pic.left(64)) - 4;
+    story.replace(lengthAt, 4, QByteArray::fromHex("f0ffffff"));
+    EXPECT_TRUE(readError(story).contains("end of data"));
+
+    const QByteArray original = writeTableGram(bookmarks());
+    QRandomGenerator random(2718);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = original;
+        for (int hits = 1 + random.bounded(4); hits > 0; --hits)
+            bytes[random.bounded(bytes.size())] = char(random.bounded(256));
+        QString error;
+        const std::optional<TableGram> table = readExact(bytes, &error);
+        if (!table) {
+            EXPECT_FALSE(error.isEmpty());
+            continue;
+        }
+        for (const QList<QVariant>& row : table->rows)
+            ASSERT_EQ(row.size(), table->columns.size());
+    }
+}
+
+TEST(TableGramReader, AcceptsReadingsOtherWritersUse)
+{
+    // One-byte text lengths counted in bytes; presence bits starting at 0x01.
+    const QByteArray byteLengths = GramBuilder().column(1, "T", 0x82, 50, 0x64)
+                                       .hex("0780" "06" "610062006300" "0780" "00").done();
+    const std::optional<TableGram> a = readTableGram(byteLengths);
+    ASSERT_TRUE(a.has_value());
+    EXPECT_EQ(a->rows, (QList<QList<QVariant>>{{"abc"}, {""}}));
+    const QByteArray lsbFirst = GramBuilder().column(1, "A", 0x03, 4, 0x74).column(2, "B", 0x03, 4, 0x74)
+                                    .hex("0701" "05000000" "0702" "06000000" "0703" "07000000" "08000000").done();
+    const std::optional<TableGram> b = readTableGram(lsbFirst);
+    ASSERT_TRUE(b.has_value());
+    EXPECT_EQ(b->rows, (QList<QList<QVariant>>{{5, QVariant()}, {QVariant(), 6}, {7, 8}}));
+
+    // Pending changes: change, insert, delete mark and a change forcing NULL.
+    const QByteArray pending = GramBuilder().column(1, "Id", 0x03, 4, 0x8010).column(2, "Name", 0x82, 9, 0x64)
+                                   .hex("0780" "01000000" "014100"            // (1, "A")
+                                        "0a" "40" "00" "014200"            // Name changed to "B"
+                                        "0d" "c0" "00" "02000000" "014300" // inserted (2, "C")
+                                        "0780" "03000000" "014400" "0c"    // (3, "D"), marked deleted
+                                        "0780" "04000000" "014500" "0a" "00" "40") // Name forced to NULL
+                                   .done();
+    const std::optional<TableGram> c = readTableGram(pending);
+    ASSERT_TRUE(c.has_value()) << readError(pending).toStdString();
+    EXPECT_EQ(c->rows, (QList<QList<QVariant>>{{1, "B"}, {2, "C"}, {3, "D"}, {4, QVariant()}}));
+
+    // Single-byte text in Windows-1252 or, with the header's unicode flag, UTF-16; unknown
+    // descriptor fields after the flags are skipped by the element size.
+    const QByteArray ansi = GramBuilder().column(1, "S", 0x81, 20, 0x64, "800100", "0000" "deadbeef")
+                                .hex("0780" "04" "8093946b").done();
+    const std::optional<TableGram> d = readTableGram(ansi);
+    ASSERT_TRUE(d.has_value());
+    EXPECT_EQ(d->rows.at(0).at(0).toString(), QString::fromUtf8("€“”k"));
+    const QByteArray cyrillic = GramBuilder().hex("050e00" "0100" "01005400" "0000" "e304" "0100" "0000")
+                                    .column(1, "S", 0x81, 20, 0x64).hex("0780" "02" "c0e1").done();
+    const std::optional<TableGram> e = readTableGram(cyrillic);
+    ASSERT_TRUE(e.has_value()) << readError(cyrillic).toStdString();
+    EXPECT_EQ(e->tableName, "T");
+    EXPECT_EQ(e->rows.at(0).at(0).toString(), QString::fromUtf8("Аб"));
+    const QByteArray wide = GramBuilder("010754472100000001").column(1, "S", 0x81, 20, 0x64).hex("0780" "01" "ac20").done();
+    ASSERT_TRUE(readTableGram(wide).has_value());
+    EXPECT_EQ(readTableGram(wide)->rows.at(0).at(0).toString(), QString::fromUtf8("€"));
+}
+
+TEST(TableGramReader, ExplainsWhatItCannotRead)
+{
+    EXPECT_TRUE(readError(QByteArray(64, 'x') + publishers()).contains("TG!"));
+    EXPECT_TRUE(readError(GramBuilder("010754472100000100").column(1, "X", 3, 4, 0x10).done()).contains("big-endian"));
+    EXPECT_TRUE(readError(GramBuilder().column(1, "D", 0x07, 8, 0x10).done()).contains("0x0007"));
+    EXPECT_TRUE(readError(GramBuilder().column(1, "C", 0x88, 4, 0x2000).done()).contains("hierarchical"));
+    EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("80").done()).contains("hierarchical"));
+    EXPECT_TRUE(readError(GramBuilder().column(2, "I", 3, 4, 0x10).done()).contains("ordinals"));
+    EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("0a").done()).contains("original row"));
+}
