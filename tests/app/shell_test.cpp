@@ -13,13 +13,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QWebEngineView>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -130,39 +128,6 @@ TEST_F(Shell, AWebAddressTheDesktopCannotOpenIsReported)
     window->imgSupport->click();
     ASSERT_EQ(folder.ui().messages, QList<int>{764});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(SupportPageAddress));
-}
-
-TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
-{
-    EXPECT_EQ(window->findChild<QWebEngineView*>(), nullptr);  // start-up does not pay for it
-    QStringList loaded;
-    QTest::mouseClick(child("lblWeb"), Qt::LeftButton);
-    auto* view = window->findChild<QWebEngineView*>();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->parentWidget(), window->wbrWebPanel);
-    EXPECT_EQ(view->url(), QUrl(HomePageAddress));
-    EXPECT_TRUE(window->wbrWebPanel->isVisible());
-    for (const char* hidden :
-         {"shpBibleText", "txtBibleText", "shpSearchResults", "dgdSearchResults", "shpSelectedVerse", "txtSelectedSection"})
-        EXPECT_FALSE(child(hidden)->isVisible()) << hidden;
-    EXPECT_EQ(view->size(), window->wbrWebPanel->size());
-
-    // The local page comes first on every opening; the same browser is used again.
-    QSignalSpy urls(view, &QWebEngineView::urlChanged);
-    window->imgWeb->click();
-    EXPECT_EQ(window->findChildren<QWebEngineView*>().size(), 1);
-    ASSERT_GE(urls.size(), 2);
-    EXPECT_EQ(urls.first().first().toUrl(), QUrl::fromLocalFile(WebPanelDefaultPage()));
-    EXPECT_EQ(urls.last().first().toUrl(), QUrl(HomePageAddress));
-
-    // The verse-selector tab brings the passage back and hides the web panel.
-    window->imgVerseSelector->click();
-    EXPECT_FALSE(window->wbrWebPanel->isVisible());
-    EXPECT_TRUE(window->txtBibleText->isVisible());
-    EXPECT_TRUE(window->picVerseSelector->isVisible());
-    EXPECT_FALSE(window->picBookmark->isVisible());
-    EXPECT_FALSE(window->picBibleStorySelector->isVisible());
-    EXPECT_FALSE(window->cboRelatedVerse->isVisible());
 }
 
 TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
