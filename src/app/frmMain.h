@@ -83,6 +83,13 @@ public:
     // ---- Shell
     void LayoutMainWindow();
     void SetMainWindowTooltips();
+    void imgSettings_Click();
+    void imgAbout_Click();
+    void imgWeb_Click();
+    void ExportBibleVerse();
+    void PrintBibleVerse();
+    // Opens an address in the desktop's browser; tells the user when that fails.
+    bool OpenWebAddress(const QString& address);
 
     QString ViewMode = QStringLiteral("Reader");
 
@@ -219,6 +226,10 @@ private:
     int selectedStoryNumber(int noSelectionMessage);
 
     // ---- Shell state
+    void setTitleStripPicture();
+    QTextEdit* rxtPrint = nullptr;   // hidden; holds the text that Print sends to the printer
+    QWidget* webView = nullptr;      // the browser inside wbrWebPanel, made on first use
+    int titleStripWidth = 0;         // width the title picture was last drawn for
 
     // ---- Exchange state
 };

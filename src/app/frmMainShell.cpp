@@ -1,10 +1,176 @@
-// Geometry on resize, tabs, tooltips, web panel and links of the main window.
+// Geometry on resize, tooltips, command buttons, web panel and links of the main window.
 #include "app/frmMain.h"
+
+#include "app/MainLayout.h"
+#include "app/frmAbout.h"
+#include "output/VerseExport.h"
+#include "resources/Icons.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "settings/frmOptions.h"
+#include "storage/Globals.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineView>
 
 namespace kivra {
 
-void frmMain::connectShell() {}
-void frmMain::LayoutMainWindow() {}
-void frmMain::SetMainWindowTooltips() {}
+void frmMain::connectShell()
+{
+    setTitleStripPicture();
+    QPalette heading = lblTopHeading->palette();
+    heading.setColor(QPalette::WindowText, Qt::white);  // readable on the dark title strip
+    lblTopHeading->setPalette(heading);
+
+    // The print box of the old program: hidden, and its font is the one printing uses.
+    rxtPrint = new QTextEdit(centralWidget());
+    rxtPrint->setObjectName(QStringLiteral("rxtPrint"));
+    QFont printFont(QStringLiteral("MS Sans Serif"));
+    printFont.setStyleHint(QFont::SansSerif);
+    printFont.setPointSizeF(8.5);
+    rxtPrint->setFont(printFont);
+    rxtPrint->setPlainText(QStringLiteral("Print"));
+    rxtPrint->hide();
+
+    lblDonate->setCursor(Qt::ArrowCursor);  // a caption only; the picture is the button
+    auto* webLayout = new QVBoxLayout(wbrWebPanel);
+    webLayout->setContentsMargins(0, 0, 0, 0);
+
+    connect(imgSettings, &QToolButton::clicked, this, &frmMain::imgSettings_Click);
+    connect(imgAbout, &QToolButton::clicked, this, &frmMain::imgAbout_Click);
+    connect(imgWeb, &QToolButton::clicked, this, &frmMain::imgWeb_Click);
+    connect(imgPrint, &QToolButton::clicked, this, &frmMain::PrintBibleVerse);
+    connect(imgExportBibleVerse, &QToolButton::clicked, this, &frmMain::ExportBibleVerse);
+    connect(imgSupport, &QToolButton::clicked, this, [this] { OpenWebAddress(SupportPageAddress); });
+    connect(imgDonate, &QToolButton::clicked, this, [this] { OpenWebAddress(DonationPageAddress); });
+}
+
+void frmMain::setTitleStripPicture()
+{
+    // Drawn for the present width so the strip stays sharp instead of being stretched.
+    const int width = std::max(imgTitleBar->width(), 1);
+    if (width == titleStripWidth)
+        return;
+    titleStripWidth = width;
+    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, imgTitleBar->height())));
+}
+
+void frmMain::LayoutMainWindow()
+{
+    // The window has no menu or status bar of its own: its inner size is the client area.
+    const MainLayout layout = LayoutMainWindowGeometry(width(), height());
+    for (const LayoutAssignment& a : layout.assignments) {
+        auto* control = findChild<QWidget*>(a.control);
+        if (!control)
+            continue;
+        QRect rect = control->geometry();
+        ApplyAssignment(rect, a.property, a.value);
+        control->setGeometry(rect);
+    }
+    setTitleStripPicture();
+    if (layout.complete)
+        setDataGrid();  // refits the grid's columns to the new width
+}
+
+void frmMain::SetMainWindowTooltips()
+{
+    static const struct {
+        const char* control;
+        int id;
+    } tips[] = {
+        {"imgAddFavourite", 116},       {"imgAdvancedSearch", 117},      {"imgClearSearch", 118},
+        {"imgSettings", 119},           {"imgSupport", 120},             {"imgWeb", 121},
+        {"imgPrint", 151},              {"imgDonate", 126},              {"imgVerseSelector", 123},
+        {"imgBibleStory", 124},         {"imgBookmark", 125},            {"imgRetrieveBible", 105},
+        {"imgPrevious", 106},           {"imgNext", 107},                {"imgRetrieveBibleStory", 108},
+        {"imgCreateBibleStory", 109},   {"imgEditBibleStory", 110},      {"imgDeleteBibleStory", 111},
+        {"imgCopyBibleStory", 122},     {"imgImportBibleStory", 148},    {"imgExportBibleStory", 149},
+        {"imgExportAllBibleStory", 150}, {"imgOpenBookmark", 131},       {"imgEditBookmark", 132},
+        {"imgDeleteBookmark", 133},     {"imgImportBookmark", 136},      {"imgExportBookmark", 137},
+        {"imgExportAllBookmark", 141},
+    };
+    for (const auto& tip : tips)
+        if (auto* control = findChild<QWidget*>(QLatin1String(tip.control)))
+            control->setToolTip(LoadResString(tip.id));
+    // A caption says what its picture says.
+    const std::pair<QWidget*, QWidget*> captions[] = {
+        {lblAddFavourite, imgAddFavourite}, {lblAdvancedSearch, imgAdvancedSearch}, {lblClearSearch, imgClearSearch},
+        {lblSettings, imgSettings},         {lblSupport, imgSupport},               {lblWeb, imgWeb},
+        {lblPrint, imgPrint},               {lblAbout, imgAbout},                   {lblDonate, imgDonate},
+    };
+    for (const auto& [caption, image] : captions)
+        caption->setToolTip(image->toolTip());
+}
+
+void frmMain::imgSettings_Click()
+{
+    frmOptions window(this);
+    connect(&window, &frmOptions::optionsSaved, this, [this] { ShowBibleText(false); });
+    window.exec();
+}
+
+void frmMain::imgAbout_Click()
+{
+    frmAbout window(this);
+    window.exec();
+}
+
+void frmMain::imgWeb_Click()
+{
+    WaitCursor wait;
+    for (QWidget* w : {static_cast<QWidget*>(shpBibleText), static_cast<QWidget*>(txtBibleText),
+                       static_cast<QWidget*>(shpSearchResults), static_cast<QWidget*>(dgdSearchResults),
+                       static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection)})
+        w->hide();
+    wbrWebPanel->show();
+    // The browser engine is heavy: it is made the first time the panel is asked for, never at start-up.
+    auto* view = qobject_cast<QWebEngineView*>(webView);
+    if (!view) {
+        view = new QWebEngineView(wbrWebPanel);
+        view->setObjectName(QStringLiteral("wbrWebView"));
+        wbrWebPanel->layout()->addWidget(view);
+        webView = view;
+    }
+    view->setUrl(QUrl::fromLocalFile(WebPanelDefaultPage()));
+    Pause(0.7);
+    view->setUrl(QUrl(HomePageAddress));
+}
+
+bool frmMain::OpenWebAddress(const QString& address)
+{
+    if (interaction().openUrl(QUrl(address)))
+        return true;
+    ShowMessage(764, this, {address});
+    return false;
+}
+
+void frmMain::ExportBibleVerse()
+{
+    WaitCursor wait;
+    // Export always writes the passage of the six selectors, never the result list.
+    imgRetrieveBible_Click();
+    QApplication::processEvents();
+    const QString name = ProposedRtfFileName(cboTestament->currentText(), cboBook->currentText(),
+                                             cboFromChapter->currentText(), cboFromSection->currentText(),
+                                             cboToChapter->currentText(), cboToSection->currentText());
+    const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
+    if (!path.isEmpty())
+        SaveDocumentAsRtf(*txtBibleText->document(), path, this);
+}
+
+void frmMain::PrintBibleVerse()
+{
+    WaitCursor wait;
+    // Plain text only: the print box's own font, not the pane's.
+    rxtPrint->setPlainText(PrintTextFor(ViewMode, txtBibleText->toPlainText(), txtSelectedSection->toPlainText()));
+    PrintRichTextBox(rxtPrint, this);
+}
 
 } // namespace kivra

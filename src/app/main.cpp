@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
@@ -105,8 +106,7 @@ int main(int argc, char** argv)
         }
         if (cl.action == CommandLine::Action::Passage)
             return runPassageCommand(cl);
-        std::fputs("export-rtf is not available in this build\n", stderr);
-        return 2;
+        return RunExportRtfCommand(cl.operands);
     }
 
     QApplication app(argc, argv);

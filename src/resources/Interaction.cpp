@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QThread>
+#include <QUrl>
 
 namespace kivra {
 namespace {
@@ -53,6 +57,16 @@ std::optional<QColor> Interaction::chooseColour(QWidget* parent, const QColor& i
 {
     const QColor colour = QColorDialog::getColor(initial, parent);
     return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+}
+
+bool Interaction::openUrl(const QUrl& address) { return QDesktopServices::openUrl(address); }
+
+std::unique_ptr<QPrinter> Interaction::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 Interaction& interaction() { return g_interaction ? *g_interaction : g_realInteraction; }
@@ -100,6 +114,22 @@ QString ScriptedInteraction::saveFileName(QWidget*, const QString& title, const 
 
 std::optional<QFont> ScriptedInteraction::chooseFont(QWidget*, const QFont&) { return fontAnswer; }
 std::optional<QColor> ScriptedInteraction::chooseColour(QWidget*, const QColor&) { return colourAnswer; }
+
+bool ScriptedInteraction::openUrl(const QUrl& address)
+{
+    openedUrls << address.toString();
+    return openUrlResult;
+}
+
+std::unique_ptr<QPrinter> ScriptedInteraction::defaultPrinter()
+{
+    if (printerPdfFile.isEmpty())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printerPdfFile);
+    return printer;
+}
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }

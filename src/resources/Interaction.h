@@ -5,8 +5,11 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace kivra {
@@ -25,6 +28,10 @@ public:
                                  const QString& filter);
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial);
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial);
+    // Opens an address in the desktop's browser; false when the desktop could not.
+    virtual bool openUrl(const QUrl& address);
+    // The system's default printer, or nullptr when there is none.
+    virtual std::unique_ptr<QPrinter> defaultPrinter();
 };
 
 Interaction& interaction();
@@ -47,6 +54,9 @@ public:
     QStringList questions;
     std::optional<QFont> fontAnswer;
     std::optional<QColor> colourAnswer;
+    QStringList openedUrls;            // addresses given to openUrl
+    bool openUrlResult = true;
+    QString printerPdfFile;            // defaultPrinter prints into this PDF; empty means no printer
 
     void showMessage(int id, const QString& text, QWidget* parent) override;
     bool ask(const QString& title, const QString& text, QWidget* parent) override;
@@ -56,6 +66,8 @@ public:
                          const QString& filter) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+    bool openUrl(const QUrl& address) override;
+    std::unique_ptr<QPrinter> defaultPrinter() override;
 
 private:
     QString nextFile(const QString& title, const QString& initialName, const QString& filter);

@@ -94,6 +94,15 @@ constexpr ResString kStrings[] = {
     {743, "The Bible story could not be deleted. Nothing has been changed."},
     {744, "The selected verse(s) could not be added to the Bible story."},
     {745, "The selected verse could not be removed from the Bible story."},
+    // Output, options window and main window shell (760 to 779).
+    {760, "There is no default printer. Set up a printer in the system's printer settings and try again."},
+    {761, "The text could not be printed: %1"},
+    {762, "The file \"%1\" could not be written: %2"},
+    {763, "The file \"%1\" already exists. Do you want to replace it?"},
+    {764, "The web page \"%1\" could not be opened. Open it in your web browser."},
+    {765, "The options could not be saved: %1"},
+    {766, "Save the options"},
+    {767, "Close without saving"},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

@@ -1,0 +1,45 @@
+#include "app/frmAbout.h"
+
+#include "resources/Icons.h"
+#include "resources/Widgets.h"
+
+#include <QMouseEvent>
+
+namespace kivra {
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Kivra! Bible"));
+    setFixedSize(450, 300);
+    setCursor(Qt::PointingHandCursor);
+
+    imgAbout = new QLabel(this);
+    imgAbout->setObjectName(QStringLiteral("imgAboutPicture"));
+    imgAbout->setGeometry(0, 0, 450, 300);
+    const QPixmap picture = windowPicture(QStringLiteral("about"), QSize(450, 300));
+    if (picture.isNull()) {
+        imgAbout->setText(QStringLiteral("Kivra! Bible 2.0"));
+        imgAbout->setAlignment(Qt::AlignCenter);
+    } else {
+        imgAbout->setPixmap(picture);
+    }
+    // The picture only shows; its clicks reach the window.
+    imgAbout->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lbClose = new ClickLabel(QStringLiteral("Click here to close this window"), this);
+    lbClose->setObjectName(QStringLiteral("lbClose"));
+    lbClose->setAlignment(Qt::AlignCenter);
+    lbClose->setGeometry(0, 272, 450, 20);
+    connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        accept();
+    else
+        QDialog::mouseReleaseEvent(event);
+}
+
+} // namespace kivra

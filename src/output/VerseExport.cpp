@@ -1,0 +1,73 @@
+#include "output/VerseExport.h"
+
+#include "output/PlainTextPrinter.h"
+#include "output/RtfWriter.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace kivra {
+
+QString ProposedRtfFileName(const QString& testament, const QString& book, const QString& fromChapter,
+                            const QString& fromSection, const QString& toChapter, const QString& toSection)
+{
+    return testament + QStringLiteral(" - ") + book + QStringLiteral(" Chapter ") + fromChapter
+           + QStringLiteral(" Section ") + fromSection + QStringLiteral(" to ") + QStringLiteral(" Chapter ")
+           + toChapter + QStringLiteral(" Section ") + toSection;
+}
+
+QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title)
+{
+    const QString path = interaction().saveFileName(parent, title, proposedName,
+                                                    QStringLiteral("Rich Text Format (*.rtf)"));
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo::exists(path)
+        && !interaction().ask(title, LoadResString(763).arg(QFileInfo(path).fileName()), parent))
+        return {};
+    return path;
+}
+
+bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidget* parent)
+{
+    QString error;
+    if (saveRtf(document, path, &error))
+        return true;
+    ShowMessage(762, parent, {path, error});
+    return false;
+}
+
+QString PrintTextFor(const QString& viewMode, const QString& readingText, const QString& selectedText)
+{
+    return viewMode.toLower() == QLatin1String("reader") ? readingText : selectedText;
+}
+
+bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent)
+{
+    const std::unique_ptr<QPrinter> printer = interaction().defaultPrinter();
+    if (!printer) {
+        ShowMessage(760, parent);
+        return false;
+    }
+    QString error;
+    if (!printPlainText(*printer, text, font, &error)) {
+        ShowMessage(761, parent, {error});
+        return false;
+    }
+    return true;
+}
+
+} // namespace kivra
+
+#include <QTextEdit>
+
+namespace kivra {
+
+bool PrintRichTextBox(QTextEdit* box, QWidget* parent)
+{
+    return PrintOnDefaultPrinter(box->toPlainText(), box->font(), parent);
+}
+
+} // namespace kivra

@@ -1,0 +1,37 @@
+#pragma once
+// Export of the shown passage to RTF and printing of the reading pane or the selected result:
+// the parts that need no main window.
+#include <QString>
+
+class QFont;
+class QTextDocument;
+class QWidget;
+
+namespace kivra {
+
+// "Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3": no extension, and two
+// blanks after "to" because " to " and " Chapter " meet.
+QString ProposedRtfFileName(const QString& testament, const QString& book, const QString& fromChapter,
+                            const QString& fromSection, const QString& toChapter, const QString& toSection);
+
+// Asks where to save: the proposed name, the RTF filter and the title. No extension is added to
+// the chosen name; an existing file is replaced only when the user agrees. Empty on Cancel.
+QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title);
+
+// Writes the document as RTF to path; tells the user and returns false when the file cannot be written.
+bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidget* parent);
+
+// What Print prints: the reading pane's plain text in the reader view, else the selected result.
+QString PrintTextFor(const QString& viewMode, const QString& readingText, const QString& selectedText);
+
+// Prints text in font on the default printer without a dialog. Tells the user and returns false
+// when there is no default printer or the job fails.
+bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent);
+
+} // namespace kivra
+
+class QTextEdit;
+namespace kivra {
+// Prints the whole plain text of the box in the box's font (the old rich-text box's selection print).
+bool PrintRichTextBox(QTextEdit* box, QWidget* parent);
+} // namespace kivra

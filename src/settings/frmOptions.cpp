@@ -1,0 +1,148 @@
+#include "settings/frmOptions.h"
+
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "settings/Options.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTextEdit>
+
+namespace kivra {
+
+frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(400, 300);
+
+    lblTopHeading = new QLabel(QStringLiteral("Options"), this);
+    lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
+    QFont heading = lblTopHeading->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.4);
+    lblTopHeading->setFont(heading);
+    lblTopHeading->adjustSize();
+    lblTopHeading->move(0, 10);
+
+    lblNotesHeading = new QLabel(QStringLiteral("Settings for displaying Bible text:"), this);
+    lblNotesHeading->setObjectName(QStringLiteral("lblNotesHeading"));
+    lblNotesHeading->setGeometry(16, 44, 368, 18);
+
+    chkInsertNewLineAfterText = new QCheckBox(QStringLiteral("Insert a new line after verse"), this);
+    chkInsertNewLineAfterText->setObjectName(QStringLiteral("chkInsertNewLineAfterText"));
+    chkInsertNewLineAfterText->setGeometry(28, 66, 356, 22);
+    chkShowChapterSection = new QCheckBox(QStringLiteral("Show chapter and section number"), this);
+    chkShowChapterSection->setObjectName(QStringLiteral("chkShowChapterSection"));
+    chkShowChapterSection->setGeometry(28, 90, 356, 22);
+
+    // "Click here to select font", where only "here" is the link.
+    auto* fontLine = new QWidget(this);
+    fontLine->setGeometry(28, 116, 356, 20);
+    auto* fontLayout = new QHBoxLayout(fontLine);
+    fontLayout->setContentsMargins(0, 0, 0, 0);
+    fontLayout->setSpacing(4);
+    fontLayout->addWidget(new QLabel(QStringLiteral("Click"), fontLine));
+    lblSelectFont = new ClickLabel(QStringLiteral("here"), fontLine);
+    lblSelectFont->setObjectName(QStringLiteral("lblSelectFont"));
+    QFont link = lblSelectFont->font();
+    link.setUnderline(true);
+    lblSelectFont->setFont(link);
+    QPalette linkPalette = lblSelectFont->palette();
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
+    lblSelectFont->setPalette(linkPalette);
+    fontLayout->addWidget(lblSelectFont);
+    fontLayout->addWidget(new QLabel(QStringLiteral("to select font"), fontLine));
+    fontLayout->addStretch(1);
+
+    auto* sampleHeading = new QLabel(QStringLiteral("Sample Verse:"), this);
+    sampleHeading->setGeometry(16, 142, 368, 18);
+    rxtSampleVerse = new QTextEdit(this);
+    rxtSampleVerse->setObjectName(QStringLiteral("rxtSampleVerse"));
+    rxtSampleVerse->setReadOnly(true);
+    rxtSampleVerse->setGeometry(16, 162, 368, 92);
+
+    imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
+    imgSave->move(306, 262);
+    imgSave->setToolTip(LoadResString(766));
+    imgClose = MakeImageButton(this, QStringLiteral("imgClose"), 32);
+    imgClose->move(352, 262);
+    imgClose->setToolTip(LoadResString(767));
+
+    connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
+    connect(chkShowChapterSection, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
+    connect(lblSelectFont, &ClickLabel::clicked, this, &frmOptions::ChooseFont);
+    connect(imgSave, &QToolButton::clicked, this, &frmOptions::imgSave_Click);
+    connect(imgClose, &QToolButton::clicked, this, &frmOptions::imgClose_Click);
+    Form_Load();
+}
+
+void frmOptions::Form_Load()
+{
+    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
+    LoadOptions();
+    m_font = FontWorkingCopy::fromOptions(options());
+    // Setting a box previews through its toggled signal; the explicit call covers unchanged boxes.
+    chkInsertNewLineAfterText->setChecked(options().InsertNewLineAfterText == 1);
+    chkShowChapterSection->setChecked(options().ShowChapterSection == 1);
+    ShowSamplePreview();
+}
+
+int frmOptions::checkValue(const QCheckBox* box) const { return box->isChecked() ? 1 : 0; }
+
+void frmOptions::ShowSamplePreview()
+{
+    rxtSampleVerse->setPlainText(SamplePreviewText(checkValue(chkInsertNewLineAfterText),
+                                                   checkValue(chkShowChapterSection), QStringLiteral("\n")));
+    ApplySampleFont(rxtSampleVerse);
+}
+
+void frmOptions::ApplySampleFont(QTextEdit* box)
+{
+    const QFont font = m_font.font();
+    box->setFont(font);
+    box->document()->setDefaultFont(font);
+    QTextCursor cursor(box->document());
+    cursor.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(font);
+    format.setForeground(m_font.textColour());
+    cursor.setCharFormat(format);
+}
+
+void frmOptions::ChooseFont()
+{
+    // One step: font, then its colour; Cancel in either keeps the working copy.
+    const auto font = interaction().chooseFont(this, m_font.font());
+    if (font) {
+        const auto colour = interaction().chooseColour(this, m_font.textColour());
+        if (colour)
+            m_font.takeChoice(*font, *colour);
+    }
+    ShowSamplePreview();
+}
+
+bool frmOptions::SaveOptions()
+{
+    QString error;
+    if (!SaveOptionValues(checkValue(chkInsertNewLineAfterText), checkValue(chkShowChapterSection), m_font,
+                          nullptr, &error)) {
+        ShowMessage(765, this, {error});
+        return false;
+    }
+    return true;
+}
+
+void frmOptions::imgSave_Click()
+{
+    if (!SaveOptions())
+        return;
+    emit optionsSaved();
+    accept();
+}
+
+void frmOptions::imgClose_Click() { reject(); }
+
+} // namespace kivra

@@ -1,0 +1,52 @@
+#pragma once
+// The options window: the two display switches and the font, previewed on two sample verses.
+#include "settings/OptionsEditing.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QTextEdit;
+class QToolButton;
+
+namespace kivra {
+
+class ClickLabel;
+
+class frmOptions : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmOptions(QWidget* parent = nullptr);
+
+    void ShowSamplePreview();
+    void ApplySampleFont(QTextEdit* box);
+    void ChooseFont();
+    // Writes the options; false when the row could not be written (the user has been told).
+    bool SaveOptions();
+    void imgSave_Click();
+    void imgClose_Click();
+
+    const FontWorkingCopy& workingCopy() const { return m_font; }
+
+signals:
+    // The options are stored; the opener redraws its text with them.
+    void optionsSaved();
+
+public:
+    QLabel* lblTopHeading;
+    QLabel* lblNotesHeading;
+    QCheckBox* chkInsertNewLineAfterText;
+    QCheckBox* chkShowChapterSection;
+    ClickLabel* lblSelectFont;
+    QTextEdit* rxtSampleVerse;
+    QToolButton* imgSave;
+    QToolButton* imgClose;
+
+private:
+    void Form_Load();
+    int checkValue(const QCheckBox* box) const;
+
+    FontWorkingCopy m_font;
+};
+
+} // namespace kivra

@@ -1,0 +1,180 @@
+// The main window's shell: tooltips, captions, the verse-selector tab, the web panel, web links,
+// and the options and about windows opened from their buttons.
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "resources/Strings.h"
+#include "resources/Widgets.h"
+#include "settings/Options.h"
+#include "settings/frmOptions.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        window = std::make_unique<frmMain>();
+        ASSERT_TRUE(window->Form_Load());
+        window->show();
+        window->RestoreLastPassage();
+    }
+    QWidget* child(const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
+
+    test::TempProgramFolder folder;
+    std::unique_ptr<frmMain> window;
+};
+
+// Runs `step` on the next modal window once it is shown, then closes it if still open.
+void onModal(std::function<void(QWidget*)> step)
+{
+    QTimer::singleShot(0, [step] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        step(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+}
+
+} // namespace
+
+TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
+{
+    const std::pair<const char*, const char*> expected[] = {
+        {"imgAddFavourite", "Bookmark the selected verse"},
+        {"imgAdvancedSearch", "Conduct an advanced search"},
+        {"imgClearSearch", "Clear the search results"},
+        {"imgSettings", "Configure settings"},
+        {"imgSupport", "Request for technical support"},
+        {"imgWeb", "Say a prayer online"},
+        {"imgPrint", "Print the selected verse"},
+        {"imgDonate", "Make a donation for Kivra! Bible"},
+        {"imgVerseSelector", "Load Verse Selector"},
+        {"imgBibleStory", "Load Bible Story Selector"},
+        {"imgBookmark", "Load Bookmark List"},
+        {"imgRetrieveBible", "Open Bible"},
+        {"imgPrevious", "Previous Chapter"},
+        {"imgNext", "Next Chapter"},
+        {"imgRetrieveBibleStory", "Open the selected Bible Story"},
+        {"imgCreateBibleStory", "Create Bible Story"},
+        {"imgEditBibleStory", "Edit the selected Bible Story"},
+        {"imgDeleteBibleStory", "Delete the selected Bible Story"},
+        {"imgCopyBibleStory", "Copy the selected Bible Story"},
+        {"imgImportBibleStory", "Import a bible story from file"},
+        {"imgExportBibleStory", "Export the selected bible story"},
+        {"imgExportAllBibleStory", "Export the whole bible story list"},
+        {"imgOpenBookmark", "Go to the bookmarked verse"},
+        {"imgEditBookmark", "Edit selected bookmark"},
+        {"imgDeleteBookmark", "Delete the selected bookmark"},
+        {"imgImportBookmark", "Import a bookmark from file"},
+        {"imgExportBookmark", "Export the selected bookmark"},
+        {"imgExportAllBookmark", "Export the whole bookmark list"},
+        // captions say what their pictures say
+        {"lblAddFavourite", "Bookmark the selected verse"},
+        {"lblAdvancedSearch", "Conduct an advanced search"},
+        {"lblClearSearch", "Clear the search results"},
+        {"lblSettings", "Configure settings"},
+        {"lblSupport", "Request for technical support"},
+        {"lblWeb", "Say a prayer online"},
+        {"lblPrint", "Print the selected verse"},
+        {"lblDonate", "Make a donation for Kivra! Bible"},
+        // no tooltip at all
+        {"imgAbout", ""},
+        {"lblAbout", ""},
+        {"imgExportBibleVerse", ""},
+    };
+    for (const auto& [name, text] : expected) {
+        QWidget* w = child(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(text)) << name;
+    }
+    // No image button is blank.
+    for (QToolButton* button : window->findChildren<QToolButton*>())
+        EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+}
+
+TEST_F(Shell, CaptionsActLikeTheirButtonsButDonateIsOnlyACaption)
+{
+    QTest::mouseClick(child("lblSupport"), Qt::LeftButton);
+    ASSERT_EQ(folder.ui().openedUrls, QStringList{SupportPageAddress});
+
+    QTest::mouseClick(child("lblDonate"), Qt::LeftButton);
+    EXPECT_EQ(folder.ui().openedUrls.size(), 1);  // the caption does nothing
+    EXPECT_EQ(qobject_cast<ClickLabel*>(child("lblDonate")), nullptr);
+    window->imgDonate->click();
+    EXPECT_EQ(folder.ui().openedUrls.last(), DonationPageAddress);
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Shell, AWebAddressTheDesktopCannotOpenIsReported)
+{
+    folder.ui().openUrlResult = false;
+    window->imgSupport->click();
+    ASSERT_EQ(folder.ui().messages, QList<int>{764});
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains(SupportPageAddress));
+}
+
+TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
+{
+    {
+        frmAbout about(window.get());
+        EXPECT_EQ(about.size(), QSize(450, 300));
+        EXPECT_EQ(about.lbClose->text(), QStringLiteral("Click here to close this window"));
+        EXPECT_FALSE(about.imgAbout->pixmap().isNull());
+        about.show();
+        QTest::mouseClick(about.lbClose, Qt::LeftButton);
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_EQ(about.result(), QDialog::Accepted);
+    }
+    bool sawAbout = false;
+    onModal([&](QWidget* modal) {
+        sawAbout = qobject_cast<frmAbout*>(modal) != nullptr;
+        QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(100, 100));
+        EXPECT_FALSE(modal->isVisible());
+    });
+    QTest::mouseClick(child("lblAbout"), Qt::LeftButton);
+    EXPECT_TRUE(sawAbout);
+}
+
+TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
+{
+    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName,
+                                              QStringLiteral("UPDATE tblOptions SET ShowChapterSection = 0")));
+    ASSERT_TRUE(LoadOptions());
+    window->ShowBibleText(false);
+    ASSERT_FALSE(window->passageText().contains(QStringLiteral("(1:1)")));
+    onModal([](QWidget* modal) {
+        auto* options = qobject_cast<frmOptions*>(modal);
+        ASSERT_NE(options, nullptr);
+        options->chkShowChapterSection->setChecked(true);
+        options->imgSave->click();
+    });
+    window->imgSettings->click();
+    EXPECT_TRUE(window->passageText().contains(QStringLiteral("(1:1)")));
+
+    // Close leaves the passage as it is.
+    onModal([](QWidget* modal) {
+        auto* options = qobject_cast<frmOptions*>(modal);
+        ASSERT_NE(options, nullptr);
+        options->chkShowChapterSection->setChecked(false);
+        options->imgClose->click();
+    });
+    QTest::mouseClick(child("lblSettings"), Qt::LeftButton);
+    EXPECT_TRUE(window->passageText().contains(QStringLiteral("(1:1)")));
+}

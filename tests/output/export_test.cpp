@@ -1,0 +1,208 @@
+// Export of the passage to RTF and printing from the main window, and the export-rtf command.
+#include "app/frmMain.h"
+#include "output/RtfWriter.h"
+#include "output/VerseExport.h"
+#include "reading/VerseRangeSelector.h"
+#include "settings/Options.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                                 QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// pdftotext breaks lines where the printer wrapped them; compare words only.
+QString words(const QString& text) { return text.simplified(); }
+
+class Output : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        ASSERT_TRUE(out.isValid());
+        ASSERT_TRUE(test::TempProgramFolder::exec(
+            OptionsConnectionName,
+            QStringLiteral("UPDATE tblOptions SET DefaultFont = 'DejaVu Serif', DefaultFontSize = 13, "
+                           "DefaultFontItalic = 'True', DefaultFontColor = '32768'")));  // green
+        ASSERT_TRUE(LoadOptions());
+        window = std::make_unique<frmMain>();
+        ASSERT_TRUE(window->Form_Load());
+        window->show();
+        window->RestoreLastPassage();
+        window->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
+    }
+    void showResultsView(const QString& selectedText)
+    {
+        window->ViewMode = QStringLiteral("Searcher");
+        window->txtBibleText->hide();
+        window->dgdSearchResults->show();
+        window->txtSelectedSection->show();
+        window->txtSelectedSection->setPlainText(selectedText);
+    }
+
+    test::TempProgramFolder folder;
+    QTemporaryDir out;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace
+
+TEST(VerseExport, ProposedNameHasTwoBlanksAfterToAndNoExtension)
+{
+    EXPECT_EQ(ProposedRtfFileName(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                                  QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")),
+              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
+    EXPECT_EQ(PrintTextFor(QStringLiteral("READER"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
+    EXPECT_EQ(PrintTextFor(QStringLiteral("Searcher"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
+}
+
+TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
+{
+    showResultsView(QStringLiteral("a search result"));
+    const QString path = out.filePath(QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
+    folder.ui().fileAnswers = {path};
+    window->imgExportBibleVerse->click();
+
+    ASSERT_EQ(folder.ui().dialogInitialNames.size(), 1);
+    EXPECT_EQ(folder.ui().dialogInitialNames[0],
+              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
+    EXPECT_EQ(folder.ui().dialogTitles[0], QStringLiteral("Export Bible Verse"));
+    EXPECT_EQ(folder.ui().dialogFilters[0], QStringLiteral("Rich Text Format (*.rtf)"));
+    // back in the reading view of the selected passage
+    EXPECT_EQ(window->ViewMode, QStringLiteral("Reader"));
+    EXPECT_TRUE(window->txtBibleText->isVisible());
+    EXPECT_FALSE(window->dgdSearchResults->isVisible());
+
+    const QByteArray rtf = readFile(path);  // the name is used as accepted, without ".rtf"
+    ASSERT_FALSE(rtf.isEmpty());
+    EXPECT_EQ(rtf, documentToRtf(*window->txtBibleText->document()));
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("DejaVu Serif"));
+    EXPECT_TRUE(rtf.contains("\\red0\\green128\\blue0"));
+    EXPECT_TRUE(rtf.contains("\\fs26"));
+    EXPECT_TRUE(rtf.contains("\\i"));
+    EXPECT_TRUE(rtf.contains("In the beginning God created the heaven and the earth."));
+    EXPECT_TRUE(rtf.contains("And on the seventh day God ended his work"));  // 2:2
+    EXPECT_FALSE(rtf.contains("a search result"));
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Output, ExportAsksBeforeReplacingAndWritesNothingOnCancel)
+{
+    const QString path = out.filePath(QStringLiteral("notes.rtf"));
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+
+    folder.ui().fileAnswers = {path};
+    folder.ui().askAnswers = {false};
+    window->ExportBibleVerse();
+    EXPECT_EQ(folder.ui().questions.size(), 1);
+    EXPECT_EQ(readFile(path), QByteArray("keep me"));
+
+    folder.ui().fileAnswers = {path};
+    folder.ui().askAnswers = {true};
+    window->ExportBibleVerse();
+    EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
+
+    folder.ui().fileAnswers.clear();  // Cancel
+    window->ExportBibleVerse();
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Output, AFileThatCannotBeWrittenIsReported)
+{
+    folder.ui().fileAnswers = {out.filePath(QStringLiteral("missing-folder/passage.rtf"))};
+    window->ExportBibleVerse();
+    ASSERT_EQ(folder.ui().messages, QList<int>{762});
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("missing-folder/passage.rtf")));
+}
+
+TEST_F(Output, TheCommandWritesWhatTheWindowWrites)
+{
+    const QString fromWindow = out.filePath(QStringLiteral("window.rtf"));
+    folder.ui().fileAnswers = {fromWindow};
+    window->ExportBibleVerse();
+
+    const QString fromCommand = out.filePath(QStringLiteral("command.rtf"));
+    QProcess program;
+    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
+                  {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"),
+                   QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1:1-2:3"), fromCommand});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(readFile(fromCommand), readFile(fromWindow));
+
+    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
+                  {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"),
+                   QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1:1-99:3"),
+                   out.filePath(QStringLiteral("none.rtf"))});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("none.rtf"))));
+}
+
+TEST_F(Output, PrintSendsThePassageAsPlainTextInThePrintBoxFont)
+{
+    const QString pdf = out.filePath(QStringLiteral("reader.pdf"));
+    folder.ui().printerPdfFile = pdf;
+    window->imgPrint->click();
+    ASSERT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
+    const QString printed = words(pdfText(pdf));
+    EXPECT_TRUE(printed.contains(QStringLiteral("In the beginning God created the heaven and the earth.")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("And on the seventh day God ended his work")));
+    auto* box = window->findChild<QTextEdit*>(QStringLiteral("rxtPrint"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_EQ(box->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 8.5);
+    EXPECT_EQ(words(box->toPlainText()), words(window->txtBibleText->toPlainText()));
+}
+
+TEST_F(Output, PrintInTheResultsViewPrintsOnlyTheSelectedVerse)
+{
+    showResultsView(QStringLiteral("Jesus wept."));
+    const QString pdf = out.filePath(QStringLiteral("result.pdf"));
+    folder.ui().printerPdfFile = pdf;
+    window->PrintBibleVerse();
+    EXPECT_EQ(words(pdfText(pdf)), QStringLiteral("Jesus wept."));
+}
+
+TEST_F(Output, NoPrinterOrAFailedJobIsReported)
+{
+    folder.ui().printerPdfFile.clear();  // no default printer
+    window->PrintBibleVerse();
+    ASSERT_EQ(folder.ui().messages, QList<int>{760});
+
+    folder.ui().printerPdfFile = out.filePath(QStringLiteral("missing-folder/x.pdf"));
+    window->PrintBibleVerse();
+    ASSERT_EQ(folder.ui().messages, (QList<int>{760, 761}));
+}

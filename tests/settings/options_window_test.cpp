@@ -1,0 +1,169 @@
+// The options window: sample text, font working copy, rounding of the stored size, Save and Close.
+#include "settings/OptionsEditing.h"
+#include "settings/frmOptions.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include "resources/Widgets.h"
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+const QString A = QStringLiteral(
+    "But God commendeth his love toward us, in that, while we were yet sinners, Christ died for us.");
+const QString B = QStringLiteral(
+    "Much more then, being now justified by his blood, we shall be saved from wrath through him.");
+
+QVariant storedOption(const char* field)
+{
+    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    return rs && !rs->eof() ? rs->value(QLatin1String(field)) : QVariant();
+}
+
+void setRow(const QString& assignments)
+{
+    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName,
+                                              QStringLiteral("UPDATE tblOptions SET ") + assignments));
+    ASSERT_TRUE(LoadOptions());
+}
+} // namespace
+
+TEST(OptionsPreview, TheFourCheckBoxCombinations)
+{
+    EXPECT_EQ(SamplePreviewText(0, 0, NewLine), A + B);
+    EXPECT_EQ(SamplePreviewText(0, 1, NewLine), A + "(5:8) " + B + "(5:9) ");
+    EXPECT_EQ(SamplePreviewText(1, 0, NewLine), A + "\r\n\r\n" + B);
+    EXPECT_EQ(SamplePreviewText(1, 1, NewLine), A + "(5:8) \r\n\r\n" + B + "(5:9) ");
+    // only 1 switches a value on
+    EXPECT_EQ(SamplePreviewText(2, -1, NewLine), A + B);
+}
+
+TEST(OptionsPreview, StoredSizeRoundsHalvesToEven)
+{
+    EXPECT_EQ(StoredFontSize(QStringLiteral("10.5")), 10);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("11.5")), 12);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("12.5")), 12);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("10.6")), 11);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("10.4")), 10);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("14")), 14);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("")), 0);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("big")), 0);
+    EXPECT_EQ(StoredFontSize(QStringLiteral("99999")), 32767);  // the field is 16-bit
+}
+
+class OptionsWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        setRow(QStringLiteral("InsertNewLineAfterText = 1, ShowChapterSection = 0, DefaultFont = 'DejaVu Serif', "
+                              "DefaultFontSize = 12, DefaultFontBold = 'False', DefaultFontItalic = 'False', "
+                              "DefaultFontUnderline = 'False', DefaultFontStrikethru = 'False', "
+                              "DefaultFontColor = '0'"));
+    }
+    test::TempProgramFolder folder;
+};
+
+TEST_F(OptionsWindow, LoadShowsTheStoredOptionsAndTheBoxesPreview)
+{
+    frmOptions window;
+    EXPECT_EQ(window.size(), QSize(400, 300));
+    EXPECT_TRUE(window.chkInsertNewLineAfterText->isChecked());
+    EXPECT_FALSE(window.chkShowChapterSection->isChecked());
+    EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "\n\n" + B);
+    EXPECT_EQ(window.rxtSampleVerse->font().family(), QStringLiteral("DejaVu Serif"));
+
+    QTest::mouseClick(window.chkShowChapterSection, Qt::LeftButton);
+    EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "(5:8) \n\n" + B + "(5:9) ");
+    window.chkInsertNewLineAfterText->setChecked(false);
+    EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "(5:8) " + B + "(5:9) ");
+    // the heading is centred
+    EXPECT_NEAR(window.lblTopHeading->x() * 2 + window.lblTopHeading->width(), 400, 1);
+}
+
+TEST_F(OptionsWindow, AFractionalSizeIsPreviewedAndSavedRoundedWithTheColour)
+{
+    frmOptions window;
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSizeF(10.5);
+    chosen.setBold(true);
+    chosen.setStrikeOut(true);
+    folder.ui().fontAnswer = chosen;
+    folder.ui().colourAnswer = QColor(255, 0, 0);
+    QTest::mouseClick(window.lblSelectFont, Qt::LeftButton);
+
+    EXPECT_EQ(window.workingCopy().size, QStringLiteral("10.5"));
+    EXPECT_DOUBLE_EQ(window.rxtSampleVerse->font().pointSizeF(), 10.5);
+    QTextCursor cursor(window.rxtSampleVerse->document());
+    cursor.setPosition(5);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(cursor.charFormat().font().bold());
+    EXPECT_TRUE(cursor.charFormat().fontStrikeOut());
+
+    bool saved = false;
+    QObject::connect(&window, &frmOptions::optionsSaved, [&] { saved = true; });
+    window.imgSave->click();
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(storedOption("DefaultFontSize").toInt(), 10);
+    EXPECT_EQ(storedOption("DefaultFont").toString(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(storedOption("DefaultFontBold").toString(), QStringLiteral("True"));
+    EXPECT_EQ(storedOption("DefaultFontItalic").toString(), QStringLiteral("False"));
+    EXPECT_EQ(storedOption("DefaultFontStrikethru").toString(), QStringLiteral("True"));
+    EXPECT_EQ(storedOption("DefaultFontColor").toString(), QStringLiteral("255"));
+    EXPECT_EQ(storedOption("InsertNewLineAfterText").toInt(), 1);
+    EXPECT_EQ(options().DefaultFontSize, 10);
+    EXPECT_EQ(options().DefaultFont, QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopy)
+{
+    frmOptions window;
+    const FontWorkingCopy before = window.workingCopy();
+    folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
+    folder.ui().colourAnswer.reset();  // Cancel in the colour step
+    window.ChooseFont();
+    EXPECT_EQ(window.workingCopy().name, before.name);
+    EXPECT_EQ(window.workingCopy().size, before.size);
+    folder.ui().fontAnswer.reset();
+    folder.ui().colourAnswer = QColor(Qt::blue);
+    window.ChooseFont();
+    EXPECT_EQ(window.workingCopy().colour, before.colour);
+    EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "\n\n" + B);
+}
+
+TEST_F(OptionsWindow, CloseWritesNothing)
+{
+    const OptionValues before = options();
+    frmOptions window;
+    folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
+    folder.ui().colourAnswer = QColor(Qt::blue);
+    window.ChooseFont();
+    window.chkShowChapterSection->setChecked(true);
+    window.imgClose->click();
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(storedOption("DefaultFontSize").toInt(), 12);
+    EXPECT_EQ(storedOption("ShowChapterSection").toInt(), 0);
+    EXPECT_EQ(options().DefaultFont, before.DefaultFont);
+    EXPECT_EQ(options().ShowChapterSection, 0);
+}
+
+TEST_F(OptionsWindow, SaveWithoutAnOptionsRowWritesNothingAndSaysNothing)
+{
+    frmOptions window;
+    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
+    bool rowFound = true;
+    EXPECT_TRUE(SaveOptionValues(1, 1, window.workingCopy(), &rowFound));
+    EXPECT_FALSE(rowFound);
+    window.imgSave->click();
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+    EXPECT_FALSE(storedOption("DefaultFont").isValid());
+}
