@@ -48,6 +48,9 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = CommandLine::Action::Passage;
     } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
         cl.action = CommandLine::Action::ExportRtf;
+    } else if ((command == QLatin1String("search") && rest.size() == 1) || command == QLatin1String("advanced-search")) {
+        cl.action = CommandLine::Action::Search;
+        rest.prepend(command);
     } else {
         cl.action = CommandLine::Action::Error;
         cl.error = QStringLiteral("unknown command or wrong number of arguments: %1").arg(command);
@@ -63,6 +66,9 @@ QString UsageText()
         "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible [--app-dir DIR] passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
+        "       kivra-bible [--app-dir DIR] search TEXT\n"
+        "       kivra-bible [--app-dir DIR] advanced-search [--text1 T] [--op1 OP] [--join AND|OR]\n"
+        "                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible --help | --version\n"
         "\n"
         "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
@@ -70,7 +76,9 @@ QString UsageText()
         "  --open         start on the given passage instead of the last one read\n"
         "  passage        print the passage as the reading pane shows it, e.g.\n"
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
-        "  export-rtf     write the passage to FILE in RTF as the export does\n");
+        "  export-rtf     write the passage to FILE in RTF as the export does\n"
+        "  search         print every verse containing TEXT (% and _ are wildcards) and the count\n"
+        "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n");
 }
 
 } // namespace kivra

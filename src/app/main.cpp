@@ -3,6 +3,7 @@
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
+#include "reading/SearchCommand.h"
 #include "app/Signals.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -14,6 +15,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <unistd.h>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -92,9 +95,16 @@ int main(int argc, char** argv)
         break;
     }
 
-    if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf) {
-        // Scripting commands need no display.
+    if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf
+        || cl.action == CommandLine::Action::Search) {
+        // Scripting commands need no display, and should not warn about a desktop session.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+            QDir().mkpath(runtime);
+            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
         QApplication app(argc, argv);
         ConsoleInteraction console;
         setInteraction(&console);
@@ -106,6 +116,10 @@ int main(int argc, char** argv)
         }
         if (cl.action == CommandLine::Action::Passage)
             return runPassageCommand(cl);
+        if (cl.action == CommandLine::Action::Search) {
+            QTextStream out(stdout), err(stderr);
+            return RunSearchCommand(cl.operands, out, err);
+        }
         return RunExportRtfCommand(cl.operands);
     }
 

@@ -15,21 +15,23 @@ home=$work/home
 mkdir -p "$home"
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody "$home"
-    as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$home" "$@"; }
+    runas=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$home")
 else
     chmod -R a-w "$prefix"
-    as_user() { env HOME="$home" "$@"; }
+    runas=(env HOME="$home")
 fi
 export QT_QPA_PLATFORM=offscreen XDG_DATA_HOME= XDG_RUNTIME_DIR=
 kivra="$prefix/bin/kivra-bible"
 data="$home/.local/share/kivra-bible"
 before=$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)
 
+# setpriv and env exec the program, so a background run's pid is the program's own.
+as_user() { "${runas[@]}" "$@"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The GUI: start on a passage, end the session with SIGTERM (closing saves the passage), start again.
 run_gui() {
-    as_user "$kivra" --no-splash "$@" &
+    "${runas[@]}" "$kivra" --no-splash "$@" &
     local pid=$!
     sleep 4
     kill -TERM "$pid"

@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -102,7 +103,10 @@ TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
     for (const auto& [name, text] : expected) {
         QWidget* w = child(name);
         ASSERT_NE(w, nullptr) << name;
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(text)) << name;
+        // A button with a keyboard shortcut names it after the text: "Open Bible (Ctrl+Return)".
+        QString tip = w->toolTip();
+        tip.remove(QRegularExpression(QStringLiteral(" ?\\((Ctrl|Alt)\\+[^)]+\\)$")));
+        EXPECT_EQ(tip, QString::fromUtf8(text)) << name;
     }
     // No image button is blank.
     for (QToolButton* button : window->findChildren<QToolButton*>())
