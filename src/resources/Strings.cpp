@@ -84,6 +84,16 @@ constexpr ResString kStrings[] = {
     {702, "The options table in \"%1\" holds no row. Restore the file from a backup or reinstall the program."},
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
     {704, "Kivra! Bible cannot create its data folder \"%1\". Check that your home folder can be written."},
+    // Exchange files (bookmarks and stories).
+    {780, "The file \"%1\" already exists. Do you want to replace it?"},
+    {781, "The file \"%1\" cannot be imported: %2 Nothing was imported."},
+    {782, "The file \"%1\" cannot be written: %2"},
+    {783, "The bookmark reference \"%1\" in the file is not a bookmark number. That bookmark is not imported."},
+    {784, "The picture of the Bible story \"%1\" is larger than 50 MB. The story is imported without it."},
+    {785, "The picture of the Bible story \"%1\" cannot be read as a picture. The story is imported without it."},
+    {786, "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 The story is imported "
+          "without it."},
+    {787, "The import from \"%1\" failed: %2 Nothing was imported."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.
