@@ -2,6 +2,22 @@
 
 namespace kivra {
 
+static CommandLine::Action exchangeCommand(const QString& command)
+{
+    using A = CommandLine::Action;
+    static const QList<QPair<QString, A>> commands = {
+        {QStringLiteral("dump"), A::Dump},
+        {QStringLiteral("export-bookmarks"), A::ExportBookmarks},
+        {QStringLiteral("import-bookmarks"), A::ImportBookmarks},
+        {QStringLiteral("export-stories"), A::ExportStories},
+        {QStringLiteral("import-stories"), A::ImportStories},
+    };
+    for (const auto& [name, action] : commands)
+        if (command == name)
+            return action;
+    return A::Error;
+}
+
 CommandLine ParseCommandLine(const QStringList& args)
 {
     CommandLine cl;
@@ -40,6 +56,8 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = CommandLine::Action::Passage;
     } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
         cl.action = CommandLine::Action::ExportRtf;
+    } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {
+        cl.action = exchangeCommand(command);
     } else {
         cl.action = CommandLine::Action::Error;
         cl.error = QStringLiteral("unknown command or wrong number of arguments: %1").arg(command);
@@ -55,13 +73,21 @@ QString UsageText()
         "Usage: kivra-bible [--app-dir DIR] [--no-splash]\n"
         "       kivra-bible [--app-dir DIR] passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
+        "       kivra-bible [--app-dir DIR] dump FILE\n"
+        "       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE\n"
+        "       kivra-bible [--app-dir DIR] export-stories|import-stories FILE\n"
         "       kivra-bible --help | --version\n"
         "\n"
         "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
         "  --no-splash    start without the splash window\n"
         "  passage        print the passage as the reading pane shows it, e.g.\n"
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
-        "  export-rtf     write the passage to FILE in RTF as the export does\n");
+        "  export-rtf     write the passage to FILE in RTF as the export does\n"
+        "  dump           print the columns and rows of an exchange file (.kbm, .kbs)\n"
+        "  export-bookmarks  write every bookmark to FILE (.kbm)\n"
+        "  import-bookmarks  add the bookmarks of FILE and their links\n"
+        "  export-stories    write every story with its picture to FILE (.kbs)\n"
+        "  import-stories    add the stories of FILE as new stories\n");
 }
 
 } // namespace kivra

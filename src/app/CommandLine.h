@@ -4,11 +4,15 @@
 namespace kivra {
 
 struct CommandLine {
-    enum class Action { Gui, Help, Version, Passage, ExportRtf, Error };
+    enum class Action {
+        Gui, Help, Version, Passage, ExportRtf,
+        Dump, ExportBookmarks, ImportBookmarks, ExportStories, ImportStories,
+        Error
+    };
     Action action = Action::Gui;
     QString appDir;        // --app-dir DIR
     bool noSplash = false; // --no-splash
-    QStringList operands;  // passage: testament book range; export-rtf: testament book range file
+    QStringList operands;  // passage: testament book range; export-rtf: ... file; exchange commands: file
     QString error;
 };
 

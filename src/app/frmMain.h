@@ -2,6 +2,7 @@
 // The main window: title strip, three tab panels on the left, the reading / results / web views on
 // the right, the notes area, the command buttons and the status bar.
 #include "reading/VerseRangeSelector.h"
+#include "storage/TableGram.h"
 
 #include <QMainWindow>
 
@@ -58,6 +59,12 @@ public:
     void imgBibleStory_Click();
 
     // ---- Exchange files
+    void ExportBookmark();
+    void ExportAllBookmarks();
+    void ImportBookmarks();
+    void imgExportBibleStory_Click();
+    void imgExportAllBibleStory_Click();
+    void imgImportBibleStory_Click();
 
     // ---- Shell
     void LayoutMainWindow();
@@ -187,6 +194,9 @@ private:
     // ---- Shell state
 
     // ---- Exchange state
+    // The chosen path for an export, or the empty text when cancelled or replacing was declined.
+    QString askExportPath(const QString& title, const QString& initialName, const QString& filter);
+    bool writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error);
 };
 
 frmMain* mainWindow();  // the one main window, or nullptr before it exists

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ExchangeCommand.h"
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
@@ -68,6 +69,25 @@ int runPassageCommand(const CommandLine& cl)
     return 0;
 }
 
+bool isExchangeCommand(CommandLine::Action action)
+{
+    using A = CommandLine::Action;
+    return action == A::ExportBookmarks || action == A::ImportBookmarks || action == A::ExportStories
+           || action == A::ImportStories;
+}
+
+int runExchangeCommand(const CommandLine& cl)
+{
+    const QString& file = cl.operands[0];
+    switch (cl.action) {
+    case CommandLine::Action::ExportBookmarks: return RunExportBookmarksCommand(file);
+    case CommandLine::Action::ImportBookmarks: return RunImportBookmarksCommand(file);
+    case CommandLine::Action::ExportStories: return RunExportStoriesCommand(file);
+    case CommandLine::Action::ImportStories: return RunImportStoriesCommand(file);
+    default: return 2;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,6 +108,20 @@ int main(int argc, char** argv)
         return 2;
     default:
         break;
+    }
+
+    if (cl.action == CommandLine::Action::Dump) {
+        QCoreApplication app(argc, argv);
+        return RunDumpCommand(cl.operands[0]);
+    }
+    if (isExchangeCommand(cl.action)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);  // picture checks of the story import need the GUI library
+        ConsoleInteraction console;
+        setInteraction(&console);
+        if (!initialiseFolders(cl) || !OpenConnections())
+            return 1;
+        return runExchangeCommand(cl);
     }
 
     if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf) {
