@@ -150,6 +150,7 @@ bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan*
 
 void planPictures(const QList<FileRow>& rows, const QDate& date, ImportPlan* plan, StoryImport* result)
 {
+    QHash<QString, QByteArray> lastChecked;  // every part of a story usually carries the same bytes: check them once
     for (int r = 0; r < rows.size(); ++r) {
         const FileRow& row = rows[r];
         if (row.text(QStringLiteral("StoryImagePath")).isEmpty()) {
@@ -158,8 +159,9 @@ void planPictures(const QList<FileRow>& rows, const QDate& date, ImportPlan* pla
         }
         const QString name = ImportedPictureName(date, plan->numbers[r], row.text(QStringLiteral("StoryImageType")));
         plan->pictureNames << name;
-        if (row.picture.isEmpty() || plan->toWrite.value(name) == row.picture)
-            continue;  // every part of a story usually carries the same bytes: check them once
+        if (row.picture.isEmpty() || lastChecked.value(name) == row.picture)
+            continue;
+        lastChecked[name] = row.picture;
         int problem = 0;
         if (row.picture.size() > MaxStoryPictureBytes)
             problem = 784;
