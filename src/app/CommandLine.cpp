@@ -2,6 +2,22 @@
 
 namespace kivra {
 
+static CommandLine::Action exchangeCommand(const QString& command)
+{
+    using A = CommandLine::Action;
+    static const QList<QPair<QString, A>> commands = {
+        {QStringLiteral("dump"), A::Dump},
+        {QStringLiteral("export-bookmarks"), A::ExportBookmarks},
+        {QStringLiteral("import-bookmarks"), A::ImportBookmarks},
+        {QStringLiteral("export-stories"), A::ExportStories},
+        {QStringLiteral("import-stories"), A::ImportStories},
+    };
+    for (const auto& [name, action] : commands)
+        if (command == name)
+            return action;
+    return A::Error;
+}
+
 CommandLine ParseCommandLine(const QStringList& args)
 {
     CommandLine cl;
@@ -51,6 +67,8 @@ CommandLine ParseCommandLine(const QStringList& args)
     } else if ((command == QLatin1String("search") && rest.size() == 1) || command == QLatin1String("advanced-search")) {
         cl.action = CommandLine::Action::Search;
         rest.prepend(command);
+    } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {
+        cl.action = exchangeCommand(command);
     } else {
         cl.action = CommandLine::Action::Error;
         cl.error = QStringLiteral("unknown command or wrong number of arguments: %1").arg(command);
@@ -69,6 +87,9 @@ QString UsageText()
         "       kivra-bible [--app-dir DIR] search TEXT\n"
         "       kivra-bible [--app-dir DIR] advanced-search [--text1 T] [--op1 OP] [--join AND|OR]\n"
         "                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
+        "       kivra-bible [--app-dir DIR] dump FILE\n"
+        "       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE\n"
+        "       kivra-bible [--app-dir DIR] export-stories|import-stories FILE\n"
         "       kivra-bible --help | --version\n"
         "\n"
         "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
@@ -78,7 +99,12 @@ QString UsageText()
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
         "  export-rtf     write the passage to FILE in RTF as the export does\n"
         "  search         print every verse containing TEXT (% and _ are wildcards) and the count\n"
-        "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n");
+        "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n"
+        "  dump           print the columns and rows of an exchange file (.kbm, .kbs)\n"
+        "  export-bookmarks  write every bookmark to FILE (.kbm)\n"
+        "  import-bookmarks  add the bookmarks of FILE and their links\n"
+        "  export-stories    write every story with its picture to FILE (.kbs)\n"
+        "  import-stories    add the stories of FILE as new stories\n");
 }
 
 } // namespace kivra

@@ -4,12 +4,18 @@
 namespace kivra {
 
 struct CommandLine {
-    enum class Action { Gui, Help, Version, Passage, ExportRtf, Search, Error };
+    enum class Action {
+        Gui, Help, Version, Passage, ExportRtf, Search,
+        Dump, ExportBookmarks, ImportBookmarks, ExportStories, ImportStories,
+        Error
+    };
     Action action = Action::Gui;
     QString appDir;        // --app-dir DIR
     bool noSplash = false; // --no-splash
     QStringList openPassage; // --open TESTAMENT BOOK C:V-C:V: start on this passage
-    QStringList operands;  // search: the command word and its arguments; passage: testament book range; export-rtf: testament book range file
+    // passage: testament book range; export-rtf: ... file; search: the command word and its
+    // arguments; exchange commands: file
+    QStringList operands;
     QString error;
 };
 

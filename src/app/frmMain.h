@@ -3,6 +3,7 @@
 // the right, the notes area, the command buttons and the status bar.
 #include "reading/Passage.h"
 #include "reading/VerseRangeSelector.h"
+#include "storage/TableGram.h"
 
 #include <QMainWindow>
 
@@ -79,6 +80,12 @@ public:
     void imgDeleteBibleStory_Click();
 
     // ---- Exchange files
+    void ExportBookmark();
+    void ExportAllBookmarks();
+    void ImportBookmarks();
+    void imgExportBibleStory_Click();
+    void imgExportAllBibleStory_Click();
+    void imgImportBibleStory_Click();
 
     // ---- Shell
     void LayoutMainWindow();
@@ -232,6 +239,9 @@ private:
     int titleStripWidth = 0;         // width the title picture was last drawn for
 
     // ---- Exchange state
+    // The chosen path for an export, or the empty text when cancelled or replacing was declined.
+    QString askExportPath(const QString& title, const QString& initialName, const QString& filter);
+    bool writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error);
 };
 
 frmMain* mainWindow();  // the one main window, or nullptr before it exists

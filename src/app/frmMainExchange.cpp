@@ -1,8 +1,158 @@
 // Bookmark and story exchange files, from the main window's panels.
 #include "app/frmMain.h"
 
+#include "bookmarks/BookmarkExchange.h"
+#include "resources/Interaction.h"
+#include "resources/Strings.h"
+#include "stories/StoryExchange.h"
+#include "storage/Globals.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+
 namespace kivra {
 
-void frmMain::connectExchange() {}
+void frmMain::connectExchange()
+{
+    connect(imgExportBookmark, &QToolButton::clicked, this, &frmMain::ExportBookmark);
+    connect(imgExportAllBookmark, &QToolButton::clicked, this, &frmMain::ExportAllBookmarks);
+    connect(imgImportBookmark, &QToolButton::clicked, this, &frmMain::ImportBookmarks);
+    connect(imgExportBibleStory, &QToolButton::clicked, this, &frmMain::imgExportBibleStory_Click);
+    connect(imgExportAllBibleStory, &QToolButton::clicked, this, &frmMain::imgExportAllBibleStory_Click);
+    connect(imgImportBibleStory, &QToolButton::clicked, this, &frmMain::imgImportBibleStory_Click);
+}
+
+QString frmMain::askExportPath(const QString& title, const QString& initialName, const QString& filter)
+{
+    const QString path = interaction().saveFileName(this, title, initialName, filter);
+    if (path.isEmpty())
+        return {};
+    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(780).arg(path), this))
+        return {};
+    return path;
+}
+
+bool frmMain::writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error)
+{
+    QString why = error;
+    ExportOutcome outcome = ExportOutcome::Failed;
+    {
+        WaitCursor wait;
+        if (table)
+            outcome = WriteExchangeTable(*table, path, &why);
+    }
+    if (outcome == ExportOutcome::Failed)
+        ShowMessage(782, this, {path, why});
+    return outcome == ExportOutcome::Written;
+}
+
+void frmMain::ExportBookmark()
+{
+    if (lstBookmark->count() == 0) {
+        ShowMessage(142, this);
+        return;
+    }
+    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(139, this);
+        return;
+    }
+    const int index = selected.first()->data(Qt::UserRole).toInt();
+    const QString path = askExportPath(QStringLiteral("Export Bookmark"), {}, BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    // A bookmark that links to nothing gives no file.
+    writeExchangeFile(LinkedBookmarksTable(OptionsConnection(), index, &error), path, error);
+}
+
+void frmMain::ExportAllBookmarks()
+{
+    if (lstBookmark->count() == 0 || lstBookmark->selectedItems().isEmpty()) {
+        ShowMessage(142, this);
+        return;
+    }
+    const QString path = askExportPath(QStringLiteral("Export the Whole Bookmark List"), QStringLiteral("All Bookmarks"),
+                                       BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    writeExchangeFile(AllBookmarksTable(OptionsConnection(), &error), path, error);
+}
+
+void frmMain::ImportBookmarks()
+{
+    const QString path = interaction().openFileName(this, QStringLiteral("Import Bookmark"), {}, BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    BookmarkImport result;
+    {
+        WaitCursor wait;
+        result = ImportBookmarkFile(OptionsConnection(), path);
+    }
+    ReportBookmarkImport(result, path, this);
+    if (!result.ok)
+        return;
+    showOnlyPanel(picBookmark);
+    LoadBookmarkList();
+    if (lstBookmark->count() > 0)
+        lstBookmark->setCurrentRow(lstBookmark->count() - 1);
+}
+
+void frmMain::imgExportBibleStory_Click()
+{
+    if (lstBibleStory->count() == 0) {
+        ShowMessage(143, this);
+        return;
+    }
+    const QList<QListWidgetItem*> selected = lstBibleStory->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(146, this);
+        return;
+    }
+    const QString name = selected.first()->text().trimmed();
+    const int storyNumber = selected.first()->data(Qt::UserRole).toInt();
+    const QString path = askExportPath(QStringLiteral("Export Bible Story"), name, StorySaveFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    writeExchangeFile(OneStoryTable(StoryConnection(), storyNumber, &error), path, error);
+}
+
+void frmMain::imgExportAllBibleStory_Click()
+{
+    if (lstBibleStory->count() == 0 || lstBibleStory->selectedItems().isEmpty()) {
+        ShowMessage(143, this);
+        return;
+    }
+    const QString path = askExportPath(QStringLiteral("Export the Whole Bible Story List"),
+                                       QStringLiteral("All Bible Stories"), StorySaveFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    writeExchangeFile(AllStoriesTable(StoryConnection(), &error), path, error);
+}
+
+void frmMain::imgImportBibleStory_Click()
+{
+    const QString path = interaction().openFileName(this, QStringLiteral("Import Bible Story"), {}, StoryOpenFilter);
+    if (path.isEmpty())
+        return;
+    StoryImport result;
+    {
+        WaitCursor wait;
+        result = ImportStoryFile(StoryConnection(), path, ImageFolder(), QDate::currentDate());
+    }
+    ReportStoryImport(result, path, this);
+    if (!result.ok)
+        return;
+    imgBibleStory_Click();
+    if (lstBibleStory->count() > 0)
+        lstBibleStory->setCurrentRow(lstBibleStory->count() - 1);
+}
 
 } // namespace kivra

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
+#include "app/ExchangeCommand.h"
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
@@ -39,6 +40,18 @@ QString programFolder(const CommandLine& cl)
     return cl.appDir.isEmpty() ? GetAppPath() : QDir(cl.appDir).absolutePath();
 }
 
+// Scripting commands need no display, and should not warn about a missing desktop session.
+void prepareScriptingEnvironment()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+}
+
 bool initialiseFolders(const CommandLine& cl)
 {
     const QString program = programFolder(cl);
@@ -73,6 +86,25 @@ int runPassageCommand(const CommandLine& cl)
     return 0;
 }
 
+bool isExchangeCommand(CommandLine::Action action)
+{
+    using A = CommandLine::Action;
+    return action == A::ExportBookmarks || action == A::ImportBookmarks || action == A::ExportStories
+           || action == A::ImportStories;
+}
+
+int runExchangeCommand(const CommandLine& cl)
+{
+    const QString& file = cl.operands[0];
+    switch (cl.action) {
+    case CommandLine::Action::ExportBookmarks: return RunExportBookmarksCommand(file);
+    case CommandLine::Action::ImportBookmarks: return RunImportBookmarksCommand(file);
+    case CommandLine::Action::ExportStories: return RunExportStoriesCommand(file);
+    case CommandLine::Action::ImportStories: return RunImportStoriesCommand(file);
+    default: return 2;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -95,16 +127,23 @@ int main(int argc, char** argv)
         break;
     }
 
+    if (cl.action == CommandLine::Action::Dump) {
+        QCoreApplication app(argc, argv);
+        return RunDumpCommand(cl.operands[0]);
+    }
+    if (isExchangeCommand(cl.action)) {
+        prepareScriptingEnvironment();
+        QApplication app(argc, argv);  // picture checks of the story import need the GUI library
+        ConsoleInteraction console;
+        setInteraction(&console);
+        if (!initialiseFolders(cl) || !OpenConnections())
+            return 1;
+        return runExchangeCommand(cl);
+    }
+
     if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf
         || cl.action == CommandLine::Action::Search) {
-        // Scripting commands need no display, and should not warn about a desktop session.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-            const QString runtime = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-            QDir().mkpath(runtime);
-            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        }
+        prepareScriptingEnvironment();
         QApplication app(argc, argv);
         ConsoleInteraction console;
         setInteraction(&console);

@@ -74,9 +74,18 @@ void setInteraction(Interaction* replacement) { g_interaction = replacement; }
 
 void ShowMessage(int id, QWidget* parent, const QStringList& args)
 {
-    QString text = LoadResString(id);
-    for (const QString& a : args)
-        text = text.arg(a);
+    // One pass over the text: an argument that itself holds "%2" (a file name) stays as it is.
+    const QString pattern = LoadResString(id);
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const qsizetype n = i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
+        if (pattern[i] == u'%' && n >= 1 && n <= args.size()) {
+            text += args[n - 1];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
     interaction().showMessage(id, text, parent);
 }
 

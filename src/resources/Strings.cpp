@@ -103,6 +103,16 @@ constexpr ResString kStrings[] = {
     {765, "The options could not be saved: %1"},
     {766, "Save the options"},
     {767, "Close without saving"},
+    // Exchange files (bookmarks and stories).
+    {780, "The file \"%1\" already exists. Do you want to replace it?"},
+    {781, "The file \"%1\" cannot be imported: %2 Nothing was imported."},
+    {782, "The file \"%1\" cannot be written: %2"},
+    {783, "The bookmark reference \"%1\" in the file is not a bookmark number. That bookmark is not imported."},
+    {784, "The picture of the Bible story \"%1\" is larger than 50 MB. The story is imported without it."},
+    {785, "The picture of the Bible story \"%1\" cannot be read as a picture. The story is imported without it."},
+    {786, "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 The story is imported "
+          "without it."},
+    {787, "The import from \"%1\" failed: %2 Nothing was imported."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

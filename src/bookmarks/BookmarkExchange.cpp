@@ -1,0 +1,231 @@
+#include "bookmarks/BookmarkExchange.h"
+
+#include "resources/Interaction.h"
+#include "storage/Database.h"
+#include "storage/ExchangeFile.h"
+
+namespace kivra {
+namespace {
+
+const QStringList TextFields = {
+    QStringLiteral("BookMarkTestament"), QStringLiteral("BookMarkBook"),      QStringLiteral("BookMarkToBook"),
+    QStringLiteral("BookMarkNotes"),     QStringLiteral("BookmarkHooker"),    QStringLiteral("BookmarkReference"),
+    QStringLiteral("AssociatedBookmarkReferenceList")};
+const QStringList NumberFields = {QStringLiteral("BookMarkChapter"), QStringLiteral("BookMarkSection"),
+                                  QStringLiteral("BookMarkToChapter"), QStringLiteral("BookMarkToSection")};
+// Memo columns; the association list grows with every link, so it may pass 255 characters too.
+const QStringList LongTextFields = {QStringLiteral("BookMarkNotes"), QStringLiteral("AssociatedBookmarkReferenceList")};
+
+// One bookmark of the file, checked and ready to store.
+struct FileBookmark {
+    QVariantList values;  // TextFields then NumberFields
+    QString reference;
+    QStringList links;
+};
+
+QString insertStatement()
+{
+    QStringList names, marks;
+    for (const QString& f : TextFields + NumberFields) {
+        names << QuoteIdentifier(f);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO \"tblBookmark\" (%1) VALUES (%2)").arg(names.join(u','), marks.join(u','));
+}
+
+// Reads every row of the file into bookmarks; false (with the reason) when a column is missing or
+// a number field holds something that is not a whole number.
+bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* error)
+{
+    QList<int> columns;
+    for (const QString& f : TextFields + NumberFields) {
+        const int c = table.columnIndex(f);
+        if (c < 0) {
+            *error = QStringLiteral("it has no column \"%1\".").arg(f);
+            return false;
+        }
+        columns << c;
+    }
+    const int reference = TextFields.indexOf(QStringLiteral("BookmarkReference"));
+    const int list = TextFields.indexOf(QStringLiteral("AssociatedBookmarkReferenceList"));
+    for (int r = 0; r < table.rows.size(); ++r) {
+        FileBookmark row;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant& cell = table.rows[r][columns[i]];
+            if (i < TextFields.size()) {
+                row.values << (cell.isNull() ? QString() : cell.toString());
+                continue;
+            }
+            QVariant number;
+            if (!CellAsInteger(cell, &number)) {
+                *error = QStringLiteral("row %1 holds \"%2\" in \"%3\", which is no whole number.")
+                             .arg(r + 1)
+                             .arg(cell.toString(), NumberFields[i - TextFields.size()]);
+                return false;
+            }
+            row.values << number;
+        }
+        row.reference = row.values[reference].toString();
+        row.links = ParseAssociationList(row.values[list].toString());
+        rows->append(row);
+    }
+    return true;
+}
+
+bool referencePresent(const QSqlDatabase& db, const QString& reference, bool* present)
+{
+    auto found = GetADORecordSetByQueryString(
+        db, QStringLiteral("SELECT 1 FROM \"tblBookmark\" WHERE \"BookmarkReference\" = ? LIMIT 1"), {reference});
+    if (!found)
+        return false;
+    *present = !found->eof();
+    return true;
+}
+
+// Stores the checked rows; false leaves the caller to roll back.
+bool storeRows(const QSqlDatabase& db, const QList<FileBookmark>& rows, BookmarkImport* result)
+{
+    const QString insert = insertStatement();
+    const QString relation = QStringLiteral(
+        "INSERT INTO \"tblBookmark_Relation\" (\"BookmarkReference\", \"HookedBookmarkReference\") VALUES (?, ?)");
+    for (const FileBookmark& row : rows) {
+        if (!IsUsableBookmarkReference(row.reference)) {
+            result->refused.append({row.reference, false});
+            continue;
+        }
+        bool present = false;
+        if (!referencePresent(db, row.reference, &present)) {
+            result->error = QStringLiteral("the bookmark store cannot be read.");
+            return false;
+        }
+        if (present) {
+            result->refused.append({row.reference, true});
+            continue;
+        }
+        // The bookmark goes in first: its links are stored only when the bookmark itself was taken.
+        if (!ExecuteStatement(db, insert, row.values, &result->error))
+            return false;
+        for (const QString& hooked : row.links)
+            if (!ExecuteStatement(db, relation, {row.reference, hooked}, &result->error))
+                return false;
+        ++result->added;
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList ParseAssociationList(const QString& list)
+{
+    QStringList pieces = list.split(u',');
+    pieces.removeLast();  // the text after the last comma is no complete entry
+    QStringList references;
+    for (const QString& piece : pieces) {
+        const QString reference = piece.trimmed();
+        if (!reference.isEmpty())
+            references << reference;
+    }
+    return references;
+}
+
+bool IsUsableBookmarkReference(const QString& reference)
+{
+    if (reference.isEmpty())
+        return false;
+    for (QChar c : reference)
+        if (c < u'0' || c > u'9')
+            return false;
+    qsizetype first = 0;
+    while (first < reference.size() - 1 && reference[first] == u'0')
+        ++first;  // leading zeros do not change the number
+    return reference.size() - first <= 10 && reference.mid(first).toLongLong() < 2147483648LL;
+}
+
+std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookmarkIndex, QString* error)
+{
+    // The selected bookmark and the bookmarks its own relation rows point to.
+    auto rows = GetADORecordSetByQueryString(
+        db,
+        QStringLiteral("SELECT DISTINCT b1.* FROM \"tblBookmark\" AS b "
+                       "INNER JOIN \"tblBookmark_Relation\" AS r ON b.\"BookmarkReference\" = r.\"BookmarkReference\" "
+                       "INNER JOIN \"tblBookmark\" AS b1 ON r.\"BookmarkReference\" = b1.\"BookmarkReference\" "
+                       "OR r.\"HookedBookmarkReference\" = b1.\"BookmarkReference\" "
+                       "WHERE b.\"Index\" = ? ORDER BY b1.\"Index\""),
+        {bookmarkIndex});
+    if (!rows) {
+        *error = QStringLiteral("the bookmark store cannot be read.");
+        return std::nullopt;
+    }
+    return TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields);
+}
+
+std::optional<TableGram> AllBookmarksTable(const QSqlDatabase& db, QString* error)
+{
+    auto rows = GetADORecordSetByQueryString(db, QStringLiteral("SELECT * FROM \"tblBookmark\" ORDER BY \"Index\""));
+    if (!rows) {
+        *error = QStringLiteral("the bookmark store cannot be read.");
+        return std::nullopt;
+    }
+    return TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields);
+}
+
+ExportOutcome WriteExchangeTable(const TableGram& table, const QString& path, QString* error)
+{
+    if (table.rows.isEmpty())
+        return ExportOutcome::NothingToWrite;
+    const QByteArray bytes = writeTableGram(table, error);
+    if (bytes.isEmpty())
+        return ExportOutcome::Failed;
+    return WriteFileSafely(path, bytes, error) ? ExportOutcome::Written : ExportOutcome::Failed;
+}
+
+BookmarkImport ImportBookmarkTable(const QSqlDatabase& db, const TableGram& table)
+{
+    BookmarkImport result;
+    QList<FileBookmark> rows;
+    if (!checkTable(table, &rows, &result.error)) {
+        result.fileRejected = true;
+        return result;
+    }
+    Transaction transaction(db);
+    if (!transaction.ok()) {
+        result.error = QStringLiteral("the bookmark store cannot be changed.");
+        return result;
+    }
+    if (!storeRows(db, rows, &result) || !transaction.commit()) {
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("the bookmark store cannot be changed.");
+        result.added = 0;
+        result.refused.clear();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+BookmarkImport ImportBookmarkFile(const QSqlDatabase& db, const QString& path)
+{
+    BookmarkImport result;
+    const auto table = ReadTableGramFile(path, &result.error);
+    if (!table) {
+        result.fileRejected = true;
+        return result;
+    }
+    return ImportBookmarkTable(db, *table);
+}
+
+void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWidget* parent)
+{
+    if (!result.ok) {
+        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
+        return;
+    }
+    for (const BookmarkImport::Refusal& refusal : result.refused) {
+        if (refusal.duplicate)
+            ShowMessage(140, parent);
+        else
+            ShowMessage(783, parent, {refusal.reference});
+    }
+}
+
+} // namespace kivra

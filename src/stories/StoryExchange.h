@@ -1,0 +1,60 @@
+#pragma once
+// Story exchange files (".kbs"): rows of tblBibleStory as a TableGram, the bytes of each story's
+// picture carried in the StoryImage column. Imported stories get new numbers and their pictures
+// are written to the image folder.
+#include "storage/TableGram.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace kivra {
+
+inline const QString StorySaveFilter = QStringLiteral("Kivra Bible Story (*.kbs)");
+inline const QString StoryOpenFilter = QStringLiteral("Kivra! Bible Story (*.kbs)");
+// Pictures above this size are neither exported nor imported.
+inline constexpr qint64 MaxStoryPictureBytes = qint64(50) * 1024 * 1024;
+
+// The number a new story gets: the greatest stored StoryNumber + 1, or 1 when there is none.
+// nullopt when the table cannot be read or no 32-bit number is left.
+std::optional<int> NextStoryNumber(const QSqlDatabase& db);
+
+// The picture type of a file reduced to ASCII letters and digits, at most 4 of them, so that a
+// name made from it stays inside the image folder.
+QString SafePictureType(const QString& type);
+// "YYYYMMDD_<number>.<type>", the name of an imported story picture.
+QString ImportedPictureName(const QDate& importDate, int storyNumber, const QString& type);
+
+// The rows of one story (picture bytes in the first row only), or of all stories (picture bytes in
+// every row with a picture path). No rows when there is no such story.
+std::optional<TableGram> OneStoryTable(const QSqlDatabase& db, int storyNumber, QString* error);
+std::optional<TableGram> AllStoriesTable(const QSqlDatabase& db, QString* error);
+
+struct StoryImport {
+    bool ok = false;           // false: nothing was stored and no picture was left behind
+    bool fileRejected = false; // the file was unreadable or unfit (else the store failed)
+    QString error;
+    QList<int> storyNumbers;   // the new numbers, in the order they were given
+    struct PictureProblem {
+        int messageId = 0;     // 784 too large, 785 not a picture, 786 cannot be written
+        QString storyName;
+        QString path;
+        QString reason;
+    };
+    QList<PictureProblem> pictureProblems; // those stories were imported without their picture
+};
+
+// Checks the whole table first, then writes the pictures into imageFolder and adds the stories in
+// one transaction.
+StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, const QString& imageFolder,
+                             const QDate& importDate);
+StoryImport ImportStoryFile(const QSqlDatabase& db, const QString& path, const QString& imageFolder,
+                            const QDate& importDate);
+
+// Tells the user about skipped pictures or why the import failed (messages 781, 784-787).
+void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent);
+
+} // namespace kivra

@@ -1,0 +1,88 @@
+// The exchange commands of the command line, run as the program itself on a temporary program folder.
+#include "app/CommandLine.h"
+#include "app/ExchangeCommand.h"
+#include "storage/Database.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out, err;
+};
+
+Outcome run(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), args);
+    Outcome r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+} // namespace
+
+TEST(ExchangeCommandLine, ParsesTheFiveCommands)
+{
+    using A = CommandLine::Action;
+    EXPECT_EQ(ParseCommandLine({"dump", "f.kbm"}).action, A::Dump);
+    EXPECT_EQ(ParseCommandLine({"--app-dir", "d", "import-stories", "f"}).action, A::ImportStories);
+    EXPECT_EQ(ParseCommandLine({"--app-dir", "d", "import-stories", "f"}).appDir, "d");
+    EXPECT_EQ(ParseCommandLine({"export-bookmarks", "f"}).operands, QStringList({"f"}));
+    EXPECT_EQ(ParseCommandLine({"export-stories"}).action, A::Error);
+    EXPECT_EQ(ParseCommandLine({"dump", "a", "b"}).action, A::Error);
+}
+
+TEST(ExchangeCommandLine, ExportsImportsAndDumps)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), "DELETE FROM \"tblBookmark\""));
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
+                                 "INSERT INTO \"tblBookmark\" (\"BookMarkBook\", \"BookMarkChapter\", \"BookMarkNotes\", "
+                                 "\"BookmarkReference\", \"AssociatedBookmarkReferenceList\") "
+                                 "VALUES ('Ruth', 2, 'line\none', '77', '88,')"));
+    ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
+    ASSERT_TRUE(ExecuteStatement(StoryConnection(),
+                                 "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", \"StoryName\", "
+                                 "\"StoryImagePath\") VALUES (3, 0, 'Ruth', '')"));
+    const QString dir = folder.path();
+    const QString kbm = dir + "/all.kbm", kbs = dir + "/all.kbs";
+
+    Outcome r = run({"--app-dir", dir, "export-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = run({"dump", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
+    EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
+    EXPECT_TRUE(r.out.contains("BookMarkTestament = NULL"));
+
+    r = run({"--app-dir", dir, "import-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.contains("exists in the current bookmark list")) << r.err.toStdString();
+
+    r = run({"--app-dir", dir, "export-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = run({"--app-dir", dir, "import-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("as 4")) << r.out.toStdString();
+
+    QFile::resize(kbs, 40);
+    r = run({"--app-dir", dir, "import-stories", kbs});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Nothing was imported"));
+    r = run({"dump", dir + "/missing.kbs"});
+    EXPECT_EQ(r.code, 1);
+}

@@ -1,0 +1,279 @@
+// Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
+// files that must not change anything, and the panel buttons.
+#include "app/frmMain.h"
+#include "bookmarks/BookmarkExchange.h"
+#include "storage/Database.h"
+#include "storage/ExchangeFile.h"
+#include "storage/Globals.h"
+#include "support/Fixture.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+using kivra::test::TempProgramFolder;
+
+namespace {
+
+int addBookmark(const QString& reference, const QString& links = {}, const QString& notes = QStringLiteral("n"))
+{
+    EXPECT_TRUE(ExecuteStatement(
+        OptionsConnection(),
+        QStringLiteral("INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\", "
+                       "\"BookMarkSection\", \"BookMarkToBook\", \"BookMarkToChapter\", \"BookMarkToSection\", "
+                       "\"BookMarkNotes\", \"BookmarkReference\", \"BookmarkHooker\", "
+                       "\"AssociatedBookmarkReferenceList\") VALUES ('Old Testament', 'Ruth', 1, 2, 'Ruth', 3, 4, ?, "
+                       "?, ?, ?)"),
+        {notes, reference, reference, links.isNull() ? QVariant() : QVariant(links)}));
+    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT MAX(\"Index\") AS i FROM \"tblBookmark\""));
+    return rs->integer(QStringLiteral("i"));
+}
+
+void addLink(const QString& from, const QString& to)
+{
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
+                                 QStringLiteral("INSERT INTO \"tblBookmark_Relation\" VALUES (?, ?)"), {from, to}));
+}
+
+int count(const QString& table)
+{
+    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT COUNT(*) AS n FROM ") + QuoteIdentifier(table));
+    return rs->integer(QStringLiteral("n"));
+}
+
+QStringList relations()
+{
+    QStringList out;
+    auto rs = GetADORecordSetByQueryString(
+        OptionsConnection(), QStringLiteral("SELECT * FROM \"tblBookmark_Relation\" ORDER BY 1, 2"));
+    for (; !rs->eof(); rs->MoveNext())
+        out << rs->text(QStringLiteral("BookmarkReference")) + u'>' + rs->text(QStringLiteral("HookedBookmarkReference"));
+    return out;
+}
+
+void clearBookmarks()
+{
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), QStringLiteral("DELETE FROM \"tblBookmark\"")));
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), QStringLiteral("DELETE FROM \"tblBookmark_Relation\"")));
+}
+
+} // namespace
+
+TEST(AssociationList, TakesTrimmedPiecesBeforeTheLastComma)
+{
+    EXPECT_EQ(ParseAssociationList("12,34,"), QStringList({"12", "34"}));
+    EXPECT_EQ(ParseAssociationList("12,34"), QStringList({"12"}));
+    EXPECT_EQ(ParseAssociationList("12 , ,34,"), QStringList({"12", "34"}));
+    EXPECT_TRUE(ParseAssociationList("").isEmpty());
+    EXPECT_TRUE(ParseAssociationList("34").isEmpty());
+    EXPECT_TRUE(ParseAssociationList(", ,").isEmpty());
+}
+
+TEST(BookmarkReference, UsableOnlyAsA32BitNumber)
+{
+    for (const char* good : {"0", "123456712", "2147483647", "000002147483647"})
+        EXPECT_TRUE(IsUsableBookmarkReference(QString::fromLatin1(good))) << good;
+    for (const char* bad : {"", "2147483648", "99999999999", "12a", " 12", "-5", "+5", "1.5"})
+        EXPECT_FALSE(IsUsableBookmarkReference(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    const int a = addBookmark("100", "200,300,", QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
+    addBookmark("200");
+    addBookmark("300", QString(), QString());
+    const int lonely = addBookmark("400");
+    addLink("100", "200");
+    addLink("100", "300");
+    addLink("200", "100");  // a link of a linked bookmark does not pull more rows in
+
+    QString error;
+    const auto table = LinkedBookmarksTable(OptionsConnection(), a, &error);
+    ASSERT_TRUE(table) << error.toStdString();
+    ASSERT_EQ(table->rows.size(), 3);
+    ASSERT_EQ(table->columns.size(), TableColumns(OptionsConnection(), "tblBookmark").size());
+    EXPECT_EQ(table->columns[0].name, QStringLiteral("Index"));
+    EXPECT_TRUE(table->columns[0].key);
+
+    const QString path = folder.path() + QStringLiteral("/linked");  // no extension is added
+    ASSERT_EQ(WriteExchangeTable(*table, path, &error), ExportOutcome::Written) << error.toStdString();
+    ASSERT_TRUE(QFile::exists(path));
+
+    const auto none = LinkedBookmarksTable(OptionsConnection(), lonely, &error);
+    ASSERT_TRUE(none);
+    EXPECT_EQ(WriteExchangeTable(*none, folder.path() + "/none.kbm", &error), ExportOutcome::NothingToWrite);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/none.kbm"));
+
+    clearBookmarks();
+    const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.added, 3);
+    EXPECT_EQ(relations(), QStringList({"100>200", "100>300"}));
+    auto rs = GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
+    ASSERT_FALSE(rs->eof());
+    EXPECT_EQ(rs->text("BookMarkNotes"), QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
+    EXPECT_EQ(rs->value("BookMarkToSection").toInt(), 4);
+    auto empty = GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "300");
+    EXPECT_EQ(empty->value("AssociatedBookmarkReferenceList"), QVariant(QString()));  // NULL comes back as empty text
+}
+
+TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    addBookmark("100", "200,");
+    addBookmark("200", "100,300,");
+    addLink("100", "200");
+    QString error;
+    const QString path = folder.path() + "/all.kbm";
+    ASSERT_EQ(WriteExchangeTable(*AllBookmarksTable(OptionsConnection(), &error), path, &error), ExportOutcome::Written);
+
+    const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.added, 0);
+    ASSERT_EQ(result.refused.size(), 2);
+    EXPECT_TRUE(result.refused[0].duplicate && result.refused[1].duplicate);
+    EXPECT_EQ(count("tblBookmark"), 2);
+    EXPECT_EQ(relations(), QStringList({"100>200"}));
+    ReportBookmarkImport(result, path, nullptr);
+    EXPECT_EQ(folder.ui().messages, QList<int>({140, 140}));
+}
+
+TEST(BookmarkExchange, RefusesReferencesTheListsCannotHoldButImportsTheRest)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    addBookmark("100", "9,");
+    addBookmark("2147483648", "100,");
+    addBookmark("5", "100,");
+    QString error;
+    auto table = *AllBookmarksTable(OptionsConnection(), &error);
+    table.rows[2][table.columnIndex("BookmarkReference")] = QVariant();  // NULL would slip past the unique index
+    table.rows.append(table.rows[0]);                                    // and a row twice in one file
+    clearBookmarks();
+    const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), table);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.added, 1);
+    ASSERT_EQ(result.refused.size(), 3);
+    EXPECT_FALSE(result.refused[0].duplicate);
+    EXPECT_FALSE(result.refused[1].duplicate);
+    EXPECT_TRUE(result.refused[2].duplicate);
+    EXPECT_EQ(relations(), QStringList({"100>9"}));
+    ReportBookmarkImport(result, "f", nullptr);
+    EXPECT_EQ(folder.ui().messages, QList<int>({783, 783, 140}));
+}
+
+TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    addBookmark("100", "200,");
+    addBookmark("200", "100,");
+    QString error;
+    const TableGram good = *AllBookmarksTable(OptionsConnection(), &error);
+    clearBookmarks();
+
+    const QByteArray bytes = writeTableGram(good);
+    const QString truncated = folder.path() + "/truncated.kbm";
+    ASSERT_TRUE(WriteFileSafely(truncated, bytes.left(bytes.size() - 3), &error));
+    BookmarkImport result = ImportBookmarkFile(OptionsConnection(), truncated);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.fileRejected);
+
+    TableGram lacking = good;
+    const int notes = lacking.columnIndex("BookMarkNotes");
+    lacking.columns.removeAt(notes);
+    for (auto& row : lacking.rows)
+        row.removeAt(notes);
+    result = ImportBookmarkTable(OptionsConnection(), lacking);
+    EXPECT_TRUE(result.fileRejected);
+    EXPECT_TRUE(result.error.contains("BookMarkNotes"));
+
+    TableGram wrongNumber = good;
+    wrongNumber.rows[1][wrongNumber.columnIndex("BookMarkChapter")] = QStringLiteral("three");
+    result = ImportBookmarkTable(OptionsConnection(), wrongNumber);  // row 1 would be fine: still nothing
+    EXPECT_TRUE(result.fileRejected);
+    EXPECT_EQ(count("tblBookmark"), 0);
+
+    // The relation insert of the second row fails: the first row's bookmark must go too.
+    ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
+                                        "CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" "
+                                        "WHEN NEW.\"BookmarkReference\" = '200' BEGIN SELECT RAISE(ABORT, 'full'); END"));
+    result = ImportBookmarkTable(OptionsConnection(), good);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.fileRejected);
+    EXPECT_EQ(count("tblBookmark"), 0);
+    EXPECT_EQ(count("tblBookmark_Relation"), 0);
+    ReportBookmarkImport(result, "f.kbm", nullptr);
+    EXPECT_EQ(folder.ui().messages, QList<int>({787}));
+}
+
+TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    const int a = addBookmark("100", "200,");
+    addBookmark("200");
+    addLink("100", "200");
+    frmMain w;
+    w.Form_Load();
+    w.RestoreLastPassage();
+    auto& ui = folder.ui();
+    w.lstBookmark->clear();
+
+    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    EXPECT_EQ(ui.messages, QList<int>({142, 142}));
+
+    auto* entry = new QListWidgetItem(QStringLiteral("   Ruth"), w.lstBookmark);
+    entry->setData(Qt::UserRole, a);
+    w.lstBookmark->clearSelection();
+    ui.messages.clear();
+    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    EXPECT_EQ(ui.messages, QList<int>({139, 142}));
+    EXPECT_TRUE(ui.dialogTitles.isEmpty());
+
+    entry->setSelected(true);
+    const QString one = folder.path() + "/one";
+    const QString all = folder.path() + "/all.kbm";
+    ui.fileAnswers = {one, all};
+    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    EXPECT_EQ(ui.dialogTitles, QStringList({"Export Bookmark", "Export the Whole Bookmark List"}));
+    EXPECT_EQ(ui.dialogInitialNames, QStringList({"", "All Bookmarks"}));
+    EXPECT_EQ(ui.dialogFilters, QStringList(2, "Kivra! Bible Bookmark (*.kbm)"));
+    EXPECT_EQ(readTableGram([&] { QFile f(one); f.open(QIODevice::ReadOnly); return f.readAll(); }())->rows.size(), 2);
+
+    // Replacing is asked; declining keeps the old file as it was.
+    const QByteArray before = [&] { QFile f(all); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    addBookmark("300");
+    ui.fileAnswers = {all};
+    ui.askAnswers = {false};
+    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    ASSERT_EQ(ui.questions.size(), 1);
+    EXPECT_TRUE(ui.questions[0].contains(all));
+    EXPECT_EQ([&] { QFile f(all); f.open(QIODevice::ReadOnly); return f.readAll(); }(), before);
+
+    ui.messages.clear();
+    ui.fileAnswers = {all};
+    QTest::mouseClick(w.imgImportBookmark, Qt::LeftButton);
+    EXPECT_EQ(ui.dialogTitles.last(), QStringLiteral("Import Bookmark"));
+    EXPECT_EQ(ui.dialogInitialNames.last(), QString());
+    EXPECT_EQ(ui.messages, QList<int>({140, 140}));
+    EXPECT_TRUE(w.picBookmark->isVisibleTo(&w));
+
+    ui.messages.clear();
+    QTest::mouseClick(w.imgImportBookmark, Qt::LeftButton);  // cancelled
+    EXPECT_TRUE(ui.messages.isEmpty());
+}

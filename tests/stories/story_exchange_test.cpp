@@ -1,0 +1,270 @@
+// Story exchange files: numbering of imported stories, their pictures in the image folder, names
+// that cannot leave it, refused pictures, files that must not change anything, and the panel buttons.
+#include "app/frmMain.h"
+#include "storage/Database.h"
+#include "storage/ExchangeFile.h"
+#include "storage/Globals.h"
+#include "stories/StoryExchange.h"
+#include "support/Fixture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QToolButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+// Readable failure output for lists of texts.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+using namespace kivra;
+using kivra::test::TempProgramFolder;
+
+namespace {
+
+const QDate Today(2026, 3, 9);
+
+QByteArray png(int size = 40)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void addPart(int story, int part, const QString& name, const QString& picture, const QString& notes = "notes")
+{
+    ASSERT_TRUE(ExecuteStatement(
+        StoryConnection(),
+        "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", \"StoryName\", \"StoryTestament\", "
+        "\"StoryBook\", \"StoryChapter\", \"StorySection\", \"StoryToBook\", \"StoryToChapter\", \"StoryToSection\", "
+        "\"StoryNotes\", \"StoryImagePath\", \"StoryImageType\") "
+        "VALUES (?, ?, ?, 'Old Testament', 'Ruth', ?, 1, 'Ruth', 2, 3, ?, ?, ?)",
+        {story, part, name, part + 1, notes, picture, picture.right(3)}));
+}
+
+void clearStories() { ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\"")); }
+
+QString writePicture(const QString& folder, const QString& name, const QByteArray& bytes)
+{
+    const QString path = folder + u'/' + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// "number|part|name|path" per row in storage order.
+QStringList storedRows()
+{
+    QStringList out;
+    auto rs = GetADORecordSetByQueryString(StoryConnection(), "SELECT * FROM \"tblBibleStory\" ORDER BY \"Index\"");
+    for (; !rs->eof(); rs->MoveNext())
+        out << QStringLiteral("%1|%2|%3|%4|%5")
+                   .arg(rs->text("StoryNumber"), rs->text("StoryPartNumber"), rs->text("StoryName"),
+                        rs->text("StoryImagePath"), rs->text("StoryImageType"));
+    return out;
+}
+
+} // namespace
+
+TEST(StoryNumbers, NextIsOneAboveTheGreatest)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    EXPECT_EQ(NextStoryNumber(StoryConnection()), 1);
+    addPart(10, 0, "A", "");
+    addPart(4, 0, "B", "");
+    EXPECT_EQ(NextStoryNumber(StoryConnection()), 11);
+    addPart(2147483647, 0, "C", "");
+    EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
+}
+
+TEST(StoryPictureNames, StayInsideTheImageFolder)
+{
+    EXPECT_EQ(SafePictureType("gif"), "gif");
+    EXPECT_EQ(SafePictureType("jpeg2000"), "jpeg");
+    EXPECT_EQ(SafePictureType("../../.bashrc"), "bash");
+    EXPECT_EQ(SafePictureType("/é\\x"), "x");
+    EXPECT_EQ(SafePictureType(""), "");
+    EXPECT_EQ(ImportedPictureName(Today, 12, "gif"), "20260309_12.gif");
+    EXPECT_EQ(ImportedPictureName(Today, 1, ""), "20260309_1.");
+    EXPECT_EQ(ImportedPictureName(Today, 1, "/../x"), "20260309_1.x");
+}
+
+TEST(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QByteArray picture = png(300);
+    const QString source = writePicture(folder.path(), "ruth.png", picture);
+    addPart(7, 0, "Ruth", source, QStringLiteral("Naomi — «returns»"));
+    addPart(7, 1, "Ruth", source);
+    addPart(7, 2, "Ruth", "");
+    addPart(8, 0, "Other", source);
+
+    QString error;
+    const auto table = OneStoryTable(StoryConnection(), 7, &error);
+    ASSERT_TRUE(table) << error.toStdString();
+    ASSERT_EQ(table->rows.size(), 3);
+    const int image = table->columnIndex("StoryImage");
+    EXPECT_EQ(table->rows[0][image].toByteArray(), picture);
+    EXPECT_TRUE(table->rows[1][image].isNull());  // the first row carries the picture for all
+    const QString file = folder.path() + "/ruth.kbs";
+    ASSERT_TRUE(WriteFileSafely(file, writeTableGram(*table), &error)) << error.toStdString();
+
+    clearStories();
+    const StoryImport result = ImportStoryFile(StoryConnection(), file, ImageFolder(), Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.storyNumbers, QList<int>({1}));
+    EXPECT_TRUE(result.pictureProblems.isEmpty());
+    const QString stored = ImageFolder() + "20260309_1.png";
+    EXPECT_EQ(contents(stored), picture);
+    EXPECT_EQ(storedRows(), QStringList({"1|0|Ruth|" + stored + "|", "1|1|Ruth|" + stored + "|", "1|2|Ruth||"}));
+    auto notes = GetADORecordSetByQueryString(StoryConnection(), "SELECT \"StoryNotes\", \"StoryChapter\" FROM \"tblBibleStory\" ORDER BY \"Index\"");
+    EXPECT_EQ(notes->text("StoryNotes"), QStringLiteral("Naomi — «returns»"));
+    EXPECT_EQ(notes->integer("StoryChapter"), 1);
+}
+
+TEST(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QString a = writePicture(folder.path(), "a.png", png(10));
+    const QString b = writePicture(folder.path(), "b.png", png(20));
+    addPart(30, 0, "Thirty", a);
+    addPart(5, 0, "Five", "");
+    addPart(30, 1, "Thirty", a);
+    addPart(12, 0, "Twelve", b);
+    QString error;
+    const auto table = AllStoriesTable(StoryConnection(), &error);
+    ASSERT_TRUE(table);
+    const int image = table->columnIndex("StoryImage");
+    EXPECT_EQ(table->rows[2][image].toByteArray(), png(10));  // every row with a path carries the picture
+
+    clearStories();
+    addPart(10, 0, "Ten", "");
+    const StoryImport result = ImportStoryTable(StoryConnection(), *table, ImageFolder(), Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.storyNumbers, QList<int>({11, 12, 13}));
+    const QString f = ImageFolder();
+    EXPECT_EQ(storedRows(), QStringList({"10|0|Ten||", "11|0|Five||", "12|0|Twelve|" + f + "20260309_12.png|",
+                                         "13|0|Thirty|" + f + "20260309_13.png|", "13|1|Thirty|" + f + "20260309_13.png|"}));
+    EXPECT_EQ(contents(f + "20260309_13.png"), png(10));
+}
+
+TEST(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QString a = writePicture(folder.path(), "a.png", png());
+    addPart(1, 0, "Escape", a);
+    addPart(2, 0, "Junk", a);
+    addPart(3, 0, "Huge", a);
+    QString error;
+    TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    const int image = table.columnIndex("StoryImage");
+    table.rows[0][table.columnIndex("StoryImageType")] = QStringLiteral("/../../evil");
+    table.rows[1][image] = QByteArray("this is no picture at all");
+    QByteArray huge = png();
+    huge.resize(MaxStoryPictureBytes + 1);
+    table.rows[2][image] = huge;
+
+    clearStories();
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    ASSERT_EQ(result.pictureProblems.size(), 2);
+    EXPECT_EQ(result.pictureProblems[0].messageId, 785);
+    EXPECT_EQ(result.pictureProblems[1].messageId, 784);
+    const QString f = ImageFolder();
+    EXPECT_EQ(storedRows(), QStringList({"1|0|Escape|" + f + "20260309_1.evil|", "2|0|Junk||", "3|0|Huge||"}));
+    EXPECT_TRUE(QFile::exists(f + "20260309_1.evil"));
+    EXPECT_FALSE(QFile::exists(f + "20260309_2.png"));
+    ReportStoryImport(result, "x.kbs", nullptr);
+    EXPECT_EQ(folder.ui().messages, QList<int>({785, 784}));
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains("Junk"));
+}
+
+TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QString a = writePicture(folder.path(), "a.png", png());
+    addPart(1, 0, "One", a);
+    addPart(2, 99, "Two", a);
+    QString error;
+    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files);
+
+    const QByteArray bytes = writeTableGram(table);
+    for (qsizetype cut : {qsizetype(5), bytes.size() / 2, bytes.size() - 1}) {
+        const QString path = folder.path() + "/cut.kbs";
+        ASSERT_TRUE(WriteFileSafely(path, bytes.left(cut), &error));
+        const StoryImport result = ImportStoryFile(StoryConnection(), path, ImageFolder(), Today);
+        EXPECT_TRUE(result.fileRejected) << cut;
+    }
+    TableGram wrong = table;
+    wrong.rows[1][wrong.columnIndex("StoryChapter")] = QStringLiteral("x");
+    EXPECT_TRUE(ImportStoryTable(StoryConnection(), wrong, ImageFolder(), Today).fileRejected);
+
+    ASSERT_TRUE(TempProgramFolder::exec(StoryConnectionName,
+                                        "CREATE TRIGGER refuse BEFORE INSERT ON \"tblBibleStory\" "
+                                        "WHEN NEW.\"StoryPartNumber\" = 99 BEGIN SELECT RAISE(ABORT, 'full'); END"));
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.fileRejected);
+    EXPECT_TRUE(storedRows().isEmpty());
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files), imagesBefore);
+}
+
+TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    addPart(4, 0, "Ruth", "");
+    frmMain w;
+    w.Form_Load();
+    w.RestoreLastPassage();
+    auto& ui = folder.ui();
+    w.lstBibleStory->clear();
+    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
+    auto* item = new QListWidgetItem(QStringLiteral("    Ruth "), w.lstBibleStory);
+    item->setData(Qt::UserRole, 4);
+    w.lstBibleStory->clearSelection();
+    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
+    EXPECT_EQ(ui.messages, QList<int>({143, 143, 146, 143}));
+
+    item->setSelected(true);
+    const QString one = folder.path() + "/Ruth";
+    ui.fileAnswers = {one, folder.path() + "/all.kbs", one};
+    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
+    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
+    QTest::mouseClick(w.imgImportBibleStory, Qt::LeftButton);
+    EXPECT_EQ(ui.dialogTitles,
+              QStringList({"Export Bible Story", "Export the Whole Bible Story List", "Import Bible Story"}));
+    EXPECT_EQ(ui.dialogInitialNames, QStringList({"Ruth", "All Bible Stories", ""}));
+    EXPECT_EQ(ui.dialogFilters,
+              QStringList({"Kivra Bible Story (*.kbs)", "Kivra Bible Story (*.kbs)", "Kivra! Bible Story (*.kbs)"}));
+    EXPECT_TRUE(QFile::exists(folder.path() + "/all.kbs"));
+    EXPECT_EQ(storedRows(), QStringList({"4|0|Ruth||", "5|0|Ruth||"}));
+}
