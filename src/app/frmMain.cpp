@@ -84,6 +84,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectShell();
     connectExchange();
     setupShortcuts();
+    setTabOrder();
 }
 
 // Keyboard access to the most used buttons; each button's tooltip names its key.
@@ -318,6 +319,8 @@ void frmMain::connectReading()
     connect(imgVerseSelector, &QToolButton::clicked, this, &frmMain::imgVerseSelector_Click);
     txtBibleText->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txtBibleText, &QWidget::customContextMenuRequested, this, &frmMain::showPassageMenu);
+    dgdSearchResults->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(dgdSearchResults, &QWidget::customContextMenuRequested, this, &frmMain::showResultMenu);
 }
 
 void frmMain::imgRetrieveBible_Click()
@@ -374,6 +377,44 @@ void frmMain::CopyPassage(bool withReference)
     if (withReference)
         text = TextWithReference(text, passageSelectionReference());
     QGuiApplication::clipboard()->setText(text);
+}
+
+void frmMain::CopySelectedResult(bool withReference)
+{
+    if (adoBible->currentRow() < 0)
+        return;
+    QString text = adoBible->currentText(QStringLiteral("Text"));
+    if (withReference) {
+        auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
+                                    adoBible->currentText(QStringLiteral("BookAbbreviation")));
+        const QString name = book && !book->eof() ? book->text(QStringLiteral("Book"))
+                                                  : adoBible->currentText(QStringLiteral("BookAbbreviation"));
+        const QString verse = adoBible->currentText(QStringLiteral("Chapter")) + QLatin1Char(':')
+                            + adoBible->currentText(QStringLiteral("Sections"));
+        text = TextWithReference(text, QStringLiteral("(%1 %2-%2)").arg(name, verse));
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void frmMain::showResultMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copy"), this, [this] { CopySelectedResult(false); });
+    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopySelectedResult(true); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.exec(dgdSearchResults->viewport()->mapToGlobal(at));
+}
+
+void frmMain::setTabOrder()
+{
+    // Search first, then the passage choice and its buttons, then what is read.
+    const QList<QWidget*> chain = {txtSearchString, cboTestament, cboBook, cboFromChapter, cboFromSection,
+                                   cboToChapter, cboToSection, imgPrevious, imgRetrieveBible, imgNext,
+                                   txtBibleText, dgdSearchResults, txtSelectedSection, lstBookmark,
+                                   lstBibleStory, txtNotes, cboRelatedVerse};
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmMain::showPassageMenu(const QPoint& at)

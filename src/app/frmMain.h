@@ -46,6 +46,8 @@ public:
     // "(Book c:v-c:v)" of the verses the pane's selection touches (the whole passage without one).
     QString passageSelectionReference() const;
     void CopyPassage(bool withReference);
+    // The selected search result's verse text, with "(Book c:v-c:v)" after it on request.
+    void CopySelectedResult(bool withReference);
     void SavePassageOnClose();
 
     // ---- Search
@@ -205,6 +207,8 @@ private:
     void showReadingView();
     void showOnlyPanel(QWidget* panel);
     void showPassageMenu(const QPoint& at);
+    void showResultMenu(const QPoint& at);
+    void setTabOrder();
     void setupShortcuts();
     void addShortcutHints();
 

@@ -1,5 +1,7 @@
 #include "stories/frmBibleStory.h"
 
+#include <QShortcut>
+
 #include "app/frmMain.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
@@ -171,6 +173,10 @@ void frmBibleStory::connectControls()
     connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &frmBibleStory::imgClearBibleStoryPicture_Click);
     connect(imgSaveBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgSaveBibleStory_Click);
     connect(imgCancelBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgCancelBibleStory_Click);
+    // Escape cancels, as in every dialog of the program.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escapeShortcut"));
+    connect(escape, &QShortcut::activated, imgCancelBibleStory, &QToolButton::click);
     connect(txtBibleStoryVerseNotes, &QPlainTextEdit::textChanged, this, [this] { m_notesTyped = true; });
 }
 

@@ -1,5 +1,7 @@
 #include "stories/frmBibleStoryShowPage.h"
 
+#include <QShortcut>
+
 #include "resources/Icons.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
@@ -71,6 +73,9 @@ frmBibleStoryShowPage::frmBibleStoryShowPage(QWidget* parent) : QWidget(parent, 
 
     imgCloseBibleStory = MakeImageButton(this, QStringLiteral("imgCloseBibleStory"), 32);
     connect(imgCloseBibleStory, &QToolButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("escapeShortcut"));
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     resize(820, 560);
     setMinimumSize(560, 420);

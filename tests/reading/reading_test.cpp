@@ -4,12 +4,14 @@
 #include "app/frmMain.h"
 #include "reading/Passage.h"
 #include "settings/Options.h"
+#include "storage/DataControl.h"
 #include "storage/Globals.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -177,4 +179,23 @@ TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
     cursor.setPosition(start + 20, QTextCursor::KeepAnchor);
     w->txtBibleText->setTextCursor(cursor);
     EXPECT_EQ(w->passageSelectionReference(), QStringLiteral("(Genesis 1:1-1:2)"));
+}
+
+TEST_F(ReadingTest, SearchResultCopiesWithItsReference)
+{
+    w->adoBible->bind(BibleConnection(), QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"ID\" IN (26137, 26138) ORDER BY \"ID\""));
+    w->adoBible->setCurrentRow(0);
+    w->CopySelectedResult(true);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("For God so loved the world, that he gave his only begotten Son, that whosoever believeth in "
+                             "him should not perish, but have everlasting life.\n(John 3:16-3:16)"));
+    w->CopySelectedResult(false);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("everlasting life.")));
+}
+
+TEST_F(ReadingTest, TabGoesFromTheSearchBoxThroughThePassageChoice)
+{
+    EXPECT_EQ(w->txtSearchString->nextInFocusChain(), static_cast<QWidget*>(w->cboTestament));
+    EXPECT_EQ(w->cboToSection->nextInFocusChain(), static_cast<QWidget*>(w->imgPrevious));
+    EXPECT_EQ(w->imgNext->nextInFocusChain(), static_cast<QWidget*>(w->txtBibleText));
 }

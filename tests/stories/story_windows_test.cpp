@@ -8,6 +8,8 @@
 #include "stories/StoryPicture.h"
 #include "stories/StoryStore.h"
 #include "stories/frmBibleStory.h"
+
+#include <QShortcut>
 #include "stories/frmBibleStoryShowPage.h"
 
 #include <QApplication>
@@ -168,7 +170,7 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
     addPart(editor, 9, 1, 1);
     editor->txtBibleStoryVerseNotes->setPlainText("typed");
     editor->lstBibleStoryPart->setCurrentRow(0);
-    editor->imgCancelBibleStory->click();
+    emit editor->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape cancels
     const QList<StoryPartRow> after = ReadStoryParts(number);
     ASSERT_EQ(after.size(), before.size());
     for (int i = 0; i < before.size(); ++i) {
@@ -244,8 +246,9 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     EXPECT_EQ(viewer->rxtBibleStoryText->height(), 700 - 83 - 16);
     EXPECT_EQ(viewer->imgCloseBibleStory->x(), 900 - 44);
     viewer->imgCloseBibleStory->click();
+    emit second->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape closes
     processDeletes();
-    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 2);
+    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 1);
 }
 
 TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
