@@ -52,13 +52,3 @@ static void BM_ShowAllPsalms(benchmark::State& state)
                         QStringLiteral("150"), QStringLiteral("6")}, 200000);
 }
 BENCHMARK(BM_ShowAllPsalms)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -80,13 +80,3 @@ void BM_WholeQuickSearch(benchmark::State& state)
 BENCHMARK(BM_Query)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridFill)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeQuickSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QStatusBar;
 class QTableView;
@@ -229,6 +230,8 @@ private:
     void formatGridOnce();
 
     // ---- Bookmark state
+    // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).
+    QListWidgetItem* selectedBookmark(int noSelectionMessage);
     QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
     bool bookmarkRangeFromResult(PassageChoice* range);
 

@@ -159,19 +159,27 @@ void frmMain::ShowBookmarkNotes()
         txtBookmarkNotes->setPlainText(row->text(QStringLiteral("BookMarkNotes")));
 }
 
-void frmMain::OpenBookmark()
+QListWidgetItem* frmMain::selectedBookmark(int noSelectionMessage)
 {
     if (lstBookmark->count() == 0) {
         ShowMessage(142, this);
-        return;
+        return nullptr;
     }
-    WaitCursor wait;
     const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(127, this);
-        return;
+        ShowMessage(noSelectionMessage, this);
+        return nullptr;
     }
-    const int index = selected.first()->data(Qt::UserRole).toInt();
+    return selected.first();
+}
+
+void frmMain::OpenBookmark()
+{
+    QListWidgetItem* item = selectedBookmark(127);
+    if (!item)
+        return;
+    WaitCursor wait;
+    const int index = item->data(Qt::UserRole).toInt();
     LoadBibleTextByIndex(index);
     FillRelatedBookmarks(index);
 }
@@ -231,19 +239,13 @@ void frmMain::GoToBookmarkReference(const QString& reference)
 
 void frmMain::EditBookmark()
 {
-    if (lstBookmark->count() == 0) {
-        ShowMessage(142, this);
+    QListWidgetItem* item = selectedBookmark(129);
+    if (!item)
         return;
-    }
     RecordsetPtr row;
     {
         WaitCursor wait;
-        const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
-        if (selected.isEmpty()) {
-            ShowMessage(129, this);
-            return;
-        }
-        row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
+        row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
     }
     if (row)
         OpenBookmarkEditor(this, rangeOf(*row));
@@ -251,18 +253,12 @@ void frmMain::EditBookmark()
 
 void frmMain::DeleteBookmark()
 {
-    if (lstBookmark->count() == 0) {
-        ShowMessage(142, this);
+    QListWidgetItem* item = selectedBookmark(130);
+    if (!item)
         return;
-    }
     WaitCursor wait;
-    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
-    if (selected.isEmpty()) {
-        ShowMessage(130, this);
-        return;
-    }
-    const int position = lstBookmark->row(selected.first());
-    if (!DeleteBookmarkByIndex(OptionsConnection(), selected.first()->data(Qt::UserRole).toLongLong())) {
+    const int position = lstBookmark->row(item);
+    if (!DeleteBookmarkByIndex(OptionsConnection(), item->data(Qt::UserRole).toLongLong())) {
         ShowMessage(721, this);
         return;
     }
