@@ -267,4 +267,8 @@ TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
               QStringList({"Kivra Bible Story (*.kbs)", "Kivra Bible Story (*.kbs)", "Kivra! Bible Story (*.kbs)"}));
     EXPECT_TRUE(QFile::exists(folder.path() + "/all.kbs"));
     EXPECT_EQ(storedRows(), QStringList({"4|0|Ruth||", "5|0|Ruth||"}));
+    // The list is reloaded with the imported story, the last item, selected.
+    ASSERT_EQ(w.lstBibleStory->count(), 2);
+    EXPECT_EQ(w.lstBibleStory->selectedItems().value(0), w.lstBibleStory->item(1));
+    EXPECT_EQ(w.lstBibleStory->item(1)->data(Qt::UserRole).toInt(), 5);
 }
