@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
@@ -181,4 +182,35 @@ TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
     });
     QTest::mouseClick(child("lblSettings"), Qt::LeftButton);
     EXPECT_TRUE(window->passageText().contains(QStringLiteral("(1:1)")));
+}
+
+TEST_F(Shell, EachTabShowsOnlyItsPanelAndItsView)
+{
+    auto visible = [this](const char* name) { return child(name)->isVisible(); };
+    // Search results on screen, then the bookmark tab: the results stay.
+    window->txtSearchString->setText(QStringLiteral("grace"));
+    QTest::keyClick(window->txtSearchString, Qt::Key_Return);
+    ASSERT_TRUE(visible("dgdSearchResults"));
+    window->imgBookmark->click();
+    EXPECT_TRUE(visible("picBookmark"));
+    EXPECT_FALSE(visible("picVerseSelector"));
+    EXPECT_FALSE(visible("picBibleStorySelector"));
+    EXPECT_TRUE(visible("dgdSearchResults"));
+    EXPECT_EQ(window->ViewMode, QStringLiteral("Searcher"));  // tabs leave the mode alone
+
+    // The story tab brings the passage back.
+    window->imgBibleStory->click();
+    EXPECT_TRUE(visible("picBibleStorySelector"));
+    EXPECT_FALSE(visible("picBookmark"));
+    EXPECT_TRUE(visible("txtBibleText"));
+    EXPECT_FALSE(visible("dgdSearchResults"));
+    EXPECT_FALSE(visible("txtSelectedSection"));
+
+    window->imgVerseSelector->click();
+    EXPECT_TRUE(visible("picVerseSelector"));
+    EXPECT_FALSE(visible("picBibleStorySelector"));
+    EXPECT_TRUE(visible("txtBibleText"));
+    for (const char* hidden : {"lblRelatedVerse", "cboRelatedVerse", "wbrWebPanel"})
+        EXPECT_FALSE(visible(hidden)) << hidden;
+    EXPECT_EQ(child("picVerseSelector")->x(), 8);
 }
