@@ -2,7 +2,9 @@
 
 #include "resources/Icons.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace kivra {
@@ -23,6 +25,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
         picture->setPixmap(pixmap);
     }
     layout->addWidget(picture);
+    adjustSize();
+    // A splash window gets no placement from the window manager: centre it ourselves.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 } // namespace kivra
