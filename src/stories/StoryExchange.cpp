@@ -139,8 +139,12 @@ bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan*
     qint64 next = *first - 1;
     for (int r = 0; r < rows.size(); ++r) {
         // Rows of one old story share the new number; a file row without a number counts as a story too.
-        if (r == 0 || rows[r].values[QStringLiteral("StoryNumber")] != rows[r - 1].values[QStringLiteral("StoryNumber")])
+        if (r == 0 || rows[r].values[QStringLiteral("StoryNumber")] != rows[r - 1].values[QStringLiteral("StoryNumber")]) {
             ++next;
+            // An open new-story editor owns its number although the story has no rows yet.
+            while (r > 0 && next <= std::numeric_limits<int>::max() && IsStoryNumberReserved(int(next)))
+                ++next;
+        }
         if (next > std::numeric_limits<int>::max()) {
             *error = QStringLiteral("no new story number can be given.");
             return false;

@@ -85,6 +85,7 @@ int NextStoryNumber()
 
 void ReserveStoryNumber(int number) { reservedNumbers().insert(number); }
 void ReleaseStoryNumber(int number) { reservedNumbers().remove(number); }
+bool IsStoryNumberReserved(int number) { return reservedNumbers().contains(number); }
 
 QList<StoryPartRow> ReadStoryParts(int storyNumber)
 {

@@ -23,6 +23,7 @@ QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QStr
 int NextStoryNumber();
 void ReserveStoryNumber(int number);
 void ReleaseStoryNumber(int number);
+bool IsStoryNumberReserved(int number);
 
 struct StoryPartRow {
     int index = 0;

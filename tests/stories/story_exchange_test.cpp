@@ -5,6 +5,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "stories/StoryExchange.h"
+#include "stories/StoryStore.h"
 #include "support/Fixture.h"
 
 #include <QBuffer>
@@ -165,6 +166,14 @@ TEST(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
     EXPECT_EQ(storedRows(), QStringList({"10|0|Ten||", "11|0|Five||", "12|0|Twelve|" + f + "20260309_12.png|",
                                          "13|0|Thirty|" + f + "20260309_13.png|", "13|1|Thirty|" + f + "20260309_13.png|"}));
     EXPECT_EQ(contents(f + "20260309_13.png"), png(10));
+
+    // An open new-story editor holds 15 (the one that held 14 was closed): the file's stories step over it,
+    // or that editor's Cancel would delete an imported story.
+    ReserveStoryNumber(15);
+    const StoryImport again = ImportStoryTable(StoryConnection(), *table, ImageFolder(), Today);
+    ReleaseStoryNumber(15);
+    ASSERT_TRUE(again.ok) << again.error.toStdString();
+    EXPECT_EQ(again.storyNumbers, QList<int>({14, 16, 17}));
 }
 
 TEST(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
