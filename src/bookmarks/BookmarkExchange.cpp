@@ -132,13 +132,12 @@ bool IsUsableBookmarkReference(const QString& reference)
 {
     if (reference.isEmpty())
         return false;
+    // References are text throughout, so any length will do: once the two-digit suffixes of a
+    // machine are taken its references grow past ten digits, and they must still travel.
     for (QChar c : reference)
         if (c < u'0' || c > u'9')
             return false;
-    qsizetype first = 0;
-    while (first < reference.size() - 1 && reference[first] == u'0')
-        ++first;  // leading zeros do not change the number
-    return reference.size() - first <= 10 && reference.mid(first).toLongLong() < 2147483648LL;
+    return true;
 }
 
 std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookmarkIndex, QString* error)
