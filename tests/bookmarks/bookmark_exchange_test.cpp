@@ -124,6 +124,28 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     EXPECT_EQ(empty->value("AssociatedBookmarkReferenceList"), QVariant(QString()));  // NULL comes back as empty text
 }
 
+TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    // Links imported from older files hold references as numbers; the panel follows them, so the
+    // export of the bookmark must take the linked bookmarks along as well.
+    const int a = addBookmark("0123456", "123457,123458,");
+    addBookmark("0123457");
+    addBookmark("0123458");
+    addBookmark("0999999");
+    addLink("0123456", "123457");
+    addLink("123456", "123458");
+    QString error;
+    const auto table = LinkedBookmarksTable(OptionsConnection(), a, &error);
+    ASSERT_TRUE(table) << error.toStdString();
+    QStringList exported;
+    for (const auto& row : table->rows)
+        exported << row[table->columnIndex("BookmarkReference")].toString();
+    EXPECT_EQ(exported, QStringList({"0123456", "0123457", "0123458"}));
+}
+
 TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
 {
     TempProgramFolder folder;
