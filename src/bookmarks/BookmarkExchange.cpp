@@ -132,25 +132,32 @@ bool IsUsableBookmarkReference(const QString& reference)
 {
     if (reference.isEmpty())
         return false;
+    // References are text throughout, so any length will do: once the two-digit suffixes of a
+    // machine are taken its references grow past ten digits, and they must still travel.
     for (QChar c : reference)
         if (c < u'0' || c > u'9')
             return false;
-    qsizetype first = 0;
-    while (first < reference.size() - 1 && reference[first] == u'0')
-        ++first;  // leading zeros do not change the number
-    return reference.size() - first <= 10 && reference.mid(first).toLongLong() < 2147483648LL;
+    return true;
 }
 
 std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookmarkIndex, QString* error)
 {
-    // The selected bookmark and the bookmarks its own relation rows point to.
+    // The selected bookmark and the bookmarks its own relation rows point to. Relation rows may
+    // hold a reference without its leading zeros (older files kept them as numbers); the panel
+    // follows such links, so the export matches them the same way.
+    const auto same = [](const char* x, const char* y) {
+        return QStringLiteral("(%1 = %2 OR (ltrim(%1, '0') = ltrim(%2, '0') AND ltrim(%2, '0') <> ''))")
+            .arg(QLatin1String(x), QLatin1String(y));
+    };
     auto rows = GetADORecordSetByQueryString(
         db,
         QStringLiteral("SELECT DISTINCT b1.* FROM \"tblBookmark\" AS b "
-                       "INNER JOIN \"tblBookmark_Relation\" AS r ON b.\"BookmarkReference\" = r.\"BookmarkReference\" "
-                       "INNER JOIN \"tblBookmark\" AS b1 ON r.\"BookmarkReference\" = b1.\"BookmarkReference\" "
-                       "OR r.\"HookedBookmarkReference\" = b1.\"BookmarkReference\" "
-                       "WHERE b.\"Index\" = ? ORDER BY b1.\"Index\""),
+                       "INNER JOIN \"tblBookmark_Relation\" AS r ON %1 "
+                       "INNER JOIN \"tblBookmark\" AS b1 ON %2 OR %3 "
+                       "WHERE b.\"Index\" = ? ORDER BY b1.\"Index\"")
+            .arg(same("r.\"BookmarkReference\"", "b.\"BookmarkReference\""),
+                 same("b1.\"BookmarkReference\"", "r.\"BookmarkReference\""),
+                 same("b1.\"BookmarkReference\"", "r.\"HookedBookmarkReference\"")),
         {bookmarkIndex});
     if (!rows) {
         *error = QStringLiteral("the bookmark store cannot be read.");

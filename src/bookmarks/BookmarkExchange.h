@@ -17,7 +17,7 @@ inline const QString BookmarkFileFilter = QStringLiteral("Kivra! Bible Bookmark 
 // trimmed, empty ones skipped ("12,34" gives only 12).
 QStringList ParseAssociationList(const QString& list);
 
-// A reference the bookmark lists can hold: decimal digits with a value below 2147483648.
+// A reference the bookmark lists can hold: a text of decimal digits, of any length.
 bool IsUsableBookmarkReference(const QString& reference);
 
 // The bookmark with that Index and every bookmark its relation rows point to, each once; no rows

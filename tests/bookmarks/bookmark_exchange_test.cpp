@@ -72,11 +72,12 @@ TEST(AssociationList, TakesTrimmedPiecesBeforeTheLastComma)
     EXPECT_TRUE(ParseAssociationList(", ,").isEmpty());
 }
 
-TEST(BookmarkReference, UsableOnlyAsA32BitNumber)
+TEST(BookmarkReference, UsableWhenADigitText)
 {
-    for (const char* good : {"0", "123456712", "2147483647", "000002147483647"})
+    // Past 99 bookmarks on one machine the suffix widens, giving ten digits and more.
+    for (const char* good : {"0", "123456712", "2147483647", "000002147483647", "2147483648", "9876543100"})
         EXPECT_TRUE(IsUsableBookmarkReference(QString::fromLatin1(good))) << good;
-    for (const char* bad : {"", "2147483648", "99999999999", "12a", " 12", "-5", "+5", "1.5"})
+    for (const char* bad : {"", "12a", " 12", "-5", "+5", "1.5"})
         EXPECT_FALSE(IsUsableBookmarkReference(QString::fromLatin1(bad))) << bad;
 }
 
@@ -123,6 +124,28 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     EXPECT_EQ(empty->value("AssociatedBookmarkReferenceList"), QVariant(QString()));  // NULL comes back as empty text
 }
 
+TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearBookmarks();
+    // Links imported from older files hold references as numbers; the panel follows them, so the
+    // export of the bookmark must take the linked bookmarks along as well.
+    const int a = addBookmark("0123456", "123457,123458,");
+    addBookmark("0123457");
+    addBookmark("0123458");
+    addBookmark("0999999");
+    addLink("0123456", "123457");
+    addLink("123456", "123458");
+    QString error;
+    const auto table = LinkedBookmarksTable(OptionsConnection(), a, &error);
+    ASSERT_TRUE(table) << error.toStdString();
+    QStringList exported;
+    for (const auto& row : table->rows)
+        exported << row[table->columnIndex("BookmarkReference")].toString();
+    EXPECT_EQ(exported, QStringList({"0123456", "0123457", "0123458"}));
+}
+
 TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
 {
     TempProgramFolder folder;
@@ -146,14 +169,15 @@ TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
     EXPECT_EQ(folder.ui().messages, QList<int>({140, 140}));
 }
 
-TEST(BookmarkExchange, RefusesReferencesTheListsCannotHoldButImportsTheRest)
+TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
     clearBookmarks();
     addBookmark("100", "9,");
-    addBookmark("2147483648", "100,");
+    addBookmark("12a", "100,");
     addBookmark("5", "100,");
+    addBookmark("9876543100", "100,");  // a widened reference this program makes itself
     QString error;
     auto table = *AllBookmarksTable(OptionsConnection(), &error);
     table.rows[2][table.columnIndex("BookmarkReference")] = QVariant();  // NULL would slip past the unique index
@@ -161,12 +185,12 @@ TEST(BookmarkExchange, RefusesReferencesTheListsCannotHoldButImportsTheRest)
     clearBookmarks();
     const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), table);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.added, 1);
+    EXPECT_EQ(result.added, 2);
     ASSERT_EQ(result.refused.size(), 3);
     EXPECT_FALSE(result.refused[0].duplicate);
     EXPECT_FALSE(result.refused[1].duplicate);
     EXPECT_TRUE(result.refused[2].duplicate);
-    EXPECT_EQ(relations(), QStringList({"100>9"}));
+    EXPECT_EQ(relations(), QStringList({"100>9", "9876543100>100"}));
     ReportBookmarkImport(result, "f", nullptr);
     EXPECT_EQ(folder.ui().messages, QList<int>({783, 783, 140}));
 }
