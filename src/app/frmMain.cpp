@@ -11,6 +11,7 @@
 #include "storage/Globals.h"
 #include "app/VerseOfTheDay.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -270,6 +271,9 @@ void frmMain::createContentArea(QWidget* c)
     lblRelatedVerse = place(new QLabel(QStringLiteral("Related Bookmark:"), c), "lblRelatedVerse",
                             QRect(568, 480, 120, 16));
     cboRelatedVerse = place(new QComboBox(c), "cboRelatedVerse", QRect(688, 472, 193, 21));
+    // The box keeps its narrow place above the notes; its list opens wide enough to read the entries.
+    cboRelatedVerse->view()->setMinimumWidth(360);
+    connect(cboRelatedVerse, &QComboBox::currentTextChanged, cboRelatedVerse, &QWidget::setToolTip);
     lblRelatedVerse->hide();
     cboRelatedVerse->hide();
 }
