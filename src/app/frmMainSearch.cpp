@@ -10,12 +10,14 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
@@ -108,6 +110,19 @@ void frmMain::formatGridOnce()
     QFont headerFont(QStringLiteral("MS Sans Serif"), 8);
     headerFont.setBold(false);
     headerFont.setUnderline(true);
+    // The captions must read whole in those widths ("Chapte", "Section" otherwise), so the face
+    // steps down until the longest of them fits inside the section's margins.
+    const QHeaderView* header = grid->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1;
+    const auto captionsFit = [margins](const QFont& font) {
+        const QFontMetrics metrics(font);
+        return metrics.horizontalAdvance(QStringLiteral("Testament")) + margins <= 60
+            && metrics.horizontalAdvance(QStringLiteral("Book")) + margins <= 30
+            && metrics.horizontalAdvance(QStringLiteral("Chapter")) + margins <= 45
+            && metrics.horizontalAdvance(QStringLiteral("Sections")) + margins <= 45;
+    };
+    while (!captionsFit(headerFont) && headerFont.pointSizeF() > 6)
+        headerFont.setPointSizeF(headerFont.pointSizeF() - 0.5);
     grid->horizontalHeader()->setFont(headerFont);
     grid->horizontalHeader()->setFixedHeight(GridHeaderLines * GridRowHeight);
     QPalette palette = grid->palette();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
@@ -84,6 +85,14 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
     EXPECT_TRUE(w->dgdSearchResults->isColumnHidden(0));
     EXPECT_EQ(w->adoBible->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Book"));
     EXPECT_EQ(w->dgdSearchResults->columnWidth(1), 60);
+    // Every caption reads whole within its narrow column.
+    const QHeaderView* header = w->dgdSearchResults->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1;
+    for (int column = 1; column <= 4; ++column) {
+        const QString caption = w->adoBible->headerData(column, Qt::Horizontal).toString();
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(caption) + margins, w->dgdSearchResults->columnWidth(column))
+            << caption.toStdString();
+    }
 
     search(QStringLiteral("Jesus wept"));
     EXPECT_EQ(status(), QStringLiteral("1 verse found"));
