@@ -24,9 +24,12 @@ bool ProgramFolderIsWritable(const QString& programFolder)
     const QByteArray dir = QFile::encodeName(db);
     const QByteArray options = QFile::encodeName(db + QLatin1Char('/') + OptionsDatabaseFile);
     const QByteArray stories = QFile::encodeName(db + QLatin1Char('/') + StoryDatabaseFile);
-    // SQLite needs the folder too, for its journal.
-    return ::access(dir.constData(), W_OK) == 0 && ::access(options.constData(), W_OK) == 0
-        && ::access(stories.constData(), W_OK) == 0;
+    // SQLite needs the folder too, for its journal. A file that is missing does not make the folder
+    // read-only: the start-up then names that file rather than moving to a per-user folder.
+    auto writableOrMissing = [](const QByteArray& file) {
+        return ::access(file.constData(), W_OK) == 0 || ::access(file.constData(), F_OK) != 0;
+    };
+    return ::access(dir.constData(), W_OK) == 0 && writableOrMissing(options) && writableOrMissing(stories);
 }
 
 QString ChooseUserFolder(const QString& programFolder, bool programFolderWritable, const QString& xdgDataHome,
@@ -70,6 +73,12 @@ bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QSt
     };
     const QString userDb = userFolder + QStringLiteral("/Db");
     const QString userImages = userFolder + QStringLiteral("/image");
+    // A damaged installation is named as such, before anything is made in the home folder.
+    for (const QString& file : {OptionsDatabaseFile, StoryDatabaseFile}) {
+        const QString installed = programFolder + QStringLiteral("/Db/") + file;
+        if (!QFileInfo::exists(userDb + QLatin1Char('/') + file) && !QFileInfo(installed).isFile())
+            return fail(installed);
+    }
     if (!QDir().mkpath(userDb))
         return fail(userDb);
     const bool firstRun = !QFileInfo::exists(userImages);
@@ -97,7 +106,9 @@ QString PrepareUserFolder(const QString& programFolder)
                                           qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     QString failed;
     if (!SeedUserFolder(programFolder, user, &failed)) {
-        ShowMessage(704, nullptr, {failed});
+        // A missing installed file is a missing database (701), not a home folder that cannot be written.
+        const bool installedFile = failed.startsWith(programFolder + QStringLiteral("/Db/"));
+        ShowMessage(installedFile ? 701 : 704, nullptr, {failed});
         return {};
     }
     return user;

@@ -506,6 +506,16 @@ void frmMain::SavePassageOnClose()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     SavePassageOnClose();
+    // Open story editors and viewers outlive the main window: the user closes them, and the
+    // program ends with the last of them. Left as children they would die with it, unsaved.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() || !child->isVisible())
+            continue;
+        const QRect geometry = child->geometry();
+        child->setParent(nullptr, child->windowFlags());
+        child->setGeometry(geometry);
+        child->show();
+    }
     event->accept();
 }
 

@@ -7,9 +7,14 @@
 #include "app/VerseOfTheDay.h"
 #include "app/frmMain.h"
 #include "storage/Globals.h"
+#include "stories/frmBibleStory.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -69,6 +74,37 @@ TEST(Startup, VerseOfTheDayHasTextAndReference)
     frmMain w;
     ASSERT_TRUE(w.Form_Load());
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("txtWordsFromGod")));
+}
+
+TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    // As the program makes it: the main window goes away when it is closed.
+    QPointer<frmMain> w = new frmMain;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    ASSERT_TRUE(w->Form_Load());
+    w->show();
+    w->RestoreLastPassage();
+    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
+                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6"));
+    w->imgCreateBibleStory->click();
+    QPointer<frmBibleStory> editor = w->findChild<frmBibleStory*>();
+    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editor->isVisible());
+
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w);  // the main window is gone, its passage saved at once
+    ASSERT_TRUE(LoadOptions());
+    EXPECT_EQ(options().BookMarkBook, QStringLiteral("Psalms"));
+    EXPECT_EQ(options().BookMarkToSection, 6);
+    // The story editor stays until the user closes it.
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isVisible());
+    editor->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(editor);
 }
 
 TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)

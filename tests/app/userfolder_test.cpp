@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -49,6 +50,25 @@ TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
 
     // Nothing to do when the program folder is the user folder.
     EXPECT_TRUE(SeedUserFolder(program.path(), program.path() + QStringLiteral("/"), &failed));
+}
+
+TEST(UserFolderTest, AMissingDatabaseIsReportedAsMissingNotAsAHomeFolderProblem)
+{
+    QTemporaryDir program, user;
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/Db"), program.path() + QStringLiteral("/Db")));
+    const QString options = program.path() + QStringLiteral("/Db/dbOptions.pre");
+    ASSERT_TRUE(QFile::remove(options));
+    // A folder the user can write stays the data folder even with a file missing, so the start-up
+    // names that file instead of moving to a per-user folder.
+    EXPECT_TRUE(ProgramFolderIsWritable(program.path()));
+
+    // An installed copy without its options file: the installed file is named and nothing is
+    // made in the home folder.
+    const QString home = user.path() + QStringLiteral("/share/kivra-bible");
+    QString failed;
+    EXPECT_FALSE(SeedUserFolder(program.path(), home, &failed));
+    EXPECT_EQ(failed, options);
+    EXPECT_FALSE(QFileInfo::exists(home));
 }
 
 TEST(UserFolderTest, UnwritableTargetIsReported)
