@@ -126,8 +126,9 @@ void frmMain::addShortcutHints()
     for (const auto& s : kShortcuts) {
         auto* button = findChild<QToolButton*>(QLatin1String(s.button));
         const QString key = s.key.toString(QKeySequence::NativeText);
-        if (!button->toolTip().contains(key))
-            button->setToolTip(button->toolTip() + QStringLiteral(" (") + key + QLatin1Char(')'));
+        const QString tip = button->toolTip();
+        if (!tip.contains(key))  // a button without a text of its own shows just its key
+            button->setToolTip(tip.isEmpty() ? QStringLiteral("(%1)").arg(key) : QStringLiteral("%1 (%2)").arg(tip, key));
     }
     if (!txtSearchString->toolTip().contains(QStringLiteral("Ctrl+F")))
         txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
