@@ -1,9 +1,7 @@
 #include "app/Signals.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QSocketNotifier>
-#include <QWidget>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,6 +9,7 @@
 namespace kivra {
 namespace {
 int g_signalPipe[2] = {-1, -1};
+bool g_terminationRequested = false;
 
 void onSignal(int)
 {
@@ -20,18 +19,18 @@ void onSignal(int)
 }
 } // namespace
 
-void CloseOnTerminationSignals(QWidget* window)
+bool TerminationRequested() { return g_terminationRequested; }
+
+void CloseOnTerminationSignals()
 {
     if (g_signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, qApp);
-    QPointer<QWidget> target(window);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier, target] {
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier] {
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(g_signalPipe[1], &byte, 1);
         notifier->setEnabled(false);
-        if (target)
-            target->close();
+        g_terminationRequested = true;
         QApplication::closeAllWindows();
         QApplication::quit();
     });

@@ -1,7 +1,8 @@
 #pragma once
-class QWidget;
 namespace kivra {
-// Closes window the normal way (saving what closing saves) when the process gets SIGTERM, SIGINT or
-// SIGHUP, as at the end of a desktop session.
-void CloseOnTerminationSignals(QWidget* window);
+// From now on SIGTERM, SIGINT and SIGHUP close the open windows the normal way (saving what
+// closing saves), as at the end of a desktop session.
+void CloseOnTerminationSignals();
+// True once such a signal has arrived; start-up checks it before entering the event loop.
+bool TerminationRequested();
 } // namespace kivra

@@ -163,6 +163,7 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    CloseOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
@@ -174,6 +175,8 @@ int main(int argc, char** argv)
         splash->show();
         Pause(0.7);
     }
+    if (TerminationRequested())  // ended during the splash: nothing opened, nothing to save
+        return 0;
     if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
     auto* window = new frmMain;
@@ -188,7 +191,6 @@ int main(int argc, char** argv)
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
                                           QString::number(fs), QString::number(tc), QString::number(ts));
     }
-    CloseOnTerminationSignals(window);
     splash.reset();
     return app.exec();
 }
