@@ -2,6 +2,7 @@
 
 #include "resources/Icons.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kivra {
@@ -33,6 +34,16 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 } // namespace kivra

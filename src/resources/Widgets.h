@@ -21,6 +21,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A label given keyboard focus (a link-like caption) also acts on Space and Enter.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace kivra

@@ -74,6 +74,9 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
     connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
     connect(chkShowChapterSection, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
     connect(lblSelectFont, &ClickLabel::clicked, this, &frmOptions::ChooseFont);
+    // The font link is reachable with Tab and opens with Space or Enter.
+    lblSelectFont->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(chkShowChapterSection, lblSelectFont);
     connect(imgSave, &QToolButton::clicked, this, &frmOptions::imgSave_Click);
     connect(imgClose, &QToolButton::clicked, this, &frmOptions::imgClose_Click);
     Form_Load();
