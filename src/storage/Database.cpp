@@ -267,9 +267,8 @@ QString GetMaxFieldValue(const QSqlDatabase& db, const QString& table, const QSt
     return v.isNull() ? QString() : v.toString();
 }
 
-bool ExecuteStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& params, QString* error)
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QVariantList& params, QString* error)
 {
-    QSqlQuery query(db);
     bool ok = query.prepare(sql);
     if (ok) {
         for (const QVariant& p : params)
@@ -282,6 +281,12 @@ bool ExecuteStatement(const QSqlDatabase& db, const QString& sql, const QVariant
             *error = query.lastError().text();
     }
     return ok;
+}
+
+bool ExecuteStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& params, QString* error)
+{
+    QSqlQuery query(db);
+    return RunPrepared(query, sql, params, error);
 }
 
 Transaction::Transaction(const QSqlDatabase& db) : m_db(db)

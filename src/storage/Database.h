@@ -4,6 +4,7 @@
 #include "storage/Recordset.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -44,6 +45,10 @@ bool CopyRecord(const QSqlDatabase& db, const QString& source, const QString& de
 // The value of field in the first row ordered by orderField descending, or the empty text.
 QString GetMaxFieldValue(const QSqlDatabase& db, const QString& table, const QString& orderField,
                          const QString& field);
+
+// Prepares sql on query, binds params in order and runs it; on failure logs the statement and
+// sets error. Every statement of the program goes through here.
+bool RunPrepared(QSqlQuery& query, const QString& sql, const QVariantList& params, QString* error = nullptr);
 
 // Runs one statement that returns no rows.
 bool ExecuteStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {},

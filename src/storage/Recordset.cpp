@@ -1,5 +1,7 @@
 #include "storage/Recordset.h"
 
+#include "storage/Database.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -10,29 +12,13 @@ namespace kivra {
 
 const QString Recordset::RowidColumn = QStringLiteral("__rowid__");
 
-static QString quoteIdentifier(const QString& name)
-{
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
 std::unique_ptr<Recordset> Recordset::open(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
                                            const QString& baseTable, QString* error)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    bool ok = query.prepare(sql);
-    if (ok) {
-        for (const QVariant& p : params)
-            query.addBindValue(p);
-        ok = query.exec();
-    }
-    if (!ok) {
-        const QString message = query.lastError().text();
-        qWarning().noquote() << "Query failed:" << message << "in" << sql;
-        if (error)
-            *error = message;
+    if (!RunPrepared(query, sql, params, error))
         return nullptr;
-    }
     auto rs = std::unique_ptr<Recordset>(new Recordset);
     rs->m_db = db;
     rs->m_baseTable = baseTable;
@@ -128,39 +114,34 @@ bool Recordset::Update(QString* error)
     QSqlQuery query(m_db);
     QStringList names;
     for (int column : m_dirty)
-        names << quoteIdentifier(m_fields[column]);
+        names << QuoteIdentifier(m_fields[column]);
     QString sql;
     if (m_adding) {
         QStringList marks(names.size(), QStringLiteral("?"));
-        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_baseTable))
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(m_baseTable))
                               : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(quoteIdentifier(m_baseTable), names.join(QLatin1Char(',')),
+                                    .arg(QuoteIdentifier(m_baseTable), names.join(QLatin1Char(',')),
                                          marks.join(QLatin1Char(',')));
     } else {
         if (names.isEmpty())
             return true;
         for (QString& n : names)
             n += QStringLiteral("=?");
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoteIdentifier(m_baseTable), names.join(QLatin1Char(',')));
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(QuoteIdentifier(m_baseTable), names.join(QLatin1Char(',')));
     }
-    bool ok = query.prepare(sql);
+    QVariantList values;
     for (int column : m_dirty)
-        query.addBindValue(m_rows[m_pos][column]);
+        values << m_rows[m_pos][column];
     if (!m_adding)
-        query.addBindValue(m_rowids[m_pos]);
-    ok = ok && query.exec();
-    if (!ok) {
-        qWarning().noquote() << "Update failed:" << query.lastError().text() << "in" << sql;
-        if (error)
-            *error = query.lastError().text();
+        values << m_rowids[m_pos];
+    if (!RunPrepared(query, sql, values, error))
         return false;
-    }
     if (m_adding) {
         // Read the stored row back so columns the store fills (the auto-numbered Index) are known.
         const qint64 id = query.lastInsertId().toLongLong();
         m_rowids[m_pos] = id;
         QSqlQuery reread(m_db);
-        reread.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(quoteIdentifier(m_baseTable)));
+        reread.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid=?").arg(QuoteIdentifier(m_baseTable)));
         reread.addBindValue(id);
         if (reread.exec() && reread.next()) {
             const QSqlRecord rec = reread.record();
