@@ -194,12 +194,7 @@ void frmMain::createPanels(QWidget* c)
     picVerseSelector = place(new QWidget(c), "picVerseSelector", panelRect);
     verseSelector = new VerseRangeSelector(picVerseSelector);
     verseSelector->setGeometry(0, 0, 233, 232);
-    cboTestament = verseSelector->cboTestament;
-    cboBook = verseSelector->cboBook;
-    cboFromChapter = verseSelector->cboFromChapter;
-    cboFromSection = verseSelector->cboFromSection;
-    cboToChapter = verseSelector->cboToChapter;
-    cboToSection = verseSelector->cboToSection;
+    takeSelectors(*verseSelector);
     imgPrevious = MakeImageButton(picVerseSelector, QStringLiteral("imgPrevious"), 32);
     imgPrevious->move(40, 238);
     imgRetrieveBible = MakeImageButton(picVerseSelector, QStringLiteral("imgRetrieveBible"), 32);

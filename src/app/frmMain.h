@@ -24,7 +24,7 @@ namespace kivra {
 class ClickLabel;
 class DataControl;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public PassageSelectors {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
@@ -138,12 +138,6 @@ public:
     QToolButton* imgBookmark;
     QWidget* picVerseSelector;
     VerseRangeSelector* verseSelector;
-    QComboBox* cboTestament;
-    QComboBox* cboBook;
-    QComboBox* cboFromChapter;
-    QComboBox* cboFromSection;
-    QComboBox* cboToChapter;
-    QComboBox* cboToSection;
     QToolButton* imgRetrieveBible;
     QToolButton* imgPrevious;
     QToolButton* imgNext;

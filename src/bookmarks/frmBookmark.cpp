@@ -45,12 +45,7 @@ frmBookmark::frmBookmark(QWidget* parent) : QDialog(parent)
     lblTopHeading->adjustSize();
 
     verseSelector = place(new VerseRangeSelector(this), "verseSelector", QRect(16, 40, 233, 232));
-    cboTestament = verseSelector->cboTestament;
-    cboBook = verseSelector->cboBook;
-    cboFromChapter = verseSelector->cboFromChapter;
-    cboFromSection = verseSelector->cboFromSection;
-    cboToChapter = verseSelector->cboToChapter;
-    cboToSection = verseSelector->cboToSection;
+    takeSelectors(*verseSelector);
 
     lblDetails = place(new QLabel(QStringLiteral("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
     lblDetails->setFont(heading);

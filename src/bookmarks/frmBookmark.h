@@ -14,7 +14,7 @@ class QToolButton;
 
 namespace kivra {
 
-class frmBookmark : public QDialog {
+class frmBookmark : public QDialog, public PassageSelectors {
     Q_OBJECT
 public:
     explicit frmBookmark(QWidget* parent = nullptr);
@@ -36,12 +36,6 @@ public:
     QLabel* imgTitleBar;
     QLabel* lblTopHeading;
     VerseRangeSelector* verseSelector;
-    QComboBox* cboTestament;
-    QComboBox* cboBook;
-    QComboBox* cboFromChapter;
-    QComboBox* cboFromSection;
-    QComboBox* cboToChapter;
-    QComboBox* cboToSection;
     QLabel* lblDetails;
     QLabel* lblBookmarkNotes;
     QPlainTextEdit* txtBookmarkNotes;

@@ -12,17 +12,24 @@ struct PassageChoice {
     QString testament, book, fromChapter, fromSection, toChapter, toSection;  // the shown texts
 };
 
-class VerseRangeSelector : public QWidget {
+// The six selectors under the names used by every window that carries them.
+struct PassageSelectors {
+    QComboBox* cboTestament = nullptr;
+    QComboBox* cboBook = nullptr;
+    QComboBox* cboFromChapter = nullptr;
+    QComboBox* cboFromSection = nullptr;
+    QComboBox* cboToChapter = nullptr;
+    QComboBox* cboToSection = nullptr;
+
+    // Lets a window name the selectors of its selector component as its own.
+    void takeSelectors(const PassageSelectors& component) { *this = component; }
+};
+
+class VerseRangeSelector : public QWidget, public PassageSelectors {
     Q_OBJECT
 public:
     explicit VerseRangeSelector(QWidget* parent = nullptr);
 
-    QComboBox* cboTestament;
-    QComboBox* cboBook;
-    QComboBox* cboFromChapter;
-    QComboBox* cboFromSection;
-    QComboBox* cboToChapter;
-    QComboBox* cboToSection;
 
     // Fills the testament list and chooses its first entry, which cascades to a whole passage.
     void fillTestaments();

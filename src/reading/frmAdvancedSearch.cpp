@@ -80,12 +80,7 @@ frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
                               "optSearchScope0", QRect(206, 146, 232, 22));
 
     verseSelector = place(new VerseRangeSelector(this), "VerseRangeSelector", QRect(12, 172, 426, 88));
-    cboTestament = verseSelector->cboTestament;
-    cboBook = verseSelector->cboBook;
-    cboFromChapter = verseSelector->cboFromChapter;
-    cboFromSection = verseSelector->cboFromSection;
-    cboToChapter = verseSelector->cboToChapter;
-    cboToSection = verseSelector->cboToSection;
+    takeSelectors(*verseSelector);
     arrangeSelector();
 
     imgSearch = MakeImageButton(this, QStringLiteral("imgSearch"), 28);

@@ -2,6 +2,7 @@
 // The advanced search window: two texts with their match operators, the logical operator between
 // them, and all books or a verse range. Search hands the statement to the main window and closes.
 #include "reading/Search.h"
+#include "reading/VerseRangeSelector.h"
 
 #include <QDialog>
 
@@ -13,14 +14,13 @@ class QToolButton;
 
 namespace kivra {
 
-class VerseRangeSelector;
 
 // Selects the whole text of box (the caret at the end).
 void SelectAllText(QLineEdit* box);
 // Makes every mouse click in box select all of its text, so typing replaces it.
 void SelectAllOnClick(QLineEdit* box);
 
-class frmAdvancedSearch : public QDialog {
+class frmAdvancedSearch : public QDialog, public PassageSelectors {
     Q_OBJECT
 public:
     explicit frmAdvancedSearch(QWidget* parent = nullptr);
@@ -41,12 +41,6 @@ public:
     QComboBox* cboQueryStringOperator;
     QRadioButton* optSearchScope[2];  // 0: within the range below, 1: all books
     VerseRangeSelector* verseSelector;
-    QComboBox* cboTestament;
-    QComboBox* cboBook;
-    QComboBox* cboFromChapter;
-    QComboBox* cboFromSection;
-    QComboBox* cboToChapter;
-    QComboBox* cboToSection;
     QToolButton* imgSearch;
     QToolButton* imgCancel;
 

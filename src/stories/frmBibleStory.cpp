@@ -117,12 +117,7 @@ void frmBibleStory::createControls()
     label(this, "Select verse for the story:", QRect(16, 86, 200, 16));
     verseSelector = new VerseRangeSelector(this);
     verseSelector->setGeometry(16, 106, 190, 300);
-    cboTestament = verseSelector->cboTestament;
-    cboBook = verseSelector->cboBook;
-    cboFromChapter = verseSelector->cboFromChapter;
-    cboFromSection = verseSelector->cboFromSection;
-    cboToChapter = verseSelector->cboToChapter;
-    cboToSection = verseSelector->cboToSection;
+    takeSelectors(*verseSelector);
 
     imgSelectVerse = button(this, "imgSelectVerse", {218, 190});
     imgDeselectVerse = button(this, "imgDeselectVerse", {218, 230});

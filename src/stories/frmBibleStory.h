@@ -2,6 +2,8 @@
 // The story editor: name, parts chosen with the verse range selector, their order and notes, and the
 // story's picture. Parts and notes are written as they change; order, name and picture on Save; the
 // backup copy taken at opening makes Cancel possible.
+#include "reading/VerseRangeSelector.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -15,12 +17,11 @@ namespace kivra {
 
 class DataControl;
 class PictureBox;
-class VerseRangeSelector;
 
 inline const QString AddStoryMode = QStringLiteral("add_bible_story");
 inline const QString EditStoryMode = QStringLiteral("edit_bible_story");
 
-class frmBibleStory : public QWidget {
+class frmBibleStory : public QWidget, public PassageSelectors {
     Q_OBJECT
 public:
     explicit frmBibleStory(QWidget* parent = nullptr);
@@ -50,12 +51,6 @@ public:
     QLabel* lblTopHeading;
     QLineEdit* txtBibleStoryName;
     VerseRangeSelector* verseSelector;
-    QComboBox* cboTestament;
-    QComboBox* cboBook;
-    QComboBox* cboFromChapter;
-    QComboBox* cboFromSection;
-    QComboBox* cboToChapter;
-    QComboBox* cboToSection;
     QListWidget* lstBibleStoryPart;
     QPlainTextEdit* txtBibleStoryVerseNotes;
     DataControl* adoBibleVerse;
