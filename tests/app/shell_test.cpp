@@ -8,6 +8,7 @@
 #include "settings/frmOptions.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,21 +27,7 @@ using namespace kivra;
 
 namespace {
 
-class Shell : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.ok());
-        window = std::make_unique<frmMain>();
-        ASSERT_TRUE(window->Form_Load());
-        window->show();
-        window->RestoreLastPassage();
-    }
-    QWidget* child(const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
-
-    test::TempProgramFolder folder;
-    std::unique_ptr<frmMain> window;
-};
+using Shell = test::MainWindowTest;
 
 // Runs `step` on the next modal window once it is shown, then closes it if still open.
 void onModal(std::function<void(QWidget*)> step)

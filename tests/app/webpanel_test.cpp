@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -19,21 +20,7 @@ extern "C" const char* __asan_default_options() { return "new_delete_type_mismat
 using namespace kivra;
 
 namespace {
-class Shell : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.ok());
-        window = std::make_unique<frmMain>();
-        ASSERT_TRUE(window->Form_Load());
-        window->show();
-        window->RestoreLastPassage();
-    }
-    QWidget* child(const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
-
-    test::TempProgramFolder folder;
-    std::unique_ptr<frmMain> window;
-};
+using Shell = test::MainWindowTest;
 } // namespace
 
 TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)

@@ -4,6 +4,7 @@
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 #include "BookmarkTestData.h"
 
 #include <QApplication>
@@ -86,9 +87,8 @@ protected:
         AddLink(QStringLiteral("0100001"), QStringLiteral("0100002"));
         AddLink(QStringLiteral("100001"), QStringLiteral("100003"));  // kept as numbers by an older version
         AddLink(QStringLiteral("0100002"), QStringLiteral("0100001"));
-        w = std::make_unique<frmMain>();
-        w->Form_Load();
-        w->RestoreLastPassage();
+        w = test::OpenMainWindow();
+        ASSERT_TRUE(w);
     }
 
     TempProgramFolder folder;

@@ -6,6 +6,7 @@
 #include "settings/Options.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -50,10 +51,8 @@ protected:
             QStringLiteral("UPDATE tblOptions SET DefaultFont = 'DejaVu Serif', DefaultFontSize = 13, "
                            "DefaultFontItalic = 'True', DefaultFontColor = '32768'")));  // green
         ASSERT_TRUE(LoadOptions());
-        window = std::make_unique<frmMain>();
-        ASSERT_TRUE(window->Form_Load());
-        window->show();
-        window->RestoreLastPassage();
+        window = test::OpenMainWindow(true);
+        ASSERT_TRUE(window);
         window->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                                       QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
     }

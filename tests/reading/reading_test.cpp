@@ -1,5 +1,6 @@
 // The cascading selectors and the reading pane, driven through the main window's real widgets.
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "app/frmMain.h"
 #include "reading/Passage.h"
@@ -25,9 +26,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
-        w = std::make_unique<frmMain>();
-        ASSERT_TRUE(w->Form_Load());
-        w->RestoreLastPassage();
+        w = test::OpenMainWindow();
+        ASSERT_TRUE(w);
     }
     QString range() const
     {
@@ -120,9 +120,8 @@ TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
     EXPECT_TRUE(w->passageText().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
     w->close();  // saves the six selector texts
 
-    auto w2 = std::make_unique<frmMain>();
-    ASSERT_TRUE(w2->Form_Load());
-    w2->RestoreLastPassage();
+    auto w2 = test::OpenMainWindow();
+    ASSERT_TRUE(w2);
     EXPECT_EQ(w2->passageText(), w->passageText());
     EXPECT_EQ(w2->stbPanel1->text(), QStringLiteral("[Old Testament] : [Psalms] : 23:1 - 23:6"));
 

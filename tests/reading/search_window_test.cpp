@@ -6,6 +6,7 @@
 #include "storage/DataControl.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,9 +35,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
-        w = std::make_unique<frmMain>();
-        ASSERT_TRUE(w->Form_Load());
-        w->RestoreLastPassage();
+        w = test::OpenMainWindow();
+        ASSERT_TRUE(w);
     }
 
     void search(const QString& text)

@@ -1,5 +1,6 @@
 // The story editor, the viewer and the story panel, driven through their controls.
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "app/frmMain.h"
 #include "reading/VerseRangeSelector.h"
@@ -54,9 +55,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
-        main = std::make_unique<frmMain>();
-        main->Form_Load();
-        main->RestoreLastPassage();
+        main = test::OpenMainWindow();
+        ASSERT_TRUE(main);
     }
     void TearDown() override
     {

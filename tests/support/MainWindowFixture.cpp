@@ -1,0 +1,16 @@
+#include "support/MainWindowFixture.h"
+
+namespace kivra::test {
+
+std::unique_ptr<frmMain> OpenMainWindow(bool show)
+{
+    auto window = std::make_unique<frmMain>();
+    if (!window->Form_Load())
+        return nullptr;
+    if (show)
+        window->show();
+    window->RestoreLastPassage();
+    return window;
+}
+
+} // namespace kivra::test

@@ -1,0 +1,29 @@
+#pragma once
+// The main window on a temporary program folder, loaded and with its last passage restored.
+#include "app/frmMain.h"
+#include "support/Fixture.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kivra::test {
+
+// nullptr when the window cannot load (the options row is missing).
+std::unique_ptr<frmMain> OpenMainWindow(bool show = false);
+
+// A temporary program folder and a shown main window on it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        window = OpenMainWindow(true);
+        ASSERT_TRUE(window);
+    }
+    QWidget* child(const char* name) const { return window->findChild<QWidget*>(QLatin1String(name)); }
+
+    TempProgramFolder folder;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace kivra::test
