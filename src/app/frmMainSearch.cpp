@@ -1,6 +1,7 @@
 // Quick search, results grid and advanced search of the main window.
 #include "app/frmMain.h"
 
+#include "bookmarks/BookmarkStore.h"
 #include "reading/Search.h"
 #include "reading/frmAdvancedSearch.h"
 #include "resources/Interaction.h"
@@ -248,13 +249,14 @@ void frmMain::ShowResultBookmark()
     const QString book = books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
     const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
     const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
-    // Only a bookmark on exactly this one verse; one on a range around it is not this verse's.
-    adoBookmark->bind(OptionsConnection(),
-                      QStringLiteral(R"(SELECT * FROM "tblBookmark" WHERE "BookMarkTestament" = ? AND "BookMarkBook" = ?
-                                        AND "BookMarkChapter" = ? AND "BookMarkSection" = ? AND "BookMarkToBook" = ?
-                                        AND "BookMarkToChapter" = ? AND "BookMarkToSection" = ?)"),
-                      {testament, book, chapter, verse, book, chapter, verse});
-    txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes")));
+    // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
+    // same exact-range match as under a passage, and txtNotes follows adoBookmark as it does there.
+    BookmarkRange range;
+    range.testament = testament;
+    range.book = book;
+    range.fromChapter = range.toChapter = chapter;
+    range.fromSection = range.toSection = verse;
+    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
 }
 
 void frmMain::MoveResultCursor(DataControl* control, int key)
