@@ -1,7 +1,22 @@
 # Debian packages the program, its build and its tests need. Sourced by scripts/run and scripts/test.
-KIVRA_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev
- qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev bible-kjv
- xvfb xauth imagemagick poppler-utils fonts-dejavu-core libgtest-dev libbenchmark-dev desktop-file-utils sqlite3"
+# Installed with --no-install-recommends, so everything needed is named here, recommends included.
+
+# What the installed program needs at run time beyond the shared libraries it links: the SQLite driver
+# plugin of Qt SQL, and the fonts (libwmf draws metafile text with the URW base-35 fonts, which its
+# package only recommends; DejaVu is the default reading font).
+KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core"
+
+# The build: compiler, Qt, and every development package the linked libraries' pkg-config files name
+# (libwmf's names -lfreetype -lX11 -lexpat -ljpeg -lpng -lz; libwmf-dev itself pulls in only some of them).
+KIVRA_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
+ qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev libexpat1-dev libjpeg-dev libpng-dev
+ libfreetype-dev libx11-dev zlib1g-dev bible-kjv"
+
+# The tests and the screenshots: a headless X server, PDF text, GoogleTest and Google Benchmark.
+KIVRA_TEST_PACKAGES="xvfb xauth imagemagick poppler-utils libgtest-dev libbenchmark-dev
+ desktop-file-utils sqlite3"
+
+KIVRA_PACKAGES="$KIVRA_RUNTIME_PACKAGES $KIVRA_BUILD_PACKAGES $KIVRA_TEST_PACKAGES"
 
 kivra_install_missing() {
   local missing=()
@@ -11,7 +26,7 @@ kivra_install_missing() {
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -ne 0 ]; then
     echo "Missing packages. Install them as root with:" >&2
-    echo "  apt-get install -y ${missing[*]}" >&2
+    echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
     return 1
   fi
   export DEBIAN_FRONTEND=noninteractive

@@ -63,10 +63,17 @@ bool Interaction::openUrl(const QUrl& address) { return QDesktopServices::openUr
 
 std::unique_ptr<QPrinter> Interaction::defaultPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
+    return openSystemPrinter(QPrinterInfo::defaultPrinterName());
+}
+
+std::unique_ptr<QPrinter> openSystemPrinter(const QString& name)
+{
+    if (name.isEmpty() || QPrinterInfo::printerInfo(name).isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
+    if (printer->outputFormat() != QPrinter::NativeFormat || printer->printerName() != name)
+        return nullptr;
+    return printer;
 }
 
 Interaction& interaction() { return g_interaction ? *g_interaction : g_realInteraction; }

@@ -34,6 +34,10 @@ public:
     virtual std::unique_ptr<QPrinter> defaultPrinter();
 };
 
+// A printer set up for the named system printer, or none when no such printer exists: Qt itself would
+// quietly fall back to the default printer, or to a PDF file with no name.
+std::unique_ptr<QPrinter> openSystemPrinter(const QString& name);
+
 Interaction& interaction();
 // Replaces the interaction (nullptr restores the real dialogs); the caller keeps ownership.
 void setInteraction(Interaction* replacement);

@@ -3,6 +3,10 @@
 # prefix: options, bookmarks and stories must be kept in the per-user folder and come back.
 set -euo pipefail
 build=$1
+for need in desktop-file-validate:desktop-file-utils sqlite3:sqlite3 setpriv:util-linux; do
+    command -v "${need%%:*}" >/dev/null ||
+        { echo "This test needs the program ${need%%:*}: install the Debian package ${need#*:}." >&2; exit 1; }
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"

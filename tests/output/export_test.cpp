@@ -6,6 +6,7 @@
 #include "settings/Options.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/MachineNeeds.h"
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace kivra;
+using kivra::test::pdfText;
 
 namespace {
 
@@ -25,16 +27,6 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                                 QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // pdftotext breaks lines where the printer wrapped them; compare words only.

@@ -1,9 +1,10 @@
 #include "output/PlainTextPrinter.h"
+#include "resources/Interaction.h"
+#include "support/MachineNeeds.h"
 
 #include <QFont>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -11,18 +12,7 @@
 
 namespace {
 
-// The text of a PDF as pdftotext reads it, pages separated by form feeds.
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext failed: " << process.readAllStandardError().toStdString();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using kivra::test::pdfText;
 
 QStringList pages(const QString& pdf)
 {
@@ -38,6 +28,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        KIVRA_NEEDS(kivra::test::lacksFontFamily(font.family(), "fonts-dejavu-core"));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     }
@@ -117,15 +108,20 @@ TEST_F(PlainTextPrinting, FailureIsReportedNotPrinted)
     printer.setOutputFileName(unwritable);
     EXPECT_FALSE(printPlainText(printer, QStringLiteral("text"), font, &error));
     EXPECT_TRUE(error.contains(unwritable)) << error.toStdString();
+}
 
-    // Without such a printer Qt falls back to a PDF printer with no file; either way it must fail.
-    QPrinter missing;
-    missing.setOutputFormat(QPrinter::NativeFormat);
-    missing.setPrinterName(QStringLiteral("kivra-no-such-printer"));
-    error.clear();
-    EXPECT_FALSE(printPlainText(missing, QStringLiteral("text"), font, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(printPlainText(missing, QStringLiteral("text"), font, nullptr)) << "the error text is optional";
+// Qt quietly prints on the default printer, or into a nameless PDF, when the named printer does not
+// exist; the program must notice instead, whatever printers this machine has.
+TEST(SystemPrinter, OnlyAPrinterThatExistsIsOpened)
+{
+    EXPECT_EQ(kivra::openSystemPrinter(QStringLiteral("kivra-no-such-printer")), nullptr);
+    EXPECT_EQ(kivra::openSystemPrinter(QString()), nullptr);
+    const QString name = defaultPrinterName();
+    if (!name.isEmpty()) {
+        const auto printer = kivra::openSystemPrinter(name);
+        ASSERT_NE(printer, nullptr) << name.toStdString();
+        EXPECT_EQ(printer->printerName(), name);
+    }
 }
 
 TEST(DefaultPrinter, NameIsEmptyOrAKnownPrinter)

@@ -1,6 +1,7 @@
 // The story rows without windows: next numbers, renumbering on Save, Cancel through the backup,
 // copy, delete, the story list, the viewer's text and picture decoding.
 #include "support/Fixture.h"
+#include "support/MachineNeeds.h"
 
 #include "settings/Options.h"
 #include "storage/Database.h"
@@ -298,6 +299,8 @@ TEST_F(StoryPictureTest, MetafilesAreDrawnAsVectors)
         const bool wmf = QString::fromLatin1(name).endsWith("wmf");
         if (!(wmf ? WmfSupported() : EmfSupported()))
             GTEST_SKIP() << "converter not built in for " << name;
+        if (wmf)
+            KIVRA_NEEDS(test::lacksMetafileFonts());
         PictureLoad outcome = PictureLoad::Missing;
         const StoryPicture picture = StoryPicture::fromFile(path, &outcome);
         EXPECT_EQ(outcome, PictureLoad::Loaded) << name;
