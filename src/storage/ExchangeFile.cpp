@@ -133,6 +133,12 @@ TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, c
     return gram;
 }
 
+QString CellAsText(const QVariant& cell)
+{
+    const QString text = cell.toString();
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 bool CellAsInteger(const QVariant& cell, QVariant* value)
 {
     if (cell.isNull()) {

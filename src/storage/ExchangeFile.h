@@ -27,6 +27,10 @@ std::optional<TableGram> ReadTableGramFile(const QString& path, QString* error);
 TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, const Recordset& rows,
                                  const QStringList& longText);
 
+// The cell of a TableGram row as text for the store: a NULL or missing value becomes the empty text
+// (never a null QString, which would be stored as NULL).
+QString CellAsText(const QVariant& cell);
+
 // The cell of a TableGram row as a whole number: true for a NULL (*value becomes a null QVariant)
 // or any integer, Boolean or number text; false for anything else.
 bool CellAsInteger(const QVariant& cell, QVariant* value);
