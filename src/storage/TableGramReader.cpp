@@ -111,6 +111,7 @@ struct ColumnInfo {
 struct Metadata {
     bool unicodeNarrowText = false; // header flag: DBTYPE_STR cells travel as UTF-16
     bool haveTable = false;
+    std::optional<quint16> announcedColumns; // the result descriptor's total column count
     int codePage = 0;
     int nullableCount = 0;
     QString tableName;
@@ -152,6 +153,15 @@ bool parseHeader(Cursor& c, Metadata& meta)
     if (byteOrder != 0)
         c.fail(QStringLiteral("big-endian TableGrams are not supported"));
     return !c.failed();
+}
+
+void parseResultDescriptor(Cursor& c, Metadata& meta)
+{
+    if (meta.announcedColumns)
+        return; // a child recordset's; hierarchies are refused with their chapter column
+    c.skip(16 + 3); // descriptor GUID, reserved byte, cursor model, normalization
+    c.u16();        // visible columns
+    meta.announcedColumns = c.u16();
 }
 
 void parseTableDescriptor(Cursor& c, Metadata& meta)
@@ -217,7 +227,9 @@ bool parseMetadata(Cursor& c, Metadata& meta)
         const qsizetype start = c.pos();
         c.u8();
         Cursor body = c.sub(c.u16());
-        if (token == TableDescriptor)
+        if (token == ResultDescriptor)
+            parseResultDescriptor(body, meta);
+        else if (token == TableDescriptor)
             parseTableDescriptor(body, meta);
         else if (token == ColumnDescriptor)
             parseColumnDescriptor(body, meta);
@@ -260,6 +272,10 @@ QString finishColumns(Metadata& meta)
 {
     if (meta.columns.isEmpty())
         return QStringLiteral("the TableGram describes no columns");
+    if (meta.announcedColumns && *meta.announcedColumns != meta.columns.size())
+        return QStringLiteral("the result descriptor announces %1 columns, but %2 column descriptors follow")
+            .arg(*meta.announcedColumns)
+            .arg(meta.columns.size());
     std::sort(meta.columns.begin(), meta.columns.end(),
               [](const ColumnInfo& a, const ColumnInfo& b) { return a.ordinal < b.ordinal; });
     for (int i = 0; i < meta.columns.size(); ++i) {

@@ -384,4 +384,7 @@ TEST(TableGramReader, ExplainsWhatItCannotRead)
     EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("80").done()).contains("hierarchical"));
     EXPECT_TRUE(readError(GramBuilder().column(2, "I", 3, 4, 0x10).done()).contains("ordinals"));
     EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("0a").done()).contains("original row"));
+    QByteArray announced = writeTableGram(bookmarks()); // 12 column descriptors
+    announced.replace(61, 2, QByteArray::fromHex("60ea"));
+    EXPECT_TRUE(readError(announced).contains("announces 60000 columns, but 12")) << readError(announced).toStdString();
 }
