@@ -124,7 +124,7 @@ TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, c
         QList<QVariant> cells;
         for (int c = 0; c < gram.columns.size(); ++c) {
             const QVariant cell = cellFor(gram.columns[c], rows.at(r, c));
-            if (gram.columns[c].type == ColumnType::Text && cell.toString().size() > 255)
+            if (gram.columns[c].type == ColumnType::Text && cell.toString().size() > kMaxShortTextUnits)
                 gram.columns[c].type = ColumnType::LongText;
             cells.append(cell);
         }

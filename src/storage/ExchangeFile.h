@@ -23,7 +23,7 @@ std::optional<TableGram> ReadTableGramFile(const QString& path, QString* error);
 
 // The recordset's rows (all of them, from the first) as a TableGram of the base table: the column
 // kinds follow the declared types of that table; longText names text columns that hold memo text.
-// A text column whose values do not fit 255 characters is written as long text.
+// A text column with a value too long for a short text (kMaxShortTextUnits) is written as long text.
 TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, const Recordset& rows,
                                  const QStringList& longText);
 

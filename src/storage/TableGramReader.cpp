@@ -119,13 +119,6 @@ struct Metadata {
     QList<ColumnInfo> columns;
 };
 
-// Which of the undocumented readings the row decoder uses.
-struct Layout {
-    bool shortWideLengthInBytes = false; // one-byte prefix of UTF-16 text counts bytes, not characters
-    bool longWideLengthInBytes = false;  // same for the four-byte prefix
-    bool presenceLsbFirst = false;       // first column is bit 0x01 instead of 0x80
-};
-
 QString hex(quint32 value, int width)
 {
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(width, QLatin1Char('0'));
@@ -341,13 +334,14 @@ private:
 
 class RowDecoder {
 public:
-    RowDecoder(Cursor cursor, const Metadata& meta, Layout layout, NarrowCodec& codec)
+    RowDecoder(Cursor cursor, const Metadata& meta, TableGramLayout layout, NarrowCodec& codec)
         : m_c(std::move(cursor)), m_meta(meta), m_layout(layout), m_codec(codec)
     {
     }
 
     bool run(QList<QList<QVariant>>& rows);
     QString error() const { return m_c.error(); }
+    bool usedAllData() const { return m_c.left() == 0; }
 
 private:
     bool bit(QByteArrayView map, int index) const;
@@ -358,7 +352,7 @@ private:
 
     Cursor m_c;
     const Metadata& m_meta;
-    Layout m_layout;
+    TableGramLayout m_layout;
     NarrowCodec& m_codec;
 };
 
@@ -454,8 +448,8 @@ QVariant RowDecoder::readVariable(const ColumnInfo& info)
         count = info.shortPrefix() ? m_c.u8() : m_c.u32();
     qint64 bytes = count;
     if (info.kind == CellKind::Wide) {
-        const bool inBytes = !info.fixedLength()
-            && (info.shortPrefix() ? m_layout.shortWideLengthInBytes : m_layout.longWideLengthInBytes);
+        const std::optional<TextLengthUnit>& unit = info.shortPrefix() ? m_layout.shortText : m_layout.longText;
+        const bool inBytes = !info.fixedLength() && unit == TextLengthUnit::Bytes;
         if (!inBytes)
             bytes = count * 2;
         else if (count % 2 != 0)
@@ -474,8 +468,9 @@ QVariant RowDecoder::readVariable(const ColumnInfo& info)
     return text;
 }
 
-// The undocumented readings to try, most likely first; readings that cannot matter are left out.
-QList<Layout> candidateLayouts(const Metadata& meta)
+// The readings to try, most likely first: the published layout, then what earlier versions of this
+// program wrote, then the mixtures. A unit is left open where no column has such a length.
+QList<TableGramLayout> candidateLayouts(const Metadata& meta)
 {
     bool shortWide = false;
     bool longWide = false;
@@ -483,35 +478,53 @@ QList<Layout> candidateLayouts(const Metadata& meta)
         if (info.kind == CellKind::Wide && !info.fixedLength())
             (info.shortPrefix() ? shortWide : longWide) = true;
     }
-    QList<Layout> layouts;
-    for (int mask = 0; mask < 8; ++mask) {
-        const Layout layout{bool(mask & 1), bool(mask & 2), bool(mask & 4)};
-        if ((layout.shortWideLengthInBytes && !shortWide) || (layout.longWideLengthInBytes && !longWide))
-            continue;
-        layouts.append(layout);
+    using enum TextLengthUnit;
+    const std::pair<TextLengthUnit, TextLengthUnit> units[] = {
+        {Bytes, Bytes}, {Characters, Characters}, {Characters, Bytes}, {Bytes, Characters}};
+    QList<TableGramLayout> layouts;
+    for (bool lsbFirst : {false, true}) {
+        for (const auto& [shortUnit, longUnit] : units) {
+            TableGramLayout layout;
+            if (shortWide)
+                layout.shortText = shortUnit;
+            if (longWide)
+                layout.longText = longUnit;
+            layout.presenceLsbFirst = lsbFirst;
+            if (!layouts.contains(layout))
+                layouts.append(layout);
+        }
     }
     return layouts;
 }
 
+// A reading that meets a done token before the end of the data may have misread a file of another
+// layout, so one that uses the data to its last byte wins; files with a trailing remainder take the
+// first reading that succeeds.
 std::optional<TableGram> readWithMetadata(const QByteArray& data, qsizetype rowsStart, const Metadata& meta,
                                           NarrowCodec& codec, QString* error)
 {
     QString firstError;
-    for (const Layout& layout : candidateLayouts(meta)) {
+    std::optional<TableGram> endsEarly;
+    for (const TableGramLayout& layout : candidateLayouts(meta)) {
         RowDecoder decoder(Cursor(data, rowsStart, data.size()), meta, layout, codec);
         TableGram table;
-        if (decoder.run(table.rows)) {
-            table.tableName = meta.tableName;
-            for (const ColumnInfo& info : meta.columns)
-                table.columns.append(info.column);
-            return table;
+        if (!decoder.run(table.rows)) {
+            if (firstError.isEmpty())
+                firstError = decoder.error();
+            continue;
         }
-        if (firstError.isEmpty())
-            firstError = decoder.error();
+        table.tableName = meta.tableName;
+        for (const ColumnInfo& info : meta.columns)
+            table.columns.append(info.column);
+        table.layout = layout;
+        if (decoder.usedAllData())
+            return table;
+        if (!endsEarly)
+            endsEarly = std::move(table);
     }
-    if (error)
+    if (!endsEarly && error)
         *error = firstError;
-    return std::nullopt;
+    return endsEarly;
 }
 
 } // namespace
