@@ -63,6 +63,35 @@ QString cellText(const QVariant& cell)
     }
 }
 
+bool usesOnly(const TableGramLayout& layout, TextLengthUnit unit)
+{
+    return !layout.presenceLsbFirst && layout.shortText.value_or(unit) == unit && layout.longText.value_or(unit) == unit;
+}
+
+QString lengthText(const char* which, TextLengthUnit unit)
+{
+    return QStringLiteral("%1 text lengths in %2")
+        .arg(QLatin1String(which), unit == TextLengthUnit::Bytes ? QStringLiteral("bytes") : QStringLiteral("characters"));
+}
+
+// Which reading of the rows the file needed, so a file from another writer can be told apart.
+QString layoutText(const TableGramLayout& layout)
+{
+    QString name = QStringLiteral("another writer's");
+    if (usesOnly(layout, TextLengthUnit::Bytes))
+        name = QStringLiteral("published");
+    else if (usesOnly(layout, TextLengthUnit::Characters))
+        name = QStringLiteral("earlier versions of this program");
+    QStringList details;
+    if (layout.shortText)
+        details << lengthText("short", *layout.shortText);
+    if (layout.longText)
+        details << lengthText("long", *layout.longText);
+    if (layout.presenceLsbFirst)
+        details << QStringLiteral("presence bits from 0x01");
+    return details.isEmpty() ? name : name + QStringLiteral(" (") + details.join(QStringLiteral(", ")) + u')';
+}
+
 QTextStream& err()
 {
     static QTextStream stream(stderr);
@@ -76,6 +105,7 @@ QString DumpTableGram(const TableGram& table)
     QString out;
     QTextStream s(&out);
     s << "Table: " << (table.tableName.isEmpty() ? QStringLiteral("(unnamed)") : table.tableName) << '\n';
+    s << "Layout: " << layoutText(table.layout) << '\n';
     s << "Columns: " << table.columns.size() << '\n';
     for (int i = 0; i < table.columns.size(); ++i) {
         const TableGramColumn& c = table.columns[i];

@@ -53,7 +53,7 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
         for (int i = 0; i < columns.size(); ++i) {
             const QVariant& cell = table.rows[r][columns[i]];
             if (i < TextFields.size()) {
-                row.values << (cell.isNull() ? QString() : cell.toString());
+                row.values << CellAsText(cell);
                 continue;
             }
             QVariant number;

@@ -124,13 +124,19 @@ TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, c
         QList<QVariant> cells;
         for (int c = 0; c < gram.columns.size(); ++c) {
             const QVariant cell = cellFor(gram.columns[c], rows.at(r, c));
-            if (gram.columns[c].type == ColumnType::Text && cell.toString().size() > 255)
+            if (gram.columns[c].type == ColumnType::Text && cell.toString().size() > kMaxShortTextUnits)
                 gram.columns[c].type = ColumnType::LongText;
             cells.append(cell);
         }
         gram.rows.append(cells);
     }
     return gram;
+}
+
+QString CellAsText(const QVariant& cell)
+{
+    const QString text = cell.toString();
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 bool CellAsInteger(const QVariant& cell, QVariant* value)

@@ -23,9 +23,13 @@ std::optional<TableGram> ReadTableGramFile(const QString& path, QString* error);
 
 // The recordset's rows (all of them, from the first) as a TableGram of the base table: the column
 // kinds follow the declared types of that table; longText names text columns that hold memo text.
-// A text column whose values do not fit 255 characters is written as long text.
+// A text column with a value too long for a short text (kMaxShortTextUnits) is written as long text.
 TableGram TableGramFromRecordset(const QSqlDatabase& db, const QString& table, const Recordset& rows,
                                  const QStringList& longText);
+
+// The cell of a TableGram row as text for the store: a NULL or missing value becomes the empty text
+// (never a null QString, which would be stored as NULL).
+QString CellAsText(const QVariant& cell);
 
 // The cell of a TableGram row as a whole number: true for a NULL (*value becomes a null QVariant)
 // or any integer, Boolean or number text; false for anything else.

@@ -16,10 +16,29 @@ enum class ColumnType {
     Int16,      // QVariant int
     Int32,      // QVariant int
     Boolean,    // QVariant bool
-    Text,       // QVariant QString of at most maxLength (<= 255) UTF-16 code units
+    Text,       // QVariant QString of at most maxLength (<= 255) and kMaxShortTextUnits UTF-16 code units
     LongText,   // QVariant QString of any length (memo)
     Binary,     // QVariant QByteArray, at most maxLength (<= 255) bytes
     LongBinary, // QVariant QByteArray of any length (pictures)
+};
+
+// A short text's one-byte length counts bytes, two for each UTF-16 code unit, so a Text value holds
+// at most this many code units whatever its column's maximum length; longer text is LongText.
+inline constexpr int kMaxShortTextUnits = 127;
+
+// What the length before a UTF-16 text value counts. The published format says bytes; earlier
+// versions of this program wrote characters (code units), and other writers may too.
+enum class TextLengthUnit { Bytes, Characters };
+
+// The readings of a file's rows where writers differ. The reader reports the one the file used;
+// the writer always uses the published one (lengths in bytes, the first nullable column in the
+// presence bitmap's 0x80 bit).
+struct TableGramLayout {
+    std::optional<TextLengthUnit> shortText; // one-byte lengths; none when no column has them
+    std::optional<TextLengthUnit> longText;  // four-byte lengths; none when no column has them
+    bool presenceLsbFirst = false;           // the first nullable column is bit 0x01
+
+    bool operator==(const TableGramLayout&) const = default;
 };
 
 struct TableGramColumn {
@@ -36,6 +55,7 @@ struct TableGram {
     QString tableName;          // base table, e.g. "tblBookmark" or "tblBibleStory"
     QList<TableGramColumn> columns;
     QList<QList<QVariant>> rows; // one cell per column; a null QVariant is SQL NULL
+    TableGramLayout layout;      // filled in by the reader; the writer ignores it
 
     // Index of the column with that name, compared case-insensitively, or -1.
     int columnIndex(const QString& name) const;

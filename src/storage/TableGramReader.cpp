@@ -111,18 +111,12 @@ struct ColumnInfo {
 struct Metadata {
     bool unicodeNarrowText = false; // header flag: DBTYPE_STR cells travel as UTF-16
     bool haveTable = false;
+    std::optional<quint16> announcedColumns; // the result descriptor's total column count
     int codePage = 0;
     int nullableCount = 0;
     QString tableName;
     QList<quint16> keyOrdinals;
     QList<ColumnInfo> columns;
-};
-
-// Which of the undocumented readings the row decoder uses.
-struct Layout {
-    bool shortWideLengthInBytes = false; // one-byte prefix of UTF-16 text counts bytes, not characters
-    bool longWideLengthInBytes = false;  // same for the four-byte prefix
-    bool presenceLsbFirst = false;       // first column is bit 0x01 instead of 0x80
 };
 
 QString hex(quint32 value, int width)
@@ -152,6 +146,15 @@ bool parseHeader(Cursor& c, Metadata& meta)
     if (byteOrder != 0)
         c.fail(QStringLiteral("big-endian TableGrams are not supported"));
     return !c.failed();
+}
+
+void parseResultDescriptor(Cursor& c, Metadata& meta)
+{
+    if (meta.announcedColumns)
+        return; // a child recordset's; hierarchies are refused with their chapter column
+    c.skip(16 + 3); // descriptor GUID, reserved byte, cursor model, normalization
+    c.u16();        // visible columns
+    meta.announcedColumns = c.u16();
 }
 
 void parseTableDescriptor(Cursor& c, Metadata& meta)
@@ -217,7 +220,9 @@ bool parseMetadata(Cursor& c, Metadata& meta)
         const qsizetype start = c.pos();
         c.u8();
         Cursor body = c.sub(c.u16());
-        if (token == TableDescriptor)
+        if (token == ResultDescriptor)
+            parseResultDescriptor(body, meta);
+        else if (token == TableDescriptor)
             parseTableDescriptor(body, meta);
         else if (token == ColumnDescriptor)
             parseColumnDescriptor(body, meta);
@@ -260,6 +265,10 @@ QString finishColumns(Metadata& meta)
 {
     if (meta.columns.isEmpty())
         return QStringLiteral("the TableGram describes no columns");
+    if (meta.announcedColumns && *meta.announcedColumns != meta.columns.size())
+        return QStringLiteral("the result descriptor announces %1 columns, but %2 column descriptors follow")
+            .arg(*meta.announcedColumns)
+            .arg(meta.columns.size());
     std::sort(meta.columns.begin(), meta.columns.end(),
               [](const ColumnInfo& a, const ColumnInfo& b) { return a.ordinal < b.ordinal; });
     for (int i = 0; i < meta.columns.size(); ++i) {
@@ -325,13 +334,14 @@ private:
 
 class RowDecoder {
 public:
-    RowDecoder(Cursor cursor, const Metadata& meta, Layout layout, NarrowCodec& codec)
+    RowDecoder(Cursor cursor, const Metadata& meta, TableGramLayout layout, NarrowCodec& codec)
         : m_c(std::move(cursor)), m_meta(meta), m_layout(layout), m_codec(codec)
     {
     }
 
     bool run(QList<QList<QVariant>>& rows);
     QString error() const { return m_c.error(); }
+    bool usedAllData() const { return m_c.left() == 0; }
 
 private:
     bool bit(QByteArrayView map, int index) const;
@@ -342,7 +352,7 @@ private:
 
     Cursor m_c;
     const Metadata& m_meta;
-    Layout m_layout;
+    TableGramLayout m_layout;
     NarrowCodec& m_codec;
 };
 
@@ -438,8 +448,8 @@ QVariant RowDecoder::readVariable(const ColumnInfo& info)
         count = info.shortPrefix() ? m_c.u8() : m_c.u32();
     qint64 bytes = count;
     if (info.kind == CellKind::Wide) {
-        const bool inBytes = !info.fixedLength()
-            && (info.shortPrefix() ? m_layout.shortWideLengthInBytes : m_layout.longWideLengthInBytes);
+        const std::optional<TextLengthUnit>& unit = info.shortPrefix() ? m_layout.shortText : m_layout.longText;
+        const bool inBytes = !info.fixedLength() && unit == TextLengthUnit::Bytes;
         if (!inBytes)
             bytes = count * 2;
         else if (count % 2 != 0)
@@ -458,8 +468,9 @@ QVariant RowDecoder::readVariable(const ColumnInfo& info)
     return text;
 }
 
-// The undocumented readings to try, most likely first; readings that cannot matter are left out.
-QList<Layout> candidateLayouts(const Metadata& meta)
+// The readings to try, most likely first: the published layout, then what earlier versions of this
+// program wrote, then the mixtures. A unit is left open where no column has such a length.
+QList<TableGramLayout> candidateLayouts(const Metadata& meta)
 {
     bool shortWide = false;
     bool longWide = false;
@@ -467,35 +478,53 @@ QList<Layout> candidateLayouts(const Metadata& meta)
         if (info.kind == CellKind::Wide && !info.fixedLength())
             (info.shortPrefix() ? shortWide : longWide) = true;
     }
-    QList<Layout> layouts;
-    for (int mask = 0; mask < 8; ++mask) {
-        const Layout layout{bool(mask & 1), bool(mask & 2), bool(mask & 4)};
-        if ((layout.shortWideLengthInBytes && !shortWide) || (layout.longWideLengthInBytes && !longWide))
-            continue;
-        layouts.append(layout);
+    using enum TextLengthUnit;
+    const std::pair<TextLengthUnit, TextLengthUnit> units[] = {
+        {Bytes, Bytes}, {Characters, Characters}, {Characters, Bytes}, {Bytes, Characters}};
+    QList<TableGramLayout> layouts;
+    for (bool lsbFirst : {false, true}) {
+        for (const auto& [shortUnit, longUnit] : units) {
+            TableGramLayout layout;
+            if (shortWide)
+                layout.shortText = shortUnit;
+            if (longWide)
+                layout.longText = longUnit;
+            layout.presenceLsbFirst = lsbFirst;
+            if (!layouts.contains(layout))
+                layouts.append(layout);
+        }
     }
     return layouts;
 }
 
+// A reading that meets a done token before the end of the data may have misread a file of another
+// layout, so one that uses the data to its last byte wins; files with a trailing remainder take the
+// first reading that succeeds.
 std::optional<TableGram> readWithMetadata(const QByteArray& data, qsizetype rowsStart, const Metadata& meta,
                                           NarrowCodec& codec, QString* error)
 {
     QString firstError;
-    for (const Layout& layout : candidateLayouts(meta)) {
+    std::optional<TableGram> endsEarly;
+    for (const TableGramLayout& layout : candidateLayouts(meta)) {
         RowDecoder decoder(Cursor(data, rowsStart, data.size()), meta, layout, codec);
         TableGram table;
-        if (decoder.run(table.rows)) {
-            table.tableName = meta.tableName;
-            for (const ColumnInfo& info : meta.columns)
-                table.columns.append(info.column);
-            return table;
+        if (!decoder.run(table.rows)) {
+            if (firstError.isEmpty())
+                firstError = decoder.error();
+            continue;
         }
-        if (firstError.isEmpty())
-            firstError = decoder.error();
+        table.tableName = meta.tableName;
+        for (const ColumnInfo& info : meta.columns)
+            table.columns.append(info.column);
+        table.layout = layout;
+        if (decoder.usedAllData())
+            return table;
+        if (!endsEarly)
+            endsEarly = std::move(table);
     }
-    if (error)
+    if (!endsEarly && error)
         *error = firstError;
-    return std::nullopt;
+    return endsEarly;
 }
 
 } // namespace

@@ -69,7 +69,22 @@ inline constexpr quint8 kHandlerGuid[16] = {0xB6, 0x92, 0xF2, 0x3F, 0x04, 0xB2, 
 inline constexpr quint8 kResultGuid[16] = {0xD2, 0xAD, 0x63, 0xF6, 0x02, 0xEB, 0xCF, 0x11,
                                            0xB0, 0xE3, 0x00, 0xAA, 0x00, 0x3F, 0x00, 0x0F};
 
-// Variable-length cells carry a one-byte length when the column's maximum length fits in it.
+// Lengths before variable-length cells. [MS-ADTG] 2.2.3.14.4.9 (VarLenColumnData) says:
+//   "The value of the non-chaptered, non-null columns on which to operate, prefixed by the size,
+//    in bytes, of the data."
+//   "If the value of the ColumnSize field in the adtgColumnDescriptorCommon element corresponding
+//    to the column being described is less than 256, a ShortColumnDataLen (1-byte) value will be
+//    present. Otherwise, a LongColumnDataLen (4-byte) value will be present."
+// Its table of ColumnData (2.2.3.14.3.6) gives DBTYPE_WSTR "(ShortColumnDataLen BSTRVAL)" or
+// "(LongColumnDataLen BSTRVAL)", DBTYPE_STR the same with ASCIISTRING, and 2.2.1.4 says of BSTRs
+// "BSTRLENGTH is the length of the string in bytes, not in characters."
+// So both lengths count bytes: for DBTYPE_WSTR two per UTF-16 code unit, for DBTYPE_STR one per
+// byte of the code page. The one unclear point: a DBTYPE_WSTR column's maximum length counts
+// characters (its fixed-length data is "2*adtgColumnMaxLength bytes"), so a column of 128 to 255
+// characters gets a one-byte length that cannot count the bytes of its longest values. The writer
+// keeps to bytes and never puts more than 127 code units behind a one-byte length (longer text
+// goes into a memo column); the reader also accepts character counts, which earlier versions of
+// this program wrote for both lengths.
 inline constexpr quint32 kShortLengthLimit = 255;
 
 } // namespace kivra::tablegram

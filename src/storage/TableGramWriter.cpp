@@ -4,6 +4,7 @@
 #include "storage/TableGram.h"
 #include "storage/TableGramWire.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace kivra {
@@ -85,6 +86,11 @@ WireColumn wireColumn(const TableGramColumn& column)
 bool isShort(ColumnType type)
 {
     return type == ColumnType::Text || type == ColumnType::Binary;
+}
+
+bool isLong(ColumnType type)
+{
+    return type == ColumnType::LongText || type == ColumnType::LongBinary;
 }
 
 QString describeColumn(const TableGramColumn& column)
@@ -190,6 +196,20 @@ bool fitsInteger(const QVariant& value, qlonglong min, qlonglong max, qlonglong*
     return ok && *number >= min && *number <= max;
 }
 
+// Appends the length before a text or binary value: the number of bytes that follow, in one byte
+// for short columns and in four for long ones.
+QString writeLength(ByteWriter& out, const TableGramColumn& column, qint64 bytes)
+{
+    if (!isLong(column.type)) {
+        out.u8(quint8(bytes));
+        return {};
+    }
+    if (bytes > qint64(std::numeric_limits<quint32>::max()))
+        return QStringLiteral("has more than 4 GiB");
+    out.u32(quint32(bytes));
+    return {};
+}
+
 // Appends one non-null cell; returns an error text when the value does not fit the column.
 QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant& value)
 {
@@ -211,26 +231,21 @@ QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant
     case ColumnType::Text:
     case ColumnType::LongText: {
         const QString text = value.toString();
-        if (column.type == ColumnType::LongText) {
-            out.u32(quint32(text.size()));
-        } else if (quint32(text.size()) <= column.maxLength) {
-            out.u8(quint8(text.size()));
-        } else {
-            return QStringLiteral("has %1 characters, more than the column's %2").arg(text.size()).arg(column.maxLength);
-        }
+        const qsizetype limit = std::min<qsizetype>(column.maxLength, kMaxShortTextUnits);
+        if (column.type == ColumnType::Text && text.size() > limit)
+            return QStringLiteral("has %1 characters, more than the %2 the column can hold").arg(text.size()).arg(limit);
+        if (const QString problem = writeLength(out, column, 2 * qint64(text.size())); !problem.isEmpty())
+            return problem;
         out.utf16(text);
         return {};
     }
     case ColumnType::Binary:
     case ColumnType::LongBinary: {
         const QByteArray bytes = value.toByteArray();
-        if (column.type == ColumnType::LongBinary) {
-            out.u32(quint32(bytes.size()));
-        } else if (quint32(bytes.size()) <= column.maxLength) {
-            out.u8(quint8(bytes.size()));
-        } else {
+        if (column.type == ColumnType::Binary && quint32(bytes.size()) > column.maxLength)
             return QStringLiteral("has %1 bytes, more than the column's %2").arg(bytes.size()).arg(column.maxLength);
-        }
+        if (const QString problem = writeLength(out, column, bytes.size()); !problem.isEmpty())
+            return problem;
         out.bytes(bytes);
         return {};
     }

@@ -47,10 +47,8 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
     for (int r = 0; r < table.rows.size(); ++r) {
         const QList<QVariant>& cells = table.rows[r];
         FileRow row;
-        for (const QString& f : TextFields) {
-            const QVariant& cell = cells[columns[f]];
-            row.values[f] = cell.isNull() ? QString() : cell.toString();
-        }
+        for (const QString& f : TextFields)
+            row.values[f] = CellAsText(cells[columns[f]]);
         for (const QString& f : NumberFields) {
             QVariant number;
             if (!CellAsInteger(cells[columns[f]], &number)) {
@@ -225,7 +223,7 @@ bool storeRows(const QSqlDatabase& db, const QList<FileRow>& rows, const ImportP
             values << rows[r].values.value(fields[f]);
         const QString& name = plan.pictureNames[r];
         // A refused picture leaves the story without one rather than pointing at a file that is not its own.
-        values << (name.isEmpty() || plan.skipped.contains(name) ? QString() : folder + name);
+        values << (name.isEmpty() || plan.skipped.contains(name) ? QStringLiteral("") : folder + name);
         if (!ExecuteStatement(db, insert, values, error))
             return false;
     }

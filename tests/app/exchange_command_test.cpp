@@ -65,6 +65,7 @@ TEST(ExchangeCommandLine, ExportsImportsAndDumps)
     r = run({"dump", kbm});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
     EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
     EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
     EXPECT_TRUE(r.out.contains("BookMarkTestament = NULL"));

@@ -90,6 +90,9 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     addBookmark("200");
     addBookmark("300", QString(), QString());
     const int lonely = addBookmark("400");
+    const QString longBook(200, QChar(0x05D0));  // too long for a short text's one-byte length
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), "UPDATE \"tblBookmark\" SET \"BookMarkToBook\" = ? "
+                                                      "WHERE \"BookmarkReference\" = '200'", {longBook}));
     addLink("100", "200");
     addLink("100", "300");
     addLink("200", "100");  // a link of a linked bookmark does not pull more rows in
@@ -120,8 +123,13 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     ASSERT_FALSE(rs->eof());
     EXPECT_EQ(rs->text("BookMarkNotes"), QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
     EXPECT_EQ(rs->value("BookMarkToSection").toInt(), 4);
-    auto empty = GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "300");
-    EXPECT_EQ(empty->value("AssociatedBookmarkReferenceList"), QVariant(QString()));  // NULL comes back as empty text
+    EXPECT_EQ(GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "200")->text("BookMarkToBook"),
+              longBook);
+    // Bookmark 300 travelled with NULL notes and links: they come back as the empty text.
+    auto nulls = GetADORecordSetByQueryString(
+        OptionsConnection(), "SELECT COUNT(*) AS n FROM \"tblBookmark\" WHERE \"BookMarkNotes\" IS NULL "
+                             "OR \"AssociatedBookmarkReferenceList\" IS NULL OR \"BookMarkTestament\" IS NULL");
+    EXPECT_EQ(nulls->integer("n"), 0);
 }
 
 TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)

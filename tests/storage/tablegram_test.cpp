@@ -136,7 +136,7 @@ TableGram bookmarks()
     t.rows.append({1, "Old Testament", "Genesis", 1, 1, "Genesis", 1, 31, "In the beginning…", "BM-1", QString(""), null});
     t.rows.append({2, "New Testament", QString::fromUtf8("Ἰωάννης"), 3, 16, null, null, null,
                    QString::fromUtf8("בְּרֵאשִׁית ‏— 约翰福音 — 🙏 «ü»"), "BM-2", "BM-1", "BM-1;BM-3"});
-    t.rows.append({-7, QString(""), QString(255, QChar(0x05D0)), null, null, null, null, null, QString(""), null, null,
+    t.rows.append({-7, QString(""), QString(127, QChar(0x05D0)), null, null, null, null, null, QString(""), null, null,
                    QString(300, QLatin1Char('r'))});
     return t;
 }
@@ -258,8 +258,9 @@ TEST(TableGramWriter, EmitsTheDocumentedLayout)
 {
     TableGram t;
     t.tableName = QStringLiteral("T");
-    t.columns = {indexColumn(), col("Name", ColumnType::Text, 10)};
-    t.rows = {{7, "Hi"}};
+    t.columns = {indexColumn(), col("Name", ColumnType::Text, 10), col("Notes", ColumnType::LongText),
+                 col("Picture", ColumnType::LongBinary), col("Gone", ColumnType::Text, 5)};
+    t.rows = {{7, "Hi", QString::fromUtf8("Ab€"), QByteArray("\x01\x02\xFF", 3), QVariant()}};
     const QByteArray bytes = writeTableGram(t);
     EXPECT_EQ(bytes.left(9).toHex(), "010754472100000000");
     EXPECT_EQ(bytes.mid(9, 13).toHex(), "021900b692f23f04b2cf118d23");
@@ -268,7 +269,14 @@ TEST(TableGramWriter, EmitsTheDocumentedLayout)
     EXPECT_TRUE(bytes.contains(QByteArray::fromHex("063700" "f00100" "0100" "050049006e00640065007800" "0100" "0100"
                                                    "050049006e00640065007800" "0300" "04000000" "0a000000"
                                                    "ff000000" "10800000" "ffff" "ffff")));
-    EXPECT_TRUE(bytes.endsWith(QByteArray::fromHex("0780" "07000000" "02" "48006900" "0f")));
+    // Memo column: DBTYPE_WSTR without a maximum, long + may be null + nullable + writable.
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("4e006f00740065007300" "8200" "ffffffff" "ff000000" "ff000000"
+                                                   "e4000000" "0000" "ffff")));
+    // The row: presence bits of the four nullable columns (the last one NULL, so it has no cell),
+    // the key, then each value after its length in bytes: one byte for the short text, four for
+    // the memo and the picture.
+    EXPECT_EQ(bytes.mid(bytes.indexOf(QByteArray::fromHex("07e0"))).toHex(),
+              "07" "e0" "07000000" "04" "48006900" "06000000" "41006200ac20" "03000000" "0102ff" "0f");
 }
 
 TEST(TableGramWriter, RejectsTablesItCannotEncode)
@@ -281,6 +289,9 @@ TEST(TableGramWriter, RejectsTablesItCannotEncode)
     t.rows[0][1] = QString(51, QLatin1Char('a'));
     EXPECT_TRUE(writeTableGram(t, &error).isEmpty());
     EXPECT_TRUE(error.contains("BookMarkTestament")) << error.toStdString();
+    t = bookmarks();
+    t.rows[0][2] = QString(128, QLatin1Char('a')); // its byte count does not fit a one-byte length
+    EXPECT_TRUE(writeTableGram(t).isEmpty());
     t = bookmarks();
     t.rows[1].removeLast();
     EXPECT_TRUE(writeTableGram(t).isEmpty());
@@ -331,14 +342,39 @@ TEST(TableGramReader, SurvivesCorruption)
     }
 }
 
+TEST(TableGramReader, ReadsTextLengthsInBytesAndInCharacters)
+{
+    // A short and a memo UTF-16 column holding "ab" and "cde": lengths in bytes as published, in
+    // characters as earlier versions of this program wrote them, and mixed.
+    using enum TextLengthUnit;
+    const struct {
+        const char* shortLength;
+        const char* longLength;
+        TextLengthUnit shortUnit, longUnit;
+    } layouts[] = {{"04", "06000000", Bytes, Bytes}, {"02", "03000000", Characters, Characters},
+                   {"02", "06000000", Characters, Bytes}};
+    for (const auto& l : layouts) {
+        const QByteArray bytes = GramBuilder().column(1, "S", 0x82, 50, 0x64).column(2, "M", 0x82, 0xFFFFFFFF, 0xE4)
+                                     .hex("07c0").hex(l.shortLength).hex("61006200").hex(l.longLength)
+                                     .hex("630064006500").done();
+        const std::optional<TableGram> table = readTableGram(bytes);
+        ASSERT_TRUE(table.has_value()) << l.shortLength << ' ' << l.longLength;
+        EXPECT_EQ(table->rows, (QList<QList<QVariant>>{{"ab", "cde"}}));
+        EXPECT_EQ(table->layout.shortText, l.shortUnit);
+        EXPECT_EQ(table->layout.longText, l.longUnit);
+    }
+    // Read as bytes, this row would stop at the 0x0F inside its text and leave two bytes over;
+    // the reading that uses the whole file is taken.
+    const std::optional<TableGram> early = readTableGram(GramBuilder().column(1, "S", 0x82, 50, 0x64)
+                                                             .hex("0780" "02" "41000f00").done());
+    ASSERT_TRUE(early.has_value());
+    EXPECT_EQ(early->rows.at(0).at(0).toString(), QStringLiteral("A\x0F"));
+    EXPECT_FALSE(early->layout.longText.has_value());
+}
+
 TEST(TableGramReader, AcceptsReadingsOtherWritersUse)
 {
-    // One-byte text lengths counted in bytes; presence bits starting at 0x01.
-    const QByteArray byteLengths = GramBuilder().column(1, "T", 0x82, 50, 0x64)
-                                       .hex("0780" "06" "610062006300" "0780" "00").done();
-    const std::optional<TableGram> a = readTableGram(byteLengths);
-    ASSERT_TRUE(a.has_value());
-    EXPECT_EQ(a->rows, (QList<QList<QVariant>>{{"abc"}, {""}}));
+    // Presence bits starting at 0x01.
     const QByteArray lsbFirst = GramBuilder().column(1, "A", 0x03, 4, 0x74).column(2, "B", 0x03, 4, 0x74)
                                     .hex("0701" "05000000" "0702" "06000000" "0703" "07000000" "08000000").done();
     const std::optional<TableGram> b = readTableGram(lsbFirst);
@@ -384,4 +420,7 @@ TEST(TableGramReader, ExplainsWhatItCannotRead)
     EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("80").done()).contains("hierarchical"));
     EXPECT_TRUE(readError(GramBuilder().column(2, "I", 3, 4, 0x10).done()).contains("ordinals"));
     EXPECT_TRUE(readError(GramBuilder().column(1, "I", 3, 4, 0x10).hex("0a").done()).contains("original row"));
+    QByteArray announced = writeTableGram(bookmarks()); // 12 column descriptors
+    announced.replace(61, 2, QByteArray::fromHex("60ea"));
+    EXPECT_TRUE(readError(announced).contains("announces 60000 columns, but 12")) << readError(announced).toStdString();
 }

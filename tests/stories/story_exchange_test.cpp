@@ -118,9 +118,11 @@ TEST(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
     addPart(8, 0, "Other", source);
 
     QString error;
-    const auto table = OneStoryTable(StoryConnection(), 7, &error);
+    auto table = OneStoryTable(StoryConnection(), 7, &error);
     ASSERT_TRUE(table) << error.toStdString();
     ASSERT_EQ(table->rows.size(), 3);
+    table->rows[2][table->columnIndex("StoryNotes")] = QVariant();  // missing values import as the empty text
+    table->rows[2][table->columnIndex("StoryToBook")] = QVariant();
     const int image = table->columnIndex("StoryImage");
     EXPECT_EQ(table->rows[0][image].toByteArray(), picture);
     EXPECT_TRUE(table->rows[1][image].isNull());  // the first row carries the picture for all
@@ -138,6 +140,10 @@ TEST(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
     auto notes = GetADORecordSetByQueryString(StoryConnection(), "SELECT \"StoryNotes\", \"StoryChapter\" FROM \"tblBibleStory\" ORDER BY \"Index\"");
     EXPECT_EQ(notes->text("StoryNotes"), QStringLiteral("Naomi — «returns»"));
     EXPECT_EQ(notes->integer("StoryChapter"), 1);
+    auto nulls = GetADORecordSetByQueryString(
+        StoryConnection(), "SELECT COUNT(*) AS n FROM \"tblBibleStory\" WHERE \"StoryNotes\" IS NULL "
+                           "OR \"StoryToBook\" IS NULL OR \"StoryImagePath\" IS NULL");
+    EXPECT_EQ(nulls->integer("n"), 0);
 }
 
 TEST(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
