@@ -35,10 +35,7 @@ bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
     key.fromSection = choice.fromSection.toInt();
     key.toChapter = choice.toChapter.toInt();
     key.toSection = choice.toSection.toInt();
-    const int chapters = GetNumberOfChapter(key.bookAbbreviation);
-    if (key.fromChapter < 1 || key.toChapter > chapters || key.fromSection < 1 || key.toSection < 1
-        || key.fromSection > GetNumOfSection(key.bookAbbreviation, key.fromChapter)
-        || key.toSection > GetNumOfSection(key.bookAbbreviation, key.toChapter)) {
+    if (!PassageRangeExists(key)) {
         *error = QStringLiteral("%1 has no verse range %2:%3-%4:%5.")
                      .arg(choice.book, choice.fromChapter, choice.fromSection, choice.toChapter, choice.toSection);
         return false;

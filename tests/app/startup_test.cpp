@@ -3,6 +3,7 @@
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/Startup.h"
 #include "app/VerseOfTheDay.h"
 #include "app/frmMain.h"
@@ -135,10 +136,14 @@ TEST(CommandLineTest, PassageCommandPrintsThePaneText)
                              "form, and void; and darkness was upon the face of the deep. And the Spirit of God moved "
                              "upon the face of the waters.(1:2)\n\n"));
 
-    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
-                  QStringLiteral("Genesis"), QStringLiteral("51:1-51:2")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 2);
+    // Ranges that name no verse, or run backwards, are refused rather than printed as nothing.
+    for (const QString& range : {QStringLiteral("51:1-51:2"), QStringLiteral("1:5-1:3"), QStringLiteral("3:1-1:3")}) {
+        p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"),
+                      QStringLiteral("Old Testament"), QStringLiteral("Genesis"), range});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 2) << range.toStdString();
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty()) << range.toStdString();
+    }
 
     QFile::remove(folder.dbPath(OptionsDatabaseFile));
     p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
@@ -146,4 +151,15 @@ TEST(CommandLineTest, PassageCommandPrintsThePaneText)
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("dbOptions.pre")));
+}
+
+TEST(CommandLineTest, ExportOfABackwardRangeWritesNoFile)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString file = folder.path() + QStringLiteral("/backward.rtf");
+    EXPECT_EQ(RunExportRtfCommand({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("3:1-1:3"),
+                                   file}),
+              2);
+    EXPECT_FALSE(QFile::exists(file));
 }
