@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -50,6 +52,45 @@ TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
     junk.close();
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, story);
+    EXPECT_EQ(folder.ui().messages.last(), 703);  // there, but not a database
+}
+
+TEST(Startup, ABibleDatabaseWithoutOneOfItsTablesIsRefused)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString bible = folder.dbPath(BibleDatabaseFile);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+        db.setDatabaseName(bible);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("DROP TABLE tblGetNumberOfSection")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+    QString failed;
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, bible);
+    EXPECT_EQ(folder.ui().messages.value(0), 703);
+}
+
+TEST(Startup, ABibleDatabaseWithRandomBytesInItsMiddleIsRefused)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString bible = folder.dbPath(BibleDatabaseFile);
+    {
+        QFile file(bible);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.seek(file.size() / 2));
+        QByteArray noise(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator(12).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        ASSERT_EQ(file.write(noise), noise.size());
+    }
+    QString failed;
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, bible);
+    EXPECT_EQ(folder.ui().messages.value(0), 703);
 }
 
 TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
