@@ -15,7 +15,8 @@ namespace kivra {
 bool ReadWholeFile(const QString& path, QByteArray* bytes, QString* error, qint64 maxBytes = qint64(1) << 31);
 
 // Writes through a temporary file that replaces the target only when every byte is on disk, so a
-// failed or interrupted write never destroys the file that was there.
+// failed or interrupted write never destroys the file that was there. The reason in *error ends
+// with a full stop.
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error);
 
 // The whole file parsed as a TableGram, or nullopt with a reason.

@@ -160,6 +160,24 @@ TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--app-dir")}).action, CommandLine::Action::Error);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--frobnicate")}).action, CommandLine::Action::Error);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Genesis")}).action, CommandLine::Action::Error);
+    for (const QStringList& wrong : {QStringList{QStringLiteral("--app-dir")}, QStringList{QStringLiteral("--open")},
+                                     QStringList{QStringLiteral("--frobnicate")}, QStringList{QStringLiteral("passage")}})
+        EXPECT_TRUE(ParseCommandLine(wrong).error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();
+}
+
+TEST(CommandLineTest, AFileThatCannotBeWrittenIsNamedOnceInASentence)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString file = folder.path() + QStringLiteral("/no-such-folder/passage.rtf");
+    QProcess p;
+    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
+            {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"), QStringLiteral("Old Testament"),
+             QStringLiteral("Genesis"), QStringLiteral("1:1-1:3"), file});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("Could not save %1: No such file or directory.\n").arg(file));
 }
 
 TEST(CommandLineTest, PassageCommandPrintsThePaneText)
