@@ -28,7 +28,8 @@ bool ReadWholeFile(const QString& path, QByteArray* bytes, QString* error, qint6
     return true;
 }
 
-bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error,
+                     QFileDevice::Permissions permissions)
 {
     QSaveFile file(path);
     auto fail = [&] {
@@ -43,6 +44,8 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* erro
     // Unbuffered, so a full disk fails the write itself: a failed flush inside commit() can go
     // unnoticed and leave an empty file under the final name.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail();
+    if (permissions && !file.setPermissions(permissions))
         return fail();
     // A short write gives no reason; the next attempt fails with it (a full disk, for one).
     for (qint64 written = 0; written < bytes.size();) {
