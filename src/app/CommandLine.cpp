@@ -35,14 +35,14 @@ CommandLine ParseCommandLine(const QStringList& args)
         } else if (a == QLatin1String("--app-dir")) {
             if (i + 1 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--app-dir needs a folder");
+                cl.error = QStringLiteral("--app-dir needs a folder.");
                 return cl;
             }
             cl.appDir = args[++i];
         } else if (a == QLatin1String("--open")) {
             if (i + 3 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--open needs a testament, a book and a verse range");
+                cl.error = QStringLiteral("--open needs a testament, a book and a verse range.");
                 return cl;
             }
             cl.openPassage = args.mid(i + 1, 3);
@@ -51,7 +51,7 @@ CommandLine ParseCommandLine(const QStringList& args)
             cl.appDir = a.mid(10);
         } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
             cl.action = CommandLine::Action::Error;
-            cl.error = QStringLiteral("unknown option %1").arg(a);
+            cl.error = QStringLiteral("Unknown option %1.").arg(a);
             return cl;
         } else {
             rest << a;
@@ -71,7 +71,7 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = exchangeCommand(command);
     } else {
         cl.action = CommandLine::Action::Error;
-        cl.error = QStringLiteral("unknown command or wrong number of arguments: %1").arg(command);
+        cl.error = QStringLiteral("Unknown command or wrong number of arguments: %1.").arg(command);
         return cl;
     }
     cl.operands = rest;

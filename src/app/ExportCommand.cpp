@@ -3,7 +3,6 @@
 #include "app/PassageCommand.h"
 #include "output/RtfWriter.h"
 #include "reading/Passage.h"
-#include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
 
 #include <QTextEdit>
@@ -15,18 +14,11 @@ int RunExportRtfCommand(const QStringList& operands)
 {
     QTextStream err(stderr);
     if (operands.size() != 4) {
-        err << "export-rtf needs TESTAMENT BOOK C:V-C:V FILE\n";
+        err << "export-rtf needs TESTAMENT BOOK C:V-C:V FILE.\n";
         return 2;
     }
-    int fc = 0, fs = 0, tc = 0, ts = 0;
-    if (!ParseVerseRange(operands[2], &fc, &fs, &tc, &ts)) {
-        err << "Not a verse range: " << operands[2] << '\n';
-        return 2;
-    }
-    const PassageChoice choice{operands[0],         operands[1],         QString::number(fc),
-                               QString::number(fs), QString::number(tc), QString::number(ts)};
     QString text, error;
-    if (!PassageTextFor(choice, &text, &error)) {
+    if (!PassageTextForArguments(operands.mid(0, 3), &text, &error)) {
         err << error << '\n';
         return 2;
     }
@@ -36,7 +28,7 @@ int RunExportRtfCommand(const QStringList& operands)
     pane.setPlainText(text);
     ApplyDefaultFont(&pane);
     if (!saveRtf(*pane.document(), operands[3], &error)) {
-        err << "Cannot write " << operands[3] << ": " << error << '\n';
+        err << QStringLiteral("Could not save %1: %2").arg(operands[3], error) << '\n';
         return 1;
     }
     return 0;

@@ -7,6 +7,8 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QTextStream>
+
 namespace kivra {
 
 bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
@@ -35,10 +37,7 @@ bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
     key.fromSection = choice.fromSection.toInt();
     key.toChapter = choice.toChapter.toInt();
     key.toSection = choice.toSection.toInt();
-    const int chapters = GetNumberOfChapter(key.bookAbbreviation);
-    if (key.fromChapter < 1 || key.toChapter > chapters || key.fromSection < 1 || key.toSection < 1
-        || key.fromSection > GetNumOfSection(key.bookAbbreviation, key.fromChapter)
-        || key.toSection > GetNumOfSection(key.bookAbbreviation, key.toChapter)) {
+    if (!PassageRangeExists(key)) {
         *error = QStringLiteral("%1 has no verse range %2:%3-%4:%5.")
                      .arg(choice.book, choice.fromChapter, choice.fromSection, choice.toChapter, choice.toSection);
         return false;
@@ -50,6 +49,32 @@ bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
     }
     *text = RenderPassage(*verses, options(), QStringLiteral("\n"));
     return true;
+}
+
+bool PassageTextForArguments(const QStringList& arguments, QString* text, QString* error)
+{
+    int fc = 0, fs = 0, tc = 0, ts = 0;
+    if (arguments.size() != 3 || !ParseVerseRange(arguments[2], &fc, &fs, &tc, &ts)) {
+        *error = QStringLiteral("Not a verse range: %1.").arg(arguments.value(2));
+        return false;
+    }
+    const PassageChoice choice{arguments[0],        arguments[1],        QString::number(fc),
+                               QString::number(fs), QString::number(tc), QString::number(ts)};
+    return PassageTextFor(choice, text, error);
+}
+
+int RunPassageCommand(const QStringList& operands)
+{
+    QString text, error;
+    if (!PassageTextForArguments(operands, &text, &error)) {
+        QTextStream(stderr) << error << '\n';
+        return 2;
+    }
+    QTextStream out(stdout);
+    out << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        out << '\n';
+    return 0;
 }
 
 } // namespace kivra

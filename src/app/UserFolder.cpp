@@ -1,21 +1,24 @@
 #include "app/UserFolder.h"
 
 #include "resources/Interaction.h"
+#include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kivra {
 
 QString PerUserFolder(const QString& xdgDataHome, const QString& home)
 {
-    // An XDG path must be absolute to count; otherwise the default applies.
-    const QString base = QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/kivra-bible"));
+    // Only absolute paths count; without either there is no per-user folder at all.
+    QString base = xdgDataHome;
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::isAbsolutePath(home) ? home + QStringLiteral("/.local/share") : QString();
+    return base.isEmpty() ? QString() : QDir::cleanPath(base + QStringLiteral("/kivra-bible"));
 }
 
 bool ProgramFolderIsWritable(const QString& programFolder)
@@ -38,28 +41,28 @@ QString ChooseUserFolder(const QString& programFolder, bool programFolderWritabl
     return programFolderWritable ? programFolder : PerUserFolder(xdgDataHome, home);
 }
 
+// The user's notes live in these folders and files: nobody else may read them.
+constexpr auto PrivateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr mode_t PrivateFolderMode = 0700;
+
+// Like mkpath, but every folder it makes is the owner's alone.
+static bool makePrivatePath(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path && !makePrivatePath(parent))
+        return false;
+    return ::mkdir(QFile::encodeName(path).constData(), PrivateFolderMode) == 0 || QFileInfo(path).isDir();
+}
+
 static bool copyIfMissing(const QString& from, const QString& to)
 {
     if (QFileInfo::exists(to))
         return true;
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(1 << 20);
-        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
-            return false;
-        }
-    }
-    if (!target.commit())
-        return false;
-    QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                  | QFileDevice::ReadOther);
-    return true;
+    QByteArray bytes;
+    QString error;
+    return ReadWholeFile(from, &bytes, &error) && WriteFileSafely(to, bytes, &error, PrivateFile);
 }
 
 bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QString* failedPath)
@@ -79,10 +82,10 @@ bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QSt
         if (!QFileInfo::exists(userDb + QLatin1Char('/') + file) && !QFileInfo(installed).isFile())
             return fail(installed);
     }
-    if (!QDir().mkpath(userDb))
+    if (!makePrivatePath(userDb))
         return fail(userDb);
     const bool firstRun = !QFileInfo::exists(userImages);
-    if (!QDir().mkpath(userImages))
+    if (!makePrivatePath(userImages))
         return fail(userImages);
     for (const QString& file : {OptionsDatabaseFile, StoryDatabaseFile}) {
         const QString target = userDb + QLatin1Char('/') + file;
@@ -102,8 +105,13 @@ bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QSt
 
 QString PrepareUserFolder(const QString& programFolder)
 {
+    // HOME itself, not QDir::homePath(), which falls back to the root folder.
     const QString user = ChooseUserFolder(programFolder, ProgramFolderIsWritable(programFolder),
-                                          qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+                                          qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
+    if (user.isEmpty()) {
+        ShowMessage(704, nullptr, {QStringLiteral("$HOME/.local/share/kivra-bible")});
+        return {};
+    }
     QString failed;
     if (!SeedUserFolder(programFolder, user, &failed)) {
         // A missing installed file is a missing database (701), not a home folder that cannot be written.

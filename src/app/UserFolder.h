@@ -6,18 +6,20 @@
 
 namespace kivra {
 
-// The per-user folder: $XDG_DATA_HOME/kivra-bible, or ~/.local/share/kivra-bible.
+// The per-user folder: $XDG_DATA_HOME/kivra-bible, or ~/.local/share/kivra-bible; the empty text
+// when neither path is absolute.
 QString PerUserFolder(const QString& xdgDataHome, const QString& home);
 
 // True when the user can change the databases in the program folder itself.
 bool ProgramFolderIsWritable(const QString& programFolder);
 
-// The folder holding the user's Db/ (options, bookmarks, stories) and image/.
+// The folder holding the user's Db/ (options, bookmarks, stories) and image/; empty when there is none.
 QString ChooseUserFolder(const QString& programFolder, bool programFolderWritable, const QString& xdgDataHome,
                          const QString& home);
 
 // Copies the installed options and story databases and the pictures into userFolder where they are
-// missing; never overwrites the user's files. False (with the failing path) when a copy fails.
+// missing; never overwrites the user's files. Folders it makes and files it copies are the
+// owner's alone. False (with the failing path) when a copy fails.
 bool SeedUserFolder(const QString& programFolder, const QString& userFolder, QString* failedPath);
 
 // Decides and seeds for this process's environment; returns the user folder or the empty text

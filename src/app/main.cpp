@@ -62,30 +62,6 @@ bool initialiseFolders(const CommandLine& cl)
     return true;
 }
 
-int runPassageCommand(const CommandLine& cl)
-{
-    PassageChoice choice{cl.operands[0], cl.operands[1], {}, {}, {}, {}};
-    int fc = 0, fs = 0, tc = 0, ts = 0;
-    if (!ParseVerseRange(cl.operands[2], &fc, &fs, &tc, &ts)) {
-        QTextStream(stderr) << "Not a verse range: " << cl.operands[2] << "\n\n" << UsageText();
-        return 2;
-    }
-    choice.fromChapter = QString::number(fc);
-    choice.fromSection = QString::number(fs);
-    choice.toChapter = QString::number(tc);
-    choice.toSection = QString::number(ts);
-    QString text, error;
-    if (!PassageTextFor(choice, &text, &error)) {
-        QTextStream(stderr) << error << '\n';
-        return 2;
-    }
-    QTextStream out(stdout);
-    out << text;
-    if (!text.endsWith(QLatin1Char('\n')))
-        out << '\n';
-    return 0;
-}
-
 bool isExchangeCommand(CommandLine::Action action)
 {
     using A = CommandLine::Action;
@@ -154,7 +130,7 @@ int main(int argc, char** argv)
             return 1;
         }
         if (cl.action == CommandLine::Action::Passage)
-            return runPassageCommand(cl);
+            return RunPassageCommand(cl.operands);
         if (cl.action == CommandLine::Action::Search) {
             QTextStream out(stdout), err(stderr);
             return RunSearchCommand(cl.operands, out, err);

@@ -1,9 +1,9 @@
 #include "output/RtfWriter.h"
 
+#include "storage/ExchangeFile.h"
+
 #include <QColor>
-#include <QCoreApplication>
 #include <QFont>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -245,22 +245,5 @@ QByteArray documentToRtf(const QTextDocument& document)
 
 bool saveRtf(const QTextDocument& document, const QString& path, QString* error)
 {
-    const auto fail = [&](const QString& reason) {
-        if (error)
-            *error = QCoreApplication::translate("RtfWriter", "Could not save %1: %2").arg(path, reason);
-        return false;
-    };
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const QByteArray rtf = documentToRtf(document);
-    if (file.write(rtf) != rtf.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return kivra::WriteFileSafely(path, documentToRtf(document), error);
 }

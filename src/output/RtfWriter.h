@@ -12,5 +12,5 @@ QByteArray documentToRtf(const QTextDocument& document);
 
 // Writes documentToRtf(document) to path. The file is replaced only when the whole text was
 // written, so a failed save leaves an earlier file intact. On failure returns false and, when
-// error is given, describes the reason there.
+// error is given, puts the reason there as a sentence that does not repeat the path.
 bool saveRtf(const QTextDocument& document, const QString& path, QString* error);

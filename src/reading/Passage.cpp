@@ -1,5 +1,6 @@
 #include "reading/Passage.h"
 
+#include "reading/SelectorData.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -16,6 +17,16 @@ RecordsetPtr QueryPassage(const PassageKey& key)
                        "ORDER BY \"ID\""),
         {key.testamentWord, key.bookAbbreviation, VerseKey(key.fromChapter, key.fromSection),
          VerseKey(key.toChapter, key.toSection + 1)});
+}
+
+bool PassageRangeExists(const PassageKey& key)
+{
+    const auto verseExists = [&key](int chapter, int section) {
+        return chapter >= 1 && chapter <= GetNumberOfChapter(key.bookAbbreviation) && section >= 1
+               && section <= GetNumOfSection(key.bookAbbreviation, chapter);
+    };
+    return verseExists(key.fromChapter, key.fromSection) && verseExists(key.toChapter, key.toSection)
+           && VerseKey(key.fromChapter, key.fromSection) <= VerseKey(key.toChapter, key.toSection);
 }
 
 QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline)

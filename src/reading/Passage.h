@@ -17,6 +17,9 @@ constexpr int VerseKey(int chapter, int verse) { return chapter * 1000 + verse; 
 // The verses from the start key to the end key inclusive, in ID order (nullptr on a database error).
 RecordsetPtr QueryPassage(const PassageKey& key);
 
+// Whether both ends name verses the book has and the range does not run backwards.
+bool PassageRangeExists(const PassageKey& key);
+
 // The verses written one after another: text, then "(c:v)" when ShowChapterSection is 1, then two
 // line breaks when InsertNewLineAfterText is 1. Line breaks are written as newline.
 QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline);

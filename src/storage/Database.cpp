@@ -121,6 +121,16 @@ bool IsKnownTable(const QSqlDatabase& db, const QString& table)
     return !table.isEmpty() && !TableColumns(db, table).isEmpty();
 }
 
+bool TableIsReadable(const QSqlDatabase& db, const QString& table)
+{
+    // Counting without an index visits every page of the table's own tree.
+    QSqlQuery count(db);
+    if (count.exec(QStringLiteral("SELECT count(*) FROM %1 NOT INDEXED").arg(QuoteIdentifier(table))) && count.next())
+        return true;
+    qWarning().noquote() << "Table" << table << "of" << db.databaseName() << "cannot be read:" << count.lastError().text();
+    return false;
+}
+
 bool IsKnownField(const QSqlDatabase& db, const QString& table, const QString& field)
 {
     const QStringList columns = TableColumns(db, table);

@@ -28,16 +28,34 @@ bool ReadWholeFile(const QString& path, QByteArray* bytes, QString* error, qint6
     return true;
 }
 
-bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error,
+                     QFileDevice::Permissions permissions)
 {
     QSaveFile file(path);
-    // Never fall back to writing in place: that is exactly the half-written file we avoid.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
+    auto fail = [&] {
+        // The reason reads as a sentence of its own after the name of the file.
+        if (error)
+            *error = file.errorString() + QLatin1Char('.');
         file.cancelWriting();
         return false;
+    };
+    // Never fall back to writing in place: that is exactly the half-written file we avoid.
+    file.setDirectWriteFallback(false);
+    // Unbuffered, so a full disk fails the write itself: a failed flush inside commit() can go
+    // unnoticed and leave an empty file under the final name.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail();
+    if (permissions && !file.setPermissions(permissions))
+        return fail();
+    // A short write gives no reason; the next attempt fails with it (a full disk, for one).
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0)
+            return fail();
+        written += chunk;
     }
+    if (!file.commit())
+        return fail();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "storage/Recordset.h"
 #include "storage/TableGram.h"
 
+#include <QFileDevice>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -15,8 +16,10 @@ namespace kivra {
 bool ReadWholeFile(const QString& path, QByteArray* bytes, QString* error, qint64 maxBytes = qint64(1) << 31);
 
 // Writes through a temporary file that replaces the target only when every byte is on disk, so a
-// failed or interrupted write never destroys the file that was there.
-bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error);
+// failed or interrupted write never destroys the file that was there. A new file gets permissions
+// when given, else the usual ones. The reason in *error ends with a full stop.
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error,
+                     QFileDevice::Permissions permissions = {});
 
 // The whole file parsed as a TableGram, or nullopt with a reason.
 std::optional<TableGram> ReadTableGramFile(const QString& path, QString* error);

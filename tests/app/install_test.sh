@@ -46,6 +46,17 @@ test -f "$data/Db/dbOptions.pre" || fail "no per-user options database"
 test -f "$data/Db/dbStory.dat" || fail "no per-user story database"
 test -f "$data/image/obj_bible_story_no_image.gif" || fail "pictures not seeded"
 test ! -e "$data/Db/dbBible.dat" || fail "the Bible text was copied"
+for private in "$data" "$data/Db" "$data/image"; do
+    [ "$(stat -c %a "$private")" = 700 ] || fail "$private can be read by others"
+done
+for private in "$data/Db/dbOptions.pre" "$data/Db/dbStory.dat" "$data/image/obj_bible_story_no_image.gif"; do
+    [ "$(stat -c %a "$private")" = 600 ] || fail "$private can be read by others"
+done
+# Without a home folder the program says so instead of looking for its data under /.
+if out=$("${runas[@]}" env -u HOME "$kivra" passage "Old Testament" Genesis 1:1-1:1 2>&1); then
+    fail "started without a home folder"
+fi
+grep -q 'HOME' <<<"$out" || fail "no word of the missing home folder: $out"
 passage=$(sqlite3 "$data/Db/dbOptions.pre" "SELECT BookMarkBook||' '||BookMarkChapter||':'||BookMarkSection||'-'||BookMarkToChapter||':'||BookMarkToSection FROM tblOptions")
 [ "$passage" = "John 3:16-3:18" ] || fail "passage not saved: $passage"
 run_gui

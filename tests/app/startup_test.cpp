@@ -3,6 +3,7 @@
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
+#include "app/ExportCommand.h"
 #include "app/Startup.h"
 #include "app/VerseOfTheDay.h"
 #include "app/frmMain.h"
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -49,6 +52,45 @@ TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
     junk.close();
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, story);
+    EXPECT_EQ(folder.ui().messages.last(), 703);  // there, but not a database
+}
+
+TEST(Startup, ABibleDatabaseWithoutOneOfItsTablesIsRefused)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString bible = folder.dbPath(BibleDatabaseFile);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+        db.setDatabaseName(bible);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("DROP TABLE tblGetNumberOfSection")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+    QString failed;
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, bible);
+    EXPECT_EQ(folder.ui().messages.value(0), 703);
+}
+
+TEST(Startup, ABibleDatabaseWithRandomBytesInItsMiddleIsRefused)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString bible = folder.dbPath(BibleDatabaseFile);
+    {
+        QFile file(bible);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.seek(file.size() / 2));
+        QByteArray noise(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator(12).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        ASSERT_EQ(file.write(noise), noise.size());
+    }
+    QString failed;
+    EXPECT_FALSE(OpenConnections(&failed));
+    EXPECT_EQ(failed, bible);
+    EXPECT_EQ(folder.ui().messages.value(0), 703);
 }
 
 TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
@@ -118,6 +160,24 @@ TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--app-dir")}).action, CommandLine::Action::Error);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--frobnicate")}).action, CommandLine::Action::Error);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Genesis")}).action, CommandLine::Action::Error);
+    for (const QStringList& wrong : {QStringList{QStringLiteral("--app-dir")}, QStringList{QStringLiteral("--open")},
+                                     QStringList{QStringLiteral("--frobnicate")}, QStringList{QStringLiteral("passage")}})
+        EXPECT_TRUE(ParseCommandLine(wrong).error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();
+}
+
+TEST(CommandLineTest, AFileThatCannotBeWrittenIsNamedOnceInASentence)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString file = folder.path() + QStringLiteral("/no-such-folder/passage.rtf");
+    QProcess p;
+    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
+            {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"), QStringLiteral("Old Testament"),
+             QStringLiteral("Genesis"), QStringLiteral("1:1-1:3"), file});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+              QStringLiteral("Could not save %1: No such file or directory.\n").arg(file));
 }
 
 TEST(CommandLineTest, PassageCommandPrintsThePaneText)
@@ -135,10 +195,14 @@ TEST(CommandLineTest, PassageCommandPrintsThePaneText)
                              "form, and void; and darkness was upon the face of the deep. And the Spirit of God moved "
                              "upon the face of the waters.(1:2)\n\n"));
 
-    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
-                  QStringLiteral("Genesis"), QStringLiteral("51:1-51:2")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 2);
+    // Ranges that name no verse, or run backwards, are refused rather than printed as nothing.
+    for (const QString& range : {QStringLiteral("51:1-51:2"), QStringLiteral("1:5-1:3"), QStringLiteral("3:1-1:3")}) {
+        p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"),
+                      QStringLiteral("Old Testament"), QStringLiteral("Genesis"), range});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 2) << range.toStdString();
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty()) << range.toStdString();
+    }
 
     QFile::remove(folder.dbPath(OptionsDatabaseFile));
     p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
@@ -146,4 +210,15 @@ TEST(CommandLineTest, PassageCommandPrintsThePaneText)
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("dbOptions.pre")));
+}
+
+TEST(CommandLineTest, ExportOfABackwardRangeWritesNoFile)
+{
+    test::TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QString file = folder.path() + QStringLiteral("/backward.rtf");
+    EXPECT_EQ(RunExportRtfCommand({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("3:1-1:3"),
+                                   file}),
+              2);
+    EXPECT_FALSE(QFile::exists(file));
 }

@@ -7,9 +7,16 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kivra;
+
+static mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 TEST(UserFolderTest, WritableProgramFolderKeepsTheDataBesideIt)
 {
@@ -21,6 +28,9 @@ TEST(UserFolderTest, WritableProgramFolderKeepsTheDataBesideIt)
               QStringLiteral("/data/x/kivra-bible"));
     // A relative XDG_DATA_HOME is invalid and ignored.
     EXPECT_EQ(PerUserFolder(QStringLiteral("rel/dir"), QStringLiteral("/home/a")), QStringLiteral("/home/a/.local/share/kivra-bible"));
+    // Without a home folder there is no per-user folder, rather than one under the root.
+    EXPECT_EQ(PerUserFolder(QString(), QString()), QString());
+    EXPECT_EQ(PerUserFolder(QStringLiteral("rel/dir"), QStringLiteral("rel")), QString());
 }
 
 TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
@@ -36,6 +46,11 @@ TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("/Db/dbStory.dat")));
     EXPECT_FALSE(QFile::exists(home + QStringLiteral("/Db/dbBible.dat")));  // read from the program folder
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));
+    // The notes are the user's alone.
+    for (const QString& folder : {user.path() + QStringLiteral("/share"), home, home + QStringLiteral("/Db")})
+        EXPECT_EQ(modeOf(folder), 0700u) << folder.toStdString();
+    for (const QString& file : {QStringLiteral("/Db/dbOptions.pre"), QStringLiteral("/image/obj_bible_story_no_image.gif")})
+        EXPECT_EQ(modeOf(home + file), 0600u) << file.toStdString();
 
     // The user's own changes survive the next start.
     QFile options(home + QStringLiteral("/Db/dbOptions.pre"));

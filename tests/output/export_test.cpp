@@ -134,7 +134,9 @@ TEST_F(Output, AFileThatCannotBeWrittenIsReported)
     folder.ui().fileAnswers = {out.filePath(QStringLiteral("missing-folder/passage.rtf"))};
     window->ExportBibleVerse();
     ASSERT_EQ(folder.ui().messages, QList<int>{762});
-    EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("missing-folder/passage.rtf")));
+    const QString text = folder.ui().messageTexts[0];
+    EXPECT_EQ(text.count(QStringLiteral("missing-folder/passage.rtf")), 1) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QLatin1Char('.'))) << text.toStdString();
 }
 
 TEST_F(Output, TheCommandWritesWhatTheWindowWrites)

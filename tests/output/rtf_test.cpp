@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 #include <cctype>
 #include <ostream>
 
@@ -407,9 +410,37 @@ TEST(RtfWriter, SaveWritesTheFileOrReportsWhy)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), documentToRtf(document));
 
+    // The reason is a sentence of its own; the caller names the file.
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/verse.rtf"));
     EXPECT_FALSE(saveRtf(document, missing, &error));
-    EXPECT_TRUE(error.contains(missing)) << error.toStdString();
+    EXPECT_FALSE(error.contains(missing)) << error.toStdString();
+    EXPECT_TRUE(error.endsWith(QLatin1Char('.'))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_FALSE(saveRtf(document, missing, nullptr)) << "the error text is optional";
+}
+
+TEST(RtfWriter, AFullDiskIsNamedAndLeavesNoFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "a small file system needs the right to mount one";
+    // Fill the file system to its last byte.
+    {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'x')) > 0) {
+        }
+    }
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("Genesis 1:1"));
+    const QString path = dir.filePath(QStringLiteral("verse.rtf"));
+    QString error;
+    const bool saved = saveRtf(document, path, &error);
+    const bool exists = QFile::exists(path);
+    ::umount2(mountPoint.constData(), MNT_DETACH);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(ENOSPC)) + QLatin1Char('.'));
+    EXPECT_FALSE(exists);
 }
