@@ -102,7 +102,12 @@ StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& v
     for (const StoryPartRow& part : parts) {
         story.name = part.name;
         const int partNumber = part.partNumber;
-        if (!ShowStoryPart(part, part.name, partNumber, values, newline, lookup, &story.text)) {
+        const qsizetype before = story.text.size();
+        const bool shown = ShowStoryPart(part, part.name, partNumber, values, newline, lookup, &story.text);
+        if (story.text.size() == before)
+            story.missingPassages << PassageStatusText(part.testament, part.book, part.chapter, part.section,
+                                                       part.toChapter, part.toSection);
+        if (!shown) {
             story.complete = false;
             break;
         }

@@ -220,7 +220,7 @@ TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
     QString error;
     const TableGram table = *AllStoriesTable(StoryConnection(), &error);
     clearStories();
-    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files);
+    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
 
     const QByteArray bytes = writeTableGram(table);
     for (qsizetype cut : {qsizetype(5), bytes.size() / 2, bytes.size() - 1}) {
@@ -240,7 +240,27 @@ TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.fileRejected);
     EXPECT_TRUE(storedRows().isEmpty());
-    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files), imagesBefore);
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
+}
+
+TEST(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
+    QString error;
+    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    const QString f = ImageFolder();
+    writePicture(f, "20260309_1.png", "someone else's");
+    addPart(0, 0, "Older", f + "20260309_1-2.png");  // its file is gone, but a story still names it
+
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, f, Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(contents(f + "20260309_1.png"), "someone else's");
+    EXPECT_EQ(storedRows().value(1), "1|0|Ruth|" + f + "20260309_1-3.png|");
+    EXPECT_EQ(contents(f + "20260309_1-3.png"), png());
 }
 
 TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
