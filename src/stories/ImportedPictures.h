@@ -39,6 +39,7 @@ public:
     ~PictureBatch();
     PictureBatch(const PictureBatch&) = delete;
     PictureBatch& operator=(const PictureBatch&) = delete;
+    const QString& folder() const { return m_folder; }
 
     // Writes bytes to a temporary file under the first free name of the series wantedName,
     // "<base>-2.<type>", "<base>-3.<type>" ... and sets *finalName to it. LinkFound: a symbolic

@@ -204,7 +204,7 @@ bool writePictures(PictureBatch* batch, ImportPlan* plan, const QList<FileRow>& 
             break;
         }
         const int row = int(plan->pictureNames.indexOf(it.key()));
-        result->pictureProblems.append({786, rows[row].text(QStringLiteral("StoryName")), finalName, error});
+        result->pictureProblems.append({786, rows[row].text(QStringLiteral("StoryName")), batch->folder() + finalName, error});
         plan->skipped.insert(it.key());
     }
     return true;
@@ -281,6 +281,47 @@ std::optional<TableGram> AllStoriesTable(const QSqlDatabase& db, QString* error)
     return storyRows(db, QStringLiteral("SELECT * FROM \"tblBibleStory\" ORDER BY \"Index\""), {}, true, error);
 }
 
+namespace {
+
+// Adds the stories in one transaction and gives their pictures their names once it has committed.
+void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QString& imageFolder,
+                  const QDate& importDate, StoryImport* result)
+{
+    Transaction transaction(db);
+    if (!transaction.ok()) {
+        result->error = QStringLiteral("the story store is in use by another program or cannot be changed.");
+        return;
+    }
+    ImportPlan plan;
+    if (!planNumbers(db, rows, &plan, &result->error))
+        return;
+    planPictures(rows, importDate, &plan, result);
+    // The batch removes its temporary files unless they are moved into place after the commit.
+    PictureBatch pictures(imageFolder, [&db](const QString& path) { return IsStoryPicturePath(db, path); });
+    if (!writePictures(&pictures, &plan, rows, result)) {
+        result->error = QStringLiteral("a link stands where a picture would be written.");
+        result->pictureProblems.clear();
+        return;
+    }
+    if (!storeRows(db, rows, plan, imageFolder, &result->error) || !transaction.commit()) {
+        if (result->error.isEmpty())
+            result->error = QStringLiteral("the story store cannot be changed.");
+        result->pictureProblems.clear();
+        return;
+    }
+    for (const QString& path : pictures.moveIntoPlace()) {
+        const QString name = plan.finalNames.key(QFileInfo(path).fileName());
+        const QString story = rows[plan.pictureNames.indexOf(name)].text(QStringLiteral("StoryName"));
+        result->pictureProblems.append({786, story, path, QStringLiteral("another file took its name.")});
+    }
+    for (int n : plan.numbers)
+        if (result->storyNumbers.isEmpty() || result->storyNumbers.last() != n)
+            result->storyNumbers << n;
+    result->ok = true;
+}
+
+} // namespace
+
 StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, const QString& imageFolder,
                              const QDate& importDate)
 {
@@ -304,37 +345,7 @@ StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, con
         return result;
     }
     FinishInterruptedImports(db, imageFolder);
-    Transaction transaction(db);
-    ImportPlan plan;
-    if (!transaction.ok()) {
-        result.error = QStringLiteral("the story store is in use by another program or cannot be changed.");
-        return result;
-    }
-    if (!planNumbers(db, rows, &plan, &result.error))
-        return result;
-    planPictures(rows, importDate, &plan, &result);
-    // The batch removes its temporary files unless they are moved into place after the commit.
-    PictureBatch pictures(imageFolder, [&db](const QString& path) { return IsStoryPicturePath(db, path); });
-    if (!writePictures(&pictures, &plan, rows, &result)) {
-        result.error = QStringLiteral("a link stands where a picture would be written.");
-        result.pictureProblems.clear();
-        return result;
-    }
-    if (!storeRows(db, rows, plan, imageFolder, &result.error) || !transaction.commit()) {
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("the story store cannot be changed.");
-        result.pictureProblems.clear();
-        return result;
-    }
-    for (const QString& path : pictures.moveIntoPlace()) {
-        const QString name = plan.finalNames.key(QFileInfo(path).fileName());
-        const QString story = rows[plan.pictureNames.indexOf(name)].text(QStringLiteral("StoryName"));
-        result.pictureProblems.append({786, story, path, QStringLiteral("another file took its name.")});
-    }
-    for (int n : plan.numbers)
-        if (result.storyNumbers.isEmpty() || result.storyNumbers.last() != n)
-            result.storyNumbers << n;
-    result.ok = true;
+    storeStories(db, rows, imageFolder, importDate, &result);
     return result;
 }
 
