@@ -24,11 +24,6 @@ const QString TemporarySuffix = QStringLiteral(".part");
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-QString temporaryPathFor(const QString& folder, const QString& finalName)
-{
-    return folder + TemporaryPrefix + finalName + TemporarySuffix;
-}
-
 enum class Entry { Missing, Link, Other };
 
 Entry entryAt(const QString& path)
@@ -137,7 +132,7 @@ PictureBatch::Outcome PictureBatch::add(const QString& wantedName, const QByteAr
 {
     for (int attempt = 1;; ++attempt) {
         const QString name = candidateName(wantedName, attempt);
-        const QString finalPath = m_folder + name, temporaryPath = temporaryPathFor(m_folder, name);
+        const QString finalPath = m_folder + name, temporaryPath = TemporaryPicturePath(m_folder, name);
         *finalName = name;
         for (const QString& path : {finalPath, temporaryPath})
             if (entryAt(path) == Entry::Link)
@@ -179,6 +174,11 @@ QStringList PictureBatch::moveIntoPlace()
     m_pending.clear();
     syncFolder(m_folder);
     return notMoved;
+}
+
+QString TemporaryPicturePath(const QString& folder, const QString& finalName)
+{
+    return folder + TemporaryPrefix + finalName + TemporarySuffix;
 }
 
 bool IsStoryPicturePath(const QSqlDatabase& db, const QString& path)

@@ -66,6 +66,9 @@ private:
 void FinishInterruptedImports(const QSqlDatabase& db, const QString& folder);
 void TryFinishInterruptedImports(const QSqlDatabase& db, const QString& folder);
 
+// Where a picture of an import waits for its final name.
+QString TemporaryPicturePath(const QString& folder, const QString& finalName);
+
 // Whether a stored story names path as its picture.
 bool IsStoryPicturePath(const QSqlDatabase& db, const QString& path);
 

@@ -4,6 +4,7 @@
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
+#include "stories/ImportedPictures.h"
 #include "stories/StoryExchange.h"
 #include "stories/StoryStore.h"
 #include "support/Fixture.h"
@@ -300,4 +301,30 @@ TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
     ASSERT_EQ(w.lstBibleStory->count(), 2);
     EXPECT_EQ(w.lstBibleStory->selectedItems().value(0), w.lstBibleStory->item(1));
     EXPECT_EQ(w.lstBibleStory->item(1)->data(Qt::UserRole).toInt(), 5);
+}
+
+TEST(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QString f = ImageFolder();
+    // Killed after its commit: the story names the picture, which still waits under its temporary name.
+    addPart(1, 0, "Committed", f + "20260309_1.png");
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_1.png")).fileName(), png(11));
+    // Killed before it: no story names the picture.
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_2.png")).fileName(), png(12));
+    // A file of the same name is already there: the leftover never replaces it.
+    addPart(3, 0, "Kept", f + "20260309_3.png");
+    writePicture(f, "20260309_3.png", "kept");
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_3.png")).fileName(), png(13));
+    writePicture(f, ".hidden-but-not-ours.part", "mine");
+    const QStringList others = QDir(f).entryList({"obj_*"}, QDir::Files);
+
+    FinishInterruptedImports(StoryConnection(), f);
+    EXPECT_EQ(contents(f + "20260309_1.png"), png(11));
+    EXPECT_EQ(contents(f + "20260309_3.png"), "kept");
+    QStringList expected = others + QStringList{".hidden-but-not-ours.part", "20260309_1.png", "20260309_3.png"};
+    expected.sort();
+    EXPECT_EQ(QDir(f).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }

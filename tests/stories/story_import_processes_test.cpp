@@ -195,7 +195,7 @@ TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
         ASSERT_TRUE(WriteFileSafely(tick, writeTableGram(*AllStoriesTable(StoryConnection(), &error)), &error));
         ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
     }
-    // How long a whole import takes here, so the kills fall anywhere inside one.
+    // How long a whole import takes here, so the kills fall anywhere in one (or just after it).
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<QProcess> whole(startImport(folder.path(), killed));
@@ -207,9 +207,10 @@ TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
         const int before = storiesNamed("Killed");
         std::unique_ptr<QProcess> p(startImport(folder.path(), killed));
         ASSERT_TRUE(p->waitForStarted());
-        QThread::msleep(QRandomGenerator::global()->bounded(wholeMs + 1));
+        QThread::msleep(QRandomGenerator::global()->bounded(wholeMs * 3 / 2 + 1));
         p->kill();
         p->waitForFinished();
+
         std::unique_ptr<QProcess> next(startImport(folder.path(), tick));
         ASSERT_TRUE(next->waitForFinished(60000));
         EXPECT_EQ(next->exitCode(), 0) << next->readAllStandardError().toStdString();
