@@ -328,3 +328,40 @@ TEST(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
     expected.sort();
     EXPECT_EQ(QDir(f).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
+
+TEST(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
+    QString error;
+    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
+
+    {
+        // Another import into the same folder that does not end.
+        const PictureFolderLock otherImport(ImageFolder(), 0);
+        ASSERT_TRUE(otherImport.ok());
+        const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains("another import")) << result.error.toStdString();
+    }
+    {
+        // Another program in the middle of writing the story database.
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other program");
+        other.setDatabaseName(folder.dbPath(StoryDatabaseFile));
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(ExecuteStatement(other, "BEGIN IMMEDIATE"));
+        const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+        EXPECT_FALSE(result.ok);
+        ReportStoryImport(result, "ruth.kbs", nullptr);
+        EXPECT_EQ(folder.ui().messages, QList<int>{787});
+        ExecuteStatement(other, "ROLLBACK");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other program");
+    EXPECT_TRUE(storedRows().isEmpty());
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
+}
