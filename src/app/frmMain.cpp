@@ -441,10 +441,18 @@ void frmMain::LoadBibleTextOnDemand(const QString& testament, const QString& boo
 {
     WaitCursor wait;
     ViewMode = QStringLiteral("Reader");
-    if (!verseSelector->choosePassage({testament, book, fromChapter, fromSection, toChapter, toSection}))
-        qWarning().noquote() << "Passage not in the lists:" << testament << book << fromChapter << fromSection
-                             << toChapter << toSection;
+    chooseStoredPassage({testament, book, fromChapter, fromSection, toChapter, toSection});
     imgRetrieveBible_Click();
+}
+
+void frmMain::chooseStoredPassage(const PassageChoice& passage)
+{
+    const PassageChoice shown = verseSelector->passage();
+    if (verseSelector->choosePassage(passage))
+        return;
+    verseSelector->choosePassage(shown);
+    ShowMessage(711, this, {PassageStatusText(passage.testament, passage.book, passage.fromChapter,
+                                              passage.fromSection, passage.toChapter, passage.toSection)});
 }
 
 void frmMain::ShowNextChapter()

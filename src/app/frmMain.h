@@ -200,6 +200,9 @@ private:
     void createPanels(QWidget* central);
     void createContentArea(QWidget* central);
     void showReadingView();
+    // Sets the six selectors to a stored passage (a bookmark's, another window's). One that does not
+    // exist (an unknown book, chapter -5) leaves the selectors as they were, and the user is told.
+    void chooseStoredPassage(const PassageChoice& passage);
     void showOnlyPanel(QWidget* panel);
     void showPassageMenu(const QPoint& at);
     void showResultMenu(const QPoint& at);

@@ -188,7 +188,7 @@ void frmMain::LoadBibleTextByIndex(int bookmarkIndex)
 {
     WaitCursor wait;
     if (auto row = bookmarkByIndex(bookmarkIndex))
-        verseSelector->choosePassage(rangeOf(*row));
+        chooseStoredPassage(rangeOf(*row));
     imgRetrieveBible_Click();
 }
 
@@ -233,7 +233,7 @@ void frmMain::GoToBookmarkReference(const QString& reference)
     WaitCursor wait;
     // The empty reference (the heading entries) names no bookmark: the passage is shown again.
     if (auto row = FindBookmarkByReference(OptionsConnection(), reference))
-        verseSelector->choosePassage(rangeOf(*row));
+        chooseStoredPassage(rangeOf(*row));
     imgRetrieveBible_Click();
 }
 

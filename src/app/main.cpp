@@ -13,6 +13,7 @@
 #include "resources/Icons.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
+#include "stories/ImportedPictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -155,6 +156,7 @@ int main(int argc, char** argv)
         return 0;
     if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
+    TryFinishInterruptedImports(StoryConnection(), ImageFolder());
     auto* window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load())

@@ -85,6 +85,7 @@ constexpr ResString kStrings[] = {
     {703, "The file \"%1\" is not a database of Kivra! Bible, or it is damaged."},
     {704, "Kivra! Bible cannot create its data folder \"%1\". Check that your home folder can be written."},
     {710, "The search operators in the Bible database are not ones this program knows. Reinstall the program."},
+    {711, "This passage does not exist in the Bible, so it cannot be shown: %1"},
     {720, "The bookmark could not be saved. Nothing was changed; please try again."},
     {721, "The bookmark could not be deleted. Nothing was changed; please try again."},
     // Bible stories (740-759).
@@ -113,6 +114,8 @@ constexpr ResString kStrings[] = {
     {786, "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 The story is imported "
           "without it."},
     {787, "The import from \"%1\" failed: %2 Nothing was imported."},
+    {788, "The picture folder holds a link named \"%1\" where an imported picture would be written. Links "
+          "there are never followed, so nothing was imported. Remove the link and import again."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

@@ -87,8 +87,9 @@ QSqlDatabase OpenDatabaseConnection(const QString& connectionName, const QString
     probe.finish();
     QSqlQuery pragma(db);
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
-    if (mode == OpenMode::ReadWrite)
-        pragma.exec(QStringLiteral("PRAGMA busy_timeout=3000"));
+    // A second copy of the program on the same folder (an import, a bookmark being saved) then waits
+    // its turn instead of failing at once; readers wait too while a writer commits.
+    pragma.exec(QStringLiteral("PRAGMA busy_timeout=%1").arg(BusyTimeoutMs));
     return db;
 }
 
@@ -306,8 +307,9 @@ Transaction::Transaction(const QSqlDatabase& db) : m_db(db)
         m_ok = true;  // joined the outer transaction, which commits or rolls back
         return;
     }
-    QSqlDatabase handle = db;
-    m_ok = handle.transaction();
+    // IMMEDIATE takes the write lock at once, while the busy timeout can still wait for it; a plain
+    // BEGIN that has read first fails at once with "database is locked" when another writer holds it.
+    m_ok = ExecuteStatement(db, QStringLiteral("BEGIN IMMEDIATE"));
     m_owner = m_ok;
     if (m_owner)
         connectionsInTransaction().insert(name);
@@ -318,8 +320,7 @@ Transaction::Transaction(const QSqlDatabase& db) : m_db(db)
 Transaction::~Transaction()
 {
     if (m_owner && !m_done) {
-        QSqlDatabase handle = m_db;
-        handle.rollback();
+        ExecuteStatement(m_db, QStringLiteral("ROLLBACK"));
         connectionsInTransaction().remove(m_db.connectionName());
     }
 }
@@ -330,10 +331,9 @@ bool Transaction::commit()
         return false;
     if (!m_owner)
         return true;
-    QSqlDatabase handle = m_db;
-    const bool ok = handle.commit();
+    const bool ok = ExecuteStatement(m_db, QStringLiteral("COMMIT"));
     if (!ok)
-        handle.rollback();
+        ExecuteStatement(m_db, QStringLiteral("ROLLBACK"));
     m_done = true;
     connectionsInTransaction().remove(m_db.connectionName());
     return ok;

@@ -12,6 +12,9 @@ namespace kivra {
 
 enum class OpenMode { ReadOnly, ReadWrite };
 
+// How long a statement waits for another program's lock on the same database file before it fails.
+inline constexpr int BusyTimeoutMs = 5000;
+
 // Opens an existing SQLite file under the given connection name; never creates a file.
 // On failure returns an invalid QSqlDatabase and sets error.
 QSqlDatabase OpenDatabaseConnection(const QString& connectionName, const QString& fullPath, OpenMode mode,

@@ -1,5 +1,6 @@
 #include "stories/StoryExchange.h"
 
+#include "stories/ImportedPictures.h"
 #include "stories/StoryStore.h"
 
 #include "resources/Interaction.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QSet>
@@ -125,6 +127,7 @@ struct ImportPlan {
     QStringList pictureNames;           // per sorted row, empty when the row has no picture path
     QHash<QString, QByteArray> toWrite; // picture name -> bytes
     QSet<QString> skipped;              // picture names whose bytes were refused
+    QHash<QString, QString> finalNames; // picture name -> the free name its file was given
 };
 
 bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan* plan, QString* error)
@@ -182,24 +185,27 @@ void planPictures(const QList<FileRow>& rows, const QDate& date, ImportPlan* pla
     }
 }
 
-// Writes the planned pictures; returns the ones created anew so a failed import can remove them.
-QStringList writePictures(const QString& folder, ImportPlan* plan, const QList<FileRow>& rows, StoryImport* result)
+// Writes the planned pictures under temporary names; false when a link stands in the way
+// (result->linkFound names it), and then nothing of the import may be written.
+bool writePictures(PictureBatch* batch, ImportPlan* plan, const QList<FileRow>& rows, StoryImport* result)
 {
-    QStringList created;
     for (auto it = plan->toWrite.cbegin(); it != plan->toWrite.cend(); ++it) {
-        const QString path = folder + it.key();
-        const bool existed = QFile::exists(path);
-        QString error;
-        if (WriteFileSafely(path, it.value(), &error)) {
-            if (!existed)
-                created << path;
+        QString finalName, error;
+        switch (batch->add(it.key(), it.value(), &finalName, &error)) {
+        case PictureBatch::Outcome::Written:
+            plan->finalNames[it.key()] = finalName;
             continue;
+        case PictureBatch::Outcome::LinkFound:
+            result->linkFound = finalName;
+            return false;
+        case PictureBatch::Outcome::Failed:
+            break;
         }
         const int row = int(plan->pictureNames.indexOf(it.key()));
-        result->pictureProblems.append({786, rows[row].text(QStringLiteral("StoryName")), path, error});
+        result->pictureProblems.append({786, rows[row].text(QStringLiteral("StoryName")), batch->folder() + finalName, error});
         plan->skipped.insert(it.key());
     }
-    return created;
+    return true;
 }
 
 bool storeRows(const QSqlDatabase& db, const QList<FileRow>& rows, const ImportPlan& plan, const QString& folder,
@@ -223,7 +229,8 @@ bool storeRows(const QSqlDatabase& db, const QList<FileRow>& rows, const ImportP
             values << rows[r].values.value(fields[f]);
         const QString& name = plan.pictureNames[r];
         // A refused picture leaves the story without one rather than pointing at a file that is not its own.
-        values << (name.isEmpty() || plan.skipped.contains(name) ? QStringLiteral("") : folder + name);
+        values << (name.isEmpty() || plan.skipped.contains(name) ? QStringLiteral("")
+                                                                 : folder + plan.finalNames.value(name, name));
         if (!ExecuteStatement(db, insert, values, error))
             return false;
     }
@@ -273,6 +280,47 @@ std::optional<TableGram> AllStoriesTable(const QSqlDatabase& db, QString* error)
     return storyRows(db, QStringLiteral("SELECT * FROM \"tblBibleStory\" ORDER BY \"Index\""), {}, true, error);
 }
 
+namespace {
+
+// Adds the stories in one transaction and gives their pictures their names once it has committed.
+void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QString& imageFolder,
+                  const QDate& importDate, StoryImport* result)
+{
+    Transaction transaction(db);
+    if (!transaction.ok()) {
+        result->error = QStringLiteral("the story store is in use by another program or cannot be changed.");
+        return;
+    }
+    ImportPlan plan;
+    if (!planNumbers(db, rows, &plan, &result->error))
+        return;
+    planPictures(rows, importDate, &plan, result);
+    // The batch removes its temporary files unless they are moved into place after the commit.
+    PictureBatch pictures(imageFolder, [&db](const QString& path) { return IsStoryPicturePath(db, path); });
+    if (!writePictures(&pictures, &plan, rows, result)) {
+        result->error = QStringLiteral("a link stands where a picture would be written.");
+        result->pictureProblems.clear();
+        return;
+    }
+    if (!storeRows(db, rows, plan, imageFolder, &result->error) || !transaction.commit()) {
+        if (result->error.isEmpty())
+            result->error = QStringLiteral("the story store cannot be changed.");
+        result->pictureProblems.clear();
+        return;
+    }
+    for (const QString& path : pictures.moveIntoPlace()) {
+        const QString name = plan.finalNames.key(QFileInfo(path).fileName());
+        const QString story = rows[plan.pictureNames.indexOf(name)].text(QStringLiteral("StoryName"));
+        result->pictureProblems.append({786, story, path, QStringLiteral("another file took its name.")});
+    }
+    for (int n : plan.numbers)
+        if (result->storyNumbers.isEmpty() || result->storyNumbers.last() != n)
+            result->storyNumbers << n;
+    result->ok = true;
+}
+
+} // namespace
+
 StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, const QString& imageFolder,
                              const QDate& importDate)
 {
@@ -288,27 +336,15 @@ StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, con
         const QVariant& y = b.values[QStringLiteral("StoryNumber")];
         return !y.isNull() && (x.isNull() || x.toInt() < y.toInt());
     });
-    Transaction transaction(db);
-    ImportPlan plan;
-    if (!transaction.ok() || !planNumbers(db, rows, &plan, &result.error)) {
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("the story store cannot be changed.");
+    // One import at a time: the pictures of an import killed earlier can then be finished or removed
+    // without touching those of one still running.
+    const PictureFolderLock lock(imageFolder, BusyTimeoutMs);
+    if (!lock.ok()) {
+        result.error = lock.error();
         return result;
     }
-    planPictures(rows, importDate, &plan, &result);
-    const QStringList created = writePictures(imageFolder, &plan, rows, &result);
-    if (!storeRows(db, rows, plan, imageFolder, &result.error) || !transaction.commit()) {
-        for (const QString& path : created)
-            QFile::remove(path);
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("the story store cannot be changed.");
-        result.pictureProblems.clear();
-        return result;
-    }
-    for (int n : plan.numbers)
-        if (result.storyNumbers.isEmpty() || result.storyNumbers.last() != n)
-            result.storyNumbers << n;
-    result.ok = true;
+    FinishInterruptedImports(db, imageFolder);
+    storeStories(db, rows, imageFolder, importDate, &result);
     return result;
 }
 
@@ -326,6 +362,10 @@ StoryImport ImportStoryFile(const QSqlDatabase& db, const QString& path, const Q
 
 void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent)
 {
+    if (!result.linkFound.isEmpty()) {
+        ShowMessage(788, parent, {QFileInfo(result.linkFound).fileName()});
+        return;
+    }
     if (!result.ok) {
         ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
         return;

@@ -38,6 +38,7 @@ struct StoryImport {
     bool fileRejected = false; // the file was unreadable or unfit (else the store failed)
     QString error;
     QList<int> storyNumbers;   // the new numbers, in the order they were given
+    QString linkFound;         // a symbolic link in the image folder stood where a picture would go
     struct PictureProblem {
         int messageId = 0;     // 784 too large, 785 not a picture, 786 cannot be written
         QString storyName;
@@ -47,8 +48,9 @@ struct StoryImport {
     QList<PictureProblem> pictureProblems; // those stories were imported without their picture
 };
 
-// Checks the whole table first, then writes the pictures into imageFolder and adds the stories in
-// one transaction.
+// Checks the whole table first, then adds the stories in one transaction; their pictures take their
+// names in imageFolder only once it has committed. Waits for another import into the same folder
+// to end first.
 StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, const QString& imageFolder,
                              const QDate& importDate);
 StoryImport ImportStoryFile(const QSqlDatabase& db, const QString& path, const QString& imageFolder,

@@ -1,6 +1,7 @@
 #include "stories/StoryText.h"
 
 #include "reading/Passage.h"
+#include "reading/SelectorData.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -95,6 +96,23 @@ QString StoryPartNotes(int partNumber, const QString& notes, const QString& newl
          + ListIndent + trimBlanks(notes) + newline + newline;
 }
 
+// Whether chapter:verse, as stored, is a verse of the book.
+static bool isVerseOf(const QString& bookAbbreviation, const QString& chapter, const QString& verse)
+{
+    bool chapterOk = false, verseOk = false;
+    const int c = chapter.trimmed().toInt(&chapterOk), v = verse.trimmed().toInt(&verseOk);
+    return chapterOk && verseOk && c >= 1 && c <= GetNumberOfChapter(bookAbbreviation) && v >= 1
+        && v <= GetNumOfSection(bookAbbreviation, c);
+}
+
+// Imported rows may name any passage; both ends must be verses of a known book.
+static bool passageExists(const StoryPartRow& part, StoryPassageLookup& lookup)
+{
+    const QString book = lookup.bookAbbreviation(part.book);
+    return !lookup.testamentWord(part.testament).isEmpty() && !book.isEmpty()
+        && isVerseOf(book, part.chapter, part.section) && isVerseOf(book, part.toChapter, part.toSection);
+}
+
 StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& values, const QString& newline)
 {
     StoryText story;
@@ -102,6 +120,9 @@ StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& v
     for (const StoryPartRow& part : parts) {
         story.name = part.name;
         const int partNumber = part.partNumber;
+        if (!passageExists(part, lookup))
+            story.missingPassages << PassageStatusText(part.testament, part.book, part.chapter, part.section,
+                                                       part.toChapter, part.toSection);
         if (!ShowStoryPart(part, part.name, partNumber, values, newline, lookup, &story.text)) {
             story.complete = false;
             break;

@@ -28,6 +28,7 @@ QString StoryPartNotes(int partNumber, const QString& notes, const QString& newl
 struct StoryText {
     QString name, text, notes;
     bool complete = true;  // false when a part could not be shown and the text stops there
+    QStringList missingPassages;  // parts whose passage is not in the Bible, as the status bar names them
 };
 StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& values, const QString& newline);
 

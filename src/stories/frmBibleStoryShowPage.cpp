@@ -3,6 +3,7 @@
 #include <QShortcut>
 
 #include "resources/Icons.h"
+#include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
@@ -111,6 +112,8 @@ void frmBibleStoryShowPage::Form_Load()
     txtNotes->setPlainText(story.notes);
     lblTopHeading->adjustSize();
     layoutControls();
+    if (!story.missingPassages.isEmpty())
+        ShowMessage(711, this, {story.missingPassages.join(QStringLiteral("; "))});
 }
 
 void frmBibleStoryShowPage::showEvent(QShowEvent* event)

@@ -172,6 +172,33 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
 }
 
+TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
+{
+    // Imported bookmarks may name any passage.
+    AddBookmark(range(QStringLiteral("Hezekiah"), 1, 1, 1, 2, QStringLiteral("0100004"), QString()));
+    AddBookmark(range(QStringLiteral("Genesis"), -5, 1, 1, 2, QStringLiteral("0100005"), QString()));
+    AddBookmark(range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
+    const QString passage = shown(*w), text = w->txtBibleText->toPlainText();
+    for (const QString& named : {QStringLiteral("[Hezekiah] : 1:1 - 1:2"), QStringLiteral("[Genesis] : -5:1 - 1:2"),
+                                 QStringLiteral("[Genesis] : 1:16400 - 1:16400")}) {
+        folder.ui().messages.clear();
+        folder.ui().messageTexts.clear();
+        const QString listed = named.section(u' ', 2).replace(QStringLiteral(":"), QStringLiteral(" : "));
+        const QList<QListWidgetItem*> items = w->lstBookmark->findItems(listed, Qt::MatchContains);
+        ASSERT_EQ(items.size(), 1) << listed.toStdString();
+        const QPoint at = w->lstBookmark->visualItemRect(items[0]).center();
+        QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(folder.ui().messages, QList<int>{711});
+        EXPECT_TRUE(folder.ui().messageTexts.value(0).contains(named)) << folder.ui().messageTexts.value(0).toStdString();
+        EXPECT_EQ(shown(*w), passage);
+        EXPECT_EQ(w->txtBibleText->toPlainText(), text);
+    }
+}
+
 TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 {
     AddBookmark(range(QStringLiteral("Exodus"), 20, 1, 20, 17, QStringLiteral("0100004"), QStringLiteral("notes D")));

@@ -4,6 +4,7 @@
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
+#include "stories/ImportedPictures.h"
 #include "stories/StoryExchange.h"
 #include "stories/StoryStore.h"
 #include "support/Fixture.h"
@@ -226,7 +227,7 @@ TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
     QString error;
     const TableGram table = *AllStoriesTable(StoryConnection(), &error);
     clearStories();
-    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files);
+    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
 
     const QByteArray bytes = writeTableGram(table);
     for (qsizetype cut : {qsizetype(5), bytes.size() / 2, bytes.size() - 1}) {
@@ -246,7 +247,27 @@ TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.fileRejected);
     EXPECT_TRUE(storedRows().isEmpty());
-    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files), imagesBefore);
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
+}
+
+TEST(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
+    QString error;
+    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    const QString f = ImageFolder();
+    writePicture(f, "20260309_1.png", "someone else's");
+    addPart(0, 0, "Older", f + "20260309_1-2.png");  // its file is gone, but a story still names it
+
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, f, Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(contents(f + "20260309_1.png"), "someone else's");
+    EXPECT_EQ(storedRows().value(1), "1|0|Ruth|" + f + "20260309_1-3.png|");
+    EXPECT_EQ(contents(f + "20260309_1-3.png"), png());
 }
 
 TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
@@ -286,4 +307,67 @@ TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
     ASSERT_EQ(w.lstBibleStory->count(), 2);
     EXPECT_EQ(w.lstBibleStory->selectedItems().value(0), w.lstBibleStory->item(1));
     EXPECT_EQ(w.lstBibleStory->item(1)->data(Qt::UserRole).toInt(), 5);
+}
+
+TEST(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    const QString f = ImageFolder();
+    // Killed after its commit: the story names the picture, which still waits under its temporary name.
+    addPart(1, 0, "Committed", f + "20260309_1.png");
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_1.png")).fileName(), png(11));
+    // Killed before it: no story names the picture.
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_2.png")).fileName(), png(12));
+    // A file of the same name is already there: the leftover never replaces it.
+    addPart(3, 0, "Kept", f + "20260309_3.png");
+    writePicture(f, "20260309_3.png", "kept");
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_3.png")).fileName(), png(13));
+    writePicture(f, ".hidden-but-not-ours.part", "mine");
+    const QStringList others = QDir(f).entryList({"obj_*"}, QDir::Files);
+
+    FinishInterruptedImports(StoryConnection(), f);
+    EXPECT_EQ(contents(f + "20260309_1.png"), png(11));
+    EXPECT_EQ(contents(f + "20260309_3.png"), "kept");
+    QStringList expected = others + QStringList{".hidden-but-not-ours.part", "20260309_1.png", "20260309_3.png"};
+    expected.sort();
+    EXPECT_EQ(QDir(f).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+TEST(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    clearStories();
+    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
+    QString error;
+    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
+
+    {
+        // Another import into the same folder that does not end.
+        const PictureFolderLock otherImport(ImageFolder(), 0);
+        ASSERT_TRUE(otherImport.ok());
+        const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains("another import")) << result.error.toStdString();
+    }
+    {
+        // Another program in the middle of writing the story database.
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other program");
+        other.setDatabaseName(folder.dbPath(StoryDatabaseFile));
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(ExecuteStatement(other, "BEGIN IMMEDIATE"));
+        const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+        EXPECT_FALSE(result.ok);
+        ReportStoryImport(result, "ruth.kbs", nullptr);
+        EXPECT_EQ(folder.ui().messages, QList<int>{787});
+        ExecuteStatement(other, "ROLLBACK");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other program");
+    EXPECT_TRUE(storedRows().isEmpty());
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
 }

@@ -253,6 +253,36 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 1);
 }
 
+TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
+{
+    // Imported rows may name any passage: chapter -5, verse 16400, a book that is not in the Bible.
+    const int number = makeStory("Odd", {1, 2, 3});
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              "UPDATE tblBibleStory SET StoryChapter = -5 WHERE StoryPartNumber = 0"));
+    ASSERT_TRUE(test::TempProgramFolder::exec(
+        StoryConnectionName, "UPDATE tblBibleStory SET StorySection = 16400, StoryToSection = 16400 WHERE StoryPartNumber = 1"));
+    main->show();
+    main->imgBibleStory->click();
+    QListWidget* list = main->lstBibleStory;
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+    auto* viewer = main->findChild<frmBibleStoryShowPage*>();
+    ASSERT_TRUE(viewer);
+    EXPECT_EQ(viewer->BibleStoryNumber, number);
+    EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
+    ASSERT_EQ(messages(), QList<int>{711});
+    const QString text = folder.ui().messageTexts.value(0);
+    EXPECT_TRUE(text.contains("[Genesis] : -5:1 - 1:2")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Genesis] : 2:16400 - 2:16400")) << text.toStdString();
+    EXPECT_FALSE(text.contains(" 3:1 ")) << "the part that exists is not named";
+
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryBook = 'Hezekiah'"));
+    OpenStoryViewer(number, main.get());
+    ASSERT_EQ(messages(), (QList<int>{711, 711}));
+    EXPECT_TRUE(folder.ui().messageTexts.value(1).contains("[Hezekiah]"));
+}
+
 TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
 {
     main->imgBibleStory->click();

@@ -1,0 +1,223 @@
+// Story imports run as the program itself, several at once, killed part-way, or facing a planted
+// symbolic link: every stored story keeps its own picture and the image folder holds nothing else.
+#include "storage/Database.h"
+#include "storage/ExchangeFile.h"
+#include "storage/Globals.h"
+#include "stories/StoryExchange.h"
+#include "support/Fixture.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+using kivra::test::TempProgramFolder;
+
+namespace {
+
+const QString Program = QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible");
+
+QByteArray png(int seed)
+{
+    QImage image(6 + seed % 5, 6, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QString error;
+    EXPECT_TRUE(WriteFileSafely(path, bytes, &error)) << error.toStdString();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList imageFolderEntries()
+{
+    return QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// Stories named prefix1..prefixN, two parts each, each story with a picture of its own; pictureOf
+// learns each story's bytes. The stories are written to a whole-list exchange file and removed again.
+QString makeExchangeFile(const QString& folder, const QString& prefix, int stories, QHash<QString, QByteArray>* pictureOf)
+{
+    EXPECT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
+    for (int s = 1; s <= stories; ++s) {
+        const QString name = prefix + QString::number(s);
+        const QByteArray bytes = png(int(qHash(name)));
+        const QString source = folder + u'/' + name + ".png";
+        writeFile(source, bytes);
+        (*pictureOf)[name] = bytes;
+        for (int part = 0; part < 2; ++part)
+            EXPECT_TRUE(ExecuteStatement(StoryConnection(),
+                                         "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", "
+                                         "\"StoryName\", \"StoryTestament\", \"StoryBook\", \"StoryChapter\", "
+                                         "\"StorySection\", \"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\", "
+                                         "\"StoryImageType\") VALUES (?, ?, ?, 'Old Testament', 'Ruth', 1, 1, 1, 2, ?, 'png')",
+                                         {s, part, name, source}));
+    }
+    QString error;
+    const auto table = AllStoriesTable(StoryConnection(), &error);
+    EXPECT_TRUE(table.has_value()) << error.toStdString();
+    const QString file = folder + u'/' + prefix + ".kbs";
+    writeFile(file, writeTableGram(*table));
+    EXPECT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
+    return file;
+}
+
+QProcess* startImport(const QString& appDir, const QString& file)
+{
+    auto* p = new QProcess;
+    p->start(Program, {"--app-dir", appDir, "import-stories", file});
+    return p;
+}
+
+struct Stored {
+    QString name, path;
+};
+
+QList<Stored> storedStories()
+{
+    QList<Stored> out;
+    auto rs = GetADORecordSetByQueryString(StoryConnection(),
+                                           "SELECT \"StoryName\", \"StoryImagePath\" FROM \"tblBibleStory\"");
+    for (; rs && !rs->eof(); rs->MoveNext())
+        out.append({rs->text("StoryName"), rs->text("StoryImagePath")});
+    return out;
+}
+
+// Every stored story's picture file holds that story's own bytes, and the image folder holds only
+// the stock pictures and files a story names.
+void expectPicturesWhole(const QHash<QString, QByteArray>& pictureOf, const QStringList& stock)
+{
+    QSet<QString> used(stock.cbegin(), stock.cend());
+    for (const Stored& s : storedStories()) {
+        if (s.path.isEmpty())
+            continue;
+        EXPECT_EQ(contents(s.path), pictureOf.value(s.name)) << s.name.toStdString() << " " << s.path.toStdString();
+        used.insert(QFileInfo(s.path).fileName());
+    }
+    for (const QString& entry : imageFolderEntries())
+        EXPECT_TRUE(used.contains(entry)) << "no story uses " << entry.toStdString();
+}
+
+bool integrityOk()
+{
+    auto rs = GetADORecordSetByQueryString(StoryConnection(), "PRAGMA integrity_check");
+    return rs && !rs->eof() && rs->at(0, 0).toString() == "ok";
+}
+
+int storiesNamed(const QString& prefix)
+{
+    int n = 0;
+    for (const Stored& s : storedStories())
+        n += s.name.startsWith(prefix) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QStringList stock = imageFolderEntries();
+    QHash<QString, QByteArray> pictureOf;
+    const QString one = makeExchangeFile(folder.path(), "One", 3, &pictureOf);
+    const QString two = makeExchangeFile(folder.path(), "Two", 3, &pictureOf);
+    for (int run = 0; run < 20; ++run) {
+        std::unique_ptr<QProcess> a(startImport(folder.path(), one)), b(startImport(folder.path(), two));
+        for (QProcess* p : {a.get(), b.get()}) {
+            ASSERT_TRUE(p->waitForFinished(60000));
+            EXPECT_EQ(p->exitCode(), 0) << run << " " << p->readAllStandardError().toStdString();
+            EXPECT_TRUE(p->readAllStandardOutput().startsWith("Imported 3 stories")) << run;
+        }
+    }
+    EXPECT_EQ(storiesNamed("One"), 20 * 3 * 2);
+    EXPECT_EQ(storiesNamed("Two"), 20 * 3 * 2);
+    expectPicturesWhole(pictureOf, stock);
+}
+
+TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    QHash<QString, QByteArray> pictureOf;
+    const QString file = makeExchangeFile(folder.path(), "Linked", 1, &pictureOf);
+    const QString outside = folder.path() + "/outside.txt";
+    writeFile(outside, "keep me");
+    const QString link = ImageFolder() + ImportedPictureName(QDate::currentDate(), 1, "png");
+    const QString nowhere = folder.path() + "/created-through-link";
+
+    for (const QString& target : {outside, nowhere}) {
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(target, link));
+        QProcess p;
+        p.start(Program, {"--app-dir", folder.path(), "import-stories", file});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 1);
+        EXPECT_TRUE(p.readAllStandardError().contains(QFileInfo(link).fileName().toUtf8()));
+        EXPECT_EQ(contents(outside), "keep me");
+        EXPECT_FALSE(QFile::exists(nowhere));
+        EXPECT_TRUE(storedStories().isEmpty());
+    }
+}
+
+TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.ok());
+    const QStringList stock = imageFolderEntries();
+    QHash<QString, QByteArray> pictureOf;
+    const QString killed = makeExchangeFile(folder.path(), "Killed", 25, &pictureOf);
+    // A story without a picture: importing it is the next start that tidies up after a killed one.
+    const QString tick = folder.path() + "/tick.kbs";
+    {
+        QString error;
+        ASSERT_TRUE(ExecuteStatement(StoryConnection(), "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", "
+                                                        "\"StoryPartNumber\", \"StoryName\") VALUES (1, 0, 'Tick')"));
+        ASSERT_TRUE(WriteFileSafely(tick, writeTableGram(*AllStoriesTable(StoryConnection(), &error)), &error));
+        ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
+    }
+    // How long a whole import takes here, so the kills fall anywhere in one (or just after it).
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProcess> whole(startImport(folder.path(), killed));
+    ASSERT_TRUE(whole->waitForFinished(60000));
+    ASSERT_EQ(whole->exitCode(), 0);
+    const int wholeMs = int(clock.elapsed());
+
+    for (int run = 0; run < 20; ++run) {
+        const int before = storiesNamed("Killed");
+        std::unique_ptr<QProcess> p(startImport(folder.path(), killed));
+        ASSERT_TRUE(p->waitForStarted());
+        QThread::msleep(QRandomGenerator::global()->bounded(wholeMs * 3 / 2 + 1));
+        p->kill();
+        p->waitForFinished();
+
+        std::unique_ptr<QProcess> next(startImport(folder.path(), tick));
+        ASSERT_TRUE(next->waitForFinished(60000));
+        EXPECT_EQ(next->exitCode(), 0) << next->readAllStandardError().toStdString();
+
+        EXPECT_TRUE(integrityOk()) << run;
+        const int added = storiesNamed("Killed") - before;
+        EXPECT_TRUE(added == 0 || added == 25 * 2) << run << ": " << added << " parts";
+        expectPicturesWhole(pictureOf, stock);
+    }
+}
