@@ -70,7 +70,8 @@ void frmMain::connectBookmarks()
     connect(imgDeleteBookmark, &QToolButton::clicked, this, &frmMain::DeleteBookmark);
     lstBookmark->setSelectionMode(QAbstractItemView::SingleSelection);
     lstBookmark->setUniformItemSizes(true);
-    connect(lstBookmark, &QListWidget::currentRowChanged, this, &frmMain::ShowBookmarkNotes);
+    // A mouse press moves the current row before it selects the entry: the notes follow the selection.
+    connect(lstBookmark, &QListWidget::itemSelectionChanged, this, &frmMain::ShowBookmarkNotes);
     connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &frmMain::OpenBookmark);
     connect(cboRelatedVerse, &QComboBox::activated, this,
             [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
@@ -151,10 +152,10 @@ void frmMain::LoadBookmarkList()
 
 void frmMain::ShowBookmarkNotes()
 {
-    const QListWidgetItem* item = lstBookmark->currentItem();
-    if (!item || !item->isSelected())
+    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+    if (selected.isEmpty())
         return;
-    auto row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
+    auto row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
     if (row)
         txtBookmarkNotes->setPlainText(row->text(QStringLiteral("BookMarkNotes")));
 }

@@ -72,6 +72,17 @@ QString shown(const frmMain& w)
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
 }
 
+// Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
+// bookmark list where it is drawn.
+void clickEntry(frmMain& w, int row, bool twice = false)
+{
+    QListWidget* list = w.lstBookmark;
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 } // namespace
 
 class Panel : public ::testing::Test {
@@ -98,6 +109,8 @@ protected:
 
 TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
 {
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
     QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
     EXPECT_TRUE(w->picBookmark->isVisibleTo(w.get()));
@@ -109,8 +122,14 @@ TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
     EXPECT_EQ(w->lstBookmark->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
     EXPECT_EQ(w->lstBookmark->currentRow(), 0);
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
-    w->lstBookmark->setCurrentRow(2);
+    // The notes follow the mouse and the arrow keys.
+    clickEntry(*w, 2);
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
+    QTest::keyClick(w->lstBookmark, Qt::Key_Up);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes B"));
+    clickEntry(*w, 0, true);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
 }
 
 TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
@@ -143,9 +162,7 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
     w->imgBookmark_Click();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    const QPoint first = w->lstBookmark->visualItemRect(w->lstBookmark->item(0)).center();
-    QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
+    clickEntry(*w, 0, true);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
     EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_TRUE(w->cboRelatedVerse->isVisibleTo(w.get()));
