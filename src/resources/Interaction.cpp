@@ -7,7 +7,9 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -46,10 +48,20 @@ QString Interaction::saveFileName(QWidget* parent, const QString& title, const Q
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+// The font dialog finds the preset style by its name and otherwise takes the family's first style
+// (an italic or condensed face for some families): name the style that shows the font as it is.
+static QFont withStyleName(QFont font)
+{
+    const QString style = QFontInfo(font).styleName();
+    if (!style.isEmpty() && QFontDatabase::styles(font.family()).contains(style))
+        font.setStyleName(style);
+    return font;
+}
+
 std::optional<QFont> Interaction::chooseFont(QWidget* parent, const QFont& initial)
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
     return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
