@@ -9,9 +9,11 @@
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalSteps.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -200,4 +203,37 @@ TEST_F(Shell, EachTabShowsOnlyItsPanelAndItsView)
     for (const char* hidden : {"lblRelatedVerse", "cboRelatedVerse", "wbrWebPanel"})
         EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_EQ(child("picVerseSelector")->x(), 8);
+}
+
+TEST_F(Shell, ATextColourKeepsALightThemesBackground)
+{
+    test::RealDialogs real;
+    setInteraction(&real);
+    const auto click = [](const char* name) {
+        return [name](QWidget* window) { QTest::mouseClick(window->findChild<QWidget*>(name), Qt::LeftButton); };
+    };
+    test::RunOnModals({{"kivra::frmOptions", click("lblSelectFont")},
+                       {"QFontDialog", test::PressEnter},
+                       {"QColorDialog",
+                        [](QWidget* dialog) {
+                            static_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 0, 0));
+                            test::PressEnter(dialog);
+                        }},
+                       {"kivra::frmOptions", click("imgSave")}});
+    QTest::mouseClick(window->lblSettings, Qt::LeftButton);
+    setInteraction(&folder.ui());
+    ASSERT_EQ(options().DefaultFontColor, QStringLiteral("255"));
+    const QPalette theme = QApplication::palette();
+    EXPECT_EQ(window->txtBibleText->palette().color(QPalette::Base), theme.color(QPalette::Base));
+    ApplyDefaultFontToTextBox(window->txtWordsFromGod);
+    EXPECT_EQ(window->txtWordsFromGod->palette().color(QPalette::Base), theme.color(QPalette::Base));
+
+    // Under a dark theme a colour that does not stand out is put on paper.
+    QPalette dark = theme;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    QApplication::setPalette(dark);
+    options().DefaultFontColor = QStringLiteral("0");
+    ApplyDefaultFontToTextBox(window->txtWordsFromGod);
+    EXPECT_GT(RelativeLuminance(window->txtWordsFromGod->palette().color(QPalette::Base)), 0.5);
+    QApplication::setPalette(theme);
 }
