@@ -429,9 +429,12 @@ void frmBibleStory::resizeEvent(QResizeEvent* event)
 bool frmBibleStory::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtBibleStoryVerseNotes && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Enter saves the notes as typed and is not itself typed; Shift+Enter still breaks the line.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
             txtBibleStoryVerseNotes_Enter();
+            return true;
+        }
     } else if (watched == txtBibleStoryVerseNotes->viewport() && event->type() == QEvent::MouseButtonRelease) {
         txtBibleStoryVerseNotes->selectAll();
     }
