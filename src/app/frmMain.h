@@ -228,6 +228,8 @@ private:
     QListWidgetItem* selectedBookmark(int noSelectionMessage);
     QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
     bool bookmarkRangeFromResult(PassageChoice* range);
+    // The notes under the passage or result again, after the editor saved a bookmark.
+    void showSavedBookmarkNotes();
 
     // ---- Story state
     // The selected story's number; 0 after telling the user (143, or the operation's message).

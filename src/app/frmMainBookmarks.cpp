@@ -127,7 +127,16 @@ void frmMain::BookmarkCurrentVerse()
             range = withPlainNumbers(verseSelector->passage());
         }
     }
-    OpenBookmarkEditor(this, range);
+    if (OpenBookmarkEditor(this, range))
+        showSavedBookmarkNotes();
+}
+
+void frmMain::showSavedBookmarkNotes()
+{
+    if (ViewMode.toLower() == QLatin1String("searcher"))
+        ShowResultBookmark();
+    else
+        ShowPassageBookmark();
 }
 
 void frmMain::ShowPassageBookmark()
@@ -248,8 +257,8 @@ void frmMain::EditBookmark()
         WaitCursor wait;
         row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
     }
-    if (row)
-        OpenBookmarkEditor(this, rangeOf(*row));
+    if (row && OpenBookmarkEditor(this, rangeOf(*row)))
+        showSavedBookmarkNotes();
 }
 
 void frmMain::DeleteBookmark()

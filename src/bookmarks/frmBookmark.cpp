@@ -176,7 +176,7 @@ void frmBookmark::imgCancelBookmark_Click()
     reject();
 }
 
-void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
+bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
 {
     frmBookmark editor(parent);
     editor.RangeTestament = range.testament;
@@ -186,7 +186,7 @@ void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
     editor.RangeToChapter = range.toChapter;
     editor.RangeToSection = range.toSection;
     editor.Form_Load();
-    editor.exec();
+    return editor.exec() == QDialog::Accepted;
 }
 
 } // namespace kivra

@@ -259,10 +259,12 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
         EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
-        e.txtBookmarkNotes->setPlainText(QStringLiteral("edited"));
-        e.SaveBookmark();
+        QTest::keyClick(e.txtBookmarkNotes, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e.txtBookmarkNotes, QStringLiteral("edited"));
+        QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
     }));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("edited"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("edited")) << "shown under the passage at once";
     EXPECT_EQ(BookmarkRows().size(), 3);
 
     // Edit from the panel opens the editor on the selected bookmark's range.
