@@ -77,7 +77,7 @@ void frmMain::connectBookmarks()
             [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
     // txtNotes follows the current row of adoBookmark, as a bound text box does.
     connect(adoBookmark, &DataControl::currentRowChanged, this,
-            [this] { txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
+            [this] { ShowNotes(txtNotes, adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
     bookmarkNotesGuard = new NotesKeyGuard(this, txtBookmarkNotes);
     for (QPlainTextEdit* box : {txtNotes, txtBookmarkNotes}) {
         box->setReadOnly(true);  // no paste or drop either
@@ -166,7 +166,7 @@ void frmMain::ShowBookmarkNotes()
         return;
     auto row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
     if (row)
-        txtBookmarkNotes->setPlainText(row->text(QStringLiteral("BookMarkNotes")));
+        ShowNotes(txtBookmarkNotes, row->text(QStringLiteral("BookMarkNotes")));
 }
 
 QListWidgetItem* frmMain::selectedBookmark(int noSelectionMessage)

@@ -87,7 +87,7 @@ void frmBookmark::Form_Load()
     auto existing = BookmarkRangeQuery(db, BookmarkRange::fromChoice(openedRange()));
     FillBookmarkList(db);
     if (existing && !existing->eof()) {
-        txtBookmarkNotes->setPlainText(existing->text(QStringLiteral("BookMarkNotes")));
+        EditNotes(txtBookmarkNotes, existing->text(QStringLiteral("BookMarkNotes")));
         SelectRelatedBookmarks(existing->text(QStringLiteral("BookmarkReference")));
     }
     verseSelector->fillTestaments();
@@ -151,7 +151,7 @@ QStringList frmBookmark::markedReferences() const
 
 bool frmBookmark::SaveBookmark()
 {
-    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), txtBookmarkNotes->toPlainText(),
+    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), NotesOf(txtBookmarkNotes),
                             markedReferences()};
     std::optional<QString> reference;
     {

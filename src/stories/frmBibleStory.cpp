@@ -338,8 +338,8 @@ void frmBibleStory::bindNotes(int index)
         adoBibleVerse->clear();
     {
         const QSignalBlocker block(txtBibleStoryVerseNotes);
-        txtBibleStoryVerseNotes->setPlainText(index > 0 ? adoBibleVerse->currentText(QStringLiteral("StoryNotes"))
-                                                        : QString());
+        const QString notes = index > 0 ? adoBibleVerse->currentText(QStringLiteral("StoryNotes")) : QString();
+        EditNotes(txtBibleStoryVerseNotes, notes);
     }
     m_notesTyped = false;
 }
@@ -347,7 +347,7 @@ void frmBibleStory::bindNotes(int index)
 // Typed notes are written when the reader leaves the part or saves, not only on Enter.
 void frmBibleStory::keepTypedNotes()
 {
-    if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+    if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, NotesOf(txtBibleStoryVerseNotes)))
         m_notesTyped = false;
 }
 
@@ -355,7 +355,7 @@ void frmBibleStory::txtBibleStoryVerseNotes_Enter()
 {
     if (m_notesIndex <= 0 || lstBibleStoryPart->selectedItems().isEmpty())
         return;
-    if (WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+    if (WriteStoryNotes(m_notesIndex, NotesOf(txtBibleStoryVerseNotes)))
         m_notesTyped = false;
 }
 

@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -249,6 +251,33 @@ TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
     EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
+}
+
+TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
+{
+    QString huge;
+    while (huge.size() < 10 * NotesParagraphLimit)
+        huge += QStringLiteral("grace and peace ");
+    const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
+    const auto found = w->lstBookmark->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
+    ASSERT_EQ(found.size(), 1);
+    clickEntry(*w, w->lstBookmark->row(found.first()));
+    // A box lays out a paragraph as a whole: none of the shown ones may be huge.
+    const QTextDocument* shown = w->txtBookmarkNotes->document();
+    for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
+        ASSERT_LE(block.length(), NotesParagraphLimit + 1);
+    EXPECT_TRUE(w->txtBookmarkNotes->toPlainText().remove(u'\n') == huge);
+
+    // The editor shows them the same way, cannot change them there, and saves them unchanged.
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->imgEditBookmark, Qt::LeftButton); }, [](frmBookmark& e) {
+        EXPECT_TRUE(e.txtBookmarkNotes->isReadOnly());
+        EXPECT_GT(e.txtBookmarkNotes->document()->blockCount(), 1);
+        QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
+    }));
+    EXPECT_TRUE(Field(ruth, QStringLiteral("BookMarkNotes")) == huge);
 }
 
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
