@@ -127,8 +127,8 @@ void frmMain::addShortcutHints()
         auto* button = findChild<QToolButton*>(QLatin1String(s.button));
         const QString key = s.key.toString(QKeySequence::NativeText);
         const QString tip = button->toolTip();
-        if (!tip.contains(key))  // a button without a text of its own shows just its key
-            button->setToolTip(tip.isEmpty() ? QStringLiteral("(%1)").arg(key) : QStringLiteral("%1 (%2)").arg(tip, key));
+        if (!tip.contains(key))
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
     }
     if (!txtSearchString->toolTip().contains(QStringLiteral("Ctrl+F")))
         txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));

@@ -99,14 +99,9 @@ void frmMain::SetMainWindowTooltips()
     for (const auto& tip : tips)
         if (auto* control = findChild<QWidget*>(QLatin1String(tip.control)))
             control->setToolTip(LoadResString(tip.id));
-    // A caption says what its picture says.
-    const std::pair<QWidget*, QWidget*> captions[] = {
-        {lblAddFavourite, imgAddFavourite}, {lblAdvancedSearch, imgAdvancedSearch}, {lblClearSearch, imgClearSearch},
-        {lblSettings, imgSettings},         {lblSupport, imgSupport},               {lblWeb, imgWeb},
-        {lblPrint, imgPrint},               {lblAbout, imgAbout},                   {lblDonate, imgDonate},
-    };
-    for (const auto& [caption, image] : captions)
-        caption->setToolTip(image->toolTip());
+    imgExportBibleVerse->setToolTip(LoadResString(769));
+    // The clickable captions follow their pictures' tooltips by themselves; Donate's is only a caption.
+    lblDonate->setToolTip(imgDonate->toolTip());
 }
 
 void frmMain::imgSettings_Click()

@@ -28,7 +28,17 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void ClickLabel::forwardTo(QAbstractButton* button)
 {
+    m_button = button;
     connect(this, &ClickLabel::clicked, button, &QAbstractButton::click);
+    setToolTip(button->toolTip());
+    button->installEventFilter(this);
+}
+
+bool ClickLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_button && event->type() == QEvent::ToolTipChange)
+        setToolTip(m_button->toolTip());
+    return QLabel::eventFilter(watched, event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)

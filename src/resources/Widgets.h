@@ -28,16 +28,20 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
-    // The label forwards each click to button (and copies its tooltip when it has one).
+    // The label forwards each click to button and carries the button's tooltip, kept in step with it.
     void forwardTo(QAbstractButton* button);
 
 signals:
     void clicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A label given keyboard focus (a link-like caption) also acts on Space and Enter.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QAbstractButton* m_button = nullptr;
 };
 
 } // namespace kivra
