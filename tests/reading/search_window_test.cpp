@@ -216,7 +216,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
     QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
-    window.imgSearch_Click();
+    QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(w->ViewMode, QStringLiteral("Searcher"));
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
@@ -229,7 +229,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
     QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
-    second.imgSearch_Click();
+    QTest::keyClick(second.txtSearchString1, Qt::Key_Enter);
     for (int row = 0; row < w->adoBible->recordCount(); ++row)
         EXPECT_FALSE(w->adoBible->data(w->adoBible->index(row, 5)).toString().contains(u'e', Qt::CaseInsensitive));
 }
