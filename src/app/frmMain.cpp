@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QTextDocumentFragment>
@@ -385,10 +386,9 @@ void frmMain::CopySelectedResult(bool withReference)
         return;
     QString text = adoBible->currentText(QStringLiteral("Text"));
     if (withReference) {
-        auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                    adoBible->currentText(QStringLiteral("BookAbbreviation")));
-        const QString name = book && !book->eof() ? book->text(QStringLiteral("Book"))
-                                                  : adoBible->currentText(QStringLiteral("BookAbbreviation"));
+        QString name = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
+        if (name.isEmpty())
+            name = adoBible->currentText(QStringLiteral("BookAbbreviation"));
         const QString verse = adoBible->currentText(QStringLiteral("Chapter")) + QLatin1Char(':')
                             + adoBible->currentText(QStringLiteral("Sections"));
         text = TextWithReference(text, QStringLiteral("(%1 %2-%2)").arg(name, verse));
@@ -523,6 +523,9 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == dgdSearchResults->viewport() && event->type() == QEvent::ToolTip
+        && showBookNameTip(static_cast<QHelpEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

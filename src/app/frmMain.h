@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFrame;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -222,6 +223,8 @@ private:
     void showResultsView();
     void dgdSearchResults_RowColChange();
     void formatGridOnce();
+    QString bookNameOf(const QString& abbreviation) const;  // the empty text when there is no such book
+    bool showBookNameTip(QHelpEvent* event);
 
     // ---- Bookmark state
     // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).

@@ -104,14 +104,13 @@ bool frmMain::bookmarkRangeFromResult(PassageChoice* range)
         ShowMessage(102, this);
         return false;
     }
-    auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                adoBible->currentText(QStringLiteral("BookAbbreviation")));
-    if (!book || book->eof())
+    const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    if (book.isEmpty())
         return false;
     const QString chapter = QString::number(adoBible->currentValue(QStringLiteral("Chapter")).toInt());
     const QString verse = QString::number(adoBible->currentValue(QStringLiteral("Sections")).toInt());
     *range = {adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament"),
-              book->text(QStringLiteral("Book")), chapter, verse, chapter, verse};
+              book, chapter, verse, chapter, verse};
     return true;
 }
 

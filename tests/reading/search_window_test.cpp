@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -105,6 +107,19 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
     search(QStringLiteral("\"grace\""));  // a quote is searched for, not a broken statement
     EXPECT_EQ(status(), QStringLiteral("0 verse found"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(SearchWindow, TheBookCellsTooltipNamesTheBook)
+{
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    search(QStringLiteral("Hannah"));
+    ASSERT_EQ(w->adoBible->data(w->adoBible->index(0, 2)).toString(), QStringLiteral("1Sam"));
+    QWidget* viewport = w->dgdSearchResults->viewport();
+    const QPoint at = w->dgdSearchResults->visualRect(w->adoBible->index(0, 2)).center();
+    QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &hover);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("1 Samuel"));
 }
 
 TEST_F(SearchWindow, AnExactlyEmptyBoxDoesNothing)
