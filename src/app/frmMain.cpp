@@ -9,6 +9,7 @@
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
+#include "app/MainLayout.h"
 #include "app/VerseOfTheDay.h"
 
 #include <QAbstractItemView>
@@ -79,6 +80,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     stbBible->setGeometry(0, 575, 900, 25);
 
     resize(900, 600);
+    // Smaller, the resize rules no longer hold: the reading pane would run under the status bar.
+    setMinimumSize(MinimumMainWindowSize());
     connectReading();
     connectSearch();
     connectBookmarks();
