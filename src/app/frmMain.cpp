@@ -29,6 +29,8 @@
 #include <QTableView>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace kivra {
 namespace {
 frmMain* g_mainWindow = nullptr;
@@ -289,11 +291,29 @@ bool frmMain::Form_Load()
     SetMainWindowTooltips();
     addShortcutHints();
     txtSearchString->setText(LoadResString(104));
-    ApplyDefaultFontToTextBox(txtWordsFromGod);
-    txtWordsFromGod->setPlainText(QStringLiteral("\n") + GetWordsFromGod(1).replace(NewLine, QStringLiteral("\n")));
+    ShowWordsFromGod(GetWordsFromGod(1));
     dgdSearchResults->hide();
     setDataGrid();
     return true;
+}
+
+void frmMain::ShowWordsFromGod(const QString& verse)
+{
+    ApplyDefaultFontToTextBox(txtWordsFromGod);
+    wordsFromGodFont = txtWordsFromGod->font();
+    txtWordsFromGod->setPlainText(QStringLiteral("\n") + QString(verse).replace(NewLine, QStringLiteral("\n")));
+    fitWordsFromGod();
+}
+
+void frmMain::fitWordsFromGod()
+{
+    if (txtWordsFromGod->toPlainText().isEmpty())
+        return;
+    // The box keeps its document margin all round and one more pixel for the caret and below the
+    // last line.
+    const int margin = int(std::ceil(txtWordsFromGod->document()->documentMargin()));
+    const QSize inside = txtWordsFromGod->contentsRect().size() - QSize(2 * margin + 1, 2 * margin + 1);
+    txtWordsFromGod->setFont(FontToFitVerse(wordsFromGodFont, txtWordsFromGod->toPlainText(), inside, 7.0));
 }
 
 void frmMain::RestoreLastPassage()

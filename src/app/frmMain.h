@@ -34,6 +34,8 @@ public:
     // Start-up: folders and connections are open; fills the lists, loads options, shows the verse
     // of the day. Returns false (after telling the user) when the options row is missing.
     bool Form_Load();
+    // The verse of the day in txtWordsFromGod, after an empty line, in a font that lets it be read whole.
+    void ShowWordsFromGod(const QString& verse);
     void RestoreLastPassage();
 
     // ---- Reading view
@@ -239,6 +241,8 @@ private:
     int selectedStoryNumber(int noSelectionMessage);
 
     // ---- Shell state
+    void fitWordsFromGod();
+    QFont wordsFromGodFont;  // the documented font of the verse of the day, before fitting
     void setTitleStripPicture();
     QTextEdit* rxtPrint = nullptr;   // hidden; holds the text that Print sends to the printer
     QWidget* webView = nullptr;      // the browser inside wbrWebPanel, made on first use

@@ -75,6 +75,7 @@ void frmMain::LayoutMainWindow()
         control->setGeometry(rect);
     }
     setTitleStripPicture();
+    fitWordsFromGod();  // its box changes height with the window
     if (layout.complete)
         setDataGrid();  // refits the grid's columns to the new width
 }

@@ -1,6 +1,7 @@
 // The main window's shell: tooltips, captions, the verse-selector tab, the web panel, web links,
 // and the options and about windows opened from their buttons.
 #include "app/frmAbout.h"
+#include "app/VerseOfTheDay.h"
 #include "app/frmMain.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
@@ -24,6 +25,7 @@
 #include <QToolButton>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -231,4 +233,20 @@ TEST_F(Shell, ATextColourKeepsALightThemesBackground)
     ApplyDefaultFontToTextBox(window->txtWordsFromGod);
     EXPECT_GT(RelativeLuminance(window->txtWordsFromGod->palette().color(QPalette::Base)), 0.5);
     QApplication::setPalette(theme);
+}
+
+TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
+{
+    QPlainTextEdit* box = window->txtWordsFromGod;
+    window->ShowWordsFromGod(WordsFromGodForId(26559, 1));  // John 11:35, two words
+    const qreal documented = box->font().pointSizeF();
+    EXPECT_EQ(documented, options().DefaultFontSize - 1);
+    window->ShowWordsFromGod(WordsFromGodForId(26137, 1));  // John 3:16 needs a smaller face
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("(John:3:16)")));
+    EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << "nothing hidden below";
+    EXPECT_LT(box->font().pointSizeF(), documented);
+    EXPECT_GE(box->font().pointSizeF(), 7.0);
+    window->resize(window->width(), window->height() + 100);  // a taller box takes the larger face again
+    EXPECT_EQ(box->font().pointSizeF(), documented);
 }
