@@ -64,8 +64,11 @@ void frmMain::setTitleStripPicture()
 
 void frmMain::LayoutMainWindow()
 {
-    // The window has no menu or status bar of its own: its inner size is the client area.
-    const MainLayout layout = LayoutMainWindowGeometry(width(), height());
+    // The window has no menu or status bar of its own: its inner size is the client area. Where the
+    // window system makes it smaller than its minimum (no window manager), the layout stays that of
+    // the minimum and the window shows part of it.
+    const QSize inner = size().expandedTo(minimumSize());
+    const MainLayout layout = LayoutMainWindowGeometry(inner.width(), inner.height());
     for (const LayoutAssignment& a : layout.assignments) {
         auto* control = findChild<QWidget*>(a.control);
         if (!control)
