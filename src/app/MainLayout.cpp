@@ -1,5 +1,7 @@
 #include "app/MainLayout.h"
 
+#include <algorithm>
+
 namespace kivra {
 namespace {
 
@@ -100,6 +102,19 @@ MainLayout LayoutMainWindowGeometry(int W, int H, const MainDesign& d)
     panelRules(r, H, d);
     contentRules(r, H, d);
     return out;
+}
+
+QSize MinimumMainWindowSize(const MainDesign& d)
+{
+    // Each rule holds from some size on; the first size at which all of them hold, per direction.
+    constexpr int Roomy = 100000;
+    int width = 0;
+    while (!LayoutMainWindowGeometry(width, Roomy, d).complete)
+        ++width;
+    int height = 0;
+    while (!LayoutMainWindowGeometry(Roomy, height, d).complete)
+        ++height;
+    return {std::max(width, d.commandRowRight + d.rightMargin), height};
 }
 
 void ApplyAssignment(QRect& rect, LayoutAssignment::Property property, int value)

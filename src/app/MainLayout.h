@@ -5,6 +5,7 @@
 // ends the list there, and the controls not yet reached keep whatever geometry they had.
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 namespace kivra {
@@ -25,6 +26,8 @@ struct MainDesign {
     int notesHeadingHeight = 16;        // lblNotesHeading
     int notesHeight = 57;               // txtNotes
     int statusBarHeight = 25;           // stbBible
+    int commandRowRight = 884;          // right edge of lblAbout, the last of the fixed command row
+    int rightMargin = 16;               // room kept right of the command row
 };
 
 struct LayoutAssignment {
@@ -48,6 +51,9 @@ struct MainLayout {
 int ContentLeft(const MainDesign& design = {});
 
 MainLayout LayoutMainWindowGeometry(int W, int H, const MainDesign& design = {});
+
+// The smallest inner size at which every rule still applies and the command row stays whole.
+QSize MinimumMainWindowSize(const MainDesign& design = {});
 
 // Sets one property of a rectangle (the way the assignments change a widget's geometry).
 void ApplyAssignment(QRect& rect, LayoutAssignment::Property property, int value);

@@ -4,6 +4,7 @@
 #include "storage/Globals.h"
 
 #include <QRandomGenerator>
+#include <QTextLayout>
 
 namespace kivra {
 
@@ -24,6 +25,39 @@ QString GetWordsFromGod(int withReference)
 {
     const int id = int(QRandomGenerator::global()->bounded(31102)) + 1;
     return WordsFromGodForId(id, withReference);
+}
+
+namespace {
+
+// The height text takes laid out the way a plain-text box lays it out: each line wrapped at the
+// width, at word boundaries where it can, each paragraph at least one line.
+qreal plainTextHeight(const QString& text, const QFont& font, qreal width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qreal height = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(width);
+            height += line.height();
+        }
+        layout.endLayout();
+    }
+    return height;
+}
+
+} // namespace
+
+QFont FontToFitVerse(const QFont& documented, const QString& text, const QSize& area, qreal smallestPointSize)
+{
+    QFont font = documented;
+    while (font.pointSizeF() - 0.5 >= smallestPointSize && plainTextHeight(text, font, area.width()) > area.height())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 } // namespace kivra

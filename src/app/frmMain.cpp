@@ -9,12 +9,14 @@
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
+#include "app/MainLayout.h"
 #include "app/VerseOfTheDay.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QTextDocumentFragment>
@@ -26,6 +28,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
+
+#include <cmath>
 
 namespace kivra {
 namespace {
@@ -78,6 +82,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     stbBible->setGeometry(0, 575, 900, 25);
 
     resize(900, 600);
+    // Smaller, the resize rules no longer hold: the reading pane would run under the status bar.
+    setMinimumSize(MinimumMainWindowSize());
     connectReading();
     connectSearch();
     connectBookmarks();
@@ -127,8 +133,8 @@ void frmMain::addShortcutHints()
         auto* button = findChild<QToolButton*>(QLatin1String(s.button));
         const QString key = s.key.toString(QKeySequence::NativeText);
         const QString tip = button->toolTip();
-        if (!tip.contains(key))  // a button without a text of its own shows just its key
-            button->setToolTip(tip.isEmpty() ? QStringLiteral("(%1)").arg(key) : QStringLiteral("%1 (%2)").arg(tip, key));
+        if (!tip.contains(key))
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
     }
     if (!txtSearchString->toolTip().contains(QStringLiteral("Ctrl+F")))
         txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
@@ -285,11 +291,29 @@ bool frmMain::Form_Load()
     SetMainWindowTooltips();
     addShortcutHints();
     txtSearchString->setText(LoadResString(104));
-    ApplyDefaultFontToTextBox(txtWordsFromGod);
-    txtWordsFromGod->setPlainText(QStringLiteral("\n") + GetWordsFromGod(1).replace(NewLine, QStringLiteral("\n")));
+    ShowWordsFromGod(GetWordsFromGod(1));
     dgdSearchResults->hide();
     setDataGrid();
     return true;
+}
+
+void frmMain::ShowWordsFromGod(const QString& verse)
+{
+    ApplyDefaultFontToTextBox(txtWordsFromGod);
+    wordsFromGodFont = txtWordsFromGod->font();
+    txtWordsFromGod->setPlainText(QStringLiteral("\n") + QString(verse).replace(NewLine, QStringLiteral("\n")));
+    fitWordsFromGod();
+}
+
+void frmMain::fitWordsFromGod()
+{
+    if (txtWordsFromGod->toPlainText().isEmpty())
+        return;
+    // The box keeps its document margin all round and one more pixel for the caret and below the
+    // last line.
+    const int margin = int(std::ceil(txtWordsFromGod->document()->documentMargin()));
+    const QSize inside = txtWordsFromGod->contentsRect().size() - QSize(2 * margin + 1, 2 * margin + 1);
+    txtWordsFromGod->setFont(FontToFitVerse(wordsFromGodFont, txtWordsFromGod->toPlainText(), inside, 7.0));
 }
 
 void frmMain::RestoreLastPassage()
@@ -385,10 +409,9 @@ void frmMain::CopySelectedResult(bool withReference)
         return;
     QString text = adoBible->currentText(QStringLiteral("Text"));
     if (withReference) {
-        auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                    adoBible->currentText(QStringLiteral("BookAbbreviation")));
-        const QString name = book && !book->eof() ? book->text(QStringLiteral("Book"))
-                                                  : adoBible->currentText(QStringLiteral("BookAbbreviation"));
+        QString name = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
+        if (name.isEmpty())
+            name = adoBible->currentText(QStringLiteral("BookAbbreviation"));
         const QString verse = adoBible->currentText(QStringLiteral("Chapter")) + QLatin1Char(':')
                             + adoBible->currentText(QStringLiteral("Sections"));
         text = TextWithReference(text, QStringLiteral("(%1 %2-%2)").arg(name, verse));
@@ -531,6 +554,9 @@ void frmMain::resizeEvent(QResizeEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == dgdSearchResults->viewport() && event->type() == QEvent::ToolTip
+        && showBookNameTip(static_cast<QHelpEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 

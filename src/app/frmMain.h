@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFrame;
+class QHelpEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -33,6 +34,8 @@ public:
     // Start-up: folders and connections are open; fills the lists, loads options, shows the verse
     // of the day. Returns false (after telling the user) when the options row is missing.
     bool Form_Load();
+    // The verse of the day in txtWordsFromGod, after an empty line, in a font that lets it be read whole.
+    void ShowWordsFromGod(const QString& verse);
     void RestoreLastPassage();
 
     // ---- Reading view
@@ -225,18 +228,24 @@ private:
     void showResultsView();
     void dgdSearchResults_RowColChange();
     void formatGridOnce();
+    QString bookNameOf(const QString& abbreviation) const;  // the empty text when there is no such book
+    bool showBookNameTip(QHelpEvent* event);
 
     // ---- Bookmark state
     // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).
     QListWidgetItem* selectedBookmark(int noSelectionMessage);
     QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
     bool bookmarkRangeFromResult(PassageChoice* range);
+    // The notes under the passage or result again, after the editor saved a bookmark.
+    void showSavedBookmarkNotes();
 
     // ---- Story state
     // The selected story's number; 0 after telling the user (143, or the operation's message).
     int selectedStoryNumber(int noSelectionMessage);
 
     // ---- Shell state
+    void fitWordsFromGod();
+    QFont wordsFromGodFont;  // the documented font of the verse of the day, before fitting
     void setTitleStripPicture();
     QTextEdit* rxtPrint = nullptr;   // hidden; holds the text that Print sends to the printer
     QWidget* webView = nullptr;      // the browser inside wbrWebPanel, made on first use

@@ -70,13 +70,14 @@ void frmMain::connectBookmarks()
     connect(imgDeleteBookmark, &QToolButton::clicked, this, &frmMain::DeleteBookmark);
     lstBookmark->setSelectionMode(QAbstractItemView::SingleSelection);
     lstBookmark->setUniformItemSizes(true);
-    connect(lstBookmark, &QListWidget::currentRowChanged, this, &frmMain::ShowBookmarkNotes);
+    // A mouse press moves the current row before it selects the entry: the notes follow the selection.
+    connect(lstBookmark, &QListWidget::itemSelectionChanged, this, &frmMain::ShowBookmarkNotes);
     connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &frmMain::OpenBookmark);
     connect(cboRelatedVerse, &QComboBox::activated, this,
             [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
     // txtNotes follows the current row of adoBookmark, as a bound text box does.
     connect(adoBookmark, &DataControl::currentRowChanged, this,
-            [this] { txtNotes->setPlainText(adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
+            [this] { ShowNotes(txtNotes, adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
     bookmarkNotesGuard = new NotesKeyGuard(this, txtBookmarkNotes);
     for (QPlainTextEdit* box : {txtNotes, txtBookmarkNotes}) {
         box->setReadOnly(true);  // no paste or drop either
@@ -103,14 +104,13 @@ bool frmMain::bookmarkRangeFromResult(PassageChoice* range)
         ShowMessage(102, this);
         return false;
     }
-    auto book = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                adoBible->currentText(QStringLiteral("BookAbbreviation")));
-    if (!book || book->eof())
+    const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    if (book.isEmpty())
         return false;
     const QString chapter = QString::number(adoBible->currentValue(QStringLiteral("Chapter")).toInt());
     const QString verse = QString::number(adoBible->currentValue(QStringLiteral("Sections")).toInt());
     *range = {adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament"),
-              book->text(QStringLiteral("Book")), chapter, verse, chapter, verse};
+              book, chapter, verse, chapter, verse};
     return true;
 }
 
@@ -126,7 +126,16 @@ void frmMain::BookmarkCurrentVerse()
             range = withPlainNumbers(verseSelector->passage());
         }
     }
-    OpenBookmarkEditor(this, range);
+    if (OpenBookmarkEditor(this, range))
+        showSavedBookmarkNotes();
+}
+
+void frmMain::showSavedBookmarkNotes()
+{
+    if (ViewMode.toLower() == QLatin1String("searcher"))
+        ShowResultBookmark();
+    else
+        ShowPassageBookmark();
 }
 
 void frmMain::ShowPassageBookmark()
@@ -151,12 +160,12 @@ void frmMain::LoadBookmarkList()
 
 void frmMain::ShowBookmarkNotes()
 {
-    const QListWidgetItem* item = lstBookmark->currentItem();
-    if (!item || !item->isSelected())
+    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
+    if (selected.isEmpty())
         return;
-    auto row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
+    auto row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
     if (row)
-        txtBookmarkNotes->setPlainText(row->text(QStringLiteral("BookMarkNotes")));
+        ShowNotes(txtBookmarkNotes, row->text(QStringLiteral("BookMarkNotes")));
 }
 
 QListWidgetItem* frmMain::selectedBookmark(int noSelectionMessage)
@@ -247,8 +256,8 @@ void frmMain::EditBookmark()
         WaitCursor wait;
         row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
     }
-    if (row)
-        OpenBookmarkEditor(this, rangeOf(*row));
+    if (row && OpenBookmarkEditor(this, rangeOf(*row)))
+        showSavedBookmarkNotes();
 }
 
 void frmMain::DeleteBookmark()

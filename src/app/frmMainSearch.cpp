@@ -12,6 +12,7 @@
 #include "storage/Globals.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -74,6 +76,7 @@ void frmMain::connectSearch()
     });
 
     formatGridOnce();
+    dgdSearchResults->viewport()->installEventFilter(this);
     connect(dgdSearchResults->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid())
@@ -244,9 +247,7 @@ void frmMain::ShowResultBookmark()
     if (dgdSearchResults->isHidden() || adoBible->currentText(QStringLiteral("ID")).isEmpty())
         return;
     const QString testament = adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament");
-    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                 adoBible->currentText(QStringLiteral("BookAbbreviation")), QStringLiteral("="));
-    const QString book = books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
+    const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
     const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
     const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
     // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
@@ -257,6 +258,27 @@ void frmMain::ShowResultBookmark()
     range.fromChapter = range.toChapter = chapter;
     range.fromSection = range.toSection = verse;
     adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+}
+
+QString frmMain::bookNameOf(const QString& abbreviation) const
+{
+    if (abbreviation.isEmpty())
+        return {};  // no condition would read the first book
+    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
+                                 abbreviation, QStringLiteral("="));
+    return books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
+}
+
+// The Book column is too narrow for some abbreviations ("1Sam"); its cells' tooltips name the book.
+bool frmMain::showBookNameTip(QHelpEvent* event)
+{
+    const QModelIndex cell = dgdSearchResults->indexAt(event->pos());
+    if (!cell.isValid() || adoBible->headerData(cell.column(), Qt::Horizontal).toString() != QLatin1String("Book"))
+        return false;
+    const QString abbreviation = adoBible->data(cell).toString();
+    const QString name = bookNameOf(abbreviation);
+    QToolTip::showText(event->globalPos(), name.isEmpty() ? abbreviation : name, dgdSearchResults->viewport());
+    return true;
 }
 
 void frmMain::MoveResultCursor(DataControl* control, int key)

@@ -64,8 +64,11 @@ void frmMain::setTitleStripPicture()
 
 void frmMain::LayoutMainWindow()
 {
-    // The window has no menu or status bar of its own: its inner size is the client area.
-    const MainLayout layout = LayoutMainWindowGeometry(width(), height());
+    // The window has no menu or status bar of its own: its inner size is the client area. Where the
+    // window system makes it smaller than its minimum (no window manager), the layout stays that of
+    // the minimum and the window shows part of it.
+    const QSize inner = size().expandedTo(minimumSize());
+    const MainLayout layout = LayoutMainWindowGeometry(inner.width(), inner.height());
     for (const LayoutAssignment& a : layout.assignments) {
         auto* control = findChild<QWidget*>(a.control);
         if (!control)
@@ -75,6 +78,7 @@ void frmMain::LayoutMainWindow()
         control->setGeometry(rect);
     }
     setTitleStripPicture();
+    fitWordsFromGod();  // its box changes height with the window
     if (layout.complete)
         setDataGrid();  // refits the grid's columns to the new width
 }
@@ -99,14 +103,9 @@ void frmMain::SetMainWindowTooltips()
     for (const auto& tip : tips)
         if (auto* control = findChild<QWidget*>(QLatin1String(tip.control)))
             control->setToolTip(LoadResString(tip.id));
-    // A caption says what its picture says.
-    const std::pair<QWidget*, QWidget*> captions[] = {
-        {lblAddFavourite, imgAddFavourite}, {lblAdvancedSearch, imgAdvancedSearch}, {lblClearSearch, imgClearSearch},
-        {lblSettings, imgSettings},         {lblSupport, imgSupport},               {lblWeb, imgWeb},
-        {lblPrint, imgPrint},               {lblAbout, imgAbout},                   {lblDonate, imgDonate},
-    };
-    for (const auto& [caption, image] : captions)
-        caption->setToolTip(image->toolTip());
+    imgExportBibleVerse->setToolTip(LoadResString(769));
+    // The clickable captions follow their pictures' tooltips by themselves; Donate's is only a caption.
+    lblDonate->setToolTip(imgDonate->toolTip());
 }
 
 void frmMain::imgSettings_Click()

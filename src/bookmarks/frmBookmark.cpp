@@ -87,7 +87,7 @@ void frmBookmark::Form_Load()
     auto existing = BookmarkRangeQuery(db, BookmarkRange::fromChoice(openedRange()));
     FillBookmarkList(db);
     if (existing && !existing->eof()) {
-        txtBookmarkNotes->setPlainText(existing->text(QStringLiteral("BookMarkNotes")));
+        EditNotes(txtBookmarkNotes, existing->text(QStringLiteral("BookMarkNotes")));
         SelectRelatedBookmarks(existing->text(QStringLiteral("BookmarkReference")));
     }
     verseSelector->fillTestaments();
@@ -151,7 +151,7 @@ QStringList frmBookmark::markedReferences() const
 
 bool frmBookmark::SaveBookmark()
 {
-    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), txtBookmarkNotes->toPlainText(),
+    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), NotesOf(txtBookmarkNotes),
                             markedReferences()};
     std::optional<QString> reference;
     {
@@ -176,7 +176,7 @@ void frmBookmark::imgCancelBookmark_Click()
     reject();
 }
 
-void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
+bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
 {
     frmBookmark editor(parent);
     editor.RangeTestament = range.testament;
@@ -186,7 +186,7 @@ void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
     editor.RangeToChapter = range.toChapter;
     editor.RangeToSection = range.toSection;
     editor.Form_Load();
-    editor.exec();
+    return editor.exec() == QDialog::Accepted;
 }
 
 } // namespace kivra

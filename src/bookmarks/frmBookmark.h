@@ -48,7 +48,7 @@ private:
     PassageChoice openedRange() const;
 };
 
-// Opens a new editor on range, modally; returns when the window closes.
-void OpenBookmarkEditor(QWidget* parent, const PassageChoice& range);
+// Opens a new editor on range, modally; returns when the window closes, true when it saved.
+bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range);
 
 } // namespace kivra

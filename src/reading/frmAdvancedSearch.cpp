@@ -93,6 +93,9 @@ frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
     optSearchScope[1]->setChecked(true);
     verseSelector->setEnabled(false);
     connect(imgSearch, &QToolButton::clicked, this, &frmAdvancedSearch::imgSearch_Click);
+    // Enter in either text box searches, as the search button does.
+    for (QLineEdit* box : {txtSearchString1, txtSearchString2})
+        connect(box, &QLineEdit::returnPressed, imgSearch, &QToolButton::click);
     connect(imgCancel, &QToolButton::clicked, this, &frmAdvancedSearch::imgCancel_Click);
 }
 

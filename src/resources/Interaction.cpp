@@ -3,11 +3,14 @@
 #include "resources/Strings.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,15 +22,40 @@ namespace {
 Interaction g_realInteraction;
 Interaction* g_interaction = nullptr;
 const QString AppTitle = QStringLiteral("Kivra! Bible");
+
+// While a dialog waits for the user the pointer is the normal one, whatever busy pointer the work
+// around it shows; that pointer comes back when the dialog closes and the work goes on.
+class NormalCursorWhileWaiting {
+public:
+    NormalCursorWhileWaiting()
+    {
+        while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+            m_saved.prepend(*cursor);
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    ~NormalCursorWhileWaiting()
+    {
+        for (const QCursor& cursor : m_saved)
+            QGuiApplication::setOverrideCursor(cursor);
+    }
+    NormalCursorWhileWaiting(const NormalCursorWhileWaiting&) = delete;
+    NormalCursorWhileWaiting& operator=(const NormalCursorWhileWaiting&) = delete;
+
+private:
+    QList<QCursor> m_saved;  // bottom of the stack first
+};
 } // namespace
 
 void Interaction::showMessage(int, const QString& text, QWidget* parent)
 {
+    const NormalCursorWhileWaiting waiting;
     QMessageBox::information(parent, AppTitle, text, QMessageBox::Ok);
 }
 
 bool Interaction::ask(const QString& title, const QString& text, QWidget* parent)
 {
+    const NormalCursorWhileWaiting waiting;
     return QMessageBox::question(parent, title.isEmpty() ? AppTitle : title, text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
@@ -35,26 +63,40 @@ bool Interaction::ask(const QString& title, const QString& text, QWidget* parent
 QString Interaction::openFileName(QWidget* parent, const QString& title, const QString& initialName,
                                   const QString& filter)
 {
+    const NormalCursorWhileWaiting waiting;
     return QFileDialog::getOpenFileName(parent, title, initialName, filter);
 }
 
 QString Interaction::saveFileName(QWidget* parent, const QString& title, const QString& initialName,
                                   const QString& filter)
 {
+    const NormalCursorWhileWaiting waiting;
     // The overwrite question is asked by the callers, which know what they are about to replace.
     return QFileDialog::getSaveFileName(parent, title, initialName, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+// The font dialog finds the preset style by its name and otherwise takes the family's first style
+// (an italic or condensed face for some families): name the style that shows the font as it is.
+static QFont withStyleName(QFont font)
+{
+    const QString style = QFontInfo(font).styleName();
+    if (!style.isEmpty() && QFontDatabase::styles(font.family()).contains(style))
+        font.setStyleName(style);
+    return font;
+}
+
 std::optional<QFont> Interaction::chooseFont(QWidget* parent, const QFont& initial)
 {
+    const NormalCursorWhileWaiting waiting;
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, parent);
+    const QFont font = QFontDialog::getFont(&ok, withStyleName(initial), parent);
     return ok ? std::optional<QFont>(font) : std::nullopt;
 }
 
 std::optional<QColor> Interaction::chooseColour(QWidget* parent, const QColor& initial)
 {
+    const NormalCursorWhileWaiting waiting;
     const QColor colour = QColorDialog::getColor(initial, parent);
     return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
 }

@@ -104,6 +104,8 @@ constexpr ResString kStrings[] = {
     {765, "The options could not be saved: %1"},
     {766, "Save the options"},
     {767, "Close without saving"},
+    {768, "These notes are too long to be changed here; they are kept as they are."},
+    {769, "Export the passage to an RTF file"},
     // Exchange files (bookmarks and stories).
     {780, "The file \"%1\" already exists. Do you want to replace it?"},
     {781, "The file \"%1\" cannot be imported: %2 Nothing was imported."},

@@ -1,9 +1,11 @@
 #include "resources/Widgets.h"
 
 #include "resources/Icons.h"
+#include "resources/Strings.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 
 namespace kivra {
 
@@ -26,7 +28,17 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void ClickLabel::forwardTo(QAbstractButton* button)
 {
+    m_button = button;
     connect(this, &ClickLabel::clicked, button, &QAbstractButton::click);
+    setToolTip(button->toolTip());
+    button->installEventFilter(this);
+}
+
+bool ClickLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_button && event->type() == QEvent::ToolTipChange)
+        setToolTip(m_button->toolTip());
+    return QLabel::eventFilter(watched, event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -44,6 +56,59 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+namespace {
+const char* const StoredNotes = "kivraStoredNotes";  // the notes behind a box that shows them in pieces
+
+QString paragraphInPieces(QStringView paragraph)
+{
+    QString out;
+    while (paragraph.size() > NotesParagraphLimit) {
+        qsizetype cut = paragraph.left(NotesParagraphLimit).lastIndexOf(QLatin1Char(' '));
+        if (cut < NotesParagraphLimit / 2)
+            cut = NotesParagraphLimit;  // no blank near the limit: cut inside the word
+        out += paragraph.left(cut);
+        out += QLatin1Char('\n');
+        paragraph = paragraph.mid(cut);
+    }
+    out += paragraph;
+    return out;
+}
+} // namespace
+
+QString NotesInPieces(const QString& notes)
+{
+    QString out;
+    out.reserve(notes.size() + notes.size() / NotesParagraphLimit + 1);
+    const QStringList paragraphs = notes.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char('\n');
+        out += paragraphInPieces(paragraphs[i]);
+    }
+    return out;
+}
+
+void ShowNotes(QPlainTextEdit* box, const QString& notes)
+{
+    box->setPlainText(NotesInPieces(notes));
+}
+
+void EditNotes(QPlainTextEdit* box, const QString& notes)
+{
+    const QString shown = NotesInPieces(notes);
+    const bool inPieces = shown.size() != notes.size();
+    box->setPlainText(shown);
+    box->setReadOnly(inPieces);
+    box->setProperty(StoredNotes, inPieces ? QVariant(notes) : QVariant());
+    box->setToolTip(inPieces ? LoadResString(768) : QString());
+}
+
+QString NotesOf(const QPlainTextEdit* box)
+{
+    const QVariant stored = box->property(StoredNotes);
+    return stored.isValid() ? stored.toString() : box->toPlainText();
 }
 
 } // namespace kivra

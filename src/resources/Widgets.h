@@ -3,7 +3,22 @@
 #include <QLabel>
 #include <QToolButton>
 
+class QPlainTextEdit;
+
 namespace kivra {
+
+// Notes of any length stay quick to show. A plain-text box lays out each paragraph as a whole, so a
+// paragraph longer than this is shown in pieces, each on its own lines (broken at a blank where
+// there is one near the limit).
+constexpr int NotesParagraphLimit = 20000;
+QString NotesInPieces(const QString& notes);
+
+// Shows notes in a box that only shows them.
+void ShowNotes(QPlainTextEdit* box, const QString& notes);
+// Puts notes into a box where they are edited. Notes that must be shown in pieces cannot be edited
+// there without changing them: the box then shows them read-only and NotesOf gives them unchanged.
+void EditNotes(QPlainTextEdit* box, const QString& notes);
+QString NotesOf(const QPlainTextEdit* box);
 
 // A flat button showing the icon of objectName at the given size.
 QToolButton* MakeImageButton(QWidget* parent, const QString& objectName, int size = 24);
@@ -13,16 +28,20 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
-    // The label forwards each click to button (and copies its tooltip when it has one).
+    // The label forwards each click to button and carries the button's tooltip, kept in step with it.
     void forwardTo(QAbstractButton* button);
 
 signals:
     void clicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A label given keyboard focus (a link-like caption) also acts on Space and Enter.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QAbstractButton* m_button = nullptr;
 };
 
 } // namespace kivra

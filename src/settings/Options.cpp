@@ -106,10 +106,12 @@ double ContrastRatio(const QColor& a, const QColor& b)
 
 QColor ReadableBackground(const QColor& text, const QColor& background)
 {
-    if (ContrastRatio(text, background) >= 4.5)
+    // The stored colour was chosen on a light page: a light theme keeps its own background whatever
+    // the colour. Under a dark theme a colour that does not stand out gets paper to sit on.
+    const bool darkTheme = RelativeLuminance(background) < 0.5;
+    if (!darkTheme || ContrastRatio(text, background) >= 4.5)
         return background;
-    // The stored colour was chosen on a light page; under a dark desktop theme give it paper to sit on.
-    return RelativeLuminance(text) < 0.2 ? QColor(0xFA, 0xF8, 0xF2) : QColor(0x1E, 0x1E, 0x1E);
+    return QColor(0xFA, 0xF8, 0xF2);
 }
 
 static void setTextColour(QWidget* box, const QColor& colour)

@@ -40,7 +40,8 @@ QString OptionFlagText(bool value);
 QColor ColourFromOption(const QString& stored);
 QString ColourToOption(const QColor& colour);
 
-// Text colour contrast (WCAG): the background a text colour stays readable on.
+// Text colour contrast (WCAG) and the background the stored text colour is shown on: the theme's,
+// or paper under a dark theme where the colour would not stand out.
 double RelativeLuminance(const QColor& colour);
 double ContrastRatio(const QColor& a, const QColor& b);
 QColor ReadableBackground(const QColor& text, const QColor& background);

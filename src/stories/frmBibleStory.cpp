@@ -338,8 +338,8 @@ void frmBibleStory::bindNotes(int index)
         adoBibleVerse->clear();
     {
         const QSignalBlocker block(txtBibleStoryVerseNotes);
-        txtBibleStoryVerseNotes->setPlainText(index > 0 ? adoBibleVerse->currentText(QStringLiteral("StoryNotes"))
-                                                        : QString());
+        const QString notes = index > 0 ? adoBibleVerse->currentText(QStringLiteral("StoryNotes")) : QString();
+        EditNotes(txtBibleStoryVerseNotes, notes);
     }
     m_notesTyped = false;
 }
@@ -347,7 +347,7 @@ void frmBibleStory::bindNotes(int index)
 // Typed notes are written when the reader leaves the part or saves, not only on Enter.
 void frmBibleStory::keepTypedNotes()
 {
-    if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+    if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, NotesOf(txtBibleStoryVerseNotes)))
         m_notesTyped = false;
 }
 
@@ -355,7 +355,7 @@ void frmBibleStory::txtBibleStoryVerseNotes_Enter()
 {
     if (m_notesIndex <= 0 || lstBibleStoryPart->selectedItems().isEmpty())
         return;
-    if (WriteStoryNotes(m_notesIndex, txtBibleStoryVerseNotes->toPlainText()))
+    if (WriteStoryNotes(m_notesIndex, NotesOf(txtBibleStoryVerseNotes)))
         m_notesTyped = false;
 }
 
@@ -429,9 +429,12 @@ void frmBibleStory::resizeEvent(QResizeEvent* event)
 bool frmBibleStory::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtBibleStoryVerseNotes && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Enter saves the notes as typed and is not itself typed; Shift+Enter still breaks the line.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
             txtBibleStoryVerseNotes_Enter();
+            return true;
+        }
     } else if (watched == txtBibleStoryVerseNotes->viewport() && event->type() == QEvent::MouseButtonRelease) {
         txtBibleStoryVerseNotes->selectAll();
     }

@@ -109,7 +109,7 @@ void frmBibleStoryShowPage::Form_Load()
     rxtBibleStoryText->clear();
     ApplyDefaultFont(rxtBibleStoryText);
     rxtBibleStoryText->setPlainText(story.text);
-    txtNotes->setPlainText(story.notes);
+    ShowNotes(txtNotes, story.notes);
     lblTopHeading->adjustSize();
     layoutControls();
     if (!story.missingPassages.isEmpty())

@@ -179,10 +179,17 @@ TEST_F(MainWindowLayout, TheWindowFollowsTheRulesOnEveryResize)
                                  "txtBookmarkNotes", "lstBookmark", "stbBible", "wbrWebPanel"})
             EXPECT_EQ(w.findChild<QWidget*>(name)->geometry(), expected[name]) << name << " at " << W << "x" << H;
     };
+    EXPECT_EQ(w.findChild<QWidget*>("lblAbout")->geometry().right() + 1, d.commandRowRight);
     check(1000, 650);
-    // A tiny window raises nothing; growing again lays everything out afresh.
-    w.resize(120, 60);
+    // The window does not go below the size the rules hold for: the reading pane, the notes and the
+    // status bar keep their order, and the command row stays whole.
+    w.resize(600, 400);
     QCoreApplication::processEvents();
+    EXPECT_TRUE(LayoutMainWindowGeometry(w.width(), w.height()).complete) << w.width() << "x" << w.height();
+    EXPECT_LT(w.shpBibleText->geometry().bottom(), w.lblNotesHeading->y());
+    EXPECT_LT(w.shpBibleNotes->geometry().bottom(), w.stbBible->y());
+    EXPECT_EQ(w.stbBible->geometry().bottom(), w.height() - 1);
+    EXPECT_LT(w.findChild<QWidget*>("lblAbout")->geometry().right(), w.width());
     check(1280, 800);
     check(900, 600);
 }

@@ -1,6 +1,7 @@
 // The main window's shell: tooltips, captions, the verse-selector tab, the web panel, web links,
 // and the options and about windows opened from their buttons.
 #include "app/frmAbout.h"
+#include "app/VerseOfTheDay.h"
 #include "app/frmMain.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
@@ -9,9 +10,11 @@
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalSteps.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +23,9 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -74,19 +79,8 @@ TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
         {"imgImportBookmark", "Import a bookmark from file"},
         {"imgExportBookmark", "Export the selected bookmark"},
         {"imgExportAllBookmark", "Export the whole bookmark list"},
-        // captions say what their pictures say
-        {"lblAddFavourite", "Bookmark the selected verse"},
-        {"lblAdvancedSearch", "Conduct an advanced search"},
-        {"lblClearSearch", "Clear the search results"},
-        {"lblSettings", "Configure settings"},
-        {"lblSupport", "Request for technical support"},
-        {"lblWeb", "Say a prayer online"},
-        {"lblPrint", "Print the selected verse"},
-        {"lblDonate", "Make a donation for Kivra! Bible"},
-        // no tooltip at all
-        {"imgAbout", ""},
-        {"lblAbout", ""},
-        {"imgExportBibleVerse", ""},
+        {"imgExportBibleVerse", "Export the passage to an RTF file"},
+        {"imgAbout", ""},  // no tooltip at all
     };
     for (const auto& [name, text] : expected) {
         QWidget* w = child(name);
@@ -99,6 +93,12 @@ TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
     // No image button is blank.
     for (QToolButton* button : window->findChildren<QToolButton*>())
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+    // A caption shows exactly what its picture shows, the shortcut included.
+    for (const char* name : {"AddFavourite", "AdvancedSearch", "ClearSearch", "Settings", "Support", "Web", "Print",
+                             "About", "Donate"}) {
+        const QString picture = child(qPrintable(QStringLiteral("img") + QLatin1String(name)))->toolTip();
+        EXPECT_EQ(child(qPrintable(QStringLiteral("lbl") + QLatin1String(name)))->toolTip(), picture) << name;
+    }
 }
 
 TEST_F(Shell, CaptionsActLikeTheirButtonsButDonateIsOnlyACaption)
@@ -200,4 +200,53 @@ TEST_F(Shell, EachTabShowsOnlyItsPanelAndItsView)
     for (const char* hidden : {"lblRelatedVerse", "cboRelatedVerse", "wbrWebPanel"})
         EXPECT_FALSE(visible(hidden)) << hidden;
     EXPECT_EQ(child("picVerseSelector")->x(), 8);
+}
+
+TEST_F(Shell, ATextColourKeepsALightThemesBackground)
+{
+    test::RealDialogs real;
+    setInteraction(&real);
+    const auto click = [](const char* name) {
+        return [name](QWidget* window) { QTest::mouseClick(window->findChild<QWidget*>(name), Qt::LeftButton); };
+    };
+    test::RunOnModals({{"kivra::frmOptions", click("lblSelectFont")},
+                       {"QFontDialog", test::PressEnter},
+                       {"QColorDialog",
+                        [](QWidget* dialog) {
+                            static_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 0, 0));
+                            test::PressEnter(dialog);
+                        }},
+                       {"kivra::frmOptions", click("imgSave")}});
+    QTest::mouseClick(window->lblSettings, Qt::LeftButton);
+    setInteraction(&folder.ui());
+    ASSERT_EQ(options().DefaultFontColor, QStringLiteral("255"));
+    const QPalette theme = QApplication::palette();
+    EXPECT_EQ(window->txtBibleText->palette().color(QPalette::Base), theme.color(QPalette::Base));
+    ApplyDefaultFontToTextBox(window->txtWordsFromGod);
+    EXPECT_EQ(window->txtWordsFromGod->palette().color(QPalette::Base), theme.color(QPalette::Base));
+
+    // Under a dark theme a colour that does not stand out is put on paper.
+    QPalette dark = theme;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    QApplication::setPalette(dark);
+    options().DefaultFontColor = QStringLiteral("0");
+    ApplyDefaultFontToTextBox(window->txtWordsFromGod);
+    EXPECT_GT(RelativeLuminance(window->txtWordsFromGod->palette().color(QPalette::Base)), 0.5);
+    QApplication::setPalette(theme);
+}
+
+TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
+{
+    QPlainTextEdit* box = window->txtWordsFromGod;
+    window->ShowWordsFromGod(WordsFromGodForId(26559, 1));  // John 11:35, two words
+    const qreal documented = box->font().pointSizeF();
+    EXPECT_EQ(documented, options().DefaultFontSize - 1);
+    window->ShowWordsFromGod(WordsFromGodForId(26137, 1));  // John 3:16 needs a smaller face
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("(John:3:16)")));
+    EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << "nothing hidden below";
+    EXPECT_LT(box->font().pointSizeF(), documented);
+    EXPECT_GE(box->font().pointSizeF(), 7.0);
+    window->resize(window->width(), window->height() + 100);  // a taller box takes the larger face again
+    EXPECT_EQ(box->font().pointSizeF(), documented);
 }

@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -72,6 +74,17 @@ QString shown(const frmMain& w)
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
 }
 
+// Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
+// bookmark list where it is drawn.
+void clickEntry(frmMain& w, int row, bool twice = false)
+{
+    QListWidget* list = w.lstBookmark;
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 } // namespace
 
 class Panel : public ::testing::Test {
@@ -98,6 +111,8 @@ protected:
 
 TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
 {
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
     QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
     EXPECT_TRUE(w->picBookmark->isVisibleTo(w.get()));
@@ -109,8 +124,14 @@ TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
     EXPECT_EQ(w->lstBookmark->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
     EXPECT_EQ(w->lstBookmark->currentRow(), 0);
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
-    w->lstBookmark->setCurrentRow(2);
+    // The notes follow the mouse and the arrow keys.
+    clickEntry(*w, 2);
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
+    QTest::keyClick(w->lstBookmark, Qt::Key_Up);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes B"));
+    clickEntry(*w, 0, true);
+    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
 }
 
 TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
@@ -143,9 +164,7 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
     w->imgBookmark_Click();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    const QPoint first = w->lstBookmark->visualItemRect(w->lstBookmark->item(0)).center();
-    QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, first);
+    clickEntry(*w, 0, true);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
     EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_TRUE(w->cboRelatedVerse->isVisibleTo(w.get()));
@@ -261,6 +280,33 @@ TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
 }
 
+TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
+{
+    QString huge;
+    while (huge.size() < 10 * NotesParagraphLimit)
+        huge += QStringLiteral("grace and peace ");
+    const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
+    const auto found = w->lstBookmark->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
+    ASSERT_EQ(found.size(), 1);
+    clickEntry(*w, w->lstBookmark->row(found.first()));
+    // A box lays out a paragraph as a whole: none of the shown ones may be huge.
+    const QTextDocument* shown = w->txtBookmarkNotes->document();
+    for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
+        ASSERT_LE(block.length(), NotesParagraphLimit + 1);
+    EXPECT_TRUE(w->txtBookmarkNotes->toPlainText().remove(u'\n') == huge);
+
+    // The editor shows them the same way, cannot change them there, and saves them unchanged.
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->imgEditBookmark, Qt::LeftButton); }, [](frmBookmark& e) {
+        EXPECT_TRUE(e.txtBookmarkNotes->isReadOnly());
+        EXPECT_GT(e.txtBookmarkNotes->document()->blockCount(), 1);
+        QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
+    }));
+    EXPECT_TRUE(Field(ruth, QStringLiteral("BookMarkNotes")) == huge);
+}
+
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
     w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
@@ -269,10 +315,12 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
         EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
-        e.txtBookmarkNotes->setPlainText(QStringLiteral("edited"));
-        e.SaveBookmark();
+        QTest::keyClick(e.txtBookmarkNotes, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e.txtBookmarkNotes, QStringLiteral("edited"));
+        QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
     }));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("edited"));
+    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("edited")) << "shown under the passage at once";
     EXPECT_EQ(BookmarkRows().size(), 3);
 
     // Edit from the panel opens the editor on the selected bookmark's range.

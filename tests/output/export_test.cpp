@@ -8,12 +8,17 @@
 #include "support/Fixture.h"
 #include "support/MachineNeeds.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalSteps.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -127,6 +132,34 @@ TEST_F(Output, ExportAsksBeforeReplacingAndWritesNothingOnCancel)
     window->ExportBibleVerse();
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Output, TheDialogsShowTheNormalPointer)
+{
+    const QString path = out.filePath(QStringLiteral("notes.rtf"));
+    QFile existing(path);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+
+    test::RealDialogs real;
+    setInteraction(&real);
+    QList<bool> busyPointer;
+    test::RunOnModals({{"QFileDialog",
+                        [&](QWidget* dialog) {
+                            busyPointer << (QGuiApplication::overrideCursor() != nullptr);
+                            static_cast<QFileDialog*>(dialog)->selectFile(path);
+                            QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
+                        }},
+                       {"QMessageBox", [&](QWidget* question) {
+                            busyPointer << (QGuiApplication::overrideCursor() != nullptr);
+                            test::PressEnter(question);  // No, the default: keep the file
+                        }}});
+    QTest::mouseClick(window->imgExportBibleVerse, Qt::LeftButton);
+    setInteraction(&folder.ui());
+    EXPECT_EQ(busyPointer, (QList<bool>{false, false}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(readFile(path), QByteArray("keep me"));
 }
 
 TEST_F(Output, AFileThatCannotBeWrittenIsReported)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -105,6 +107,19 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
     search(QStringLiteral("\"grace\""));  // a quote is searched for, not a broken statement
     EXPECT_EQ(status(), QStringLiteral("0 verse found"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(SearchWindow, TheBookCellsTooltipNamesTheBook)
+{
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    search(QStringLiteral("Hannah"));
+    ASSERT_EQ(w->adoBible->data(w->adoBible->index(0, 2)).toString(), QStringLiteral("1Sam"));
+    QWidget* viewport = w->dgdSearchResults->viewport();
+    const QPoint at = w->dgdSearchResults->visualRect(w->adoBible->index(0, 2)).center();
+    QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &hover);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("1 Samuel"));
 }
 
 TEST_F(SearchWindow, AnExactlyEmptyBoxDoesNothing)
@@ -216,7 +231,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
     QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
-    window.imgSearch_Click();
+    QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(w->ViewMode, QStringLiteral("Searcher"));
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
@@ -229,7 +244,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
     QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
-    second.imgSearch_Click();
+    QTest::keyClick(second.txtSearchString1, Qt::Key_Enter);
     for (int row = 0; row < w->adoBible->recordCount(); ++row)
         EXPECT_FALSE(w->adoBible->data(w->adoBible->index(row, 5)).toString().contains(u'e', Qt::CaseInsensitive));
 }

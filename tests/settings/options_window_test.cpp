@@ -4,6 +4,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/ModalSteps.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -122,6 +123,23 @@ TEST_F(OptionsWindow, AFractionalSizeIsPreviewedAndSavedRoundedWithTheColour)
     EXPECT_EQ(options().DefaultFontSize, 10);
     EXPECT_EQ(options().DefaultFont, QStringLiteral("DejaVu Sans"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(OptionsWindow, AcceptingTheRealDialogsUnchangedChangesNothing)
+{
+    test::RealDialogs real;
+    setInteraction(&real);
+    frmOptions window;
+    window.show();
+    test::RunOnModals({{"QFontDialog", test::PressEnter}, {"QColorDialog", test::PressEnter}});
+    QTest::mouseClick(window.lblSelectFont, Qt::LeftButton);
+    QTest::mouseClick(window.imgSave, Qt::LeftButton);
+    setInteraction(&folder.ui());
+    EXPECT_EQ(storedOption("DefaultFont").toString(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(storedOption("DefaultFontSize").toInt(), 12);
+    for (const char* flag : {"DefaultFontBold", "DefaultFontItalic", "DefaultFontUnderline", "DefaultFontStrikethru"})
+        EXPECT_EQ(storedOption(flag).toString(), QStringLiteral("False")) << flag;
+    EXPECT_EQ(storedOption("DefaultFontColor").toString(), QStringLiteral("0"));
 }
 
 TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopy)

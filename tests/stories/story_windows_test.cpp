@@ -146,10 +146,12 @@ TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
 {
     auto* editor = addPart(OpenStoryEditor(AddStoryMode, 0, main.get()), 1, 1, 2);
     QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
-    notes->setPlainText("on enter");
+    QTest::keyClicks(notes, "on enter");
     QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClick(notes, Qt::Key_Enter);
     const int index = editor->lstBibleStoryPart->item(0)->data(Qt::UserRole).toInt();
-    EXPECT_EQ(ReadStoryNotes(index), "on enter");
+    EXPECT_EQ(ReadStoryNotes(index), "on enter") << "saved as typed, without line breaks";
+    EXPECT_EQ(notes->toPlainText(), "on enter");
     editor->lstBibleStoryPart->clearSelection();
     notes->setPlainText("nowhere");
     QTest::keyClick(notes, Qt::Key_Return);

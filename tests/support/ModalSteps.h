@@ -1,0 +1,48 @@
+#pragma once
+// Drives the modal windows a user action opens, one after the other, as a user would: each step
+// waits until a window of its class is the active modal one, then acts on it (keys, clicks). A step
+// may open the next window; the following step waits inside it.
+#include "resources/Interaction.h"
+
+#include <QList>
+#include <functional>
+
+class QWidget;
+
+namespace kivra::test {
+
+struct ModalStep {
+    const char* windowClass;  // e.g. "QFontDialog"
+    std::function<void(QWidget*)> act;
+};
+
+// Arms the steps; run the action that opens the first window afterwards. A step whose window does
+// not come up within a few seconds closes every modal window, so a failing test does not hang.
+void RunOnModals(QList<ModalStep> steps);
+
+// Presses Enter where the user's typing goes in window (the default button takes it).
+void PressEnter(QWidget* window);
+
+// The real dialogs for fonts, colours, files and questions; messages are still recorded.
+class RealDialogs : public ScriptedInteraction {
+public:
+    bool ask(const QString& title, const QString& text, QWidget* parent) override
+    {
+        return Interaction::ask(title, text, parent);
+    }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& initialName,
+                         const QString& filter) override
+    {
+        return Interaction::saveFileName(parent, title, initialName, filter);
+    }
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override
+    {
+        return Interaction::chooseFont(parent, initial);
+    }
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override
+    {
+        return Interaction::chooseColour(parent, initial);
+    }
+};
+
+} // namespace kivra::test
