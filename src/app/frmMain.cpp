@@ -84,6 +84,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectStories();
     connectShell();
     connectExchange();
+    connectReaderAids();
     setupShortcuts();
     setTabOrder();
 }

@@ -23,6 +23,8 @@ namespace kivra {
 
 class ClickLabel;
 class DataControl;
+class ReferenceBox;
+struct BibleReference;
 
 class frmMain : public QMainWindow, public PassageSelectors {
     Q_OBJECT
@@ -101,6 +103,11 @@ public:
     // Opens an address in the desktop's browser; tells the user when that fails.
     bool OpenWebAddress(const QString& address);
 
+    // ---- Reader aids: go to a typed reference
+    // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
+    bool GoToReference(const QString& text);
+    void ShowReference(const BibleReference& reference);
+
     QString ViewMode = QStringLiteral("Reader");
 
     // Title strip and search row
@@ -110,6 +117,7 @@ public:
     QLabel* lblSearchFor;
     QLineEdit* txtSearchString;
     QLabel* lblWithinBible;
+    ReferenceBox* txtGoToReference = nullptr;
 
     // Command buttons and their captions
     QToolButton* imgAddFavourite;
@@ -217,6 +225,7 @@ private:
     void connectStories();
     void connectShell();
     void connectExchange();
+    void connectReaderAids();
 
     // ---- Search state
     void showResultsView();

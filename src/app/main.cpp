@@ -9,6 +9,9 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "reading/Passage.h"
+#include "reading/ReferenceParser.h"
+#include "reading/VerseRangeSelector.h"
+#include "resources/Strings.h"
 #include "resources/Interaction.h"
 #include "resources/Icons.h"
 #include "settings/Options.h"
@@ -64,17 +67,27 @@ bool initialiseFolders(const CommandLine& cl)
 
 int runPassageCommand(const CommandLine& cl)
 {
-    PassageChoice choice{cl.operands[0], cl.operands[1], {}, {}, {}, {}};
-    int fc = 0, fs = 0, tc = 0, ts = 0;
-    if (!ParseVerseRange(cl.operands[2], &fc, &fs, &tc, &ts)) {
-        QTextStream(stderr) << "Not a verse range: " << cl.operands[2] << "\n\n" << UsageText();
-        return 2;
-    }
-    choice.fromChapter = QString::number(fc);
-    choice.fromSection = QString::number(fs);
-    choice.toChapter = QString::number(tc);
-    choice.toSection = QString::number(ts);
     QString text, error;
+    PassageChoice choice;
+    if (cl.operands.size() == 1) {  // one typed reference, as in the go-to box
+        BibleReference reference;
+        if (!ParseReference(cl.operands[0], LoadBookCatalogue(), &reference, &error)) {
+            QTextStream(stderr) << LoadResString(790).arg(cl.operands[0].trimmed(), error) << '\n';
+            return 2;
+        }
+        choice = ChoiceFor(reference);
+    } else {
+        choice = {cl.operands[0], cl.operands[1], {}, {}, {}, {}};
+        int fc = 0, fs = 0, tc = 0, ts = 0;
+        if (!ParseVerseRange(cl.operands[2], &fc, &fs, &tc, &ts)) {
+            QTextStream(stderr) << "Not a verse range: " << cl.operands[2] << "\n\n" << UsageText();
+            return 2;
+        }
+        choice.fromChapter = QString::number(fc);
+        choice.fromSection = QString::number(fs);
+        choice.toChapter = QString::number(tc);
+        choice.toSection = QString::number(ts);
+    }
     if (!PassageTextFor(choice, &text, &error)) {
         QTextStream(stderr) << error << '\n';
         return 2;
@@ -185,7 +198,9 @@ int main(int argc, char** argv)
         return 1;
     window->show();
     window->RestoreLastPassage();
-    if (!cl.openPassage.isEmpty()) {
+    if (cl.openPassage.size() == 1) {
+        window->GoToReference(cl.openPassage[0]);
+    } else if (!cl.openPassage.isEmpty()) {
         int fc = 0, fs = 0, tc = 0, ts = 0;
         if (ParseVerseRange(cl.openPassage[2], &fc, &fs, &tc, &ts))
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),

@@ -113,6 +113,8 @@ constexpr ResString kStrings[] = {
     {786, "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 The story is imported "
           "without it."},
     {787, "The import from \"%1\" failed: %2 Nothing was imported."},
+    // Going to a typed reference.
+    {790, "The reference \"%1\" cannot be shown: %2."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.
