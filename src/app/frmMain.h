@@ -103,10 +103,12 @@ public:
     // Opens an address in the desktop's browser; tells the user when that fails.
     bool OpenWebAddress(const QString& address);
 
-    // ---- Reader aids: go to a typed reference
+    // ---- Reader aids: go to a typed reference, open a result in its chapter
     // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
     bool GoToReference(const QString& text);
     void ShowReference(const BibleReference& reference);
+    // The selected result's whole chapter in the reading view, the verse selected and in view.
+    void OpenResultInChapter();
 
     QString ViewMode = QStringLiteral("Reader");
 
@@ -226,6 +228,9 @@ private:
     void connectShell();
     void connectExchange();
     void connectReaderAids();
+
+    // ---- Reader aids state
+    void selectShownVerse(int chapter, int verse);
 
     // ---- Search state
     void showResultsView();

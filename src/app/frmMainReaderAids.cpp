@@ -1,12 +1,50 @@
-// Aids readers of other Bible programs reach for: going to a typed reference.
+// Aids readers of other Bible programs reach for: going to a typed reference and opening a search
+// result in its chapter.
 #include "app/frmMain.h"
 
 #include "reading/ReferenceBox.h"
+#include "reading/ReferenceParser.h"
+#include "storage/DataControl.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTableView>
+#include <QTextEdit>
 
 namespace kivra {
+namespace {
+
+// Enter on a result row opens it in its chapter, as a double click does.
+class ResultEnterKey : public QObject {
+public:
+    explicit ResultEnterKey(frmMain* window) : QObject(window), m_window(window) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        m_window->OpenResultInChapter();
+        return true;
+    }
+
+private:
+    frmMain* m_window;
+};
+
+const BibleBook* bookByAbbreviation(const BookCatalogue& books, const QString& abbreviation)
+{
+    for (const BibleBook& book : books)
+        if (book.abbreviation == abbreviation)
+            return &book;
+    return nullptr;
+}
+
+} // namespace
 
 void frmMain::connectReaderAids()
 {
@@ -25,6 +63,14 @@ void frmMain::connectReaderAids()
         txtGoToReference->setFocus(Qt::ShortcutFocusReason);
         txtGoToReference->selectAll();
     });
+
+    dgdSearchResults->installEventFilter(new ResultEnterKey(this));
+    connect(dgdSearchResults, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid())
+            return;
+        adoBible->setCurrentRow(index.row());
+        OpenResultInChapter();
+    });
 }
 
 bool frmMain::GoToReference(const QString& text)
@@ -38,6 +84,47 @@ void frmMain::ShowReference(const BibleReference& reference)
     const PassageChoice choice = ChoiceFor(reference);
     LoadBibleTextOnDemand(choice.testament, choice.book, choice.fromChapter, choice.fromSection, choice.toChapter,
                           choice.toSection);
+}
+
+void frmMain::OpenResultInChapter()
+{
+    if (ViewMode.toLower() != QLatin1String("searcher") || adoBible->currentRow() < 0)
+        return;
+    const BookCatalogue books = LoadBookCatalogue();
+    const BibleBook* book = bookByAbbreviation(books, adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
+    const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
+    if (!book || chapter < 1 || chapter > book->chapters())
+        return;
+    const QString chapterText = QString::number(chapter);
+    LoadBibleTextOnDemand(book->testament, book->name, chapterText, QStringLiteral("1"), chapterText,
+                          QString::number(book->verseCounts[chapter - 1]));
+    selectShownVerse(chapter, verse);
+}
+
+void frmMain::selectShownVerse(int chapter, int verse)
+{
+    const QString text = passageText();
+    for (int i = 0; i < m_passageSpans.size(); ++i) {
+        if (m_passageSpans[i].chapter != chapter || m_passageSpans[i].section != verse)
+            continue;
+        const int start = m_passageSpans[i].start;
+        int end = i + 1 < m_passageSpans.size() ? m_passageSpans[i + 1].start : int(text.size());
+        while (end > start && text[end - 1].isSpace())  // not the blank line after it
+            --end;
+        QTextCursor cursor = txtBibleText->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        txtBibleText->setTextCursor(cursor);
+        // With the verse a third down the pane, the reader sees what leads up to it and what follows.
+        QTextCursor verseStart = cursor;
+        verseStart.setPosition(start);
+        QScrollBar* scroll = txtBibleText->verticalScrollBar();
+        scroll->setValue(scroll->value() + txtBibleText->cursorRect(verseStart).top()
+                         - txtBibleText->viewport()->height() / 3);
+        txtBibleText->ensureCursorVisible();
+        return;
+    }
 }
 
 } // namespace kivra
