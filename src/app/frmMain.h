@@ -103,12 +103,13 @@ public:
     // Opens an address in the desktop's browser; tells the user when that fails.
     bool OpenWebAddress(const QString& address);
 
-    // ---- Reader aids: go to a typed reference, open a result in its chapter
+    // ---- Reader aids: go to a typed reference, open a result in its chapter, print preview
     // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
     bool GoToReference(const QString& text);
     void ShowReference(const BibleReference& reference);
     // The selected result's whole chapter in the reading view, the verse selected and in view.
     void OpenResultInChapter();
+    void PreviewBibleVerse();
 
     QString ViewMode = QStringLiteral("Reader");
 
@@ -230,6 +231,8 @@ private:
     void connectReaderAids();
 
     // ---- Reader aids state
+    void fillPrintBox();               // what Print and the preview print: the passage or the result
+    QString printHeading() const;      // the reference of what they print
     void selectShownVerse(int chapter, int verse);
 
     // ---- Search state

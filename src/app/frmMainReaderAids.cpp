@@ -1,7 +1,8 @@
-// Aids readers of other Bible programs reach for: going to a typed reference and opening a search
-// result in its chapter.
+// Aids readers of other Bible programs reach for: going to a typed reference, opening a search
+// result in its chapter, and looking at the printed pages first.
 #include "app/frmMain.h"
 
+#include "output/VerseExport.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
 #include "storage/DataControl.h"
@@ -71,6 +72,10 @@ void frmMain::connectReaderAids()
         adoBible->setCurrentRow(index.row());
         OpenResultInChapter();
     });
+
+    auto* preview = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+    preview->setObjectName(QStringLiteral("PrintPreviewShortcut"));
+    connect(preview, &QShortcut::activated, this, &frmMain::PreviewBibleVerse);
 }
 
 bool frmMain::GoToReference(const QString& text)
@@ -125,6 +130,28 @@ void frmMain::selectShownVerse(int chapter, int verse)
         txtBibleText->ensureCursorVisible();
         return;
     }
+}
+
+void frmMain::fillPrintBox()
+{
+    // Plain text only: the print box's own font, not the pane's.
+    rxtPrint->setPlainText(PrintTextFor(ViewMode, txtBibleText->toPlainText(), txtSelectedSection->toPlainText()));
+}
+
+QString frmMain::printHeading() const
+{
+    // A single result prints as its bare text, as it always has; a passage is headed so it can be filed.
+    if (ViewMode.toLower() != QLatin1String("reader") || m_passageSpans.isEmpty())
+        return {};
+    const VerseSpan& first = m_passageSpans.first();
+    const VerseSpan& last = m_passageSpans.last();
+    return ReferenceText(m_passageBook, first.chapter, first.section, last.chapter, last.section);
+}
+
+void frmMain::PreviewBibleVerse()
+{
+    fillPrintBox();
+    PreviewRichTextBox(rxtPrint, this, printHeading());
 }
 
 } // namespace kivra
