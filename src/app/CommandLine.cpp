@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "reading/Passage.h"
+
 namespace kivra {
 
 static CommandLine::Action exchangeCommand(const QString& command)
@@ -16,6 +18,13 @@ static CommandLine::Action exchangeCommand(const QString& command)
         if (command == name)
             return action;
     return A::Error;
+}
+
+// TESTAMENT BOOK C:V-C:V rather than one typed reference such as "John 3:16".
+static bool isThreePartPassage(const QStringList& parts)
+{
+    int fc = 0, fs = 0, tc = 0, ts = 0;
+    return parts.size() == 3 && ParseVerseRange(parts[2], &fc, &fs, &tc, &ts);
 }
 
 CommandLine ParseCommandLine(const QStringList& args)
@@ -40,13 +49,15 @@ CommandLine ParseCommandLine(const QStringList& args)
             }
             cl.appDir = args[++i];
         } else if (a == QLatin1String("--open")) {
-            if (i + 3 >= args.size()) {
+            if (i + 1 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--open needs a testament, a book and a verse range.");
+                cl.error = QStringLiteral("--open needs a reference such as \"John 3:16\", or a testament, a book "
+                                          "and a verse range.");
                 return cl;
             }
-            cl.openPassage = args.mid(i + 1, 3);
-            i += 3;
+            const int parts = isThreePartPassage(args.mid(i + 1, 3)) ? 3 : 1;
+            cl.openPassage = args.mid(i + 1, parts);
+            i += parts;
         } else if (a.startsWith(QLatin1String("--app-dir="))) {
             cl.appDir = a.mid(10);
         } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
@@ -60,7 +71,7 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (rest.isEmpty())
         return cl;
     const QString command = rest.takeFirst();
-    if (command == QLatin1String("passage") && rest.size() == 3) {
+    if (command == QLatin1String("passage") && (rest.size() == 1 || rest.size() == 3)) {
         cl.action = CommandLine::Action::Passage;
     } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
         cl.action = CommandLine::Action::ExportRtf;
@@ -81,8 +92,8 @@ CommandLine ParseCommandLine(const QStringList& args)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open TESTAMENT BOOK C:V-C:V]\n"
-        "       kivra-bible [--app-dir DIR] passage TESTAMENT BOOK C:V-C:V\n"
+        "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]\n"
+        "       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
         "       kivra-bible [--app-dir DIR] search TEXT\n"
         "       kivra-bible [--app-dir DIR] advanced-search [--text1 T] [--op1 OP] [--join AND|OR]\n"
@@ -97,6 +108,7 @@ QString UsageText()
         "  --open         start on the given passage instead of the last one read\n"
         "  passage        print the passage as the reading pane shows it, e.g.\n"
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
+        "                 kivra-bible passage \"John 3:16-18\"   (or \"Ps 23\", \"1 Cor 13\", \"Gen 1:1-2:3\")\n"
         "  export-rtf     write the passage to FILE in RTF as the export does\n"
         "  search         print every verse containing TEXT (% and _ are wildcards) and the count\n"
         "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n"

@@ -12,8 +12,8 @@ struct CommandLine {
     Action action = Action::Gui;
     QString appDir;        // --app-dir DIR
     bool noSplash = false; // --no-splash
-    QStringList openPassage; // --open TESTAMENT BOOK C:V-C:V: start on this passage
-    // passage: testament book range; export-rtf: ... file; search: the command word and its
+    QStringList openPassage; // --open REFERENCE or TESTAMENT BOOK C:V-C:V: start on this passage
+    // passage: a reference, or testament book range; export-rtf: ... file; search: the command word and its
     // arguments; exchange commands: file
     QStringList operands;
     QString error;

@@ -1,6 +1,8 @@
 #include "app/PassageCommand.h"
 
 #include "reading/Passage.h"
+#include "reading/ReferenceParser.h"
+#include "resources/Strings.h"
 #include "reading/SelectorData.h"
 #include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
@@ -66,7 +68,17 @@ bool PassageTextForArguments(const QStringList& arguments, QString* text, QStrin
 int RunPassageCommand(const QStringList& operands)
 {
     QString text, error;
-    if (!PassageTextForArguments(operands, &text, &error)) {
+    if (operands.size() == 1) {  // one typed reference, as in the go-to box
+        BibleReference reference;
+        if (!ParseReference(operands[0], LoadBookCatalogue(), &reference, &error)) {
+            QTextStream(stderr) << LoadResString(790).arg(operands[0].trimmed(), error) << '\n';
+            return 2;
+        }
+        if (!PassageTextFor(ChoiceFor(reference), &text, &error)) {
+            QTextStream(stderr) << error << '\n';
+            return 2;
+        }
+    } else if (!PassageTextForArguments(operands, &text, &error)) {
         QTextStream(stderr) << error << '\n';
         return 2;
     }

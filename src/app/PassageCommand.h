@@ -8,6 +8,6 @@ struct PassageChoice;
 bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error);
 // The same for the command line's TESTAMENT BOOK C:V-C:V.
 bool PassageTextForArguments(const QStringList& arguments, QString* text, QString* error);
-// `passage TESTAMENT BOOK C:V-C:V`: prints the text; returns the process exit code.
+// `passage TESTAMENT BOOK C:V-C:V` or `passage REFERENCE` ("John 3:16"): prints the text; returns the process exit code.
 int RunPassageCommand(const QStringList& operands);
 } // namespace kivra

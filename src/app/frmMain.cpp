@@ -90,6 +90,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectStories();
     connectShell();
     connectExchange();
+    connectReaderAids();
     setupShortcuts();
     setTabOrder();
 }
@@ -426,6 +427,7 @@ void frmMain::showResultMenu(const QPoint& at)
     menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopySelectedResult(true); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.addAction(QStringLiteral("Print Preview..."), this, &frmMain::PreviewBibleVerse);
     menu.exec(dgdSearchResults->viewport()->mapToGlobal(at));
 }
 
@@ -447,6 +449,7 @@ void frmMain::showPassageMenu(const QPoint& at)
     menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopyPassage(true); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.addAction(QStringLiteral("Print Preview..."), this, &frmMain::PreviewBibleVerse);
     menu.exec(txtBibleText->viewport()->mapToGlobal(at));
 }
 

@@ -24,6 +24,8 @@ namespace kivra {
 
 class ClickLabel;
 class DataControl;
+class ReferenceBox;
+struct BibleReference;
 
 class frmMain : public QMainWindow, public PassageSelectors {
     Q_OBJECT
@@ -104,6 +106,14 @@ public:
     // Opens an address in the desktop's browser; tells the user when that fails.
     bool OpenWebAddress(const QString& address);
 
+    // ---- Reader aids: go to a typed reference, open a result in its chapter, print preview
+    // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
+    bool GoToReference(const QString& text);
+    void ShowReference(const BibleReference& reference);
+    // The selected result's whole chapter in the reading view, the verse selected and in view.
+    void OpenResultInChapter();
+    void PreviewBibleVerse();
+
     QString ViewMode = QStringLiteral("Reader");
 
     // Title strip and search row
@@ -113,6 +123,7 @@ public:
     QLabel* lblSearchFor;
     QLineEdit* txtSearchString;
     QLabel* lblWithinBible;
+    ReferenceBox* txtGoToReference = nullptr;
 
     // Command buttons and their captions
     QToolButton* imgAddFavourite;
@@ -223,6 +234,12 @@ private:
     void connectStories();
     void connectShell();
     void connectExchange();
+    void connectReaderAids();
+
+    // ---- Reader aids state
+    void fillPrintBox();               // what Print and the preview print: the passage or the result
+    QString printHeading() const;      // the reference of what they print
+    void selectShownVerse(int chapter, int verse);
 
     // ---- Search state
     void showResultsView();

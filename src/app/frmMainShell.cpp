@@ -167,9 +167,8 @@ void frmMain::ExportBibleVerse()
 void frmMain::PrintBibleVerse()
 {
     WaitCursor wait;
-    // Plain text only: the print box's own font, not the pane's.
-    rxtPrint->setPlainText(PrintTextFor(ViewMode, txtBibleText->toPlainText(), txtSelectedSection->toPlainText()));
-    PrintRichTextBox(rxtPrint, this);
+    fillPrintBox();
+    PrintRichTextBox(rxtPrint, this, printHeading());
 }
 
 } // namespace kivra

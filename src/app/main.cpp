@@ -9,6 +9,9 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "reading/Passage.h"
+#include "reading/ReferenceParser.h"
+#include "reading/VerseRangeSelector.h"
+#include "resources/Strings.h"
 #include "resources/Interaction.h"
 #include "resources/Icons.h"
 #include "settings/Options.h"
@@ -163,7 +166,9 @@ int main(int argc, char** argv)
         return 1;
     window->show();
     window->RestoreLastPassage();
-    if (!cl.openPassage.isEmpty()) {
+    if (cl.openPassage.size() == 1) {
+        window->GoToReference(cl.openPassage[0]);
+    } else if (!cl.openPassage.isEmpty()) {
         int fc = 0, fs = 0, tc = 0, ts = 0;
         if (ParseVerseRange(cl.openPassage[2], &fc, &fs, &tc, &ts))
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),

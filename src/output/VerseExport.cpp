@@ -44,7 +44,7 @@ QString PrintTextFor(const QString& viewMode, const QString& readingText, const 
     return viewMode.toLower() == QLatin1String("reader") ? readingText : selectedText;
 }
 
-bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent)
+bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent, const QString& heading)
 {
     const std::unique_ptr<QPrinter> printer = interaction().defaultPrinter();
     if (!printer) {
@@ -52,7 +52,7 @@ bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* pare
         return false;
     }
     QString error;
-    if (!printPlainText(*printer, text, font, &error)) {
+    if (!printPlainText(*printer, text, font, &error, heading)) {
         ShowMessage(761, parent, {error});
         return false;
     }
@@ -61,13 +61,30 @@ bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* pare
 
 } // namespace kivra
 
+#include <QPrintPreviewDialog>
 #include <QTextEdit>
 
 namespace kivra {
 
-bool PrintRichTextBox(QTextEdit* box, QWidget* parent)
+bool PrintRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
 {
-    return PrintOnDefaultPrinter(box->toPlainText(), box->font(), parent);
+    return PrintOnDefaultPrinter(box->toPlainText(), box->font(), parent, heading);
+}
+
+void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
+{
+    QPrintPreviewDialog preview(parent);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.setWindowTitle(heading.isEmpty() ? QStringLiteral("Print Preview")
+                                             : QStringLiteral("Print Preview - %1").arg(heading));
+    const QString text = box->toPlainText();
+    const QFont font = box->font();
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
+        QString error;
+        if (!printPlainText(*printer, text, font, &error, heading))
+            ShowMessage(761, &preview, {error});
+    });
+    preview.exec();
 }
 
 } // namespace kivra

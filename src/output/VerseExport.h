@@ -24,14 +24,17 @@ bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidg
 // What Print prints: the reading pane's plain text in the reader view, else the selected result.
 QString PrintTextFor(const QString& viewMode, const QString& readingText, const QString& selectedText);
 
-// Prints text in font on the default printer without a dialog. Tells the user and returns false
-// when there is no default printer or the job fails.
-bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent);
+// Prints text in font on the default printer without a dialog, under the heading. Tells the user
+// and returns false when there is no default printer or the job fails.
+bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent, const QString& heading = {});
 
 } // namespace kivra
 
 class QTextEdit;
 namespace kivra {
 // Prints the whole plain text of the box in the box's font (the old rich-text box's selection print).
-bool PrintRichTextBox(QTextEdit* box, QWidget* parent);
+bool PrintRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading = {});
+// Shows the pages Print would print, laid out as it lays them out; from there the user may print
+// them on a printer of their choice.
+void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading);
 } // namespace kivra

@@ -118,6 +118,8 @@ constexpr ResString kStrings[] = {
     {787, "The import from \"%1\" failed: %2 Nothing was imported."},
     {788, "The picture folder holds a link named \"%1\" where an imported picture would be written. Links "
           "there are never followed, so nothing was imported. Remove the link and import again."},
+    // Going to a typed reference.
+    {790, "The reference \"%1\" cannot be shown: %2."},
 };
 
 // The lookup is a binary search: an entry appended out of order or twice must not build.

@@ -159,7 +159,10 @@ TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--no-splash")}).noSplash, true);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--app-dir")}).action, CommandLine::Action::Error);
     EXPECT_EQ(ParseCommandLine({QStringLiteral("--frobnicate")}).action, CommandLine::Action::Error);
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Genesis")}).action, CommandLine::Action::Error);
+    // One operand is a typed reference, three are testament, book and range; two are neither.
+    EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Old Testament"), QStringLiteral("Genesis")})
+                  .action,
+              CommandLine::Action::Error);
     for (const QStringList& wrong : {QStringList{QStringLiteral("--app-dir")}, QStringList{QStringLiteral("--open")},
                                      QStringList{QStringLiteral("--frobnicate")}, QStringList{QStringLiteral("passage")}})
         EXPECT_TRUE(ParseCommandLine(wrong).error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();

@@ -1,0 +1,32 @@
+#include "reading/ReferenceBox.h"
+
+#include "resources/Interaction.h"
+
+namespace kivra {
+
+ReferenceBox::ReferenceBox(QWidget* parent) : QLineEdit(parent)
+{
+    setObjectName(QStringLiteral("txtGoToReference"));
+    setPlaceholderText(QStringLiteral("Go to, e.g. John 3:16"));
+    setToolTip(QStringLiteral("Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)"));
+    setClearButtonEnabled(true);
+    connect(this, &QLineEdit::returnPressed, this, &ReferenceBox::goTo);
+}
+
+bool ReferenceBox::goTo()
+{
+    const QString typed = text().trimmed();
+    if (typed.isEmpty())
+        return false;
+    BibleReference reference;
+    QString error;
+    if (!ParseReference(typed, LoadBookCatalogue(), &reference, &error)) {
+        ShowMessage(790, this, {typed, error});
+        return false;
+    }
+    selectAll();  // the next reference typed replaces this one
+    emit referenceChosen(reference);
+    return true;
+}
+
+} // namespace kivra

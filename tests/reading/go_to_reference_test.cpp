@@ -1,0 +1,158 @@
+// Going to a typed reference: the parser against the shipped Bible database, the go-to box of the
+// main window typed into as a user types, and the command line's one-reference forms.
+#include "app/CommandLine.h"
+#include "reading/ReferenceBox.h"
+#include "reading/ReferenceParser.h"
+#include "support/MainWindowFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+using namespace kivra;
+
+namespace {
+
+class References : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        books = LoadBookCatalogue();
+        ASSERT_FALSE(books.isEmpty());
+    }
+    // "Book c:v-c:v" of what the text reads as, or the message when it reads as nothing.
+    QString read(const char* typed)
+    {
+        BibleReference r;
+        QString error;
+        if (!ParseReference(QString::fromUtf8(typed), books, &r, &error))
+            return error;
+        return QStringLiteral("%1 %2:%3-%4:%5").arg(r.book).arg(r.fromChapter).arg(r.fromSection).arg(r.toChapter).arg(
+            r.toSection);
+    }
+    test::TempProgramFolder folder;
+    BookCatalogue books;
+};
+
+} // namespace
+
+TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpelling)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"John 3:16", "John 3:16-3:16"},
+        {"jn 3:16-18", "John 3:16-3:18"},
+        {"Ps 23", "Psalms 23:1-23:6"},
+        {"Psalm 119:105", "Psalms 119:105-119:105"},
+        {"Gen 1:1-2:3", "Genesis 1:1-2:3"},
+        {"1 Cor 13", "1 Corinthians 13:1-13:13"},
+        {"1co 13:4-7", "1 Corinthians 13:4-13:7"},
+        {"Song 2", "Song of Solomon 2:1-2:17"},
+        {"Rev 22:21", "Revelation 22:21-22:21"},
+        {"Obadiah 3", "Obadiah 1:3-1:3"},
+        // case, blanks, full stops, full names, Roman numbers, dashes, chapter ranges, a book alone
+        {"  JOHN3:16 ", "John 3:16-3:16"},
+        {"1 Cor. 13 : 4 - 7", "1 Corinthians 13:4-13:7"},
+        {"II Kings 2", "2 Kings 2:1-2:25"},
+        {"Gen 1\u20132", "Genesis 1:1-2:25"},
+        {"Jude 3-5", "Jude 1:3-1:5"},
+        {"Ruth", "Ruth 1:1-1:22"},
+    };
+    for (const auto& [typed, meant] : cases)
+        EXPECT_EQ(read(typed), QString::fromUtf8(meant)) << typed;
+}
+
+TEST_F(References, AWrongReferenceNamesTheWrongPart)
+{
+    EXPECT_EQ(read("Jude 2:1"), QStringLiteral("Jude has 1 chapter"));
+    EXPECT_EQ(read("Gen 51"), QStringLiteral("Genesis has 50 chapters"));
+    EXPECT_EQ(read("John 3:37"), QStringLiteral("John 3 has 36 verses"));
+    EXPECT_EQ(read("Obadiah 22"), QStringLiteral("Obadiah has 21 verses"));
+    EXPECT_EQ(read("John 3:99999999999"), QStringLiteral("John 3 has 36 verses"));
+    EXPECT_TRUE(read("Hezekiah 1").contains(QStringLiteral("\"Hezekiah\"")));
+    EXPECT_EQ(read("Jud 1"), QStringLiteral("\"Jud\" could be Judges or Jude"));
+    EXPECT_TRUE(read("John 3:18-16").endsWith(QStringLiteral("ends before it starts")));
+    EXPECT_TRUE(read("3:16").startsWith(QStringLiteral("write it like")));
+    EXPECT_TRUE(read("John 3:16:2").startsWith(QStringLiteral("write it like")));
+}
+
+class GoToBox : public test::MainWindowTest {
+protected:
+    QStringList selectors() const
+    {
+        return {window->cboTestament->currentText(),  window->cboBook->currentText(),
+                window->cboFromChapter->currentText(), window->cboFromSection->currentText(),
+                window->cboToChapter->currentText(),   window->cboToSection->currentText()};
+    }
+    void type(const QString& text)
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+        ASSERT_TRUE(window->txtGoToReference->hasFocus());
+        QTest::keyClicks(window->txtGoToReference, text);
+        QTest::keyClick(window->txtGoToReference, Qt::Key_Return);
+    }
+};
+
+TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
+{
+    type(QStringLiteral("jn 3:16-18"));
+    EXPECT_EQ(selectors(), (QStringList{"New Testament", "John", "3", "16", "3", "18"}));
+    EXPECT_TRUE(window->txtBibleText->toPlainText().startsWith(QStringLiteral("For God so loved the world")));
+    type(QStringLiteral("Gen 1:1-2:3"));  // replaces the last one; the range crosses chapters
+    EXPECT_EQ(selectors(), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+
+    const QString text = window->txtBibleText->toPlainText();
+    type(QStringLiteral("Jude 2:1"));
+    ASSERT_EQ(folder.ui().messages, QList<int>{790});
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("Jude has 1 chapter")));
+    EXPECT_EQ(selectors(), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
+    EXPECT_EQ(window->txtBibleText->toPlainText(), text);
+}
+
+TEST_F(GoToBox, TheBoxOverlapsNoOtherControlAtAnySize)
+{
+    EXPECT_FALSE(window->txtGoToReference->toolTip().isEmpty());
+    for (const QSize size : {QSize(900, 600), QSize(1200, 800), QSize(700, 450)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        ASSERT_TRUE(window->txtGoToReference->isVisible());
+        auto* caption = window->findChild<QLabel*>(QStringLiteral("lblGoToReference"));
+        ASSERT_TRUE(caption && caption->buddy() == window->txtGoToReference);
+        for (QWidget* added : {static_cast<QWidget*>(window->txtGoToReference), static_cast<QWidget*>(caption)}) {
+            for (QWidget* other : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other == window->txtGoToReference || other == caption || !other->isVisible())
+                    continue;
+                EXPECT_FALSE(added->geometry().intersects(other->geometry()))
+                    << added->objectName().toStdString() << " " << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(References, TheCommandLineTakesOneReference)
+{
+    const auto run = [this](const QStringList& args) {
+        QProcess p;
+        p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), QStringList{"--app-dir", folder.path()} + args);
+        EXPECT_TRUE(p.waitForFinished(120000));
+        return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    };
+    const auto typed = run({"passage", "John 3:16-18"});
+    EXPECT_EQ(typed.first, 0) << typed.second.toStdString();
+    EXPECT_EQ(typed, run({"passage", "New Testament", "John", "3:16-3:18"}));
+    const auto wrong = run({"passage", "Jude 2:1"});
+    EXPECT_EQ(wrong.first, 2);
+    EXPECT_TRUE(wrong.second.contains(QStringLiteral("Jude has 1 chapter"))) << wrong.second.toStdString();
+
+    EXPECT_EQ(ParseCommandLine({"--open", "Ps 23"}).openPassage, QStringList{"Ps 23"});
+    EXPECT_EQ(ParseCommandLine({"--open", "Old Testament", "Psalms", "23:1-23:6"}).openPassage.size(), 3);
+    EXPECT_EQ(ParseCommandLine({"--open"}).action, CommandLine::Action::Error);
+}
