@@ -103,6 +103,7 @@ constexpr ResString kStrings[] = {
     {765, "The options could not be saved: %1"},
     {766, "Save the options"},
     {767, "Close without saving"},
+    {779, "The web panel could not be started: %1 The rest of the program works as before."},
     // Exchange files (bookmarks and stories).
     {780, "The file \"%1\" already exists. Do you want to replace it?"},
     {781, "The file \"%1\" cannot be imported: %2 Nothing was imported."},
