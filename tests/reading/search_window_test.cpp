@@ -214,7 +214,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     window.txtSearchString2->setText(QStringLiteral("dark"));
     window.optSearchScope[0]->setChecked(true);
     ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
-    QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
+    QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
     window.imgSearch_Click();
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -228,7 +228,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     second.Form_Load();
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
-    QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
+    QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
     second.imgSearch_Click();
     for (int row = 0; row < w->adoBible->recordCount(); ++row)
         EXPECT_FALSE(w->adoBible->data(w->adoBible->index(row, 5)).toString().contains(u'e', Qt::CaseInsensitive));
