@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "app/UserFolder.h"
 #include "reading/SearchCommand.h"
+#include "app/PaintReport.h"
 #include "app/Signals.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTextEdit>
 #include <unistd.h>
 #include <QTextStream>
 #include <cstdio>
@@ -105,6 +107,30 @@ int runExchangeCommand(const CommandLine& cl)
     }
 }
 
+// The commands that print or write files and open no window; the caller made the application object.
+int runScriptingCommand(const CommandLine& cl)
+{
+    static char outputBuffer[1 << 16];  // long results reach a pipe in large blocks, not line by line
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    ConsoleInteraction console;
+    setInteraction(&console);
+    if (!initialiseFolders(cl) || !OpenConnections())
+        return 1;
+    if (isExchangeCommand(cl.action))
+        return runExchangeCommand(cl);
+    if (!LoadOptions()) {
+        ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
+        return 1;
+    }
+    if (cl.action == CommandLine::Action::Passage)
+        return runPassageCommand(cl);
+    if (cl.action == CommandLine::Action::Search) {
+        QTextStream out(stdout), err(stderr);
+        return RunSearchCommand(cl.operands, out, err);
+    }
+    return RunExportRtfCommand(cl.operands);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -131,35 +157,16 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return RunDumpCommand(cl.operands[0]);
     }
-    if (isExchangeCommand(cl.action)) {
-        prepareScriptingEnvironment();
-        QApplication app(argc, argv);  // picture checks of the story import need the GUI library
-        ConsoleInteraction console;
-        setInteraction(&console);
-        if (!initialiseFolders(cl) || !OpenConnections())
-            return 1;
-        return runExchangeCommand(cl);
-    }
-
-    if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf
+    if (isExchangeCommand(cl.action) || cl.action == CommandLine::Action::Passage
         || cl.action == CommandLine::Action::Search) {
         prepareScriptingEnvironment();
-        QApplication app(argc, argv);
-        ConsoleInteraction console;
-        setInteraction(&console);
-        if (!initialiseFolders(cl) || !OpenConnections())
-            return 1;
-        if (!LoadOptions()) {
-            ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
-            return 1;
-        }
-        if (cl.action == CommandLine::Action::Passage)
-            return runPassageCommand(cl);
-        if (cl.action == CommandLine::Action::Search) {
-            QTextStream out(stdout), err(stderr);
-            return RunSearchCommand(cl.operands, out, err);
-        }
-        return RunExportRtfCommand(cl.operands);
+        QCoreApplication app(argc, argv);
+        return runScriptingCommand(cl);
+    }
+    if (cl.action == CommandLine::Action::ExportRtf) {
+        prepareScriptingEnvironment();
+        QApplication app(argc, argv);  // the RTF is written from a rich text box and its fonts
+        return runScriptingCommand(cl);
     }
 
     QApplication app(argc, argv);
@@ -191,6 +198,7 @@ int main(int argc, char** argv)
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
                                           QString::number(fs), QString::number(tc), QString::number(ts));
     }
+    ReportFirstPaint(window->txtBibleText->viewport());
     splash.reset();
     return app.exec();
 }

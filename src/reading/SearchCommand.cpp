@@ -5,6 +5,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QSqlQuery>
 #include <QTextStream>
 
 namespace kivra {
@@ -99,15 +100,22 @@ int RunSearchCommand(const QStringList& operands, QTextStream& out, QTextStream&
         err << "usage: search TEXT | advanced-search [options]\n";
         return 2;
     }
-    auto rs = GetADORecordSetByQueryString(BibleConnection(), q.sql, q.params);
-    if (!rs) {
+    // Each row is written as it is read: a common word gives tens of thousands of lines.
+    QSqlQuery query(BibleConnection());
+    query.setForwardOnly(true);
+    if (!RunPrepared(query, q.sql, q.params)) {
         err << "the search failed\n";
         return 1;
     }
-    for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
-        out << rs->text(QStringLiteral("BookAbbreviation")) << ' ' << rs->integer(QStringLiteral("Chapter")) << ':'
-            << rs->integer(QStringLiteral("Sections")) << '\t' << rs->text(QStringLiteral("Text")) << '\n';
-    out << FoundStatusText(rs->recordCount()) << '\n';
+    const int book = int(SearchColumnNames.indexOf(QStringLiteral("BookAbbreviation")));
+    const int chapter = int(SearchColumnNames.indexOf(QStringLiteral("Chapter")));
+    const int verse = int(SearchColumnNames.indexOf(QStringLiteral("Sections")));
+    const int text = int(SearchColumnNames.indexOf(QStringLiteral("Text")));
+    int found = 0;
+    for (; query.next(); ++found)
+        out << query.value(book).toString() << ' ' << query.value(chapter).toInt() << ':' << query.value(verse).toInt()
+            << '\t' << query.value(text).toString() << '\n';
+    out << FoundStatusText(found) << '\n';
     return 0;
 }
 
