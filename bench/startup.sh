@@ -15,7 +15,9 @@ trap 'rm -rf "$work"' EXIT
 export HOME=$work XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work QT_LOGGING_RULES="kivra.startup.debug=true"
 [ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 
-times=() peaks=() settled=()
+times=() cpus=() peaks=() settled=()
+# CPU time of all the program's threads so far, in ms: steadier than the wall time on a busy machine.
+cpu_ms() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {print int(ns / 1000000)}'; }
 run_once() {
     local log=$work/log start pid painted
     : >"$log"
@@ -28,6 +30,7 @@ run_once() {
         sleep 0.1
     done
     [ -n "$painted" ] || { echo "no paint reported; log:" >&2; cat "$log" >&2; kill "$pid"; exit 1; }
+    cpus+=($(cpu_ms "$pid"))  # the window is idle once painted: this is the CPU time up to the paint
     sleep 1  # what the window holds once it is idle
     times+=($((painted - start)))
     peaks+=($(awk '/VmHWM/ {print int($2 / 1024)}' /proc/$pid/status))
@@ -36,11 +39,12 @@ run_once() {
     wait "$pid" || true
 }
 run_once "$@"  # the first run fills the file cache and the per-user folder; it is not counted
-times=() peaks=() settled=()
+times=() cpus=() peaks=() settled=()
 for _ in $(seq 1 "$runs"); do
     run_once "$@"
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : int((a[NR / 2] + a[NR / 2 + 1]) / 2)}'; }
 echo "runs: $runs  options: ${*:-(none)}"
 echo "launch to passage painted: median $(median "${times[@]}") ms (all: ${times[*]})"
+echo "CPU time up to the paint: median $(median "${cpus[@]}") ms"
 echo "peak resident memory: median $(median "${peaks[@]}") MB; idle window: median $(median "${settled[@]}") MB"

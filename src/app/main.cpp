@@ -17,12 +17,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTextEdit>
 #include <unistd.h>
 #include <QTextStream>
 #include <cstdio>
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace kivra;
 
@@ -131,6 +134,8 @@ int runScriptingCommand(const CommandLine& cl)
     return RunExportRtfCommand(cl.operands);
 }
 
+constexpr double SplashSeconds = 0.7;
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -175,21 +180,28 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kivra-bible"));
+    // The main window loads while the splash is up; the splash then stays for the rest of its time.
     std::unique_ptr<frmSplash> splash;
+    std::optional<WaitCursor> wait;
+    QElapsedTimer splashShown;
     if (!cl.noSplash) {
         splash = std::make_unique<frmSplash>();
-        WaitCursor wait;
+        wait.emplace();
         splash->show();
-        Pause(0.7);
+        QApplication::processEvents();  // drawn before the loading holds the event loop
+        splashShown.start();
     }
-    if (TerminationRequested())  // ended during the splash: nothing opened, nothing to save
-        return 0;
     if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
     auto* window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load())
         return 1;
+    if (splash)
+        Pause(std::max(0.0, SplashSeconds - splashShown.elapsed() / 1000.0));
+    wait.reset();
+    if (TerminationRequested())  // ended during the splash: nothing shown, nothing to save
+        return 0;
     window->show();
     window->RestoreLastPassage();
     if (!cl.openPassage.isEmpty()) {
