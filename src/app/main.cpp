@@ -10,6 +10,7 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "reading/Passage.h"
+#include "reading/VerseTexts.h"
 #include "resources/Interaction.h"
 #include "resources/Icons.h"
 #include "settings/Options.h"
@@ -210,7 +211,10 @@ int main(int argc, char** argv)
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
                                           QString::number(fs), QString::number(tc), QString::number(ts));
     }
-    ReportFirstPaint(window->txtBibleText->viewport());
+    // The verse texts for searching are read once the passage is on screen, so even the first
+    // search shows its results within a frame.
+    RunAfterFirstPaint(window->txtBibleText->viewport(), [] { BibleVerseTexts(); });
+    ReportFirstPaint(window->txtBibleText->viewport());  // the later filter sees the paint first
     splash.reset();
     return app.exec();
 }
