@@ -129,7 +129,9 @@ int runScriptingCommand(const CommandLine& cl)
     if (cl.action == CommandLine::Action::Passage)
         return runPassageCommand(cl);
     if (cl.action == CommandLine::Action::Search) {
-        QTextStream out(stdout), err(stderr);
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);  // the command writes in blocks
+        QTextStream err(stderr);
         return RunSearchCommand(cl.operands, out, err);
     }
     return RunExportRtfCommand(cl.operands);

@@ -8,6 +8,7 @@
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 
+#include <QBuffer>
 #include <QSqlQuery>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -271,20 +272,22 @@ TEST_F(SearchQueries, AdvancedRangeRunsFromTheFromVerseThroughTheToVerse)
 
 TEST_F(SearchQueries, CommandLinePrintsHitsThenTheCount)
 {
-    QString out, err;
-    QTextStream o(&out), e(&err);
+    QBuffer o;
+    o.open(QIODevice::WriteOnly);
+    QString err;
+    QTextStream e(&err);
+    const auto out = [&o] { return QString::fromUtf8(o.data()); };
     EXPECT_EQ(RunSearchCommand({"search", "Jesus wept"}, o, e), 0);
-    o.flush();
-    EXPECT_EQ(out, QStringLiteral("John 11:35\tJesus wept.\n1 verse found\n"));
+    EXPECT_EQ(out(), QStringLiteral("John 11:35\tJesus wept.\n1 verse found\n"));
 
-    out.clear();
+    o.buffer().clear();
+    o.seek(0);
     EXPECT_EQ(RunSearchCommand({"advanced-search", "--text1", "light", "--join", "AND", "--text2", "dark", "--scope",
                                 "Old Testament", "Genesis", "1:1-2:5"},
                                o, e),
               0);
-    o.flush();
-    EXPECT_TRUE(out.startsWith(QStringLiteral("Gen 1:4\t"))) << out.toStdString();
-    EXPECT_TRUE(out.endsWith(QStringLiteral("\n3 verses found\n"))) << out.toStdString();
+    EXPECT_TRUE(out().startsWith(QStringLiteral("Gen 1:4\t"))) << out().toStdString();
+    EXPECT_TRUE(out().endsWith(QStringLiteral("\n3 verses found\n"))) << out().toStdString();
 
     EXPECT_EQ(RunSearchCommand({"advanced-search", "--text1", "x", "--op1", "GLOB"}, o, e), 2);
     EXPECT_EQ(RunSearchCommand({"advanced-search", "--scope", "Old", "Matthew", "1:1-1:2"}, o, e), 2);
