@@ -26,6 +26,7 @@ class ClickLabel;
 class DataControl;
 class ReferenceBox;
 struct BibleReference;
+struct SearchQuery;
 
 class frmMain : public QMainWindow, public PassageSelectors {
     Q_OBJECT
@@ -58,7 +59,8 @@ public:
 
     // ---- Search
     void ClearSearch();
-    void AdvancedSearch(const QString& sql, const QVariantList& params);
+    void ShowSearchResults(const SearchQuery& query);  // the quick and the advanced search
+    void AdvancedSearch(const QString& sql, const QVariantList& params);  // the rows of any statement
     void setDataGrid();
     void txtSearchString_KeyPress(int keyAscii);  // 13 (Enter) runs the quick search
     void MoveResultCursor(DataControl* control, int key);  // Qt::Key_End, Key_Home, Key_Up, Key_Down
@@ -266,6 +268,8 @@ private:
     void setTitleStripPicture();
     QTextEdit* rxtPrint = nullptr;   // hidden; holds the text that Print sends to the printer
     QWidget* webView = nullptr;      // the browser inside wbrWebPanel, made on first use
+    bool createWebView();
+    void showBoundResults();         // the results view for the rows adoBible now holds            // false after telling the user the engine could not start
     int titleStripWidth = 0;         // width the title picture was last drawn for
 
     // ---- Exchange state

@@ -3,6 +3,7 @@
 
 #include "bookmarks/BookmarkStore.h"
 #include "reading/Search.h"
+#include "reading/VerseTexts.h"
 #include "reading/frmAdvancedSearch.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
@@ -141,22 +142,36 @@ void frmMain::txtSearchString_KeyPress(int keyAscii)
     WaitCursor wait;
     if (txtSearchString->text().isEmpty())
         return;
-    ViewMode = QStringLiteral("Searcher");
-    const SearchQuery q = BuildQuickSearch(BibleConnection(), TrimBlanks(txtSearchString->text()));
-    adoBible->bind(BibleConnection(), q.sql, q.params);
-    ApplyDefaultFontToTextBox(txtSelectedSection);
-    showResultsView();
     txtNotes->setPlainText(QString());
-    setDataGrid();
-    dgdSearchResults_RowColChange();
+    ShowSearchResults(QuickSearchScan(TrimBlanks(txtSearchString->text())));
     SelectAllText(txtSearchString);
+}
+
+void frmMain::ShowSearchResults(const SearchQuery& query)
+{
+    WaitCursor wait;
+    // The verses are scanned in memory and the grid asks only for the rows it paints; the
+    // statement is the way when the texts cannot be held.
+    if (const std::shared_ptr<const VerseTexts> verses = BibleVerseTexts()) {
+        const QList<int> rows = verses->matching(query.filter);
+        adoBible->bindRows(SearchColumnNames, int(rows.size()),
+                           [verses, rows](int row, int column) { return verses->cell(rows[row], column); });
+        showBoundResults();
+    } else {
+        AdvancedSearch(query.sql, query.params);
+    }
 }
 
 void frmMain::AdvancedSearch(const QString& sql, const QVariantList& params)
 {
     WaitCursor wait;
-    ViewMode = QStringLiteral("Searcher");
     adoBible->bind(BibleConnection(), sql, params);
+    showBoundResults();
+}
+
+void frmMain::showBoundResults()
+{
+    ViewMode = QStringLiteral("Searcher");
     ApplyDefaultFontToTextBox(txtSelectedSection);
     showResultsView();
     setDataGrid();
@@ -167,7 +182,7 @@ void frmMain::imgAdvancedSearch_Click()
 {
     frmAdvancedSearch window(this);
     window.Form_Load();
-    connect(&window, &frmAdvancedSearch::searchRequested, this, &frmMain::AdvancedSearch);
+    connect(&window, &frmAdvancedSearch::searchRequested, this, &frmMain::ShowSearchResults);
     window.exec();
 }
 

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "app/MainLayout.h"
+#include "app/WebPanel.h"
 #include "app/frmAbout.h"
 #include "output/VerseExport.h"
 #include "resources/Icons.h"
@@ -18,7 +19,6 @@
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 namespace kivra {
 
@@ -124,22 +124,30 @@ void frmMain::imgAbout_Click()
 void frmMain::imgWeb_Click()
 {
     WaitCursor wait;
+    if (!webView && !createWebView())
+        return;  // the message is given; the view on screen stays as it was
     for (QWidget* w : {static_cast<QWidget*>(shpBibleText), static_cast<QWidget*>(txtBibleText),
                        static_cast<QWidget*>(shpSearchResults), static_cast<QWidget*>(dgdSearchResults),
                        static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection)})
         w->hide();
     wbrWebPanel->show();
-    // The browser engine is heavy: it is made the first time the panel is asked for, never at start-up.
-    auto* view = qobject_cast<QWebEngineView*>(webView);
-    if (!view) {
-        view = new QWebEngineView(wbrWebPanel);
-        view->setObjectName(QStringLiteral("wbrWebView"));
-        wbrWebPanel->layout()->addWidget(view);
-        webView = view;
-    }
-    view->setUrl(QUrl::fromLocalFile(WebPanelDefaultPage()));
+    OpenInWebView(webView, QUrl::fromLocalFile(WebPanelDefaultPage()));
     Pause(0.7);
-    view->setUrl(QUrl(HomePageAddress));
+    OpenInWebView(webView, QUrl(HomePageAddress));
+}
+
+bool frmMain::createWebView()
+{
+    QString error;
+    QWidget* view = CreateWebView(wbrWebPanel, WebPanelLibraryPath(), &error);
+    if (!view) {
+        ShowMessage(779, this, {error});
+        return false;
+    }
+    view->setObjectName(QStringLiteral("wbrWebView"));
+    wbrWebPanel->layout()->addWidget(view);
+    webView = view;
+    return true;
 }
 
 bool frmMain::OpenWebAddress(const QString& address)

@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 #include "app/UserFolder.h"
 #include "reading/SearchCommand.h"
+#include "app/PaintReport.h"
 #include "app/Signals.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -12,6 +13,7 @@
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Strings.h"
+#include "reading/VerseTexts.h"
 #include "resources/Interaction.h"
 #include "resources/Icons.h"
 #include "settings/Options.h"
@@ -20,11 +22,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTextEdit>
 #include <unistd.h>
 #include <QTextStream>
 #include <cstdio>
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace kivra;
 
@@ -85,6 +91,34 @@ int runExchangeCommand(const CommandLine& cl)
     }
 }
 
+// The commands that print or write files and open no window; the caller made the application object.
+int runScriptingCommand(const CommandLine& cl)
+{
+    static char outputBuffer[1 << 16];  // long results reach a pipe in large blocks, not line by line
+    std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    ConsoleInteraction console;
+    setInteraction(&console);
+    if (!initialiseFolders(cl) || !OpenConnections())
+        return 1;
+    if (isExchangeCommand(cl.action))
+        return runExchangeCommand(cl);
+    if (!LoadOptions()) {
+        ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
+        return 1;
+    }
+    if (cl.action == CommandLine::Action::Passage)
+        return RunPassageCommand(cl.operands);
+    if (cl.action == CommandLine::Action::Search) {
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);  // the command writes in blocks
+        QTextStream err(stderr);
+        return RunSearchCommand(cl.operands, out, err);
+    }
+    return RunExportRtfCommand(cl.operands);
+}
+
+constexpr double SplashSeconds = 0.7;
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -111,35 +145,16 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return RunDumpCommand(cl.operands[0]);
     }
-    if (isExchangeCommand(cl.action)) {
-        prepareScriptingEnvironment();
-        QApplication app(argc, argv);  // picture checks of the story import need the GUI library
-        ConsoleInteraction console;
-        setInteraction(&console);
-        if (!initialiseFolders(cl) || !OpenConnections())
-            return 1;
-        return runExchangeCommand(cl);
-    }
-
-    if (cl.action == CommandLine::Action::Passage || cl.action == CommandLine::Action::ExportRtf
+    if (isExchangeCommand(cl.action) || cl.action == CommandLine::Action::Passage
         || cl.action == CommandLine::Action::Search) {
         prepareScriptingEnvironment();
-        QApplication app(argc, argv);
-        ConsoleInteraction console;
-        setInteraction(&console);
-        if (!initialiseFolders(cl) || !OpenConnections())
-            return 1;
-        if (!LoadOptions()) {
-            ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
-            return 1;
-        }
-        if (cl.action == CommandLine::Action::Passage)
-            return RunPassageCommand(cl.operands);
-        if (cl.action == CommandLine::Action::Search) {
-            QTextStream out(stdout), err(stderr);
-            return RunSearchCommand(cl.operands, out, err);
-        }
-        return RunExportRtfCommand(cl.operands);
+        QCoreApplication app(argc, argv);
+        return runScriptingCommand(cl);
+    }
+    if (cl.action == CommandLine::Action::ExportRtf) {
+        prepareScriptingEnvironment();
+        QApplication app(argc, argv);  // the RTF is written from a rich text box and its fonts
+        return runScriptingCommand(cl);
     }
 
     QApplication app(argc, argv);
@@ -148,15 +163,17 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
     QApplication::setWindowIcon(applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kivra-bible"));
+    // The main window loads while the splash is up; the splash then stays for the rest of its time.
     std::unique_ptr<frmSplash> splash;
+    std::optional<WaitCursor> wait;
+    QElapsedTimer splashShown;
     if (!cl.noSplash) {
         splash = std::make_unique<frmSplash>();
-        WaitCursor wait;
+        wait.emplace();
         splash->show();
-        Pause(0.7);
+        QApplication::processEvents();  // drawn before the loading holds the event loop
+        splashShown.start();
     }
-    if (TerminationRequested())  // ended during the splash: nothing opened, nothing to save
-        return 0;
     if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
     TryFinishInterruptedImports(StoryConnection(), ImageFolder());
@@ -164,6 +181,11 @@ int main(int argc, char** argv)
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load())
         return 1;
+    if (splash)
+        Pause(std::max(0.0, SplashSeconds - splashShown.elapsed() / 1000.0));
+    wait.reset();
+    if (TerminationRequested())  // ended during the splash: nothing shown, nothing to save
+        return 0;
     window->show();
     window->RestoreLastPassage();
     if (cl.openPassage.size() == 1) {
@@ -174,6 +196,10 @@ int main(int argc, char** argv)
             window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
                                           QString::number(fs), QString::number(tc), QString::number(ts));
     }
+    // The verse texts for searching are read once the passage is on screen, so even the first
+    // search shows its results within a frame.
+    RunAfterFirstPaint(window->txtBibleText->viewport(), [] { BibleVerseTexts(); });
+    ReportFirstPaint(window->txtBibleText->viewport());  // the later filter sees the paint first
     splash.reset();
     return app.exec();
 }

@@ -50,9 +50,16 @@ static QString selectVerses(const QString& where)
     return QStringLiteral(R"(SELECT %1 FROM "tblBible" WHERE %2 ORDER BY "ID")").arg(SearchColumns, where);
 }
 
+static VerseFilter containing(const QString& text)
+{
+    VerseFilter filter;
+    filter.texts.append({ContainsPattern(text), false});
+    return filter;
+}
+
 SearchQuery QuickSearchScan(const QString& text)
 {
-    return {selectVerses(QStringLiteral(R"("Text" LIKE ?)")), {ContainsPattern(text)}, false};
+    return {selectVerses(QStringLiteral(R"("Text" LIKE ?)")), {ContainsPattern(text)}, false, containing(text)};
 }
 
 SearchQuery QuickSearchIndexed(const QString& text)
@@ -62,7 +69,8 @@ SearchQuery QuickSearchIndexed(const QString& text)
     return {selectVerses(QStringLiteral(R"("ID" IN (SELECT rowid FROM "%1" WHERE "Text" LIKE ?) AND "Text" LIKE ?)")
                              .arg(SearchIndexTable)),
             {pattern, pattern},
-            true};
+            true,
+            containing(text)};
 }
 
 static bool hasSearchIndex(const QSqlDatabase& db)
@@ -122,6 +130,11 @@ bool IsLogicalOperator(const QString& op)
     return o == QLatin1String("AND") || o == QLatin1String("OR");
 }
 
+static bool isNegation(const QString& matchOperator)
+{
+    return matchOperator.trimmed().toUpper() == QLatin1String("NOT LIKE");
+}
+
 // The operators come from the Bible database's lists; only known ones reach the statement.
 static bool checked(const QString& op, bool (*known)(const QString&), QString* badOperator)
 {
@@ -141,6 +154,7 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
             return {};
         textCondition = QStringLiteral(R"(("Text" %1 ?) )").arg(in.operator1.trimmed().toUpper());
         q.params << ContainsPattern(in.text1);
+        q.filter.texts.append({ContainsPattern(in.text1), isNegation(in.operator1)});
     }
     if (!in.text2.isEmpty()) {
         if (!checked(in.operator2, IsMatchOperator, badOperator))
@@ -150,10 +164,12 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
             if (!checked(in.joiner, IsLogicalOperator, badOperator))
                 return {};
             joiner = in.joiner.trimmed().toUpper() + QLatin1Char(' ');
+            q.filter.eitherText = joiner.startsWith(QLatin1String("OR"));
         }
         textCondition = QStringLiteral(R"((%1%2("Text" %3 ?) ))")
                             .arg(textCondition, joiner, in.operator2.trimmed().toUpper());
         q.params << ContainsPattern(in.text2);
+        q.filter.texts.append({ContainsPattern(in.text2), isNegation(in.operator2)});
     }
 
     QString range;
@@ -162,8 +178,12 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
         // the verse after the to-verse, excluded, so the to-verse is in whatever chapter it ends.
         range = QStringLiteral(R"(("Testament" = ?) AND ("BookAbbreviation" = ?) AND )"
                                R"(("Chapter" * 1000 + "Sections" >= ?) AND ("Chapter" * 1000 + "Sections" < ?))");
-        q.params << in.testamentWord << in.bookAbbreviation << in.fromChapter * 1000 + in.fromSection
-                 << in.toChapter * 1000 + in.toSection + 1;
+        q.filter.withinScope = true;
+        q.filter.testamentWord = in.testamentWord;
+        q.filter.bookAbbreviation = in.bookAbbreviation;
+        q.filter.fromKey = in.fromChapter * 1000 + in.fromSection;
+        q.filter.toKeyExclusive = in.toChapter * 1000 + in.toSection + 1;
+        q.params << in.testamentWord << in.bookAbbreviation << q.filter.fromKey << q.filter.toKeyExclusive;
     }
 
     QString where;

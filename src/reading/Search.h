@@ -10,14 +10,32 @@
 
 namespace kivra {
 
+// The condition of a search as data, for a scan of texts held in memory; it selects exactly the
+// verses of the statement it travels with.
+struct VerseFilter {
+    struct TextCondition {
+        QString pattern;  // a LIKE pattern
+        bool negated = false;
+    };
+    QList<TextCondition> texts;  // none, one or two
+    bool eitherText = false;     // OR between two texts instead of AND
+    bool withinScope = false;
+    QString testamentWord, bookAbbreviation;
+    int fromKey = 0, toKeyExclusive = 0;  // chapter * 1000 + verse
+};
+
 struct SearchQuery {
     QString sql;          // empty when the inputs cannot make a statement
     QVariantList params;  // in the order of the '?' marks
     bool usesIndex = false;
+    VerseFilter filter;
     bool valid() const { return !sql.isEmpty(); }
 };
 
 // The columns of every search, in the positions the results grid reads them.
+inline const QStringList SearchColumnNames = {QStringLiteral("ID"),      QStringLiteral("Testament"),
+                                              QStringLiteral("BookAbbreviation"), QStringLiteral("Chapter"),
+                                              QStringLiteral("Sections"), QStringLiteral("Text")};
 inline const QString SearchColumns =
     QStringLiteral(R"("ID", "Testament", "BookAbbreviation", "Chapter", "Sections", "Text")");
 inline const QString SearchIndexTable = QStringLiteral("tblBibleSearch");

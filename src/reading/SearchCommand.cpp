@@ -5,7 +5,11 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QIODevice>
+#include <QSqlDriver>
 #include <QTextStream>
+#include <memory>
+#include <sqlite3.h>
 
 namespace kivra {
 namespace {
@@ -71,15 +75,79 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
     return true;
 }
 
+// The connection's own SQLite handle, or nullptr when the driver is not SQLite.
+sqlite3* sqliteHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+bool bindAll(sqlite3_stmt* statement, const QVariantList& params)
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& value = params[i];
+        const bool number = value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong;
+        const int rc = number ? sqlite3_bind_int64(statement, i + 1, value.toLongLong())
+                              : sqlite3_bind_text(statement, i + 1, value.toString().toUtf8().constData(), -1,
+                                                  SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK)
+            return false;
+    }
+    return true;
+}
+
+// Writes one line per hit ("Gen 1:1<TAB>text") and returns their number, or -1 when the statement
+// fails. The rows go from SQLite's UTF-8 straight into large blocks: a common word gives tens of
+// thousands of lines, and the driver's way through UTF-16 strings cost more than the search.
+int writeHits(const SearchQuery& q, QIODevice& out)
+{
+    sqlite3* db = sqliteHandle(BibleConnection());
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = q.sql.toUtf8();
+    if (!db || sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+        return -1;
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalizer(statement, sqlite3_finalize);
+    if (!bindAll(statement, q.params))
+        return -1;
+    const int book = int(SearchColumnNames.indexOf(QStringLiteral("BookAbbreviation")));
+    const int chapter = int(SearchColumnNames.indexOf(QStringLiteral("Chapter")));
+    const int verse = int(SearchColumnNames.indexOf(QStringLiteral("Sections")));
+    const int text = int(SearchColumnNames.indexOf(QStringLiteral("Text")));
+    constexpr qsizetype BlockSize = 1 << 16;
+    QByteArray block;
+    block.reserve(BlockSize + 4096);
+    int found = 0;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        block += reinterpret_cast<const char*>(sqlite3_column_text(statement, book));
+        block += ' ';
+        block += QByteArray::number(sqlite3_column_int(statement, chapter));
+        block += ':';
+        block += QByteArray::number(sqlite3_column_int(statement, verse));
+        block += '\t';
+        block += reinterpret_cast<const char*>(sqlite3_column_text(statement, text));
+        block += '\n';
+        ++found;
+        if (block.size() >= BlockSize) {
+            out.write(block);
+            block.clear();
+        }
+    }
+    out.write(block);
+    return rc == SQLITE_DONE ? found : -1;
+}
+
 } // namespace
 
-int RunSearchCommand(const QStringList& operands, QTextStream& out, QTextStream& err)
+int RunSearchCommand(const QStringList& operands, QIODevice& out, QTextStream& err)
 {
     const QString command = operands.value(0);
     SearchQuery q;
     if (command == QLatin1String("search") && operands.size() == 2) {
         if (operands[1].isEmpty()) {
-            out << FoundStatusText(0) << '\n';  // the box ignores an empty text; nothing is searched
+            out.write((FoundStatusText(0) + QLatin1Char('\n')).toUtf8());  // the box ignores an empty text
             return 0;
         }
         q = BuildQuickSearch(BibleConnection(), TrimBlanks(operands[1]));
@@ -99,15 +167,12 @@ int RunSearchCommand(const QStringList& operands, QTextStream& out, QTextStream&
         err << "usage: search TEXT | advanced-search [options]\n";
         return 2;
     }
-    auto rs = GetADORecordSetByQueryString(BibleConnection(), q.sql, q.params);
-    if (!rs) {
+    const int found = writeHits(q, out);
+    if (found < 0) {
         err << "the search failed\n";
         return 1;
     }
-    for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
-        out << rs->text(QStringLiteral("BookAbbreviation")) << ' ' << rs->integer(QStringLiteral("Chapter")) << ':'
-            << rs->integer(QStringLiteral("Sections")) << '\t' << rs->text(QStringLiteral("Text")) << '\n';
-    out << FoundStatusText(rs->recordCount()) << '\n';
+    out.write((FoundStatusText(found) + QLatin1Char('\n')).toUtf8());
     return 0;
 }
 

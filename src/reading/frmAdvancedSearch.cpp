@@ -174,7 +174,7 @@ void frmAdvancedSearch::imgSearch_Click()
         ShowMessage(710, this);
         return;
     }
-    emit searchRequested(q.sql, q.params);
+    emit searchRequested(q);
     accept();
 }
 

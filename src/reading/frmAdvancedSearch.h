@@ -46,7 +46,7 @@ public:
 
 signals:
     // Search was clicked with a statement that can run; the main window shows its results.
-    void searchRequested(const QString& sql, const QVariantList& params);
+    void searchRequested(const kivra::SearchQuery& query);
 
 private:
     void arrangeSelector();

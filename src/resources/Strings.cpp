@@ -106,6 +106,7 @@ constexpr ResString kStrings[] = {
     {767, "Close without saving"},
     {768, "These notes are too long to be changed here; they are kept as they are."},
     {769, "Export the passage to an RTF file"},
+    {779, "The web panel could not be started: %1 The rest of the program works as before."},
     // Exchange files (bookmarks and stories).
     {780, "The file \"%1\" already exists. Do you want to replace it?"},
     {781, "The file \"%1\" cannot be imported: %2 Nothing was imported."},

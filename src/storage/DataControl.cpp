@@ -9,12 +9,24 @@ bool DataControl::bind(const QSqlDatabase& db, const QString& sql, const QVarian
     m_db = db;
     m_sql = sql;
     m_params = params;
+    m_cell = nullptr;  // a statement replaces rows made on demand
     return refresh();
+}
+
+void DataControl::resetRows()
+{
+    m_rs.reset();
+    m_cellFields.clear();
+    m_cellCount = 0;
+    m_cell = nullptr;
 }
 
 bool DataControl::refresh()
 {
+    if (m_cell)
+        return true;  // rows made on demand have no statement to run again
     beginResetModel();
+    resetRows();
     m_rs = m_sql.isEmpty() ? nullptr : Recordset::open(m_db, m_sql, m_params);
     m_current = recordCount() > 0 ? 0 : -1;
     if (m_rs)
@@ -24,10 +36,24 @@ bool DataControl::refresh()
     return m_rs != nullptr;
 }
 
+void DataControl::bindRows(const QStringList& fields, int count, CellSource cell)
+{
+    beginResetModel();
+    resetRows();
+    m_sql.clear();
+    m_params.clear();
+    m_cellFields = fields;
+    m_cellCount = count;
+    m_cell = std::move(cell);
+    m_current = count > 0 ? 0 : -1;
+    endResetModel();
+    emit currentRowChanged(m_current);
+}
+
 void DataControl::clear()
 {
     beginResetModel();
-    m_rs.reset();
+    resetRows();
     m_sql.clear();
     m_params.clear();
     m_current = -1;
@@ -40,16 +66,38 @@ void DataControl::setCurrentRow(int row)
     if (row < 0 || row >= recordCount() || row == m_current)
         return;
     m_current = row;
-    m_rs->setPosition(row);
+    if (m_rs)
+        m_rs->setPosition(row);
     emit currentRowChanged(row);
+}
+
+const QStringList& DataControl::fieldNames() const
+{
+    return m_rs ? m_rs->fieldNames() : m_cellFields;
+}
+
+int DataControl::fieldIndex(const QString& field) const
+{
+    const QStringList& fields = fieldNames();
+    for (int i = 0; i < fields.size(); ++i)
+        if (fields[i].compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant DataControl::valueAt(int row, int column) const
+{
+    if (m_rs)
+        return m_rs->at(row, column);
+    return m_cell ? m_cell(row, column) : QVariant();
 }
 
 QVariant DataControl::currentValue(const QString& field) const
 {
-    if (!m_rs || m_current < 0)
+    if (m_current < 0)
         return {};
-    const int column = m_rs->fieldIndex(field);
-    return column < 0 ? QVariant() : m_rs->at(m_current, column);
+    const int column = fieldIndex(field);
+    return column < 0 ? QVariant() : valueAt(m_current, column);
 }
 
 QString DataControl::currentText(const QString& field) const
@@ -65,14 +113,14 @@ int DataControl::rowCount(const QModelIndex& parent) const
 
 int DataControl::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || !m_rs ? 0 : int(m_rs->fieldNames().size());
+    return parent.isValid() ? 0 : int(fieldNames().size());
 }
 
 QVariant DataControl::data(const QModelIndex& index, int role) const
 {
-    if (!m_rs || !index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return m_rs->at(index.row(), index.column());
+    return valueAt(index.row(), index.column());
 }
 
 QVariant DataControl::headerData(int section, Qt::Orientation orientation, int role) const
@@ -83,7 +131,7 @@ QVariant DataControl::headerData(int section, Qt::Orientation orientation, int r
         return section + 1;
     if (m_captions.contains(section))
         return m_captions.value(section);
-    return m_rs && section < m_rs->fieldNames().size() ? m_rs->fieldNames().at(section) : QVariant();
+    return section < fieldNames().size() ? fieldNames().at(section) : QVariant();
 }
 
 void DataControl::setHeaderCaption(int column, const QString& caption)

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QSqlDatabase>
+#include <functional>
 
 namespace kivra {
 
@@ -18,8 +19,13 @@ public:
     bool refresh();  // the same statement again
     void clear();
 
+    // Rows that exist only as a count and a way to make any one cell: a view asks for the few it
+    // shows, so a long result costs no time for the rows nobody looks at.
+    using CellSource = std::function<QVariant(int row, int column)>;
+    void bindRows(const QStringList& fields, int count, CellSource cell);
+
     Recordset* recordset() const { return m_rs.get(); }
-    int recordCount() const { return m_rs ? m_rs->recordCount() : 0; }
+    int recordCount() const { return m_rs ? m_rs->recordCount() : m_cellCount; }
     int currentRow() const { return m_current; }
     void setCurrentRow(int row);
     QVariant currentValue(const QString& field) const;
@@ -41,6 +47,14 @@ private:
     RecordsetPtr m_rs;
     int m_current = -1;
     QHash<int, QString> m_captions;
+    QStringList m_cellFields;
+    int m_cellCount = 0;
+    CellSource m_cell;
+
+    void resetRows();
+    QVariant valueAt(int row, int column) const;
+    int fieldIndex(const QString& field) const;
+    const QStringList& fieldNames() const;
 };
 
 } // namespace kivra

@@ -14,6 +14,8 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/kivra-bible.desktop"
 test -f "$prefix/share/icons/hicolor/scalable/apps/kivra-bible.svg"
+# The web panel's browser is a library of its own, loaded from next to the executable.
+test -f "$prefix/lib/kivra-bible/libkivra-webpanel.so"
 
 home=$work/home
 mkdir -p "$home"

@@ -229,7 +229,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     window.txtSearchString2->setText(QStringLiteral("dark"));
     window.optSearchScope[0]->setChecked(true);
     ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
-    QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
+    QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
     QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -243,7 +243,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     second.Form_Load();
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
-    QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::AdvancedSearch);
+    QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
     QTest::keyClick(second.txtSearchString1, Qt::Key_Enter);
     for (int row = 0; row < w->adoBible->recordCount(); ++row)
         EXPECT_FALSE(w->adoBible->data(w->adoBible->index(row, 5)).toString().contains(u'e', Qt::CaseInsensitive));

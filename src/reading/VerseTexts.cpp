@@ -1,0 +1,133 @@
+#include "reading/VerseTexts.h"
+
+#include "reading/LikePattern.h"
+#include "storage/Globals.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+#include <cstring>
+
+namespace kivra {
+namespace {
+
+quint16 positionIn(QStringList& names, const QString& name)
+{
+    qsizetype at = names.indexOf(name);
+    if (at < 0) {
+        names << name;
+        at = names.size() - 1;
+    }
+    return quint16(at);
+}
+
+} // namespace
+
+std::shared_ptr<const VerseTexts> VerseTexts::load(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(R"(SELECT %1 FROM "tblBible" ORDER BY "ID")").arg(SearchColumns)))
+        return nullptr;
+    auto verses = std::make_shared<VerseTexts>();
+    while (query.next()) {
+        verses->m_ids.push_back(query.value(0).toInt());
+        verses->m_testaments.push_back(positionIn(verses->m_testamentNames, query.value(1).toString()));
+        verses->m_books.push_back(positionIn(verses->m_bookNames, query.value(2).toString()));
+        verses->m_chapters.push_back(query.value(3).toInt());
+        verses->m_sections.push_back(query.value(4).toInt());
+        verses->m_starts.push_back(quint32(verses->m_text.size()));
+        verses->m_text += query.value(5).toString().toUtf8();
+        verses->m_text += '\0';  // no literal holds it, so no match runs from one verse into the next
+    }
+    verses->m_starts.push_back(quint32(verses->m_text.size()));
+    verses->m_lowered = LowerAscii(verses->m_text);
+    return verses;
+}
+
+std::string_view VerseTexts::loweredText(int row) const
+{
+    return std::string_view(m_lowered.constData() + m_starts[row], m_starts[row + 1] - m_starts[row] - 1);
+}
+
+// The rows whose text holds literal, found by one pass over all the texts at once.
+QList<int> VerseTexts::containing(std::string_view literal) const
+{
+    QList<int> rows;
+    const char* begin = m_lowered.constData();
+    const char* end = begin + m_lowered.size();
+    const char* at = begin;
+    while (at < end) {
+        const void* hit = ::memmem(at, size_t(end - at), literal.data(), literal.size());
+        if (!hit)
+            break;
+        const quint32 offset = quint32(static_cast<const char*>(hit) - begin);
+        const int row = int(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin()) - 1;
+        rows << row;
+        at = begin + m_starts[row + 1];  // one hit is enough for a verse
+    }
+    return rows;
+}
+
+bool VerseTexts::inScope(int row, const VerseFilter& filter) const
+{
+    const int key = m_chapters[row] * 1000 + m_sections[row];
+    return m_testamentNames[m_testaments[row]] == filter.testamentWord
+           && m_bookNames[m_books[row]] == filter.bookAbbreviation && key >= filter.fromKey
+           && key < filter.toKeyExclusive;
+}
+
+QList<int> VerseTexts::matching(const VerseFilter& filter) const
+{
+    // One yes or no per verse and text condition, negation applied.
+    std::vector<std::vector<char>> hits;
+    for (const VerseFilter::TextCondition& condition : filter.texts) {
+        const LikePattern pattern(condition.pattern);
+        std::vector<char> hit(size_t(size()), char(condition.negated));
+        if (pattern.isContains() && !pattern.containedLiteral().empty()) {
+            for (int row : containing(pattern.containedLiteral()))
+                hit[size_t(row)] = !condition.negated;
+        } else {
+            for (int row = 0; row < size(); ++row)
+                hit[size_t(row)] = pattern.matches(loweredText(row)) != condition.negated;
+        }
+        hits.push_back(std::move(hit));
+    }
+    QList<int> rows;
+    for (int row = 0; row < size(); ++row) {
+        const auto textHit = [row](const std::vector<char>& hit) { return hit[size_t(row)] != 0; };
+        const bool textsPass = hits.empty()
+                               || (filter.eitherText ? std::any_of(hits.begin(), hits.end(), textHit)
+                                                     : std::all_of(hits.begin(), hits.end(), textHit));
+        if (textsPass && (!filter.withinScope || inScope(row, filter)))
+            rows << row;
+    }
+    return rows;
+}
+
+QVariant VerseTexts::cell(int row, int column) const
+{
+    switch (column) {
+    case 0: return qlonglong(m_ids[row]);
+    case 1: return m_testamentNames[m_testaments[row]];
+    case 2: return m_bookNames[m_books[row]];
+    case 3: return qlonglong(m_chapters[row]);
+    case 4: return qlonglong(m_sections[row]);
+    case 5: return QString::fromUtf8(m_text.constData() + m_starts[row], m_starts[row + 1] - m_starts[row] - 1);
+    default: return {};
+    }
+}
+
+std::shared_ptr<const VerseTexts> BibleVerseTexts()
+{
+    // Kept per Bible file: a test that opens another program folder reads that folder's text.
+    static QString loadedFrom;
+    static std::shared_ptr<const VerseTexts> verses;
+    const QSqlDatabase db = BibleConnection();
+    if (!verses || loadedFrom != db.databaseName()) {
+        verses = VerseTexts::load(db);
+        loadedFrom = db.databaseName();
+    }
+    return verses;
+}
+
+} // namespace kivra
