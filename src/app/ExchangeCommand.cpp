@@ -1,9 +1,9 @@
 #include "app/ExchangeCommand.h"
 
-#include "bookmarks/BookmarkExchange.h"
+#include "bookmarks/BookmarkImportReport.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
-#include "stories/StoryExchange.h"
+#include "stories/StoryImportReport.h"
 
 #include <QDate>
 #include <QTextStream>

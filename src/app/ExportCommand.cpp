@@ -4,6 +4,7 @@
 #include "output/RtfWriter.h"
 #include "reading/Passage.h"
 #include "settings/Options.h"
+#include "settings/TextBoxOptions.h"
 
 #include <QTextEdit>
 #include <QTextStream>

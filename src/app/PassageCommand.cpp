@@ -4,7 +4,7 @@
 #include "reading/ReferenceParser.h"
 #include "resources/Strings.h"
 #include "reading/SelectorData.h"
-#include "reading/VerseRangeSelector.h"
+#include "reading/PassageChoice.h"
 #include "settings/Options.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"

@@ -6,6 +6,7 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
+#include "settings/TextBoxOptions.h"
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"

@@ -1,10 +1,10 @@
 // Bookmark and story exchange files, from the main window's panels.
 #include "app/frmMain.h"
 
-#include "bookmarks/BookmarkExchange.h"
+#include "bookmarks/BookmarkImportReport.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
-#include "stories/StoryExchange.h"
+#include "stories/StoryImportReport.h"
 #include "storage/Globals.h"
 
 #include <QComboBox>

@@ -8,6 +8,7 @@
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "settings/Options.h"
+#include "settings/TextBoxOptions.h"
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"

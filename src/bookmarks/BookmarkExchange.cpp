@@ -1,6 +1,5 @@
 #include "bookmarks/BookmarkExchange.h"
 
-#include "resources/Interaction.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 
@@ -219,20 +218,6 @@ BookmarkImport ImportBookmarkFile(const QSqlDatabase& db, const QString& path)
         return result;
     }
     return ImportBookmarkTable(db, *table);
-}
-
-void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWidget* parent)
-{
-    if (!result.ok) {
-        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
-        return;
-    }
-    for (const BookmarkImport::Refusal& refusal : result.refused) {
-        if (refusal.duplicate)
-            ShowMessage(140, parent);
-        else
-            ShowMessage(783, parent, {refusal.reference});
-    }
 }
 
 } // namespace kivra

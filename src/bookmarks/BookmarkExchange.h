@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <optional>
 
-class QWidget;
-
 namespace kivra {
 
 inline const QString BookmarkFileFilter = QStringLiteral("Kivra! Bible Bookmark (*.kbm)");
@@ -45,8 +43,5 @@ struct BookmarkImport {
 // Checks the whole table first, then adds its bookmarks and their relation rows in one transaction.
 BookmarkImport ImportBookmarkTable(const QSqlDatabase& db, const TableGram& table);
 BookmarkImport ImportBookmarkFile(const QSqlDatabase& db, const QString& path);
-
-// Tells the user what the import refused or why it failed (messages 140, 781, 783, 787).
-void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWidget* parent);
 
 } // namespace kivra

@@ -2,7 +2,7 @@
 // The bookmark rows (tblBookmark) and their links (tblBookmark_Relation) in dbOptions.pre: the
 // exact-range lookup, the list entries, saving and deleting. Every change of several statements is
 // one transaction. References are text (see BookmarkReference.h).
-#include "reading/VerseRangeSelector.h"
+#include "reading/PassageChoice.h"
 #include "storage/Recordset.h"
 
 #include <QSqlDatabase>

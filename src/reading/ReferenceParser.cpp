@@ -1,6 +1,6 @@
 #include "reading/ReferenceParser.h"
 
-#include "reading/VerseRangeSelector.h"
+#include "reading/PassageChoice.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 

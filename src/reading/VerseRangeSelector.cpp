@@ -1,6 +1,6 @@
 #include "reading/VerseRangeSelector.h"
 
-#include "reading/SelectorData.h"
+#include "reading/SelectorCombos.h"
 #include "storage/Globals.h"
 
 #include <QComboBox>

@@ -1,16 +1,14 @@
 #pragma once
 // The six cascading passage selectors (testament, book, from chapter:verse, to chapter:verse),
 // shared by the main window, the bookmark editor, the advanced search and the story editor.
+#include "reading/PassageChoice.h"
+
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
 
 namespace kivra {
-
-struct PassageChoice {
-    QString testament, book, fromChapter, fromSection, toChapter, toSection;  // the shown texts
-};
 
 // The six selectors under the names used by every window that carries them.
 struct PassageSelectors {

@@ -1,6 +1,6 @@
 #include "reading/frmAdvancedSearch.h"
 
-#include "reading/SelectorData.h"
+#include "reading/SelectorCombos.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"

@@ -3,11 +3,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <cmath>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 namespace kivra {
 
@@ -84,14 +80,6 @@ QFont DefaultFontFromOptions(const OptionValues& o)
     return font;
 }
 
-static QFont fontFor(const QWidget* box)
-{
-    QFont font = DefaultFontFromOptions(options());
-    if (box->objectName() == QLatin1String("txtWordsFromGod") && font.pointSize() > 1)
-        font.setPointSize(font.pointSize() - 1);
-    return font;
-}
-
 double RelativeLuminance(const QColor& colour)
 {
     auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
@@ -112,44 +100,6 @@ QColor ReadableBackground(const QColor& text, const QColor& background)
     if (!darkTheme || ContrastRatio(text, background) >= 4.5)
         return background;
     return QColor(0xFA, 0xF8, 0xF2);
-}
-
-static void setTextColour(QWidget* box, const QColor& colour)
-{
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Base, ReadableBackground(colour, QApplication::palette(box).color(QPalette::Base)));
-    box->setPalette(palette);
-}
-
-void ApplyDefaultFontToTextBox(QWidget* box)
-{
-    if (!box)
-        return;
-    box->setFont(fontFor(box));
-    setTextColour(box, ColourFromOption(options().DefaultFontColor));
-}
-
-void ApplyDefaultFont(QWidget* box)
-{
-    if (!box)
-        return;
-    const QFont font = fontFor(box);
-    const QColor colour = ColourFromOption(options().DefaultFontColor);
-    box->setFont(font);
-    setTextColour(box, colour);
-    // A rich-text pane carries its formatting in the text itself: format the whole present text.
-    if (auto* edit = qobject_cast<QTextEdit*>(box)) {
-        QTextCursor cursor(edit->document());
-        cursor.select(QTextCursor::Document);
-        QTextCharFormat format;
-        format.setFont(font);
-        format.setForeground(colour);
-        cursor.setCharFormat(format);
-        edit->document()->setDefaultFont(font);
-        edit->setCurrentCharFormat(format);
-    }
 }
 
 } // namespace kivra

@@ -4,8 +4,6 @@
 #include <QFont>
 #include <QString>
 
-class QWidget;
-
 namespace kivra {
 
 struct OptionValues {
@@ -48,9 +46,5 @@ QColor ReadableBackground(const QColor& text, const QColor& background);
 
 // The default font of the reading panes, from the option values.
 QFont DefaultFontFromOptions(const OptionValues& values);
-
-// Sets font and text colour of a text box from the options; txtWordsFromGod gets one point less.
-void ApplyDefaultFontToTextBox(QWidget* box);
-void ApplyDefaultFont(QWidget* box);
 
 } // namespace kivra

@@ -3,7 +3,6 @@
 #include "stories/ImportedPictures.h"
 #include "stories/StoryStore.h"
 
-#include "resources/Interaction.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 
@@ -358,20 +357,6 @@ StoryImport ImportStoryFile(const QSqlDatabase& db, const QString& path, const Q
         return result;
     }
     return ImportStoryTable(db, *table, imageFolder, importDate);
-}
-
-void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent)
-{
-    if (!result.linkFound.isEmpty()) {
-        ShowMessage(788, parent, {QFileInfo(result.linkFound).fileName()});
-        return;
-    }
-    if (!result.ok) {
-        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
-        return;
-    }
-    for (const StoryImport::PictureProblem& p : result.pictureProblems)
-        ShowMessage(p.messageId, parent, {p.storyName, p.path, p.reason});
 }
 
 } // namespace kivra

@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <optional>
 
-class QWidget;
-
 namespace kivra {
 
 inline const QString StorySaveFilter = QStringLiteral("Kivra Bible Story (*.kbs)");
@@ -55,8 +53,5 @@ StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, con
                              const QDate& importDate);
 StoryImport ImportStoryFile(const QSqlDatabase& db, const QString& path, const QString& imageFolder,
                             const QDate& importDate);
-
-// Tells the user about skipped pictures or why the import failed (messages 781, 784-787).
-void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent);
 
 } // namespace kivra

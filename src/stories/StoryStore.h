@@ -1,7 +1,7 @@
 #pragma once
 // The rows of tblBibleStory behind the story editor, viewer and panel. Every change of more than one
 // statement runs in one transaction, so a failure leaves the story as it was before the action.
-#include "reading/VerseRangeSelector.h"
+#include "reading/PassageChoice.h"
 
 #include <QList>
 #include <QSqlDatabase>

@@ -10,7 +10,7 @@
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
 #include "storage/Globals.h"
-#include "stories/StoryPicture.h"
+#include "stories/PictureBox.h"
 #include "stories/StoryStore.h"
 
 #include <QBuffer>

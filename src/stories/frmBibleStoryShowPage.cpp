@@ -7,8 +7,9 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
+#include "settings/TextBoxOptions.h"
 #include "storage/Globals.h"
-#include "stories/StoryPicture.h"
+#include "stories/PictureBox.h"
 #include "stories/StoryText.h"
 
 #include <QFrame>

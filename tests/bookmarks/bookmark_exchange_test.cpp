@@ -1,7 +1,7 @@
 // Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
 // files that must not change anything, and the panel buttons.
 #include "app/frmMain.h"
-#include "bookmarks/BookmarkExchange.h"
+#include "bookmarks/BookmarkImportReport.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"

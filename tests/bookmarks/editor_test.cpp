@@ -1,6 +1,6 @@
 #include "bookmarks/BookmarkStore.h"
 #include "bookmarks/frmBookmark.h"
-#include "reading/SelectorData.h"
+#include "reading/SelectorCombos.h"
 #include "support/Fixture.h"
 #include "BookmarkTestData.h"
 

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 #include "bookmarks/frmBookmark.h"
-#include "reading/SelectorData.h"
+#include "reading/SelectorCombos.h"
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
 #include "support/Fixture.h"

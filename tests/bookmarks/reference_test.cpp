@@ -1,6 +1,6 @@
 #include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 #include "BookmarkTestData.h"
 
 #include <QRegularExpression>
@@ -76,7 +76,7 @@ TEST(SerialDigits, ReferencesCompareWithAndWithoutLeadingZeros)
 
 class NewReference : public ::testing::Test {
 protected:
-    TempProgramFolder folder;
+    TempDatabaseFolder folder;
 };
 
 TEST_F(NewReference, FirstOfAnEmptyTableIsThePrefixAlone)

@@ -1,5 +1,5 @@
 #include "bookmarks/BookmarkStore.h"
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 #include "BookmarkTestData.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ TEST(BookmarkText, EntriesPadTheBookToTwentyCharacters)
 
 class Store : public ::testing::Test {
 protected:
-    TempProgramFolder folder;
+    TempDatabaseFolder folder;
     QSqlDatabase db() { return OptionsConnection(); }
 };
 
@@ -95,7 +95,7 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
     ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700001"));
-    ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
+    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
         QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     const QStringList rows = BookmarkRows();
     const QStringList links = Links();
@@ -160,7 +160,7 @@ TEST_F(Store, AFailedDeleteKeepsTheLinks)
     AddBookmark(Bm(2, QStringLiteral("22")));
     AddLink(QStringLiteral("21"), QStringLiteral("22"));
     AddLink(QStringLiteral("22"), QStringLiteral("21"));
-    ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
+    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
         QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     const QStringList links = Links();
     EXPECT_FALSE(DeleteBookmarkByIndex(db(), a));

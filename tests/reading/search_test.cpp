@@ -6,7 +6,7 @@
 #include "reading/VerseTexts.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 
 #include <QBuffer>
 #include <QSqlQuery>
@@ -61,7 +61,7 @@ QStringList references(const SearchQuery& q)
 
 class SearchQueries : public ::testing::Test {
 protected:
-    test::TempProgramFolder folder;
+    test::TempDatabaseFolder folder;
     void SetUp() override { ASSERT_TRUE(folder.ok()); }
 };
 

@@ -1,6 +1,6 @@
 // The database operations: whole-table reads, bound values, refused accidental mass changes,
 // write-back through a recordset, transactions.
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -11,7 +11,7 @@ using namespace kivra;
 
 class DatabaseTest : public ::testing::Test {
 protected:
-    test::TempProgramFolder folder;
+    test::TempDatabaseFolder folder;
     void SetUp() override { ASSERT_TRUE(folder.ok()); }
 
     static int count(const QSqlDatabase& db, const QString& table)
@@ -116,7 +116,7 @@ TEST_F(DatabaseTest, MaxValueCopyAndTransactions)
 {
     const QSqlDatabase db = StoryConnection();
     EXPECT_EQ(GetMaxFieldValue(db, QStringLiteral("tblBibleStory"), QStringLiteral("StoryNumber"), QStringLiteral("StoryNumber")), QString());
-    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+    ASSERT_TRUE(test::TempDatabaseFolder::exec(StoryConnectionName,
         QStringLiteral("INSERT INTO tblBibleStory (StoryNumber, StoryPartNumber, StoryName) VALUES (3,0,'a'),(7,0,'b'),(7,1,'b')")));
     EXPECT_EQ(GetMaxFieldValue(db, QStringLiteral("tblBibleStory"), QStringLiteral("StoryNumber"), QStringLiteral("StoryNumber")), QStringLiteral("7"));
     EXPECT_TRUE(CopyRecord(db, QStringLiteral("tblBibleStory"), QStringLiteral("tblBibleStory_Backup"), QStringLiteral("StoryNumber"), 7));

@@ -5,7 +5,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "stories/ImportedPictures.h"
-#include "stories/StoryExchange.h"
+#include "stories/StoryImportReport.h"
 #include "stories/StoryStore.h"
 #include "support/Fixture.h"
 

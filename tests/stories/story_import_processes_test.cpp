@@ -4,7 +4,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "stories/StoryExchange.h"
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace kivra;
-using kivra::test::TempProgramFolder;
+using kivra::test::TempDatabaseFolder;
 
 namespace {
 
@@ -135,7 +135,7 @@ int storiesNamed(const QString& prefix)
 
 TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
 {
-    TempProgramFolder folder;
+    TempDatabaseFolder folder;
     ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;
@@ -156,7 +156,7 @@ TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
 
 TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
 {
-    TempProgramFolder folder;
+    TempDatabaseFolder folder;
     ASSERT_TRUE(folder.ok());
     QHash<QString, QByteArray> pictureOf;
     const QString file = makeExchangeFile(folder.path(), "Linked", 1, &pictureOf);
@@ -181,7 +181,7 @@ TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
 
 TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
 {
-    TempProgramFolder folder;
+    TempDatabaseFolder folder;
     ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;

@@ -1,6 +1,6 @@
 // The story rows without windows: next numbers, renumbering on Save, Cancel through the backup,
 // copy, delete, the story list, the viewer's text and picture decoding.
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 #include "support/MachineNeeds.h"
 
 #include "settings/Options.h"
@@ -68,7 +68,7 @@ QList<int> makeStory(int number, const QString& name, const QList<int>& chapters
 
 class StoryStoreTest : public ::testing::Test {
 protected:
-    test::TempProgramFolder folder;
+    test::TempDatabaseFolder folder;
     void SetUp() override { ASSERT_TRUE(folder.ok()); }
 };
 
@@ -130,7 +130,7 @@ TEST_F(StoryStoreTest, AFailedSaveLeavesTheStoryAsItWas)
     ASSERT_TRUE(BackupStory(2));
     const QStringList before = rows(StoryTable, 2);
     // The last statement of the save fails: nothing of the save may stay.
-    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "CREATE TRIGGER refuse BEFORE UPDATE OF StoryImagePath ON "
+    ASSERT_TRUE(test::TempDatabaseFolder::exec(Story, "CREATE TRIGGER refuse BEFORE UPDATE OF StoryImagePath ON "
                                                      "tblBibleStory BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     qint64 counter = FirstTemporaryPartNumber;
     EXPECT_FALSE(SaveStory(2, {indexes[1], indexes[0]}, "Naomi", "/x.gif", &counter));
@@ -175,7 +175,7 @@ TEST_F(StoryStoreTest, CancelOfANewStoryRemovesItAndSaveKeepsOtherStoriesBackups
 TEST_F(StoryStoreTest, CopyGivesConsecutiveNumbersAndPrefixesTheName)
 {
     makeStory(1, "Ruth", {1, 2});
-    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "UPDATE tblBibleStory SET StoryNotes = 'n', StoryImagePath = "
+    ASSERT_TRUE(test::TempDatabaseFolder::exec(Story, "UPDATE tblBibleStory SET StoryNotes = 'n', StoryImagePath = "
                                                      "'/p.gif', StoryImageType = 'gif'"));
     EXPECT_EQ(CopyStory(1), 2);
     EXPECT_EQ(CopyStory(1), 3);
@@ -200,7 +200,7 @@ TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
 {
     makeStory(2, "Ruth", {1, 2});
     makeStory(1, "Esther", {1});
-    ASSERT_TRUE(test::TempProgramFolder::exec(Story, "UPDATE tblBibleStory SET StoryName = 'Naomi' WHERE "
+    ASSERT_TRUE(test::TempDatabaseFolder::exec(Story, "UPDATE tblBibleStory SET StoryName = 'Naomi' WHERE "
                                                      "StoryNumber = 2 AND StoryPartNumber = 1"));
     const QList<StoryListEntry> entries = StoryListEntries();
     ASSERT_EQ(entries.size(), 3);

@@ -7,7 +7,7 @@
 #include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
-#include "stories/StoryPicture.h"
+#include "stories/PictureBox.h"
 #include "stories/StoryStore.h"
 #include "stories/frmBibleStory.h"
 

@@ -1,8 +1,8 @@
-#include "support/Fixture.h"
+#include "support/DatabaseFolder.h"
 
-#include "app/Startup.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
+#include "storage/ProgramDatabases.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,9 +28,8 @@ bool CopyFolder(const QString& from, const QString& to)
     return true;
 }
 
-TempProgramFolder::TempProgramFolder()
+TempDatabaseFolder::TempDatabaseFolder()
 {
-    setInteraction(&m_ui);
     const QString program = QStringLiteral(KIVRA_PROGRAM_DIR);
     if (!m_dir.isValid() || !CopyFolder(program + QStringLiteral("/Db"), m_dir.path() + QStringLiteral("/Db"))
         || !CopyFolder(program + QStringLiteral("/image"), m_dir.path() + QStringLiteral("/image"))) {
@@ -38,10 +37,10 @@ TempProgramFolder::TempProgramFolder()
         return;
     }
     InitialiseFolders(m_dir.path());
-    m_ok = OpenConnections() && LoadOptions();
+    m_ok = !OpenProgramDatabases() && LoadOptions();
 }
 
-TempProgramFolder::~TempProgramFolder()
+TempDatabaseFolder::~TempDatabaseFolder()
 {
     for (const QString& name : {BibleConnectionName, StoryConnectionName, OptionsConnectionName}) {
         {
@@ -52,10 +51,9 @@ TempProgramFolder::~TempProgramFolder()
         QSqlDatabase::removeDatabase(name);
     }
     options() = OptionValues();
-    setInteraction(nullptr);
 }
 
-bool TempProgramFolder::exec(const QString& connection, const QString& sql)
+bool TempDatabaseFolder::exec(const QString& connection, const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(connection, false));
     if (!query.exec(sql)) {

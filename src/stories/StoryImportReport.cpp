@@ -1,0 +1,23 @@
+#include "stories/StoryImportReport.h"
+
+#include "resources/Interaction.h"
+
+#include <QFileInfo>
+
+namespace kivra {
+
+void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent)
+{
+    if (!result.linkFound.isEmpty()) {
+        ShowMessage(788, parent, {QFileInfo(result.linkFound).fileName()});
+        return;
+    }
+    if (!result.ok) {
+        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
+        return;
+    }
+    for (const StoryImport::PictureProblem& p : result.pictureProblems)
+        ShowMessage(p.messageId, parent, {p.storyName, p.path, p.reason});
+}
+
+} // namespace kivra

@@ -1,0 +1,32 @@
+#pragma once
+// A temporary copy of the built program folder (Db/ and image/) with the three connections open,
+// so tests change their own copy of the databases and never the build's.
+#include <QString>
+#include <QTemporaryDir>
+
+namespace kivra::test {
+
+class TempDatabaseFolder {
+public:
+    // Copies the program folder, points the globals at it, opens the connections and loads the options.
+    TempDatabaseFolder();
+    ~TempDatabaseFolder();
+    TempDatabaseFolder(const TempDatabaseFolder&) = delete;
+    TempDatabaseFolder& operator=(const TempDatabaseFolder&) = delete;
+
+    bool ok() const { return m_ok; }
+    QString path() const { return m_dir.path(); }
+    QString dbPath(const QString& file) const { return m_dir.path() + QStringLiteral("/Db/") + file; }
+
+    // Runs a statement on one of the connections (for arranging data).
+    static bool exec(const QString& connection, const QString& sql);
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+// Copies a folder recursively; false on the first failure.
+bool CopyFolder(const QString& from, const QString& to);
+
+} // namespace kivra::test
