@@ -6,7 +6,7 @@ set(KIVRA_HOMEPAGE "https://github.com/kivra-bible/kivra-bible" CACHE STRING "Ho
 set(KIVRA_MAINTAINER "Kivra! Bible developers <kivra-bible@users.noreply.github.com>"
     CACHE STRING "Maintainer of the Debian package")
 set(KIVRA_APPSTREAM_ID io.github.kivra_bible)
-set(KIVRA_SCREENSHOT_URL "https://raw.githubusercontent.com/kivra-bible/kivra-bible/main/packaging/screenshot.png")
+set(KIVRA_SCREENSHOT_URL "${KIVRA_HOMEPAGE}/raw/main/packaging/screenshot.png")
 
 set(packaging_src ${CMAKE_SOURCE_DIR}/packaging)
 set(packaging_out ${CMAKE_BINARY_DIR}/packaging)
