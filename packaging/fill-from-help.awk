@@ -4,7 +4,8 @@
 #
 # The help text is a "Usage:" block of command forms (continuation lines indented further), a blank
 # line, then entries "  TERM  description" with further-indented continuation lines.
-# Template placeholders: lines @SYNOPSIS@, @OPTIONS@, @COMMANDS@ become troff; in a line, @VERSION@,
+# Template placeholders: lines @SYNOPSIS@, @OPTIONS@, @COMMANDS@, @ARGUMENTS@ (entries that are
+# neither) become troff; in a line, @VERSION@,
 # @COMMAND_WORDS@, @GLOBAL_OPTIONS@ become words and @COMMAND_OPTIONS@ becomes bash case arms.
 
 function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
@@ -82,8 +83,13 @@ function entry(term, desc,    n, w, i, args) {
     }
     next
 }
+function is_command(term,    w) { split(term, w, " "); return (" " command_words " ") ~ (" " w[1] " ") }
 /^@OPTIONS@$/ { for (i = 1; i <= nterms; i++) if (terms[i] ~ /^-/) entry(terms[i], descs[i]); next }
-/^@COMMANDS@$/ { for (i = 1; i <= nterms; i++) if (terms[i] !~ /^-/) entry(terms[i], descs[i]); next }
+/^@COMMANDS@$/ { for (i = 1; i <= nterms; i++) if (is_command(terms[i])) entry(terms[i], descs[i]); next }
+/^@ARGUMENTS@$/ {
+    for (i = 1; i <= nterms; i++) if (terms[i] !~ /^-/ && !is_command(terms[i])) entry(terms[i], descs[i])
+    next
+}
 /@COMMAND_OPTIONS@/ {
     indent = $0; sub(/@COMMAND_OPTIONS@.*/, "", indent)
     n = split(command_words, w, " ")
