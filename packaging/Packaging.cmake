@@ -52,8 +52,14 @@ install(FILES ${packaging_src}/copyright ${packaging_out}/changelog.gz DESTINATI
 install(FILES ${packaging_src}/lintian-overrides DESTINATION share/lintian/overrides RENAME kivra-bible)
 
 # The package: Depends comes from the libraries the installed files link (dpkg-shlibdeps), plus what
-# is loaded at run time: the SQLite driver plugin of Qt SQL, the fonts libwmf draws metafile text
-# with, and a font for the windows. The Bible text is built in, so bible-kjv is not needed.
+# is loaded at run time, listed once in scripts/deps.sh (the SQLite driver plugin of Qt SQL, fonts).
+# The Bible text is built in, so bible-kjv is not needed.
+file(READ ${CMAKE_SOURCE_DIR}/scripts/deps.sh deps_text)
+if(NOT deps_text MATCHES "KIVRA_RUNTIME_PACKAGES=\"([^\"]+)\"")
+  message(FATAL_ERROR "scripts/deps.sh names no KIVRA_RUNTIME_PACKAGES=\"...\" for the package's Depends")
+endif()
+string(STRIP "${CMAKE_MATCH_1}" runtime_packages)
+string(REGEX REPLACE "[ \t\n]+" ", " runtime_depends "${runtime_packages}")
 set(CPACK_PACKAGE_NAME kivra-bible)
 set(CPACK_PACKAGE_VENDOR "Kivra! Bible developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -74,7 +80,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KIVRA_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-urw-base35, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${runtime_depends}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
