@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "reading/MatchDelegate.h"
 #include "reading/Passage.h"
 #include "reading/SelectorData.h"
 #include "resources/Interaction.h"
@@ -13,6 +14,7 @@
 #include "app/VerseOfTheDay.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -182,6 +184,7 @@ void frmMain::createTitleAndCommands(QWidget* c)
     command(imgWeb, lblWeb, "imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
     imgExportBibleVerse = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
     imgExportBibleVerse->move(616, 62);
+    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(646, 64, 86, 19));
 }
 
 void frmMain::createPanels(QWidget* c)
@@ -257,6 +260,7 @@ void frmMain::createContentArea(QWidget* c)
 
     shpSearchResults = makeFrame(c, "shpSearchResults", QRect(248, 88, 633, 329));
     dgdSearchResults = place(new QTableView(c), "dgdSearchResults", QRect(256, 96, 617, 313));
+    dgdSearchResultsText = new MatchDelegate(dgdSearchResults);
     dgdSearchResults->setModel(adoBible);
     shpSelectedVerse = makeFrame(c, "shpSelectedVerse", QRect(248, 424, 633, 57));
     txtSelectedSection = place(new QTextEdit(c), "txtSelectedSection", QRect(256, 432, 617, 41));
