@@ -184,7 +184,16 @@ void frmMain::createTitleAndCommands(QWidget* c)
     command(imgWeb, lblWeb, "imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
     imgExportBibleVerse = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
     imgExportBibleVerse->move(616, 62);
-    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(646, 64, 86, 19));
+    // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
+    // small one until the caption reads whole in it.
+    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
+    QFont small = chkWholeWords->font();
+    small.setPointSizeF(8);
+    chkWholeWords->setFont(small);
+    while (chkWholeWords->sizeHint().width() > chkWholeWords->width() && small.pointSizeF() > 6) {
+        small.setPointSizeF(small.pointSizeF() - 0.5);
+        chkWholeWords->setFont(small);
+    }
 }
 
 void frmMain::createPanels(QWidget* c)

@@ -311,6 +311,14 @@ void expectMarks(const frmMain& w, const QString& expression)
 
 TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
 {
+    // The box reads whole and covers no other control of the search row.
+    EXPECT_LE(w->chkWholeWords->sizeHint().width(), w->chkWholeWords->width());
+    for (const char* name : {"imgExportBibleVerse", "imgWeb", "lblWeb", "lblWithinBible"}) {
+        const QWidget* other = w->findChild<QWidget*>(QLatin1String(name));
+        ASSERT_TRUE(other) << name;
+        EXPECT_FALSE(w->chkWholeWords->geometry().intersects(other->geometry())) << name;
+    }
+
     search(QStringLiteral("faith"));
     const QString found = status();
     expectMarks(*w, QStringLiteral("faith"));
