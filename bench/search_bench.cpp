@@ -11,6 +11,7 @@
 #include "support/Fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTableView>
@@ -110,6 +111,15 @@ void BM_EnterToPaintedGrid(benchmark::State& state)
     state.SetLabel(w.stbPanel1->text().toStdString());
 }
 
+// The same with "Whole words" ticked: the words are found by their letters, then their edges checked.
+void BM_WholeWordsEnterToPaintedGrid(benchmark::State& state)
+{
+    QCheckBox* wholeWords = session().window.chkWholeWords;
+    wholeWords->setChecked(true);
+    BM_EnterToPaintedGrid(state);
+    wholeWords->setChecked(false);
+}
+
 // The advanced search with two terms over the whole Bible, from the button to the painted grid.
 void BM_AdvancedTwoTermsToPaintedGrid(benchmark::State& state)
 {
@@ -141,5 +151,6 @@ void BM_FirstSearchReadsTheTexts(benchmark::State& state)
 BENCHMARK(BM_Query)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridFill)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EnterToPaintedGrid)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeWordsEnterToPaintedGrid)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdvancedTwoTermsToPaintedGrid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstSearchReadsTheTexts)->Unit(benchmark::kMillisecond);

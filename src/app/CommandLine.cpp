@@ -75,7 +75,8 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = CommandLine::Action::Passage;
     } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
         cl.action = CommandLine::Action::ExportRtf;
-    } else if ((command == QLatin1String("search") && rest.size() == 1) || command == QLatin1String("advanced-search")) {
+    } else if ((command == QLatin1String("search") && rest.size() - rest.count(QStringLiteral("--whole-words")) == 1)
+               || command == QLatin1String("advanced-search")) {
         cl.action = CommandLine::Action::Search;
         rest.prepend(command);
     } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {
@@ -95,8 +96,8 @@ QString UsageText()
         "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
-        "       kivra-bible [--app-dir DIR] search TEXT\n"
-        "       kivra-bible [--app-dir DIR] advanced-search [--text1 T] [--op1 OP] [--join AND|OR]\n"
+        "       kivra-bible [--app-dir DIR] search [--whole-words] TEXT\n"
+        "       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]\n"
         "                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible [--app-dir DIR] dump FILE\n"
         "       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE\n"
@@ -112,6 +113,7 @@ QString UsageText()
         "  export-rtf     write the passage to FILE in RTF as the export does\n"
         "  search         print every verse containing TEXT (% and _ are wildcards) and the count\n"
         "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n"
+        "  --whole-words  either search matches whole words only (\"faith\" leaves out \"faithful\")\n"
         "  dump           print the columns and rows of an exchange file (.kbm, .kbs)\n"
         "  export-bookmarks  write every bookmark to FILE (.kbm)\n"
         "  import-bookmarks  add the bookmarks of FILE and their links\n"

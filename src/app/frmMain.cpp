@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "reading/MatchDelegate.h"
 #include "reading/Passage.h"
 #include "reading/SelectorData.h"
 #include "resources/Interaction.h"
@@ -14,6 +15,7 @@
 #include "app/VerseOfTheDay.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -183,6 +185,16 @@ void frmMain::createTitleAndCommands(QWidget* c)
     command(imgWeb, lblWeb, "imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
     imgExportBibleVerse = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
     imgExportBibleVerse->move(616, 62);
+    // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
+    // small one until the caption reads whole in it.
+    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
+    QFont small = chkWholeWords->font();
+    small.setPointSizeF(8);
+    chkWholeWords->setFont(small);
+    while (chkWholeWords->sizeHint().width() > chkWholeWords->width() && small.pointSizeF() > 6) {
+        small.setPointSizeF(small.pointSizeF() - 0.5);
+        chkWholeWords->setFont(small);
+    }
 }
 
 void frmMain::createPanels(QWidget* c)
@@ -258,6 +270,7 @@ void frmMain::createContentArea(QWidget* c)
 
     shpSearchResults = makeFrame(c, "shpSearchResults", QRect(248, 88, 633, 329));
     dgdSearchResults = place(new QTableView(c), "dgdSearchResults", QRect(256, 96, 617, 313));
+    dgdSearchResultsText = new MatchDelegate(dgdSearchResults);
     dgdSearchResults->setModel(adoBible);
     shpSelectedVerse = makeFrame(c, "shpSelectedVerse", QRect(248, 424, 633, 57));
     txtSelectedSection = place(new QTextEdit(c), "txtSelectedSection", QRect(256, 432, 617, 41));

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QHelpEvent;
@@ -23,6 +24,7 @@ class QToolButton;
 namespace kivra {
 
 class ClickLabel;
+class MatchDelegate;
 class DataControl;
 class ReferenceBox;
 struct BibleReference;
@@ -124,6 +126,7 @@ public:
     QLabel* lblTopHeading;
     QLabel* lblSearchFor;
     QLineEdit* txtSearchString;
+    QCheckBox* chkWholeWords;  // the quick search matches whole words only
     QLabel* lblWithinBible;
     ReferenceBox* txtGoToReference = nullptr;
 
@@ -189,6 +192,7 @@ public:
     QTextEdit* txtBibleText;
     QFrame* shpSearchResults;
     QTableView* dgdSearchResults;
+    MatchDelegate* dgdSearchResultsText;  // paints the Text cells with the matches marked
     QFrame* shpSelectedVerse;
     QTextEdit* txtSelectedSection;
     QWidget* wbrWebPanel;
@@ -246,6 +250,8 @@ private:
     // ---- Search state
     void showResultsView();
     void dgdSearchResults_RowColChange();
+    void markSelectedVerseMatches();
+    void bindSearchStatement(const QString& sql, const QVariantList& params);
     void formatGridOnce();
     QString bookNameOf(const QString& abbreviation) const;  // the empty text when there is no such book
     bool showBookNameTip(QHelpEvent* event);

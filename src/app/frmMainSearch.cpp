@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "bookmarks/BookmarkStore.h"
+#include "reading/MatchDelegate.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
 #include "reading/frmAdvancedSearch.h"
@@ -13,6 +14,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QHeaderView>
@@ -23,6 +25,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
@@ -144,13 +147,16 @@ void frmMain::txtSearchString_KeyPress(int keyAscii)
     if (txtSearchString->text().isEmpty())
         return;
     txtNotes->setPlainText(QString());
-    ShowSearchResults(QuickSearchScan(TrimBlanks(txtSearchString->text())));
+    SearchQuery query = QuickSearchScan(TrimBlanks(txtSearchString->text()));
+    query.filter.wholeWords = chkWholeWords->isChecked();
+    ShowSearchResults(query);
     SelectAllText(txtSearchString);
 }
 
 void frmMain::ShowSearchResults(const SearchQuery& query)
 {
     WaitCursor wait;
+    dgdSearchResultsText->setMarks(MatchMarks(query.filter));
     // The verses are scanned in memory and the grid asks only for the rows it paints; the
     // statement is the way when the texts cannot be held.
     if (const std::shared_ptr<const VerseTexts> verses = BibleVerseTexts()) {
@@ -159,11 +165,17 @@ void frmMain::ShowSearchResults(const SearchQuery& query)
                            [verses, rows](int row, int column) { return verses->cell(rows[row], column); });
         showBoundResults();
     } else {
-        AdvancedSearch(query.sql, query.params);
+        bindSearchStatement(query.sql, query.params);
     }
 }
 
 void frmMain::AdvancedSearch(const QString& sql, const QVariantList& params)
+{
+    dgdSearchResultsText->setMarks({});  // a bare statement names nothing to mark
+    bindSearchStatement(sql, params);
+}
+
+void frmMain::bindSearchStatement(const QString& sql, const QVariantList& params)
 {
     WaitCursor wait;
     adoBible->bind(BibleConnection(), sql, params);
@@ -216,6 +228,7 @@ void frmMain::setDataGrid()
             width = 45;
         } else if (caption == QLatin1String("Text")) {
             textColumn = column;
+            grid->setItemDelegateForColumn(column, dgdSearchResultsText);
             continue;
         } else {
             grid->setColumnHidden(column, true);
@@ -244,7 +257,22 @@ void frmMain::dgdSearchResults_RowColChange()
 {
     SelectCurrentResultRow();
     txtSelectedSection->setPlainText(adoBible->currentText(QStringLiteral("Text")));
+    markSelectedVerseMatches();
     ShowResultBookmark();
+}
+
+void frmMain::markSelectedVerseMatches()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const auto& [start, length] : dgdSearchResultsText->marks().ranges(txtSelectedSection->toPlainText())) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(txtSelectedSection->document());
+        mark.cursor.setPosition(start);
+        mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        mark.format.setBackground(MatchMarkColour());
+        marks << mark;
+    }
+    txtSelectedSection->setExtraSelections(marks);
 }
 
 void frmMain::SelectCurrentResultRow()

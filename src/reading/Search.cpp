@@ -53,7 +53,7 @@ static QString selectVerses(const QString& where)
 static VerseFilter containing(const QString& text)
 {
     VerseFilter filter;
-    filter.texts.append({ContainsPattern(text), false});
+    filter.texts.append({ContainsPattern(text), false, text});
     return filter;
 }
 
@@ -154,7 +154,7 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
             return {};
         textCondition = QStringLiteral(R"(("Text" %1 ?) )").arg(in.operator1.trimmed().toUpper());
         q.params << ContainsPattern(in.text1);
-        q.filter.texts.append({ContainsPattern(in.text1), isNegation(in.operator1)});
+        q.filter.texts.append({ContainsPattern(in.text1), isNegation(in.operator1), in.text1});
     }
     if (!in.text2.isEmpty()) {
         if (!checked(in.operator2, IsMatchOperator, badOperator))
@@ -169,9 +169,10 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
         textCondition = QStringLiteral(R"((%1%2("Text" %3 ?) ))")
                             .arg(textCondition, joiner, in.operator2.trimmed().toUpper());
         q.params << ContainsPattern(in.text2);
-        q.filter.texts.append({ContainsPattern(in.text2), isNegation(in.operator2)});
+        q.filter.texts.append({ContainsPattern(in.text2), isNegation(in.operator2), in.text2});
     }
 
+    q.filter.wholeWords = in.wholeWords;
     QString range;
     if (in.withinScope) {
         // chapter*1000+verse orders like the six-digit "cccvvv" key; the upper end is the key of

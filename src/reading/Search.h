@@ -16,9 +16,11 @@ struct VerseFilter {
     struct TextCondition {
         QString pattern;  // a LIKE pattern
         bool negated = false;
+        QString text;     // as typed, the pattern without its outer '%' signs
     };
     QList<TextCondition> texts;  // none, one or two
     bool eitherText = false;     // OR between two texts instead of AND
+    bool wholeWords = false;     // texts as whole words (SearchMatcher); the statement then selects more
     bool withinScope = false;
     QString testamentWord, bookAbbreviation;
     int fromKey = 0, toKeyExclusive = 0;  // chapter * 1000 + verse
@@ -67,6 +69,7 @@ struct AdvancedSearchInput {
     QString joiner;             // AND or OR, used only when both texts are given
     QString text2, operator2;
     bool withinScope = false;   // false: all books
+    bool wholeWords = false;
     QString testamentWord;      // Old or New
     QString bookAbbreviation;
     int fromChapter = 0, fromSection = 0, toChapter = 0, toSection = 0;

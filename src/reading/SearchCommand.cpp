@@ -2,6 +2,7 @@
 
 #include "reading/Passage.h"
 #include "reading/Search.h"
+#include "reading/VerseTexts.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -139,10 +140,32 @@ int writeHits(const SearchQuery& q, QIODevice& out)
     return rc == SQLITE_DONE ? found : -1;
 }
 
+// Writes the lines of writeHits for the verses the query's filter selects from the texts held in
+// memory, which alone can tell whole words; returns their number, or -1 when the texts cannot be read.
+int writeFilteredHits(const SearchQuery& q, QIODevice& out)
+{
+    const std::shared_ptr<const VerseTexts> verses = VerseTexts::load(BibleConnection());
+    if (!verses)
+        return -1;
+    const auto column = [](const char* name) { return int(SearchColumnNames.indexOf(QLatin1String(name))); };
+    const QList<int> rows = verses->matching(q.filter);
+    QByteArray block;
+    for (int row : rows) {
+        block += verses->cell(row, column("BookAbbreviation")).toString().toUtf8() + ' '
+                 + QByteArray::number(verses->cell(row, column("Chapter")).toInt()) + ':'
+                 + QByteArray::number(verses->cell(row, column("Sections")).toInt()) + '\t'
+                 + verses->cell(row, column("Text")).toString().toUtf8() + '\n';
+    }
+    out.write(block);
+    return int(rows.size());
+}
+
 } // namespace
 
-int RunSearchCommand(const QStringList& operands, QIODevice& out, QTextStream& err)
+int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextStream& err)
 {
+    QStringList operands = commandOperands;
+    const bool wholeWords = operands.removeAll(QStringLiteral("--whole-words")) > 0;
     const QString command = operands.value(0);
     SearchQuery q;
     if (command == QLatin1String("search") && operands.size() == 2) {
@@ -164,10 +187,11 @@ int RunSearchCommand(const QStringList& operands, QIODevice& out, QTextStream& e
             return 2;
         }
     } else {
-        err << "usage: search TEXT | advanced-search [options]\n";
+        err << "usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]\n";
         return 2;
     }
-    const int found = writeHits(q, out);
+    q.filter.wholeWords = wholeWords;
+    const int found = wholeWords ? writeFilteredHits(q, out) : writeHits(q, out);
     if (found < 0) {
         err << "the search failed\n";
         return 1;

@@ -1,6 +1,7 @@
 #include "reading/VerseTexts.h"
 
 #include "reading/LikePattern.h"
+#include "reading/SearchMatcher.h"
 #include "storage/Globals.h"
 
 #include <QSqlQuery>
@@ -60,10 +61,31 @@ QList<int> VerseTexts::containing(std::string_view literal) const
         const void* hit = ::memmem(at, size_t(end - at), literal.data(), literal.size());
         if (!hit)
             break;
-        const quint32 offset = quint32(static_cast<const char*>(hit) - begin);
-        const int row = int(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin()) - 1;
+        const int row = rowAt(quint32(static_cast<const char*>(hit) - begin));
         rows << row;
         at = begin + m_starts[row + 1];  // one hit is enough for a verse
+    }
+    return rows;
+}
+
+int VerseTexts::rowAt(quint32 offset) const
+{
+    return int(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin()) - 1;
+}
+
+// The rows whose text holds searchText as whole words. All texts are searched as one: the NUL
+// between two verses ends a word and matches no character of a search text.
+QList<int> VerseTexts::containingWholeWords(const QString& searchText) const
+{
+    const SearchMatcher matcher(searchText, true);
+    const std::string_view all(m_lowered.constData(), size_t(m_lowered.size()));
+    QList<int> rows;
+    for (TextSpan span = matcher.findFrom(all, 0); span.found(); span = matcher.findFrom(all, span.start)) {
+        const int row = rowAt(quint32(span.start));
+        if (row >= size())
+            break;
+        rows << row;
+        span.start = m_starts[row + 1];  // one hit is enough for a verse
     }
     return rows;
 }
@@ -83,7 +105,10 @@ QList<int> VerseTexts::matching(const VerseFilter& filter) const
     for (const VerseFilter::TextCondition& condition : filter.texts) {
         const LikePattern pattern(condition.pattern);
         std::vector<char> hit(size_t(size()), char(condition.negated));
-        if (pattern.isContains() && !pattern.containedLiteral().empty()) {
+        if (filter.wholeWords) {
+            for (int row : containingWholeWords(condition.text))
+                hit[size_t(row)] = !condition.negated;
+        } else if (pattern.isContains() && !pattern.containedLiteral().empty()) {
             for (int row : containing(pattern.containedLiteral()))
                 hit[size_t(row)] = !condition.negated;
         } else {

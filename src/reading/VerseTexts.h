@@ -28,6 +28,8 @@ public:
 private:
     std::string_view loweredText(int row) const;
     QList<int> containing(std::string_view literal) const;
+    QList<int> containingWholeWords(const QString& searchText) const;
+    int rowAt(quint32 offset) const;
     bool inScope(int row, const VerseFilter& filter) const;
 
     std::vector<int> m_ids, m_chapters, m_sections;

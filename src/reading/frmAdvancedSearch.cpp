@@ -7,6 +7,7 @@
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
@@ -83,6 +84,7 @@ frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
     takeSelectors(*verseSelector);
     arrangeSelector();
 
+    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), this), "chkWholeWords", QRect(12, 269, 150, 22));
     imgSearch = MakeImageButton(this, QStringLiteral("imgSearch"), 28);
     imgSearch->move(370, 266);
     imgCancel = MakeImageButton(this, QStringLiteral("imgCancel"), 28);
@@ -148,6 +150,7 @@ AdvancedSearchInput frmAdvancedSearch::inputs() const
     in.text2 = txtSearchString2->text();
     in.operator2 = GetComboLinkedValue(cboOperator2, OperatorTable, QStringLiteral("DataFieldInternalName"));
     in.withinScope = optSearchScope[0]->isChecked();
+    in.wholeWords = chkWholeWords->isChecked();
     in.testamentWord = verseSelector->testamentWord();
     in.bookAbbreviation = verseSelector->bookAbbreviation();
     in.fromChapter = cboFromChapter->currentText().trimmed().toInt();

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,7 @@ public:
     QComboBox* cboOperator1;
     QComboBox* cboOperator2;
     QComboBox* cboQueryStringOperator;
+    QCheckBox* chkWholeWords;
     QRadioButton* optSearchScope[2];  // 0: within the range below, 1: all books
     VerseRangeSelector* verseSelector;
     QToolButton* imgSearch;

@@ -3,14 +3,17 @@
 #include "reading/Search.h"
 #include "reading/LikePattern.h"
 #include "reading/SearchCommand.h"
+#include "reading/SearchMatcher.h"
 #include "reading/VerseTexts.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 #include "support/DatabaseFolder.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTextStream>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -291,6 +294,112 @@ TEST_F(SearchQueries, CommandLinePrintsHitsThenTheCount)
 
     EXPECT_EQ(RunSearchCommand({"advanced-search", "--text1", "x", "--op1", "GLOB"}, o, e), 2);
     EXPECT_EQ(RunSearchCommand({"advanced-search", "--scope", "Old", "Matthew", "1:1-1:2"}, o, e), 2);
+}
+
+// Whole words written as a regular expression: no match starts or ends between two word letters
+// (ASCII letters and the apostrophe), and the wildcards take only such letters.
+QRegularExpression wholeWordsExpression(const QString& text)
+{
+    const QString letter = QStringLiteral("[A-Za-z']");
+    const QString edge = QStringLiteral("(?:(?<!%1)|(?!%1))").arg(letter);
+    QString body;
+    for (QChar c : text)
+        body += c == u'%' ? letter + u'*' : c == u'_' ? letter : QRegularExpression::escape(QString(c));
+    return QRegularExpression(edge + body + edge, QRegularExpression::CaseInsensitiveOption);
+}
+
+// The IDs of the verses in which every one of the texts matches as whole words (none: no texts).
+std::vector<int> regularExpressionScan(const QStringList& texts, const QStringList& leftOut = {})
+{
+    std::vector<int> result;
+    QSqlQuery query(BibleConnection());
+    EXPECT_TRUE(query.exec(QStringLiteral(R"(SELECT "ID", "Text" FROM "tblBible" ORDER BY "ID")")));
+    QList<QRegularExpression> wanted, unwanted;
+    for (const QString& t : texts)
+        wanted << wholeWordsExpression(t);
+    for (const QString& t : leftOut)
+        unwanted << wholeWordsExpression(t);
+    const auto matchesIn = [](const QString& verse) {
+        return [&verse](const QRegularExpression& e) { return e.match(verse).hasMatch(); };
+    };
+    while (query.next()) {
+        const QString verse = query.value(1).toString();
+        if (std::all_of(wanted.begin(), wanted.end(), matchesIn(verse))
+            && std::none_of(unwanted.begin(), unwanted.end(), matchesIn(verse)))
+            result.push_back(query.value(0).toInt());
+    }
+    return result;
+}
+
+SearchQuery wholeWordsSearch(const QString& text)
+{
+    SearchQuery q = QuickSearchScan(text);
+    q.filter.wholeWords = true;
+    return q;
+}
+
+TEST_F(SearchQueries, WholeWordsFindWhatARegularExpressionScanFinds)
+{
+    const QStringList texts = {"faith", "FAITH", "the", "a", "in the beginning", "lord's", "s", "'",  "o'er",
+                               "f_ith", "faith%", "%ful", "l%d", "gr_ce", "_", "%", "the l%", "ye,", ", and",
+                               "wept.", "selah", "ah", "a%b", "xyzzy", "Jesus wept", "_o_"};
+    for (const QString& text : texts)
+        EXPECT_EQ(scanned(wholeWordsSearch(text)), regularExpressionScan({text})) << text.toStdString();
+
+    const std::vector<int> faith = scanned(wholeWordsSearch(QStringLiteral("faith")));
+    EXPECT_LT(faith.size(), scanned(QuickSearchScan(QStringLiteral("faith"))).size());  // "faithful" left out
+
+    AdvancedSearchInput in;
+    in.wholeWords = true;
+    in.text1 = QStringLiteral("faithful");
+    in.operator1 = QStringLiteral("LIKE");
+    in.joiner = QStringLiteral("AND");
+    in.text2 = QStringLiteral("faith");
+    in.operator2 = QStringLiteral("NOT LIKE");
+    EXPECT_EQ(scanned(BuildAdvancedQuery(in)), regularExpressionScan({"faithful"}, {"faith"}));
+}
+
+TEST(SearchMarks, MarksEveryMatchOfTheTextsLookedFor)
+{
+    const QString verse = QStringLiteral("Faith, faithful; the FAITH of faithfulness.");
+    EXPECT_EQ(MatchMarks(wholeWordsSearch(QStringLiteral("faith")).filter).ranges(verse),
+              (QList<QPair<int, int>>{{0, 5}, {21, 5}}));
+    EXPECT_EQ(MatchMarks(QuickSearchScan(QStringLiteral("faith")).filter).ranges(verse).size(), 4);
+    EXPECT_EQ(MatchMarks(wholeWordsSearch(QStringLiteral("f_ith%")).filter).ranges(verse),
+              (QList<QPair<int, int>>{{0, 5}, {7, 8}, {21, 5}, {30, 12}}));
+    EXPECT_EQ(MatchMarks(QuickSearchScan(QStringLiteral("the%of")).filter).ranges(verse),
+              (QList<QPair<int, int>>{{17, 12}}));
+
+    AdvancedSearchInput in;
+    in.text1 = QStringLiteral("faith");
+    in.operator1 = QStringLiteral("NOT LIKE");
+    in.joiner = QStringLiteral("OR");
+    in.text2 = QStringLiteral("the");
+    in.operator2 = QStringLiteral("LIKE");
+    EXPECT_EQ(MatchMarks(BuildAdvancedQuery(in).filter).ranges(verse), (QList<QPair<int, int>>{{17, 3}}));
+}
+
+TEST_F(SearchQueries, WholeWordsCommand)
+{
+    QBuffer o;
+    o.open(QIODevice::ReadWrite);
+    QString errors;
+    QTextStream e(&errors);
+    const auto lines = [&o] { return QString::fromUtf8(o.buffer()).split(u'\n', Qt::SkipEmptyParts); };
+    EXPECT_EQ(RunSearchCommand({"search", "--whole-words", "faith"}, o, e), 0);
+    const qsizetype found = regularExpressionScan({"faith"}).size();
+    EXPECT_EQ(lines().size(), found + 1);
+    EXPECT_EQ(lines().last(), FoundStatusText(int(found)));
+    for (const QString& line : lines().mid(0, found))
+        EXPECT_TRUE(wholeWordsExpression(QStringLiteral("faith")).match(line.section(u'\t', 1)).hasMatch()) << line.toStdString();
+
+    o.buffer().clear();
+    o.seek(0);
+    EXPECT_EQ(RunSearchCommand({"advanced-search", "--whole-words", "--text1", "faithful", "--op1", "LIKE", "--text2",
+                                "faith", "--op2", "NOT LIKE"},
+                               o, e),
+              0);
+    EXPECT_EQ(lines().last(), FoundStatusText(int(regularExpressionScan({"faithful"}, {"faith"}).size())));
 }
 
 } // namespace

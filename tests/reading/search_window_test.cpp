@@ -1,5 +1,6 @@
 // The quick search, the results grid and the advanced search window, driven through the real widgets.
 #include "app/frmMain.h"
+#include "reading/MatchDelegate.h"
 #include "reading/VerseRangeSelector.h"
 #include "reading/frmAdvancedSearch.h"
 #include "resources/Strings.h"
@@ -9,6 +10,8 @@
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -269,6 +272,86 @@ TEST_F(SearchWindow, CancelChangesNothing)
     EXPECT_EQ(w->adoBible->currentRow(), 1);
     EXPECT_EQ(w->txtSearchString->text(), QStringLiteral("grace and peace"));
     EXPECT_FALSE(w->dgdSearchResults->isHidden());
+}
+
+// (start, length) of each match of expression in text.
+QList<QPair<int, int>> matchRanges(const QString& expression, const QString& text)
+{
+    QList<QPair<int, int>> ranges;
+    auto it = QRegularExpression(expression, QRegularExpression::CaseInsensitiveOption).globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        ranges.append({int(m.capturedStart()), int(m.capturedLength())});
+    }
+    return ranges;
+}
+
+QList<QPair<int, int>> markedInSelectedVerse(const QTextEdit* box)
+{
+    QList<QPair<int, int>> ranges;
+    for (const QTextEdit::ExtraSelection& s : box->extraSelections())
+        ranges.append({s.cursor.selectionStart(), s.cursor.selectionEnd() - s.cursor.selectionStart()});
+    return ranges;
+}
+
+// Checks the marks of the grid's first rows and of the selected verse against expression.
+void expectMarks(const frmMain& w, const QString& expression)
+{
+    const auto* delegate = qobject_cast<MatchDelegate*>(w.dgdSearchResults->itemDelegateForColumn(5));
+    ASSERT_TRUE(delegate);
+    ASSERT_GT(w.adoBible->recordCount(), 0);
+    for (int row = 0; row < std::min(20, w.adoBible->recordCount()); ++row) {
+        const QModelIndex cell = w.adoBible->index(row, 5);
+        const QList<QPair<int, int>> expected = matchRanges(expression, cell.data().toString());
+        EXPECT_FALSE(expected.isEmpty()) << row;
+        EXPECT_EQ(delegate->markedRanges(cell), expected) << row;
+    }
+    EXPECT_EQ(markedInSelectedVerse(w.txtSelectedSection), matchRanges(expression, w.txtSelectedSection->toPlainText()));
+}
+
+TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
+{
+    // The box reads whole and covers no other control of the search row.
+    EXPECT_LE(w->chkWholeWords->sizeHint().width(), w->chkWholeWords->width());
+    for (const char* name : {"imgExportBibleVerse", "imgWeb", "lblWeb", "lblWithinBible"}) {
+        const QWidget* other = w->findChild<QWidget*>(QLatin1String(name));
+        ASSERT_TRUE(other) << name;
+        EXPECT_FALSE(w->chkWholeWords->geometry().intersects(other->geometry())) << name;
+    }
+
+    search(QStringLiteral("faith"));
+    const QString found = status();
+    expectMarks(*w, QStringLiteral("faith"));
+    w->dgdSearchResults->viewport()->repaint();  // the marked cells paint
+
+    QTest::mouseClick(w->chkWholeWords, Qt::LeftButton);
+    ASSERT_TRUE(w->chkWholeWords->isChecked());
+    search(QStringLiteral("faith"));
+    EXPECT_NE(status(), found);
+    const QString wholeFaith = QStringLiteral("(?<![A-Za-z'])faith(?![A-Za-z'])");
+    for (int row = 0; row < w->adoBible->recordCount(); ++row)
+        EXPECT_TRUE(QRegularExpression(wholeFaith, QRegularExpression::CaseInsensitiveOption).match(w->adoBible->index(row, 5).data().toString()).hasMatch());
+    expectMarks(*w, wholeFaith);
+    key(Qt::Key_Down);
+    expectMarks(*w, wholeFaith);
+}
+
+TEST_F(SearchWindow, AdvancedSearchMarksWhatItContainsInWholeWords)
+{
+    bool searched = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<frmAdvancedSearch*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(window);
+        QTest::mouseClick(window->chkWholeWords, Qt::LeftButton);
+        window->txtSearchString1->setText(QStringLiteral("l_ve%"));
+        window->txtSearchString2->setText(QStringLiteral("god"));
+        window->cboOperator2->setCurrentIndex(1);  // does not contain
+        QTest::keyClick(window->txtSearchString1, Qt::Key_Return);
+        searched = true;
+    });
+    QTest::mouseClick(w->imgAdvancedSearch, Qt::LeftButton);
+    ASSERT_TRUE(searched);
+    expectMarks(*w, QStringLiteral("(?<![A-Za-z'])l[A-Za-z']ve[A-Za-z']*(?![A-Za-z'])"));
 }
 
 } // namespace

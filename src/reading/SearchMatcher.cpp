@@ -1,0 +1,159 @@
+#include "reading/SearchMatcher.h"
+
+#include "reading/LikePattern.h"
+
+#include <algorithm>
+
+namespace kivra {
+namespace {
+
+bool isWordByte(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'';
+}
+
+bool isWordAt(std::string_view text, qsizetype at)
+{
+    return at >= 0 && at < qsizetype(text.size()) && isWordByte(text[size_t(at)]);
+}
+
+// True when at is not between two letters of one word.
+bool isWordEdge(std::string_view text, qsizetype at)
+{
+    return !(isWordAt(text, at - 1) && isWordAt(text, at));
+}
+
+qsizetype nextCharacter(std::string_view text, qsizetype at)
+{
+    ++at;
+    while (at < qsizetype(text.size()) && (static_cast<unsigned char>(text[size_t(at)]) & 0xC0) == 0x80)
+        ++at;
+    return at;
+}
+
+} // namespace
+
+SearchMatcher::SearchMatcher(const QString& searchText, bool wholeWords) : m_wholeWords(wholeWords)
+{
+    for (char c : LowerAscii(searchText.toUtf8())) {
+        if (c == '%') {
+            if (m_tokens.empty() || m_tokens.back().kind != Kind::Any)  // "%%" is one run
+                m_tokens.push_back({Kind::Any, 0});
+        } else {
+            m_tokens.push_back({c == '_' ? Kind::One : Kind::Byte, c});
+        }
+    }
+    for (const Token& t : m_tokens) {
+        if (t.kind != Kind::Byte)
+            break;
+        m_leadingLiteral += t.byte;
+    }
+}
+
+// The end of the character a wildcard '_' takes at at, or -1.
+qsizetype SearchMatcher::afterOne(std::string_view text, qsizetype at) const
+{
+    if (m_wholeWords)
+        return isWordAt(text, at) ? at + 1 : -1;
+    return at < qsizetype(text.size()) ? nextCharacter(text, at) : -1;
+}
+
+// The end of the shortest match of the tokens from token on at at, or -1.
+qsizetype SearchMatcher::matchFrom(std::string_view text, qsizetype at, size_t token) const
+{
+    for (; token < m_tokens.size(); ++token) {
+        const Token& t = m_tokens[token];
+        if (t.kind == Kind::Any) {
+            for (qsizetype end = at; end >= 0; end = afterOne(text, end)) {
+                const qsizetype rest = matchFrom(text, end, token + 1);
+                if (rest >= 0)
+                    return rest;
+            }
+            return -1;
+        }
+        if (t.kind == Kind::One) {
+            at = afterOne(text, at);
+            if (at < 0)
+                return -1;
+        } else {
+            if (at >= qsizetype(text.size()) || text[size_t(at)] != t.byte)
+                return -1;
+            ++at;
+        }
+    }
+    return !m_wholeWords || isWordEdge(text, at) ? at : -1;
+}
+
+bool SearchMatcher::startsMatchAt(std::string_view text, qsizetype at) const
+{
+    return !m_wholeWords || isWordEdge(text, at);
+}
+
+TextSpan SearchMatcher::findFrom(std::string_view text, qsizetype from) const
+{
+    const qsizetype size = qsizetype(text.size());
+    for (qsizetype at = from; at <= size; at = at < size ? nextCharacter(text, at) : size + 1) {
+        if (!m_leadingLiteral.empty()) {
+            const size_t hit = text.find(m_leadingLiteral, size_t(at));
+            if (hit == std::string_view::npos)
+                break;
+            at = qsizetype(hit);
+        }
+        if (!startsMatchAt(text, at))
+            continue;
+        const qsizetype end = matchFrom(text, at, 0);
+        if (end >= 0)
+            return {at, end};
+    }
+    return {};
+}
+
+QList<TextSpan> SearchMatcher::spans(std::string_view text) const
+{
+    QList<TextSpan> found;
+    for (TextSpan span = findFrom(text, 0); span.found(); span = findFrom(text, std::max(span.end, span.start + 1))) {
+        if (span.end > span.start)
+            found << span;
+        if (span.start >= qsizetype(text.size()))
+            break;
+    }
+    return found;
+}
+
+MatchMarks::MatchMarks(const VerseFilter& filter)
+{
+    for (const VerseFilter::TextCondition& condition : filter.texts)
+        if (!condition.negated)
+            m_matchers.emplace_back(condition.text, filter.wholeWords);
+}
+
+QList<QPair<int, int>> MatchMarks::ranges(const QString& text) const
+{
+    const QByteArray utf8 = LowerAscii(text.toUtf8());
+    const std::string_view view(utf8.constData(), size_t(utf8.size()));
+    QList<TextSpan> spans;
+    for (const SearchMatcher& matcher : m_matchers)
+        spans << matcher.spans(view);
+    std::sort(spans.begin(), spans.end(), [](const TextSpan& a, const TextSpan& b) { return a.start < b.start; });
+    // Byte offsets become character positions; the texts are nearly all ASCII, where both agree.
+    const auto position = [&utf8](qsizetype byte) { return int(QString::fromUtf8(utf8.left(byte)).size()); };
+    QList<QPair<int, int>> merged;
+    qsizetype runStart = -1, runEnd = -1;
+    const auto flush = [&] {
+        if (runStart >= 0)
+            merged.append({position(runStart), position(runEnd) - position(runStart)});
+    };
+    for (const TextSpan& span : spans) {
+        if (runStart >= 0 && span.start <= runEnd) {
+            runEnd = std::max(runEnd, span.end);
+            continue;
+        }
+        flush();
+        runStart = span.start;
+        runEnd = span.end;
+    }
+    flush();
+    return merged;
+}
+
+} // namespace kivra

@@ -1,0 +1,66 @@
+#pragma once
+// Where a search text occurs in a verse, for the whole-words search and for marking the matches:
+// '%' any run of characters, '_' any one character, ASCII letters in either case, every other
+// character only as itself. With whole words a match neither starts nor ends inside a word (a word
+// is a run of ASCII letters and apostrophes) and its wildcards stand only for letters of one word.
+#include "reading/Search.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kivra {
+
+struct TextSpan {
+    qsizetype start = -1, end = -1;  // bytes of the text; start -1 when nothing matched
+    bool found() const { return start >= 0; }
+};
+
+class SearchMatcher {
+public:
+    SearchMatcher(const QString& searchText, bool wholeWords);
+
+    // The leftmost match in text (UTF-8, ASCII capitals lowered) that starts at or after from;
+    // the shortest one there.
+    TextSpan findFrom(std::string_view text, qsizetype from) const;
+    bool matches(std::string_view text) const { return findFrom(text, 0).found(); }
+    // The matches of text one after another, none overlapping, empty ones left out.
+    QList<TextSpan> spans(std::string_view text) const;
+    // The characters the search text starts with before its first wildcard, so a scan can look for
+    // them with a plain substring search before trying the rest.
+    std::string_view leadingLiteral() const { return m_leadingLiteral; }
+
+private:
+    enum class Kind { Byte, One, Any };
+    struct Token {
+        Kind kind;
+        char byte;
+    };
+    qsizetype matchFrom(std::string_view text, qsizetype at, size_t token) const;
+    qsizetype afterOne(std::string_view text, qsizetype at) const;
+    bool startsMatchAt(std::string_view text, qsizetype at) const;
+
+    std::vector<Token> m_tokens;
+    std::string m_leadingLiteral;
+    bool m_wholeWords;
+};
+
+// The stretches of verse texts that the search texts of a filter match (those it looks for, not
+// the ones it leaves out), for painting them marked.
+class MatchMarks {
+public:
+    MatchMarks() = default;
+    explicit MatchMarks(const VerseFilter& filter);
+
+    // (start, length) pairs in the characters of text, in order, overlaps merged.
+    QList<QPair<int, int>> ranges(const QString& text) const;
+    bool isEmpty() const { return m_matchers.empty(); }
+
+private:
+    std::vector<SearchMatcher> m_matchers;
+};
+
+} // namespace kivra
