@@ -120,12 +120,7 @@ void frmMain::setupShortcuts()
         shortcut->setObjectName(QLatin1String(s.button) + QStringLiteral("Shortcut"));
         connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
     }
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    find->setObjectName(QStringLiteral("txtSearchStringShortcut"));
-    connect(find, &QShortcut::activated, this, [this] {
-        txtSearchString->setFocus(Qt::ShortcutFocusReason);
-        txtSearchString->selectAll();
-    });
+    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), txtSearchString);
     // Ctrl+Return also works from the keypad's Enter.
     auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
     connect(open, &QShortcut::activated, imgRetrieveBible, &QToolButton::click);
@@ -575,6 +570,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         && showBookNameTip(static_cast<QHelpEvent*>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
+{
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setObjectName(box->objectName() + QStringLiteral("Shortcut"));
+    connect(shortcut, &QShortcut::activated, box, [box] {
+        box->setFocus(Qt::ShortcutFocusReason);
+        box->selectAll();
+    });
 }
 
 } // namespace kivra

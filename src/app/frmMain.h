@@ -12,6 +12,7 @@ class QComboBox;
 class QFrame;
 class QHelpEvent;
 class QLabel;
+class QKeySequence;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -216,6 +217,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // key puts the focus in box with its text selected, ready to be typed over.
+    void addFocusShortcut(const QKeySequence& key, QLineEdit* box);
     void createTitleAndCommands(QWidget* central);
     void createPanels(QWidget* central);
     void createContentArea(QWidget* central);

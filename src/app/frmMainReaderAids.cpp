@@ -58,12 +58,7 @@ void frmMain::connectReaderAids()
     txtGoToReference->setGeometry(48, 64, 193, 19);
     caption->setBuddy(txtGoToReference);
     connect(txtGoToReference, &ReferenceBox::referenceChosen, this, &frmMain::ShowReference);
-    auto* goTo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    goTo->setObjectName(QStringLiteral("txtGoToReferenceShortcut"));
-    connect(goTo, &QShortcut::activated, this, [this] {
-        txtGoToReference->setFocus(Qt::ShortcutFocusReason);
-        txtGoToReference->selectAll();
-    });
+    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), txtGoToReference);
 
     dgdSearchResults->installEventFilter(new ResultEnterKey(this));
     connect(dgdSearchResults, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {

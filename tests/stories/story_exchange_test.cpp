@@ -79,6 +79,18 @@ QStringList storedRows()
     return out;
 }
 
+// The exported table of one story, "Ruth", with a picture; the stories are left empty for the import.
+TableGram exportedStoryWithPicture(const QString& folder)
+{
+    clearStories();
+    addPart(1, 0, "Ruth", writePicture(folder, "ruth.png", png()));
+    QString error;
+    const std::optional<TableGram> table = AllStoriesTable(StoryConnection(), &error);
+    EXPECT_TRUE(table) << error.toStdString();
+    clearStories();
+    return table.value_or(TableGram{});
+}
+
 } // namespace
 
 TEST(StoryNumbers, NextIsOneAboveTheGreatest)
@@ -254,11 +266,7 @@ TEST(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearStories();
-    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
-    QString error;
-    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
-    clearStories();
+    const TableGram table = exportedStoryWithPicture(folder.path());
     const QString f = ImageFolder();
     writePicture(f, "20260309_1.png", "someone else's");
     addPart(0, 0, "Older", f + "20260309_1-2.png");  // its file is gone, but a story still names it
@@ -339,11 +347,7 @@ TEST(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearStories();
-    addPart(1, 0, "Ruth", writePicture(folder.path(), "ruth.png", png()));
-    QString error;
-    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
-    clearStories();
+    const TableGram table = exportedStoryWithPicture(folder.path());
     const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
 
     {
