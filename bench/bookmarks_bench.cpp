@@ -1,8 +1,8 @@
 // The bookmark panel and the bookmark editor with 10,000 bookmarks, each linked to three others.
 // Goal: under 300 ms for loading the panel and for opening the editor; under a second for moving
 // onto a bookmark with 10 MB of notes in one paragraph.
-#include "app/frmMain.h"
-#include "bookmarks/frmBookmark.h"
+#include "app/MainWindow.h"
+#include "bookmarks/BookmarkEditor.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 
@@ -69,7 +69,7 @@ void BM_LoadBookmarkPanel(benchmark::State& state)
         state.SkipWithError("no program folder");
         return;
     }
-    frmMain w;
+    MainWindow w;
     w.Form_Load();
     w.RestoreLastPassage();
     for (auto _ : state) {
@@ -88,7 +88,7 @@ void BM_OpenBookmarkEditor(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        frmBookmark editor;
+        BookmarkEditor editor;
         editor.RangeTestament = QStringLiteral("Old Testament");
         editor.RangeBook = QStringLiteral("Exodus");  // bookmark 5: Exodus 6:1-6:10
         editor.RangeChapter = QStringLiteral("6");
@@ -121,7 +121,7 @@ void BM_ShowTenMegabyteNotes(benchmark::State& state)
         state.SkipWithError("notes not written");
         return;
     }
-    frmMain w;
+    MainWindow w;
     w.Form_Load();
     w.show();
     w.imgBookmark_Click();

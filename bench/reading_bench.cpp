@@ -2,7 +2,7 @@
 // reading pane filled for a chapter and for the whole book of Psalms.
 #include "support/Fixture.h"
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +14,7 @@ static void BM_MainWindowLoad(benchmark::State& state)
 {
     test::TempProgramFolder folder;
     for (auto _ : state) {
-        frmMain w;
+        MainWindow w;
         w.Form_Load();
         w.show();
         w.RestoreLastPassage();
@@ -27,7 +27,7 @@ BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
 static void showPassage(benchmark::State& state, const PassageChoice& choice, int expectedChars)
 {
     test::TempProgramFolder folder;
-    frmMain w;
+    MainWindow w;
     w.Form_Load();
     w.RestoreLastPassage();
     w.verseSelector->choosePassage(choice);

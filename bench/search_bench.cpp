@@ -2,7 +2,7 @@
 // grid fill (binding the rows to the results grid, formatting it and writing the count).
 // Goals: Enter to the painted grid and count within one frame (16 ms) for every text, a text of
 // blanks (31102 verses) included; the advanced search with two terms in under 30 ms.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
 #include "storage/DataControl.h"
@@ -26,7 +26,7 @@ const char* const kTexts[] = {"grace", "LORD", "the", "   "};
 
 struct Session {
     test::TempProgramFolder folder;
-    frmMain window;
+    MainWindow window;
     Session()
     {
         window.Form_Load();
@@ -58,7 +58,7 @@ void BM_Query(benchmark::State& state)
 // Bind and show only: the rows of a ready recordset into the model, the grid and the status.
 void BM_GridFill(benchmark::State& state)
 {
-    frmMain& w = session().window;
+    MainWindow& w = session().window;
     const SearchQuery q = BuildQuickSearch(BibleConnection(), TrimBlanks(QString::fromLatin1(kTexts[state.range(0)])));
     for (auto _ : state) {
         state.PauseTiming();
@@ -98,7 +98,7 @@ private:
 // What the user waits for: Enter in the box until the grid is painted with its count.
 void BM_EnterToPaintedGrid(benchmark::State& state)
 {
-    frmMain& w = session().window;
+    MainWindow& w = session().window;
     PaintWatch grid(w.dgdSearchResults->viewport());
     w.txtSearchString->setText(QString::fromLatin1(kTexts[state.range(0)]));
     w.txtSearchString_KeyPress(13);  // the first search reads the texts; it is timed by BM_FirstSearch
@@ -123,7 +123,7 @@ void BM_WholeWordsEnterToPaintedGrid(benchmark::State& state)
 // The advanced search with two terms over the whole Bible, from the button to the painted grid.
 void BM_AdvancedTwoTermsToPaintedGrid(benchmark::State& state)
 {
-    frmMain& w = session().window;
+    MainWindow& w = session().window;
     PaintWatch grid(w.dgdSearchResults->viewport());
     AdvancedSearchInput in;
     in.text1 = QStringLiteral("light");

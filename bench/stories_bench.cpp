@@ -4,8 +4,8 @@
 #include "settings/Options.h"
 #include "stories/StoryStore.h"
 #include "stories/StoryText.h"
-#include "stories/frmBibleStory.h"
-#include "stories/frmBibleStoryShowPage.h"
+#include "stories/StoryEditor.h"
+#include "stories/StoryViewer.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 
 namespace kivra {
 
-// Design-time sizes and positions the rules read; they match what frmMain creates.
+// Design-time sizes and positions the rules read; they match what MainWindow creates.
 struct MainDesign {
     int verseSelectorPanelWidth = 233;  // picVerseSelector
     int topHeadingWidth = 404;          // lblTopHeading

@@ -7,8 +7,8 @@
 #include "reading/SearchCommand.h"
 #include "app/PaintReport.h"
 #include "app/Signals.h"
-#include "app/frmMain.h"
-#include "app/frmSplash.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
@@ -164,11 +164,11 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kivra-bible"));
     // The main window loads while the splash is up; the splash then stays for the rest of its time.
-    std::unique_ptr<frmSplash> splash;
+    std::unique_ptr<SplashScreen> splash;
     std::optional<WaitCursor> wait;
     QElapsedTimer splashShown;
     if (!cl.noSplash) {
-        splash = std::make_unique<frmSplash>();
+        splash = std::make_unique<SplashScreen>();
         wait.emplace();
         splash->show();
         QApplication::processEvents();  // drawn before the loading holds the event loop
@@ -177,7 +177,7 @@ int main(int argc, char** argv)
     if (!initialiseFolders(cl) || !OpenConnections())
         return 1;
     TryFinishInterruptedImports(StoryConnection(), ImageFolder());
-    auto* window = new frmMain;
+    auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (!window->Form_Load())
         return 1;

@@ -2,7 +2,7 @@
 // button's tooltip.
 #include "support/Fixture.h"
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,7 +19,7 @@ TEST(Keyboard, ShortcutsClickTheirButtonsAndShowInTooltips)
 {
     test::TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    frmMain w;
+    MainWindow w;
     ASSERT_TRUE(w.Form_Load());
     w.show();
     w.RestoreLastPassage();

@@ -1,6 +1,6 @@
 // The main window's geometry: the pure rules, and the real window following them on resize.
 #include "app/MainLayout.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "support/Fixture.h"
 
 #include <QComboBox>
@@ -18,7 +18,7 @@ using namespace kivra;
 
 namespace {
 
-// Starting geometries as frmMain creates them; the rules change these.
+// Starting geometries as MainWindow creates them; the rules change these.
 const QList<std::pair<QString, QRect>> kDesign = {
     {"lblTopHeading", {248, 2, 404, 19}},       {"imgTitleBar", {0, 0, 1280, 23}},
     {"shpTitleBar", {248, 61, 633, 25}},        {"lblNotesHeading", {248, 480, 633, 16}},
@@ -147,7 +147,7 @@ protected:
 TEST_F(MainWindowLayout, TheWindowFollowsTheRulesOnEveryResize)
 {
     ASSERT_TRUE(folder.ok());
-    frmMain w;
+    MainWindow w;
     ASSERT_TRUE(w.Form_Load());
     w.RestoreLastPassage();
     w.show();

@@ -1,13 +1,13 @@
 // The main window's shell: tooltips, captions, the verse-selector tab, the web panel, web links,
 // and the options and about windows opened from their buttons.
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 #include "app/VerseOfTheDay.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
 #include "settings/TextBoxOptions.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"
@@ -126,7 +126,7 @@ TEST_F(Shell, AWebAddressTheDesktopCannotOpenIsReported)
 TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
 {
     {
-        frmAbout about(window.get());
+        AboutDialog about(window.get());
         EXPECT_EQ(about.size(), QSize(450, 300));
         EXPECT_EQ(about.lbClose->text(), QStringLiteral("Click here to close this window"));
         EXPECT_FALSE(about.imgAbout->pixmap().isNull());
@@ -137,7 +137,7 @@ TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
     }
     bool sawAbout = false;
     onModal([&](QWidget* modal) {
-        sawAbout = qobject_cast<frmAbout*>(modal) != nullptr;
+        sawAbout = qobject_cast<AboutDialog*>(modal) != nullptr;
         QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(100, 100));
         EXPECT_FALSE(modal->isVisible());
     });
@@ -153,7 +153,7 @@ TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
     window->ShowBibleText(false);
     ASSERT_FALSE(window->passageText().contains(QStringLiteral("(1:1)")));
     onModal([](QWidget* modal) {
-        auto* options = qobject_cast<frmOptions*>(modal);
+        auto* options = qobject_cast<OptionsDialog*>(modal);
         ASSERT_NE(options, nullptr);
         options->chkShowChapterSection->setChecked(true);
         options->imgSave->click();
@@ -163,7 +163,7 @@ TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
 
     // Close leaves the passage as it is.
     onModal([](QWidget* modal) {
-        auto* options = qobject_cast<frmOptions*>(modal);
+        auto* options = qobject_cast<OptionsDialog*>(modal);
         ASSERT_NE(options, nullptr);
         options->chkShowChapterSection->setChecked(false);
         options->imgClose->click();
@@ -210,14 +210,14 @@ TEST_F(Shell, ATextColourKeepsALightThemesBackground)
     const auto click = [](const char* name) {
         return [name](QWidget* window) { QTest::mouseClick(window->findChild<QWidget*>(name), Qt::LeftButton); };
     };
-    test::RunOnModals({{"kivra::frmOptions", click("lblSelectFont")},
+    test::RunOnModals({{"kivra::OptionsDialog", click("lblSelectFont")},
                        {"QFontDialog", test::PressEnter},
                        {"QColorDialog",
                         [](QWidget* dialog) {
                             static_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(255, 0, 0));
                             test::PressEnter(dialog);
                         }},
-                       {"kivra::frmOptions", click("imgSave")}});
+                       {"kivra::OptionsDialog", click("imgSave")}});
     QTest::mouseClick(window->lblSettings, Qt::LeftButton);
     setInteraction(&folder.ui());
     ASSERT_EQ(options().DefaultFontColor, QStringLiteral("255"));

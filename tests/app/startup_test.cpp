@@ -6,9 +6,9 @@
 #include "app/ExportCommand.h"
 #include "app/Startup.h"
 #include "app/VerseOfTheDay.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "storage/Globals.h"
-#include "stories/frmBibleStory.h"
+#include "stories/StoryEditor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -98,7 +98,7 @@ TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
     test::TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
-    frmMain w;
+    MainWindow w;
     EXPECT_FALSE(w.Form_Load());
     EXPECT_EQ(folder.ui().messages.value(0), 702);
 }
@@ -113,7 +113,7 @@ TEST(Startup, VerseOfTheDayHasTextAndReference)
     EXPECT_EQ(WordsFromGodForId(31103, 1), QString());
     for (int i = 0; i < 20; ++i)
         EXPECT_FALSE(GetWordsFromGod(1).isEmpty());
-    frmMain w;
+    MainWindow w;
     ASSERT_TRUE(w.Form_Load());
     EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("txtWordsFromGod")));
 }
@@ -123,7 +123,7 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     test::TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
     // As the program makes it: the main window goes away when it is closed.
-    QPointer<frmMain> w = new frmMain;
+    QPointer<MainWindow> w = new MainWindow;
     w->setAttribute(Qt::WA_DeleteOnClose);
     ASSERT_TRUE(w->Form_Load());
     w->show();
@@ -131,7 +131,7 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
                              QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6"));
     w->imgCreateBibleStory->click();
-    QPointer<frmBibleStory> editor = w->findChild<frmBibleStory*>();
+    QPointer<StoryEditor> editor = w->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
     ASSERT_TRUE(editor->isVisible());
 

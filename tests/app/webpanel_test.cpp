@@ -1,7 +1,7 @@
 // The web panel: a browser made on first use inside the main window's placeholder, from a library
 // that neither the program nor this test links.
 #include "app/WebPanel.h"
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"

@@ -1,6 +1,6 @@
 // Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
 // files that must not change anything, and the panel buttons.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "bookmarks/BookmarkImportReport.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
@@ -257,7 +257,7 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     const int a = addBookmark("100", "200,");
     addBookmark("200");
     addLink("100", "200");
-    frmMain w;
+    MainWindow w;
     w.Form_Load();
     w.RestoreLastPassage();
     auto& ui = folder.ui();

@@ -1,5 +1,5 @@
 #include "bookmarks/BookmarkStore.h"
-#include "bookmarks/frmBookmark.h"
+#include "bookmarks/BookmarkEditor.h"
 #include "reading/SelectorCombos.h"
 #include "support/Fixture.h"
 #include "BookmarkTestData.h"
@@ -17,7 +17,7 @@ using namespace kivra::test;
 
 namespace {
 
-void openOn(frmBookmark& editor, const PassageChoice& p)
+void openOn(BookmarkEditor& editor, const PassageChoice& p)
 {
     editor.RangeTestament = p.testament;
     editor.RangeBook = p.book;
@@ -31,7 +31,7 @@ void openOn(frmBookmark& editor, const PassageChoice& p)
 const PassageChoice Gen = {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                            QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
 
-QStringList marked(const frmBookmark& e)
+QStringList marked(const BookmarkEditor& e)
 {
     QStringList texts;
     for (int i = 0; i < e.lstBookmark->count(); ++i)
@@ -52,7 +52,7 @@ TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
     ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
-    frmBookmark e;
+    BookmarkEditor e;
     openOn(e, Gen);
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 2:3"));
     EXPECT_EQ(e.verseSelector->passage().toSection, QStringLiteral("3"));
@@ -80,7 +80,7 @@ TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
     AddBookmark(Bm(8, QStringLiteral("0700003")));
     AddLink(QStringLiteral("700001"), QStringLiteral("700002"));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700003"));
-    frmBookmark e;
+    BookmarkEditor e;
     openOn(e, Gen);
     EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("In the beginning"));
     EXPECT_EQ(marked(e), (QStringList{QStringLiteral("   Genesis             7 : 1 - 1 : 1"),
@@ -106,7 +106,7 @@ TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
     own.tc = 2;
     own.ts = 3;
     const qint64 index = AddBookmark(own);
-    frmBookmark e;
+    BookmarkEditor e;
     openOn(e, Gen);
     ASSERT_TRUE(ChooseComboText(e.cboFromChapter, QStringLiteral("4")));  // the end follows to 4:last
     ASSERT_TRUE(ChooseComboText(e.cboFromSection, QStringLiteral("2")));
@@ -126,7 +126,7 @@ TEST_F(Editor, CancelChangesNothing)
     AddLink(QStringLiteral("0123456"), QStringLiteral("0123456"));
     const QStringList rows = BookmarkRows();
     const QStringList links = Links();
-    frmBookmark e;
+    BookmarkEditor e;
     openOn(e, Gen);
     e.show();
     e.txtBookmarkNotes->setPlainText(QStringLiteral("typed"));
@@ -143,7 +143,7 @@ TEST_F(Editor, ANewBookmarkGetsAReferenceAndLinksToTheMarkedOnes)
     ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
-    frmBookmark e;
+    BookmarkEditor e;
     openOn(e, Gen);
     e.lstBookmark->item(1)->setSelected(true);
     e.txtBookmarkNotes->setPlainText(QStringLiteral("new"));

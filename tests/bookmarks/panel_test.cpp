@@ -1,5 +1,5 @@
-#include "app/frmMain.h"
-#include "bookmarks/frmBookmark.h"
+#include "app/MainWindow.h"
+#include "bookmarks/BookmarkEditor.h"
 #include "reading/SelectorCombos.h"
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
@@ -43,11 +43,11 @@ SeedBookmark range(const QString& book, int c, int s, int tc, int ts, const QStr
 
 // Runs check on the bookmark editor once the next modal window is up, then closes it (Cancel
 // unless check saved). Returns whether an editor opened.
-bool withEditor(const std::function<void()>& open, const std::function<void(frmBookmark&)>& check)
+bool withEditor(const std::function<void()>& open, const std::function<void(BookmarkEditor&)>& check)
 {
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        auto* editor = qobject_cast<frmBookmark*>(QApplication::activeModalWidget());
+        auto* editor = qobject_cast<BookmarkEditor*>(QApplication::activeModalWidget());
         if (!editor)
             return;
         opened = true;
@@ -68,7 +68,7 @@ QStringList entries(const QComboBox* combo)
     return texts;
 }
 
-QString shown(const frmMain& w)
+QString shown(const MainWindow& w)
 {
     const PassageChoice p = w.verseSelector->passage();
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
@@ -76,7 +76,7 @@ QString shown(const frmMain& w)
 
 // Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
 // bookmark list where it is drawn.
-void clickEntry(frmMain& w, int row, bool twice = false)
+void clickEntry(MainWindow& w, int row, bool twice = false)
 {
     QListWidget* list = w.lstBookmark;
     const QPoint at = list->visualItemRect(list->item(row)).center();
@@ -105,7 +105,7 @@ protected:
     }
 
     TempProgramFolder folder;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<MainWindow> w;
     qint64 a = 0, b = 0, c = 0;
 };
 
@@ -299,7 +299,7 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
     EXPECT_TRUE(w->txtBookmarkNotes->toPlainText().remove(u'\n') == huge);
 
     // The editor shows them the same way, cannot change them there, and saves them unchanged.
-    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->imgEditBookmark, Qt::LeftButton); }, [](frmBookmark& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->imgEditBookmark, Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_TRUE(e.txtBookmarkNotes->isReadOnly());
         EXPECT_GT(e.txtBookmarkNotes->document()->blockCount(), 1);
         QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
@@ -311,7 +311,7 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
     w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                              QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
-    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->lblAddFavourite, Qt::LeftButton); }, [](frmBookmark& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->lblAddFavourite, Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
         EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
@@ -326,7 +326,7 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
     // Edit from the panel opens the editor on the selected bookmark's range.
     w->imgBookmark_Click();
     w->lstBookmark->setCurrentRow(1);
-    EXPECT_TRUE(withEditor([&] { w->imgEditBookmark->click(); }, [](frmBookmark& e) {
+    EXPECT_TRUE(withEditor([&] { w->imgEditBookmark->click(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
         EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
     }));
@@ -336,7 +336,7 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
 {
     w->ViewMode = QStringLiteral("Searcher");
     w->adoBible->bind(BibleConnection(), QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"ID\" < 0"));
-    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark&) {}));
+    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, QList<int>{101});
 
     w->adoBible->bind(BibleConnection(),
@@ -345,12 +345,12 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
                       {QStringLiteral("John")});
     ASSERT_EQ(w->adoBible->recordCount(), 2);
     w->dgdSearchResults->clearSelection();
-    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark&) {}));
+    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
 
     w->adoBible->setCurrentRow(1);
     w->dgdSearchResults->selectRow(1);
-    EXPECT_TRUE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](frmBookmark& e) {
+    EXPECT_TRUE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:17 - 3:17"));
         EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
     }));

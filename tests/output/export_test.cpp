@@ -1,5 +1,5 @@
 // Export of the passage to RTF and printing from the main window, and the export-rtf command.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "output/RtfWriter.h"
 #include "output/VerseExport.h"
 #include "reading/VerseRangeSelector.h"
@@ -64,7 +64,7 @@ protected:
 
     test::TempProgramFolder folder;
     QTemporaryDir out;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "reading/Passage.h"
 #include "settings/Options.h"
 #include "storage/DataControl.h"
@@ -22,7 +22,7 @@ using namespace kivra;
 class ReadingTest : public ::testing::Test {
 protected:
     test::TempProgramFolder folder;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<MainWindow> w;
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
@@ -135,7 +135,7 @@ TEST_F(ReadingTest, ASavedPassageThatNoLongerFitsShowsTheFirstBook)
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName,
         QStringLiteral("UPDATE tblOptions SET BookMarkBook = 'Hezekiah', BookMarkChapter = 99")));
     ASSERT_TRUE(LoadOptions());
-    frmMain other;
+    MainWindow other;
     ASSERT_TRUE(other.Form_Load());
     other.RestoreLastPassage();
     EXPECT_EQ(other.cboBook->currentText(), QStringLiteral("Genesis"));

@@ -1,8 +1,8 @@
 // The quick search, the results grid and the advanced search window, driven through the real widgets.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "reading/MatchDelegate.h"
 #include "reading/VerseRangeSelector.h"
-#include "reading/frmAdvancedSearch.h"
+#include "reading/AdvancedSearchDialog.h"
 #include "resources/Strings.h"
 #include "storage/DataControl.h"
 #include "storage/Globals.h"
@@ -35,7 +35,7 @@ namespace {
 class SearchWindow : public ::testing::Test {
 protected:
     test::TempProgramFolder folder;
-    std::unique_ptr<frmMain> w;
+    std::unique_ptr<MainWindow> w;
 
     void SetUp() override
     {
@@ -217,7 +217,7 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
 
 TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
 {
-    frmAdvancedSearch window(w.get());
+    AdvancedSearchDialog window(w.get());
     window.Form_Load();
     EXPECT_EQ(window.cboOperator1->currentText(), QStringLiteral("Contains"));
     EXPECT_EQ(window.cboOperator2->currentText(), QStringLiteral("Contains"));
@@ -232,7 +232,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     window.txtSearchString2->setText(QStringLiteral("dark"));
     window.optSearchScope[0]->setChecked(true);
     ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
-    QObject::connect(&window, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
+    QObject::connect(&window, &AdvancedSearchDialog::searchRequested, w.get(), &MainWindow::ShowSearchResults);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
     QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -242,11 +242,11 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     EXPECT_EQ(w->txtSearchString->text(), LoadResString(104));  // the quick search box is left alone
 
     // "Does not contain" in the second term.
-    frmAdvancedSearch second(w.get());
+    AdvancedSearchDialog second(w.get());
     second.Form_Load();
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
-    QObject::connect(&second, &frmAdvancedSearch::searchRequested, w.get(), &frmMain::ShowSearchResults);
+    QObject::connect(&second, &AdvancedSearchDialog::searchRequested, w.get(), &MainWindow::ShowSearchResults);
     QTest::keyClick(second.txtSearchString1, Qt::Key_Enter);
     for (int row = 0; row < w->adoBible->recordCount(); ++row)
         EXPECT_FALSE(w->adoBible->data(w->adoBible->index(row, 5)).toString().contains(u'e', Qt::CaseInsensitive));
@@ -259,7 +259,7 @@ TEST_F(SearchWindow, CancelChangesNothing)
     w->txtSearchString->setText(QStringLiteral("grace and peace"));
     bool cancelled = false;
     QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<frmAdvancedSearch*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<AdvancedSearchDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(window);
         window->txtSearchString1->setText(QStringLiteral("light"));
         QTest::mouseClick(window->imgCancel, Qt::LeftButton);
@@ -295,7 +295,7 @@ QList<QPair<int, int>> markedInSelectedVerse(const QTextEdit* box)
 }
 
 // Checks the marks of the grid's first rows and of the selected verse against expression.
-void expectMarks(const frmMain& w, const QString& expression)
+void expectMarks(const MainWindow& w, const QString& expression)
 {
     const auto* delegate = qobject_cast<MatchDelegate*>(w.dgdSearchResults->itemDelegateForColumn(5));
     ASSERT_TRUE(delegate);
@@ -340,7 +340,7 @@ TEST_F(SearchWindow, AdvancedSearchMarksWhatItContainsInWholeWords)
 {
     bool searched = false;
     QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<frmAdvancedSearch*>(QApplication::activeModalWidget());
+        auto* window = qobject_cast<AdvancedSearchDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(window);
         QTest::mouseClick(window->chkWholeWords, Qt::LeftButton);
         window->txtSearchString1->setText(QStringLiteral("l_ve%"));

@@ -1,6 +1,6 @@
 // The options window: sample text, font working copy, rounding of the stored size, Save and Close.
 #include "settings/OptionsEditing.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
@@ -74,7 +74,7 @@ protected:
 
 TEST_F(OptionsWindow, LoadShowsTheStoredOptionsAndTheBoxesPreview)
 {
-    frmOptions window;
+    OptionsDialog window;
     EXPECT_EQ(window.size(), QSize(400, 300));
     EXPECT_TRUE(window.chkInsertNewLineAfterText->isChecked());
     EXPECT_FALSE(window.chkShowChapterSection->isChecked());
@@ -91,7 +91,7 @@ TEST_F(OptionsWindow, LoadShowsTheStoredOptionsAndTheBoxesPreview)
 
 TEST_F(OptionsWindow, AFractionalSizeIsPreviewedAndSavedRoundedWithTheColour)
 {
-    frmOptions window;
+    OptionsDialog window;
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSizeF(10.5);
     chosen.setBold(true);
@@ -109,7 +109,7 @@ TEST_F(OptionsWindow, AFractionalSizeIsPreviewedAndSavedRoundedWithTheColour)
     EXPECT_TRUE(cursor.charFormat().fontStrikeOut());
 
     bool saved = false;
-    QObject::connect(&window, &frmOptions::optionsSaved, [&] { saved = true; });
+    QObject::connect(&window, &OptionsDialog::optionsSaved, [&] { saved = true; });
     window.imgSave->click();
     EXPECT_TRUE(saved);
     EXPECT_EQ(window.result(), QDialog::Accepted);
@@ -129,7 +129,7 @@ TEST_F(OptionsWindow, AcceptingTheRealDialogsUnchangedChangesNothing)
 {
     test::RealDialogs real;
     setInteraction(&real);
-    frmOptions window;
+    OptionsDialog window;
     window.show();
     test::RunOnModals({{"QFontDialog", test::PressEnter}, {"QColorDialog", test::PressEnter}});
     QTest::mouseClick(window.lblSelectFont, Qt::LeftButton);
@@ -144,7 +144,7 @@ TEST_F(OptionsWindow, AcceptingTheRealDialogsUnchangedChangesNothing)
 
 TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopy)
 {
-    frmOptions window;
+    OptionsDialog window;
     const FontWorkingCopy before = window.workingCopy();
     folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
     folder.ui().colourAnswer.reset();  // Cancel in the colour step
@@ -166,7 +166,7 @@ TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopy)
 TEST_F(OptionsWindow, CloseWritesNothing)
 {
     const OptionValues before = options();
-    frmOptions window;
+    OptionsDialog window;
     folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
     folder.ui().colourAnswer = QColor(Qt::blue);
     window.ChooseFont();
@@ -181,7 +181,7 @@ TEST_F(OptionsWindow, CloseWritesNothing)
 
 TEST_F(OptionsWindow, SaveWithoutAnOptionsRowWritesNothingAndSaysNothing)
 {
-    frmOptions window;
+    OptionsDialog window;
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
     bool rowFound = true;
     EXPECT_TRUE(SaveOptionValues(1, 1, window.workingCopy(), &rowFound));

@@ -1,6 +1,6 @@
 // Story exchange files: numbering of imported stories, their pictures in the image folder, names
 // that cannot leave it, refused pictures, files that must not change anything, and the panel buttons.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
@@ -284,7 +284,7 @@ TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
     ASSERT_TRUE(folder.ok());
     clearStories();
     addPart(4, 0, "Ruth", "");
-    frmMain w;
+    MainWindow w;
     w.Form_Load();
     w.RestoreLastPassage();
     auto& ui = folder.ui();

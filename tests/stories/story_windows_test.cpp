@@ -3,16 +3,16 @@
 #include "support/MachineNeeds.h"
 #include "support/MainWindowFixture.h"
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
 #include "stories/PictureBox.h"
 #include "stories/StoryStore.h"
-#include "stories/frmBibleStory.h"
+#include "stories/StoryEditor.h"
 
 #include <QShortcut>
-#include "stories/frmBibleStoryShowPage.h"
+#include "stories/StoryViewer.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -51,7 +51,7 @@ QStringList itemTexts(const QListWidget* list)
 class StoryWindowsTest : public ::testing::Test {
 protected:
     test::TempProgramFolder folder;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWindow> main;
 
     void SetUp() override
     {
@@ -66,7 +66,7 @@ protected:
     }
     QList<int>& messages() { return folder.ui().messages; }
 
-    frmBibleStory* addPart(frmBibleStory* editor, int chapter, int from, int to)
+    StoryEditor* addPart(StoryEditor* editor, int chapter, int from, int to)
     {
         EXPECT_TRUE(editor->verseSelector->choosePassage(genesis(chapter, from, to)));
         editor->imgSelectVerse->click();
@@ -88,7 +88,7 @@ protected:
 
 TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 {
-    QPointer<frmBibleStory> editor = OpenStoryEditor(AddStoryMode, 0, main.get());
+    QPointer<StoryEditor> editor = OpenStoryEditor(AddStoryMode, 0, main.get());
     EXPECT_EQ(editor->mlngBibleStoryNumber, 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
     editor->imgSaveBibleStory->click();
@@ -243,7 +243,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
         KIVRA_NEEDS(test::lacksMetafileFonts());
         EXPECT_EQ(third->imgBibleStoryImage->sourcePath, KIVRA_FIXTURES_DIR "/sample.wmf");
     }
-    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 3) << "several viewers at once";
+    EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 3) << "several viewers at once";
 
     viewer->resize(900, 700);
     EXPECT_EQ(viewer->shpBibleStoryText->width(), 900 - 220 - 44);
@@ -252,7 +252,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     viewer->imgCloseBibleStory->click();
     emit second->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape closes
     processDeletes();
-    EXPECT_EQ(main->findChildren<frmBibleStoryShowPage*>().size(), 1);
+    EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 1);
 }
 
 TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
@@ -269,7 +269,7 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
     const QPoint first = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
-    auto* viewer = main->findChild<frmBibleStoryShowPage*>();
+    auto* viewer = main->findChild<StoryViewer*>();
     ASSERT_TRUE(viewer);
     EXPECT_EQ(viewer->BibleStoryNumber, number);
     EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
@@ -295,7 +295,7 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
         b->click();
     EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
     main->imgCreateBibleStory->click();
-    EXPECT_EQ(main->findChildren<frmBibleStory*>().size(), 1);
+    EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
     EXPECT_EQ(messages().size(), 4);
 
     makeStory("Ruth", {1});
@@ -321,12 +321,12 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     const QPoint first = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a press
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
-    auto viewers = main->findChildren<frmBibleStoryShowPage*>();
+    auto viewers = main->findChildren<StoryViewer*>();
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->BibleStoryNumber, ruth);
 
     main->imgCopyBibleStory->click();
-    auto editors = main->findChildren<frmBibleStory*>();
+    auto editors = main->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
     EXPECT_EQ(editors[0]->mlngBibleStoryNumber, 4);

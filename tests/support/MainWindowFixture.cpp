@@ -2,9 +2,9 @@
 
 namespace kivra::test {
 
-std::unique_ptr<frmMain> OpenMainWindow(bool show)
+std::unique_ptr<MainWindow> OpenMainWindow(bool show)
 {
-    auto window = std::make_unique<frmMain>();
+    auto window = std::make_unique<MainWindow>();
     if (!window->Form_Load())
         return nullptr;
     if (show)

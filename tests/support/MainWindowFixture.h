@@ -1,6 +1,6 @@
 #pragma once
 // The main window on a temporary program folder, loaded and with its last passage restored.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "support/Fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 namespace kivra::test {
 
 // nullptr when the window cannot load (the options row is missing).
-std::unique_ptr<frmMain> OpenMainWindow(bool show = false);
+std::unique_ptr<MainWindow> OpenMainWindow(bool show = false);
 
 // A temporary program folder and a shown main window on it.
 class MainWindowTest : public ::testing::Test {
@@ -23,7 +23,7 @@ protected:
     QWidget* child(const char* name) const { return window->findChild<QWidget*>(QLatin1String(name)); }
 
     TempProgramFolder folder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace kivra::test

@@ -1,4 +1,4 @@
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 
 #include "resources/Icons.h"
 #include "resources/Widgets.h"
@@ -7,7 +7,7 @@
 
 namespace kivra {
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Kivra! Bible"));
@@ -34,7 +34,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
 }
 
-void frmAbout::mouseReleaseEvent(QMouseEvent* event)
+void AboutDialog::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         accept();

@@ -31,11 +31,11 @@ class ReferenceBox;
 struct BibleReference;
 struct SearchQuery;
 
-class frmMain : public QMainWindow, public PassageSelectors {
+class MainWindow : public QMainWindow, public PassageSelectors {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: folders and connections are open; fills the lists, loads options, shows the verse
     // of the day. Returns false (after telling the user) when the options row is missing.
@@ -287,6 +287,6 @@ private:
     bool writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error);
 };
 
-frmMain* mainWindow();  // the one main window, or nullptr before it exists
+MainWindow* mainWindow();  // the one main window, or nullptr before it exists
 
 } // namespace kivra

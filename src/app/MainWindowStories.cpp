@@ -1,29 +1,29 @@
 // Story panel of the main window: the story list and the open, create, edit, copy and delete
 // operations. The import and export buttons belong to the story exchange files.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "resources/Interaction.h"
 #include "stories/StoryStore.h"
-#include "stories/frmBibleStory.h"
-#include "stories/frmBibleStoryShowPage.h"
+#include "stories/StoryEditor.h"
+#include "stories/StoryViewer.h"
 
 #include <QListWidget>
 #include <QToolButton>
 
 namespace kivra {
 
-void frmMain::connectStories()
+void MainWindow::connectStories()
 {
-    connect(imgBibleStory, &QToolButton::clicked, this, &frmMain::imgBibleStory_Click);
-    connect(imgRetrieveBibleStory, &QToolButton::clicked, this, &frmMain::imgRetrieveBibleStory_Click);
-    connect(lstBibleStory, &QListWidget::itemDoubleClicked, this, &frmMain::imgRetrieveBibleStory_Click);
-    connect(imgCreateBibleStory, &QToolButton::clicked, this, &frmMain::imgCreateBibleStory_Click);
-    connect(imgEditBibleStory, &QToolButton::clicked, this, &frmMain::imgEditBibleStory_Click);
-    connect(imgCopyBibleStory, &QToolButton::clicked, this, &frmMain::imgCopyBibleStory_Click);
-    connect(imgDeleteBibleStory, &QToolButton::clicked, this, &frmMain::imgDeleteBibleStory_Click);
+    connect(imgBibleStory, &QToolButton::clicked, this, &MainWindow::imgBibleStory_Click);
+    connect(imgRetrieveBibleStory, &QToolButton::clicked, this, &MainWindow::imgRetrieveBibleStory_Click);
+    connect(lstBibleStory, &QListWidget::itemDoubleClicked, this, &MainWindow::imgRetrieveBibleStory_Click);
+    connect(imgCreateBibleStory, &QToolButton::clicked, this, &MainWindow::imgCreateBibleStory_Click);
+    connect(imgEditBibleStory, &QToolButton::clicked, this, &MainWindow::imgEditBibleStory_Click);
+    connect(imgCopyBibleStory, &QToolButton::clicked, this, &MainWindow::imgCopyBibleStory_Click);
+    connect(imgDeleteBibleStory, &QToolButton::clicked, this, &MainWindow::imgDeleteBibleStory_Click);
 }
 
-void frmMain::imgBibleStory_Click()
+void MainWindow::imgBibleStory_Click()
 {
     showOnlyPanel(picBibleStorySelector);
     showReadingView();
@@ -36,7 +36,7 @@ void frmMain::imgBibleStory_Click()
         lstBibleStory->setCurrentRow(0);
 }
 
-int frmMain::selectedStoryNumber(int noSelectionMessage)
+int MainWindow::selectedStoryNumber(int noSelectionMessage)
 {
     if (lstBibleStory->count() == 0) {
         ShowMessage(143, this);
@@ -50,7 +50,7 @@ int frmMain::selectedStoryNumber(int noSelectionMessage)
     return selected.first()->data(Qt::UserRole).toInt();
 }
 
-void frmMain::imgRetrieveBibleStory_Click()
+void MainWindow::imgRetrieveBibleStory_Click()
 {
     const int number = selectedStoryNumber(112);
     if (number == 0)
@@ -59,12 +59,12 @@ void frmMain::imgRetrieveBibleStory_Click()
     OpenStoryViewer(number, this);
 }
 
-void frmMain::imgCreateBibleStory_Click()
+void MainWindow::imgCreateBibleStory_Click()
 {
     OpenStoryEditor(AddStoryMode, 0, this);
 }
 
-void frmMain::imgEditBibleStory_Click()
+void MainWindow::imgEditBibleStory_Click()
 {
     const int number = selectedStoryNumber(114);
     if (number == 0)
@@ -73,7 +73,7 @@ void frmMain::imgEditBibleStory_Click()
     OpenStoryEditor(EditStoryMode, number, this);
 }
 
-void frmMain::imgCopyBibleStory_Click()
+void MainWindow::imgCopyBibleStory_Click()
 {
     const int number = selectedStoryNumber(113);
     if (number == 0)
@@ -89,7 +89,7 @@ void frmMain::imgCopyBibleStory_Click()
     OpenStoryEditor(EditStoryMode, copy, this);
 }
 
-void frmMain::imgDeleteBibleStory_Click()
+void MainWindow::imgDeleteBibleStory_Click()
 {
     const int number = selectedStoryNumber(115);
     if (number == 0)

@@ -1,11 +1,11 @@
 // Quick search, results grid and advanced search of the main window.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "bookmarks/BookmarkStore.h"
 #include "reading/MatchDelegate.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
-#include "reading/frmAdvancedSearch.h"
+#include "reading/AdvancedSearchDialog.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "settings/Options.h"
@@ -43,7 +43,7 @@ constexpr int GridScrollBarWidth = 17;
 // cursor and nothing else, so one key press moves one record.
 class SearchKeys : public QObject {
 public:
-    explicit SearchKeys(frmMain* window) : QObject(window), m_window(window) {}
+    explicit SearchKeys(MainWindow* window) : QObject(window), m_window(window) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -63,12 +63,12 @@ public:
     }
 
 private:
-    frmMain* m_window;
+    MainWindow* m_window;
 };
 
 } // namespace
 
-void frmMain::connectSearch()
+void MainWindow::connectSearch()
 {
     auto* keys = new SearchKeys(this);
     txtSearchString->installEventFilter(keys);
@@ -87,13 +87,13 @@ void frmMain::connectSearch()
                 if (current.isValid())
                     adoBible->setCurrentRow(current.row());
             });
-    connect(adoBible, &DataControl::currentRowChanged, this, &frmMain::dgdSearchResults_RowColChange);
-    connect(imgClearSearch, &QToolButton::clicked, this, &frmMain::ClearSearch);
-    connect(imgAdvancedSearch, &QToolButton::clicked, this, &frmMain::imgAdvancedSearch_Click);
+    connect(adoBible, &DataControl::currentRowChanged, this, &MainWindow::dgdSearchResults_RowColChange);
+    connect(imgClearSearch, &QToolButton::clicked, this, &MainWindow::ClearSearch);
+    connect(imgAdvancedSearch, &QToolButton::clicked, this, &MainWindow::imgAdvancedSearch_Click);
 }
 
 // Settings of the grid that no result set changes.
-void frmMain::formatGridOnce()
+void MainWindow::formatGridOnce()
 {
     QTableView* grid = dgdSearchResults;
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -139,7 +139,7 @@ void frmMain::formatGridOnce()
     grid->setPalette(palette);
 }
 
-void frmMain::txtSearchString_KeyPress(int keyAscii)
+void MainWindow::txtSearchString_KeyPress(int keyAscii)
 {
     if (keyAscii != 13)
         return;
@@ -153,7 +153,7 @@ void frmMain::txtSearchString_KeyPress(int keyAscii)
     SelectAllText(txtSearchString);
 }
 
-void frmMain::ShowSearchResults(const SearchQuery& query)
+void MainWindow::ShowSearchResults(const SearchQuery& query)
 {
     WaitCursor wait;
     dgdSearchResultsText->setMarks(MatchMarks(query.filter));
@@ -169,20 +169,20 @@ void frmMain::ShowSearchResults(const SearchQuery& query)
     }
 }
 
-void frmMain::AdvancedSearch(const QString& sql, const QVariantList& params)
+void MainWindow::AdvancedSearch(const QString& sql, const QVariantList& params)
 {
     dgdSearchResultsText->setMarks({});  // a bare statement names nothing to mark
     bindSearchStatement(sql, params);
 }
 
-void frmMain::bindSearchStatement(const QString& sql, const QVariantList& params)
+void MainWindow::bindSearchStatement(const QString& sql, const QVariantList& params)
 {
     WaitCursor wait;
     adoBible->bind(BibleConnection(), sql, params);
     showBoundResults();
 }
 
-void frmMain::showBoundResults()
+void MainWindow::showBoundResults()
 {
     ViewMode = QStringLiteral("Searcher");
     ApplyDefaultFontToTextBox(txtSelectedSection);
@@ -191,15 +191,15 @@ void frmMain::showBoundResults()
     dgdSearchResults_RowColChange();
 }
 
-void frmMain::imgAdvancedSearch_Click()
+void MainWindow::imgAdvancedSearch_Click()
 {
-    frmAdvancedSearch window(this);
+    AdvancedSearchDialog window(this);
     window.Form_Load();
-    connect(&window, &frmAdvancedSearch::searchRequested, this, &frmMain::ShowSearchResults);
+    connect(&window, &AdvancedSearchDialog::searchRequested, this, &MainWindow::ShowSearchResults);
     window.exec();
 }
 
-void frmMain::showResultsView()
+void MainWindow::showResultsView()
 {
     shpBibleText->hide();
     txtBibleText->hide();
@@ -210,7 +210,7 @@ void frmMain::showResultsView()
     wbrWebPanel->hide();
 }
 
-void frmMain::setDataGrid()
+void MainWindow::setDataGrid()
 {
     QTableView* grid = dgdSearchResults;
     int total = 0;
@@ -253,7 +253,7 @@ void frmMain::setDataGrid()
         stbPanel1->setText(FoundStatusText(adoBible->recordCount()));
 }
 
-void frmMain::dgdSearchResults_RowColChange()
+void MainWindow::dgdSearchResults_RowColChange()
 {
     SelectCurrentResultRow();
     txtSelectedSection->setPlainText(adoBible->currentText(QStringLiteral("Text")));
@@ -261,7 +261,7 @@ void frmMain::dgdSearchResults_RowColChange()
     ShowResultBookmark();
 }
 
-void frmMain::markSelectedVerseMatches()
+void MainWindow::markSelectedVerseMatches()
 {
     QList<QTextEdit::ExtraSelection> marks;
     for (const auto& [start, length] : dgdSearchResultsText->marks().ranges(txtSelectedSection->toPlainText())) {
@@ -275,7 +275,7 @@ void frmMain::markSelectedVerseMatches()
     txtSelectedSection->setExtraSelections(marks);
 }
 
-void frmMain::SelectCurrentResultRow()
+void MainWindow::SelectCurrentResultRow()
 {
     const int row = adoBible->currentRow();
     if (row < 0 || row >= adoBible->recordCount())
@@ -286,7 +286,7 @@ void frmMain::SelectCurrentResultRow()
     dgdSearchResults->scrollTo(index);
 }
 
-void frmMain::ShowResultBookmark()
+void MainWindow::ShowResultBookmark()
 {
     if (dgdSearchResults->isHidden() || adoBible->currentText(QStringLiteral("ID")).isEmpty())
         return;
@@ -304,7 +304,7 @@ void frmMain::ShowResultBookmark()
     adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
 }
 
-QString frmMain::bookNameOf(const QString& abbreviation) const
+QString MainWindow::bookNameOf(const QString& abbreviation) const
 {
     if (abbreviation.isEmpty())
         return {};  // no condition would read the first book
@@ -314,7 +314,7 @@ QString frmMain::bookNameOf(const QString& abbreviation) const
 }
 
 // The Book column is too narrow for some abbreviations ("1Sam"); its cells' tooltips name the book.
-bool frmMain::showBookNameTip(QHelpEvent* event)
+bool MainWindow::showBookNameTip(QHelpEvent* event)
 {
     const QModelIndex cell = dgdSearchResults->indexAt(event->pos());
     if (!cell.isValid() || adoBible->headerData(cell.column(), Qt::Horizontal).toString() != QLatin1String("Book"))
@@ -325,14 +325,14 @@ bool frmMain::showBookNameTip(QHelpEvent* event)
     return true;
 }
 
-void frmMain::MoveResultCursor(DataControl* control, int key)
+void MainWindow::MoveResultCursor(DataControl* control, int key)
 {
     if (!control || control->recordCount() == 0)
         return;
     control->setCurrentRow(ResultCursorTarget(control->currentRow(), control->recordCount(), key));
 }
 
-void frmMain::ClearSearch()
+void MainWindow::ClearSearch()
 {
     if (ViewMode.toLower() == QLatin1String("reader"))
         return;

@@ -1,8 +1,8 @@
-#include "stories/frmBibleStory.h"
+#include "stories/StoryEditor.h"
 
 #include <QShortcut>
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
@@ -78,7 +78,7 @@ StoryPicture placeholderPicture()
 
 } // namespace
 
-frmBibleStory::frmBibleStory(QWidget* parent) : QWidget(parent, Qt::Window)
+StoryEditor::StoryEditor(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBibleStory"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,13 +91,13 @@ frmBibleStory::frmBibleStory(QWidget* parent) : QWidget(parent, Qt::Window)
     setMinimumSize(640, 560);
 }
 
-frmBibleStory::~frmBibleStory()
+StoryEditor::~StoryEditor()
 {
     if (m_reserved)
         ReleaseStoryNumber(mlngBibleStoryNumber);
 }
 
-void frmBibleStory::createControls()
+void StoryEditor::createControls()
 {
     imgTitleBar = new QLabel(this);
     imgTitleBar->setObjectName(QStringLiteral("imgTitleBar"));
@@ -133,7 +133,7 @@ void frmBibleStory::createControls()
     connectControls();
 }
 
-void frmBibleStory::createPictureAndNotes()
+void StoryEditor::createPictureAndNotes()
 {
     label(this, "Select picture for the story", QRect(262, 306, 220, 16));
     auto* thumbFrame = new QFrame(this);
@@ -157,17 +157,17 @@ void frmBibleStory::createPictureAndNotes()
     imgCancelBibleStory = button(this, "imgCancelBibleStory", {584, 508});
 }
 
-void frmBibleStory::connectControls()
+void StoryEditor::connectControls()
 {
-    connect(imgSelectVerse, &QToolButton::clicked, this, &frmBibleStory::imgSelectVerse_Click);
-    connect(imgDeselectVerse, &QToolButton::clicked, this, &frmBibleStory::imgDeselectVerse_Click);
-    connect(imgMoveUp, &QToolButton::clicked, this, &frmBibleStory::imgMoveUp_Click);
-    connect(imgMoveDown, &QToolButton::clicked, this, &frmBibleStory::imgMoveDown_Click);
-    connect(lstBibleStoryPart, &QListWidget::currentRowChanged, this, &frmBibleStory::lstBibleStoryPart_Click);
-    connect(imgBrowseBibleStoryPicture, &QToolButton::clicked, this, &frmBibleStory::imgBrowseBibleStoryPicture_Click);
-    connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &frmBibleStory::imgClearBibleStoryPicture_Click);
-    connect(imgSaveBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgSaveBibleStory_Click);
-    connect(imgCancelBibleStory, &QToolButton::clicked, this, &frmBibleStory::imgCancelBibleStory_Click);
+    connect(imgSelectVerse, &QToolButton::clicked, this, &StoryEditor::imgSelectVerse_Click);
+    connect(imgDeselectVerse, &QToolButton::clicked, this, &StoryEditor::imgDeselectVerse_Click);
+    connect(imgMoveUp, &QToolButton::clicked, this, &StoryEditor::imgMoveUp_Click);
+    connect(imgMoveDown, &QToolButton::clicked, this, &StoryEditor::imgMoveDown_Click);
+    connect(lstBibleStoryPart, &QListWidget::currentRowChanged, this, &StoryEditor::lstBibleStoryPart_Click);
+    connect(imgBrowseBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::imgBrowseBibleStoryPicture_Click);
+    connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::imgClearBibleStoryPicture_Click);
+    connect(imgSaveBibleStory, &QToolButton::clicked, this, &StoryEditor::imgSaveBibleStory_Click);
+    connect(imgCancelBibleStory, &QToolButton::clicked, this, &StoryEditor::imgCancelBibleStory_Click);
     // Escape cancels, as in every dialog of the program.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("escapeShortcut"));
@@ -175,7 +175,7 @@ void frmBibleStory::connectControls()
     connect(txtBibleStoryVerseNotes, &QPlainTextEdit::textChanged, this, [this] { m_notesTyped = true; });
 }
 
-void frmBibleStory::setTooltips()
+void StoryEditor::setTooltips()
 {
     const QList<QPair<QToolButton*, int>> tips = {
         {imgBrowseBibleStoryPicture, 301}, {imgClearBibleStoryPicture, 302}, {imgSelectVerse, 303},
@@ -185,12 +185,12 @@ void frmBibleStory::setTooltips()
         b->setToolTip(LoadResString(id));
 }
 
-bool frmBibleStory::isEditMode() const
+bool StoryEditor::isEditMode() const
 {
     return mstrBibleStoryMode.compare(EditStoryMode, Qt::CaseInsensitive) == 0;
 }
 
-void frmBibleStory::Form_Load()
+void StoryEditor::Form_Load()
 {
     if (m_loaded)
         return;
@@ -210,7 +210,7 @@ void frmBibleStory::Form_Load()
     loadParts();
 }
 
-void frmBibleStory::loadParts()
+void StoryEditor::loadParts()
 {
     const QList<StoryPartRow> parts = ReadStoryParts(mlngBibleStoryNumber);
     if (!parts.isEmpty()) {
@@ -233,14 +233,14 @@ void frmBibleStory::loadParts()
     }
 }
 
-void frmBibleStory::showPlaceholder()
+void StoryEditor::showPlaceholder()
 {
     static const StoryPicture placeholder = placeholderPicture();
     imgBibleStoryThumbNail->setPicture(placeholder);
     imgBibleStoryThumbNail->sourcePath = QStringLiteral(":placeholder");
 }
 
-QList<int> frmBibleStory::partIndexes() const
+QList<int> StoryEditor::partIndexes() const
 {
     QList<int> indexes;
     for (int i = 0; i < lstBibleStoryPart->count(); ++i)
@@ -248,7 +248,7 @@ QList<int> frmBibleStory::partIndexes() const
     return indexes;
 }
 
-void frmBibleStory::imgSelectVerse_Click()
+void StoryEditor::imgSelectVerse_Click()
 {
     const PassageChoice p = verseSelector->passage();
     const int index = AddStoryPart(mlngBibleStoryNumber, mlngBibleStoryPartCounter, p);
@@ -263,7 +263,7 @@ void frmBibleStory::imgSelectVerse_Click()
     ++mlngBibleStoryPartCounter;
 }
 
-void frmBibleStory::imgDeselectVerse_Click()
+void StoryEditor::imgDeselectVerse_Click()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i < 0 || lstBibleStoryPart->selectedItems().isEmpty()) {
@@ -290,7 +290,7 @@ void frmBibleStory::imgDeselectVerse_Click()
         lstBibleStoryPart_Click();
 }
 
-void frmBibleStory::swapParts(int from, int to)
+void StoryEditor::swapParts(int from, int to)
 {
     if (from < 0 || to < 0 || from >= lstBibleStoryPart->count() || to >= lstBibleStoryPart->count())
         return;
@@ -307,28 +307,28 @@ void frmBibleStory::swapParts(int from, int to)
     lstBibleStoryPart->setCurrentRow(to);
 }
 
-void frmBibleStory::imgMoveUp_Click()
+void StoryEditor::imgMoveUp_Click()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
         swapParts(i, i - 1);
 }
 
-void frmBibleStory::imgMoveDown_Click()
+void StoryEditor::imgMoveDown_Click()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
         swapParts(i, i + 1);
 }
 
-void frmBibleStory::lstBibleStoryPart_Click()
+void StoryEditor::lstBibleStoryPart_Click()
 {
     keepTypedNotes();
     QListWidgetItem* item = lstBibleStoryPart->currentItem();
     bindNotes(item ? item->data(Qt::UserRole).toInt() : 0);
 }
 
-void frmBibleStory::bindNotes(int index)
+void StoryEditor::bindNotes(int index)
 {
     m_notesIndex = index;
     if (index > 0)
@@ -345,13 +345,13 @@ void frmBibleStory::bindNotes(int index)
 }
 
 // Typed notes are written when the reader leaves the part or saves, not only on Enter.
-void frmBibleStory::keepTypedNotes()
+void StoryEditor::keepTypedNotes()
 {
     if (m_notesIndex > 0 && m_notesTyped && WriteStoryNotes(m_notesIndex, NotesOf(txtBibleStoryVerseNotes)))
         m_notesTyped = false;
 }
 
-void frmBibleStory::txtBibleStoryVerseNotes_Enter()
+void StoryEditor::txtBibleStoryVerseNotes_Enter()
 {
     if (m_notesIndex <= 0 || lstBibleStoryPart->selectedItems().isEmpty())
         return;
@@ -359,7 +359,7 @@ void frmBibleStory::txtBibleStoryVerseNotes_Enter()
         m_notesTyped = false;
 }
 
-void frmBibleStory::imgBrowseBibleStoryPicture_Click()
+void StoryEditor::imgBrowseBibleStoryPicture_Click()
 {
     const QString chosen = interaction().openFileName(this, QStringLiteral("Load Bible Story Verse Image"),
                                                       mstrBibleStoryImagePath, PictureFilter());
@@ -374,14 +374,14 @@ void frmBibleStory::imgBrowseBibleStoryPicture_Click()
     }
 }
 
-void frmBibleStory::imgClearBibleStoryPicture_Click()
+void StoryEditor::imgClearBibleStoryPicture_Click()
 {
     mstrBibleStoryImagePath = StoryNoImagePicture();
     imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(mstrBibleStoryImagePath));
     imgBibleStoryThumbNail->sourcePath = mstrBibleStoryImagePath;
 }
 
-void frmBibleStory::imgSaveBibleStory_Click()
+void StoryEditor::imgSaveBibleStory_Click()
 {
     if (txtBibleStoryName->text().isEmpty()) {
         ShowMessage(310, this);
@@ -397,12 +397,12 @@ void frmBibleStory::imgSaveBibleStory_Click()
         ShowMessage(740, this);
         return;
     }
-    if (frmMain* main = mainWindow())
+    if (MainWindow* main = mainWindow())
         main->imgBibleStory_Click();
     close();
 }
 
-void frmBibleStory::imgCancelBibleStory_Click()
+void StoryEditor::imgCancelBibleStory_Click()
 {
     if (!CancelStory(mlngBibleStoryNumber, isEditMode())) {
         ShowMessage(741, this);
@@ -411,13 +411,13 @@ void frmBibleStory::imgCancelBibleStory_Click()
     close();
 }
 
-void frmBibleStory::showEvent(QShowEvent* event)
+void StoryEditor::showEvent(QShowEvent* event)
 {
     Form_Load();
     QWidget::showEvent(event);
 }
 
-void frmBibleStory::resizeEvent(QResizeEvent* event)
+void StoryEditor::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     imgTitleBar->setGeometry(0, 0, width(), 23);
@@ -426,7 +426,7 @@ void frmBibleStory::resizeEvent(QResizeEvent* event)
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, 2);
 }
 
-bool frmBibleStory::eventFilter(QObject* watched, QEvent* event)
+bool StoryEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtBibleStoryVerseNotes && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -441,9 +441,9 @@ bool frmBibleStory::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-frmBibleStory* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner)
+StoryEditor* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner)
 {
-    auto* editor = new frmBibleStory(owner);
+    auto* editor = new StoryEditor(owner);
     editor->mstrBibleStoryMode = mode;
     if (mode.compare(EditStoryMode, Qt::CaseInsensitive) == 0)
         editor->mlngBibleStoryNumber = storyNumber;

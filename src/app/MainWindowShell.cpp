@@ -1,15 +1,15 @@
 // Geometry on resize, tooltips, command buttons, web panel and links of the main window.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "app/MainLayout.h"
 #include "app/WebPanel.h"
-#include "app/frmAbout.h"
+#include "app/AboutDialog.h"
 #include "output/VerseExport.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 #include "storage/Globals.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@
 
 namespace kivra {
 
-void frmMain::connectShell()
+void MainWindow::connectShell()
 {
     setTitleStripPicture();
     QPalette heading = lblTopHeading->palette();
@@ -43,16 +43,16 @@ void frmMain::connectShell()
     auto* webLayout = new QVBoxLayout(wbrWebPanel);
     webLayout->setContentsMargins(0, 0, 0, 0);
 
-    connect(imgSettings, &QToolButton::clicked, this, &frmMain::imgSettings_Click);
-    connect(imgAbout, &QToolButton::clicked, this, &frmMain::imgAbout_Click);
-    connect(imgWeb, &QToolButton::clicked, this, &frmMain::imgWeb_Click);
-    connect(imgPrint, &QToolButton::clicked, this, &frmMain::PrintBibleVerse);
-    connect(imgExportBibleVerse, &QToolButton::clicked, this, &frmMain::ExportBibleVerse);
+    connect(imgSettings, &QToolButton::clicked, this, &MainWindow::imgSettings_Click);
+    connect(imgAbout, &QToolButton::clicked, this, &MainWindow::imgAbout_Click);
+    connect(imgWeb, &QToolButton::clicked, this, &MainWindow::imgWeb_Click);
+    connect(imgPrint, &QToolButton::clicked, this, &MainWindow::PrintBibleVerse);
+    connect(imgExportBibleVerse, &QToolButton::clicked, this, &MainWindow::ExportBibleVerse);
     connect(imgSupport, &QToolButton::clicked, this, [this] { OpenWebAddress(SupportPageAddress); });
     connect(imgDonate, &QToolButton::clicked, this, [this] { OpenWebAddress(DonationPageAddress); });
 }
 
-void frmMain::setTitleStripPicture()
+void MainWindow::setTitleStripPicture()
 {
     // Drawn for the present width so the strip stays sharp instead of being stretched.
     const int width = std::max(imgTitleBar->width(), 1);
@@ -62,7 +62,7 @@ void frmMain::setTitleStripPicture()
     imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, imgTitleBar->height())));
 }
 
-void frmMain::LayoutMainWindow()
+void MainWindow::LayoutMainWindow()
 {
     // The window has no menu or status bar of its own: its inner size is the client area. Where the
     // window system makes it smaller than its minimum (no window manager), the layout stays that of
@@ -83,7 +83,7 @@ void frmMain::LayoutMainWindow()
         setDataGrid();  // refits the grid's columns to the new width
 }
 
-void frmMain::SetMainWindowTooltips()
+void MainWindow::SetMainWindowTooltips()
 {
     static const struct {
         const char* control;
@@ -108,20 +108,20 @@ void frmMain::SetMainWindowTooltips()
     lblDonate->setToolTip(imgDonate->toolTip());
 }
 
-void frmMain::imgSettings_Click()
+void MainWindow::imgSettings_Click()
 {
-    frmOptions window(this);
-    connect(&window, &frmOptions::optionsSaved, this, [this] { ShowBibleText(false); });
+    OptionsDialog window(this);
+    connect(&window, &OptionsDialog::optionsSaved, this, [this] { ShowBibleText(false); });
     window.exec();
 }
 
-void frmMain::imgAbout_Click()
+void MainWindow::imgAbout_Click()
 {
-    frmAbout window(this);
+    AboutDialog window(this);
     window.exec();
 }
 
-void frmMain::imgWeb_Click()
+void MainWindow::imgWeb_Click()
 {
     WaitCursor wait;
     if (!webView && !createWebView())
@@ -136,7 +136,7 @@ void frmMain::imgWeb_Click()
     OpenInWebView(webView, QUrl(HomePageAddress));
 }
 
-bool frmMain::createWebView()
+bool MainWindow::createWebView()
 {
     QString error;
     QWidget* view = CreateWebView(wbrWebPanel, WebPanelLibraryPath(), &error);
@@ -150,7 +150,7 @@ bool frmMain::createWebView()
     return true;
 }
 
-bool frmMain::OpenWebAddress(const QString& address)
+bool MainWindow::OpenWebAddress(const QString& address)
 {
     if (interaction().openUrl(QUrl(address)))
         return true;
@@ -158,7 +158,7 @@ bool frmMain::OpenWebAddress(const QString& address)
     return false;
 }
 
-void frmMain::ExportBibleVerse()
+void MainWindow::ExportBibleVerse()
 {
     WaitCursor wait;
     // Export always writes the passage of the six selectors, never the result list.
@@ -172,7 +172,7 @@ void frmMain::ExportBibleVerse()
         SaveDocumentAsRtf(*txtBibleText->document(), path, this);
 }
 
-void frmMain::PrintBibleVerse()
+void MainWindow::PrintBibleVerse()
 {
     WaitCursor wait;
     fillPrintBox();

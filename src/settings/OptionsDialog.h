@@ -13,10 +13,10 @@ namespace kivra {
 
 class ClickLabel;
 
-class frmOptions : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmOptions(QWidget* parent = nullptr);
+    explicit OptionsDialog(QWidget* parent = nullptr);
 
     void ShowSamplePreview();
     void ApplySampleFont(QTextEdit* box);

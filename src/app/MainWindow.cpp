@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "reading/MatchDelegate.h"
 #include "reading/Passage.h"
@@ -36,7 +36,7 @@
 
 namespace kivra {
 namespace {
-frmMain* g_mainWindow = nullptr;
+MainWindow* g_mainWindow = nullptr;
 
 QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -56,9 +56,9 @@ template <typename T> T* place(T* widget, const char* name, const QRect& geometr
 }
 } // namespace
 
-frmMain* mainWindow() { return g_mainWindow; }
+MainWindow* mainWindow() { return g_mainWindow; }
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     g_mainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
@@ -112,7 +112,7 @@ static const struct {
     {"imgSettings", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
 };
 
-void frmMain::setupShortcuts()
+void MainWindow::setupShortcuts()
 {
     for (const auto& s : kShortcuts) {
         auto* button = findChild<QToolButton*>(QLatin1String(s.button));
@@ -126,7 +126,7 @@ void frmMain::setupShortcuts()
     connect(open, &QShortcut::activated, imgRetrieveBible, &QToolButton::click);
 }
 
-void frmMain::addShortcutHints()
+void MainWindow::addShortcutHints()
 {
     for (const auto& s : kShortcuts) {
         auto* button = findChild<QToolButton*>(QLatin1String(s.button));
@@ -139,13 +139,13 @@ void frmMain::addShortcutHints()
         txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
     if (g_mainWindow == this)
         g_mainWindow = nullptr;
 }
 
-void frmMain::createTitleAndCommands(QWidget* c)
+void MainWindow::createTitleAndCommands(QWidget* c)
 {
     imgTitleBar = place(new QLabel(c), "imgTitleBar", QRect(0, 0, 1280, 23));
     imgTitleBar->setScaledContents(true);
@@ -192,7 +192,7 @@ void frmMain::createTitleAndCommands(QWidget* c)
     }
 }
 
-void frmMain::createPanels(QWidget* c)
+void MainWindow::createPanels(QWidget* c)
 {
     imgVerseSelector = MakeImageButton(c, QStringLiteral("imgVerseSelector"), 50);
     imgVerseSelector->move(16, 93);
@@ -255,7 +255,7 @@ void frmMain::createPanels(QWidget* c)
     picBibleStorySelector->hide();
 }
 
-void frmMain::createContentArea(QWidget* c)
+void MainWindow::createContentArea(QWidget* c)
 {
     shpBibleText = makeFrame(c, "shpBibleText", QRect(248, 88, 633, 393));
     txtBibleText = place(new QTextEdit(c), "txtBibleText", QRect(256, 96, 617, 377));
@@ -290,7 +290,7 @@ void frmMain::createContentArea(QWidget* c)
     cboRelatedVerse->hide();
 }
 
-bool frmMain::Form_Load()
+bool MainWindow::Form_Load()
 {
     WaitCursor wait;
     verseSelector->fillTestaments();
@@ -307,7 +307,7 @@ bool frmMain::Form_Load()
     return true;
 }
 
-void frmMain::ShowWordsFromGod(const QString& verse)
+void MainWindow::ShowWordsFromGod(const QString& verse)
 {
     ApplyDefaultFontToTextBox(txtWordsFromGod);
     wordsFromGodFont = txtWordsFromGod->font();
@@ -315,7 +315,7 @@ void frmMain::ShowWordsFromGod(const QString& verse)
     fitWordsFromGod();
 }
 
-void frmMain::fitWordsFromGod()
+void MainWindow::fitWordsFromGod()
 {
     if (txtWordsFromGod->toPlainText().isEmpty())
         return;
@@ -326,7 +326,7 @@ void frmMain::fitWordsFromGod()
     txtWordsFromGod->setFont(FontToFitVerse(wordsFromGodFont, txtWordsFromGod->toPlainText(), inside, 7.0));
 }
 
-void frmMain::RestoreLastPassage()
+void MainWindow::RestoreLastPassage()
 {
     const OptionValues& o = options();
     const PassageChoice saved{o.BookMarkTestament, o.BookMarkBook, QString::number(o.BookMarkChapter),
@@ -345,19 +345,19 @@ void frmMain::RestoreLastPassage()
     cboRelatedVerse->hide();
 }
 
-void frmMain::connectReading()
+void MainWindow::connectReading()
 {
-    connect(imgRetrieveBible, &QToolButton::clicked, this, &frmMain::imgRetrieveBible_Click);
-    connect(imgNext, &QToolButton::clicked, this, &frmMain::ShowNextChapter);
-    connect(imgPrevious, &QToolButton::clicked, this, &frmMain::ShowPreviousChapter);
-    connect(imgVerseSelector, &QToolButton::clicked, this, &frmMain::imgVerseSelector_Click);
+    connect(imgRetrieveBible, &QToolButton::clicked, this, &MainWindow::imgRetrieveBible_Click);
+    connect(imgNext, &QToolButton::clicked, this, &MainWindow::ShowNextChapter);
+    connect(imgPrevious, &QToolButton::clicked, this, &MainWindow::ShowPreviousChapter);
+    connect(imgVerseSelector, &QToolButton::clicked, this, &MainWindow::imgVerseSelector_Click);
     txtBibleText->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(txtBibleText, &QWidget::customContextMenuRequested, this, &frmMain::showPassageMenu);
+    connect(txtBibleText, &QWidget::customContextMenuRequested, this, &MainWindow::showPassageMenu);
     dgdSearchResults->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(dgdSearchResults, &QWidget::customContextMenuRequested, this, &frmMain::showResultMenu);
+    connect(dgdSearchResults, &QWidget::customContextMenuRequested, this, &MainWindow::showResultMenu);
 }
 
-void frmMain::imgRetrieveBible_Click()
+void MainWindow::imgRetrieveBible_Click()
 {
     ShowBibleText(true);
     ShowPassageBookmark();
@@ -368,7 +368,7 @@ static int numberOf(const QComboBox* combo)
     return combo->currentText().trimmed().toInt();
 }
 
-void frmMain::ShowBibleText(bool setFocus)
+void MainWindow::ShowBibleText(bool setFocus)
 {
     WaitCursor wait;
     ViewMode = QStringLiteral("Reader");
@@ -393,9 +393,9 @@ void frmMain::ShowBibleText(bool setFocus)
         txtBibleText->setFocus();
 }
 
-QString frmMain::passageText() const { return txtBibleText->toPlainText(); }
+QString MainWindow::passageText() const { return txtBibleText->toPlainText(); }
 
-QString frmMain::passageSelectionReference() const
+QString MainWindow::passageSelectionReference() const
 {
     const QTextCursor cursor = txtBibleText->textCursor();
     if (!cursor.hasSelection())
@@ -403,7 +403,7 @@ QString frmMain::passageSelectionReference() const
     return SelectionReference(m_passageSpans, m_passageBook, cursor.selectionStart(), cursor.selectionEnd());
 }
 
-void frmMain::CopyPassage(bool withReference)
+void MainWindow::CopyPassage(bool withReference)
 {
     const QTextCursor cursor = txtBibleText->textCursor();
     // Without a selection the whole passage is meant.
@@ -413,7 +413,7 @@ void frmMain::CopyPassage(bool withReference)
     QGuiApplication::clipboard()->setText(text);
 }
 
-void frmMain::CopySelectedResult(bool withReference)
+void MainWindow::CopySelectedResult(bool withReference)
 {
     if (adoBible->currentRow() < 0)
         return;
@@ -429,18 +429,18 @@ void frmMain::CopySelectedResult(bool withReference)
     QGuiApplication::clipboard()->setText(text);
 }
 
-void frmMain::showResultMenu(const QPoint& at)
+void MainWindow::showResultMenu(const QPoint& at)
 {
     QMenu menu(this);
     menu.addAction(QStringLiteral("Copy"), this, [this] { CopySelectedResult(false); });
     menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopySelectedResult(true); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &frmMain::PreviewBibleVerse);
+    menu.addAction(QStringLiteral("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
     menu.exec(dgdSearchResults->viewport()->mapToGlobal(at));
 }
 
-void frmMain::setTabOrder()
+void MainWindow::setTabOrder()
 {
     // Search first, then the passage choice and its buttons, then what is read.
     const QList<QWidget*> chain = {txtSearchString, cboTestament, cboBook, cboFromChapter, cboFromSection,
@@ -451,18 +451,18 @@ void frmMain::setTabOrder()
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
-void frmMain::showPassageMenu(const QPoint& at)
+void MainWindow::showPassageMenu(const QPoint& at)
 {
     QMenu menu(this);
     menu.addAction(QStringLiteral("Copy"), this, [this] { CopyPassage(false); });
     menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopyPassage(true); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &frmMain::PreviewBibleVerse);
+    menu.addAction(QStringLiteral("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
     menu.exec(txtBibleText->viewport()->mapToGlobal(at));
 }
 
-void frmMain::showReadingView()
+void MainWindow::showReadingView()
 {
     shpBibleText->show();
     txtBibleText->show();
@@ -471,7 +471,7 @@ void frmMain::showReadingView()
         w->hide();
 }
 
-void frmMain::LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
+void MainWindow::LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
                                     const QString& fromSection, const QString& toChapter, const QString& toSection)
 {
     WaitCursor wait;
@@ -480,7 +480,7 @@ void frmMain::LoadBibleTextOnDemand(const QString& testament, const QString& boo
     imgRetrieveBible_Click();
 }
 
-void frmMain::chooseStoredPassage(const PassageChoice& passage)
+void MainWindow::chooseStoredPassage(const PassageChoice& passage)
 {
     const PassageChoice shown = verseSelector->passage();
     if (verseSelector->choosePassage(passage))
@@ -490,7 +490,7 @@ void frmMain::chooseStoredPassage(const PassageChoice& passage)
                                               passage.fromSection, passage.toChapter, passage.toSection)});
 }
 
-void frmMain::ShowNextChapter()
+void MainWindow::ShowNextChapter()
 {
     const int position = cboFromChapter->currentIndex();
     if (position < 0 || position >= cboFromChapter->count() - 1)
@@ -500,7 +500,7 @@ void frmMain::ShowNextChapter()
     imgRetrieveBible_Click();
 }
 
-void frmMain::ShowPreviousChapter()
+void MainWindow::ShowPreviousChapter()
 {
     const int position = cboFromChapter->currentIndex();
     if (position <= 0)
@@ -510,7 +510,7 @@ void frmMain::ShowPreviousChapter()
     imgRetrieveBible_Click();
 }
 
-void frmMain::showOnlyPanel(QWidget* panel)
+void MainWindow::showOnlyPanel(QWidget* panel)
 {
     for (QWidget* p : {picVerseSelector, picBookmark, picBibleStorySelector})
         p->setVisible(p == panel);
@@ -520,13 +520,13 @@ void frmMain::showOnlyPanel(QWidget* panel)
     wbrWebPanel->hide();
 }
 
-void frmMain::imgVerseSelector_Click()
+void MainWindow::imgVerseSelector_Click()
 {
     showOnlyPanel(picVerseSelector);
     showReadingView();
 }
 
-void frmMain::SavePassageOnClose()
+void MainWindow::SavePassageOnClose()
 {
     auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof()) {
@@ -542,7 +542,7 @@ void frmMain::SavePassageOnClose()
     rs->Update();
 }
 
-void frmMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     SavePassageOnClose();
     // Open story editors and viewers outlive the main window: the user closes them, and the
@@ -558,13 +558,13 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmMain::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     LayoutMainWindow();
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == dgdSearchResults->viewport() && event->type() == QEvent::ToolTip
         && showBookNameTip(static_cast<QHelpEvent*>(event)))
@@ -572,7 +572,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
+void MainWindow::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
 {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setObjectName(box->objectName() + QStringLiteral("Shortcut"));

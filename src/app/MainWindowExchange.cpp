@@ -1,5 +1,5 @@
 // Bookmark and story exchange files, from the main window's panels.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "bookmarks/BookmarkImportReport.h"
 #include "resources/Interaction.h"
@@ -16,17 +16,17 @@
 
 namespace kivra {
 
-void frmMain::connectExchange()
+void MainWindow::connectExchange()
 {
-    connect(imgExportBookmark, &QToolButton::clicked, this, &frmMain::ExportBookmark);
-    connect(imgExportAllBookmark, &QToolButton::clicked, this, &frmMain::ExportAllBookmarks);
-    connect(imgImportBookmark, &QToolButton::clicked, this, &frmMain::ImportBookmarks);
-    connect(imgExportBibleStory, &QToolButton::clicked, this, &frmMain::imgExportBibleStory_Click);
-    connect(imgExportAllBibleStory, &QToolButton::clicked, this, &frmMain::imgExportAllBibleStory_Click);
-    connect(imgImportBibleStory, &QToolButton::clicked, this, &frmMain::imgImportBibleStory_Click);
+    connect(imgExportBookmark, &QToolButton::clicked, this, &MainWindow::ExportBookmark);
+    connect(imgExportAllBookmark, &QToolButton::clicked, this, &MainWindow::ExportAllBookmarks);
+    connect(imgImportBookmark, &QToolButton::clicked, this, &MainWindow::ImportBookmarks);
+    connect(imgExportBibleStory, &QToolButton::clicked, this, &MainWindow::imgExportBibleStory_Click);
+    connect(imgExportAllBibleStory, &QToolButton::clicked, this, &MainWindow::imgExportAllBibleStory_Click);
+    connect(imgImportBibleStory, &QToolButton::clicked, this, &MainWindow::imgImportBibleStory_Click);
 }
 
-QString frmMain::askExportPath(const QString& title, const QString& initialName, const QString& filter)
+QString MainWindow::askExportPath(const QString& title, const QString& initialName, const QString& filter)
 {
     const QString path = interaction().saveFileName(this, title, initialName, filter);
     if (path.isEmpty())
@@ -36,7 +36,7 @@ QString frmMain::askExportPath(const QString& title, const QString& initialName,
     return path;
 }
 
-bool frmMain::writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error)
+bool MainWindow::writeExchangeFile(const std::optional<TableGram>& table, const QString& path, const QString& error)
 {
     QString why = error;
     ExportOutcome outcome = ExportOutcome::Failed;
@@ -50,7 +50,7 @@ bool frmMain::writeExchangeFile(const std::optional<TableGram>& table, const QSt
     return outcome == ExportOutcome::Written;
 }
 
-void frmMain::ExportBookmark()
+void MainWindow::ExportBookmark()
 {
     if (lstBookmark->count() == 0) {
         ShowMessage(142, this);
@@ -70,7 +70,7 @@ void frmMain::ExportBookmark()
     writeExchangeFile(LinkedBookmarksTable(OptionsConnection(), index, &error), path, error);
 }
 
-void frmMain::ExportAllBookmarks()
+void MainWindow::ExportAllBookmarks()
 {
     if (lstBookmark->count() == 0 || lstBookmark->selectedItems().isEmpty()) {
         ShowMessage(142, this);
@@ -84,7 +84,7 @@ void frmMain::ExportAllBookmarks()
     writeExchangeFile(AllBookmarksTable(OptionsConnection(), &error), path, error);
 }
 
-void frmMain::ImportBookmarks()
+void MainWindow::ImportBookmarks()
 {
     const QString path = interaction().openFileName(this, QStringLiteral("Import Bookmark"), {}, BookmarkFileFilter);
     if (path.isEmpty())
@@ -103,7 +103,7 @@ void frmMain::ImportBookmarks()
         lstBookmark->setCurrentRow(lstBookmark->count() - 1);
 }
 
-void frmMain::imgExportBibleStory_Click()
+void MainWindow::imgExportBibleStory_Click()
 {
     if (lstBibleStory->count() == 0) {
         ShowMessage(143, this);
@@ -123,7 +123,7 @@ void frmMain::imgExportBibleStory_Click()
     writeExchangeFile(OneStoryTable(StoryConnection(), storyNumber, &error), path, error);
 }
 
-void frmMain::imgExportAllBibleStory_Click()
+void MainWindow::imgExportAllBibleStory_Click()
 {
     if (lstBibleStory->count() == 0 || lstBibleStory->selectedItems().isEmpty()) {
         ShowMessage(143, this);
@@ -137,7 +137,7 @@ void frmMain::imgExportAllBibleStory_Click()
     writeExchangeFile(AllStoriesTable(StoryConnection(), &error), path, error);
 }
 
-void frmMain::imgImportBibleStory_Click()
+void MainWindow::imgImportBibleStory_Click()
 {
     const QString path = interaction().openFileName(this, QStringLiteral("Import Bible Story"), {}, StoryOpenFilter);
     if (path.isEmpty())

@@ -1,8 +1,8 @@
 // Bookmark panel, related bookmarks and the notes of the shown passage.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "bookmarks/BookmarkStore.h"
-#include "bookmarks/frmBookmark.h"
+#include "bookmarks/BookmarkEditor.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
@@ -61,18 +61,18 @@ PassageChoice withPlainNumbers(const PassageChoice& p)
 
 } // namespace
 
-void frmMain::connectBookmarks()
+void MainWindow::connectBookmarks()
 {
-    connect(imgBookmark, &QToolButton::clicked, this, &frmMain::imgBookmark_Click);
-    connect(imgAddFavourite, &QToolButton::clicked, this, &frmMain::BookmarkCurrentVerse);
-    connect(imgOpenBookmark, &QToolButton::clicked, this, &frmMain::OpenBookmark);
-    connect(imgEditBookmark, &QToolButton::clicked, this, &frmMain::EditBookmark);
-    connect(imgDeleteBookmark, &QToolButton::clicked, this, &frmMain::DeleteBookmark);
+    connect(imgBookmark, &QToolButton::clicked, this, &MainWindow::imgBookmark_Click);
+    connect(imgAddFavourite, &QToolButton::clicked, this, &MainWindow::BookmarkCurrentVerse);
+    connect(imgOpenBookmark, &QToolButton::clicked, this, &MainWindow::OpenBookmark);
+    connect(imgEditBookmark, &QToolButton::clicked, this, &MainWindow::EditBookmark);
+    connect(imgDeleteBookmark, &QToolButton::clicked, this, &MainWindow::DeleteBookmark);
     lstBookmark->setSelectionMode(QAbstractItemView::SingleSelection);
     lstBookmark->setUniformItemSizes(true);
     // A mouse press moves the current row before it selects the entry: the notes follow the selection.
-    connect(lstBookmark, &QListWidget::itemSelectionChanged, this, &frmMain::ShowBookmarkNotes);
-    connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &frmMain::OpenBookmark);
+    connect(lstBookmark, &QListWidget::itemSelectionChanged, this, &MainWindow::ShowBookmarkNotes);
+    connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &MainWindow::OpenBookmark);
     connect(cboRelatedVerse, &QComboBox::activated, this,
             [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
     // txtNotes follows the current row of adoBookmark, as a bound text box does.
@@ -85,7 +85,7 @@ void frmMain::connectBookmarks()
     }
 }
 
-void frmMain::imgBookmark_Click()
+void MainWindow::imgBookmark_Click()
 {
     showOnlyPanel(picBookmark);
     LoadBookmarkList();
@@ -93,7 +93,7 @@ void frmMain::imgBookmark_Click()
 
 // The one-verse range of the selected search result; false (after telling the user, or quietly
 // when the row cannot be read) when there is none.
-bool frmMain::bookmarkRangeFromResult(PassageChoice* range)
+bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
 {
     if (adoBible->recordCount() == 0) {
         ShowMessage(101, this);
@@ -114,7 +114,7 @@ bool frmMain::bookmarkRangeFromResult(PassageChoice* range)
     return true;
 }
 
-void frmMain::BookmarkCurrentVerse()
+void MainWindow::BookmarkCurrentVerse()
 {
     PassageChoice range;
     {
@@ -130,7 +130,7 @@ void frmMain::BookmarkCurrentVerse()
         showSavedBookmarkNotes();
 }
 
-void frmMain::showSavedBookmarkNotes()
+void MainWindow::showSavedBookmarkNotes()
 {
     if (ViewMode.toLower() == QLatin1String("searcher"))
         ShowResultBookmark();
@@ -138,14 +138,14 @@ void frmMain::showSavedBookmarkNotes()
         ShowPassageBookmark();
 }
 
-void frmMain::ShowPassageBookmark()
+void MainWindow::ShowPassageBookmark()
 {
     WaitCursor wait;
     const BookmarkRange range = BookmarkRange::fromChoice(verseSelector->passage());
     adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
 }
 
-void frmMain::LoadBookmarkList()
+void MainWindow::LoadBookmarkList()
 {
     const QList<BookmarkListRow> rows = ReadBookmarkList(OptionsConnection());
     lstBookmark->clear();
@@ -158,7 +158,7 @@ void frmMain::LoadBookmarkList()
         lstBookmark->setCurrentRow(0);
 }
 
-void frmMain::ShowBookmarkNotes()
+void MainWindow::ShowBookmarkNotes()
 {
     const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
     if (selected.isEmpty())
@@ -168,7 +168,7 @@ void frmMain::ShowBookmarkNotes()
         ShowNotes(txtBookmarkNotes, row->text(QStringLiteral("BookMarkNotes")));
 }
 
-QListWidgetItem* frmMain::selectedBookmark(int noSelectionMessage)
+QListWidgetItem* MainWindow::selectedBookmark(int noSelectionMessage)
 {
     if (lstBookmark->count() == 0) {
         ShowMessage(142, this);
@@ -182,7 +182,7 @@ QListWidgetItem* frmMain::selectedBookmark(int noSelectionMessage)
     return selected.first();
 }
 
-void frmMain::OpenBookmark()
+void MainWindow::OpenBookmark()
 {
     QListWidgetItem* item = selectedBookmark(127);
     if (!item)
@@ -193,7 +193,7 @@ void frmMain::OpenBookmark()
     FillRelatedBookmarks(index);
 }
 
-void frmMain::LoadBibleTextByIndex(int bookmarkIndex)
+void MainWindow::LoadBibleTextByIndex(int bookmarkIndex)
 {
     WaitCursor wait;
     if (auto row = bookmarkByIndex(bookmarkIndex))
@@ -201,7 +201,7 @@ void frmMain::LoadBibleTextByIndex(int bookmarkIndex)
     imgRetrieveBible_Click();
 }
 
-void frmMain::FillRelatedBookmarks(int bookmarkIndex)
+void MainWindow::FillRelatedBookmarks(int bookmarkIndex)
 {
     const QSqlDatabase db = OptionsConnection();
     const QString reference = GetBookmarkReference(db, bookmarkIndex);
@@ -237,7 +237,7 @@ void frmMain::FillRelatedBookmarks(int bookmarkIndex)
     GoToBookmarkReference(cboRelatedVerse->itemData(0).toString());
 }
 
-void frmMain::GoToBookmarkReference(const QString& reference)
+void MainWindow::GoToBookmarkReference(const QString& reference)
 {
     WaitCursor wait;
     // The empty reference (the heading entries) names no bookmark: the passage is shown again.
@@ -246,7 +246,7 @@ void frmMain::GoToBookmarkReference(const QString& reference)
     imgRetrieveBible_Click();
 }
 
-void frmMain::EditBookmark()
+void MainWindow::EditBookmark()
 {
     QListWidgetItem* item = selectedBookmark(129);
     if (!item)
@@ -260,7 +260,7 @@ void frmMain::EditBookmark()
         showSavedBookmarkNotes();
 }
 
-void frmMain::DeleteBookmark()
+void MainWindow::DeleteBookmark()
 {
     QListWidgetItem* item = selectedBookmark(130);
     if (!item)

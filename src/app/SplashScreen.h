@@ -3,9 +3,9 @@
 
 namespace kivra {
 // The first window: shown while the main window loads.
-class frmSplash : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit SplashScreen(QWidget* parent = nullptr);
 };
 } // namespace kivra

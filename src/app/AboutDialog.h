@@ -8,10 +8,10 @@ namespace kivra {
 
 class ClickLabel;
 
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     QLabel* imgAbout;
     ClickLabel* lbClose;

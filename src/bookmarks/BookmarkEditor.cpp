@@ -1,4 +1,4 @@
-#include "bookmarks/frmBookmark.h"
+#include "bookmarks/BookmarkEditor.h"
 
 #include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
@@ -29,7 +29,7 @@ constexpr int WindowHeight = 420;
 
 } // namespace
 
-frmBookmark::frmBookmark(QWidget* parent) : QDialog(parent)
+BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBookmark"));
     setWindowTitle(QStringLiteral("Bookmark"));
@@ -68,17 +68,17 @@ frmBookmark::frmBookmark(QWidget* parent) : QDialog(parent)
     imgCancelBookmark = MakeImageButton(this, QStringLiteral("imgCancelBookmark"), 32);
     imgCancelBookmark->move(WindowWidth - 16 - 32, WindowHeight - 16 - 32 + 4);
 
-    connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &frmBookmark::ShowRangeCaption);
+    connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &BookmarkEditor::ShowRangeCaption);
     connect(imgSaveBookmark, &QToolButton::clicked, this, [this] { SaveBookmark(); });
-    connect(imgCancelBookmark, &QToolButton::clicked, this, &frmBookmark::imgCancelBookmark_Click);
+    connect(imgCancelBookmark, &QToolButton::clicked, this, &BookmarkEditor::imgCancelBookmark_Click);
 }
 
-PassageChoice frmBookmark::openedRange() const
+PassageChoice BookmarkEditor::openedRange() const
 {
     return {RangeTestament, RangeBook, RangeChapter, RangeSection, RangeToChapter, RangeToSection};
 }
 
-void frmBookmark::Form_Load()
+void BookmarkEditor::Form_Load()
 {
     WaitCursor wait;
     imgSaveBookmark->setToolTip(LoadResString(501));
@@ -97,7 +97,7 @@ void frmBookmark::Form_Load()
     ShowRangeCaption();
 }
 
-void frmBookmark::FillBookmarkList(const QSqlDatabase& db)
+void BookmarkEditor::FillBookmarkList(const QSqlDatabase& db)
 {
     const QList<BookmarkListRow> rows = ReadBookmarkList(db);
     lstBookmark->clear();
@@ -108,7 +108,7 @@ void frmBookmark::FillBookmarkList(const QSqlDatabase& db)
     }
 }
 
-void frmBookmark::SelectRelatedBookmarks(const QString& reference)
+void BookmarkEditor::SelectRelatedBookmarks(const QString& reference)
 {
     // Where each reference sits in the list: as stored, and without leading zeros for links
     // written by older versions that kept references as numbers.
@@ -129,7 +129,7 @@ void frmBookmark::SelectRelatedBookmarks(const QString& reference)
     }
 }
 
-void frmBookmark::ShowRangeCaption()
+void BookmarkEditor::ShowRangeCaption()
 {
     const PassageChoice p = verseSelector->passage();
     setWindowTitle(QStringLiteral("%1 : %2 : %3:%4 - %5:%6")
@@ -137,7 +137,7 @@ void frmBookmark::ShowRangeCaption()
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
-QStringList frmBookmark::markedReferences() const
+QStringList BookmarkEditor::markedReferences() const
 {
     QStringList marked;
     for (int i = 0; i < lstBookmark->count(); ++i) {
@@ -149,7 +149,7 @@ QStringList frmBookmark::markedReferences() const
     return marked;
 }
 
-bool frmBookmark::SaveBookmark()
+bool BookmarkEditor::SaveBookmark()
 {
     const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), NotesOf(txtBookmarkNotes),
                             markedReferences()};
@@ -166,19 +166,19 @@ bool frmBookmark::SaveBookmark()
     return true;
 }
 
-bool frmBookmark::SaveBookmarkRelations(const QString& reference)
+bool BookmarkEditor::SaveBookmarkRelations(const QString& reference)
 {
     return kivra::SaveBookmarkRelations(OptionsConnection(), reference, markedReferences());
 }
 
-void frmBookmark::imgCancelBookmark_Click()
+void BookmarkEditor::imgCancelBookmark_Click()
 {
     reject();
 }
 
 bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
 {
-    frmBookmark editor(parent);
+    BookmarkEditor editor(parent);
     editor.RangeTestament = range.testament;
     editor.RangeBook = range.book;
     editor.RangeChapter = range.fromChapter;

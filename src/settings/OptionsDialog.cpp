@@ -1,4 +1,4 @@
-#include "settings/frmOptions.h"
+#include "settings/OptionsDialog.h"
 
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
@@ -12,7 +12,7 @@
 
 namespace kivra {
 
-frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
+OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -71,18 +71,18 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
     imgClose->move(352, 262);
     imgClose->setToolTip(LoadResString(767));
 
-    connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
-    connect(chkShowChapterSection, &QCheckBox::toggled, this, &frmOptions::ShowSamplePreview);
-    connect(lblSelectFont, &ClickLabel::clicked, this, &frmOptions::ChooseFont);
+    connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
+    connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
+    connect(lblSelectFont, &ClickLabel::clicked, this, &OptionsDialog::ChooseFont);
     // The font link is reachable with Tab and opens with Space or Enter.
     lblSelectFont->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(chkShowChapterSection, lblSelectFont);
-    connect(imgSave, &QToolButton::clicked, this, &frmOptions::imgSave_Click);
-    connect(imgClose, &QToolButton::clicked, this, &frmOptions::imgClose_Click);
+    connect(imgSave, &QToolButton::clicked, this, &OptionsDialog::imgSave_Click);
+    connect(imgClose, &QToolButton::clicked, this, &OptionsDialog::imgClose_Click);
     Form_Load();
 }
 
-void frmOptions::Form_Load()
+void OptionsDialog::Form_Load()
 {
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
     LoadOptions();
@@ -93,16 +93,16 @@ void frmOptions::Form_Load()
     ShowSamplePreview();
 }
 
-int frmOptions::checkValue(const QCheckBox* box) const { return box->isChecked() ? 1 : 0; }
+int OptionsDialog::checkValue(const QCheckBox* box) const { return box->isChecked() ? 1 : 0; }
 
-void frmOptions::ShowSamplePreview()
+void OptionsDialog::ShowSamplePreview()
 {
     rxtSampleVerse->setPlainText(SamplePreviewText(checkValue(chkInsertNewLineAfterText),
                                                    checkValue(chkShowChapterSection), QStringLiteral("\n")));
     ApplySampleFont(rxtSampleVerse);
 }
 
-void frmOptions::ApplySampleFont(QTextEdit* box)
+void OptionsDialog::ApplySampleFont(QTextEdit* box)
 {
     const QFont font = m_font.font();
     box->setFont(font);
@@ -115,7 +115,7 @@ void frmOptions::ApplySampleFont(QTextEdit* box)
     cursor.setCharFormat(format);
 }
 
-void frmOptions::ChooseFont()
+void OptionsDialog::ChooseFont()
 {
     // One step: font, then its colour; Cancel in either keeps the working copy.
     const auto font = interaction().chooseFont(this, m_font.font());
@@ -127,7 +127,7 @@ void frmOptions::ChooseFont()
     ShowSamplePreview();
 }
 
-bool frmOptions::SaveOptions()
+bool OptionsDialog::SaveOptions()
 {
     QString error;
     if (!SaveOptionValues(checkValue(chkInsertNewLineAfterText), checkValue(chkShowChapterSection), m_font,
@@ -138,7 +138,7 @@ bool frmOptions::SaveOptions()
     return true;
 }
 
-void frmOptions::imgSave_Click()
+void OptionsDialog::imgSave_Click()
 {
     if (!SaveOptions())
         return;
@@ -146,6 +146,6 @@ void frmOptions::imgSave_Click()
     accept();
 }
 
-void frmOptions::imgClose_Click() { reject(); }
+void OptionsDialog::imgClose_Click() { reject(); }
 
 } // namespace kivra

@@ -1,4 +1,4 @@
-#include "app/frmSplash.h"
+#include "app/SplashScreen.h"
 
 #include "resources/Icons.h"
 
@@ -9,7 +9,7 @@
 
 namespace kivra {
 
-frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     auto* layout = new QVBoxLayout(this);

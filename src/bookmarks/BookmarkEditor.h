@@ -14,10 +14,10 @@ class QToolButton;
 
 namespace kivra {
 
-class frmBookmark : public QDialog, public PassageSelectors {
+class BookmarkEditor : public QDialog, public PassageSelectors {
     Q_OBJECT
 public:
-    explicit frmBookmark(QWidget* parent = nullptr);
+    explicit BookmarkEditor(QWidget* parent = nullptr);
 
     // The range the editor was opened with (set before Form_Load); kept for the window's life.
     QString RangeTestament, RangeBook, RangeChapter, RangeSection, RangeToChapter, RangeToSection;

@@ -1,4 +1,4 @@
-#include "reading/frmAdvancedSearch.h"
+#include "reading/AdvancedSearchDialog.h"
 
 #include "reading/SelectorCombos.h"
 #include "reading/VerseRangeSelector.h"
@@ -52,7 +52,7 @@ void SelectAllOnClick(QLineEdit* box)
     box->installEventFilter(new SelectAllFilter(box));
 }
 
-frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
+AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAdvancedSearch"));
     setWindowTitle(QStringLiteral("Advanced Search"));
@@ -94,16 +94,16 @@ frmAdvancedSearch::frmAdvancedSearch(QWidget* parent) : QDialog(parent)
     connect(optSearchScope[0], &QRadioButton::toggled, verseSelector, &QWidget::setEnabled);
     optSearchScope[1]->setChecked(true);
     verseSelector->setEnabled(false);
-    connect(imgSearch, &QToolButton::clicked, this, &frmAdvancedSearch::imgSearch_Click);
+    connect(imgSearch, &QToolButton::clicked, this, &AdvancedSearchDialog::imgSearch_Click);
     // Enter in either text box searches, as the search button does.
     for (QLineEdit* box : {txtSearchString1, txtSearchString2})
         connect(box, &QLineEdit::returnPressed, imgSearch, &QToolButton::click);
-    connect(imgCancel, &QToolButton::clicked, this, &frmAdvancedSearch::imgCancel_Click);
+    connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::imgCancel_Click);
 }
 
 // The selector stacks its six boxes for a narrow panel; here they go side by side to fit the window:
 // testament and book in the first row, from and to chapter:verse in the second.
-void frmAdvancedSearch::arrangeSelector()
+void AdvancedSearchDialog::arrangeSelector()
 {
     auto* grid = qobject_cast<QGridLayout*>(verseSelector->layout());
     if (!grid)
@@ -123,7 +123,7 @@ void frmAdvancedSearch::arrangeSelector()
     grid->setHorizontalSpacing(8);
 }
 
-void frmAdvancedSearch::Form_Load()
+void AdvancedSearchDialog::Form_Load()
 {
     imgSearch->setToolTip(LoadResString(601));
     imgCancel->setToolTip(LoadResString(602));
@@ -141,7 +141,7 @@ void frmAdvancedSearch::Form_Load()
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
-AdvancedSearchInput frmAdvancedSearch::inputs() const
+AdvancedSearchInput AdvancedSearchDialog::inputs() const
 {
     AdvancedSearchInput in;
     in.text1 = txtSearchString1->text();
@@ -160,7 +160,7 @@ AdvancedSearchInput frmAdvancedSearch::inputs() const
     return in;
 }
 
-SearchQuery frmAdvancedSearch::BuildAdvancedQuery() const
+SearchQuery AdvancedSearchDialog::BuildAdvancedQuery() const
 {
     QString badOperator;
     SearchQuery q = kivra::BuildAdvancedQuery(inputs(), &badOperator);
@@ -169,7 +169,7 @@ SearchQuery frmAdvancedSearch::BuildAdvancedQuery() const
     return q;
 }
 
-void frmAdvancedSearch::imgSearch_Click()
+void AdvancedSearchDialog::imgSearch_Click()
 {
     WaitCursor wait;
     const SearchQuery q = BuildAdvancedQuery();
@@ -181,7 +181,7 @@ void frmAdvancedSearch::imgSearch_Click()
     accept();
 }
 
-void frmAdvancedSearch::imgCancel_Click()
+void AdvancedSearchDialog::imgCancel_Click()
 {
     reject();
 }

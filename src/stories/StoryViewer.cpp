@@ -1,4 +1,4 @@
-#include "stories/frmBibleStoryShowPage.h"
+#include "stories/StoryViewer.h"
 
 #include <QShortcut>
 
@@ -39,7 +39,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text)
 }
 } // namespace
 
-frmBibleStoryShowPage::frmBibleStoryShowPage(QWidget* parent) : QWidget(parent, Qt::Window)
+StoryViewer::StoryViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBibleStoryShowPage"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,7 +84,7 @@ frmBibleStoryShowPage::frmBibleStoryShowPage(QWidget* parent) : QWidget(parent, 
     layoutControls();
 }
 
-void frmBibleStoryShowPage::Form_Load()
+void StoryViewer::Form_Load()
 {
     if (m_loaded)
         return;
@@ -117,19 +117,19 @@ void frmBibleStoryShowPage::Form_Load()
         ShowMessage(711, this, {story.missingPassages.join(QStringLiteral("; "))});
 }
 
-void frmBibleStoryShowPage::showEvent(QShowEvent* event)
+void StoryViewer::showEvent(QShowEvent* event)
 {
     Form_Load();
     QWidget::showEvent(event);
 }
 
-void frmBibleStoryShowPage::resizeEvent(QResizeEvent* event)
+void StoryViewer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutControls();
 }
 
-void frmBibleStoryShowPage::layoutControls()
+void StoryViewer::layoutControls()
 {
     const int w = width();
     const int h = height();
@@ -157,9 +157,9 @@ void frmBibleStoryShowPage::layoutControls()
     imgTitleBar->lower();
 }
 
-frmBibleStoryShowPage* OpenStoryViewer(int storyNumber, QWidget* owner)
+StoryViewer* OpenStoryViewer(int storyNumber, QWidget* owner)
 {
-    auto* viewer = new frmBibleStoryShowPage(owner);
+    auto* viewer = new StoryViewer(owner);
     viewer->BibleStoryNumber = storyNumber;
     viewer->show();
     return viewer;

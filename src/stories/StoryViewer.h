@@ -13,10 +13,10 @@ namespace kivra {
 
 class PictureBox;
 
-class frmBibleStoryShowPage : public QWidget {
+class StoryViewer : public QWidget {
     Q_OBJECT
 public:
-    explicit frmBibleStoryShowPage(QWidget* parent = nullptr);
+    explicit StoryViewer(QWidget* parent = nullptr);
 
     int BibleStoryNumber = 0;  // set by the opener before the window is shown
 
@@ -46,6 +46,6 @@ private:
 };
 
 // A new viewer on the story, shown modeless; it deletes itself when closed.
-frmBibleStoryShowPage* OpenStoryViewer(int storyNumber, QWidget* owner);
+StoryViewer* OpenStoryViewer(int storyNumber, QWidget* owner);
 
 } // namespace kivra

@@ -21,11 +21,11 @@ class PictureBox;
 inline const QString AddStoryMode = QStringLiteral("add_bible_story");
 inline const QString EditStoryMode = QStringLiteral("edit_bible_story");
 
-class frmBibleStory : public QWidget, public PassageSelectors {
+class StoryEditor : public QWidget, public PassageSelectors {
     Q_OBJECT
 public:
-    explicit frmBibleStory(QWidget* parent = nullptr);
-    ~frmBibleStory() override;
+    explicit StoryEditor(QWidget* parent = nullptr);
+    ~StoryEditor() override;
 
     QString mstrBibleStoryMode;           // set by the opener
     int mlngBibleStoryNumber = 0;         // set by the opener in edit mode
@@ -88,6 +88,6 @@ private:
 };
 
 // A new editor, shown modeless; it deletes itself when closed. storyNumber is used in edit mode.
-frmBibleStory* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner);
+StoryEditor* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner);
 
 } // namespace kivra

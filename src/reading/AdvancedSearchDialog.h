@@ -21,10 +21,10 @@ void SelectAllText(QLineEdit* box);
 // Makes every mouse click in box select all of its text, so typing replaces it.
 void SelectAllOnClick(QLineEdit* box);
 
-class frmAdvancedSearch : public QDialog, public PassageSelectors {
+class AdvancedSearchDialog : public QDialog, public PassageSelectors {
     Q_OBJECT
 public:
-    explicit frmAdvancedSearch(QWidget* parent = nullptr);
+    explicit AdvancedSearchDialog(QWidget* parent = nullptr);
 
     // Tooltips, the operator and range lists (first entries chosen), the centred heading.
     void Form_Load();

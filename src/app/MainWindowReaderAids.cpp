@@ -1,6 +1,6 @@
 // Aids readers of other Bible programs reach for: going to a typed reference, opening a search
 // result in its chapter, and looking at the printed pages first.
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 
 #include "output/VerseExport.h"
 #include "reading/ReferenceBox.h"
@@ -20,7 +20,7 @@ namespace {
 // Enter on a result row opens it in its chapter, as a double click does.
 class ResultEnterKey : public QObject {
 public:
-    explicit ResultEnterKey(frmMain* window) : QObject(window), m_window(window) {}
+    explicit ResultEnterKey(MainWindow* window) : QObject(window), m_window(window) {}
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    frmMain* m_window;
+    MainWindow* m_window;
 };
 
 const BibleBook* bookByAbbreviation(const BookCatalogue& books, const QString& abbreviation)
@@ -47,7 +47,7 @@ const BibleBook* bookByAbbreviation(const BookCatalogue& books, const QString& a
 
 } // namespace
 
-void frmMain::connectReaderAids()
+void MainWindow::connectReaderAids()
 {
     // Over the tab pictures, on the line of the search box: a place no documented control uses.
     QWidget* central = centralWidget();
@@ -57,7 +57,7 @@ void frmMain::connectReaderAids()
     txtGoToReference = new ReferenceBox(central);
     txtGoToReference->setGeometry(48, 64, 193, 19);
     caption->setBuddy(txtGoToReference);
-    connect(txtGoToReference, &ReferenceBox::referenceChosen, this, &frmMain::ShowReference);
+    connect(txtGoToReference, &ReferenceBox::referenceChosen, this, &MainWindow::ShowReference);
     addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), txtGoToReference);
 
     dgdSearchResults->installEventFilter(new ResultEnterKey(this));
@@ -70,23 +70,23 @@ void frmMain::connectReaderAids()
 
     auto* preview = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     preview->setObjectName(QStringLiteral("PrintPreviewShortcut"));
-    connect(preview, &QShortcut::activated, this, &frmMain::PreviewBibleVerse);
+    connect(preview, &QShortcut::activated, this, &MainWindow::PreviewBibleVerse);
 }
 
-bool frmMain::GoToReference(const QString& text)
+bool MainWindow::GoToReference(const QString& text)
 {
     txtGoToReference->setText(text);
     return txtGoToReference->goTo();
 }
 
-void frmMain::ShowReference(const BibleReference& reference)
+void MainWindow::ShowReference(const BibleReference& reference)
 {
     const PassageChoice choice = ChoiceFor(reference);
     LoadBibleTextOnDemand(choice.testament, choice.book, choice.fromChapter, choice.fromSection, choice.toChapter,
                           choice.toSection);
 }
 
-void frmMain::OpenResultInChapter()
+void MainWindow::OpenResultInChapter()
 {
     if (ViewMode.toLower() != QLatin1String("searcher") || adoBible->currentRow() < 0)
         return;
@@ -102,7 +102,7 @@ void frmMain::OpenResultInChapter()
     selectShownVerse(chapter, verse);
 }
 
-void frmMain::selectShownVerse(int chapter, int verse)
+void MainWindow::selectShownVerse(int chapter, int verse)
 {
     const QString text = passageText();
     for (int i = 0; i < m_passageSpans.size(); ++i) {
@@ -127,13 +127,13 @@ void frmMain::selectShownVerse(int chapter, int verse)
     }
 }
 
-void frmMain::fillPrintBox()
+void MainWindow::fillPrintBox()
 {
     // Plain text only: the print box's own font, not the pane's.
     rxtPrint->setPlainText(PrintTextFor(ViewMode, txtBibleText->toPlainText(), txtSelectedSection->toPlainText()));
 }
 
-QString frmMain::printHeading() const
+QString MainWindow::printHeading() const
 {
     // A single result prints as its bare text, as it always has; a passage is headed so it can be filed.
     if (ViewMode.toLower() != QLatin1String("reader") || m_passageSpans.isEmpty())
@@ -143,7 +143,7 @@ QString frmMain::printHeading() const
     return ReferenceText(m_passageBook, first.chapter, first.section, last.chapter, last.section);
 }
 
-void frmMain::PreviewBibleVerse()
+void MainWindow::PreviewBibleVerse()
 {
     fillPrintBox();
     PreviewRichTextBox(rxtPrint, this, printHeading());
