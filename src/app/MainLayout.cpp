@@ -135,12 +135,4 @@ QRect MainLayout::apply(const QString& control, QRect before) const
     return before;
 }
 
-bool MainLayout::touches(const QString& control) const
-{
-    for (const LayoutAssignment& a : assignments)
-        if (a.control == control)
-            return true;
-    return false;
-}
-
 } // namespace kivra

@@ -43,8 +43,6 @@ struct MainLayout {
 
     // The geometry a control ends with when it had `before` and the assignments are applied.
     QRect apply(const QString& control, QRect before) const;
-    // Whether any assignment touches the control.
-    bool touches(const QString& control) const;
 };
 
 // The content area starts at this x: the panel width plus the gap to the right column.

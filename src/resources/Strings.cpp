@@ -143,8 +143,3 @@ QString LoadResString(int id)
     const ResString* entry = find(id);
     return entry ? QString::fromUtf8(entry->text) : QString();
 }
-
-bool HasResString(int id)
-{
-    return find(id) != nullptr;
-}

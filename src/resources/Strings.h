@@ -7,6 +7,3 @@
 
 // The text of string id, or an empty string when the table has no such id.
 QString LoadResString(int id);
-
-// Whether the table holds a text for id.
-bool HasResString(int id);

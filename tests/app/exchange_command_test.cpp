@@ -1,6 +1,4 @@
 // The exchange commands of the command line, run as the program itself on a temporary program folder.
-#include "app/CommandLine.h"
-#include "app/ExchangeCommand.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
@@ -32,17 +30,6 @@ Outcome run(const QStringList& args)
 }
 
 } // namespace
-
-TEST(ExchangeCommandLine, ParsesTheFiveCommands)
-{
-    using A = CommandLine::Action;
-    EXPECT_EQ(ParseCommandLine({"dump", "f.kbm"}).action, A::Dump);
-    EXPECT_EQ(ParseCommandLine({"--app-dir", "d", "import-stories", "f"}).action, A::ImportStories);
-    EXPECT_EQ(ParseCommandLine({"--app-dir", "d", "import-stories", "f"}).appDir, "d");
-    EXPECT_EQ(ParseCommandLine({"export-bookmarks", "f"}).operands, QStringList({"f"}));
-    EXPECT_EQ(ParseCommandLine({"export-stories"}).action, A::Error);
-    EXPECT_EQ(ParseCommandLine({"dump", "a", "b"}).action, A::Error);
-}
 
 TEST(ExchangeCommandLine, ExportsImportsAndDumps)
 {

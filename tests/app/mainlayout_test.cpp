@@ -1,16 +1,20 @@
-// The main window's geometry: the pure rules, and the real window following them on resize.
-#include "app/MainLayout.h"
+// What a user sees of the main window at any size: controls inside the window and clear of each
+// other, a title strip without gaps, every button with a tooltip, and every button of it and its
+// windows with a picture.
 #include "app/MainWindow.h"
+#include "bookmarks/BookmarkEditor.h"
+#include "reading/AdvancedSearchDialog.h"
+#include "settings/OptionsDialog.h"
+#include "stories/StoryEditor.h"
+#include "stories/StoryViewer.h"
 #include "support/Fixture.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -18,178 +22,115 @@ using namespace kivra;
 
 namespace {
 
-// Starting geometries as MainWindow creates them; the rules change these.
-const QList<std::pair<QString, QRect>> kDesign = {
-    {"lblTopHeading", {248, 2, 404, 19}},       {"imgTitleBar", {0, 0, 1280, 23}},
-    {"shpTitleBar", {248, 61, 633, 25}},        {"lblNotesHeading", {248, 480, 633, 16}},
-    {"shpBibleText", {248, 88, 633, 393}},      {"txtBibleText", {256, 96, 617, 377}},
-    {"shpSearchResults", {248, 88, 633, 329}},  {"dgdSearchResults", {256, 96, 617, 313}},
-    {"shpSelectedVerse", {248, 424, 633, 57}},  {"txtSelectedSection", {256, 432, 617, 41}},
-    {"shpBibleNotes", {248, 496, 633, 73}},     {"txtNotes", {256, 504, 617, 57}},
-    {"wbrWebPanel", {248, 88, 633, 393}},       {"lblRelatedVerse", {568, 480, 120, 16}},
-    {"cboRelatedVerse", {688, 472, 193, 21}},   {"picVerseSelector", {8, 176, 233, 393}},
-    {"picBookmark", {8, 176, 233, 393}},        {"picBibleStorySelector", {8, 176, 233, 393}},
-    {"txtWordsFromGod", {0, 292, 233, 101}},    {"lstBibleStory", {0, 46, 233, 347}},
-    {"lstBookmark", {0, 46, 233, 234}},         {"lblBookmarkNotes", {0, 297, 233, 16}},
-    {"txtBookmarkNotes", {0, 313, 233, 80}},    {"stbBible", {0, 575, 900, 25}},
+// Pixels that are not (almost) transparent: a blank picture means a missing or unreadable SVG.
+int visiblePixels(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 16;
+    return count;
+}
+
+// Two visible siblings may be apart, or one may hold the other (a frame round its pane, a caption on
+// the title strip); a partial overlap hides part of a control. The Pray button is drawn over the
+// title bar's frame by design.
+void expectInsideAndApart(const QWidget* parent, const QString& size)
+{
+    QList<const QWidget*> shown;
+    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && !child->isWindow() && !child->objectName().isEmpty()
+            && !child->objectName().startsWith(QStringLiteral("qt_")))  // Qt's own parts of a control
+            shown << child;
+    for (const QWidget* a : shown) {
+        const std::string name = a->objectName().toStdString();
+        EXPECT_TRUE(parent->rect().contains(a->geometry())) << name << " at " << size.toStdString();
+        for (const QWidget* b : shown) {
+            const QRect common = a->geometry() & b->geometry();
+            const QStringList pair = {a->objectName(), b->objectName()};
+            const bool byDesign = pair.contains(QStringLiteral("imgWeb")) && pair.contains(QStringLiteral("shpTitleBar"));
+            if (a != b && !common.isEmpty() && !byDesign) {
+                EXPECT_TRUE(common == a->geometry() || common == b->geometry())
+                    << name << " and " << b->objectName().toStdString() << " at " << size.toStdString();
+            }
+        }
+        expectInsideAndApart(a, size);
+    }
+}
+
+class MainWindowLooks : public ::testing::Test {
+protected:
+    test::TempProgramFolder folder;
+    MainWindow w;
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.ok());
+        ASSERT_TRUE(w.Form_Load());
+        w.RestoreLastPassage();
+        w.show();
+    }
+    void resize(QSize size)
+    {
+        w.resize(size);
+        QCoreApplication::processEvents();
+    }
 };
 
-QMap<QString, QRect> geometryAt(int W, int H)
+TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
 {
-    const MainLayout layout = LayoutMainWindowGeometry(W, H);
-    QMap<QString, QRect> out;
-    for (const auto& [name, rect] : kDesign)
-        out[name] = layout.apply(name, rect);
-    return out;
+    // The smallest the window lets itself be made, the usual size, and a large screen.
+    for (const QSize size : {QSize(100, 100), QSize(1000, 650), QSize(1900, 1150)}) {
+        resize(size);
+        const QString shown = QStringLiteral("%1x%2").arg(w.width()).arg(w.height());
+        for (QToolButton* tab : {w.imgVerseSelector, w.imgBookmark, w.imgBibleStory}) {
+            QTest::mouseClick(tab, Qt::LeftButton);
+            expectInsideAndApart(w.centralWidget(), shown + u' ' + tab->objectName());
+        }
+        // The reading pane, the notes and the status bar keep their order down the window.
+        EXPECT_LT(w.shpBibleText->geometry().bottom(), w.lblNotesHeading->y()) << shown.toStdString();
+        EXPECT_LT(w.shpBibleNotes->geometry().bottom(), w.stbBible->y()) << shown.toStdString();
+        // The related-bookmark box keeps to the right edge of the notes below it, within a few pixels.
+        EXPECT_NEAR(w.cboRelatedVerse->geometry().right(), w.shpBibleNotes->geometry().right(), 4) << shown.toStdString();
+    }
+}
+
+TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
+{
+    for (const int width : {1000, 1900}) {
+        resize(QSize(width, 650));
+        const QImage picture = w.imgTitleBar->grab().toImage();
+        ASSERT_EQ(picture.width(), w.width());
+        for (int x : {0, picture.width() / 2, picture.width() - 1})
+            EXPECT_EQ(qAlpha(picture.pixel(x, picture.height() / 2)), 255) << x << " of " << width;
+    }
+}
+
+TEST_F(MainWindowLooks, EveryButtonShowsAPictureAndExplainsItself)
+{
+    // The windows the main window opens, so that their buttons are looked at too.
+    new BookmarkEditor(&w);
+    new StoryEditor(&w);
+    new StoryViewer(&w);
+    new OptionsDialog(&w);
+    new AdvancedSearchDialog(&w);
+    int buttons = 0;
+    for (const QAbstractButton* button : w.findChildren<QAbstractButton*>()) {
+        if (!button->objectName().startsWith(QStringLiteral("img")))
+            continue;
+        ++buttons;
+        const std::string name = button->objectName().toStdString();
+        // A tooltip, or a caption beside it as the command row has (the other windows set theirs as they open).
+        const QLabel* caption = w.findChild<QLabel*>(QStringLiteral("lbl") + button->objectName().mid(3));
+        if (button->window() == &w) {
+            EXPECT_TRUE(!button->toolTip().trimmed().isEmpty() || (caption && !caption->text().trimmed().isEmpty())) << name;
+        }
+        ASSERT_FALSE(button->icon().isNull()) << name;
+        // A real icon covers a good part of its square, not a stray pixel or two.
+        for (int side : {24, 48})
+            EXPECT_GT(visiblePixels(button->icon().pixmap(side, side).toImage()), side * side / 20) << name << side;
+    }
+    EXPECT_GT(buttons, 40);
 }
 
 } // namespace
-
-TEST(MainLayout, WiderByHundredWidensTheContentAreaAndMovesTheRelatedBookmark)
-{
-    const auto a = geometryAt(900, 600);
-    const auto b = geometryAt(1000, 600);
-    for (const char* widened : {"shpTitleBar", "lblNotesHeading", "shpBibleText", "txtBibleText", "shpSearchResults",
-                                "dgdSearchResults", "shpSelectedVerse", "txtSelectedSection", "shpBibleNotes",
-                                "txtNotes", "wbrWebPanel", "stbBible"}) {
-        EXPECT_EQ(b[widened].width(), a[widened].width() + 100) << widened;
-        EXPECT_EQ(b[widened].left(), a[widened].left()) << widened;
-        EXPECT_EQ(b[widened].height(), a[widened].height()) << widened;
-    }
-    for (const char* moved : {"cboRelatedVerse", "lblRelatedVerse"})
-        EXPECT_EQ(b[moved].left(), a[moved].left() + 100) << moved;
-    EXPECT_EQ(a["lblTopHeading"].left(), 248);  // centred over 900
-    EXPECT_EQ(b["lblTopHeading"].left(), 298);
-    EXPECT_EQ(b["imgTitleBar"].width(), 1000);
-    // Each framed pane sits 8 inside a frame 16 wider.
-    for (auto [frame, pane] : {std::pair{"shpBibleText", "txtBibleText"}, {"shpSearchResults", "dgdSearchResults"},
-                               {"shpSelectedVerse", "txtSelectedSection"}, {"shpBibleNotes", "txtNotes"}}) {
-        EXPECT_EQ(b[pane].width(), b[frame].width() - 16) << pane;
-        EXPECT_EQ(b[pane].left(), b[frame].left() + 8) << pane;
-    }
-    // The left column never moves sideways.
-    EXPECT_EQ(b["picVerseSelector"], a["picVerseSelector"]);
-}
-
-TEST(MainLayout, TallerByFiftyLengthensPanesAndMovesTheLowerBoxesDown)
-{
-    const auto a = geometryAt(900, 600);
-    const auto b = geometryAt(900, 650);
-    for (const char* longer : {"picVerseSelector", "picBookmark", "picBibleStorySelector", "txtWordsFromGod",
-                               "lstBibleStory", "lstBookmark", "shpBibleText", "txtBibleText", "shpSearchResults",
-                               "dgdSearchResults", "wbrWebPanel"}) {
-        EXPECT_EQ(b[longer].height(), a[longer].height() + 50) << longer;
-        EXPECT_EQ(b[longer].top(), a[longer].top()) << longer;
-    }
-    for (const char* lower : {"lblNotesHeading", "shpBibleNotes", "txtNotes", "lblRelatedVerse", "cboRelatedVerse",
-                              "shpSelectedVerse", "txtSelectedSection", "txtBookmarkNotes", "lblBookmarkNotes",
-                              "stbBible"}) {
-        EXPECT_EQ(b[lower].top(), a[lower].top() + 50) << lower;
-        EXPECT_EQ(b[lower].height(), a[lower].height()) << lower;
-    }
-}
-
-TEST(MainLayout, AreasStackWithoutOverlapAtTheDesignSize)
-{
-    for (auto [W, H] : {std::pair{900, 600}, {1280, 800}, {1000, 650}}) {
-        const auto g = geometryAt(W, H);
-        // reading frame, then the notes heading, the notes frame, the status bar
-        EXPECT_LT(g["shpBibleText"].bottom(), g["lblNotesHeading"].top()) << W << "x" << H;
-        EXPECT_LT(g["shpBibleNotes"].bottom(), g["stbBible"].top());
-        EXPECT_EQ(g["stbBible"].bottom(), H - 1);
-        // the results grid and the selected verse end where the reading frame ends
-        EXPECT_LT(g["shpSearchResults"].bottom(), g["shpSelectedVerse"].top());
-        EXPECT_EQ(g["shpSelectedVerse"].bottom(), g["shpBibleText"].bottom());
-        EXPECT_LE(g["txtBibleText"].bottom(), g["shpBibleText"].bottom());
-        EXPECT_LE(g["wbrWebPanel"].bottom(), g["shpBibleText"].bottom());
-        // panels end above the status bar; the bookmark notes stay at the panel's bottom
-        EXPECT_LT(g["picVerseSelector"].bottom(), g["stbBible"].top());
-        EXPECT_EQ(g["txtBookmarkNotes"].bottom(), g["picBookmark"].height() - 1);
-        EXPECT_LT(g["lstBookmark"].bottom(), g["lblBookmarkNotes"].top());
-        EXPECT_LE(g["cboRelatedVerse"].right(), W - 16);
-    }
-}
-
-TEST(MainLayout, ASmallWindowStopsTheLayoutQuietly)
-{
-    // Too narrow: the title strip is set, the first pane width would be negative and ends the rules.
-    MainLayout narrow = LayoutMainWindowGeometry(200, 600);
-    EXPECT_FALSE(narrow.complete);
-    EXPECT_TRUE(narrow.touches("imgTitleBar"));
-    EXPECT_FALSE(narrow.touches("lblNotesHeading"));
-    EXPECT_FALSE(narrow.touches("picVerseSelector"));
-
-    // Wide enough but too low: every width is set, the heights stop at the panels.
-    MainLayout low = LayoutMainWindowGeometry(900, 150);
-    EXPECT_FALSE(low.complete);
-    EXPECT_TRUE(low.touches("cboRelatedVerse"));
-    EXPECT_FALSE(low.touches("picVerseSelector"));
-
-    for (auto [W, H] : {std::pair{0, 0}, {1, 1}, {266, 207}, {300, 300}, {-5, -5}}) {
-        const MainLayout layout = LayoutMainWindowGeometry(W, H);
-        for (const LayoutAssignment& a : layout.assignments) {
-            if (a.property == LayoutAssignment::Width || a.property == LayoutAssignment::Height) {
-                EXPECT_GE(a.value, 0) << a.control.toStdString() << " at " << W << "x" << H;
-            }
-        }
-    }
-    // The smallest size that still completes: the verse-of-the-day box needs its panel 292 high.
-    EXPECT_TRUE(LayoutMainWindowGeometry(282, 499).complete);
-    EXPECT_FALSE(LayoutMainWindowGeometry(281, 499).complete);
-    EXPECT_FALSE(LayoutMainWindowGeometry(282, 498).complete);
-}
-
-class MainWindowLayout : public ::testing::Test {
-protected:
-    test::TempProgramFolder folder;
-};
-
-TEST_F(MainWindowLayout, TheWindowFollowsTheRulesOnEveryResize)
-{
-    ASSERT_TRUE(folder.ok());
-    MainWindow w;
-    ASSERT_TRUE(w.Form_Load());
-    w.RestoreLastPassage();
-    w.show();
-
-    // The rules read design sizes; they must be those the window really has.
-    const MainDesign d;
-    EXPECT_EQ(w.picVerseSelector->width(), d.verseSelectorPanelWidth);
-    EXPECT_EQ(w.lblTopHeading->width(), d.topHeadingWidth);
-    EXPECT_EQ(w.cboRelatedVerse->width(), d.relatedVerseComboWidth);
-    EXPECT_EQ(w.imgVerseSelector->height(), d.tabImageHeight);
-    EXPECT_EQ(w.txtWordsFromGod->y(), d.wordsFromGodTop);
-    EXPECT_EQ(w.lstBibleStory->y(), d.bibleStoryListTop);
-    EXPECT_EQ(w.lstBookmark->y(), d.bookmarkListTop);
-    EXPECT_EQ(w.txtBookmarkNotes->height(), d.bookmarkNotesHeight);
-    EXPECT_EQ(w.shpBibleText->y(), d.bibleTextFrameTop);
-    EXPECT_EQ(w.txtBibleText->y(), d.bibleTextTop);
-    EXPECT_EQ(w.shpSearchResults->y(), d.searchResultsFrameTop);
-    EXPECT_EQ(w.lblNotesHeading->height(), d.notesHeadingHeight);
-    EXPECT_EQ(w.txtNotes->height(), d.notesHeight);
-    EXPECT_EQ(w.stbBible->height(), d.statusBarHeight);
-
-    auto check = [&](int W, int H) {
-        w.resize(W, H);
-        QCoreApplication::processEvents();
-        ASSERT_EQ(w.size(), QSize(W, H));
-        const auto expected = geometryAt(W, H);
-        for (const char* name : {"txtBibleText", "shpBibleText", "dgdSearchResults", "txtNotes", "shpBibleNotes",
-                                 "cboRelatedVerse", "lblTopHeading", "picVerseSelector", "txtWordsFromGod",
-                                 "txtBookmarkNotes", "lstBookmark", "stbBible", "wbrWebPanel"})
-            EXPECT_EQ(w.findChild<QWidget*>(name)->geometry(), expected[name]) << name << " at " << W << "x" << H;
-    };
-    EXPECT_EQ(w.findChild<QWidget*>("lblAbout")->geometry().right() + 1, d.commandRowRight);
-    check(1000, 650);
-    // The window does not go below the size the rules hold for: the reading pane, the notes and the
-    // status bar keep their order, and the command row stays whole.
-    w.resize(600, 400);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(LayoutMainWindowGeometry(w.width(), w.height()).complete) << w.width() << "x" << w.height();
-    EXPECT_LT(w.shpBibleText->geometry().bottom(), w.lblNotesHeading->y());
-    EXPECT_LT(w.shpBibleNotes->geometry().bottom(), w.stbBible->y());
-    EXPECT_EQ(w.stbBible->geometry().bottom(), w.height() - 1);
-    EXPECT_LT(w.findChild<QWidget*>("lblAbout")->geometry().right(), w.width());
-    check(1280, 800);
-    check(900, 600);
-}

@@ -1,17 +1,15 @@
-// Start-up checks: folders, unreadable databases, the options row, the verse of the day, the
-// command line.
+// Start-up and shut-down: unreadable databases, the options row, the verse of the day, closing the
+// main window; and the passage commands run as the program itself.
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
-#include "app/ExportCommand.h"
+#include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/VerseOfTheDay.h"
-#include "app/MainWindow.h"
 #include "storage/Globals.h"
 #include "stories/StoryEditor.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
@@ -20,77 +18,82 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace kivra;
 
-TEST(Folders, TrailingSeparatorGivesTheSamePaths)
-{
-    InitialiseFolders(QStringLiteral("/opt/kivra/"));
-    const QString withSlash = folders().databasePath;
-    InitialiseFolders(QStringLiteral("/opt/kivra"));
-    EXPECT_EQ(folders().databasePath, withSlash);
-    EXPECT_EQ(withSlash, QStringLiteral("/opt/kivra/Db/"));
-    EXPECT_EQ(StoryNoImagePicture(), QStringLiteral("/opt/kivra/image/obj_bible_story_no_image.gif"));
-}
+namespace {
 
-TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
+void dropTable(const QString& file, const char* table)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    const QString story = folder.dbPath(StoryDatabaseFile);
-    QFile::remove(story);
-    QString failed;
-    EXPECT_FALSE(OpenConnections(&failed));
-    EXPECT_EQ(failed, story);
-    ASSERT_FALSE(folder.ui().messages.isEmpty());
-    EXPECT_EQ(folder.ui().messages.last(), 701);
-    EXPECT_TRUE(folder.ui().messageTexts.last().contains(story));
-    EXPECT_FALSE(QFile::exists(story));  // nothing is created in its place
-
-    QFile junk(story);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a database at all");
-    junk.close();
-    EXPECT_FALSE(OpenConnections(&failed));
-    EXPECT_EQ(failed, story);
-    EXPECT_EQ(folder.ui().messages.last(), 703);  // there, but not a database
-}
-
-TEST(Startup, ABibleDatabaseWithoutOneOfItsTablesIsRefused)
-{
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    const QString bible = folder.dbPath(BibleDatabaseFile);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
-        db.setDatabaseName(bible);
+        db.setDatabaseName(file);
         ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("DROP TABLE tblGetNumberOfSection")));
-        db.close();
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("DROP TABLE ") + QLatin1StringView(table)));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("damage"));
-    QString failed;
-    EXPECT_FALSE(OpenConnections(&failed));
-    EXPECT_EQ(failed, bible);
-    EXPECT_EQ(folder.ui().messages.value(0), 703);
 }
 
-TEST(Startup, ABibleDatabaseWithRandomBytesInItsMiddleIsRefused)
+void writeNoiseInTheMiddle(const QString& file)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    const QString bible = folder.dbPath(BibleDatabaseFile);
-    {
-        QFile file(bible);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.seek(file.size() / 2));
-        QByteArray noise(64 * 1024, Qt::Uninitialized);
-        QRandomGenerator(12).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-        ASSERT_EQ(file.write(noise), noise.size());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(f.size() / 2));
+    QByteArray noise(64 * 1024, Qt::Uninitialized);
+    QRandomGenerator(12).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    ASSERT_EQ(f.write(noise), noise.size());
+}
+
+void replaceWithJunk(const QString& file)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a database at all");
+}
+
+struct Outcome {
+    int code = -1;
+    QString out, err;
+};
+
+Outcome runProgram(const QString& folder, const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), QStringList{QStringLiteral("--app-dir"), folder} + args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(Startup, AMissingOrDamagedDatabaseIsNamedAndNothingIsCreatedInItsPlace)
+{
+    const struct {
+        const char* file;
+        std::function<void(const QString&)> damage;
+        int message;
+    } cases[] = {
+        {"dbStory.dat", [](const QString& f) { QFile::remove(f); }, 701},
+        {"dbStory.dat", replaceWithJunk, 703},
+        {"dbBible.dat", [](const QString& f) { dropTable(f, "tblGetNumberOfSection"); }, 703},
+        {"dbBible.dat", writeNoiseInTheMiddle, 703},
+    };
+    for (const auto& c : cases) {
+        test::TempProgramFolder folder;
+        ASSERT_TRUE(folder.ok());
+        const QString file = folder.dbPath(QString::fromLatin1(c.file));
+        const bool removed = c.message == 701;
+        c.damage(file);
+        QString failed;
+        EXPECT_FALSE(OpenConnections(&failed)) << c.file << ' ' << c.message;
+        EXPECT_EQ(failed, file);
+        ASSERT_FALSE(folder.ui().messages.isEmpty());
+        EXPECT_EQ(folder.ui().messages.last(), c.message);
+        EXPECT_TRUE(folder.ui().messageTexts.last().contains(file));
+        EXPECT_EQ(QFile::exists(file), !removed);
     }
-    QString failed;
-    EXPECT_FALSE(OpenConnections(&failed));
-    EXPECT_EQ(failed, bible);
-    EXPECT_EQ(folder.ui().messages.value(0), 703);
 }
 
 TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
@@ -111,11 +114,7 @@ TEST(Startup, VerseOfTheDayHasTextAndReference)
               QStringLiteral("In the beginning God created the heaven and the earth.\r\n\r\n(Gen:1:1)"));
     EXPECT_EQ(WordsFromGodForId(31102, 0).right(4), QStringLiteral("\r\n\r\n"));
     EXPECT_EQ(WordsFromGodForId(31103, 1), QString());
-    for (int i = 0; i < 20; ++i)
-        EXPECT_FALSE(GetWordsFromGod(1).isEmpty());
-    MainWindow w;
-    ASSERT_TRUE(w.Form_Load());
-    EXPECT_TRUE(w.findChild<QWidget*>(QStringLiteral("txtWordsFromGod")));
+    EXPECT_FALSE(GetWordsFromGod(1).isEmpty());
 }
 
 TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
@@ -149,79 +148,47 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     EXPECT_FALSE(editor);
 }
 
-TEST(CommandLineTest, ParsesCommandsAndRejectsBadArguments)
+TEST(CommandLineTest, BadArgumentsAreRefusedWithASentence)
 {
-    auto cl = ParseCommandLine({QStringLiteral("--app-dir"), QStringLiteral("/x"), QStringLiteral("passage"),
-                                QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1:1-1:3")});
-    EXPECT_EQ(cl.action, CommandLine::Action::Passage);
-    EXPECT_EQ(cl.appDir, QStringLiteral("/x"));
-    EXPECT_EQ(cl.operands.size(), 3);
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("--no-splash")}).noSplash, true);
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("--app-dir")}).action, CommandLine::Action::Error);
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("--frobnicate")}).action, CommandLine::Action::Error);
-    // One operand is a typed reference, three are testament, book and range; two are neither.
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("passage"), QStringLiteral("Old Testament"), QStringLiteral("Genesis")})
-                  .action,
-              CommandLine::Action::Error);
-    for (const QStringList& wrong : {QStringList{QStringLiteral("--app-dir")}, QStringList{QStringLiteral("--open")},
-                                     QStringList{QStringLiteral("--frobnicate")}, QStringList{QStringLiteral("passage")}})
-        EXPECT_TRUE(ParseCommandLine(wrong).error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();
+    // One passage operand is a typed reference, three are testament, book and range; two are neither.
+    for (const QStringList& wrong : {QStringList{"--app-dir"}, QStringList{"--open"}, QStringList{"--frobnicate"},
+                                     QStringList{"passage"}, QStringList{"passage", "Old Testament", "Genesis"},
+                                     QStringList{"export-stories"}, QStringList{"dump", "a", "b"}}) {
+        const CommandLine cl = ParseCommandLine(wrong);
+        EXPECT_EQ(cl.action, CommandLine::Action::Error) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(cl.error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();
+    }
 }
 
-TEST(CommandLineTest, AFileThatCannotBeWrittenIsNamedOnceInASentence)
+TEST(CommandLineTest, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
 {
     test::TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    const QString file = folder.path() + QStringLiteral("/no-such-folder/passage.rtf");
-    QProcess p;
-    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
-            {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"), QStringLiteral("Old Testament"),
-             QStringLiteral("Genesis"), QStringLiteral("1:1-1:3"), file});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
-              QStringLiteral("Could not save %1: No such file or directory.\n").arg(file));
-}
+    const QStringList genesis = {QStringLiteral("Old Testament"), QStringLiteral("Genesis")};
+    Outcome r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{"1:1-1:2"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QStringLiteral("In the beginning God created the heaven and the earth.(1:1)\n\nAnd the earth was "
+                                    "without form, and void; and darkness was upon the face of the deep. And the Spirit "
+                                    "of God moved upon the face of the waters.(1:2)\n\n"));
 
-TEST(CommandLineTest, PassageCommandPrintsThePaneText)
-{
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    const QString exe = QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible");
-    QProcess p;
-    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
-                  QStringLiteral("Genesis"), QStringLiteral("1:1-1:2")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
-              QStringLiteral("In the beginning God created the heaven and the earth.(1:1)\n\nAnd the earth was without "
-                             "form, and void; and darkness was upon the face of the deep. And the Spirit of God moved "
-                             "upon the face of the waters.(1:2)\n\n"));
-
-    // Ranges that name no verse, or run backwards, are refused rather than printed as nothing.
-    for (const QString& range : {QStringLiteral("51:1-51:2"), QStringLiteral("1:5-1:3"), QStringLiteral("3:1-1:3")}) {
-        p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"),
-                      QStringLiteral("Old Testament"), QStringLiteral("Genesis"), range});
-        ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), 2) << range.toStdString();
-        EXPECT_TRUE(p.readAllStandardOutput().isEmpty()) << range.toStdString();
+    // Ranges that name no verse, or run backwards, are refused rather than printed or saved as nothing.
+    const QString rtf = folder.path() + QStringLiteral("/backward.rtf");
+    for (const char* range : {"51:1-51:2", "1:5-1:3", "3:1-1:3"}) {
+        r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{range});
+        EXPECT_EQ(r.code, 2) << range;
+        EXPECT_TRUE(r.out.isEmpty()) << range;
+        EXPECT_EQ(runProgram(folder.path(), QStringList{"export-rtf"} + genesis + QStringList{range, rtf}).code, 2);
+        EXPECT_FALSE(QFile::exists(rtf)) << range;
     }
 
-    QFile::remove(folder.dbPath(OptionsDatabaseFile));
-    p.start(exe, {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("passage"), QStringLiteral("Old Testament"),
-                  QStringLiteral("Genesis"), QStringLiteral("1:1-1:2")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("dbOptions.pre")));
-}
+    // A file that cannot be written is named once, in a sentence.
+    const QString unwritable = folder.path() + QStringLiteral("/no-such-folder/passage.rtf");
+    r = runProgram(folder.path(), QStringList{"export-rtf"} + genesis + QStringList{"1:1-1:3", unwritable});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Could not save %1: No such file or directory.\n").arg(unwritable));
 
-TEST(CommandLineTest, ExportOfABackwardRangeWritesNoFile)
-{
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    const QString file = folder.path() + QStringLiteral("/backward.rtf");
-    EXPECT_EQ(RunExportRtfCommand({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("3:1-1:3"),
-                                   file}),
-              2);
-    EXPECT_FALSE(QFile::exists(file));
+    QFile::remove(folder.dbPath(OptionsDatabaseFile));
+    r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{"1:1-1:2"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("dbOptions.pre")));
 }

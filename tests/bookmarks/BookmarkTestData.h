@@ -23,6 +23,7 @@ struct SeedBookmark {
     QString reference;
     QString notes;
     QString testament = QStringLiteral("Old Testament");
+    QVariant associations;  // the AssociatedBookmarkReferenceList text
 };
 
 // Genesis c:1-1:1 with the given reference and notes.
@@ -41,9 +42,10 @@ inline qint64 AddBookmark(const SeedBookmark& b)
     QSqlQuery q(OptionsConnection());
     q.prepare(QStringLiteral("INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\","
                              " \"BookMarkSection\", \"BookMarkToBook\", \"BookMarkToChapter\", \"BookMarkToSection\","
-                             " \"BookMarkNotes\", \"BookmarkReference\", \"BookmarkHooker\") VALUES (?,?,?,?,?,?,?,?,?,?)"));
+                             " \"BookMarkNotes\", \"BookmarkReference\", \"BookmarkHooker\","
+                             " \"AssociatedBookmarkReferenceList\") VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
     for (const QVariant& v : QVariantList{b.testament, b.book, b.c, b.s, b.book, b.tc, b.ts, b.notes, b.reference,
-                                          b.reference})
+                                          b.reference, b.associations})
         q.addBindValue(v);
     return q.exec() ? q.lastInsertId().toLongLong() : 0;
 }
@@ -55,6 +57,12 @@ inline void AddLink(const QString& from, const QString& to)
     q.addBindValue(from);
     q.addBindValue(to);
     q.exec();
+}
+
+inline void ClearBookmarks()
+{
+    QSqlQuery(QStringLiteral("DELETE FROM \"tblBookmark\""), OptionsConnection());
+    QSqlQuery(QStringLiteral("DELETE FROM \"tblBookmark_Relation\""), OptionsConnection());
 }
 
 // Rows as "a>b" in insertion order.

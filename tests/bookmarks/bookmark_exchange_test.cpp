@@ -6,6 +6,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "BookmarkTestData.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -14,50 +15,30 @@
 #include <gtest/gtest.h>
 
 using namespace kivra;
-using kivra::test::TempProgramFolder;
+using namespace kivra::test;
 
 namespace {
 
+// Ruth 1:1-1:4 with the given reference, association list and notes; its Index.
 int addBookmark(const QString& reference, const QString& links = {}, const QString& notes = QStringLiteral("n"))
 {
-    EXPECT_TRUE(ExecuteStatement(
-        OptionsConnection(),
-        QStringLiteral("INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\", "
-                       "\"BookMarkSection\", \"BookMarkToBook\", \"BookMarkToChapter\", \"BookMarkToSection\", "
-                       "\"BookMarkNotes\", \"BookmarkReference\", \"BookmarkHooker\", "
-                       "\"AssociatedBookmarkReferenceList\") VALUES ('Old Testament', 'Ruth', 1, 2, 'Ruth', 3, 4, ?, "
-                       "?, ?, ?)"),
-        {notes, reference, reference, links.isNull() ? QVariant() : QVariant(links)}));
-    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT MAX(\"Index\") AS i FROM \"tblBookmark\""));
-    return rs->integer(QStringLiteral("i"));
-}
-
-void addLink(const QString& from, const QString& to)
-{
-    ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
-                                 QStringLiteral("INSERT INTO \"tblBookmark_Relation\" VALUES (?, ?)"), {from, to}));
+    SeedBookmark b = Bm(1, reference, notes);
+    b.book = QStringLiteral("Ruth");
+    b.ts = 4;
+    b.associations = links.isNull() ? QVariant() : QVariant(links);
+    return int(AddBookmark(b));
 }
 
 int count(const QString& table)
 {
-    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT COUNT(*) AS n FROM ") + QuoteIdentifier(table));
-    return rs->integer(QStringLiteral("n"));
+    return TempProgramFolder::count(OptionsConnectionName, table);
 }
 
 QStringList relations()
 {
-    QStringList out;
-    auto rs = GetADORecordSetByQueryString(
-        OptionsConnection(), QStringLiteral("SELECT * FROM \"tblBookmark_Relation\" ORDER BY 1, 2"));
-    for (; !rs->eof(); rs->MoveNext())
-        out << rs->text(QStringLiteral("BookmarkReference")) + u'>' + rs->text(QStringLiteral("HookedBookmarkReference"));
-    return out;
-}
-
-void clearBookmarks()
-{
-    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), QStringLiteral("DELETE FROM \"tblBookmark\"")));
-    ASSERT_TRUE(ExecuteStatement(OptionsConnection(), QStringLiteral("DELETE FROM \"tblBookmark_Relation\"")));
+    QStringList links = Links();
+    links.sort();
+    return links;
 }
 
 } // namespace
@@ -85,7 +66,6 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     const int a = addBookmark("100", "200,300,", QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
     addBookmark("200");
     addBookmark("300", QString(), QString());
@@ -93,9 +73,9 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     const QString longBook(200, QChar(0x05D0));  // too long for a short text's one-byte length
     ASSERT_TRUE(ExecuteStatement(OptionsConnection(), "UPDATE \"tblBookmark\" SET \"BookMarkToBook\" = ? "
                                                       "WHERE \"BookmarkReference\" = '200'", {longBook}));
-    addLink("100", "200");
-    addLink("100", "300");
-    addLink("200", "100");  // a link of a linked bookmark does not pull more rows in
+    AddLink("100", "200");
+    AddLink("100", "300");
+    AddLink("200", "100");  // a link of a linked bookmark does not pull more rows in
 
     QString error;
     const auto table = LinkedBookmarksTable(OptionsConnection(), a, &error);
@@ -114,7 +94,7 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     EXPECT_EQ(WriteExchangeTable(*none, folder.path() + "/none.kbm", &error), ExportOutcome::NothingToWrite);
     EXPECT_FALSE(QFile::exists(folder.path() + "/none.kbm"));
 
-    clearBookmarks();
+    ClearBookmarks();
     const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.added, 3);
@@ -136,15 +116,14 @@ TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     // Links imported from older files hold references as numbers; the panel follows them, so the
     // export of the bookmark must take the linked bookmarks along as well.
     const int a = addBookmark("0123456", "123457,123458,");
     addBookmark("0123457");
     addBookmark("0123458");
     addBookmark("0999999");
-    addLink("0123456", "123457");
-    addLink("123456", "123458");
+    AddLink("0123456", "123457");
+    AddLink("123456", "123458");
     QString error;
     const auto table = LinkedBookmarksTable(OptionsConnection(), a, &error);
     ASSERT_TRUE(table) << error.toStdString();
@@ -158,10 +137,9 @@ TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     addBookmark("100", "200,");
     addBookmark("200", "100,300,");
-    addLink("100", "200");
+    AddLink("100", "200");
     QString error;
     const QString path = folder.path() + "/all.kbm";
     ASSERT_EQ(WriteExchangeTable(*AllBookmarksTable(OptionsConnection(), &error), path, &error), ExportOutcome::Written);
@@ -181,7 +159,6 @@ TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     addBookmark("100", "9,");
     addBookmark("12a", "100,");
     addBookmark("5", "100,");
@@ -190,7 +167,7 @@ TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
     auto table = *AllBookmarksTable(OptionsConnection(), &error);
     table.rows[2][table.columnIndex("BookmarkReference")] = QVariant();  // NULL would slip past the unique index
     table.rows.append(table.rows[0]);                                    // and a row twice in one file
-    clearBookmarks();
+    ClearBookmarks();
     const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), table);
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.added, 2);
@@ -207,12 +184,11 @@ TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     addBookmark("100", "200,");
     addBookmark("200", "100,");
     QString error;
     const TableGram good = *AllBookmarksTable(OptionsConnection(), &error);
-    clearBookmarks();
+    ClearBookmarks();
 
     const QByteArray bytes = writeTableGram(good);
     const QString truncated = folder.path() + "/truncated.kbm";
@@ -253,10 +229,9 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
-    clearBookmarks();
     const int a = addBookmark("100", "200,");
     addBookmark("200");
-    addLink("100", "200");
+    AddLink("100", "200");
     MainWindow w;
     w.Form_Load();
     w.RestoreLastPassage();

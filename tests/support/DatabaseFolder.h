@@ -20,6 +20,8 @@ public:
 
     // Runs a statement on one of the connections (for arranging data).
     static bool exec(const QString& connection, const QString& sql);
+    // The number of rows in a table of one of the connections (-1 when it cannot be read).
+    static int count(const QString& connection, const QString& table);
 
 private:
     QTemporaryDir m_dir;
