@@ -1,6 +1,7 @@
 // The main window's geometry: the pure rules, and the real window following them on resize.
 #include "app/MainLayout.h"
 #include "app/MainWindow.h"
+#include "support/MainWindowFixture.h"
 #include "support/Fixture.h"
 
 #include <QComboBox>
@@ -13,6 +14,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+using kivra::test::Child;
 
 using namespace kivra;
 
@@ -148,26 +151,26 @@ TEST_F(MainWindowLayout, TheWindowFollowsTheRulesOnEveryResize)
 {
     ASSERT_TRUE(folder.ok());
     MainWindow w;
-    ASSERT_TRUE(w.Form_Load());
-    w.RestoreLastPassage();
+    ASSERT_TRUE(w.load());
+    w.restoreLastPassage();
     w.show();
 
     // The rules read design sizes; they must be those the window really has.
     const MainDesign d;
-    EXPECT_EQ(w.picVerseSelector->width(), d.verseSelectorPanelWidth);
-    EXPECT_EQ(w.lblTopHeading->width(), d.topHeadingWidth);
-    EXPECT_EQ(w.cboRelatedVerse->width(), d.relatedVerseComboWidth);
-    EXPECT_EQ(w.imgVerseSelector->height(), d.tabImageHeight);
-    EXPECT_EQ(w.txtWordsFromGod->y(), d.wordsFromGodTop);
-    EXPECT_EQ(w.lstBibleStory->y(), d.bibleStoryListTop);
-    EXPECT_EQ(w.lstBookmark->y(), d.bookmarkListTop);
-    EXPECT_EQ(w.txtBookmarkNotes->height(), d.bookmarkNotesHeight);
-    EXPECT_EQ(w.shpBibleText->y(), d.bibleTextFrameTop);
-    EXPECT_EQ(w.txtBibleText->y(), d.bibleTextTop);
-    EXPECT_EQ(w.shpSearchResults->y(), d.searchResultsFrameTop);
-    EXPECT_EQ(w.lblNotesHeading->height(), d.notesHeadingHeight);
-    EXPECT_EQ(w.txtNotes->height(), d.notesHeight);
-    EXPECT_EQ(w.stbBible->height(), d.statusBarHeight);
+    EXPECT_EQ(Child<QWidget>(w, "picVerseSelector")->width(), d.verseSelectorPanelWidth);
+    EXPECT_EQ(Child<QLabel>(w, "lblTopHeading")->width(), d.topHeadingWidth);
+    EXPECT_EQ(Child<QComboBox>(w, "cboRelatedVerse")->width(), d.relatedVerseComboWidth);
+    EXPECT_EQ(Child<QToolButton>(w, "imgVerseSelector")->height(), d.tabImageHeight);
+    EXPECT_EQ(Child<QPlainTextEdit>(w, "txtWordsFromGod")->y(), d.wordsFromGodTop);
+    EXPECT_EQ(Child<QListWidget>(w, "lstBibleStory")->y(), d.bibleStoryListTop);
+    EXPECT_EQ(Child<QListWidget>(w, "lstBookmark")->y(), d.bookmarkListTop);
+    EXPECT_EQ(Child<QPlainTextEdit>(w, "txtBookmarkNotes")->height(), d.bookmarkNotesHeight);
+    EXPECT_EQ(Child<QFrame>(w, "shpBibleText")->y(), d.bibleTextFrameTop);
+    EXPECT_EQ(Child<QTextEdit>(w, "txtBibleText")->y(), d.bibleTextTop);
+    EXPECT_EQ(Child<QFrame>(w, "shpSearchResults")->y(), d.searchResultsFrameTop);
+    EXPECT_EQ(Child<QLabel>(w, "lblNotesHeading")->height(), d.notesHeadingHeight);
+    EXPECT_EQ(Child<QPlainTextEdit>(w, "txtNotes")->height(), d.notesHeight);
+    EXPECT_EQ(Child<QStatusBar>(w, "stbBible")->height(), d.statusBarHeight);
 
     auto check = [&](int W, int H) {
         w.resize(W, H);
@@ -186,9 +189,9 @@ TEST_F(MainWindowLayout, TheWindowFollowsTheRulesOnEveryResize)
     w.resize(600, 400);
     QCoreApplication::processEvents();
     EXPECT_TRUE(LayoutMainWindowGeometry(w.width(), w.height()).complete) << w.width() << "x" << w.height();
-    EXPECT_LT(w.shpBibleText->geometry().bottom(), w.lblNotesHeading->y());
-    EXPECT_LT(w.shpBibleNotes->geometry().bottom(), w.stbBible->y());
-    EXPECT_EQ(w.stbBible->geometry().bottom(), w.height() - 1);
+    EXPECT_LT(Child<QFrame>(w, "shpBibleText")->geometry().bottom(), Child<QLabel>(w, "lblNotesHeading")->y());
+    EXPECT_LT(Child<QFrame>(w, "shpBibleNotes")->geometry().bottom(), Child<QStatusBar>(w, "stbBible")->y());
+    EXPECT_EQ(Child<QStatusBar>(w, "stbBible")->geometry().bottom(), w.height() - 1);
     EXPECT_LT(w.findChild<QWidget*>("lblAbout")->geometry().right(), w.width());
     check(1280, 800);
     check(900, 600);
