@@ -105,6 +105,11 @@ protected:
         ASSERT_TRUE(w);
     }
 
+    QListWidget* list() const { return Child<QListWidget>(*w, "lstBookmark"); }
+    QToolButton* button(const char* name) const { return Child<QToolButton>(*w, name); }
+    QString panelNotes() const { return Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(); }
+    QString notes() const { return Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(); }
+
     TempProgramFolder folder;
     std::unique_ptr<MainWindow> w;
     qint64 a = 0, b = 0, c = 0;
@@ -115,59 +120,59 @@ TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
-    QTest::mouseClick(Child<QToolButton>(*w, "imgBookmark"), Qt::LeftButton);
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     EXPECT_TRUE(Child<QWidget>(*w, "picBookmark")->isVisibleTo(w.get()));
     EXPECT_FALSE(Child<QWidget>(*w, "picVerseSelector")->isVisibleTo(w.get()));
     EXPECT_FALSE(Child<QWidget>(*w, "picBibleStorySelector")->isVisibleTo(w.get()));
     EXPECT_FALSE(Child<QComboBox>(*w, "cboRelatedVerse")->isVisibleTo(w.get()));
     EXPECT_EQ(Child<QWidget>(*w, "picBookmark")->x(), 8);
-    ASSERT_EQ(Child<QListWidget>(*w, "lstBookmark")->count(), 3);
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->currentRow(), 0);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes A"));
+    ASSERT_EQ(list()->count(), 3);
+    EXPECT_EQ(list()->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
     // The notes follow the mouse and the arrow keys.
     clickEntry(*w, 2);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes C"));
-    QTest::keyClick(Child<QListWidget>(*w, "lstBookmark"), Qt::Key_Up);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes B"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes C"));
+    QTest::keyClick(list(), Qt::Key_Up);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     clickEntry(*w, 0, true);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes A"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
 }
 
 TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
 {
     TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
     Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
-    Child<QToolButton>(*w, "imgBookmark")->click();
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->count(), 0);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("before"));
-    Child<QToolButton>(*w, "imgOpenBookmark")->click();
-    Child<QToolButton>(*w, "imgEditBookmark")->click();
-    Child<QToolButton>(*w, "imgDeleteBookmark")->click();
+    button("imgBookmark")->click();
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(panelNotes(), QStringLiteral("before"));
+    button("imgOpenBookmark")->click();
+    button("imgEditBookmark")->click();
+    button("imgDeleteBookmark")->click();
     EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
 }
 
 TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
 {
-    Child<QToolButton>(*w, "imgBookmark")->click();
-    Child<QListWidget>(*w, "lstBookmark")->clearSelection();
+    button("imgBookmark")->click();
+    list()->clearSelection();
     const QStringList rows = BookmarkRows();
-    Child<QToolButton>(*w, "imgOpenBookmark")->click();
-    Child<QToolButton>(*w, "imgEditBookmark")->click();
-    Child<QToolButton>(*w, "imgDeleteBookmark")->click();
+    button("imgOpenBookmark")->click();
+    button("imgEditBookmark")->click();
+    button("imgDeleteBookmark")->click();
     EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
     EXPECT_EQ(BookmarkRows(), rows);
 }
 
 TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 {
-    Child<QToolButton>(*w, "imgBookmark")->click();
+    button("imgBookmark")->click();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     clickEntry(*w, 0, true);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
     EXPECT_TRUE(Child<QComboBox>(*w, "cboRelatedVerse")->isVisibleTo(w.get()));
     EXPECT_TRUE(Child<QLabel>(*w, "lblRelatedVerse")->isVisibleTo(w.get()));
     EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")),
@@ -178,7 +183,7 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 
     emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(4);
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes C"));
+    EXPECT_EQ(notes(), QStringLiteral("notes C"));
     emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(1);  // the hyphen line: the passage again
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
     emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(2);
@@ -186,8 +191,8 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
     EXPECT_EQ(Child<QComboBox>(*w, "cboRelatedVerse")->count(), 5) << "not refilled by following a link";
 
     // A bookmark without links offers only "No related bookmark found".
-    Child<QListWidget>(*w, "lstBookmark")->setCurrentRow(2);
-    Child<QToolButton>(*w, "imgOpenBookmark")->click();
+    list()->setCurrentRow(2);
+    button("imgOpenBookmark")->click();
     EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")), QStringList{QStringLiteral("No related bookmark found")});
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
 }
@@ -200,18 +205,18 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
     AddBookmark(range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    QTest::mouseClick(Child<QToolButton>(*w, "imgBookmark"), Qt::LeftButton);
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     const QString passage = shown(*w), text = Child<QTextEdit>(*w, "txtBibleText")->toPlainText();
     for (const QString& named : {QStringLiteral("[Hezekiah] : 1:1 - 1:2"), QStringLiteral("[Genesis] : -5:1 - 1:2"),
                                  QStringLiteral("[Genesis] : 1:16400 - 1:16400")}) {
         folder.ui().messages.clear();
         folder.ui().messageTexts.clear();
         const QString listed = named.section(u' ', 2).replace(QStringLiteral(":"), QStringLiteral(" : "));
-        const QList<QListWidgetItem*> items = Child<QListWidget>(*w, "lstBookmark")->findItems(listed, Qt::MatchContains);
+        const QList<QListWidgetItem*> items = list()->findItems(listed, Qt::MatchContains);
         ASSERT_EQ(items.size(), 1) << listed.toStdString();
-        const QPoint at = Child<QListWidget>(*w, "lstBookmark")->visualItemRect(items[0]).center();
-        QTest::mouseClick(Child<QListWidget>(*w, "lstBookmark")->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(Child<QListWidget>(*w, "lstBookmark")->viewport(), Qt::LeftButton, {}, at);
+        const QPoint at = list()->visualItemRect(items[0]).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
         EXPECT_EQ(folder.ui().messages, QList<int>{711});
         EXPECT_TRUE(folder.ui().messageTexts.value(0).contains(named)) << folder.ui().messageTexts.value(0).toStdString();
         EXPECT_EQ(shown(*w), passage);
@@ -223,32 +228,32 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 {
     AddBookmark(range(QStringLiteral("Exodus"), 20, 1, 20, 17, QStringLiteral("0100004"), QStringLiteral("notes D")));
     AddBookmark(range(QStringLiteral("Ruth"), 1, 16, 1, 17, QStringLiteral("0100005"), QStringLiteral("notes E")));
-    Child<QToolButton>(*w, "imgBookmark")->click();
-    ASSERT_EQ(Child<QListWidget>(*w, "lstBookmark")->count(), 5);
+    button("imgBookmark")->click();
+    ASSERT_EQ(list()->count(), 5);
 
-    Child<QListWidget>(*w, "lstBookmark")->setCurrentRow(3);
-    Child<QToolButton>(*w, "imgDeleteBookmark")->click();
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->count(), 4);
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->currentRow(), 2);
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->selectedItems().size(), 1);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes C"));
+    list()->setCurrentRow(3);
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->count(), 4);
+    EXPECT_EQ(list()->currentRow(), 2);
+    EXPECT_EQ(list()->selectedItems().size(), 1);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes C"));
 
-    Child<QListWidget>(*w, "lstBookmark")->setCurrentRow(0);  // A, with links from and to it
-    Child<QToolButton>(*w, "imgDeleteBookmark")->click();
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->currentRow(), 0);
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes B"));
+    list()->setCurrentRow(0);  // A, with links from and to it
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(list()->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(Links().isEmpty());
-    Child<QToolButton>(*w, "imgOpenBookmark")->click();  // B lost its only link
+    button("imgOpenBookmark")->click();  // B lost its only link
     EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")), QStringList{QStringLiteral("No related bookmark found")});
 
-    while (Child<QListWidget>(*w, "lstBookmark")->count() > 1)
-        Child<QToolButton>(*w, "imgDeleteBookmark")->click();
-    Child<QListWidget>(*w, "lstBookmark")->setCurrentRow(0);
-    const QString lastNotes = Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText();
-    Child<QToolButton>(*w, "imgDeleteBookmark")->click();
-    EXPECT_EQ(Child<QListWidget>(*w, "lstBookmark")->count(), 0);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), lastNotes);
+    while (list()->count() > 1)
+        button("imgDeleteBookmark")->click();
+    list()->setCurrentRow(0);
+    const QString lastNotes = panelNotes();
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(panelNotes(), lastNotes);
     EXPECT_TRUE(BookmarkRows().isEmpty());
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 }
@@ -257,18 +262,18 @@ TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 {
     w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                              QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
     w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                              QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4")});
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QString());
+    EXPECT_EQ(notes(), QString());
     ASSERT_TRUE(ChooseComboText(Child<QComboBox>(*w, "cboToSection"), QStringLiteral("3")));
-    QTest::mouseClick(Child<QToolButton>(*w, "imgRetrieveBible"), Qt::LeftButton);
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes A"));
+    QTest::mouseClick(button("imgRetrieveBible"), Qt::LeftButton);
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
 }
 
 TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
 {
-    Child<QToolButton>(*w, "imgBookmark")->click();
+    button("imgBookmark")->click();
     w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                              QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtNotes"), Qt::Key_X);
@@ -276,8 +281,8 @@ TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), Qt::Key_V, Qt::ControlModifier);
     // Every key counts, the Ctrl of Ctrl+V as well.
     EXPECT_EQ(folder.ui().messages, (QList<int>{134, 135, 135, 135}));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("notes A"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
 }
 
@@ -289,18 +294,18 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
     const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    QTest::mouseClick(Child<QToolButton>(*w, "imgBookmark"), Qt::LeftButton);
-    const auto found = Child<QListWidget>(*w, "lstBookmark")->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
+    const auto found = list()->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
     ASSERT_EQ(found.size(), 1);
-    clickEntry(*w, Child<QListWidget>(*w, "lstBookmark")->row(found.first()));
+    clickEntry(*w, list()->row(found.first()));
     // A box lays out a paragraph as a whole: none of the shown ones may be huge.
     const QTextDocument* shown = Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->document();
     for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
         ASSERT_LE(block.length(), NotesParagraphLimit + 1);
-    EXPECT_TRUE(Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText().remove(u'\n') == huge);
+    EXPECT_TRUE(panelNotes().remove(u'\n') == huge);
 
     // The editor shows them the same way, cannot change them there, and saves them unchanged.
-    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(Child<QToolButton>(*w, "imgEditBookmark"), Qt::LeftButton); }, [](BookmarkEditor& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(button("imgEditBookmark"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_TRUE(e.txtBookmarkNotes->isReadOnly());
         EXPECT_GT(e.txtBookmarkNotes->document()->blockCount(), 1);
         QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
@@ -321,13 +326,13 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
         QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
     }));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("edited"));
-    EXPECT_EQ(Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(), QStringLiteral("edited")) << "shown under the passage at once";
+    EXPECT_EQ(notes(), QStringLiteral("edited")) << "shown under the passage at once";
     EXPECT_EQ(BookmarkRows().size(), 3);
 
     // Edit from the panel opens the editor on the selected bookmark's range.
-    Child<QToolButton>(*w, "imgBookmark")->click();
-    Child<QListWidget>(*w, "lstBookmark")->setCurrentRow(1);
-    EXPECT_TRUE(withEditor([&] { Child<QToolButton>(*w, "imgEditBookmark")->click(); }, [](BookmarkEditor& e) {
+    button("imgBookmark")->click();
+    list()->setCurrentRow(1);
+    EXPECT_TRUE(withEditor([&] { button("imgEditBookmark")->click(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
         EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
     }));
@@ -340,18 +345,18 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
         QTest::keyClick(Child<QLineEdit>(*w, "txtSearchString"), Qt::Key_Return);
     };
     search("xyzzy");
-    EXPECT_FALSE(withEditor([&] { Child<QToolButton>(*w, "imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
+    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, QList<int>{101});
 
     search("sent not his Son into the world");
     QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
     ASSERT_GE(grid->model()->rowCount(), 1);
     grid->clearSelection();
-    EXPECT_FALSE(withEditor([&] { Child<QToolButton>(*w, "imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
+    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
 
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 5)).center());
-    EXPECT_TRUE(withEditor([&] { Child<QToolButton>(*w, "imgAddFavourite")->click(); }, [](BookmarkEditor& e) {
+    EXPECT_TRUE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:17 - 3:17"));
         EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
     }));

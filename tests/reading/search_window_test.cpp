@@ -11,6 +11,7 @@
 #include "support/ModalSteps.h"
 #include "reading/SearchResultsView.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QRegularExpression>
@@ -50,56 +51,61 @@ protected:
 
     void search(const QString& text)
     {
-        Child<QLineEdit>(*w, "txtSearchString")->setText(text);
-        QTest::keyClick(Child<QLineEdit>(*w, "txtSearchString"), Qt::Key_Return);
+        searchBox()->setText(text);
+        QTest::keyClick(searchBox(), Qt::Key_Return);
     }
     QString status() const { return Child<QLabel>(*w, "stbPanel1")->text(); }
     QList<int> selectedRows() const
     {
         QList<int> rows;
-        for (const QModelIndex& i : Child<QTableView>(*w, "dgdSearchResults")->selectionModel()->selectedRows())
+        for (const QModelIndex& i : grid()->selectionModel()->selectedRows())
             rows << i.row();
         return rows;
     }
-    void key(Qt::Key k) { QTest::keyClick(Child<QTableView>(*w, "dgdSearchResults"), k); }
+    void key(Qt::Key k) { QTest::keyClick(grid(), k); }
+    QLineEdit* searchBox() const { return Child<QLineEdit>(*w, "txtSearchString"); }
+    QTableView* grid() const { return Child<QTableView>(*w, "dgdSearchResults"); }
+    QTextEdit* selectedVerse() const { return Child<QTextEdit>(*w, "txtSelectedSection"); }
+    DataControl* rows() const { return w->searchResults()->rows(); }
+    int currentRow() const { return grid()->selectionModel()->currentIndex().row(); }
     QString currentReference() const
     {
-        return Child<DataControl>(*w, "adoBible")->currentText(QStringLiteral("BookAbbreviation")) + u' '
-               + Child<DataControl>(*w, "adoBible")->currentText(QStringLiteral("Chapter")) + u':'
-               + Child<DataControl>(*w, "adoBible")->currentText(QStringLiteral("Sections"));
+        return rows()->currentText(QStringLiteral("BookAbbreviation")) + u' '
+               + rows()->currentText(QStringLiteral("Chapter")) + u':'
+               + rows()->currentText(QStringLiteral("Sections"));
     }
 };
 
 TEST_F(SearchWindow, PromptReadsFromItsStartAndAClickSelectsIt)
 {
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), LoadResString(104));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->cursorPosition(), 0);
-    QTest::mouseClick(Child<QLineEdit>(*w, "txtSearchString"), Qt::LeftButton, {}, QPoint(20, 8));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->selectedText(), LoadResString(104));
+    EXPECT_EQ(searchBox()->text(), LoadResString(104));
+    EXPECT_EQ(searchBox()->cursorPosition(), 0);
+    QTest::mouseClick(searchBox(), Qt::LeftButton, {}, QPoint(20, 8));
+    EXPECT_EQ(searchBox()->selectedText(), LoadResString(104));
 }
 
 TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
 {
     search(QStringLiteral("  grace "));
     EXPECT_EQ(w->viewMode(), ViewMode::Searcher);
-    EXPECT_FALSE(Child<QTableView>(*w, "dgdSearchResults")->isHidden());
-    EXPECT_FALSE(Child<QTextEdit>(*w, "txtSelectedSection")->isHidden());
+    EXPECT_FALSE(grid()->isHidden());
+    EXPECT_FALSE(selectedVerse()->isHidden());
     EXPECT_TRUE(Child<QTextEdit>(*w, "txtBibleText")->isHidden());
     EXPECT_EQ(status(), QStringLiteral("160 verses found"));
     EXPECT_EQ(selectedRows(), QList<int>({0}));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 6:8"));
-    EXPECT_EQ(Child<QTextEdit>(*w, "txtSelectedSection")->toPlainText(), QStringLiteral("But Noah found grace in the eyes of the LORD."));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->selectedText(), QStringLiteral("  grace "));
+    EXPECT_EQ(selectedVerse()->toPlainText(), QStringLiteral("But Noah found grace in the eyes of the LORD."));
+    EXPECT_EQ(searchBox()->selectedText(), QStringLiteral("  grace "));
     // The grid's columns: ID hidden, Book captioned as such.
-    EXPECT_TRUE(Child<QTableView>(*w, "dgdSearchResults")->isColumnHidden(0));
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Book"));
-    EXPECT_EQ(Child<QTableView>(*w, "dgdSearchResults")->columnWidth(1), 60);
+    EXPECT_TRUE(grid()->isColumnHidden(0));
+    EXPECT_EQ(rows()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Book"));
+    EXPECT_EQ(grid()->columnWidth(1), 60);
     // Every caption reads whole within its narrow column.
-    const QHeaderView* header = Child<QTableView>(*w, "dgdSearchResults")->horizontalHeader();
+    const QHeaderView* header = grid()->horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1;
     for (int column = 1; column <= 4; ++column) {
-        const QString caption = Child<DataControl>(*w, "adoBible")->headerData(column, Qt::Horizontal).toString();
-        EXPECT_LE(header->fontMetrics().horizontalAdvance(caption) + margins, Child<QTableView>(*w, "dgdSearchResults")->columnWidth(column))
+        const QString caption = rows()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(caption) + margins, grid()->columnWidth(column))
             << caption.toStdString();
     }
 
@@ -107,7 +113,7 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
     EXPECT_EQ(status(), QStringLiteral("1 verse found"));
     search(LoadResString(104));
     EXPECT_EQ(status(), QStringLiteral("0 verse found"));
-    EXPECT_TRUE(Child<QTextEdit>(*w, "txtSelectedSection")->toPlainText().isEmpty());
+    EXPECT_TRUE(selectedVerse()->toPlainText().isEmpty());
     search(QStringLiteral("   "));
     EXPECT_EQ(status(), QStringLiteral("31102 verses found"));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 1:1"));
@@ -121,9 +127,9 @@ TEST_F(SearchWindow, TheBookCellsTooltipNamesTheBook)
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     search(QStringLiteral("Hannah"));
-    ASSERT_EQ(Child<DataControl>(*w, "adoBible")->data(Child<DataControl>(*w, "adoBible")->index(0, 2)).toString(), QStringLiteral("1Sam"));
-    QWidget* viewport = Child<QTableView>(*w, "dgdSearchResults")->viewport();
-    const QPoint at = Child<QTableView>(*w, "dgdSearchResults")->visualRect(Child<DataControl>(*w, "adoBible")->index(0, 2)).center();
+    ASSERT_EQ(rows()->data(rows()->index(0, 2)).toString(), QStringLiteral("1Sam"));
+    QWidget* viewport = grid()->viewport();
+    const QPoint at = grid()->visualRect(rows()->index(0, 2)).center();
     QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
     QApplication::sendEvent(viewport, &hover);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("1 Samuel"));
@@ -133,57 +139,57 @@ TEST_F(SearchWindow, AnExactlyEmptyBoxDoesNothing)
 {
     search(QString());
     EXPECT_EQ(w->viewMode(), ViewMode::Reader);
-    EXPECT_TRUE(Child<QTableView>(*w, "dgdSearchResults")->isHidden());
+    EXPECT_TRUE(grid()->isHidden());
     // Other keys type as usual.
-    QTest::keyClicks(Child<QLineEdit>(*w, "txtSearchString"), QStringLiteral("lamb"));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), QStringLiteral("lamb"));
+    QTest::keyClicks(searchBox(), QStringLiteral("lamb"));
+    EXPECT_EQ(searchBox()->text(), QStringLiteral("lamb"));
     EXPECT_EQ(w->viewMode(), ViewMode::Reader);
 }
 
 TEST_F(SearchWindow, KeysMoveOneRecordAndStopAtBothEnds)
 {
+    QAbstractItemModelTester modelCheck(rows(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     search(QStringLiteral("Jesus wept"));
     key(Qt::Key_Down);  // a single result: nowhere to go
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 0);
+    EXPECT_EQ(currentRow(), 0);
 
     search(QStringLiteral("grace"));
     key(Qt::Key_Up);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 0);
+    EXPECT_EQ(currentRow(), 0);
     key(Qt::Key_Down);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 1);
+    EXPECT_EQ(currentRow(), 1);
     EXPECT_EQ(selectedRows(), QList<int>({1}));
     key(Qt::Key_End);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 159);
+    EXPECT_EQ(currentRow(), 159);
     EXPECT_EQ(currentReference(), QStringLiteral("Rev 22:21"));
     key(Qt::Key_Down);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 159);
+    EXPECT_EQ(currentRow(), 159);
     key(Qt::Key_Up);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 158);
+    EXPECT_EQ(currentRow(), 158);
     key(Qt::Key_Home);
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 0);
+    EXPECT_EQ(currentRow(), 0);
     EXPECT_EQ(selectedRows(), QList<int>({0}));
     // A click on a row makes it the current record, the one selected row.
-    const QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(Child<DataControl>(*w, "adoBible")->index(3, 5)).center());
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 3);
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(rows()->index(3, 5)).center());
+    EXPECT_EQ(currentRow(), 3);
     EXPECT_EQ(selectedRows(), QList<int>({3}));
-    EXPECT_EQ(Child<QTextEdit>(*w, "txtSelectedSection")->toPlainText(), Child<DataControl>(*w, "adoBible")->currentText(QStringLiteral("Text")));
+    EXPECT_EQ(selectedVerse()->toPlainText(), grid()->currentIndex().siblingAtColumn(5).data().toString());
 }
 
 TEST_F(SearchWindow, TextColumnMakesRoomForTheScrollBarOnlyWhenRowsOverflow)
 {
-    QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
-    const int room = grid->width() - 2 * grid->frameWidth() - (60 + 30 + 45 + 45);
-    const int fitting = grid->height() / 16 - 2;
+    QTableView* table = grid();
+    const int room = table->width() - 2 * table->frameWidth() - (60 + 30 + 45 + 45);
+    const int fitting = table->height() / 16 - 2;
     ASSERT_GT(fitting, 3);
     search(QStringLiteral("Jesus wept"));
-    EXPECT_EQ(grid->columnWidth(5), room);
+    EXPECT_EQ(table->columnWidth(5), room);
     // Exactly as many rows as fit, then one more.
     const QString firstVerses = QStringLiteral(R"(SELECT * FROM "tblBible" WHERE "ID" <= ? ORDER BY "ID")");
     w->searchResults()->showStatement(firstVerses, {fitting});
-    EXPECT_EQ(grid->columnWidth(5), room);
+    EXPECT_EQ(table->columnWidth(5), room);
     w->searchResults()->showStatement(firstVerses, {fitting + 1});
-    EXPECT_EQ(grid->columnWidth(5), room - 17);
+    EXPECT_EQ(table->columnWidth(5), room - 17);
 }
 
 TEST_F(SearchWindow, NotesOfTheOneVerseBookmarkOnly)
@@ -205,16 +211,16 @@ TEST_F(SearchWindow, NotesOfTheOneVerseBookmarkOnly)
 
 TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
 {
-    Child<QLineEdit>(*w, "txtSearchString")->setText(QStringLiteral("typed"));
+    searchBox()->setText(QStringLiteral("typed"));
     QTest::mouseClick(Child<QToolButton>(*w, "imgClearSearch"), Qt::LeftButton);
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), QStringLiteral("typed"));  // reading: nothing happens
+    EXPECT_EQ(searchBox()->text(), QStringLiteral("typed"));  // reading: nothing happens
 
     search(QStringLiteral("grace"));
     QTest::mouseClick(Child<QToolButton>(*w, "imgClearSearch"), Qt::LeftButton);
     EXPECT_EQ(w->viewMode(), ViewMode::Reader);
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), LoadResString(104));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->cursorPosition(), 0);
-    EXPECT_TRUE(Child<QTableView>(*w, "dgdSearchResults")->isHidden());
+    EXPECT_EQ(searchBox()->text(), LoadResString(104));
+    EXPECT_EQ(searchBox()->cursorPosition(), 0);
+    EXPECT_TRUE(grid()->isHidden());
     EXPECT_FALSE(Child<QTextEdit>(*w, "txtBibleText")->isHidden());
     EXPECT_TRUE(w->readingView()->text().startsWith(QStringLiteral("In the beginning")));
 }
@@ -242,7 +248,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     EXPECT_EQ(w->viewMode(), ViewMode::Searcher);
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 1:4"));
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), LoadResString(104));  // the quick search box is left alone
+    EXPECT_EQ(searchBox()->text(), LoadResString(104));  // the quick search box is left alone
 
     // "Does not contain" in the second term.
     test::RunOnModals({{"kivra::AdvancedSearchDialog", [](QWidget* dialog) {
@@ -262,7 +268,7 @@ TEST_F(SearchWindow, CancelChangesNothing)
 {
     search(QStringLiteral("grace"));
     key(Qt::Key_Down);
-    Child<QLineEdit>(*w, "txtSearchString")->setText(QStringLiteral("grace and peace"));
+    searchBox()->setText(QStringLiteral("grace and peace"));
     bool cancelled = false;
     QTimer::singleShot(0, [&] {
         auto* window = qobject_cast<AdvancedSearchDialog*>(QApplication::activeModalWidget());
@@ -275,9 +281,9 @@ TEST_F(SearchWindow, CancelChangesNothing)
     EXPECT_TRUE(cancelled);
     EXPECT_EQ(w->viewMode(), ViewMode::Searcher);
     EXPECT_EQ(status(), QStringLiteral("160 verses found"));
-    EXPECT_EQ(Child<DataControl>(*w, "adoBible")->currentRow(), 1);
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->text(), QStringLiteral("grace and peace"));
-    EXPECT_FALSE(Child<QTableView>(*w, "dgdSearchResults")->isHidden());
+    EXPECT_EQ(currentRow(), 1);
+    EXPECT_EQ(searchBox()->text(), QStringLiteral("grace and peace"));
+    EXPECT_FALSE(grid()->isHidden());
 }
 
 // (start, length) of each match of expression in text.
@@ -328,15 +334,15 @@ TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
     search(QStringLiteral("faith"));
     const QString found = status();
     expectMarks(*w, QStringLiteral("faith"));
-    Child<QTableView>(*w, "dgdSearchResults")->viewport()->repaint();  // the marked cells paint
+    grid()->viewport()->repaint();  // the marked cells paint
 
     QTest::mouseClick(Child<QCheckBox>(*w, "chkWholeWords"), Qt::LeftButton);
     ASSERT_TRUE(Child<QCheckBox>(*w, "chkWholeWords")->isChecked());
     search(QStringLiteral("faith"));
     EXPECT_NE(status(), found);
     const QString wholeFaith = QStringLiteral("(?<![A-Za-z'])faith(?![A-Za-z'])");
-    for (int row = 0; row < Child<DataControl>(*w, "adoBible")->recordCount(); ++row)
-        EXPECT_TRUE(QRegularExpression(wholeFaith, QRegularExpression::CaseInsensitiveOption).match(Child<DataControl>(*w, "adoBible")->index(row, 5).data().toString()).hasMatch());
+    for (int row = 0; row < rows()->recordCount(); ++row)
+        EXPECT_TRUE(QRegularExpression(wholeFaith, QRegularExpression::CaseInsensitiveOption).match(rows()->index(row, 5).data().toString()).hasMatch());
     expectMarks(*w, wholeFaith);
     key(Qt::Key_Down);
     expectMarks(*w, wholeFaith);
