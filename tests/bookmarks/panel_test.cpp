@@ -140,29 +140,27 @@ TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
 }
 
-TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
+TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothing)
 {
+    const auto openEditDelete = [this] {
+        for (const char* name : {"imgOpenBookmark", "imgEditBookmark", "imgDeleteBookmark"})
+            button(name)->click();
+    };
+    button("imgBookmark")->click();
+    list()->clearSelection();
+    const QStringList rows = BookmarkRows();
+    openEditDelete();
+    EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
+    EXPECT_EQ(BookmarkRows(), rows);
+
     TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
     Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
     button("imgBookmark")->click();
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(panelNotes(), QStringLiteral("before"));
-    button("imgOpenBookmark")->click();
-    button("imgEditBookmark")->click();
-    button("imgDeleteBookmark")->click();
+    folder.ui().messages.clear();
+    openEditDelete();
     EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
-}
-
-TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
-{
-    button("imgBookmark")->click();
-    list()->clearSelection();
-    const QStringList rows = BookmarkRows();
-    button("imgOpenBookmark")->click();
-    button("imgEditBookmark")->click();
-    button("imgDeleteBookmark")->click();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
-    EXPECT_EQ(BookmarkRows(), rows);
 }
 
 TEST_F(Panel, OpeningFollowsLinksAndComesBack)

@@ -294,9 +294,8 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     Child<QToolButton>(*main, "imgBibleStory")->click();
     EXPECT_FALSE(Child<QWidget>(*main, "picBibleStorySelector")->isHidden());
     EXPECT_TRUE(Child<QWidget>(*main, "picVerseSelector")->isHidden());
-    for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"),
-                           Child<QToolButton>(*main, "imgDeleteBibleStory")})
-        b->click();
+    for (const char* name : {"imgRetrieveBibleStory", "imgEditBibleStory", "imgCopyBibleStory", "imgDeleteBibleStory"})
+        Child<QToolButton>(*main, name)->click();
     EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
     Child<QToolButton>(*main, "imgCreateBibleStory")->click();
     EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
@@ -308,9 +307,8 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     EXPECT_EQ(Child<QListWidget>(*main, "lstBibleStory")->currentRow(), 0);
     Child<QListWidget>(*main, "lstBibleStory")->clearSelection();
     messages().clear();
-    for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"),
-                           Child<QToolButton>(*main, "imgDeleteBibleStory")})
-        b->click();
+    for (const char* name : {"imgRetrieveBibleStory", "imgCopyBibleStory", "imgEditBibleStory", "imgDeleteBibleStory"})
+        Child<QToolButton>(*main, name)->click();
     EXPECT_EQ(messages(), (QList<int>{112, 113, 114, 115}));
 }
 
