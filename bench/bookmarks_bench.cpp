@@ -8,6 +8,7 @@
 
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QToolButton>
 
 #include <QApplication>
 #include <QSqlQuery>
@@ -70,12 +71,12 @@ void BM_LoadBookmarkPanel(benchmark::State& state)
         return;
     }
     MainWindow w;
-    w.Form_Load();
-    w.RestoreLastPassage();
+    w.load();
+    w.restoreLastPassage();
     for (auto _ : state) {
-        w.imgBookmark_Click();
+        w.findChild<QToolButton*>(QStringLiteral("imgBookmark"))->click();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(w.lstBookmark);
+        benchmark::DoNotOptimize(w.findChild<QListWidget*>(QStringLiteral("lstBookmark")));
     }
 }
 BENCHMARK(BM_LoadBookmarkPanel)->Unit(benchmark::kMillisecond);
@@ -122,14 +123,15 @@ void BM_ShowTenMegabyteNotes(benchmark::State& state)
         return;
     }
     MainWindow w;
-    w.Form_Load();
+    w.load();
     w.show();
-    w.imgBookmark_Click();
+    w.findChild<QToolButton*>(QStringLiteral("imgBookmark"))->click();
+    auto* bookmarks = w.findChild<QListWidget*>(QStringLiteral("lstBookmark"));
     for (auto _ : state) {
-        w.lstBookmark->setCurrentRow(0);
-        w.lstBookmark->setCurrentRow(1);  // bookmark 1 holds the notes
+        bookmarks->setCurrentRow(0);
+        bookmarks->setCurrentRow(1);  // bookmark 1 holds the notes
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(w.txtBookmarkNotes);
+        benchmark::DoNotOptimize(w.findChild<QPlainTextEdit*>(QStringLiteral("txtBookmarkNotes")));
     }
 }
 BENCHMARK(BM_ShowTenMegabyteNotes)->Unit(benchmark::kMillisecond)->Iterations(3);

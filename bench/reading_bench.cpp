@@ -3,6 +3,8 @@
 #include "support/Fixture.h"
 
 #include "app/MainWindow.h"
+#include "reading/VerseRangeSelector.h"
+#include "reading/ReadingView.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,11 +17,11 @@ static void BM_MainWindowLoad(benchmark::State& state)
     test::TempProgramFolder folder;
     for (auto _ : state) {
         MainWindow w;
-        w.Form_Load();
+        w.load();
         w.show();
-        w.RestoreLastPassage();
+        w.restoreLastPassage();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(w.passageText());
+        benchmark::DoNotOptimize(w.readingView()->text());
     }
 }
 BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
@@ -28,14 +30,14 @@ static void showPassage(benchmark::State& state, const PassageChoice& choice, in
 {
     test::TempProgramFolder folder;
     MainWindow w;
-    w.Form_Load();
-    w.RestoreLastPassage();
-    w.verseSelector->choosePassage(choice);
+    w.load();
+    w.restoreLastPassage();
+    w.findChild<VerseRangeSelector*>()->choosePassage(choice);
     for (auto _ : state) {
-        w.ShowBibleText(false);
-        benchmark::DoNotOptimize(w.passageText());
+        w.openPassage();
+        benchmark::DoNotOptimize(w.readingView()->text());
     }
-    if (w.passageText().size() < expectedChars)
+    if (w.readingView()->text().size() < expectedChars)
         state.SkipWithError("passage not shown");
 }
 

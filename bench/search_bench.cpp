@@ -3,6 +3,7 @@
 // Goals: Enter to the painted grid and count within one frame (16 ms) for every text, a text of
 // blanks (31102 verses) included; the advanced search with two terms in under 30 ms.
 #include "app/MainWindow.h"
+#include "reading/SearchResultsView.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
 #include "storage/DataControl.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QLineEdit>
@@ -29,16 +31,22 @@ struct Session {
     MainWindow window;
     Session()
     {
-        window.Form_Load();
-        window.RestoreLastPassage();
+        window.load();
+        window.restoreLastPassage();
         window.show();
     }
 };
 
+std::string statusText(const MainWindow& w)
+{
+    return w.findChild<QLabel*>(QStringLiteral("stbPanel1"))->text().toStdString();
+}
+
 Session& session()
 {
-    static Session s;
-    return s;
+    // Never destroyed: a window must not outlive the application, and this one would at exit.
+    static auto* s = new Session;
+    return *s;
 }
 
 void BM_Query(benchmark::State& state)
@@ -62,9 +70,10 @@ void BM_GridFill(benchmark::State& state)
     const SearchQuery q = BuildQuickSearch(BibleConnection(), TrimBlanks(QString::fromLatin1(kTexts[state.range(0)])));
     for (auto _ : state) {
         state.PauseTiming();
-        w.adoBible->clear();
+        w.searchResults()->rows()->clear();
         state.ResumeTiming();
-        w.AdvancedSearch(q.sql, q.params);  // the same showing steps as the quick search
+        w.searchResults()->showStatement(q.sql, q.params);
+        w.searchResults()->selectFirstResult();
         QApplication::processEvents();      // the grid paints its first rows
     }
     state.SetLabel(q.usesIndex ? "index" : "scan");
@@ -99,22 +108,27 @@ private:
 void BM_EnterToPaintedGrid(benchmark::State& state)
 {
     MainWindow& w = session().window;
-    PaintWatch grid(w.dgdSearchResults->viewport());
-    w.txtSearchString->setText(QString::fromLatin1(kTexts[state.range(0)]));
-    w.txtSearchString_KeyPress(13);  // the first search reads the texts; it is timed by BM_FirstSearch
+    PaintWatch grid(w.searchResults()->grid()->viewport());
+    auto* box = w.findChild<QLineEdit*>(QStringLiteral("txtSearchString"));
+    const auto searchOnEnter = [box] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+    };
+    box->setText(QString::fromLatin1(kTexts[state.range(0)]));
+    searchOnEnter();  // the first search reads the texts; it is timed by BM_FirstSearch
     grid.waitForPaint();
     for (auto _ : state) {
-        w.txtSearchString->setText(QString::fromLatin1(kTexts[state.range(0)]));
-        w.txtSearchString_KeyPress(13);
+        box->setText(QString::fromLatin1(kTexts[state.range(0)]));
+        searchOnEnter();
         grid.waitForPaint();
     }
-    state.SetLabel(w.stbPanel1->text().toStdString());
+    state.SetLabel(statusText(w));
 }
 
 // The same with "Whole words" ticked: the words are found by their letters, then their edges checked.
 void BM_WholeWordsEnterToPaintedGrid(benchmark::State& state)
 {
-    QCheckBox* wholeWords = session().window.chkWholeWords;
+    QCheckBox* wholeWords = session().window.findChild<QCheckBox*>(QStringLiteral("chkWholeWords"));
     wholeWords->setChecked(true);
     BM_EnterToPaintedGrid(state);
     wholeWords->setChecked(false);
@@ -124,7 +138,7 @@ void BM_WholeWordsEnterToPaintedGrid(benchmark::State& state)
 void BM_AdvancedTwoTermsToPaintedGrid(benchmark::State& state)
 {
     MainWindow& w = session().window;
-    PaintWatch grid(w.dgdSearchResults->viewport());
+    PaintWatch grid(w.searchResults()->grid()->viewport());
     AdvancedSearchInput in;
     in.text1 = QStringLiteral("light");
     in.text2 = QStringLiteral("the");
@@ -132,10 +146,11 @@ void BM_AdvancedTwoTermsToPaintedGrid(benchmark::State& state)
     in.joiner = QStringLiteral("AND");
     const SearchQuery q = BuildAdvancedQuery(in);
     for (auto _ : state) {
-        w.ShowSearchResults(q);
+        w.searchResults()->showQuery(q);
+        w.searchResults()->selectFirstResult();
         grid.waitForPaint();
     }
-    state.SetLabel(w.stbPanel1->text().toStdString());
+    state.SetLabel(std::to_string(w.searchResults()->count()) + " rows");
 }
 
 // The one-time price of the first search: every verse read into memory.

@@ -1,129 +1,55 @@
-// Bookmark panel, related bookmarks and the notes of the shown passage.
+// The bookmarks of what the main window shows: adding one, the notes under the passage or result,
+// opening one from the panel and its related bookmarks.
 #include "app/MainWindow.h"
 
-#include "bookmarks/BookmarkStore.h"
 #include "bookmarks/BookmarkEditor.h"
+#include "bookmarks/BookmarkStore.h"
+#include "reading/ReadingView.h"
+#include "reading/SearchResultsView.h"
+#include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
-#include "resources/Widgets.h"
 #include "storage/DataControl.h"
-#include "storage/Database.h"
 #include "storage/Globals.h"
 
 #include <QComboBox>
-#include <QEvent>
-#include <QItemSelectionModel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTableView>
+#include <QLabel>
 
 namespace kivra {
-namespace {
 
-// The notes boxes show notes; they are changed only in the bookmark editor. Every key pressed in
-// one tells the user where to go instead (and is not taken).
-class NotesKeyGuard : public QObject {
-public:
-    NotesKeyGuard(QObject* parent, QWidget* panelNotes) : QObject(parent), m_panelNotes(panelNotes) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        ShowMessage(watched == m_panelNotes ? 135 : 134, qobject_cast<QWidget*>(watched)->window());
-        return true;
-    }
-
-private:
-    QWidget* m_panelNotes;
-};
-
-PassageChoice rangeOf(const Recordset& row)
-{
-    return {row.text(QStringLiteral("BookMarkTestament")), row.text(QStringLiteral("BookMarkBook")),
-            row.text(QStringLiteral("BookMarkChapter")),   row.text(QStringLiteral("BookMarkSection")),
-            row.text(QStringLiteral("BookMarkToChapter")), row.text(QStringLiteral("BookMarkToSection"))};
-}
-
-RecordsetPtr bookmarkByIndex(qint64 index)
-{
-    auto rs = GetADONumericRecordSet(OptionsConnection(), BookmarkTable, QStringLiteral("Index"),
-                                     QString::number(index));
-    return rs && !rs->eof() ? std::move(rs) : nullptr;
-}
-
-// A passage in the selectors' form with every number as the decimal text of its value.
-PassageChoice withPlainNumbers(const PassageChoice& p)
-{
-    return BookmarkRange::fromChoice(p).toChoice();
-}
-
-} // namespace
-
-void MainWindow::connectBookmarks()
-{
-    connect(imgBookmark, &QToolButton::clicked, this, &MainWindow::imgBookmark_Click);
-    connect(imgAddFavourite, &QToolButton::clicked, this, &MainWindow::BookmarkCurrentVerse);
-    connect(imgOpenBookmark, &QToolButton::clicked, this, &MainWindow::OpenBookmark);
-    connect(imgEditBookmark, &QToolButton::clicked, this, &MainWindow::EditBookmark);
-    connect(imgDeleteBookmark, &QToolButton::clicked, this, &MainWindow::DeleteBookmark);
-    lstBookmark->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstBookmark->setUniformItemSizes(true);
-    // A mouse press moves the current row before it selects the entry: the notes follow the selection.
-    connect(lstBookmark, &QListWidget::itemSelectionChanged, this, &MainWindow::ShowBookmarkNotes);
-    connect(lstBookmark, &QListWidget::itemDoubleClicked, this, &MainWindow::OpenBookmark);
-    connect(cboRelatedVerse, &QComboBox::activated, this,
-            [this](int entry) { GoToBookmarkReference(cboRelatedVerse->itemData(entry).toString()); });
-    // txtNotes follows the current row of adoBookmark, as a bound text box does.
-    connect(adoBookmark, &DataControl::currentRowChanged, this,
-            [this] { ShowNotes(txtNotes, adoBookmark->currentText(QStringLiteral("BookMarkNotes"))); });
-    bookmarkNotesGuard = new NotesKeyGuard(this, txtBookmarkNotes);
-    for (QPlainTextEdit* box : {txtNotes, txtBookmarkNotes}) {
-        box->setReadOnly(true);  // no paste or drop either
-        box->installEventFilter(bookmarkNotesGuard);
-    }
-}
-
-void MainWindow::imgBookmark_Click()
-{
-    showOnlyPanel(picBookmark);
-    LoadBookmarkList();
-}
-
-// The one-verse range of the selected search result; false (after telling the user, or quietly
+// The one-verse range of the current search result; false (after telling the user, or quietly
 // when the row cannot be read) when there is none.
 bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
 {
-    if (adoBible->recordCount() == 0) {
+    if (m_results->count() == 0) {
         ShowMessage(101, this);
         return false;
     }
-    const QItemSelectionModel* selection = dgdSearchResults->selectionModel();
-    if (!selection || !selection->hasSelection() || adoBible->currentRow() < 0) {
+    const std::optional<SearchResult> result = m_results->currentResult();
+    if (!m_results->hasSelectedResult() || !result) {
         ShowMessage(102, this);
         return false;
     }
-    const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    const QString book = m_results->bookNameOf(result->bookAbbreviation);
     if (book.isEmpty())
         return false;
-    const QString chapter = QString::number(adoBible->currentValue(QStringLiteral("Chapter")).toInt());
-    const QString verse = QString::number(adoBible->currentValue(QStringLiteral("Sections")).toInt());
-    *range = {adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament"),
-              book, chapter, verse, chapter, verse};
+    const QString chapter = QString::number(result->chapter);
+    const QString verse = QString::number(result->verse);
+    *range = {result->testament + QStringLiteral(" Testament"), book, chapter, verse, chapter, verse};
     return true;
 }
 
-void MainWindow::BookmarkCurrentVerse()
+void MainWindow::bookmarkCurrentVerse()
 {
     PassageChoice range;
     {
         WaitCursor wait;
-        if (ViewMode.toLower() == QLatin1String("searcher")) {
+        if (m_viewMode == ViewMode::Searcher) {
             if (!bookmarkRangeFromResult(&range))
                 return;
         } else {
-            range = withPlainNumbers(verseSelector->passage());
+            // Every number as the decimal text of its value.
+            range = BookmarkRange::fromChoice(m_selectors->passage()).toChoice();
         }
     }
     if (OpenBookmarkEditor(this, range))
@@ -132,76 +58,44 @@ void MainWindow::BookmarkCurrentVerse()
 
 void MainWindow::showSavedBookmarkNotes()
 {
-    if (ViewMode.toLower() == QLatin1String("searcher"))
-        ShowResultBookmark();
+    if (m_viewMode == ViewMode::Searcher)
+        showResultBookmark();
     else
-        ShowPassageBookmark();
+        showPassageBookmark();
 }
 
-void MainWindow::ShowPassageBookmark()
+void MainWindow::showPassageBookmark()
 {
     WaitCursor wait;
-    const BookmarkRange range = BookmarkRange::fromChoice(verseSelector->passage());
-    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+    const BookmarkRange range = BookmarkRange::fromChoice(m_selectors->passage());
+    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
 }
 
-void MainWindow::LoadBookmarkList()
+void MainWindow::showResultBookmark()
 {
-    const QList<BookmarkListRow> rows = ReadBookmarkList(OptionsConnection());
-    lstBookmark->clear();
-    for (const BookmarkListRow& row : rows) {
-        auto* item = new QListWidgetItem(row.text);
-        item->setData(Qt::UserRole, row.index);
-        lstBookmark->addItem(item);
-    }
-    if (lstBookmark->count() > 0)
-        lstBookmark->setCurrentRow(0);
-}
-
-void MainWindow::ShowBookmarkNotes()
-{
-    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
-    if (selected.isEmpty())
+    const std::optional<SearchResult> result = m_results->currentResult();
+    if (!m_results->isVisible() || !result || result->id.isEmpty())
         return;
-    auto row = bookmarkByIndex(selected.first()->data(Qt::UserRole).toLongLong());
-    if (row)
-        ShowNotes(txtBookmarkNotes, row->text(QStringLiteral("BookMarkNotes")));
+    // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
+    // same exact-range match as under a passage, and the notes follow it as they do there.
+    BookmarkRange range;
+    range.testament = result->testament + QStringLiteral(" Testament");
+    range.book = m_results->bookNameOf(result->bookAbbreviation);
+    range.fromChapter = range.toChapter = result->chapter;
+    range.fromSection = range.toSection = result->verse;
+    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
 }
 
-QListWidgetItem* MainWindow::selectedBookmark(int noSelectionMessage)
-{
-    if (lstBookmark->count() == 0) {
-        ShowMessage(142, this);
-        return nullptr;
-    }
-    const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
-    if (selected.isEmpty()) {
-        ShowMessage(noSelectionMessage, this);
-        return nullptr;
-    }
-    return selected.first();
-}
-
-void MainWindow::OpenBookmark()
-{
-    QListWidgetItem* item = selectedBookmark(127);
-    if (!item)
-        return;
-    WaitCursor wait;
-    const int index = item->data(Qt::UserRole).toInt();
-    LoadBibleTextByIndex(index);
-    FillRelatedBookmarks(index);
-}
-
-void MainWindow::LoadBibleTextByIndex(int bookmarkIndex)
+void MainWindow::openBookmark(int bookmarkIndex)
 {
     WaitCursor wait;
-    if (auto row = bookmarkByIndex(bookmarkIndex))
-        chooseStoredPassage(rangeOf(*row));
-    imgRetrieveBible_Click();
+    if (auto row = ReadBookmark(OptionsConnection(), bookmarkIndex))
+        m_reading->chooseStoredPassage(StoredBookmarkRange(*row));
+    openPassage();
+    fillRelatedBookmarks(bookmarkIndex);
 }
 
-void MainWindow::FillRelatedBookmarks(int bookmarkIndex)
+void MainWindow::fillRelatedBookmarks(int bookmarkIndex)
 {
     const QSqlDatabase db = OptionsConnection();
     const QString reference = GetBookmarkReference(db, bookmarkIndex);
@@ -209,78 +103,40 @@ void MainWindow::FillRelatedBookmarks(int bookmarkIndex)
         return;
     const QStringList related = RelatedReferences(db, reference);
     {
-        const QSignalBlocker quiet(cboRelatedVerse);
-        cboRelatedVerse->clear();
+        const QSignalBlocker quiet(m_related);
+        m_related->clear();
         if (related.isEmpty()) {
-            cboRelatedVerse->addItem(LoadResString(154), QString());
+            m_related->addItem(LoadResString(154), QString());
         } else {
-            cboRelatedVerse->addItem(LoadResString(152), QString());
-            cboRelatedVerse->addItem(QString(50, QLatin1Char('-')), QString());
-            cboRelatedVerse->addItem(LoadResString(153), reference);
+            m_related->addItem(LoadResString(152), QString());
+            m_related->addItem(QString(50, QLatin1Char('-')), QString());
+            m_related->addItem(LoadResString(153), reference);
             for (const QString& hooked : related) {
                 auto row = FindBookmarkByReference(db, hooked);
                 if (!row)
                     continue;  // a link to a bookmark that is gone
-                cboRelatedVerse->addItem(
-                    RelatedBookmarkText(row->text(QStringLiteral("BookMarkBook")),
-                                        row->integer(QStringLiteral("BookMarkChapter")),
-                                        row->integer(QStringLiteral("BookMarkSection")),
-                                        row->integer(QStringLiteral("BookMarkToChapter")),
-                                        row->integer(QStringLiteral("BookMarkToSection"))),
-                    row->text(QStringLiteral("BookmarkReference")));
+                m_related->addItem(RelatedBookmarkText(row->text(QStringLiteral("BookMarkBook")),
+                                                       row->integer(QStringLiteral("BookMarkChapter")),
+                                                       row->integer(QStringLiteral("BookMarkSection")),
+                                                       row->integer(QStringLiteral("BookMarkToChapter")),
+                                                       row->integer(QStringLiteral("BookMarkToSection"))),
+                                   row->text(QStringLiteral("BookmarkReference")));
             }
         }
-        cboRelatedVerse->setCurrentIndex(0);
+        m_related->setCurrentIndex(0);
     }
-    lblRelatedVerse->show();
-    cboRelatedVerse->show();
-    GoToBookmarkReference(cboRelatedVerse->itemData(0).toString());
+    m_relatedCaption->show();
+    m_related->show();
+    goToBookmarkReference(m_related->itemData(0).toString());
 }
 
-void MainWindow::GoToBookmarkReference(const QString& reference)
+void MainWindow::goToBookmarkReference(const QString& reference)
 {
     WaitCursor wait;
     // The empty reference (the heading entries) names no bookmark: the passage is shown again.
     if (auto row = FindBookmarkByReference(OptionsConnection(), reference))
-        chooseStoredPassage(rangeOf(*row));
-    imgRetrieveBible_Click();
-}
-
-void MainWindow::EditBookmark()
-{
-    QListWidgetItem* item = selectedBookmark(129);
-    if (!item)
-        return;
-    RecordsetPtr row;
-    {
-        WaitCursor wait;
-        row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
-    }
-    if (row && OpenBookmarkEditor(this, rangeOf(*row)))
-        showSavedBookmarkNotes();
-}
-
-void MainWindow::DeleteBookmark()
-{
-    QListWidgetItem* item = selectedBookmark(130);
-    if (!item)
-        return;
-    WaitCursor wait;
-    const int position = lstBookmark->row(item);
-    if (!DeleteBookmarkByIndex(OptionsConnection(), item->data(Qt::UserRole).toLongLong())) {
-        ShowMessage(721, this);
-        return;
-    }
-    {
-        // The list moves its current entry by itself when one is removed; choose the entry here.
-        const QSignalBlocker quiet(lstBookmark);
-        delete lstBookmark->takeItem(position);
-        const int next = position > 0 ? position - 1 : 0;
-        if (next < lstBookmark->count())
-            lstBookmark->setCurrentRow(next);
-    }
-    if (lstBookmark->count() > 0)
-        ShowBookmarkNotes();
+        m_reading->chooseStoredPassage(StoredBookmarkRange(*row));
+    openPassage();
 }
 
 } // namespace kivra

@@ -1,10 +1,13 @@
 // Geometry on resize, tooltips, command buttons, web panel and links of the main window.
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/MainLayout.h"
 #include "app/WebPanel.h"
-#include "app/AboutDialog.h"
 #include "output/VerseExport.h"
+#include "reading/ReadingView.h"
+#include "reading/SearchResultsView.h"
+#include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
@@ -14,8 +17,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QStatusBar>
-#include <QTableView>
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,44 +26,44 @@ namespace kivra {
 void MainWindow::connectShell()
 {
     setTitleStripPicture();
-    QPalette heading = lblTopHeading->palette();
+    QPalette heading = m_heading->palette();
     heading.setColor(QPalette::WindowText, Qt::white);  // readable on the dark title strip
-    lblTopHeading->setPalette(heading);
+    m_heading->setPalette(heading);
 
     // The print box of the old program: hidden, and its font is the one printing uses.
-    rxtPrint = new QTextEdit(centralWidget());
-    rxtPrint->setObjectName(QStringLiteral("rxtPrint"));
+    m_printBox = new QTextEdit(centralWidget());
+    m_printBox->setObjectName(QStringLiteral("rxtPrint"));
     QFont printFont(QStringLiteral("MS Sans Serif"));
     printFont.setStyleHint(QFont::SansSerif);
     printFont.setPointSizeF(8.5);
-    rxtPrint->setFont(printFont);
-    rxtPrint->setPlainText(QStringLiteral("Print"));
-    rxtPrint->hide();
+    m_printBox->setFont(printFont);
+    m_printBox->setPlainText(QStringLiteral("Print"));
+    m_printBox->hide();
 
-    lblDonate->setCursor(Qt::ArrowCursor);  // a caption only; the picture is the button
-    auto* webLayout = new QVBoxLayout(wbrWebPanel);
+    m_donateCaption->setCursor(Qt::ArrowCursor);  // a caption only; the picture is the button
+    auto* webLayout = new QVBoxLayout(m_webPanel);
     webLayout->setContentsMargins(0, 0, 0, 0);
 
-    connect(imgSettings, &QToolButton::clicked, this, &MainWindow::imgSettings_Click);
-    connect(imgAbout, &QToolButton::clicked, this, &MainWindow::imgAbout_Click);
-    connect(imgWeb, &QToolButton::clicked, this, &MainWindow::imgWeb_Click);
-    connect(imgPrint, &QToolButton::clicked, this, &MainWindow::PrintBibleVerse);
-    connect(imgExportBibleVerse, &QToolButton::clicked, this, &MainWindow::ExportBibleVerse);
-    connect(imgSupport, &QToolButton::clicked, this, [this] { OpenWebAddress(SupportPageAddress); });
-    connect(imgDonate, &QToolButton::clicked, this, [this] { OpenWebAddress(DonationPageAddress); });
+    connect(m_options, &QToolButton::clicked, this, &MainWindow::openOptions);
+    connect(m_about, &QToolButton::clicked, this, &MainWindow::openAbout);
+    connect(m_web, &QToolButton::clicked, this, &MainWindow::openWebPanel);
+    connect(m_print, &QToolButton::clicked, this, &MainWindow::printVerses);
+    connect(m_exportVerses, &QToolButton::clicked, this, &MainWindow::exportVerses);
+    connect(m_support, &QToolButton::clicked, this, [this] { openWebAddress(SupportPageAddress); });
+    connect(m_donate, &QToolButton::clicked, this, [this] { openWebAddress(DonationPageAddress); });
 }
 
 void MainWindow::setTitleStripPicture()
 {
     // Drawn for the present width so the strip stays sharp instead of being stretched.
-    const int width = std::max(imgTitleBar->width(), 1);
-    if (width == titleStripWidth)
+    const int width = std::max(m_titleStrip->width(), 1);
+    if (width == m_titleStripWidth)
         return;
-    titleStripWidth = width;
-    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, imgTitleBar->height())));
+    m_titleStripWidth = width;
+    m_titleStrip->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, m_titleStrip->height())));
 }
 
-void MainWindow::LayoutMainWindow()
+void MainWindow::layoutControls()
 {
     // The window has no menu or status bar of its own: its inner size is the client area. Where the
     // window system makes it smaller than its minimum (no window manager), the layout stays that of
@@ -80,10 +81,10 @@ void MainWindow::LayoutMainWindow()
     setTitleStripPicture();
     fitWordsFromGod();  // its box changes height with the window
     if (layout.complete)
-        setDataGrid();  // refits the grid's columns to the new width
+        fitResultColumns();  // refits the grid's columns to the new width
 }
 
-void MainWindow::SetMainWindowTooltips()
+void MainWindow::setTooltips()
 {
     static const struct {
         const char* control;
@@ -103,54 +104,52 @@ void MainWindow::SetMainWindowTooltips()
     for (const auto& tip : tips)
         if (auto* control = findChild<QWidget*>(QLatin1String(tip.control)))
             control->setToolTip(LoadResString(tip.id));
-    imgExportBibleVerse->setToolTip(LoadResString(769));
+    m_exportVerses->setToolTip(LoadResString(769));
     // The clickable captions follow their pictures' tooltips by themselves; Donate's is only a caption.
-    lblDonate->setToolTip(imgDonate->toolTip());
+    m_donateCaption->setToolTip(m_donate->toolTip());
 }
 
-void MainWindow::imgSettings_Click()
+void MainWindow::openOptions()
 {
     OptionsDialog window(this);
-    connect(&window, &OptionsDialog::optionsSaved, this, [this] { ShowBibleText(false); });
+    connect(&window, &OptionsDialog::optionsSaved, this, [this] { showPassage(false); });
     window.exec();
 }
 
-void MainWindow::imgAbout_Click()
+void MainWindow::openAbout()
 {
     AboutDialog window(this);
     window.exec();
 }
 
-void MainWindow::imgWeb_Click()
+void MainWindow::openWebPanel()
 {
     WaitCursor wait;
-    if (!webView && !createWebView())
+    if (!m_webView && !createWebView())
         return;  // the message is given; the view on screen stays as it was
-    for (QWidget* w : {static_cast<QWidget*>(shpBibleText), static_cast<QWidget*>(txtBibleText),
-                       static_cast<QWidget*>(shpSearchResults), static_cast<QWidget*>(dgdSearchResults),
-                       static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection)})
-        w->hide();
-    wbrWebPanel->show();
-    OpenInWebView(webView, QUrl::fromLocalFile(WebPanelDefaultPage()));
+    m_reading->setVisible(false);
+    m_results->setVisible(false);
+    m_webPanel->show();
+    OpenInWebView(m_webView, QUrl::fromLocalFile(WebPanelDefaultPage()));
     Pause(0.7);
-    OpenInWebView(webView, QUrl(HomePageAddress));
+    OpenInWebView(m_webView, QUrl(HomePageAddress));
 }
 
 bool MainWindow::createWebView()
 {
     QString error;
-    QWidget* view = CreateWebView(wbrWebPanel, WebPanelLibraryPath(), &error);
+    QWidget* view = CreateWebView(m_webPanel, WebPanelLibraryPath(), &error);
     if (!view) {
         ShowMessage(779, this, {error});
         return false;
     }
     view->setObjectName(QStringLiteral("wbrWebView"));
-    wbrWebPanel->layout()->addWidget(view);
-    webView = view;
+    m_webPanel->layout()->addWidget(view);
+    m_webView = view;
     return true;
 }
 
-bool MainWindow::OpenWebAddress(const QString& address)
+bool MainWindow::openWebAddress(const QString& address)
 {
     if (interaction().openUrl(QUrl(address)))
         return true;
@@ -158,25 +157,18 @@ bool MainWindow::OpenWebAddress(const QString& address)
     return false;
 }
 
-void MainWindow::ExportBibleVerse()
+void MainWindow::exportVerses()
 {
     WaitCursor wait;
     // Export always writes the passage of the six selectors, never the result list.
-    imgRetrieveBible_Click();
+    openPassage();
     QApplication::processEvents();
-    const QString name = ProposedRtfFileName(cboTestament->currentText(), cboBook->currentText(),
-                                             cboFromChapter->currentText(), cboFromSection->currentText(),
-                                             cboToChapter->currentText(), cboToSection->currentText());
+    const PassageChoice p = m_selectors->passage();
+    const QString name =
+        ProposedRtfFileName(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
     const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
     if (!path.isEmpty())
-        SaveDocumentAsRtf(*txtBibleText->document(), path, this);
-}
-
-void MainWindow::PrintBibleVerse()
-{
-    WaitCursor wait;
-    fillPrintBox();
-    PrintRichTextBox(rxtPrint, this, printHeading());
+        SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
 }
 
 } // namespace kivra

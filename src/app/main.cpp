@@ -8,6 +8,7 @@
 #include "app/PaintReport.h"
 #include "app/Signals.h"
 #include "app/MainWindow.h"
+#include "reading/ReadingView.h"
 #include "app/SplashScreen.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
@@ -179,7 +180,7 @@ int main(int argc, char** argv)
     TryFinishInterruptedImports(StoryConnection(), ImageFolder());
     auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (!window->Form_Load())
+    if (!window->load())
         return 1;
     if (splash)
         Pause(std::max(0.0, SplashSeconds - splashShown.elapsed() / 1000.0));
@@ -187,19 +188,20 @@ int main(int argc, char** argv)
     if (TerminationRequested())  // ended during the splash: nothing shown, nothing to save
         return 0;
     window->show();
-    window->RestoreLastPassage();
+    window->restoreLastPassage();
     if (cl.openPassage.size() == 1) {
-        window->GoToReference(cl.openPassage[0]);
+        window->goToReference(cl.openPassage[0]);
     } else if (!cl.openPassage.isEmpty()) {
         int fc = 0, fs = 0, tc = 0, ts = 0;
         if (ParseVerseRange(cl.openPassage[2], &fc, &fs, &tc, &ts))
-            window->LoadBibleTextOnDemand(cl.openPassage[0], cl.openPassage[1], QString::number(fc),
-                                          QString::number(fs), QString::number(tc), QString::number(ts));
+            window->openStoredPassage({cl.openPassage[0], cl.openPassage[1], QString::number(fc),
+                                       QString::number(fs), QString::number(tc), QString::number(ts)});
     }
     // The verse texts for searching are read once the passage is on screen, so even the first
     // search shows its results within a frame.
-    RunAfterFirstPaint(window->txtBibleText->viewport(), [] { BibleVerseTexts(); });
-    ReportFirstPaint(window->txtBibleText->viewport());  // the later filter sees the paint first
+    QWidget* readingPane = window->readingView()->textBox()->viewport();
+    RunAfterFirstPaint(readingPane, [] { BibleVerseTexts(); });
+    ReportFirstPaint(readingPane);  // the later filter sees the paint first
     splash.reset();
     return app.exec();
 }

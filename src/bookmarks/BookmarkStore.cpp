@@ -225,4 +225,17 @@ bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index)
     return ok && tx.commit();
 }
 
+RecordsetPtr ReadBookmark(const QSqlDatabase& db, qint64 index)
+{
+    auto rs = GetADONumericRecordSet(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
+    return rs && !rs->eof() ? std::move(rs) : nullptr;
+}
+
+PassageChoice StoredBookmarkRange(const Recordset& row)
+{
+    return {row.text(QStringLiteral("BookMarkTestament")), row.text(QStringLiteral("BookMarkBook")),
+            row.text(QStringLiteral("BookMarkChapter")),   row.text(QStringLiteral("BookMarkSection")),
+            row.text(QStringLiteral("BookMarkToChapter")), row.text(QStringLiteral("BookMarkToSection"))};
+}
+
 } // namespace kivra

@@ -45,6 +45,11 @@ struct BookmarkListRow {
 // Every bookmark, in the order of its Index.
 QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db);
 
+// The bookmark with this Index, or nullptr when there is none.
+RecordsetPtr ReadBookmark(const QSqlDatabase& db, qint64 index);
+// The range a bookmark row stores, in the selectors' form.
+PassageChoice StoredBookmarkRange(const Recordset& row);
+
 // The reference of the bookmark with this Index, or the empty text (also for no such row).
 QString GetBookmarkReference(qint64 index);
 QString GetBookmarkReference(const QSqlDatabase& db, qint64 index);

@@ -39,11 +39,6 @@ bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidg
     return false;
 }
 
-QString PrintTextFor(const QString& viewMode, const QString& readingText, const QString& selectedText)
-{
-    return viewMode.toLower() == QLatin1String("reader") ? readingText : selectedText;
-}
-
 bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent, const QString& heading)
 {
     const std::unique_ptr<QPrinter> printer = interaction().defaultPrinter();

@@ -21,9 +21,6 @@ QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QStri
 // Writes the document as RTF to path; tells the user and returns false when the file cannot be written.
 bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidget* parent);
 
-// What Print prints: the reading pane's plain text in the reader view, else the selected result.
-QString PrintTextFor(const QString& viewMode, const QString& readingText, const QString& selectedText);
-
 // Prints text in font on the default printer without a dialog, under the heading. Tells the user
 // and returns false when there is no default printer or the job fails.
 bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* parent, const QString& heading = {});

@@ -3,6 +3,7 @@
 #include "resources/Icons.h"
 #include "resources/Strings.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -19,6 +20,14 @@ QToolButton* MakeImageButton(QWidget* parent, const QString& objectName, int siz
     button->setFixedSize(size, size);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+QFrame* MakeSunkenFrame(QWidget* parent, const char* objectName, const QRect& geometry)
+{
+    auto* frame = Place(new QFrame(parent), objectName, geometry);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+class QFrame;
 class QPlainTextEdit;
 
 namespace kivra {
@@ -22,6 +23,17 @@ QString NotesOf(const QPlainTextEdit* box);
 
 // A flat button showing the icon of objectName at the given size.
 QToolButton* MakeImageButton(QWidget* parent, const QString& objectName, int size = 24);
+
+// The sunken frame drawn around a pane, named and placed.
+QFrame* MakeSunkenFrame(QWidget* parent, const char* objectName, const QRect& geometry);
+
+// Names and places a control the window creates; returns it for further settings.
+template <typename T> T* Place(T* widget, const char* objectName, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setGeometry(geometry);
+    return widget;
+}
 
 // A label that reports clicks, for captions that forward to their image button.
 class ClickLabel : public QLabel {

@@ -38,6 +38,31 @@ bool LoadOptions()
     return true;
 }
 
+PassageChoice LastPassage(const OptionValues& o)
+{
+    return {o.BookMarkTestament,
+            o.BookMarkBook,
+            QString::number(o.BookMarkChapter),
+            QString::number(o.BookMarkSection),
+            QString::number(o.BookMarkToChapter),
+            QString::number(o.BookMarkToSection)};
+}
+
+bool SaveLastPassage(const PassageChoice& shown)
+{
+    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    if (!rs || rs->eof())
+        return false;
+    const auto number = [](const QString& text) { return text.trimmed().toInt(); };
+    rs->setValue(QStringLiteral("BookMarkTestament"), shown.testament);
+    rs->setValue(QStringLiteral("BookMarkBook"), shown.book);
+    rs->setValue(QStringLiteral("BookMarkChapter"), number(shown.fromChapter));
+    rs->setValue(QStringLiteral("BookMarkSection"), number(shown.fromSection));
+    rs->setValue(QStringLiteral("BookMarkToChapter"), number(shown.toChapter));
+    rs->setValue(QStringLiteral("BookMarkToSection"), number(shown.toSection));
+    return rs->Update();
+}
+
 bool OptionFlag(const QString& stored)
 {
     const QString t = stored.trimmed();

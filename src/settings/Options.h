@@ -1,5 +1,7 @@
 #pragma once
 // The display options and the last passage read, kept in the single row of tblOptions.
+#include "reading/PassageChoice.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -29,6 +31,12 @@ OptionValues& options();
 
 // Reads the first row of tblOptions into options(); false (and nothing changed) when there is no row.
 bool LoadOptions();
+
+// The passage last read, in the selectors' form.
+PassageChoice LastPassage(const OptionValues& values);
+// Keeps the shown passage in the options row for the next start; false when there is no row or it
+// could not be written.
+bool SaveLastPassage(const PassageChoice& shown);
 
 // The text of a stored Boolean ("True"/"False", or a number) as a bool.
 bool OptionFlag(const QString& stored);

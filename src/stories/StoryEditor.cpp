@@ -2,7 +2,6 @@
 
 #include <QShortcut>
 
-#include "app/MainWindow.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
@@ -397,8 +396,7 @@ void StoryEditor::imgSaveBibleStory_Click()
         ShowMessage(740, this);
         return;
     }
-    if (MainWindow* main = mainWindow())
-        main->imgBibleStory_Click();
+    emit storySaved();
     close();
 }
 

@@ -64,6 +64,9 @@ public:
     QToolButton* imgSaveBibleStory;
     QToolButton* imgCancelBibleStory;
 
+signals:
+    void storySaved();  // the story is stored; the window closes next
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

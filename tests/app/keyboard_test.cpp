@@ -3,6 +3,7 @@
 #include "support/Fixture.h"
 
 #include "app/MainWindow.h"
+#include "support/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+using kivra::test::Child;
+
 using namespace kivra;
 
 TEST(Keyboard, ShortcutsClickTheirButtonsAndShowInTooltips)
@@ -20,9 +23,9 @@ TEST(Keyboard, ShortcutsClickTheirButtonsAndShowInTooltips)
     test::TempProgramFolder folder;
     ASSERT_TRUE(folder.ok());
     MainWindow w;
-    ASSERT_TRUE(w.Form_Load());
+    ASSERT_TRUE(w.load());
     w.show();
-    w.RestoreLastPassage();
+    w.restoreLastPassage();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
 
@@ -41,12 +44,12 @@ TEST(Keyboard, ShortcutsClickTheirButtonsAndShowInTooltips)
     }
 
     // Alt+Right really moves to the next chapter; Ctrl+F puts the focus in the search box.
-    w.txtBibleText->setFocus();
+    Child<QTextEdit>(w, "txtBibleText")->setFocus();
     QTest::keyClick(&w, Qt::Key_Right, Qt::AltModifier);
-    EXPECT_EQ(w.cboFromChapter->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(Child<QComboBox>(w, "cboFromChapter")->currentText(), QStringLiteral("2"));
     QTest::keyClick(&w, Qt::Key_Left, Qt::AltModifier);
-    EXPECT_EQ(w.cboFromChapter->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Child<QComboBox>(w, "cboFromChapter")->currentText(), QStringLiteral("1"));
     QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_TRUE(w.txtSearchString->hasFocus());
-    EXPECT_EQ(w.txtSearchString->selectedText(), w.txtSearchString->text());
+    EXPECT_TRUE(Child<QLineEdit>(w, "txtSearchString")->hasFocus());
+    EXPECT_EQ(Child<QLineEdit>(w, "txtSearchString")->selectedText(), Child<QLineEdit>(w, "txtSearchString")->text());
 }

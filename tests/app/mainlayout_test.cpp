@@ -8,6 +8,7 @@
 #include "stories/StoryEditor.h"
 #include "stories/StoryViewer.h"
 #include "support/Fixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -66,8 +67,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
-        ASSERT_TRUE(w.Form_Load());
-        w.RestoreLastPassage();
+        ASSERT_TRUE(w.load());
+        w.restoreLastPassage();
         w.show();
     }
     void resize(QSize size)
@@ -83,15 +84,16 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
     for (const QSize size : {QSize(100, 100), QSize(1000, 650), QSize(1900, 1150)}) {
         resize(size);
         const QString shown = QStringLiteral("%1x%2").arg(w.width()).arg(w.height());
-        for (QToolButton* tab : {w.imgVerseSelector, w.imgBookmark, w.imgBibleStory}) {
+        for (QToolButton* tab : {test::Child<QToolButton>(w, "imgVerseSelector"), test::Child<QToolButton>(w, "imgBookmark"),
+                                  test::Child<QToolButton>(w, "imgBibleStory")}) {
             QTest::mouseClick(tab, Qt::LeftButton);
             expectInsideAndApart(w.centralWidget(), shown + u' ' + tab->objectName());
         }
         // The reading pane, the notes and the status bar keep their order down the window.
-        EXPECT_LT(w.shpBibleText->geometry().bottom(), w.lblNotesHeading->y()) << shown.toStdString();
-        EXPECT_LT(w.shpBibleNotes->geometry().bottom(), w.stbBible->y()) << shown.toStdString();
+        EXPECT_LT(test::Child(w, "shpBibleText")->geometry().bottom(), test::Child(w, "lblNotesHeading")->y()) << shown.toStdString();
+        EXPECT_LT(test::Child(w, "shpBibleNotes")->geometry().bottom(), test::Child(w, "stbBible")->y()) << shown.toStdString();
         // The related-bookmark box keeps to the right edge of the notes below it, within a few pixels.
-        EXPECT_NEAR(w.cboRelatedVerse->geometry().right(), w.shpBibleNotes->geometry().right(), 4) << shown.toStdString();
+        EXPECT_NEAR(test::Child(w, "cboRelatedVerse")->geometry().right(), test::Child(w, "shpBibleNotes")->geometry().right(), 4) << shown.toStdString();
     }
 }
 
@@ -99,7 +101,7 @@ TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
 {
     for (const int width : {1000, 1900}) {
         resize(QSize(width, 650));
-        const QImage picture = w.imgTitleBar->grab().toImage();
+        const QImage picture = test::Child(w, "imgTitleBar")->grab().toImage();
         ASSERT_EQ(picture.width(), w.width());
         for (int x : {0, picture.width() / 2, picture.width() - 1})
             EXPECT_EQ(qAlpha(picture.pixel(x, picture.height() / 2)), 255) << x << " of " << width;

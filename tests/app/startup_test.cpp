@@ -6,6 +6,8 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/VerseOfTheDay.h"
+#include "support/MainWindowFixture.h"
+#include "settings/Options.h"
 #include "storage/Globals.h"
 #include "stories/StoryEditor.h"
 
@@ -19,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using kivra::test::Child;
 
 using namespace kivra;
 
@@ -102,7 +106,7 @@ TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
     ASSERT_TRUE(folder.ok());
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
     MainWindow w;
-    EXPECT_FALSE(w.Form_Load());
+    EXPECT_FALSE(w.load());
     EXPECT_EQ(folder.ui().messages.value(0), 702);
 }
 
@@ -124,12 +128,12 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     // As the program makes it: the main window goes away when it is closed.
     QPointer<MainWindow> w = new MainWindow;
     w->setAttribute(Qt::WA_DeleteOnClose);
-    ASSERT_TRUE(w->Form_Load());
+    ASSERT_TRUE(w->load());
     w->show();
-    w->RestoreLastPassage();
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
-                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6"));
-    w->imgCreateBibleStory->click();
+    w->restoreLastPassage();
+    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
+                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6")});
+    Child<QToolButton>(*w, "imgCreateBibleStory")->click();
     QPointer<StoryEditor> editor = w->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
     ASSERT_TRUE(editor->isVisible());

@@ -15,6 +15,8 @@
 #include <unistd.h>
 #include <gtest/gtest.h>
 
+using kivra::test::Child;
+
 // The browser engine's own library frees some objects with a sized delete of a different type,
 // which the address sanitizer reports when the view is destroyed. That is inside the engine, not
 // in this program, so this one test executable turns that single check off.
@@ -49,30 +51,30 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     QWidget* view = browserIn(window.get());
     ASSERT_NE(view, nullptr);
     EXPECT_STREQ(view->metaObject()->className(), "QWebEngineView");
-    EXPECT_EQ(view->parentWidget(), window->wbrWebPanel);
+    EXPECT_EQ(view->parentWidget(), Child<QWidget>(*window, "wbrWebPanel"));
     EXPECT_EQ(view->property("url").toUrl(), QUrl(HomePageAddress));
-    EXPECT_TRUE(window->wbrWebPanel->isVisible());
+    EXPECT_TRUE(Child<QWidget>(*window, "wbrWebPanel")->isVisible());
     for (const char* hidden :
          {"shpBibleText", "txtBibleText", "shpSearchResults", "dgdSearchResults", "shpSelectedVerse", "txtSelectedSection"})
         EXPECT_FALSE(child(hidden)->isVisible()) << hidden;
-    EXPECT_EQ(view->size(), window->wbrWebPanel->size());
+    EXPECT_EQ(view->size(), Child<QWidget>(*window, "wbrWebPanel")->size());
 
     // The local page comes first on every opening; the same browser is used again.
     QSignalSpy urls(view, SIGNAL(urlChanged(QUrl)));
-    window->imgWeb->click();
+    Child<QToolButton>(*window, "imgWeb")->click();
     EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("wbrWebView")).size(), 1);
     ASSERT_GE(urls.size(), 2);
     EXPECT_EQ(urls.first().first().toUrl(), QUrl::fromLocalFile(WebPanelDefaultPage()));
     EXPECT_EQ(urls.last().first().toUrl(), QUrl(HomePageAddress));
 
     // The verse-selector tab brings the passage back and hides the web panel.
-    window->imgVerseSelector->click();
-    EXPECT_FALSE(window->wbrWebPanel->isVisible());
-    EXPECT_TRUE(window->txtBibleText->isVisible());
-    EXPECT_TRUE(window->picVerseSelector->isVisible());
-    EXPECT_FALSE(window->picBookmark->isVisible());
-    EXPECT_FALSE(window->picBibleStorySelector->isVisible());
-    EXPECT_FALSE(window->cboRelatedVerse->isVisible());
+    Child<QToolButton>(*window, "imgVerseSelector")->click();
+    EXPECT_FALSE(Child<QWidget>(*window, "wbrWebPanel")->isVisible());
+    EXPECT_TRUE(Child<QTextEdit>(*window, "txtBibleText")->isVisible());
+    EXPECT_TRUE(Child<QWidget>(*window, "picVerseSelector")->isVisible());
+    EXPECT_FALSE(Child<QWidget>(*window, "picBookmark")->isVisible());
+    EXPECT_FALSE(Child<QWidget>(*window, "picBibleStorySelector")->isVisible());
+    EXPECT_FALSE(Child<QComboBox>(*window, "cboRelatedVerse")->isVisible());
 }
 
 TEST(WebPanelLibrary, AMissingEngineGivesItsReasonInsteadOfAView)

@@ -1,6 +1,7 @@
 // Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
 // files that must not change anything, and the panel buttons.
 #include "app/MainWindow.h"
+#include "support/MainWindowFixture.h"
 #include "bookmarks/BookmarkImportReport.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
@@ -13,6 +14,8 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+
+using kivra::test::Child;
 
 using namespace kivra;
 using namespace kivra::test;
@@ -233,21 +236,21 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     addBookmark("200");
     AddLink("100", "200");
     MainWindow w;
-    w.Form_Load();
-    w.RestoreLastPassage();
+    w.load();
+    w.restoreLastPassage();
     auto& ui = folder.ui();
-    w.lstBookmark->clear();
+    Child<QListWidget>(w, "lstBookmark")->clear();
 
-    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.messages, QList<int>({142, 142}));
 
-    auto* entry = new QListWidgetItem(QStringLiteral("   Ruth"), w.lstBookmark);
+    auto* entry = new QListWidgetItem(QStringLiteral("   Ruth"), Child<QListWidget>(w, "lstBookmark"));
     entry->setData(Qt::UserRole, a);
-    w.lstBookmark->clearSelection();
+    Child<QListWidget>(w, "lstBookmark")->clearSelection();
     ui.messages.clear();
-    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.messages, QList<int>({139, 142}));
     EXPECT_TRUE(ui.dialogTitles.isEmpty());
 
@@ -255,8 +258,8 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     const QString one = folder.path() + "/one";
     const QString all = folder.path() + "/all.kbm";
     ui.fileAnswers = {one, all};
-    QTest::mouseClick(w.imgExportBookmark, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles, QStringList({"Export Bookmark", "Export the Whole Bookmark List"}));
     EXPECT_EQ(ui.dialogInitialNames, QStringList({"", "All Bookmarks"}));
     EXPECT_EQ(ui.dialogFilters, QStringList(2, "Kivra! Bible Bookmark (*.kbm)"));
@@ -267,20 +270,20 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     addBookmark("300");
     ui.fileAnswers = {all};
     ui.askAnswers = {false};
-    QTest::mouseClick(w.imgExportAllBookmark, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     ASSERT_EQ(ui.questions.size(), 1);
     EXPECT_TRUE(ui.questions[0].contains(all));
     EXPECT_EQ([&] { QFile f(all); f.open(QIODevice::ReadOnly); return f.readAll(); }(), before);
 
     ui.messages.clear();
     ui.fileAnswers = {all};
-    QTest::mouseClick(w.imgImportBookmark, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles.last(), QStringLiteral("Import Bookmark"));
     EXPECT_EQ(ui.dialogInitialNames.last(), QString());
     EXPECT_EQ(ui.messages, QList<int>({140, 140}));
-    EXPECT_TRUE(w.picBookmark->isVisibleTo(&w));
+    EXPECT_TRUE(Child<QWidget>(w, "picBookmark")->isVisibleTo(&w));
 
     ui.messages.clear();
-    QTest::mouseClick(w.imgImportBookmark, Qt::LeftButton);  // cancelled
+    QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);  // cancelled
     EXPECT_TRUE(ui.messages.isEmpty());
 }

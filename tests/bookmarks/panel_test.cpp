@@ -5,6 +5,7 @@
 #include "storage/DataControl.h"
 #include "support/Fixture.h"
 #include "support/MainWindowFixture.h"
+#include <QLineEdit>
 #include "BookmarkTestData.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ QStringList entries(const QComboBox* combo)
 
 QString shown(const MainWindow& w)
 {
-    const PassageChoice p = w.verseSelector->passage();
+    const PassageChoice p = Child<VerseRangeSelector>(w, "VerseRangeSelector")->passage();
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
 }
 
@@ -78,7 +79,7 @@ QString shown(const MainWindow& w)
 // bookmark list where it is drawn.
 void clickEntry(MainWindow& w, int row, bool twice = false)
 {
-    QListWidget* list = w.lstBookmark;
+    QListWidget* list = Child<QListWidget>(w, "lstBookmark");
     const QPoint at = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
@@ -104,6 +105,11 @@ protected:
         ASSERT_TRUE(w);
     }
 
+    QListWidget* list() const { return Child<QListWidget>(*w, "lstBookmark"); }
+    QToolButton* button(const char* name) const { return Child<QToolButton>(*w, name); }
+    QString panelNotes() const { return Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(); }
+    QString notes() const { return Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(); }
+
     TempProgramFolder folder;
     std::unique_ptr<MainWindow> w;
     qint64 a = 0, b = 0, c = 0;
@@ -113,81 +119,79 @@ TEST_F(Panel, TheTabShowsThePanelWithTheFirstBookmarkSelected)
 {
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
-    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
-    EXPECT_TRUE(w->picBookmark->isVisibleTo(w.get()));
-    EXPECT_FALSE(w->picVerseSelector->isVisibleTo(w.get()));
-    EXPECT_FALSE(w->picBibleStorySelector->isVisibleTo(w.get()));
-    EXPECT_FALSE(w->cboRelatedVerse->isVisibleTo(w.get()));
-    EXPECT_EQ(w->picBookmark->x(), 8);
-    ASSERT_EQ(w->lstBookmark->count(), 3);
-    EXPECT_EQ(w->lstBookmark->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
-    EXPECT_EQ(w->lstBookmark->currentRow(), 0);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
+    EXPECT_TRUE(Child<QWidget>(*w, "picBookmark")->isVisibleTo(w.get()));
+    EXPECT_FALSE(Child<QWidget>(*w, "picVerseSelector")->isVisibleTo(w.get()));
+    EXPECT_FALSE(Child<QWidget>(*w, "picBibleStorySelector")->isVisibleTo(w.get()));
+    EXPECT_FALSE(Child<QComboBox>(*w, "cboRelatedVerse")->isVisibleTo(w.get()));
+    EXPECT_EQ(Child<QWidget>(*w, "picBookmark")->x(), 8);
+    ASSERT_EQ(list()->count(), 3);
+    EXPECT_EQ(list()->item(1)->text(), QStringLiteral("   John                3 : 16 - 3 : 16"));
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
     // The notes follow the mouse and the arrow keys.
     clickEntry(*w, 2);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
-    QTest::keyClick(w->lstBookmark, Qt::Key_Up);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes B"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes C"));
+    QTest::keyClick(list(), Qt::Key_Up);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     clickEntry(*w, 0, true);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
 }
 
-TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
+TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothing)
 {
-    TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
-    w->txtBookmarkNotes->setPlainText(QStringLiteral("before"));
-    w->imgBookmark_Click();
-    EXPECT_EQ(w->lstBookmark->count(), 0);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("before"));
-    w->imgOpenBookmark->click();
-    w->imgEditBookmark->click();
-    w->imgDeleteBookmark->click();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
-}
-
-TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
-{
-    w->imgBookmark_Click();
-    w->lstBookmark->clearSelection();
+    const auto openEditDelete = [this] {
+        for (const char* name : {"imgOpenBookmark", "imgEditBookmark", "imgDeleteBookmark"})
+            button(name)->click();
+    };
+    button("imgBookmark")->click();
+    list()->clearSelection();
     const QStringList rows = BookmarkRows();
-    w->imgOpenBookmark->click();
-    w->imgEditBookmark->click();
-    w->imgDeleteBookmark->click();
+    openEditDelete();
     EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
     EXPECT_EQ(BookmarkRows(), rows);
+
+    TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
+    Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
+    button("imgBookmark")->click();
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(panelNotes(), QStringLiteral("before"));
+    folder.ui().messages.clear();
+    openEditDelete();
+    EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
 }
 
 TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 {
-    w->imgBookmark_Click();
+    button("imgBookmark")->click();
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     clickEntry(*w, 0, true);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
-    EXPECT_TRUE(w->cboRelatedVerse->isVisibleTo(w.get()));
-    EXPECT_TRUE(w->lblRelatedVerse->isVisibleTo(w.get()));
-    EXPECT_EQ(entries(w->cboRelatedVerse),
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
+    EXPECT_TRUE(Child<QComboBox>(*w, "cboRelatedVerse")->isVisibleTo(w.get()));
+    EXPECT_TRUE(Child<QLabel>(*w, "lblRelatedVerse")->isVisibleTo(w.get()));
+    EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")),
               (QStringList{QStringLiteral("Please select a related bookmark"), QString(50, QLatin1Char('-')),
                            QStringLiteral("Back to the original bookmark"), QStringLiteral("   John   3 : 16 - 3 : 16 "),
                            QStringLiteral("   Psalms   23 : 1 - 23 : 6 ")}));
-    EXPECT_EQ(w->cboRelatedVerse->currentIndex(), 0);
+    EXPECT_EQ(Child<QComboBox>(*w, "cboRelatedVerse")->currentIndex(), 0);
 
-    emit w->cboRelatedVerse->activated(4);
+    emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(4);
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes C"));
-    emit w->cboRelatedVerse->activated(1);  // the hyphen line: the passage again
+    EXPECT_EQ(notes(), QStringLiteral("notes C"));
+    emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(1);  // the hyphen line: the passage again
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
-    emit w->cboRelatedVerse->activated(2);
+    emit Child<QComboBox>(*w, "cboRelatedVerse")->activated(2);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
-    EXPECT_EQ(w->cboRelatedVerse->count(), 5) << "not refilled by following a link";
+    EXPECT_EQ(Child<QComboBox>(*w, "cboRelatedVerse")->count(), 5) << "not refilled by following a link";
 
     // A bookmark without links offers only "No related bookmark found".
-    w->lstBookmark->setCurrentRow(2);
-    w->OpenBookmark();
-    EXPECT_EQ(entries(w->cboRelatedVerse), QStringList{QStringLiteral("No related bookmark found")});
+    list()->setCurrentRow(2);
+    button("imgOpenBookmark")->click();
+    EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")), QStringList{QStringLiteral("No related bookmark found")});
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
 }
 
@@ -199,22 +203,22 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
     AddBookmark(range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
-    const QString passage = shown(*w), text = w->txtBibleText->toPlainText();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
+    const QString passage = shown(*w), text = Child<QTextEdit>(*w, "txtBibleText")->toPlainText();
     for (const QString& named : {QStringLiteral("[Hezekiah] : 1:1 - 1:2"), QStringLiteral("[Genesis] : -5:1 - 1:2"),
                                  QStringLiteral("[Genesis] : 1:16400 - 1:16400")}) {
         folder.ui().messages.clear();
         folder.ui().messageTexts.clear();
         const QString listed = named.section(u' ', 2).replace(QStringLiteral(":"), QStringLiteral(" : "));
-        const QList<QListWidgetItem*> items = w->lstBookmark->findItems(listed, Qt::MatchContains);
+        const QList<QListWidgetItem*> items = list()->findItems(listed, Qt::MatchContains);
         ASSERT_EQ(items.size(), 1) << listed.toStdString();
-        const QPoint at = w->lstBookmark->visualItemRect(items[0]).center();
-        QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
+        const QPoint at = list()->visualItemRect(items[0]).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
         EXPECT_EQ(folder.ui().messages, QList<int>{711});
         EXPECT_TRUE(folder.ui().messageTexts.value(0).contains(named)) << folder.ui().messageTexts.value(0).toStdString();
         EXPECT_EQ(shown(*w), passage);
-        EXPECT_EQ(w->txtBibleText->toPlainText(), text);
+        EXPECT_EQ(Child<QTextEdit>(*w, "txtBibleText")->toPlainText(), text);
     }
 }
 
@@ -222,61 +226,61 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 {
     AddBookmark(range(QStringLiteral("Exodus"), 20, 1, 20, 17, QStringLiteral("0100004"), QStringLiteral("notes D")));
     AddBookmark(range(QStringLiteral("Ruth"), 1, 16, 1, 17, QStringLiteral("0100005"), QStringLiteral("notes E")));
-    w->imgBookmark_Click();
-    ASSERT_EQ(w->lstBookmark->count(), 5);
+    button("imgBookmark")->click();
+    ASSERT_EQ(list()->count(), 5);
 
-    w->lstBookmark->setCurrentRow(3);
-    w->DeleteBookmark();
-    EXPECT_EQ(w->lstBookmark->count(), 4);
-    EXPECT_EQ(w->lstBookmark->currentRow(), 2);
-    EXPECT_EQ(w->lstBookmark->selectedItems().size(), 1);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes C"));
+    list()->setCurrentRow(3);
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->count(), 4);
+    EXPECT_EQ(list()->currentRow(), 2);
+    EXPECT_EQ(list()->selectedItems().size(), 1);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes C"));
 
-    w->lstBookmark->setCurrentRow(0);  // A, with links from and to it
-    w->DeleteBookmark();
-    EXPECT_EQ(w->lstBookmark->currentRow(), 0);
-    EXPECT_EQ(w->lstBookmark->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes B"));
+    list()->setCurrentRow(0);  // A, with links from and to it
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(list()->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(Links().isEmpty());
-    w->OpenBookmark();  // B lost its only link
-    EXPECT_EQ(entries(w->cboRelatedVerse), QStringList{QStringLiteral("No related bookmark found")});
+    button("imgOpenBookmark")->click();  // B lost its only link
+    EXPECT_EQ(entries(Child<QComboBox>(*w, "cboRelatedVerse")), QStringList{QStringLiteral("No related bookmark found")});
 
-    while (w->lstBookmark->count() > 1)
-        w->DeleteBookmark();
-    w->lstBookmark->setCurrentRow(0);
-    const QString lastNotes = w->txtBookmarkNotes->toPlainText();
-    w->DeleteBookmark();
-    EXPECT_EQ(w->lstBookmark->count(), 0);
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), lastNotes);
+    while (list()->count() > 1)
+        button("imgDeleteBookmark")->click();
+    list()->setCurrentRow(0);
+    const QString lastNotes = panelNotes();
+    button("imgDeleteBookmark")->click();
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(panelNotes(), lastNotes);
     EXPECT_TRUE(BookmarkRows().isEmpty());
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 }
 
 TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 {
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QString());
-    ASSERT_TRUE(ChooseComboText(w->cboToSection, QStringLiteral("3")));
-    QTest::mouseClick(w->imgRetrieveBible, Qt::LeftButton);
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
+    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
+    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4")});
+    EXPECT_EQ(notes(), QString());
+    ASSERT_TRUE(ChooseComboText(Child<QComboBox>(*w, "cboToSection"), QStringLiteral("3")));
+    QTest::mouseClick(button("imgRetrieveBible"), Qt::LeftButton);
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
 }
 
 TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
 {
-    w->imgBookmark_Click();
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
-    QTest::keyClick(w->txtNotes, Qt::Key_X);
-    QTest::keyClicks(w->txtBookmarkNotes, QStringLiteral("y"));
-    QTest::keyClick(w->txtBookmarkNotes, Qt::Key_V, Qt::ControlModifier);
+    button("imgBookmark")->click();
+    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    QTest::keyClick(Child<QPlainTextEdit>(*w, "txtNotes"), Qt::Key_X);
+    QTest::keyClicks(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), QStringLiteral("y"));
+    QTest::keyClick(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), Qt::Key_V, Qt::ControlModifier);
     // Every key counts, the Ctrl of Ctrl+V as well.
     EXPECT_EQ(folder.ui().messages, (QList<int>{134, 135, 135, 135}));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
-    EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
+    EXPECT_EQ(notes(), QStringLiteral("notes A"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
 }
 
@@ -288,18 +292,18 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
     const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    QTest::mouseClick(w->imgBookmark, Qt::LeftButton);
-    const auto found = w->lstBookmark->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
+    const auto found = list()->findItems(QStringLiteral("Ruth"), Qt::MatchContains);
     ASSERT_EQ(found.size(), 1);
-    clickEntry(*w, w->lstBookmark->row(found.first()));
+    clickEntry(*w, list()->row(found.first()));
     // A box lays out a paragraph as a whole: none of the shown ones may be huge.
-    const QTextDocument* shown = w->txtBookmarkNotes->document();
+    const QTextDocument* shown = Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->document();
     for (QTextBlock block = shown->begin(); block.isValid(); block = block.next())
         ASSERT_LE(block.length(), NotesParagraphLimit + 1);
-    EXPECT_TRUE(w->txtBookmarkNotes->toPlainText().remove(u'\n') == huge);
+    EXPECT_TRUE(panelNotes().remove(u'\n') == huge);
 
     // The editor shows them the same way, cannot change them there, and saves them unchanged.
-    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->imgEditBookmark, Qt::LeftButton); }, [](BookmarkEditor& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(button("imgEditBookmark"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_TRUE(e.txtBookmarkNotes->isReadOnly());
         EXPECT_GT(e.txtBookmarkNotes->document()->blockCount(), 1);
         QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
@@ -309,9 +313,9 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
 
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
-    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->lblAddFavourite, Qt::LeftButton); }, [](BookmarkEditor& e) {
+    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(Child<ClickLabel>(*w, "lblAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
         EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
@@ -320,13 +324,13 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
         QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
     }));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("edited"));
-    EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("edited")) << "shown under the passage at once";
+    EXPECT_EQ(notes(), QStringLiteral("edited")) << "shown under the passage at once";
     EXPECT_EQ(BookmarkRows().size(), 3);
 
     // Edit from the panel opens the editor on the selected bookmark's range.
-    w->imgBookmark_Click();
-    w->lstBookmark->setCurrentRow(1);
-    EXPECT_TRUE(withEditor([&] { w->imgEditBookmark->click(); }, [](BookmarkEditor& e) {
+    button("imgBookmark")->click();
+    list()->setCurrentRow(1);
+    EXPECT_TRUE(withEditor([&] { button("imgEditBookmark")->click(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
         EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
     }));
@@ -334,23 +338,23 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 
 TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
 {
-    w->ViewMode = QStringLiteral("Searcher");
-    w->adoBible->bind(BibleConnection(), QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"ID\" < 0"));
-    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
+    const auto search = [&](const char* words) {
+        Child<QLineEdit>(*w, "txtSearchString")->setText(QLatin1String(words));
+        QTest::keyClick(Child<QLineEdit>(*w, "txtSearchString"), Qt::Key_Return);
+    };
+    search("xyzzy");
+    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, QList<int>{101});
 
-    w->adoBible->bind(BibleConnection(),
-                      QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"BookAbbreviation\" = ? AND \"Chapter\" = 3 "
-                                     "AND \"Sections\" IN (16, 17) ORDER BY \"ID\""),
-                      {QStringLiteral("John")});
-    ASSERT_EQ(w->adoBible->recordCount(), 2);
-    w->dgdSearchResults->clearSelection();
-    EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
+    search("sent not his Son into the world");
+    QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
+    ASSERT_GE(grid->model()->rowCount(), 1);
+    grid->clearSelection();
+    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
 
-    w->adoBible->setCurrentRow(1);
-    w->dgdSearchResults->selectRow(1);
-    EXPECT_TRUE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor& e) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 5)).center());
+    EXPECT_TRUE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:17 - 3:17"));
         EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
     }));

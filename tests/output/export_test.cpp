@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+using kivra::test::Child;
+
 using namespace kivra;
 using kivra::test::pdfText;
 
@@ -50,16 +52,15 @@ protected:
         ASSERT_TRUE(LoadOptions());
         window = test::OpenMainWindow(true);
         ASSERT_TRUE(window);
-        window->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
+        window->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
+                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     }
-    void showResultsView(const QString& selectedText)
+    void search(const QString& words)
     {
-        window->ViewMode = QStringLiteral("Searcher");
-        window->txtBibleText->hide();
-        window->dgdSearchResults->show();
-        window->txtSelectedSection->show();
-        window->txtSelectedSection->setPlainText(selectedText);
+        auto* box = Child<QLineEdit>(*window, "txtSearchString");
+        box->setText(words);
+        QTest::keyClick(box, Qt::Key_Return);
+        ASSERT_EQ(window->viewMode(), ViewMode::Searcher);
     }
 
     test::TempProgramFolder folder;
@@ -74,16 +75,14 @@ TEST(VerseExport, ProposedNameHasTwoBlanksAfterToAndNoExtension)
     EXPECT_EQ(ProposedRtfFileName(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
                                   QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")),
               QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
-    EXPECT_EQ(PrintTextFor(QStringLiteral("READER"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
-    EXPECT_EQ(PrintTextFor(QStringLiteral("Searcher"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
 }
 
 TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
 {
-    showResultsView(QStringLiteral("a search result"));
+    search(QStringLiteral("Jesus wept"));
     const QString path = out.filePath(QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
     folder.ui().fileAnswers = {path};
-    window->imgExportBibleVerse->click();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
 
     ASSERT_EQ(folder.ui().dialogInitialNames.size(), 1);
     EXPECT_EQ(folder.ui().dialogInitialNames[0],
@@ -91,13 +90,13 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
     EXPECT_EQ(folder.ui().dialogTitles[0], QStringLiteral("Export Bible Verse"));
     EXPECT_EQ(folder.ui().dialogFilters[0], QStringLiteral("Rich Text Format (*.rtf)"));
     // back in the reading view of the selected passage
-    EXPECT_EQ(window->ViewMode, QStringLiteral("Reader"));
-    EXPECT_TRUE(window->txtBibleText->isVisible());
-    EXPECT_FALSE(window->dgdSearchResults->isVisible());
+    EXPECT_EQ(window->viewMode(), ViewMode::Reader);
+    EXPECT_TRUE(Child<QTextEdit>(*window, "txtBibleText")->isVisible());
+    EXPECT_FALSE(Child<QTableView>(*window, "dgdSearchResults")->isVisible());
 
     const QByteArray rtf = readFile(path);  // the name is used as accepted, without ".rtf"
     ASSERT_FALSE(rtf.isEmpty());
-    EXPECT_EQ(rtf, documentToRtf(*window->txtBibleText->document()));
+    EXPECT_EQ(rtf, documentToRtf(*Child<QTextEdit>(*window, "txtBibleText")->document()));
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     EXPECT_TRUE(rtf.contains("DejaVu Serif"));
     EXPECT_TRUE(rtf.contains("\\red0\\green128\\blue0"));
@@ -119,17 +118,17 @@ TEST_F(Output, ExportAsksBeforeReplacingAndWritesNothingOnCancel)
 
     folder.ui().fileAnswers = {path};
     folder.ui().askAnswers = {false};
-    window->ExportBibleVerse();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
     EXPECT_EQ(folder.ui().questions.size(), 1);
     EXPECT_EQ(readFile(path), QByteArray("keep me"));
 
     folder.ui().fileAnswers = {path};
     folder.ui().askAnswers = {true};
-    window->ExportBibleVerse();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
     EXPECT_TRUE(readFile(path).startsWith("{\\rtf1"));
 
     folder.ui().fileAnswers.clear();  // Cancel
-    window->ExportBibleVerse();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 }
@@ -155,7 +154,7 @@ TEST_F(Output, TheDialogsShowTheNormalPointer)
                             busyPointer << (QGuiApplication::overrideCursor() != nullptr);
                             test::PressEnter(question);  // No, the default: keep the file
                         }}});
-    QTest::mouseClick(window->imgExportBibleVerse, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
     setInteraction(&folder.ui());
     EXPECT_EQ(busyPointer, (QList<bool>{false, false}));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -165,7 +164,7 @@ TEST_F(Output, TheDialogsShowTheNormalPointer)
 TEST_F(Output, AFileThatCannotBeWrittenIsReported)
 {
     folder.ui().fileAnswers = {out.filePath(QStringLiteral("missing-folder/passage.rtf"))};
-    window->ExportBibleVerse();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
     ASSERT_EQ(folder.ui().messages, QList<int>{762});
     const QString text = folder.ui().messageTexts[0];
     EXPECT_EQ(text.count(QStringLiteral("missing-folder/passage.rtf")), 1) << text.toStdString();
@@ -176,7 +175,7 @@ TEST_F(Output, TheCommandWritesWhatTheWindowWrites)
 {
     const QString fromWindow = out.filePath(QStringLiteral("window.rtf"));
     folder.ui().fileAnswers = {fromWindow};
-    window->ExportBibleVerse();
+    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
 
     const QString fromCommand = out.filePath(QStringLiteral("command.rtf"));
     QProcess program;
@@ -200,7 +199,7 @@ TEST_F(Output, PrintSendsThePassageAsPlainTextInThePrintBoxFont)
 {
     const QString pdf = out.filePath(QStringLiteral("reader.pdf"));
     folder.ui().printerPdfFile = pdf;
-    window->imgPrint->click();
+    Child<QToolButton>(*window, "imgPrint")->click();
     ASSERT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
     const QString printed = words(pdfText(pdf));
     EXPECT_TRUE(printed.contains(QStringLiteral("In the beginning God created the heaven and the earth.")));
@@ -210,25 +209,25 @@ TEST_F(Output, PrintSendsThePassageAsPlainTextInThePrintBoxFont)
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(box->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 8.5);
-    EXPECT_EQ(words(box->toPlainText()), words(window->txtBibleText->toPlainText()));
+    EXPECT_EQ(words(box->toPlainText()), words(Child<QTextEdit>(*window, "txtBibleText")->toPlainText()));
 }
 
 TEST_F(Output, PrintInTheResultsViewPrintsOnlyTheSelectedVerse)
 {
-    showResultsView(QStringLiteral("Jesus wept."));
+    search(QStringLiteral("Jesus wept"));
     const QString pdf = out.filePath(QStringLiteral("result.pdf"));
     folder.ui().printerPdfFile = pdf;
-    window->PrintBibleVerse();
+    Child<QToolButton>(*window, "imgPrint")->click();
     EXPECT_EQ(words(pdfText(pdf)), QStringLiteral("Jesus wept."));
 }
 
 TEST_F(Output, NoPrinterOrAFailedJobIsReported)
 {
     folder.ui().printerPdfFile.clear();  // no default printer
-    window->PrintBibleVerse();
+    Child<QToolButton>(*window, "imgPrint")->click();
     ASSERT_EQ(folder.ui().messages, QList<int>{760});
 
     folder.ui().printerPdfFile = out.filePath(QStringLiteral("missing-folder/x.pdf"));
-    window->PrintBibleVerse();
+    Child<QToolButton>(*window, "imgPrint")->click();
     ASSERT_EQ(folder.ui().messages, (QList<int>{760, 761}));
 }

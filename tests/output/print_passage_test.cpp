@@ -19,6 +19,8 @@
 
 #include <functional>
 
+using kivra::test::Child;
+
 using namespace kivra;
 
 namespace {
@@ -62,13 +64,13 @@ protected:
         test::MainWindowTest::SetUp();
         KIVRA_NEEDS(test::lacksProgram(QStringLiteral("pdftotext"), "poppler-utils"));
         ASSERT_TRUE(out.isValid());
-        ASSERT_TRUE(window->GoToReference(QStringLiteral("Ps 119")));  // long enough for several pages
+        ASSERT_TRUE(window->goToReference(QStringLiteral("Ps 119")));  // long enough for several pages
     }
     QList<PdfPage> printedPages()
     {
         const QString pdf = out.filePath(QStringLiteral("passage.pdf"));
         folder.ui().printerPdfFile = pdf;
-        QTest::mouseClick(window->imgPrint, Qt::LeftButton);
+        QTest::mouseClick(Child<QToolButton>(*window, "imgPrint"), Qt::LeftButton);
         EXPECT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
         return pdfPages(pdf);
     }
@@ -137,7 +139,7 @@ TEST_F(PassagePrint, PreviewShowsThePrintedPagesFromItsShortcutAndTheContextMenu
         menu->setActiveAction(entry);
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QWidget* pane = window->txtBibleText->viewport();
+    QWidget* pane = Child<QTextEdit>(*window, "txtBibleText")->viewport();
     QContextMenuEvent request(QContextMenuEvent::Mouse, pane->rect().center(), pane->mapToGlobal(pane->rect().center()));
     QApplication::sendEvent(pane, &request);
     EXPECT_EQ(shown, printed);

@@ -13,6 +13,8 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+using kivra::test::Child;
+
 using namespace kivra;
 
 namespace {
@@ -84,9 +86,9 @@ class GoToBox : public test::MainWindowTest {
 protected:
     QStringList selectors() const
     {
-        return {window->cboTestament->currentText(),  window->cboBook->currentText(),
-                window->cboFromChapter->currentText(), window->cboFromSection->currentText(),
-                window->cboToChapter->currentText(),   window->cboToSection->currentText()};
+        return {Child<QComboBox>(*window, "cboTestament")->currentText(),  Child<QComboBox>(*window, "cboBook")->currentText(),
+                Child<QComboBox>(*window, "cboFromChapter")->currentText(), Child<QComboBox>(*window, "cboFromSection")->currentText(),
+                Child<QComboBox>(*window, "cboToChapter")->currentText(),   Child<QComboBox>(*window, "cboToSection")->currentText()};
     }
     void type(const QString& text)
     {
@@ -94,9 +96,9 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
-        ASSERT_TRUE(window->txtGoToReference->hasFocus());
-        QTest::keyClicks(window->txtGoToReference, text);
-        QTest::keyClick(window->txtGoToReference, Qt::Key_Return);
+        ASSERT_TRUE(Child<ReferenceBox>(*window, "txtGoToReference")->hasFocus());
+        QTest::keyClicks(Child<ReferenceBox>(*window, "txtGoToReference"), text);
+        QTest::keyClick(Child<ReferenceBox>(*window, "txtGoToReference"), Qt::Key_Return);
     }
 };
 
@@ -104,31 +106,31 @@ TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
 {
     type(QStringLiteral("jn 3:16-18"));
     EXPECT_EQ(selectors(), (QStringList{"New Testament", "John", "3", "16", "3", "18"}));
-    EXPECT_TRUE(window->txtBibleText->toPlainText().startsWith(QStringLiteral("For God so loved the world")));
+    EXPECT_TRUE(Child<QTextEdit>(*window, "txtBibleText")->toPlainText().startsWith(QStringLiteral("For God so loved the world")));
     type(QStringLiteral("Gen 1:1-2:3"));  // replaces the last one; the range crosses chapters
     EXPECT_EQ(selectors(), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 
-    const QString text = window->txtBibleText->toPlainText();
+    const QString text = Child<QTextEdit>(*window, "txtBibleText")->toPlainText();
     type(QStringLiteral("Jude 2:1"));
     ASSERT_EQ(folder.ui().messages, QList<int>{790});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("Jude has 1 chapter")));
     EXPECT_EQ(selectors(), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
-    EXPECT_EQ(window->txtBibleText->toPlainText(), text);
+    EXPECT_EQ(Child<QTextEdit>(*window, "txtBibleText")->toPlainText(), text);
 }
 
 TEST_F(GoToBox, TheBoxOverlapsNoOtherControlAtAnySize)
 {
-    EXPECT_FALSE(window->txtGoToReference->toolTip().isEmpty());
+    EXPECT_FALSE(Child<ReferenceBox>(*window, "txtGoToReference")->toolTip().isEmpty());
     for (const QSize size : {QSize(900, 600), QSize(1200, 800), QSize(700, 450)}) {
         window->resize(size);
         QApplication::processEvents();
-        ASSERT_TRUE(window->txtGoToReference->isVisible());
+        ASSERT_TRUE(Child<ReferenceBox>(*window, "txtGoToReference")->isVisible());
         auto* caption = window->findChild<QLabel*>(QStringLiteral("lblGoToReference"));
-        ASSERT_TRUE(caption && caption->buddy() == window->txtGoToReference);
-        for (QWidget* added : {static_cast<QWidget*>(window->txtGoToReference), static_cast<QWidget*>(caption)}) {
+        ASSERT_TRUE(caption && caption->buddy() == Child<ReferenceBox>(*window, "txtGoToReference"));
+        for (QWidget* added : {static_cast<QWidget*>(Child<ReferenceBox>(*window, "txtGoToReference")), static_cast<QWidget*>(caption)}) {
             for (QWidget* other : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other == window->txtGoToReference || other == caption || !other->isVisible())
+                if (other == Child<ReferenceBox>(*window, "txtGoToReference") || other == caption || !other->isVisible())
                     continue;
                 EXPECT_FALSE(added->geometry().intersects(other->geometry()))
                     << added->objectName().toStdString() << " " << other->objectName().toStdString();

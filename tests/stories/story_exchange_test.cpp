@@ -1,6 +1,7 @@
 // Story exchange files: numbering of imported stories, their pictures in the image folder, names
 // that cannot leave it, refused pictures, files that must not change anything, and the panel buttons.
 #include "app/MainWindow.h"
+#include "support/MainWindowFixture.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
@@ -17,6 +18,8 @@
 #include <QToolButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+
+using kivra::test::Child;
 
 // Readable failure output for lists of texts.
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -259,25 +262,25 @@ TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
 {
     addPart(4, 0, "Ruth", "");
     MainWindow w;
-    w.Form_Load();
-    w.RestoreLastPassage();
+    w.load();
+    w.restoreLastPassage();
     auto& ui = folder.ui();
-    w.lstBibleStory->clear();
-    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
-    auto* item = new QListWidgetItem(QStringLiteral("    Ruth "), w.lstBibleStory);
+    Child<QListWidget>(w, "lstBibleStory")->clear();
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
+    auto* item = new QListWidgetItem(QStringLiteral("    Ruth "), Child<QListWidget>(w, "lstBibleStory"));
     item->setData(Qt::UserRole, 4);
-    w.lstBibleStory->clearSelection();
-    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
+    Child<QListWidget>(w, "lstBibleStory")->clearSelection();
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
     EXPECT_EQ(ui.messages, QList<int>({143, 143, 146, 143}));
 
     item->setSelected(true);
     const QString one = folder.path() + "/Ruth";
     ui.fileAnswers = {one, folder.path() + "/all.kbs", one};
-    QTest::mouseClick(w.imgExportBibleStory, Qt::LeftButton);
-    QTest::mouseClick(w.imgExportAllBibleStory, Qt::LeftButton);
-    QTest::mouseClick(w.imgImportBibleStory, Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(w, "imgImportBibleStory"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles,
               QStringList({"Export Bible Story", "Export the Whole Bible Story List", "Import Bible Story"}));
     EXPECT_EQ(ui.dialogInitialNames, QStringList({"Ruth", "All Bible Stories", ""}));
@@ -286,9 +289,9 @@ TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
     EXPECT_TRUE(QFile::exists(folder.path() + "/all.kbs"));
     EXPECT_EQ(storedRows(), QStringList({"4|0|Ruth||", "5|0|Ruth||"}));
     // The list is reloaded with the imported story, the last item, selected.
-    ASSERT_EQ(w.lstBibleStory->count(), 2);
-    EXPECT_EQ(w.lstBibleStory->selectedItems().value(0), w.lstBibleStory->item(1));
-    EXPECT_EQ(w.lstBibleStory->item(1)->data(Qt::UserRole).toInt(), 5);
+    ASSERT_EQ(Child<QListWidget>(w, "lstBibleStory")->count(), 2);
+    EXPECT_EQ(Child<QListWidget>(w, "lstBibleStory")->selectedItems().value(0), Child<QListWidget>(w, "lstBibleStory")->item(1));
+    EXPECT_EQ(Child<QListWidget>(w, "lstBibleStory")->item(1)->data(Qt::UserRole).toInt(), 5);
 }
 
 TEST_F(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)

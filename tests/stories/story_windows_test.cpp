@@ -25,6 +25,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using kivra::test::Child;
+
 using namespace kivra;
 
 namespace {
@@ -88,7 +90,9 @@ protected:
 
 TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 {
-    QPointer<StoryEditor> editor = OpenStoryEditor(AddStoryMode, 0, main.get());
+    Child<QToolButton>(*main, "imgCreateBibleStory")->click();
+    QPointer<StoryEditor> editor = main->findChild<StoryEditor*>();
+    ASSERT_TRUE(editor);
     EXPECT_EQ(editor->mlngBibleStoryNumber, 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
     editor->imgSaveBibleStory->click();
@@ -124,7 +128,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     EXPECT_EQ(itemTexts(list), (QStringList{"Old Testament : Genesis : 2:1 : 2:3", "Old Testament : Genesis : 4:1 : 4:3"}));
     editor->txtBibleStoryVerseNotes->setPlainText("typed, then saved");
 
-    main->lstBibleStory->clear();
+    Child<QListWidget>(*main, "lstBibleStory")->clear();
     editor->imgSaveBibleStory->click();
     processDeletes();
     EXPECT_TRUE(editor.isNull()) << "Save closes the editor";
@@ -138,7 +142,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
         EXPECT_EQ(parts[i].partNumber, i);
         EXPECT_EQ(parts[i].name, "Ruth \"the Moabite\"");
     }
-    EXPECT_EQ(itemTexts(main->lstBibleStory), QStringList{"    Ruth \"the Moabite\""}) << "the list is reloaded";
+    EXPECT_EQ(itemTexts(Child<QListWidget>(*main, "lstBibleStory")), QStringList{"    Ruth \"the Moabite\""}) << "the list is reloaded";
     EXPECT_EQ(messages().size(), 3);
 }
 
@@ -264,8 +268,8 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
     ASSERT_TRUE(test::TempProgramFolder::exec(
         StoryConnectionName, "UPDATE tblBibleStory SET StorySection = 16400, StoryToSection = 16400 WHERE StoryPartNumber = 1"));
     main->show();
-    main->imgBibleStory->click();
-    QListWidget* list = main->lstBibleStory;
+    Child<QToolButton>(*main, "imgBibleStory")->click();
+    QListWidget* list = Child<QListWidget>(*main, "lstBibleStory");
     const QPoint first = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
@@ -287,26 +291,24 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
 
 TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
 {
-    main->imgBibleStory->click();
-    EXPECT_FALSE(main->picBibleStorySelector->isHidden());
-    EXPECT_TRUE(main->picVerseSelector->isHidden());
-    for (QToolButton* b : {main->imgRetrieveBibleStory, main->imgEditBibleStory, main->imgCopyBibleStory,
-                           main->imgDeleteBibleStory})
-        b->click();
+    Child<QToolButton>(*main, "imgBibleStory")->click();
+    EXPECT_FALSE(Child<QWidget>(*main, "picBibleStorySelector")->isHidden());
+    EXPECT_TRUE(Child<QWidget>(*main, "picVerseSelector")->isHidden());
+    for (const char* name : {"imgRetrieveBibleStory", "imgEditBibleStory", "imgCopyBibleStory", "imgDeleteBibleStory"})
+        Child<QToolButton>(*main, name)->click();
     EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
-    main->imgCreateBibleStory->click();
+    Child<QToolButton>(*main, "imgCreateBibleStory")->click();
     EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
     EXPECT_EQ(messages().size(), 4);
 
     makeStory("Ruth", {1});
     makeStory("Esther", {2});
-    main->imgBibleStory->click();
-    EXPECT_EQ(main->lstBibleStory->currentRow(), 0);
-    main->lstBibleStory->clearSelection();
+    Child<QToolButton>(*main, "imgBibleStory")->click();
+    EXPECT_EQ(Child<QListWidget>(*main, "lstBibleStory")->currentRow(), 0);
+    Child<QListWidget>(*main, "lstBibleStory")->clearSelection();
     messages().clear();
-    for (QToolButton* b : {main->imgRetrieveBibleStory, main->imgCopyBibleStory, main->imgEditBibleStory,
-                           main->imgDeleteBibleStory})
-        b->click();
+    for (const char* name : {"imgRetrieveBibleStory", "imgCopyBibleStory", "imgEditBibleStory", "imgDeleteBibleStory"})
+        Child<QToolButton>(*main, name)->click();
     EXPECT_EQ(messages(), (QList<int>{112, 113, 114, 115}));
 }
 
@@ -316,8 +318,8 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     makeStory("Esther", {3});
     makeStory("Jonah", {4});
     main->show();
-    main->imgBibleStory->click();
-    QListWidget* list = main->lstBibleStory;
+    Child<QToolButton>(*main, "imgBibleStory")->click();
+    QListWidget* list = Child<QListWidget>(*main, "lstBibleStory");
     const QPoint first = list->visualItemRect(list->item(0)).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a press
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
@@ -325,7 +327,7 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->BibleStoryNumber, ruth);
 
-    main->imgCopyBibleStory->click();
+    Child<QToolButton>(*main, "imgCopyBibleStory")->click();
     auto editors = main->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
@@ -335,10 +337,10 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     EXPECT_EQ(list->count(), 4);
 
     list->setCurrentRow(2);  // Jonah: the one above is selected
-    main->imgDeleteBibleStory->click();
+    Child<QToolButton>(*main, "imgDeleteBibleStory")->click();
     EXPECT_EQ(list->currentItem()->text(), "    Esther");
     list->setCurrentRow(0);  // the first: the new first is selected
-    main->imgDeleteBibleStory->click();
+    Child<QToolButton>(*main, "imgDeleteBibleStory")->click();
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(itemTexts(list), (QStringList{"    Esther", "    Copy of Ruth"}));
     EXPECT_TRUE(ReadStoryParts(ruth).isEmpty());

@@ -5,11 +5,11 @@ namespace kivra::test {
 std::unique_ptr<MainWindow> OpenMainWindow(bool show)
 {
     auto window = std::make_unique<MainWindow>();
-    if (!window->Form_Load())
+    if (!window->load())
         return nullptr;
     if (show)
         window->show();
-    window->RestoreLastPassage();
+    window->restoreLastPassage();
     return window;
 }
 

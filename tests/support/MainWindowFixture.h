@@ -1,12 +1,22 @@
 #pragma once
 // The main window on a temporary program folder, loaded and with its last passage restored.
 #include "app/MainWindow.h"
+#include "reading/ReadingView.h"
+#include "reading/SearchResultsView.h"
 #include "support/Fixture.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace kivra::test {
+
+// A control of a window by its objectName; the test fails when there is none.
+template <typename T = QWidget> T* Child(const QObject& window, const char* name)
+{
+    T* child = window.findChild<T*>(QLatin1String(name));
+    EXPECT_TRUE(child) << "no " << name;
+    return child;
+}
 
 // nullptr when the window cannot load (the options row is missing).
 std::unique_ptr<MainWindow> OpenMainWindow(bool show = false);

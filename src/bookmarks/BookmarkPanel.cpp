@@ -1,0 +1,208 @@
+#include "bookmarks/BookmarkPanel.h"
+
+#include "bookmarks/BookmarkEditor.h"
+#include "bookmarks/BookmarkExchange.h"
+#include "bookmarks/BookmarkImportReport.h"
+#include "bookmarks/BookmarkStore.h"
+#include "bookmarks/ExchangeExport.h"
+#include "resources/Interaction.h"
+#include "resources/Widgets.h"
+#include "storage/Globals.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace kivra {
+namespace {
+
+class NotesKeyGuard : public QObject {
+public:
+    NotesKeyGuard(QPlainTextEdit* box, int message) : QObject(box), m_message(message) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        ShowMessage(m_message, qobject_cast<QWidget*>(watched)->window());
+        return true;
+    }
+
+private:
+    int m_message;
+};
+
+} // namespace
+
+void KeepNotesForShowing(QPlainTextEdit* box, int message)
+{
+    box->setReadOnly(true);  // no paste or drop either
+    box->installEventFilter(new NotesKeyGuard(box, message));
+}
+
+BookmarkPanel::BookmarkPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picBookmark"));
+    int x = 0;
+    for (auto [member, name] : {std::pair{&m_open, "imgOpenBookmark"}, {&m_edit, "imgEditBookmark"},
+                                {&m_delete, "imgDeleteBookmark"}, {&m_import, "imgImportBookmark"},
+                                {&m_export, "imgExportBookmark"}, {&m_exportAll, "imgExportAllBookmark"}}) {
+        *member = MakeImageButton(this, QLatin1String(name), 28);
+        (*member)->move(x, 0);
+        x += 32;
+    }
+    m_listCaption = Place(new QLabel(QStringLiteral("Bookmark:"), this), "lblBookmark", QRect(0, 30, 233, 16));
+    m_list = Place(new QListWidget(this), "lstBookmark", QRect(0, 46, 233, 234));
+    m_notesCaption = Place(new QLabel(QStringLiteral("Bookmark Notes :"), this), "lblBookmarkNotes",
+                           QRect(0, 297, 233, 16));
+    m_notes = Place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(0, 313, 233, 80));
+    KeepNotesForShowing(m_notes, 135);
+
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+    // A mouse press moves the current row before it selects the entry: the notes follow the selection.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &BookmarkPanel::showSelectedNotes);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &BookmarkPanel::openSelected);
+    connect(m_open, &QToolButton::clicked, this, &BookmarkPanel::openSelected);
+    connect(m_edit, &QToolButton::clicked, this, &BookmarkPanel::editSelected);
+    connect(m_delete, &QToolButton::clicked, this, &BookmarkPanel::deleteSelected);
+    connect(m_import, &QToolButton::clicked, this, &BookmarkPanel::importFile);
+    connect(m_export, &QToolButton::clicked, this, &BookmarkPanel::exportSelected);
+    connect(m_exportAll, &QToolButton::clicked, this, &BookmarkPanel::exportAll);
+}
+
+void BookmarkPanel::reload()
+{
+    const QList<BookmarkListRow> rows = ReadBookmarkList(OptionsConnection());
+    m_list->clear();
+    for (const BookmarkListRow& row : rows) {
+        auto* item = new QListWidgetItem(row.text);
+        item->setData(Qt::UserRole, row.index);
+        m_list->addItem(item);
+    }
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+}
+
+void BookmarkPanel::showSelectedNotes()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    if (auto row = ReadBookmark(OptionsConnection(), selected.first()->data(Qt::UserRole).toLongLong()))
+        ShowNotes(m_notes, row->text(QStringLiteral("BookMarkNotes")));
+}
+
+QListWidgetItem* BookmarkPanel::selectedBookmark(int noSelectionMessage)
+{
+    if (m_list->count() == 0) {
+        ShowMessage(142, window());
+        return nullptr;
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(noSelectionMessage, window());
+        return nullptr;
+    }
+    return selected.first();
+}
+
+void BookmarkPanel::openSelected()
+{
+    if (QListWidgetItem* item = selectedBookmark(127))
+        emit openRequested(item->data(Qt::UserRole).toInt());
+}
+
+void BookmarkPanel::editSelected()
+{
+    QListWidgetItem* item = selectedBookmark(129);
+    if (!item)
+        return;
+    RecordsetPtr row;
+    {
+        WaitCursor wait;
+        row = ReadBookmark(OptionsConnection(), item->data(Qt::UserRole).toLongLong());
+    }
+    if (row && OpenBookmarkEditor(window(), StoredBookmarkRange(*row)))
+        emit bookmarkSaved();
+}
+
+void BookmarkPanel::deleteSelected()
+{
+    QListWidgetItem* item = selectedBookmark(130);
+    if (!item)
+        return;
+    WaitCursor wait;
+    const int position = m_list->row(item);
+    if (!DeleteBookmarkByIndex(OptionsConnection(), item->data(Qt::UserRole).toLongLong())) {
+        ShowMessage(721, window());
+        return;
+    }
+    {
+        // The list moves its current entry by itself when one is removed; choose the entry here.
+        const QSignalBlocker quiet(m_list);
+        delete m_list->takeItem(position);
+        const int next = position > 0 ? position - 1 : 0;
+        if (next < m_list->count())
+            m_list->setCurrentRow(next);
+    }
+    if (m_list->count() > 0)
+        showSelectedNotes();
+}
+
+void BookmarkPanel::importFile()
+{
+    const QString path =
+        interaction().openFileName(window(), QStringLiteral("Import Bookmark"), {}, BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    BookmarkImport result;
+    {
+        WaitCursor wait;
+        result = ImportBookmarkFile(OptionsConnection(), path);
+    }
+    ReportBookmarkImport(result, path, window());
+    if (!result.ok)
+        return;
+    emit bookmarksImported();
+    reload();
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(m_list->count() - 1);
+}
+
+void BookmarkPanel::exportSelected()
+{
+    if (m_list->count() == 0) {
+        ShowMessage(142, window());
+        return;
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(139, window());
+        return;
+    }
+    const int index = selected.first()->data(Qt::UserRole).toInt();
+    const QString path = AskExportPath(window(), QStringLiteral("Export Bookmark"), {}, BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    // A bookmark that links to nothing gives no file.
+    WriteExchangeFileOrTell(window(), LinkedBookmarksTable(OptionsConnection(), index, &error), path, error);
+}
+
+void BookmarkPanel::exportAll()
+{
+    if (m_list->count() == 0 || m_list->selectedItems().isEmpty()) {
+        ShowMessage(142, window());
+        return;
+    }
+    const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bookmark List"),
+                                       QStringLiteral("All Bookmarks"), BookmarkFileFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    WriteExchangeFileOrTell(window(), AllBookmarksTable(OptionsConnection(), &error), path, error);
+}
+
+} // namespace kivra

@@ -1,0 +1,192 @@
+#include "stories/StoryPanel.h"
+
+#include "bookmarks/ExchangeExport.h"
+#include "resources/Interaction.h"
+#include "resources/Widgets.h"
+#include "stories/StoryEditor.h"
+#include "stories/StoryExchange.h"
+#include "stories/StoryImportReport.h"
+#include "stories/StoryStore.h"
+#include "stories/StoryViewer.h"
+#include "storage/Globals.h"
+
+#include <QDate>
+#include <QListWidget>
+
+namespace kivra {
+
+StoryPanel::StoryPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picBibleStorySelector"));
+    int x = 0;
+    for (auto [member, name] :
+         {std::pair{&m_open, "imgRetrieveBibleStory"}, {&m_create, "imgCreateBibleStory"},
+          {&m_edit, "imgEditBibleStory"}, {&m_delete, "imgDeleteBibleStory"}, {&m_copy, "imgCopyBibleStory"},
+          {&m_import, "imgImportBibleStory"}, {&m_export, "imgExportBibleStory"},
+          {&m_exportAll, "imgExportAllBibleStory"}}) {
+        *member = MakeImageButton(this, QLatin1String(name), 28);
+        (*member)->move(x, 0);
+        x += 29;
+    }
+    m_listCaption = Place(new QLabel(QStringLiteral("Bible Story:"), this), "lblBibleStory", QRect(0, 30, 233, 16));
+    m_list = Place(new QListWidget(this), "lstBibleStory", QRect(0, 46, 233, 347));
+
+    connect(m_open, &QToolButton::clicked, this, &StoryPanel::openSelected);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &StoryPanel::openSelected);
+    connect(m_create, &QToolButton::clicked, this, &StoryPanel::createStory);
+    connect(m_edit, &QToolButton::clicked, this, &StoryPanel::editSelected);
+    connect(m_copy, &QToolButton::clicked, this, &StoryPanel::copySelected);
+    connect(m_delete, &QToolButton::clicked, this, &StoryPanel::deleteSelected);
+    connect(m_import, &QToolButton::clicked, this, &StoryPanel::importFile);
+    connect(m_export, &QToolButton::clicked, this, &StoryPanel::exportSelected);
+    connect(m_exportAll, &QToolButton::clicked, this, &StoryPanel::exportAll);
+}
+
+void StoryPanel::reload()
+{
+    m_list->clear();
+    for (const StoryListEntry& entry : StoryListEntries()) {
+        auto* item = new QListWidgetItem(entry.text, m_list);
+        item->setData(Qt::UserRole, entry.number);
+    }
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+}
+
+void StoryPanel::selectLast()
+{
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(m_list->count() - 1);
+}
+
+int StoryPanel::selectedStoryNumber(int noSelectionMessage)
+{
+    if (m_list->count() == 0) {
+        ShowMessage(143, window());
+        return 0;
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(noSelectionMessage, window());
+        return 0;
+    }
+    return selected.first()->data(Qt::UserRole).toInt();
+}
+
+void StoryPanel::openSelected()
+{
+    const int number = selectedStoryNumber(112);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    OpenStoryViewer(number, window());
+}
+
+void StoryPanel::openEditor(const QString& mode, int storyNumber)
+{
+    StoryEditor* editor = OpenStoryEditor(mode, storyNumber, window());
+    connect(editor, &StoryEditor::storySaved, this, &StoryPanel::storiesChanged);
+}
+
+void StoryPanel::createStory()
+{
+    openEditor(AddStoryMode, 0);
+}
+
+void StoryPanel::editSelected()
+{
+    const int number = selectedStoryNumber(114);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    openEditor(EditStoryMode, number);
+}
+
+void StoryPanel::copySelected()
+{
+    const int number = selectedStoryNumber(113);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    const int copy = CopyStory(number);
+    if (copy == 0) {
+        ShowMessage(742, window());
+        return;
+    }
+    emit storiesChanged();
+    // The copy is stored already; the editor is there to rename it.
+    openEditor(EditStoryMode, copy);
+}
+
+void StoryPanel::deleteSelected()
+{
+    const int number = selectedStoryNumber(115);
+    if (number == 0)
+        return;
+    WaitCursor wait;
+    if (!DeleteStory(number)) {
+        ShowMessage(743, window());
+        return;
+    }
+    const int i = m_list->row(m_list->selectedItems().first());
+    delete m_list->takeItem(i);
+    m_list->clearSelection();
+    if (i > 0 && i - 1 < m_list->count())
+        m_list->setCurrentRow(i - 1);
+    else if (i == 0 && m_list->count() > 0)
+        m_list->setCurrentRow(0);
+}
+
+void StoryPanel::importFile()
+{
+    const QString path =
+        interaction().openFileName(window(), QStringLiteral("Import Bible Story"), {}, StoryOpenFilter);
+    if (path.isEmpty())
+        return;
+    StoryImport result;
+    {
+        WaitCursor wait;
+        result = ImportStoryFile(StoryConnection(), path, ImageFolder(), QDate::currentDate());
+    }
+    ReportStoryImport(result, path, window());
+    if (!result.ok)
+        return;
+    emit storiesChanged();
+    selectLast();
+}
+
+void StoryPanel::exportSelected()
+{
+    if (m_list->count() == 0) {
+        ShowMessage(143, window());
+        return;
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMessage(146, window());
+        return;
+    }
+    const QString name = selected.first()->text().trimmed();
+    const int storyNumber = selected.first()->data(Qt::UserRole).toInt();
+    const QString path = AskExportPath(window(), QStringLiteral("Export Bible Story"), name, StorySaveFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    WriteExchangeFileOrTell(window(), OneStoryTable(StoryConnection(), storyNumber, &error), path, error);
+}
+
+void StoryPanel::exportAll()
+{
+    if (m_list->count() == 0 || m_list->selectedItems().isEmpty()) {
+        ShowMessage(143, window());
+        return;
+    }
+    const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bible Story List"),
+                                       QStringLiteral("All Bible Stories"), StorySaveFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    WriteExchangeFileOrTell(window(), AllStoriesTable(StoryConnection(), &error), path, error);
+}
+
+} // namespace kivra
