@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using kivra::test::Child;
 
@@ -33,34 +34,36 @@ protected:
         w = test::OpenMainWindow();
         ASSERT_TRUE(w);
     }
+    VerseRangeSelector* selector() const { return Child<VerseRangeSelector>(*w, "VerseRangeSelector"); }
+    QComboBox* combo(const char* name) const { return Child<QComboBox>(*w, name); }
     QString range() const
     {
-        return QStringLiteral("%1:%2-%3:%4").arg(Child<QComboBox>(*w, "cboFromChapter")->currentText(), Child<QComboBox>(*w, "cboFromSection")->currentText(),
-                                                  Child<QComboBox>(*w, "cboToChapter")->currentText(), Child<QComboBox>(*w, "cboToSection")->currentText());
+        return QStringLiteral("%1:%2-%3:%4").arg(combo("cboFromChapter")->currentText(), combo("cboFromSection")->currentText(),
+                                                  combo("cboToChapter")->currentText(), combo("cboToSection")->currentText());
     }
 };
 
 TEST_F(ReadingTest, CascadeKeepsAWholePassage)
 {
-    EXPECT_EQ(Child<QComboBox>(*w, "cboTestament")->count(), 2);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->currentText(), QStringLiteral("Genesis"));
+    EXPECT_EQ(combo("cboTestament")->count(), 2);
+    EXPECT_EQ(combo("cboBook")->currentText(), QStringLiteral("Genesis"));
     EXPECT_EQ(range(), QStringLiteral("1:1-1:31"));
 
-    Child<QComboBox>(*w, "cboTestament")->setCurrentIndex(1);  // a choice in code runs the same handler as a user's
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->count(), 27);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->currentText(), QStringLiteral("Matthew"));
+    combo("cboTestament")->setCurrentIndex(1);  // a choice in code runs the same handler as a user's
+    EXPECT_EQ(combo("cboBook")->count(), 27);
+    EXPECT_EQ(combo("cboBook")->currentText(), QStringLiteral("Matthew"));
     EXPECT_EQ(range(), QStringLiteral("1:1-1:25"));
 
-    Child<QComboBox>(*w, "cboBook")->setCurrentIndex(Child<QComboBox>(*w, "cboBook")->findText(QStringLiteral("Revelation")));
-    EXPECT_EQ(Child<QComboBox>(*w, "cboFromChapter")->count(), 22);  // the last chapter is offered
-    Child<QComboBox>(*w, "cboToChapter")->setCurrentIndex(8);        // to-chapter 9 keeps the start
+    combo("cboBook")->setCurrentIndex(combo("cboBook")->findText(QStringLiteral("Revelation")));
+    EXPECT_EQ(combo("cboFromChapter")->count(), 22);  // the last chapter is offered
+    combo("cboToChapter")->setCurrentIndex(8);        // to-chapter 9 keeps the start
     EXPECT_EQ(range(), QStringLiteral("1:1-9:21"));
-    Child<QComboBox>(*w, "cboFromChapter")->setCurrentIndex(4);      // from-chapter 5 pulls the end along
+    combo("cboFromChapter")->setCurrentIndex(4);      // from-chapter 5 pulls the end along
     EXPECT_EQ(range(), QStringLiteral("5:1-5:14"));
 
     // An end before the start is accepted; Open Bible then finds nothing and keeps the pane.
     const QString before = w->readingView()->text();
-    Child<QComboBox>(*w, "cboToChapter")->setCurrentIndex(2);
+    combo("cboToChapter")->setCurrentIndex(2);
     EXPECT_EQ(range(), QStringLiteral("5:1-3:22"));
     Child<QToolButton>(*w, "imgRetrieveBible")->click();
     EXPECT_EQ(w->readingView()->text(), before);
@@ -69,34 +72,26 @@ TEST_F(ReadingTest, CascadeKeepsAWholePassage)
 
 TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
 {
-    ASSERT_TRUE(Child<VerseRangeSelector>(*w, "VerseRangeSelector")->choosePassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                                 QStringLiteral("30"), QStringLiteral("2"), QStringLiteral("3")}));
+    ASSERT_TRUE(selector()->choosePassage({"Old Testament", "Genesis", "1", "30", "2", "3"}));
     const QString v130 = QStringLiteral("And to every beast of the earth, and to every fowl of the air, and to every thing that creepeth upon the earth, wherein there is life, I have given every green herb for meat: and it was so.");
     const QString v23 = QStringLiteral("And God blessed the seventh day, and sanctified it: because that in it he had rested from all his work which God created and made.");
 
-    options().InsertNewLineAfterText = 1;
-    options().ShowChapterSection = 1;
-    w->openPassage();
-    QString text = w->readingView()->text();
-    EXPECT_TRUE(text.startsWith(v130 + QStringLiteral("(1:30)\n\n")));
-    EXPECT_TRUE(text.endsWith(v23 + QStringLiteral("(2:3)\n\n")));
-    EXPECT_EQ(text.count(QStringLiteral("\n\n")), 5);
-
-    options().ShowChapterSection = 0;
-    w->openPassage();
-    EXPECT_TRUE(w->readingView()->text().startsWith(v130 + QStringLiteral("\n\n")));
-
-    options().InsertNewLineAfterText = 2;  // only 1 switches an option on
-    options().ShowChapterSection = 1;
-    w->openPassage();
-    EXPECT_TRUE(w->readingView()->text().startsWith(v130 + QStringLiteral("(1:30)And God saw every thing")));
-
-    options().ShowChapterSection = 0;
-    w->openPassage();
-    text = w->readingView()->text();
-    EXPECT_FALSE(text.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(text.startsWith(v130 + QStringLiteral("And God saw")));
-    EXPECT_TRUE(text.endsWith(v23));
+    // (new line option, numbers option, what follows the first verse, what ends the passage)
+    const std::tuple<int, int, QString, QString> combinations[] = {
+        {1, 1, QStringLiteral("(1:30)\n\nAnd God saw"), QStringLiteral("(2:3)\n\n")},
+        {1, 0, QStringLiteral("\n\nAnd God saw"), QStringLiteral("\n\n")},
+        {2, 1, QStringLiteral("(1:30)And God saw"), QStringLiteral("(2:3)")},  // only 1 switches an option on
+        {0, 0, QStringLiteral("And God saw"), QString()},
+    };
+    for (const auto& [newLine, numbers, afterFirst, end] : combinations) {
+        options().InsertNewLineAfterText = newLine;
+        options().ShowChapterSection = numbers;
+        w->openPassage();
+        const QString text = w->readingView()->text();
+        EXPECT_TRUE(text.startsWith(v130 + afterFirst)) << newLine << numbers;
+        EXPECT_TRUE(text.endsWith(v23 + end)) << newLine << numbers;
+        EXPECT_EQ(text.count(QStringLiteral("\n\n")), newLine == 1 ? 5 : 0);
+    }
 }
 
 TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
@@ -106,12 +101,12 @@ TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
     Child<QToolButton>(*w, "imgNext")->click();
     EXPECT_EQ(range(), QStringLiteral("2:1-2:25"));
     EXPECT_TRUE(w->readingView()->text().startsWith(QStringLiteral("Thus the heavens and the earth were finished")));
-    Child<QComboBox>(*w, "cboFromChapter")->setCurrentIndex(Child<QComboBox>(*w, "cboFromChapter")->count() - 1);
+    combo("cboFromChapter")->setCurrentIndex(combo("cboFromChapter")->count() - 1);
     Child<QToolButton>(*w, "imgRetrieveBible")->click();
     const QString last = w->readingView()->text();
     Child<QToolButton>(*w, "imgNext")->click();  // no move into the next book
     EXPECT_EQ(w->readingView()->text(), last);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboFromChapter")->currentText(), QStringLiteral("50"));
+    EXPECT_EQ(combo("cboFromChapter")->currentText(), QStringLiteral("50"));
     Child<QToolButton>(*w, "imgPrevious")->click();
     EXPECT_EQ(range(), QStringLiteral("49:1-49:33"));
 }
@@ -119,8 +114,7 @@ TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
 TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
 {
     const QString restored = w->readingView()->text();
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
-                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6")});
+    w->openStoredPassage({"Old Testament", "Psalms", "23", "1", "23", "6"});
     EXPECT_TRUE(w->readingView()->text().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
     w->close();  // saves the six selector texts
 
@@ -129,8 +123,7 @@ TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
     EXPECT_EQ(w2->readingView()->text(), w->readingView()->text());
     EXPECT_EQ(Child<QLabel>(*w2, "stbPanel1")->text(), QStringLiteral("[Old Testament] : [Psalms] : 23:1 - 23:6"));
 
-    w2->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                              QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("31")});
+    w2->openStoredPassage({"Old Testament", "Genesis", "1", "1", "1", "31"});
     EXPECT_EQ(w2->readingView()->text(), restored);
 }
 
@@ -158,8 +151,7 @@ TEST(PassageText, RangeParsingAndKeys)
 
 TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
 {
-    ASSERT_TRUE(Child<VerseRangeSelector>(*w, "VerseRangeSelector")->choosePassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                                 QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")}));
+    ASSERT_TRUE(selector()->choosePassage({"Old Testament", "Genesis", "1", "1", "1", "3"}));
     w->openPassage();
     w->readingView()->copy(true);
     const QString all = QGuiApplication::clipboard()->text();
@@ -198,7 +190,7 @@ TEST_F(ReadingTest, SearchResultCopiesWithItsReference)
 
 TEST_F(ReadingTest, TabGoesFromTheSearchBoxThroughThePassageChoice)
 {
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->nextInFocusChain(), static_cast<QWidget*>(Child<QComboBox>(*w, "cboTestament")));
-    EXPECT_EQ(Child<QComboBox>(*w, "cboToSection")->nextInFocusChain(), static_cast<QWidget*>(Child<QToolButton>(*w, "imgPrevious")));
+    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->nextInFocusChain(), static_cast<QWidget*>(combo("cboTestament")));
+    EXPECT_EQ(combo("cboToSection")->nextInFocusChain(), static_cast<QWidget*>(Child<QToolButton>(*w, "imgPrevious")));
     EXPECT_EQ(Child<QToolButton>(*w, "imgNext")->nextInFocusChain(), static_cast<QWidget*>(Child<QTextEdit>(*w, "txtBibleText")));
 }
