@@ -202,34 +202,25 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
 
 TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 {
-    AddBookmark(range(QStringLiteral("Exodus"), 20, 1, 20, 17, QStringLiteral("0100004"), QStringLiteral("notes D")));
-    AddBookmark(range(QStringLiteral("Ruth"), 1, 16, 1, 17, QStringLiteral("0100005"), QStringLiteral("notes E")));
     button("imgBookmark")->click();
-    ASSERT_EQ(list()->count(), 5);
-
-    list()->setCurrentRow(3);
+    list()->setCurrentRow(2);
     button("imgDeleteBookmark")->click();
-    EXPECT_EQ(list()->count(), 4);
-    EXPECT_EQ(list()->currentRow(), 2);
+    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->currentRow(), 1);
     EXPECT_EQ(list()->selectedItems().size(), 1);
-    EXPECT_EQ(panelNotes(), QStringLiteral("notes C"));
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
 
     list()->setCurrentRow(0);  // A, with links from and to it
     button("imgDeleteBookmark")->click();
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(list()->currentItem()->text().trimmed().left(4), QStringLiteral("John"));
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(Links().isEmpty());
     button("imgOpenBookmark")->click();  // B lost its only link
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
 
-    while (list()->count() > 1)
-        button("imgDeleteBookmark")->click();
-    list()->setCurrentRow(0);
-    const QString lastNotes = panelNotes();
-    button("imgDeleteBookmark")->click();
+    button("imgDeleteBookmark")->click();  // the last one: the notes stay on screen
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(panelNotes(), lastNotes);
+    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(BookmarkRows().isEmpty());
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 }

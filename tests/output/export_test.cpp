@@ -1,7 +1,6 @@
 // Export of the passage to RTF and printing from the main window, and the export-rtf command.
 #include "app/MainWindow.h"
 #include "output/RtfWriter.h"
-#include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
@@ -9,7 +8,6 @@
 #include "support/MainWindowFixture.h"
 #include "support/ModalSteps.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -69,7 +67,7 @@ protected:
 
 } // namespace
 
-TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
+TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsViewAsTheCommandDoes)
 {
     search(QStringLiteral("Jesus wept"));
     const QString path = out.filePath(QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
@@ -95,6 +93,16 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
     EXPECT_TRUE(rtf.contains("And on the seventh day God ended his work"));  // 2:2
     EXPECT_FALSE(rtf.contains("a search result"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+
+    // The command writes what the window writes.
+    const QString fromCommand = out.filePath(QStringLiteral("command.rtf"));
+    QProcess program;
+    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), {QStringLiteral("--app-dir"), folder.path(),
+                  QStringLiteral("export-rtf"), QStringLiteral("Old Testament"), QStringLiteral("Genesis"),
+                  QStringLiteral("1:1-2:3"), fromCommand});
+    ASSERT_TRUE(program.waitForFinished(120000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(readFile(fromCommand), rtf);
 }
 
 TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNoOrCancel)
@@ -145,44 +153,20 @@ TEST_F(Output, AFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(text.endsWith(QLatin1Char('.'))) << text.toStdString();
 }
 
-TEST_F(Output, TheCommandWritesWhatTheWindowWrites)
+TEST_F(Output, PrintSendsThePassageOrInTheResultsViewOnlyTheSelectedVerse)
 {
-    const QString fromWindow = out.filePath(QStringLiteral("window.rtf"));
-    folder.ui().fileAnswers = {fromWindow};
-    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
-
-    const QString fromCommand = out.filePath(QStringLiteral("command.rtf"));
-    QProcess program;
-    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"),
-                  {QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"),
-                   QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1:1-2:3"), fromCommand});
-    ASSERT_TRUE(program.waitForFinished(120000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-    EXPECT_EQ(readFile(fromCommand), readFile(fromWindow));
-}
-
-TEST_F(Output, PrintSendsThePassageAsPlainTextThroughTheHiddenPrintBox)
-{
-    const QString pdf = out.filePath(QStringLiteral("reader.pdf"));
-    folder.ui().printerPdfFile = pdf;
+    const QString passage = out.filePath(QStringLiteral("reader.pdf")), result = out.filePath(QStringLiteral("result.pdf"));
+    folder.ui().printerPdfFile = passage;
     Child<QToolButton>(*window, "imgPrint")->click();
     ASSERT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
-    const QString printed = words(pdfText(pdf));
+    const QString printed = words(pdfText(passage));
     EXPECT_TRUE(printed.contains(QStringLiteral("In the beginning God created the heaven and the earth.")));
     EXPECT_TRUE(printed.contains(QStringLiteral("And on the seventh day God ended his work")));
-    auto* box = window->findChild<QTextEdit*>(QStringLiteral("rxtPrint"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(words(box->toPlainText()), words(Child<QTextEdit>(*window, "txtBibleText")->toPlainText()));
-}
 
-TEST_F(Output, PrintInTheResultsViewPrintsOnlyTheSelectedVerse)
-{
     search(QStringLiteral("Jesus wept"));
-    const QString pdf = out.filePath(QStringLiteral("result.pdf"));
-    folder.ui().printerPdfFile = pdf;
+    folder.ui().printerPdfFile = result;
     Child<QToolButton>(*window, "imgPrint")->click();
-    EXPECT_EQ(words(pdfText(pdf)), QStringLiteral("Jesus wept."));
+    EXPECT_EQ(words(pdfText(result)), QStringLiteral("Jesus wept."));
 }
 
 TEST_F(Output, NoPrinterOrAFailedJobIsReported)

@@ -107,18 +107,22 @@ TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
     EXPECT_EQ(Child<QTextEdit>(*window, "txtBibleText")->toPlainText(), text);
 }
 
-TEST_F(GoToBox, TheBoxOverlapsNoOtherControlAtAnySize)
+TEST_F(GoToBox, ItAndTheWholeWordsBoxReadWholeAndOverlapNoOtherControlAtAnySize)
 {
     QWidget* box = Child<ReferenceBox>(*window, "txtGoToReference");
     auto* caption = Child<QLabel>(*window, "lblGoToReference");
+    QWidget* wholeWords = child("chkWholeWords");
     ASSERT_EQ(caption->buddy(), box);
+    EXPECT_LE(wholeWords->sizeHint().width(), wholeWords->width());
+    const QList<QWidget*> checked = {box, caption, wholeWords};
     for (const QSize size : {QSize(900, 600), QSize(1200, 800), QSize(700, 450)}) {
         window->resize(size);
         QApplication::processEvents();
         ASSERT_TRUE(box->isVisible());
-        for (QWidget* added : {box, static_cast<QWidget*>(caption)}) {
+        for (QWidget* added : checked) {
             for (QWidget* other : window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other == box || other == caption || !other->isVisible())
+                // A shape is a background that controls stand on.
+                if (other == added || !other->isVisible() || other->objectName().startsWith(QStringLiteral("shp")))
                     continue;
                 EXPECT_FALSE(added->geometry().intersects(other->geometry()))
                     << added->objectName().toStdString() << " " << other->objectName().toStdString();

@@ -90,6 +90,7 @@ TEST_F(SearchWindow, EnterSearchesTrimmedWordsAndAnEmptyBoxDoesNothing)
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 6:8"));
     EXPECT_EQ(selectedVerse()->toPlainText(), QStringLiteral("But Noah found grace in the eyes of the LORD."));
     EXPECT_EQ(searchBox()->selectedText(), QStringLiteral("  grace "));
+    EXPECT_TRUE(grid()->isColumnHidden(0));  // the record number is not for reading
 
     const std::pair<QString, QString> found[] = {
         {QStringLiteral("Jesus wept"), QStringLiteral("1 verse found")},
