@@ -22,7 +22,6 @@
 #include <QShortcut>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -30,23 +29,7 @@ using kivra::test::Child;
 
 using namespace kivra;
 
-namespace {
-
 using Shell = test::MainWindowTest;
-
-// Runs `step` on the next modal window once it is shown, then closes it if still open.
-void onModal(std::function<void(QWidget*)> step)
-{
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        step(modal);
-        if (modal->isVisible())
-            modal->close();
-    });
-}
-
-} // namespace
 
 TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
 {
@@ -91,14 +74,12 @@ TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
         QTest::mouseClick(about.lbClose, Qt::LeftButton);
         EXPECT_FALSE(about.isVisible());
     }
-    bool sawAbout = false;
-    onModal([&](QWidget* modal) {
-        sawAbout = qobject_cast<AboutDialog*>(modal) != nullptr;
-        QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(100, 100));
-        EXPECT_FALSE(modal->isVisible());
-    });
+    test::RunOnModals({{"kivra::AboutDialog", [](QWidget* about) {
+                            QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(100, 100));
+                            EXPECT_FALSE(about->isVisible());
+                            about->close();  // lest a failure leave the window waiting
+                        }}});
     QTest::mouseClick(child("lblAbout"), Qt::LeftButton);
-    EXPECT_TRUE(sawAbout);
 }
 
 TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
@@ -109,12 +90,11 @@ TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
     window->openPassage();
     ASSERT_FALSE(window->readingView()->text().contains(QStringLiteral("(1:1)")));
     const auto showNumbers = [](bool on, bool save) {
-        onModal([on, save](QWidget* modal) {
-            auto* options = qobject_cast<OptionsDialog*>(modal);
-            ASSERT_NE(options, nullptr);
-            options->chkShowChapterSection->setChecked(on);
-            (save ? options->imgSave : options->imgClose)->click();
-        });
+        test::RunOnModals({{"kivra::OptionsDialog", [on, save](QWidget* dialog) {
+                                auto* options = static_cast<OptionsDialog*>(dialog);
+                                options->chkShowChapterSection->setChecked(on);
+                                (save ? options->imgSave : options->imgClose)->click();
+                            }}});
     };
     showNumbers(true, true);
     Child<QToolButton>(*window, "imgSettings")->click();

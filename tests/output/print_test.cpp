@@ -4,12 +4,13 @@
 #include "resources/Interaction.h"
 #include "support/MachineNeeds.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalSteps.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QFont>
 #include <QMenu>
-#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,7 +21,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <gtest/gtest.h>
 
 using kivra::test::Child;
@@ -177,20 +177,14 @@ protected:
         EXPECT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
         return pdfPages(pdf);
     }
-    // Runs step on the print preview once it is shown, then closes it.
-    void onPreview(std::function<void(QPrintPreviewDialog*)> step)
+    // Counts the pages of the print preview once it is shown, then closes it.
+    void countPreviewPages(int* shown)
     {
-        QTimer::singleShot(0, [step] {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(preview, nullptr);
-            step(preview);
-            preview->reject();
-        });
-    }
-    static int previewPages(QPrintPreviewDialog* preview)
-    {
-        auto* widget = preview->findChild<QPrintPreviewWidget*>();
-        return widget ? widget->pageCount() : -1;
+        test::RunOnModals({{"QPrintPreviewDialog", [shown](QWidget* preview) {
+                                auto* pages = preview->findChild<QPrintPreviewWidget*>();
+                                *shown = pages ? pages->pageCount() : -1;
+                                static_cast<QDialog*>(preview)->reject();
+                            }}});
     }
     QTemporaryDir out;
 };
@@ -225,7 +219,7 @@ TEST_F(PassagePrint, PreviewShowsThePrintedPagesFromItsShortcutAndTheContextMenu
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     int shown = -1;
-    onPreview([&](QPrintPreviewDialog* preview) { shown = previewPages(preview); });
+    countPreviewPages(&shown);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(shown, printed);
 
@@ -238,7 +232,7 @@ TEST_F(PassagePrint, PreviewShowsThePrintedPagesFromItsShortcutAndTheContextMenu
             if (action->text().startsWith(QStringLiteral("Print Preview")))
                 entry = action;
         ASSERT_NE(entry, nullptr);
-        onPreview([&](QPrintPreviewDialog* preview) { shown = previewPages(preview); });
+        countPreviewPages(&shown);
         menu->setActiveAction(entry);
         QTest::keyClick(menu, Qt::Key_Return);
     });
