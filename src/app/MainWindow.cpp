@@ -528,7 +528,7 @@ void MainWindow::imgVerseSelector_Click()
 
 void MainWindow::SavePassageOnClose()
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof()) {
         qWarning() << "No options row to keep the passage in";
         return;

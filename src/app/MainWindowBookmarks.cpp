@@ -48,8 +48,8 @@ PassageChoice rangeOf(const Recordset& row)
 
 RecordsetPtr bookmarkByIndex(qint64 index)
 {
-    auto rs = GetADONumericRecordSet(OptionsConnection(), BookmarkTable, QStringLiteral("Index"),
-                                     QString::number(index));
+    auto rs = selectRowsByNumber(OptionsConnection(), BookmarkTable, QStringLiteral("Index"),
+                                 QString::number(index));
     return rs && !rs->eof() ? std::move(rs) : nullptr;
 }
 

@@ -308,8 +308,8 @@ QString MainWindow::bookNameOf(const QString& abbreviation) const
 {
     if (abbreviation.isEmpty())
         return {};  // no condition would read the first book
-    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                 abbreviation, QStringLiteral("="));
+    auto books = selectRows(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
+                            abbreviation, QStringLiteral("="));
     return books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
 }
 

@@ -15,7 +15,7 @@ namespace kivra {
 
 bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
 {
-    auto testament = GetADORecordSetByQueryString(
+    auto testament = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT \"DataFieldInternalName\" FROM \"tblSettings_ComboBox_Double_Value\" "
                        "WHERE \"DataFieldCategory\" = 'Testament' AND \"DataFieldExternalName\" = ?"),
@@ -24,7 +24,7 @@ bool PassageTextFor(const PassageChoice& choice, QString* text, QString* error)
         *error = QStringLiteral("No testament \"%1\".").arg(choice.testament);
         return false;
     }
-    auto book = GetADORecordSetByQueryString(
+    auto book = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT \"BookAbbreviation\" FROM \"tblBibleBook\" WHERE \"Book\" = ? AND \"Testament\" = ?"),
         {choice.book, TestamentWord(choice.testament)});

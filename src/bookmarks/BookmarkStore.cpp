@@ -86,7 +86,7 @@ QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSectio
 QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
 {
     QList<BookmarkListRow> rows;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db, QStringLiteral("SELECT \"Index\", \"BookMarkBook\", \"BookMarkChapter\", \"BookMarkSection\","
                            " \"BookMarkToChapter\", \"BookMarkToSection\", \"BookmarkReference\""
                            " FROM \"tblBookmark\" ORDER BY \"Index\""));
@@ -105,7 +105,7 @@ QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
 
 QString GetBookmarkReference(const QSqlDatabase& db, qint64 index)
 {
-    auto rs = GetADONumericRecordSet(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
+    auto rs = selectRowsByNumber(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
     if (!rs || rs->eof())
         return {};
     return rs->text(QStringLiteral("BookmarkReference"));
@@ -136,7 +136,7 @@ QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference)
     QStringList related;
     if (reference.isEmpty())
         return related;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db,
         QStringLiteral("SELECT \"HookedBookmarkReference\" FROM \"tblBookmark_Relation\" WHERE ")
             + referenceCondition("BookmarkReference") + QStringLiteral(" ORDER BY rowid"),

@@ -10,7 +10,7 @@ namespace kivra {
 
 RecordsetPtr QueryPassage(const PassageKey& key)
 {
-    return GetADORecordSetByQueryString(
+    return queryRows(
         BibleConnection(),
         QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"Testament\" = ? AND \"BookAbbreviation\" = ? "
                        "AND (\"Chapter\" * 1000 + \"Sections\") >= ? AND (\"Chapter\" * 1000 + \"Sections\") < ? "

@@ -140,14 +140,14 @@ bool checkRange(const BibleBook& book, BibleReference* r, QString* error)
 
 BookCatalogue LoadBookCatalogue()
 {
-    auto books = GetADORecordSetByQueryString(
+    auto books = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT b.\"Book\", b.\"BookAbbreviation\", t.\"DataFieldExternalName\" AS \"TestamentName\" "
                        "FROM \"tblBibleBook\" b JOIN \"tblSettings_ComboBox_Double_Value\" t "
                        "ON t.\"DataFieldCategory\" = 'Testament' AND t.\"DataFieldInternalName\" = b.\"Testament\" "
                        "ORDER BY b.\"Index\""),
         {});
-    auto chapters = GetADORecordSetByQueryString(
+    auto chapters = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT \"BookAbbreviation\", \"Chapter\", \"NumOfSection\" FROM \"tblGetNumberOfSection\" "
                        "ORDER BY \"BookAbbreviation\", \"Chapter\""),

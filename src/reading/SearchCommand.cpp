@@ -18,7 +18,7 @@ namespace {
 // The book's abbreviation from its name (or its abbreviation), within the testament word.
 QString abbreviationOf(const QString& book, const QString& testamentWord)
 {
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         BibleConnection(),
         QStringLiteral(R"(SELECT "BookAbbreviation" FROM "tblBibleBook" WHERE "Testament" = ?
                           AND (lower("Book") = lower(?) OR lower("BookAbbreviation") = lower(?)))"),

@@ -29,7 +29,7 @@ void FillComboFromTable(QComboBox* combo, const QSqlDatabase& db, const QString&
     {
         const QSignalBlocker block(combo);
         startFill(combo);
-        auto rs = GetADORecordSet(db, table, field, value, QStringLiteral("="));
+        auto rs = selectRows(db, table, field, value, QStringLiteral("="));
         if (rs)
             for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
                 combo->addItem(rs->text(shownField));
@@ -45,7 +45,7 @@ void FillComboWithItemData(QComboBox* combo, const QSqlDatabase& db, const QStri
     {
         const QSignalBlocker block(combo);
         startFill(combo);
-        auto rs = GetADORecordSet(db, table, field, value, QStringLiteral("="));
+        auto rs = selectRows(db, table, field, value, QStringLiteral("="));
         if (rs)
             for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
                 combo->addItem(rs->text(shownField), rs->integer(itemDataField));
@@ -71,7 +71,7 @@ QString GetComboLinkedValue(const QComboBox* combo, const QString& table, const 
     if (combo->currentIndex() < 0)
         return {};
     const QString key = QString::number(combo->currentData().toInt());
-    auto rs = GetADONumericRecordSet(BibleConnection(), table, QStringLiteral("Index"), key);
+    auto rs = selectRowsByNumber(BibleConnection(), table, QStringLiteral("Index"), key);
     if (!rs || rs->eof())
         return {};
     return rs->text(field);

@@ -7,7 +7,7 @@ namespace kivra {
 
 int GetNumberOfChapter(const QString& bookAbbreviation)
 {
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT max(\"Chapter\") AS \"NumberOfChapter\" FROM \"tblGetNumberOfSection\" "
                        "WHERE \"BookAbbreviation\" = ?"),
@@ -17,7 +17,7 @@ int GetNumberOfChapter(const QString& bookAbbreviation)
 
 int GetNumOfSection(const QString& bookAbbreviation, int chapter)
 {
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         BibleConnection(),
         QStringLiteral("SELECT \"NumOfSection\" FROM \"tblGetNumberOfSection\" "
                        "WHERE \"BookAbbreviation\" = ? AND \"Chapter\" = ?"),

@@ -15,7 +15,7 @@ OptionValues& options()
 
 bool LoadOptions()
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof())
         return false;
     OptionValues& o = options();

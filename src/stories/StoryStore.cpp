@@ -55,7 +55,7 @@ QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QStr
     if (digits == 0) {
         for (int suffix = 1;; ++suffix) {
             const QString candidate = top + QString::number(suffix);
-            auto rs = GetADORecordSet(db, table, keyField, candidate, QStringLiteral("="));
+            auto rs = selectRows(db, table, keyField, candidate, QStringLiteral("="));
             if (!rs || rs->eof())
                 return candidate;
         }
@@ -65,7 +65,7 @@ QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QStr
     for (;;) {
         ++tail;
         const QString candidate = head + QStringLiteral("%1").arg(tail, int(digits), 10, QLatin1Char('0'));
-        auto rs = GetADONumericRecordSet(db, table, keyField, candidate);
+        auto rs = selectRowsByNumber(db, table, keyField, candidate);
         if (!rs || rs->eof())
             return candidate;
     }
@@ -90,8 +90,8 @@ bool IsStoryNumberReserved(int number) { return reservedNumbers().contains(numbe
 QList<StoryPartRow> ReadStoryParts(int storyNumber)
 {
     QList<StoryPartRow> parts;
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
-                                     QString::number(storyNumber));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                 QString::number(storyNumber));
     if (!rs)
         return parts;
     rs->Sort(QStringLiteral("StoryPartNumber"));
@@ -134,8 +134,8 @@ bool BackupStory(int storyNumber)
 
 int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& p)
 {
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
-                                     QString::number(storyNumber));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                 QString::number(storyNumber));
     if (!rs)
         return 0;
     rs->AddNew();
@@ -166,7 +166,7 @@ bool WriteStoryNotes(int index, const QString& notes)
 
 QString ReadStoryNotes(int index)
 {
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("Index"), QString::number(index));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("Index"), QString::number(index));
     return rs && !rs->eof() ? rs->text(QStringLiteral("StoryNotes")) : QString();
 }
 
@@ -197,7 +197,7 @@ bool SaveStory(int storyNumber, const QList<int>& indexesInOrder, const QString&
 
 static int backupRowCount(const QSqlDatabase& db, int storyNumber)
 {
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db, QStringLiteral("SELECT count(*) FROM \"tblBibleStory_Backup\" WHERE \"StoryNumber\" = ?"), {storyNumber});
     return rs && !rs->eof() ? rs->at(0, 0).toInt() : -1;
 }
@@ -252,7 +252,7 @@ bool DeleteStory(int storyNumber)
 QList<StoryListEntry> StoryListEntries()
 {
     QList<StoryListEntry> entries;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         StoryConnection(), QStringLiteral("SELECT DISTINCT \"StoryName\", \"StoryNumber\", \"StoryImagePath\" "
                                           "FROM \"tblBibleStory\" ORDER BY \"StoryNumber\""));
     if (!rs)

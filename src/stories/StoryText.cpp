@@ -9,7 +9,7 @@ namespace kivra {
 
 static QString firstValue(const QString& table, const QString& field, const QString& value, const QString& wanted)
 {
-    auto rs = GetADORecordSet(BibleConnection(), table, field, value, QStringLiteral("="));
+    auto rs = selectRows(BibleConnection(), table, field, value, QStringLiteral("="));
     return rs && !rs->eof() ? rs->text(wanted) : QString();
 }
 

@@ -28,7 +28,7 @@ int addBookmark(const QString& reference, const QString& links = {}, const QStri
                        "\"AssociatedBookmarkReferenceList\") VALUES ('Old Testament', 'Ruth', 1, 2, 'Ruth', 3, 4, ?, "
                        "?, ?, ?)"),
         {notes, reference, reference, links.isNull() ? QVariant() : QVariant(links)}));
-    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT MAX(\"Index\") AS i FROM \"tblBookmark\""));
+    auto rs = queryRows(OptionsConnection(), QStringLiteral("SELECT MAX(\"Index\") AS i FROM \"tblBookmark\""));
     return rs->integer(QStringLiteral("i"));
 }
 
@@ -40,14 +40,14 @@ void addLink(const QString& from, const QString& to)
 
 int count(const QString& table)
 {
-    auto rs = GetADORecordSetByQueryString(OptionsConnection(), QStringLiteral("SELECT COUNT(*) AS n FROM ") + QuoteIdentifier(table));
+    auto rs = queryRows(OptionsConnection(), QStringLiteral("SELECT COUNT(*) AS n FROM ") + QuoteIdentifier(table));
     return rs->integer(QStringLiteral("n"));
 }
 
 QStringList relations()
 {
     QStringList out;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         OptionsConnection(), QStringLiteral("SELECT * FROM \"tblBookmark_Relation\" ORDER BY 1, 2"));
     for (; !rs->eof(); rs->MoveNext())
         out << rs->text(QStringLiteral("BookmarkReference")) + u'>' + rs->text(QStringLiteral("HookedBookmarkReference"));
@@ -119,14 +119,14 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(relations(), QStringList({"100>200", "100>300"}));
-    auto rs = GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
+    auto rs = selectRows(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
     ASSERT_FALSE(rs->eof());
     EXPECT_EQ(rs->text("BookMarkNotes"), QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
     EXPECT_EQ(rs->value("BookMarkToSection").toInt(), 4);
-    EXPECT_EQ(GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "200")->text("BookMarkToBook"),
+    EXPECT_EQ(selectRows(OptionsConnection(), "tblBookmark", "BookmarkReference", "200")->text("BookMarkToBook"),
               longBook);
     // Bookmark 300 travelled with NULL notes and links: they come back as the empty text.
-    auto nulls = GetADORecordSetByQueryString(
+    auto nulls = queryRows(
         OptionsConnection(), "SELECT COUNT(*) AS n FROM \"tblBookmark\" WHERE \"BookMarkNotes\" IS NULL "
                              "OR \"AssociatedBookmarkReferenceList\" IS NULL OR \"BookMarkTestament\" IS NULL");
     EXPECT_EQ(nulls->integer("n"), 0);

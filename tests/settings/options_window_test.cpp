@@ -24,7 +24,7 @@ const QString B = QStringLiteral(
 
 QVariant storedOption(const char* field)
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     return rs && !rs->eof() ? rs->value(QLatin1String(field)) : QVariant();
 }
 
