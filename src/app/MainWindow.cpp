@@ -329,9 +329,8 @@ void MainWindow::fitWordsFromGod()
 void MainWindow::RestoreLastPassage()
 {
     const OptionValues& o = options();
-    const PassageChoice saved{o.BookMarkTestament, o.BookMarkBook, QString::number(o.BookMarkChapter),
-                              QString::number(o.BookMarkSection), QString::number(o.BookMarkToChapter),
-                              QString::number(o.BookMarkToSection)};
+    const Passage saved{o.BookMarkBook, o.BookMarkChapter, o.BookMarkSection, o.BookMarkToChapter,
+                        o.BookMarkToSection};
     // A saved passage that no longer fits the lists (a damaged options row) is dropped for the
     // first book of the first testament rather than ending the program.
     if (!verseSelector->choosePassage(saved)) {
@@ -363,32 +362,19 @@ void MainWindow::imgRetrieveBible_Click()
     ShowPassageBookmark();
 }
 
-static int numberOf(const QComboBox* combo)
-{
-    return combo->currentText().trimmed().toInt();
-}
-
 void MainWindow::ShowBibleText(bool setFocus)
 {
     WaitCursor wait;
     ViewMode = QStringLiteral("Reader");
-    PassageKey key;
-    key.testamentWord = verseSelector->testamentWord();
-    key.bookAbbreviation = verseSelector->bookAbbreviation();
-    key.fromChapter = numberOf(cboFromChapter);
-    key.fromSection = numberOf(cboFromSection);
-    key.toChapter = numberOf(cboToChapter);
-    key.toSection = numberOf(cboToSection);
-    auto verses = QueryPassage(key);
+    const Passage passage = verseSelector->passage();
+    auto verses = QueryPassage(passage);
     if (verses && verses->recordCount() > 0) {
         txtBibleText->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_passageSpans));
         m_passageBook = cboBook->currentText();
         ApplyDefaultFont(txtBibleText);
     }
     showReadingView();
-    stbPanel1->setText(PassageStatusText(cboTestament->currentText(), cboBook->currentText(),
-                                         cboFromChapter->currentText(), cboFromSection->currentText(),
-                                         cboToChapter->currentText(), cboToSection->currentText()));
+    stbPanel1->setText(PassageStatusText(passage));
     if (setFocus)
         txtBibleText->setFocus();
 }
@@ -471,23 +457,21 @@ void MainWindow::showReadingView()
         w->hide();
 }
 
-void MainWindow::LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
-                                    const QString& fromSection, const QString& toChapter, const QString& toSection)
+void MainWindow::LoadBibleTextOnDemand(const Passage& passage)
 {
     WaitCursor wait;
     ViewMode = QStringLiteral("Reader");
-    chooseStoredPassage({testament, book, fromChapter, fromSection, toChapter, toSection});
+    chooseStoredPassage(passage);
     imgRetrieveBible_Click();
 }
 
-void MainWindow::chooseStoredPassage(const PassageChoice& passage)
+void MainWindow::chooseStoredPassage(const Passage& passage)
 {
-    const PassageChoice shown = verseSelector->passage();
+    const Passage shown = verseSelector->passage();
     if (verseSelector->choosePassage(passage))
         return;
     verseSelector->choosePassage(shown);
-    ShowMessage(711, this, {PassageStatusText(passage.testament, passage.book, passage.fromChapter,
-                                              passage.fromSection, passage.toChapter, passage.toSection)});
+    ShowMessage(711, this, {PassageStatusText(passage)});
 }
 
 void MainWindow::ShowNextChapter()
@@ -533,12 +517,13 @@ void MainWindow::SavePassageOnClose()
         qWarning() << "No options row to keep the passage in";
         return;
     }
-    rs->setValue(QStringLiteral("BookMarkTestament"), cboTestament->currentText());
-    rs->setValue(QStringLiteral("BookMarkBook"), cboBook->currentText());
-    rs->setValue(QStringLiteral("BookMarkChapter"), numberOf(cboFromChapter));
-    rs->setValue(QStringLiteral("BookMarkSection"), numberOf(cboFromSection));
-    rs->setValue(QStringLiteral("BookMarkToChapter"), numberOf(cboToChapter));
-    rs->setValue(QStringLiteral("BookMarkToSection"), numberOf(cboToSection));
+    const Passage shown = verseSelector->passage();
+    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(shown));
+    rs->setValue(QStringLiteral("BookMarkBook"), shown.book);
+    rs->setValue(QStringLiteral("BookMarkChapter"), shown.fromChapter);
+    rs->setValue(QStringLiteral("BookMarkSection"), shown.fromVerse);
+    rs->setValue(QStringLiteral("BookMarkToChapter"), shown.toChapter);
+    rs->setValue(QStringLiteral("BookMarkToSection"), shown.toVerse);
     rs->Update();
 }
 

@@ -28,7 +28,6 @@ class ClickLabel;
 class MatchDelegate;
 class DataControl;
 class ReferenceBox;
-struct BibleReference;
 struct SearchQuery;
 
 class MainWindow : public QMainWindow, public PassageSelectors {
@@ -46,8 +45,7 @@ public:
 
     // ---- Reading view
     void ShowBibleText(bool setFocus);
-    void LoadBibleTextOnDemand(const QString& testament, const QString& book, const QString& fromChapter,
-                               const QString& fromSection, const QString& toChapter, const QString& toSection);
+    void LoadBibleTextOnDemand(const Passage& passage);
     void imgRetrieveBible_Click();
     void ShowNextChapter();
     void ShowPreviousChapter();
@@ -114,7 +112,7 @@ public:
     // ---- Reader aids: go to a typed reference, open a result in its chapter, print preview
     // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
     bool GoToReference(const QString& text);
-    void ShowReference(const BibleReference& reference);
+    void ShowReference(const Passage& reference);
     // The selected result's whole chapter in the reading view, the verse selected and in view.
     void OpenResultInChapter();
     void PreviewBibleVerse();
@@ -225,7 +223,7 @@ private:
     void showReadingView();
     // Sets the six selectors to a stored passage (a bookmark's, another window's). One that does not
     // exist (an unknown book, chapter -5) leaves the selectors as they were, and the user is told.
-    void chooseStoredPassage(const PassageChoice& passage);
+    void chooseStoredPassage(const Passage& passage);
     void showOnlyPanel(QWidget* panel);
     void showPassageMenu(const QPoint& at);
     void showResultMenu(const QPoint& at);
@@ -263,7 +261,7 @@ private:
     // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).
     QListWidgetItem* selectedBookmark(int noSelectionMessage);
     QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
-    bool bookmarkRangeFromResult(PassageChoice* range);
+    bool bookmarkRangeFromResult(Passage* range);
     // The notes under the passage or result again, after the editor saved a bookmark.
     void showSavedBookmarkNotes();
 

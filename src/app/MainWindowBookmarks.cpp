@@ -39,24 +39,11 @@ private:
     QWidget* m_panelNotes;
 };
 
-PassageChoice rangeOf(const Recordset& row)
-{
-    return {row.text(QStringLiteral("BookMarkTestament")), row.text(QStringLiteral("BookMarkBook")),
-            row.text(QStringLiteral("BookMarkChapter")),   row.text(QStringLiteral("BookMarkSection")),
-            row.text(QStringLiteral("BookMarkToChapter")), row.text(QStringLiteral("BookMarkToSection"))};
-}
-
 RecordsetPtr bookmarkByIndex(qint64 index)
 {
     auto rs = selectRowsByNumber(OptionsConnection(), BookmarkTable, QStringLiteral("Index"),
                                  QString::number(index));
     return rs && !rs->eof() ? std::move(rs) : nullptr;
-}
-
-// A passage in the selectors' form with every number as the decimal text of its value.
-PassageChoice withPlainNumbers(const PassageChoice& p)
-{
-    return BookmarkRange::fromChoice(p).toChoice();
 }
 
 } // namespace
@@ -93,7 +80,7 @@ void MainWindow::imgBookmark_Click()
 
 // The one-verse range of the selected search result; false (after telling the user, or quietly
 // when the row cannot be read) when there is none.
-bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
+bool MainWindow::bookmarkRangeFromResult(Passage* range)
 {
     if (adoBible->recordCount() == 0) {
         ShowMessage(101, this);
@@ -107,23 +94,22 @@ bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
     const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
     if (book.isEmpty())
         return false;
-    const QString chapter = QString::number(adoBible->currentValue(QStringLiteral("Chapter")).toInt());
-    const QString verse = QString::number(adoBible->currentValue(QStringLiteral("Sections")).toInt());
-    *range = {adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament"),
-              book, chapter, verse, chapter, verse};
+    const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
+    const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
+    *range = {book, chapter, verse, chapter, verse};
     return true;
 }
 
 void MainWindow::BookmarkCurrentVerse()
 {
-    PassageChoice range;
+    Passage range;
     {
         WaitCursor wait;
         if (ViewMode.toLower() == QLatin1String("searcher")) {
             if (!bookmarkRangeFromResult(&range))
                 return;
         } else {
-            range = withPlainNumbers(verseSelector->passage());
+            range = verseSelector->passage();
         }
     }
     if (OpenBookmarkEditor(this, range))
@@ -141,8 +127,7 @@ void MainWindow::showSavedBookmarkNotes()
 void MainWindow::ShowPassageBookmark()
 {
     WaitCursor wait;
-    const BookmarkRange range = BookmarkRange::fromChoice(verseSelector->passage());
-    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(verseSelector->passage()));
 }
 
 void MainWindow::LoadBookmarkList()
@@ -197,7 +182,7 @@ void MainWindow::LoadBibleTextByIndex(int bookmarkIndex)
 {
     WaitCursor wait;
     if (auto row = bookmarkByIndex(bookmarkIndex))
-        chooseStoredPassage(rangeOf(*row));
+        chooseStoredPassage(BookmarkPassage(*row));
     imgRetrieveBible_Click();
 }
 
@@ -242,7 +227,7 @@ void MainWindow::GoToBookmarkReference(const QString& reference)
     WaitCursor wait;
     // The empty reference (the heading entries) names no bookmark: the passage is shown again.
     if (auto row = FindBookmarkByReference(OptionsConnection(), reference))
-        chooseStoredPassage(rangeOf(*row));
+        chooseStoredPassage(BookmarkPassage(*row));
     imgRetrieveBible_Click();
 }
 
@@ -256,7 +241,7 @@ void MainWindow::EditBookmark()
         WaitCursor wait;
         row = bookmarkByIndex(item->data(Qt::UserRole).toLongLong());
     }
-    if (row && OpenBookmarkEditor(this, rangeOf(*row)))
+    if (row && OpenBookmarkEditor(this, BookmarkPassage(*row)))
         showSavedBookmarkNotes();
 }
 

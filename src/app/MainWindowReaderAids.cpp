@@ -37,14 +37,6 @@ private:
     MainWindow* m_window;
 };
 
-const BibleBook* bookByAbbreviation(const BookCatalogue& books, const QString& abbreviation)
-{
-    for (const BibleBook& book : books)
-        if (book.abbreviation == abbreviation)
-            return &book;
-    return nullptr;
-}
-
 } // namespace
 
 void MainWindow::connectReaderAids()
@@ -79,26 +71,22 @@ bool MainWindow::GoToReference(const QString& text)
     return txtGoToReference->goTo();
 }
 
-void MainWindow::ShowReference(const BibleReference& reference)
+void MainWindow::ShowReference(const Passage& reference)
 {
-    const PassageChoice choice = ChoiceFor(reference);
-    LoadBibleTextOnDemand(choice.testament, choice.book, choice.fromChapter, choice.fromSection, choice.toChapter,
-                          choice.toSection);
+    LoadBibleTextOnDemand(reference);
 }
 
 void MainWindow::OpenResultInChapter()
 {
     if (ViewMode.toLower() != QLatin1String("searcher") || adoBible->currentRow() < 0)
         return;
-    const BookCatalogue books = LoadBookCatalogue();
-    const BibleBook* book = bookByAbbreviation(books, adoBible->currentText(QStringLiteral("BookAbbreviation")));
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookAbbreviated(adoBible->currentText(QStringLiteral("BookAbbreviation")));
     const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
     const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
     if (!book || chapter < 1 || chapter > book->chapters())
         return;
-    const QString chapterText = QString::number(chapter);
-    LoadBibleTextOnDemand(book->testament, book->name, chapterText, QStringLiteral("1"), chapterText,
-                          QString::number(book->verseCounts[chapter - 1]));
+    LoadBibleTextOnDemand({book->name, chapter, 1, chapter, book->verses(chapter)});
     selectShownVerse(chapter, verse);
 }
 
@@ -140,7 +128,7 @@ QString MainWindow::printHeading() const
         return {};
     const VerseSpan& first = m_passageSpans.first();
     const VerseSpan& last = m_passageSpans.last();
-    return ReferenceText(m_passageBook, first.chapter, first.section, last.chapter, last.section);
+    return ReferenceText({m_passageBook, first.chapter, first.section, last.chapter, last.section});
 }
 
 void MainWindow::PreviewBibleVerse()

@@ -290,27 +290,18 @@ void MainWindow::ShowResultBookmark()
 {
     if (dgdSearchResults->isHidden() || adoBible->currentText(QStringLiteral("ID")).isEmpty())
         return;
-    const QString testament = adoBible->currentText(QStringLiteral("Testament")) + QStringLiteral(" Testament");
     const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
     const int chapter = adoBible->currentValue(QStringLiteral("Chapter")).toInt();
     const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
     // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
     // same exact-range match as under a passage, and txtNotes follows adoBookmark as it does there.
-    BookmarkRange range;
-    range.testament = testament;
-    range.book = book;
-    range.fromChapter = range.toChapter = chapter;
-    range.fromSection = range.toSection = verse;
-    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams({book, chapter, verse, chapter, verse}));
 }
 
 QString MainWindow::bookNameOf(const QString& abbreviation) const
 {
-    if (abbreviation.isEmpty())
-        return {};  // no condition would read the first book
-    auto books = selectRows(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                            abbreviation, QStringLiteral("="));
-    return books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
+    const BibleBook* book = BibleBooks()->bookAbbreviated(abbreviation);
+    return book ? book->name : QString();
 }
 
 // The Book column is too narrow for some abbreviations ("1Sam"); its cells' tooltips name the book.

@@ -61,7 +61,7 @@ void MainWindow::imgRetrieveBibleStory_Click()
 
 void MainWindow::imgCreateBibleStory_Click()
 {
-    OpenStoryEditor(AddStoryMode, 0, this);
+    OpenStoryEditor(StoryEditorMode::Add, 0, this);
 }
 
 void MainWindow::imgEditBibleStory_Click()
@@ -70,7 +70,7 @@ void MainWindow::imgEditBibleStory_Click()
     if (number == 0)
         return;
     WaitCursor wait;
-    OpenStoryEditor(EditStoryMode, number, this);
+    OpenStoryEditor(StoryEditorMode::Edit, number, this);
 }
 
 void MainWindow::imgCopyBibleStory_Click()
@@ -86,7 +86,7 @@ void MainWindow::imgCopyBibleStory_Click()
     }
     imgBibleStory_Click();
     // The copy is stored already; the editor is there to rename it.
-    OpenStoryEditor(EditStoryMode, copy, this);
+    OpenStoryEditor(StoryEditorMode::Edit, copy, this);
 }
 
 void MainWindow::imgDeleteBibleStory_Click()

@@ -28,47 +28,33 @@ QVariantList referenceParams(const QString& reference)
     return {reference, reference, reference};
 }
 
-int numberOf(const QString& text)
-{
-    return text.trimmed().toInt();
-}
-
 } // namespace
-
-BookmarkRange BookmarkRange::fromChoice(const PassageChoice& c)
-{
-    return {c.testament, c.book, numberOf(c.fromChapter), numberOf(c.fromSection), numberOf(c.toChapter),
-            numberOf(c.toSection)};
-}
-
-PassageChoice BookmarkRange::toChoice() const
-{
-    return {testament,
-            book,
-            QString::number(fromChapter),
-            QString::number(fromSection),
-            QString::number(toChapter),
-            QString::number(toSection)};
-}
 
 QString BookmarkRangeSql()
 {
     // Text fields compare without regard to case, as the stored bookmarks always have.
     return selectBookmarkHead()
-        + QStringLiteral(" WHERE (\"BookMarkTestament\" = ? COLLATE NOCASE) AND (\"BookMarkBook\" = ? COLLATE NOCASE)"
+        + QStringLiteral(" WHERE (\"BookMarkBook\" = ? COLLATE NOCASE)"
                          " AND (\"BookMarkChapter\" = ?) AND (\"BookMarkSection\" = ?)"
                          " AND (\"BookMarkToBook\" = ? COLLATE NOCASE) AND (\"BookMarkToChapter\" = ?)"
                          " AND (\"BookMarkToSection\" = ?) ORDER BY \"Index\"");
 }
 
-QVariantList BookmarkRangeParams(const BookmarkRange& r)
+QVariantList BookmarkRangeParams(const Passage& p)
 {
-    return {r.testament, r.book, r.fromChapter, r.fromSection, r.book, r.toChapter, r.toSection};
+    return {p.book, p.fromChapter, p.fromVerse, p.book, p.toChapter, p.toVerse};
 }
 
-RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const BookmarkRange& range)
+RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const Passage& passage)
 {
-    return Recordset::open(db, BookmarkRangeSql(), BookmarkRangeParams(range), BookmarkTable);
+    return Recordset::open(db, BookmarkRangeSql(), BookmarkRangeParams(passage), BookmarkTable);
+}
+
+Passage BookmarkPassage(const Recordset& row)
+{
+    return {row.text(QStringLiteral("BookMarkBook")), row.integer(QStringLiteral("BookMarkChapter")),
+            row.integer(QStringLiteral("BookMarkSection")), row.integer(QStringLiteral("BookMarkToChapter")),
+            row.integer(QStringLiteral("BookMarkToSection"))};
 }
 
 QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
@@ -175,7 +161,7 @@ bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, con
     return ok && tx.commit();
 }
 
-std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const BookmarkRange& original,
+std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage& original,
                                           const BookmarkEdit& edit)
 {
     Transaction tx(db);
@@ -190,14 +176,14 @@ std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Bookmark
     } else {
         rs->MoveFirst();
     }
-    const BookmarkRange& r = edit.range;
-    rs->setValue(QStringLiteral("BookMarkTestament"), r.testament);
+    const Passage& r = edit.range;
+    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(r));
     rs->setValue(QStringLiteral("BookMarkBook"), r.book);
     rs->setValue(QStringLiteral("BookMarkChapter"), r.fromChapter);
-    rs->setValue(QStringLiteral("BookMarkSection"), r.fromSection);
+    rs->setValue(QStringLiteral("BookMarkSection"), r.fromVerse);
     rs->setValue(QStringLiteral("BookMarkToBook"), r.book);
     rs->setValue(QStringLiteral("BookMarkToChapter"), r.toChapter);
-    rs->setValue(QStringLiteral("BookMarkToSection"), r.toSection);
+    rs->setValue(QStringLiteral("BookMarkToSection"), r.toVerse);
     rs->setValue(QStringLiteral("BookMarkNotes"), edit.notes);
     const QString reference = rs->text(QStringLiteral("BookmarkReference"));
     if (!rs->Update() || !SaveBookmarkRelations(db, reference, edit.related) || !tx.commit())

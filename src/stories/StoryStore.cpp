@@ -26,13 +26,6 @@ bool allDigits(QStringView text)
 }
 
 // A selector text as the number the column holds; a text that is no number is kept as text.
-QVariant numberOrText(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? QVariant(value) : QVariant(text);
-}
-
 const QString PartColumns = QStringLiteral(
     "\"StoryPartNumber\", \"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", \"StoryToBook\", "
     "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\", \"StoryNotes\"");
@@ -114,11 +107,27 @@ QList<StoryPartRow> ReadStoryParts(int storyNumber)
     return parts;
 }
 
-QString PartItemText(const QString& testament, const QString& book, const QString& chapter, const QString& section,
-                     const QString& toChapter, const QString& toSection)
+QString PartItemText(const StoryPartRow& p)
 {
-    return testament + QStringLiteral(" : ") + book + QStringLiteral(" : ") + chapter + QLatin1Char(':') + section
-         + QStringLiteral(" : ") + toChapter + QLatin1Char(':') + toSection;
+    return p.testament + QStringLiteral(" : ") + p.book + QStringLiteral(" : ") + p.chapter + QLatin1Char(':')
+         + p.section + QStringLiteral(" : ") + p.toChapter + QLatin1Char(':') + p.toSection;
+}
+
+QString PartItemText(const Passage& passage)
+{
+    StoryPartRow part;
+    part.testament = TestamentOf(passage);
+    part.book = passage.book;
+    part.chapter = QString::number(passage.fromChapter);
+    part.section = QString::number(passage.fromVerse);
+    part.toChapter = QString::number(passage.toChapter);
+    part.toSection = QString::number(passage.toVerse);
+    return PartItemText(part);
+}
+
+QString StoryPartSql()
+{
+    return QStringLiteral("SELECT * FROM \"tblBibleStory\" WHERE (\"Index\" = ?)");
 }
 
 bool BackupStory(int storyNumber)
@@ -132,7 +141,7 @@ bool BackupStory(int storyNumber)
     return ok && tx.commit();
 }
 
-int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& p)
+int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& p)
 {
     auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
                                  QString::number(storyNumber));
@@ -141,13 +150,13 @@ int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& p)
     rs->AddNew();
     rs->setValue(QStringLiteral("StoryNumber"), storyNumber);
     rs->setValue(QStringLiteral("StoryPartNumber"), partNumber);
-    rs->setValue(QStringLiteral("StoryTestament"), p.testament);
+    rs->setValue(QStringLiteral("StoryTestament"), TestamentOf(p));
     rs->setValue(QStringLiteral("StoryBook"), p.book);
-    rs->setValue(QStringLiteral("StoryChapter"), numberOrText(p.fromChapter));
-    rs->setValue(QStringLiteral("StorySection"), numberOrText(p.fromSection));
+    rs->setValue(QStringLiteral("StoryChapter"), p.fromChapter);
+    rs->setValue(QStringLiteral("StorySection"), p.fromVerse);
     rs->setValue(QStringLiteral("StoryToBook"), p.book);
-    rs->setValue(QStringLiteral("StoryToChapter"), numberOrText(p.toChapter));
-    rs->setValue(QStringLiteral("StoryToSection"), numberOrText(p.toSection));
+    rs->setValue(QStringLiteral("StoryToChapter"), p.toChapter);
+    rs->setValue(QStringLiteral("StoryToSection"), p.toVerse);
     if (!rs->Update())
         return 0;
     return rs->integer(QStringLiteral("Index"));

@@ -128,8 +128,7 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     ASSERT_TRUE(w->Form_Load());
     w->show();
     w->RestoreLastPassage();
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
-                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6"));
+    w->LoadBibleTextOnDemand({QStringLiteral("Psalms"), 23, 1, 23, 6});
     w->imgCreateBibleStory->click();
     QPointer<StoryEditor> editor = w->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);

@@ -70,8 +70,8 @@ QStringList entries(const QComboBox* combo)
 
 QString shown(const MainWindow& w)
 {
-    const PassageChoice p = w.verseSelector->passage();
-    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
+    const Passage p = w.verseSelector->passage();
+    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
 }
 
 // Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
@@ -254,11 +254,9 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 
 TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 {
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    w->LoadBibleTextOnDemand({QStringLiteral("Genesis"), 1, 1, 1, 3});
     EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"));
+    w->LoadBibleTextOnDemand({QStringLiteral("Genesis"), 1, 1, 1, 4});
     EXPECT_EQ(w->txtNotes->toPlainText(), QString());
     ASSERT_TRUE(ChooseComboText(w->cboToSection, QStringLiteral("3")));
     QTest::mouseClick(w->imgRetrieveBible, Qt::LeftButton);
@@ -268,8 +266,7 @@ TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
 {
     w->imgBookmark_Click();
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    w->LoadBibleTextOnDemand({QStringLiteral("Genesis"), 1, 1, 1, 3});
     QTest::keyClick(w->txtNotes, Qt::Key_X);
     QTest::keyClicks(w->txtBookmarkNotes, QStringLiteral("y"));
     QTest::keyClick(w->txtBookmarkNotes, Qt::Key_V, Qt::ControlModifier);
@@ -309,11 +306,10 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
 
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
-    w->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"));
+    w->LoadBibleTextOnDemand({QStringLiteral("Genesis"), 1, 1, 1, 3});
     EXPECT_TRUE(withEditor([&] { QTest::mouseClick(w->lblAddFavourite, Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
-        EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
+        EXPECT_EQ(e.openedRange().toVerse, 3);
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
         QTest::keyClick(e.txtBookmarkNotes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(e.txtBookmarkNotes, QStringLiteral("edited"));

@@ -50,8 +50,7 @@ protected:
         ASSERT_TRUE(LoadOptions());
         window = test::OpenMainWindow(true);
         ASSERT_TRUE(window);
-        window->LoadBibleTextOnDemand(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
+        window->LoadBibleTextOnDemand({QStringLiteral("Genesis"), 1, 1, 2, 3});
     }
     void showResultsView(const QString& selectedText)
     {

@@ -231,7 +231,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     window.txtSearchString1->setText(QStringLiteral("light"));
     window.txtSearchString2->setText(QStringLiteral("dark"));
     window.optSearchScope[0]->setChecked(true);
-    ASSERT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
+    ASSERT_TRUE(window.verseSelector->choosePassage({QStringLiteral("Genesis"), 1, 1, 2, 5}));
     QObject::connect(&window, &AdvancedSearchDialog::searchRequested, w.get(), &MainWindow::ShowSearchResults);
     w->txtNotes->setPlainText(QStringLiteral("kept"));
     QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches

@@ -22,10 +22,9 @@ namespace {
 
 const QString Story = StoryConnectionName;
 
-PassageChoice genesis(int fromChapter, int fromVerse, int toChapter, int toVerse)
+Passage genesis(int fromChapter, int fromVerse, int toChapter, int toVerse)
 {
-    return {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QString::number(fromChapter),
-            QString::number(fromVerse), QString::number(toChapter), QString::number(toVerse)};
+    return {QStringLiteral("Genesis"), fromChapter, fromVerse, toChapter, toVerse};
 }
 
 // "Index|StoryNumber|StoryPartNumber|StoryName|StoryNotes|StoryImagePath|StoryImageType" per row.

@@ -29,10 +29,9 @@ using namespace kivra;
 
 namespace {
 
-PassageChoice genesis(int chapter, int fromVerse, int toVerse)
+Passage genesis(int chapter, int fromVerse, int toVerse)
 {
-    return {"Old Testament", "Genesis", QString::number(chapter), QString::number(fromVerse), QString::number(chapter),
-            QString::number(toVerse)};
+    return {QStringLiteral("Genesis"), chapter, fromVerse, chapter, toVerse};
 }
 
 void processDeletes()
@@ -75,8 +74,8 @@ protected:
     // A saved story made through the editor.
     int makeStory(const QString& name, const QList<int>& chapters)
     {
-        auto* editor = OpenStoryEditor(AddStoryMode, 0, main.get());
-        const int number = editor->mlngBibleStoryNumber;
+        auto* editor = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+        const int number = editor->storyNumber();
         for (int c : chapters)
             addPart(editor, c, 1, 2);
         editor->txtBibleStoryName->setText(name);
@@ -88,8 +87,8 @@ protected:
 
 TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 {
-    QPointer<StoryEditor> editor = OpenStoryEditor(AddStoryMode, 0, main.get());
-    EXPECT_EQ(editor->mlngBibleStoryNumber, 1);
+    QPointer<StoryEditor> editor = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+    EXPECT_EQ(editor->storyNumber(), 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
     editor->imgSaveBibleStory->click();
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
@@ -144,7 +143,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 
 TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
 {
-    auto* editor = addPart(OpenStoryEditor(AddStoryMode, 0, main.get()), 1, 1, 2);
+    auto* editor = addPart(OpenStoryEditor(StoryEditorMode::Add, 0, main.get()), 1, 1, 2);
     QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
     QTest::keyClicks(notes, "on enter");
     QTest::keyClick(notes, Qt::Key_Return);
@@ -164,7 +163,7 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
 {
     const int number = makeStory("Esther", {1, 2, 3});
     const QList<StoryPartRow> before = ReadStoryParts(number);
-    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
     EXPECT_EQ(editor->windowTitle(), "Editing \"Esther\"");
     EXPECT_EQ(editor->txtBibleStoryName->text(), "Esther");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, ":placeholder") << "an empty path keeps the placeholder";
@@ -188,7 +187,7 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     const QString gone = folder.path() + "/no/such/picture.jpg";
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               QString("UPDATE tblBibleStory SET StoryImagePath = '%1'").arg(gone)));
-    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture());
 
     folder.ui().fileAnswers << folder.path() + "/Db/dbStory.dat";  // not a picture
@@ -201,11 +200,11 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     EXPECT_TRUE(filters[2].startsWith("JPEG Images (*.JPG)"));
     EXPECT_TRUE(filters[3].startsWith("Metafiles (*.wmf;*.emf)"));
     EXPECT_TRUE(filters[5].startsWith("All Files (*.*)"));
-    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+    EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture()) << "the old picture stays";
 
     editor->imgBrowseBibleStoryPicture->click();  // cancelled: nothing changes
-    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+    EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
 
     editor->imgClearBibleStoryPicture->click();
     editor->imgSaveBibleStory->click();
@@ -329,7 +328,7 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     auto editors = main->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
-    EXPECT_EQ(editors[0]->mlngBibleStoryNumber, 4);
+    EXPECT_EQ(editors[0]->storyNumber(), 4);
     editors[0]->imgCancelBibleStory->click();
     EXPECT_EQ(ReadStoryParts(4).size(), 2) << "Cancel keeps the copy as it was made";
     EXPECT_EQ(list->count(), 4);
