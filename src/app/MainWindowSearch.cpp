@@ -194,7 +194,7 @@ void MainWindow::showBoundResults()
 void MainWindow::imgAdvancedSearch_Click()
 {
     AdvancedSearchDialog window(this);
-    window.Form_Load();
+    window.load();
     connect(&window, &AdvancedSearchDialog::searchRequested, this, &MainWindow::ShowSearchResults);
     window.exec();
 }

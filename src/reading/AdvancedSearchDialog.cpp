@@ -92,11 +92,11 @@ AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
     connect(optSearchScope[0], &QRadioButton::toggled, verseSelector, &QWidget::setEnabled);
     optSearchScope[1]->setChecked(true);
     verseSelector->setEnabled(false);
-    connect(imgSearch, &QToolButton::clicked, this, &AdvancedSearchDialog::imgSearch_Click);
+    connect(imgSearch, &QToolButton::clicked, this, &AdvancedSearchDialog::search);
     // Enter in either text box searches, as the search button does.
     for (QLineEdit* box : {txtSearchString1, txtSearchString2})
         connect(box, &QLineEdit::returnPressed, imgSearch, &QToolButton::click);
-    connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::imgCancel_Click);
+    connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::reject);
 }
 
 // The selector stacks its six boxes for a narrow panel; here they go side by side to fit the window:
@@ -121,7 +121,7 @@ void AdvancedSearchDialog::arrangeSelector()
     grid->setHorizontalSpacing(8);
 }
 
-void AdvancedSearchDialog::Form_Load()
+void AdvancedSearchDialog::load()
 {
     imgSearch->setToolTip(LoadResString(601));
     imgCancel->setToolTip(LoadResString(602));
@@ -160,7 +160,7 @@ SearchQuery AdvancedSearchDialog::BuildAdvancedQuery() const
     return q;
 }
 
-void AdvancedSearchDialog::imgSearch_Click()
+void AdvancedSearchDialog::search()
 {
     WaitCursor wait;
     const SearchQuery q = BuildAdvancedQuery();
@@ -170,11 +170,6 @@ void AdvancedSearchDialog::imgSearch_Click()
     }
     emit searchRequested(q);
     accept();
-}
-
-void AdvancedSearchDialog::imgCancel_Click()
-{
-    reject();
 }
 
 } // namespace kivra

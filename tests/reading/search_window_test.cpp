@@ -218,7 +218,7 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
 TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
 {
     AdvancedSearchDialog window(w.get());
-    window.Form_Load();
+    window.load();
     EXPECT_EQ(window.cboOperator1->currentText(), QStringLiteral("Contains"));
     EXPECT_EQ(window.cboOperator2->currentText(), QStringLiteral("Contains"));
     EXPECT_EQ(window.cboQueryStringOperator->currentText(), QStringLiteral("AND"));
@@ -243,7 +243,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
 
     // "Does not contain" in the second term.
     AdvancedSearchDialog second(w.get());
-    second.Form_Load();
+    second.load();
     second.txtSearchString2->setText(QStringLiteral("e"));
     second.cboOperator2->setCurrentIndex(1);
     QObject::connect(&second, &AdvancedSearchDialog::searchRequested, w.get(), &MainWindow::ShowSearchResults);

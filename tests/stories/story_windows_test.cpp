@@ -270,7 +270,7 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
     auto* viewer = main->findChild<StoryViewer*>();
     ASSERT_TRUE(viewer);
-    EXPECT_EQ(viewer->BibleStoryNumber, number);
+    EXPECT_EQ(viewer->storyNumber(), number);
     EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
     ASSERT_EQ(messages(), QList<int>{711});
     const QString text = folder.ui().messageTexts.value(0);
@@ -322,7 +322,7 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
     auto viewers = main->findChildren<StoryViewer*>();
     ASSERT_EQ(viewers.size(), 1);
-    EXPECT_EQ(viewers[0]->BibleStoryNumber, ruth);
+    EXPECT_EQ(viewers[0]->storyNumber(), ruth);
 
     main->imgCopyBibleStory->click();
     auto editors = main->findChildren<StoryEditor*>();
