@@ -164,9 +164,7 @@ void MainWindow::ExportBibleVerse()
     // Export always writes the passage of the six selectors, never the result list.
     imgRetrieveBible_Click();
     QApplication::processEvents();
-    const QString name = ProposedRtfFileName(cboTestament->currentText(), cboBook->currentText(),
-                                             cboFromChapter->currentText(), cboFromSection->currentText(),
-                                             cboToChapter->currentText(), cboToSection->currentText());
+    const QString name = ProposedRtfFileName(verseSelector->passage());
     const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
     if (!path.isEmpty())
         SaveDocumentAsRtf(*txtBibleText->document(), path, this);

@@ -14,11 +14,8 @@ bool PassageText(const Passage& passage, QString* text, QString* error)
 {
     if (!PassageExists(passage)) {
         *error = QStringLiteral("%1 has no verse range %2:%3-%4:%5.")
-                     .arg(passage.book)
-                     .arg(passage.fromChapter)
-                     .arg(passage.fromVerse)
-                     .arg(passage.toChapter)
-                     .arg(passage.toVerse);
+                     .arg(passage.book, QString::number(passage.fromChapter), QString::number(passage.fromVerse),
+                          QString::number(passage.toChapter), QString::number(passage.toVerse));
         return false;
     }
     auto verses = QueryPassage(passage);

@@ -82,11 +82,8 @@ QString RenderPassage(const Recordset& verses, const OptionValues& values, const
 QString PassageStatusText(const Passage& passage)
 {
     return QStringLiteral("[%1] : [%2] : %3:%4 - %5:%6")
-        .arg(TestamentOf(passage), passage.book)
-        .arg(passage.fromChapter)
-        .arg(passage.fromVerse)
-        .arg(passage.toChapter)
-        .arg(passage.toVerse);
+        .arg(TestamentOf(passage), passage.book, QString::number(passage.fromChapter),
+             QString::number(passage.fromVerse), QString::number(passage.toChapter), QString::number(passage.toVerse));
 }
 
 QString SelectionReference(const QList<VerseSpan>& spans, const QString& book, int from, int to)

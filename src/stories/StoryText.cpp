@@ -21,11 +21,9 @@ bool ShowStoryPart(const StoryPartRow& part, const QString& storyName, int partN
         return true;
     const QString& b = book->abbreviation;
     const QString heading = QStringLiteral("%1 / Part %2 [%3] : %4:%5 - %6:%7")
-                                .arg(storyName, QString::number(partNumber + 1), b)
-                                .arg(passage.fromChapter)
-                                .arg(passage.fromVerse)
-                                .arg(passage.toChapter)
-                                .arg(passage.toVerse);
+                                .arg(storyName, QString::number(partNumber + 1), b,
+                                     QString::number(passage.fromChapter), QString::number(passage.fromVerse),
+                                     QString::number(passage.toChapter), QString::number(passage.toVerse));
     const QString rule(heading.size(), QLatin1Char('_'));
     QString& out = *target;
     out += rule + newline + newline + heading + newline + rule + newline + newline;

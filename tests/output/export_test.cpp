@@ -68,11 +68,8 @@ protected:
 
 } // namespace
 
-TEST(VerseExport, ProposedNameHasTwoBlanksAfterToAndNoExtension)
+TEST(VerseExport, PrintTakesTheTextOfTheShownView)
 {
-    EXPECT_EQ(ProposedRtfFileName(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                  QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")),
-              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
     EXPECT_EQ(PrintTextFor(QStringLiteral("READER"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
     EXPECT_EQ(PrintTextFor(QStringLiteral("Searcher"), QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("b"));
 }
