@@ -295,13 +295,13 @@ void MainWindow::ShowResultBookmark()
     const int verse = adoBible->currentValue(QStringLiteral("Sections")).toInt();
     // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
     // same exact-range match as under a passage, and txtNotes follows adoBookmark as it does there.
-    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams({book, chapter, verse, chapter, verse}));
+    adoBookmark->bind(OptionsConnection(), BookmarkRangeSql(),
+                      BookmarkRangeParams({book, chapter, verse, chapter, verse}));
 }
 
 QString MainWindow::bookNameOf(const QString& abbreviation) const
 {
-    const BibleBook* book = BibleBooks()->bookAbbreviated(abbreviation);
-    return book ? book->name : QString();
+    return BibleBooks()->nameOf(abbreviation);
 }
 
 // The Book column is too narrow for some abbreviations ("1Sam"); its cells' tooltips name the book.

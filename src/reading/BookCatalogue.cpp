@@ -80,6 +80,12 @@ const BibleBook* BookCatalogue::bookAbbreviated(const QString& abbreviation, Qt:
     return nullptr;
 }
 
+QString BookCatalogue::nameOf(const QString& abbreviation) const
+{
+    const BibleBook* book = bookAbbreviated(abbreviation);
+    return book ? book->name : QString();
+}
+
 const Testament* BookCatalogue::testamentNamed(const QString& name) const
 {
     for (const Testament& testament : m_testaments)

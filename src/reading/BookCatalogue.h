@@ -39,6 +39,8 @@ public:
     const BibleBook* bookNamed(const QString& name, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
     const BibleBook* bookAbbreviated(const QString& abbreviation, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
     const Testament* testamentNamed(const QString& name) const;
+    // The name of the book with this abbreviation; empty when there is none.
+    QString nameOf(const QString& abbreviation) const;
     QList<const BibleBook*> booksOf(const QString& testamentWord) const;
 
 private:

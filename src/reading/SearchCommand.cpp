@@ -20,7 +20,8 @@ namespace {
 const Testament* testamentCalled(const BookCatalogue& books, const QString& text)
 {
     for (const Testament& testament : books.testaments())
-        if (testament.name.compare(text, Qt::CaseInsensitive) == 0 || testament.word.compare(text, Qt::CaseInsensitive) == 0)
+        if (testament.name.compare(text, Qt::CaseInsensitive) == 0
+            || testament.word.compare(text, Qt::CaseInsensitive) == 0)
             return &testament;
     return nullptr;
 }

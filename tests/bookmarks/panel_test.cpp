@@ -71,7 +71,8 @@ QStringList entries(const QComboBox* combo)
 QString shown(const MainWindow& w)
 {
     const Passage p = w.verseSelector->passage();
-    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
+    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(
+        p.toVerse);
 }
 
 // Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the

@@ -29,8 +29,8 @@ protected:
 TEST_F(Catalogue, ChapterAndVerseCountsAgreeWithTheVerseTable)
 {
     // The last verse of every chapter as the verses themselves have it, with the testament word.
-    QSqlQuery q(QStringLiteral("SELECT \"BookAbbreviation\", \"Testament\", \"Chapter\", max(\"Sections\") FROM \"tblBible\" "
-                               "GROUP BY \"BookAbbreviation\", \"Chapter\""),
+    QSqlQuery q(QStringLiteral("SELECT \"BookAbbreviation\", \"Testament\", \"Chapter\", max(\"Sections\") "
+                               "FROM \"tblBible\" GROUP BY \"BookAbbreviation\", \"Chapter\""),
                 BibleConnection());
     int chapters = 0;
     while (q.next()) {
