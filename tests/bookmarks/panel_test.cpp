@@ -71,8 +71,8 @@ QStringList entries(const QComboBox* combo)
 
 QString shown(const MainWindow& w)
 {
-    const PassageChoice p = Child<VerseRangeSelector>(w, "VerseRangeSelector")->passage();
-    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
+    const Passage p = Child<VerseRangeSelector>(w, "VerseRangeSelector")->passage();
+    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
 }
 
 // Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
@@ -258,11 +258,9 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 
 TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 {
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    w->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 3});
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4")});
+    w->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 4});
     EXPECT_EQ(notes(), QString());
     ASSERT_TRUE(ChooseComboText(Child<QComboBox>(*w, "cboToSection"), QStringLiteral("3")));
     QTest::mouseClick(button("imgRetrieveBible"), Qt::LeftButton);
@@ -272,8 +270,7 @@ TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRange)
 TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
 {
     button("imgBookmark")->click();
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    w->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 3});
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtNotes"), Qt::Key_X);
     QTest::keyClicks(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), QStringLiteral("y"));
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), Qt::Key_V, Qt::ControlModifier);
@@ -313,11 +310,10 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
 
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                             QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3")});
+    w->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 3});
     EXPECT_TRUE(withEditor([&] { QTest::mouseClick(Child<ClickLabel>(*w, "lblAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
-        EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
+        EXPECT_EQ(e.openedRange().toVerse, 3);
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
         QTest::keyClick(e.txtBookmarkNotes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(e.txtBookmarkNotes, QStringLiteral("edited"));

@@ -52,8 +52,7 @@ protected:
         ASSERT_TRUE(LoadOptions());
         window = test::OpenMainWindow(true);
         ASSERT_TRUE(window);
-        window->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        window->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 2, 3});
     }
     void search(const QString& words)
     {
@@ -69,13 +68,6 @@ protected:
 };
 
 } // namespace
-
-TEST(VerseExport, ProposedNameHasTwoBlanksAfterToAndNoExtension)
-{
-    EXPECT_EQ(ProposedRtfFileName(QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                  QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")),
-              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
-}
 
 TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsView)
 {

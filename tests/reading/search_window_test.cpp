@@ -239,7 +239,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
         window.txtSearchString1->setText(QStringLiteral("light"));
         window.txtSearchString2->setText(QStringLiteral("dark"));
         window.optSearchScope[0]->setChecked(true);
-        EXPECT_TRUE(window.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
+        EXPECT_TRUE(window.verseSelector->choosePassage({QStringLiteral("Genesis"), 1, 1, 2, 5}));
         QTest::keyClick(window.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     };
     test::RunOnModals({{"kivra::AdvancedSearchDialog", firstTermsInGenesis}});
