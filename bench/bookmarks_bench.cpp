@@ -90,13 +90,7 @@ void BM_OpenBookmarkEditor(benchmark::State& state)
     }
     for (auto _ : state) {
         BookmarkEditor editor;
-        editor.RangeTestament = QStringLiteral("Old Testament");
-        editor.RangeBook = QStringLiteral("Exodus");  // bookmark 5: Exodus 6:1-6:10
-        editor.RangeChapter = QStringLiteral("6");
-        editor.RangeSection = QStringLiteral("1");
-        editor.RangeToChapter = QStringLiteral("6");
-        editor.RangeToSection = QStringLiteral("10");
-        editor.Form_Load();
+        editor.load({QStringLiteral("Exodus"), 6, 1, 6, 10});  // bookmark 5
         editor.show();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(editor.lstBookmark);

@@ -25,9 +25,8 @@ test::TempProgramFolder& folder()
         QList<int> indexes;
         qint64 counter = FirstTemporaryPartNumber;
         for (int i = 0; i < Parts; ++i) {
-            const QString chapter = QString::number(i % 50 + 1);
-            indexes << AddStoryPart(StoryNumber, counter++,
-                                    {"Old Testament", "Genesis", chapter, "1", chapter, "10"});
+            const int chapter = i % 50 + 1;
+            indexes << AddStoryPart(StoryNumber, counter++, {QStringLiteral("Genesis"), chapter, 1, chapter, 10});
             WriteStoryNotes(indexes.last(), QStringLiteral("Notes of part %1").arg(i + 1));
         }
         SaveStory(StoryNumber, indexes, "Genesis in two hundred parts", {}, &counter);
@@ -64,7 +63,7 @@ void BM_OpenStoryInEditor(benchmark::State& state)
 {
     folder();
     for (auto _ : state) {
-        auto* editor = OpenStoryEditor(EditStoryMode, StoryNumber, nullptr);
+        auto* editor = OpenStoryEditor(StoryEditorMode::Edit, StoryNumber, nullptr);
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(editor);
         editor->close();  // by the frame: the next opening replaces the backup rows

@@ -23,8 +23,8 @@ static CommandLine::Action exchangeCommand(const QString& command)
 // TESTAMENT BOOK C:V-C:V rather than one typed reference such as "John 3:16".
 static bool isThreePartPassage(const QStringList& parts)
 {
-    int fc = 0, fs = 0, tc = 0, ts = 0;
-    return parts.size() == 3 && ParseVerseRange(parts[2], &fc, &fs, &tc, &ts);
+    Passage range;
+    return parts.size() == 3 && ParseVerseRange(parts[2], &range);
 }
 
 CommandLine ParseCommandLine(const QStringList& args)

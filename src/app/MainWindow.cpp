@@ -355,7 +355,7 @@ void MainWindow::showPassage(bool setFocus)
         m_reading->textBox()->setFocus();
 }
 
-void MainWindow::openStoredPassage(const PassageChoice& passage)
+void MainWindow::openStoredPassage(const Passage& passage)
 {
     WaitCursor wait;
     m_viewMode = ViewMode::Reader;

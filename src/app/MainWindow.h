@@ -3,7 +3,6 @@
 // reading / results / web views on the right, the notes area, the command buttons and the status
 // bar. The panels and views are classes of their own; the window creates and places them and
 // connects what one asks of another.
-#include "reading/PassageChoice.h"
 
 #include <QMainWindow>
 
@@ -27,7 +26,7 @@ class ReferenceBox;
 class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
-struct BibleReference;
+struct Passage;
 struct SearchQuery;
 
 // What the content area shows: a passage, or the results of a search.
@@ -48,7 +47,7 @@ public:
     // The passage of the selectors in the reading view, with the notes of its bookmark.
     void openPassage();
     // A stored passage (a bookmark's, the command line's) in the selectors and the reading view.
-    void openStoredPassage(const PassageChoice& passage);
+    void openStoredPassage(const Passage& passage);
     // Shows the typed reference as if chosen in the selectors; a wrong one gets a message.
     bool goToReference(const QString& text);
 
@@ -95,7 +94,7 @@ private:
 
     // ---- Bookmarks of the shown passage or result (MainWindowBookmarks.cpp)
     void bookmarkCurrentVerse();
-    bool bookmarkRangeFromResult(PassageChoice* range);
+    bool bookmarkRangeFromResult(Passage* range);
     void showPassageBookmark();
     void showResultBookmark();
     // The notes under the passage or result again, after the editor saved a bookmark.
@@ -105,7 +104,7 @@ private:
     void goToBookmarkReference(const QString& reference);
 
     // ---- Reader aids (MainWindowReaderAids.cpp)
-    void showReference(const BibleReference& reference);
+    void showReference(const Passage& reference);
     // The current result's whole chapter in the reading view, the verse selected and in view.
     void openResultInChapter();
     QString printText() const;     // what Print and the preview print: the passage or the result

@@ -19,7 +19,7 @@ namespace kivra {
 
 // The one-verse range of the current search result; false (after telling the user, or quietly
 // when the row cannot be read) when there is none.
-bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
+bool MainWindow::bookmarkRangeFromResult(Passage* range)
 {
     if (m_results->count() == 0) {
         ShowMessage(101, this);
@@ -33,23 +33,20 @@ bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
     const QString book = m_results->bookNameOf(result->bookAbbreviation);
     if (book.isEmpty())
         return false;
-    const QString chapter = QString::number(result->chapter);
-    const QString verse = QString::number(result->verse);
-    *range = {result->testament + QStringLiteral(" Testament"), book, chapter, verse, chapter, verse};
+    *range = {book, result->chapter, result->verse, result->chapter, result->verse};
     return true;
 }
 
 void MainWindow::bookmarkCurrentVerse()
 {
-    PassageChoice range;
+    Passage range;
     {
         WaitCursor wait;
         if (m_viewMode == ViewMode::Searcher) {
             if (!bookmarkRangeFromResult(&range))
                 return;
         } else {
-            // Every number as the decimal text of its value.
-            range = BookmarkRange::fromChoice(m_selectors->passage()).toChoice();
+            range = m_selectors->passage();
         }
     }
     if (OpenBookmarkEditor(this, range))
@@ -67,8 +64,7 @@ void MainWindow::showSavedBookmarkNotes()
 void MainWindow::showPassageBookmark()
 {
     WaitCursor wait;
-    const BookmarkRange range = BookmarkRange::fromChoice(m_selectors->passage());
-    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(m_selectors->passage()));
 }
 
 void MainWindow::showResultBookmark()
@@ -78,19 +74,16 @@ void MainWindow::showResultBookmark()
         return;
     // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
     // same exact-range match as under a passage, and the notes follow it as they do there.
-    BookmarkRange range;
-    range.testament = result->testament + QStringLiteral(" Testament");
-    range.book = m_results->bookNameOf(result->bookAbbreviation);
-    range.fromChapter = range.toChapter = result->chapter;
-    range.fromSection = range.toSection = result->verse;
-    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(range));
+    const Passage verse{m_results->bookNameOf(result->bookAbbreviation), result->chapter, result->verse,
+                        result->chapter, result->verse};
+    m_passageBookmarks->bind(OptionsConnection(), BookmarkRangeSql(), BookmarkRangeParams(verse));
 }
 
 void MainWindow::openBookmark(int bookmarkIndex)
 {
     WaitCursor wait;
     if (auto row = ReadBookmark(OptionsConnection(), bookmarkIndex))
-        m_reading->chooseStoredPassage(StoredBookmarkRange(*row));
+        m_reading->chooseStoredPassage(BookmarkPassage(*row));
     openPassage();
     fillRelatedBookmarks(bookmarkIndex);
 }
@@ -135,7 +128,7 @@ void MainWindow::goToBookmarkReference(const QString& reference)
     WaitCursor wait;
     // The empty reference (the heading entries) names no bookmark: the passage is shown again.
     if (auto row = FindBookmarkByReference(OptionsConnection(), reference))
-        m_reading->chooseStoredPassage(StoredBookmarkRange(*row));
+        m_reading->chooseStoredPassage(BookmarkPassage(*row));
     openPassage();
 }
 

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "output/VerseExport.h"
+#include "reading/BookCatalogue.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
@@ -13,17 +14,6 @@
 #include <QTextEdit>
 
 namespace kivra {
-namespace {
-
-const BibleBook* bookByAbbreviation(const BookCatalogue& books, const QString& abbreviation)
-{
-    for (const BibleBook& book : books)
-        if (book.abbreviation == abbreviation)
-            return &book;
-    return nullptr;
-}
-
-} // namespace
 
 void MainWindow::connectReaderAids()
 {
@@ -44,9 +34,9 @@ bool MainWindow::goToReference(const QString& text)
     return m_goToReference->goTo();
 }
 
-void MainWindow::showReference(const BibleReference& reference)
+void MainWindow::showReference(const Passage& reference)
 {
-    openStoredPassage(ChoiceFor(reference));
+    openStoredPassage(reference);
 }
 
 void MainWindow::openResultInChapter()
@@ -54,13 +44,11 @@ void MainWindow::openResultInChapter()
     const std::optional<SearchResult> result = m_results->currentResult();
     if (m_viewMode != ViewMode::Searcher || !result)
         return;
-    const BookCatalogue books = LoadBookCatalogue();
-    const BibleBook* book = bookByAbbreviation(books, result->bookAbbreviation);
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookAbbreviated(result->bookAbbreviation);
     if (!book || result->chapter < 1 || result->chapter > book->chapters())
         return;
-    const QString chapter = QString::number(result->chapter);
-    openStoredPassage({book->testament, book->name, chapter, QStringLiteral("1"), chapter,
-                       QString::number(book->verseCounts[result->chapter - 1])});
+    openStoredPassage({book->name, result->chapter, 1, result->chapter, book->verses(result->chapter)});
     m_reading->selectVerse(result->chapter, result->verse);
 }
 

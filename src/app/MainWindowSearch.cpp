@@ -78,7 +78,7 @@ void MainWindow::showSearchResults(const SearchQuery& query)
 void MainWindow::openAdvancedSearch()
 {
     AdvancedSearchDialog window(this);
-    window.Form_Load();
+    window.load();
     connect(&window, &AdvancedSearchDialog::searchRequested, this, &MainWindow::showSearchResults);
     window.exec();
 }

@@ -163,9 +163,7 @@ void MainWindow::exportVerses()
     // Export always writes the passage of the six selectors, never the result list.
     openPassage();
     QApplication::processEvents();
-    const PassageChoice p = m_selectors->passage();
-    const QString name =
-        ProposedRtfFileName(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
+    const QString name = ProposedRtfFileName(m_selectors->passage());
     const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
     if (!path.isEmpty())
         SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);

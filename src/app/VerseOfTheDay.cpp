@@ -10,8 +10,8 @@ namespace kivra {
 
 QString WordsFromGodForId(int id, int withReference)
 {
-    auto rs = GetADONumericRecordSet(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"),
-                                     QString::number(id));
+    auto rs = selectRowsByNumber(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"),
+                                 QString::number(id));
     if (!rs || rs->eof())
         return {};
     const QString reference = withReference == 1

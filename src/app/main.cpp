@@ -192,10 +192,9 @@ int main(int argc, char** argv)
     if (cl.openPassage.size() == 1) {
         window->goToReference(cl.openPassage[0]);
     } else if (!cl.openPassage.isEmpty()) {
-        int fc = 0, fs = 0, tc = 0, ts = 0;
-        if (ParseVerseRange(cl.openPassage[2], &fc, &fs, &tc, &ts))
-            window->openStoredPassage({cl.openPassage[0], cl.openPassage[1], QString::number(fc),
-                                       QString::number(fs), QString::number(tc), QString::number(ts)});
+        Passage passage{cl.openPassage[1]};  // the testament follows from the book
+        if (ParseVerseRange(cl.openPassage[2], &passage))
+            window->openStoredPassage(passage);
     }
     // The verse texts for searching are read once the passage is on screen, so even the first
     // search shows its results within a frame.

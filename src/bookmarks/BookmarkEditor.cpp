@@ -68,36 +68,31 @@ BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
     imgCancelBookmark = MakeImageButton(this, QStringLiteral("imgCancelBookmark"), 32);
     imgCancelBookmark->move(WindowWidth - 16 - 32, WindowHeight - 16 - 32 + 4);
 
-    connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &BookmarkEditor::ShowRangeCaption);
-    connect(imgSaveBookmark, &QToolButton::clicked, this, [this] { SaveBookmark(); });
-    connect(imgCancelBookmark, &QToolButton::clicked, this, &BookmarkEditor::imgCancelBookmark_Click);
+    connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &BookmarkEditor::showRangeCaption);
+    connect(imgSaveBookmark, &QToolButton::clicked, this, [this] { save(); });
+    connect(imgCancelBookmark, &QToolButton::clicked, this, &BookmarkEditor::reject);
 }
 
-PassageChoice BookmarkEditor::openedRange() const
-{
-    return {RangeTestament, RangeBook, RangeChapter, RangeSection, RangeToChapter, RangeToSection};
-}
-
-void BookmarkEditor::Form_Load()
+void BookmarkEditor::load(const Passage& range)
 {
     WaitCursor wait;
+    m_openedRange = range;
     imgSaveBookmark->setToolTip(LoadResString(501));
     imgCancelBookmark->setToolTip(LoadResString(502));
     const QSqlDatabase db = OptionsConnection();
-    auto existing = BookmarkRangeQuery(db, BookmarkRange::fromChoice(openedRange()));
-    FillBookmarkList(db);
+    auto existing = BookmarkRangeQuery(db, range);
+    fillBookmarkList(db);
     if (existing && !existing->eof()) {
         EditNotes(txtBookmarkNotes, existing->text(QStringLiteral("BookMarkNotes")));
-        SelectRelatedBookmarks(existing->text(QStringLiteral("BookmarkReference")));
+        markRelatedBookmarks(existing->text(QStringLiteral("BookmarkReference")));
     }
     verseSelector->fillTestaments();
-    if (!verseSelector->choosePassage(openedRange()))
-        qWarning().noquote() << "The bookmarked range is not in the lists:" << RangeTestament << RangeBook
-                             << RangeChapter << RangeSection << RangeToChapter << RangeToSection;
-    ShowRangeCaption();
+    if (!verseSelector->choosePassage(range))
+        qWarning().noquote() << "The bookmarked range is not in the lists:" << PassageStatusText(range);
+    showRangeCaption();
 }
 
-void BookmarkEditor::FillBookmarkList(const QSqlDatabase& db)
+void BookmarkEditor::fillBookmarkList(const QSqlDatabase& db)
 {
     const QList<BookmarkListRow> rows = ReadBookmarkList(db);
     lstBookmark->clear();
@@ -108,7 +103,7 @@ void BookmarkEditor::FillBookmarkList(const QSqlDatabase& db)
     }
 }
 
-void BookmarkEditor::SelectRelatedBookmarks(const QString& reference)
+void BookmarkEditor::markRelatedBookmarks(const QString& reference)
 {
     // Where each reference sits in the list: as stored, and without leading zeros for links
     // written by older versions that kept references as numbers.
@@ -129,11 +124,12 @@ void BookmarkEditor::SelectRelatedBookmarks(const QString& reference)
     }
 }
 
-void BookmarkEditor::ShowRangeCaption()
+void BookmarkEditor::showRangeCaption()
 {
-    const PassageChoice p = verseSelector->passage();
+    const Passage p = verseSelector->passage();
     setWindowTitle(QStringLiteral("%1 : %2 : %3:%4 - %5:%6")
-                       .arg(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection));
+                       .arg(cboTestament->currentText(), p.book, QString::number(p.fromChapter),
+                            QString::number(p.fromVerse), QString::number(p.toChapter), QString::number(p.toVerse)));
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
@@ -149,14 +145,13 @@ QStringList BookmarkEditor::markedReferences() const
     return marked;
 }
 
-bool BookmarkEditor::SaveBookmark()
+bool BookmarkEditor::save()
 {
-    const BookmarkEdit edit{BookmarkRange::fromChoice(verseSelector->passage()), NotesOf(txtBookmarkNotes),
-                            markedReferences()};
+    const BookmarkEdit edit{verseSelector->passage(), NotesOf(txtBookmarkNotes), markedReferences()};
     std::optional<QString> reference;
     {
         WaitCursor wait;
-        reference = SaveBookmarkRecord(OptionsConnection(), BookmarkRange::fromChoice(openedRange()), edit);
+        reference = SaveBookmarkRecord(OptionsConnection(), m_openedRange, edit);
     }
     if (!reference) {
         ShowMessage(720, this);
@@ -166,26 +161,10 @@ bool BookmarkEditor::SaveBookmark()
     return true;
 }
 
-bool BookmarkEditor::SaveBookmarkRelations(const QString& reference)
-{
-    return kivra::SaveBookmarkRelations(OptionsConnection(), reference, markedReferences());
-}
-
-void BookmarkEditor::imgCancelBookmark_Click()
-{
-    reject();
-}
-
-bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range)
+bool OpenBookmarkEditor(QWidget* parent, const Passage& range)
 {
     BookmarkEditor editor(parent);
-    editor.RangeTestament = range.testament;
-    editor.RangeBook = range.book;
-    editor.RangeChapter = range.fromChapter;
-    editor.RangeSection = range.fromSection;
-    editor.RangeToChapter = range.toChapter;
-    editor.RangeToSection = range.toSection;
-    editor.Form_Load();
+    editor.load(range);
     return editor.exec() == QDialog::Accepted;
 }
 

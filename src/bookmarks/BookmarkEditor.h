@@ -19,17 +19,12 @@ class BookmarkEditor : public QDialog, public PassageSelectors {
 public:
     explicit BookmarkEditor(QWidget* parent = nullptr);
 
-    // The range the editor was opened with (set before Form_Load); kept for the window's life.
-    QString RangeTestament, RangeBook, RangeChapter, RangeSection, RangeToChapter, RangeToSection;
-
-    void Form_Load();
-    void FillBookmarkList(const QSqlDatabase& db);
-    void SelectRelatedBookmarks(const QString& reference);
-    void ShowRangeCaption();
+    // Opens the editor on a range: the bookmark on it (if any) gives the notes and the marked related
+    // bookmarks. Saving changes that bookmark even when the range was moved.
+    void load(const Passage& range);
+    const Passage& openedRange() const { return m_openedRange; }
     // Saves and closes the window; false (the window stays, the user is told) when nothing could be saved.
-    bool SaveBookmark();
-    bool SaveBookmarkRelations(const QString& reference);
-    void imgCancelBookmark_Click();
+    bool save();
 
     QStringList markedReferences() const;  // the marked entries of lstBookmark, in list order
 
@@ -45,10 +40,14 @@ public:
     QToolButton* imgCancelBookmark;
 
 private:
-    PassageChoice openedRange() const;
+    void fillBookmarkList(const QSqlDatabase& db);
+    void markRelatedBookmarks(const QString& reference);
+    void showRangeCaption();
+
+    Passage m_openedRange;
 };
 
 // Opens a new editor on range, modally; returns when the window closes, true when it saved.
-bool OpenBookmarkEditor(QWidget* parent, const PassageChoice& range);
+bool OpenBookmarkEditor(QWidget* parent, const Passage& range);
 
 } // namespace kivra

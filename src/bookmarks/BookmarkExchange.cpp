@@ -73,7 +73,7 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
 
 bool referencePresent(const QSqlDatabase& db, const QString& reference, bool* present)
 {
-    auto found = GetADORecordSetByQueryString(
+    auto found = queryRows(
         db, QStringLiteral("SELECT 1 FROM \"tblBookmark\" WHERE \"BookmarkReference\" = ? LIMIT 1"), {reference});
     if (!found)
         return false;
@@ -148,7 +148,7 @@ std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookma
         return QStringLiteral("(%1 = %2 OR (ltrim(%1, '0') = ltrim(%2, '0') AND ltrim(%2, '0') <> ''))")
             .arg(QLatin1String(x), QLatin1String(y));
     };
-    auto rows = GetADORecordSetByQueryString(
+    auto rows = queryRows(
         db,
         QStringLiteral("SELECT DISTINCT b1.* FROM \"tblBookmark\" AS b "
                        "INNER JOIN \"tblBookmark_Relation\" AS r ON %1 "
@@ -167,7 +167,7 @@ std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookma
 
 std::optional<TableGram> AllBookmarksTable(const QSqlDatabase& db, QString* error)
 {
-    auto rows = GetADORecordSetByQueryString(db, QStringLiteral("SELECT * FROM \"tblBookmark\" ORDER BY \"Index\""));
+    auto rows = queryRows(db, QStringLiteral("SELECT * FROM \"tblBookmark\" ORDER BY \"Index\""));
     if (!rows) {
         *error = QStringLiteral("the bookmark store cannot be read.");
         return std::nullopt;

@@ -124,7 +124,7 @@ void BookmarkPanel::editSelected()
         WaitCursor wait;
         row = ReadBookmark(OptionsConnection(), item->data(Qt::UserRole).toLongLong());
     }
-    if (row && OpenBookmarkEditor(window(), StoredBookmarkRange(*row)))
+    if (row && OpenBookmarkEditor(window(), BookmarkPassage(*row)))
         emit bookmarkSaved();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The bookmark panel of the main window: the bookmark list with the notes of the selected one,
 // opening, editing and deleting a bookmark, and the bookmark exchange files.
-#include "reading/PassageChoice.h"
+#include "reading/Passage.h"
 
 #include <QWidget>
 

@@ -107,7 +107,7 @@ TakenReferences takenReferences(const QSqlDatabase& db, const QString& table, co
     TakenReferences taken;
     if (!IsKnownTable(db, table) || !IsKnownField(db, table, field))
         return taken;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db, QStringLiteral("SELECT %1 FROM %2").arg(QuoteIdentifier(field), QuoteIdentifier(table)));
     if (!rs)
         return taken;

@@ -28,47 +28,33 @@ QVariantList referenceParams(const QString& reference)
     return {reference, reference, reference};
 }
 
-int numberOf(const QString& text)
-{
-    return text.trimmed().toInt();
-}
-
 } // namespace
-
-BookmarkRange BookmarkRange::fromChoice(const PassageChoice& c)
-{
-    return {c.testament, c.book, numberOf(c.fromChapter), numberOf(c.fromSection), numberOf(c.toChapter),
-            numberOf(c.toSection)};
-}
-
-PassageChoice BookmarkRange::toChoice() const
-{
-    return {testament,
-            book,
-            QString::number(fromChapter),
-            QString::number(fromSection),
-            QString::number(toChapter),
-            QString::number(toSection)};
-}
 
 QString BookmarkRangeSql()
 {
     // Text fields compare without regard to case, as the stored bookmarks always have.
     return selectBookmarkHead()
-        + QStringLiteral(" WHERE (\"BookMarkTestament\" = ? COLLATE NOCASE) AND (\"BookMarkBook\" = ? COLLATE NOCASE)"
+        + QStringLiteral(" WHERE (\"BookMarkBook\" = ? COLLATE NOCASE)"
                          " AND (\"BookMarkChapter\" = ?) AND (\"BookMarkSection\" = ?)"
                          " AND (\"BookMarkToBook\" = ? COLLATE NOCASE) AND (\"BookMarkToChapter\" = ?)"
                          " AND (\"BookMarkToSection\" = ?) ORDER BY \"Index\"");
 }
 
-QVariantList BookmarkRangeParams(const BookmarkRange& r)
+QVariantList BookmarkRangeParams(const Passage& p)
 {
-    return {r.testament, r.book, r.fromChapter, r.fromSection, r.book, r.toChapter, r.toSection};
+    return {p.book, p.fromChapter, p.fromVerse, p.book, p.toChapter, p.toVerse};
 }
 
-RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const BookmarkRange& range)
+RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const Passage& passage)
 {
-    return Recordset::open(db, BookmarkRangeSql(), BookmarkRangeParams(range), BookmarkTable);
+    return Recordset::open(db, BookmarkRangeSql(), BookmarkRangeParams(passage), BookmarkTable);
+}
+
+Passage BookmarkPassage(const Recordset& row)
+{
+    return {row.text(QStringLiteral("BookMarkBook")), row.integer(QStringLiteral("BookMarkChapter")),
+            row.integer(QStringLiteral("BookMarkSection")), row.integer(QStringLiteral("BookMarkToChapter")),
+            row.integer(QStringLiteral("BookMarkToSection"))};
 }
 
 QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
@@ -86,7 +72,7 @@ QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSectio
 QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
 {
     QList<BookmarkListRow> rows;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db, QStringLiteral("SELECT \"Index\", \"BookMarkBook\", \"BookMarkChapter\", \"BookMarkSection\","
                            " \"BookMarkToChapter\", \"BookMarkToSection\", \"BookmarkReference\""
                            " FROM \"tblBookmark\" ORDER BY \"Index\""));
@@ -105,7 +91,7 @@ QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
 
 QString GetBookmarkReference(const QSqlDatabase& db, qint64 index)
 {
-    auto rs = GetADONumericRecordSet(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
+    auto rs = selectRowsByNumber(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
     if (!rs || rs->eof())
         return {};
     return rs->text(QStringLiteral("BookmarkReference"));
@@ -136,7 +122,7 @@ QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference)
     QStringList related;
     if (reference.isEmpty())
         return related;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db,
         QStringLiteral("SELECT \"HookedBookmarkReference\" FROM \"tblBookmark_Relation\" WHERE ")
             + referenceCondition("BookmarkReference") + QStringLiteral(" ORDER BY rowid"),
@@ -175,7 +161,7 @@ bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, con
     return ok && tx.commit();
 }
 
-std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const BookmarkRange& original,
+std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage& original,
                                           const BookmarkEdit& edit)
 {
     Transaction tx(db);
@@ -190,14 +176,14 @@ std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Bookmark
     } else {
         rs->MoveFirst();
     }
-    const BookmarkRange& r = edit.range;
-    rs->setValue(QStringLiteral("BookMarkTestament"), r.testament);
+    const Passage& r = edit.range;
+    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(r));
     rs->setValue(QStringLiteral("BookMarkBook"), r.book);
     rs->setValue(QStringLiteral("BookMarkChapter"), r.fromChapter);
-    rs->setValue(QStringLiteral("BookMarkSection"), r.fromSection);
+    rs->setValue(QStringLiteral("BookMarkSection"), r.fromVerse);
     rs->setValue(QStringLiteral("BookMarkToBook"), r.book);
     rs->setValue(QStringLiteral("BookMarkToChapter"), r.toChapter);
-    rs->setValue(QStringLiteral("BookMarkToSection"), r.toSection);
+    rs->setValue(QStringLiteral("BookMarkToSection"), r.toVerse);
     rs->setValue(QStringLiteral("BookMarkNotes"), edit.notes);
     const QString reference = rs->text(QStringLiteral("BookmarkReference"));
     if (!rs->Update() || !SaveBookmarkRelations(db, reference, edit.related) || !tx.commit())
@@ -227,15 +213,8 @@ bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index)
 
 RecordsetPtr ReadBookmark(const QSqlDatabase& db, qint64 index)
 {
-    auto rs = GetADONumericRecordSet(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
+    auto rs = selectRowsByNumber(db, BookmarkTable, QStringLiteral("Index"), QString::number(index));
     return rs && !rs->eof() ? std::move(rs) : nullptr;
-}
-
-PassageChoice StoredBookmarkRange(const Recordset& row)
-{
-    return {row.text(QStringLiteral("BookMarkTestament")), row.text(QStringLiteral("BookMarkBook")),
-            row.text(QStringLiteral("BookMarkChapter")),   row.text(QStringLiteral("BookMarkSection")),
-            row.text(QStringLiteral("BookMarkToChapter")), row.text(QStringLiteral("BookMarkToSection"))};
 }
 
 } // namespace kivra

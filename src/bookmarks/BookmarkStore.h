@@ -2,7 +2,7 @@
 // The bookmark rows (tblBookmark) and their links (tblBookmark_Relation) in dbOptions.pre: the
 // exact-range lookup, the list entries, saving and deleting. Every change of several statements is
 // one transaction. References are text (see BookmarkReference.h).
-#include "reading/PassageChoice.h"
+#include "reading/Passage.h"
 #include "storage/Recordset.h"
 
 #include <QSqlDatabase>
@@ -15,22 +15,15 @@ namespace kivra {
 inline const QString BookmarkTable = QStringLiteral("tblBookmark");
 inline const QString BookmarkRelationTable = QStringLiteral("tblBookmark_Relation");
 
-// A verse range as bookmarks store it: testament and book as shown, the four numbers.
-struct BookmarkRange {
-    QString testament, book;
-    int fromChapter = 0, fromSection = 0, toChapter = 0, toSection = 0;
-
-    // From the selectors' texts; a number that does not read as one gives 0.
-    static BookmarkRange fromChoice(const PassageChoice& choice);
-    PassageChoice toChoice() const;
-    bool operator==(const BookmarkRange&) const = default;
-};
-
-// The bookmarks whose range is exactly range (the first is "the" bookmark). The SQL selects the
-// rowid first, so the recordset can write its rows back.
+// The bookmarks on exactly this passage (the first is "the" bookmark). The book decides the
+// testament, so the stored testament is not compared. The SQL selects the rowid first, so the
+// recordset can write its rows back.
 QString BookmarkRangeSql();
-QVariantList BookmarkRangeParams(const BookmarkRange& range);
-RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const BookmarkRange& range);
+QVariantList BookmarkRangeParams(const Passage& passage);
+RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const Passage& passage);
+
+// The passage a bookmark row stores.
+Passage BookmarkPassage(const Recordset& row);
 
 // "   Genesis             1 : 1 - 2 : 3": indent, book padded to 20, range.
 QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection);
@@ -47,8 +40,6 @@ QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db);
 
 // The bookmark with this Index, or nullptr when there is none.
 RecordsetPtr ReadBookmark(const QSqlDatabase& db, qint64 index);
-// The range a bookmark row stores, in the selectors' form.
-PassageChoice StoredBookmarkRange(const Recordset& row);
 
 // The reference of the bookmark with this Index, or the empty text (also for no such row).
 QString GetBookmarkReference(qint64 index);
@@ -63,7 +54,7 @@ QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference);
 
 // What the editor writes: the (possibly moved) range, the notes and the marked related bookmarks.
 struct BookmarkEdit {
-    BookmarkRange range;
+    Passage range;
     QString notes;
     QStringList related;  // references
 };
@@ -71,7 +62,7 @@ struct BookmarkEdit {
 // Saves the bookmark on original (the range the editor was opened with): the first bookmark on
 // it is changed in place, otherwise a row with a new reference is added. Writes edit's range and
 // notes, then rewrites its links. One transaction; the reference, or nothing when it failed.
-std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const BookmarkRange& original,
+std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage& original,
                                           const BookmarkEdit& edit);
 
 // Replaces the links of reference with one row per related reference and, when there is any,

@@ -10,12 +10,11 @@
 
 namespace kivra {
 
-QString ProposedRtfFileName(const QString& testament, const QString& book, const QString& fromChapter,
-                            const QString& fromSection, const QString& toChapter, const QString& toSection)
+QString ProposedRtfFileName(const Passage& p)
 {
-    return testament + QStringLiteral(" - ") + book + QStringLiteral(" Chapter ") + fromChapter
-           + QStringLiteral(" Section ") + fromSection + QStringLiteral(" to ") + QStringLiteral(" Chapter ")
-           + toChapter + QStringLiteral(" Section ") + toSection;
+    return QStringLiteral("%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6")
+        .arg(TestamentOf(p), p.book, QString::number(p.fromChapter), QString::number(p.fromVerse),
+             QString::number(p.toChapter), QString::number(p.toVerse));
 }
 
 QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title)

@@ -1,6 +1,8 @@
 #pragma once
 // Export of the shown passage to RTF and printing of the reading pane or the selected result:
 // the parts that need no main window.
+#include "reading/Passage.h"
+
 #include <QString>
 
 class QFont;
@@ -11,8 +13,7 @@ namespace kivra {
 
 // "Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3": no extension, and two
 // blanks after "to" because " to " and " Chapter " meet.
-QString ProposedRtfFileName(const QString& testament, const QString& book, const QString& fromChapter,
-                            const QString& fromSection, const QString& toChapter, const QString& toSection);
+QString ProposedRtfFileName(const Passage& passage);
 
 // Asks where to save: the proposed name, the RTF filter and the title. No extension is added to
 // the chosen name; an existing file is replaced only when the user agrees. Empty on Cancel.

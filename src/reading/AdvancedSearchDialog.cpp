@@ -5,7 +5,6 @@
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
-#include "storage/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +43,6 @@ template <typename T> T* place(T* widget, const char* name, const QRect& geometr
     return widget;
 }
 
-const QString OperatorTable = QStringLiteral("tblSettings_ComboBox_Double_Value");
 } // namespace
 
 void SelectAllOnClick(QLineEdit* box)
@@ -94,11 +92,11 @@ AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
     connect(optSearchScope[0], &QRadioButton::toggled, verseSelector, &QWidget::setEnabled);
     optSearchScope[1]->setChecked(true);
     verseSelector->setEnabled(false);
-    connect(imgSearch, &QToolButton::clicked, this, &AdvancedSearchDialog::imgSearch_Click);
+    connect(imgSearch, &QToolButton::clicked, this, &AdvancedSearchDialog::search);
     // Enter in either text box searches, as the search button does.
     for (QLineEdit* box : {txtSearchString1, txtSearchString2})
         connect(box, &QLineEdit::returnPressed, imgSearch, &QToolButton::click);
-    connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::imgCancel_Click);
+    connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::reject);
 }
 
 // The selector stacks its six boxes for a narrow panel; here they go side by side to fit the window:
@@ -123,21 +121,14 @@ void AdvancedSearchDialog::arrangeSelector()
     grid->setHorizontalSpacing(8);
 }
 
-void AdvancedSearchDialog::Form_Load()
+void AdvancedSearchDialog::load()
 {
     imgSearch->setToolTip(LoadResString(601));
     imgCancel->setToolTip(LoadResString(602));
-    const QSqlDatabase db = BibleConnection();
-    FillComboWithItemData(cboOperator1, db, OperatorTable, QStringLiteral("DataFieldCategory"),
-                          QStringLiteral("Operator1"), QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"),
-                          true);
-    FillComboWithItemData(cboOperator2, db, OperatorTable, QStringLiteral("DataFieldCategory"),
-                          QStringLiteral("Operator2"), QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"),
-                          true);
+    FillCombo(cboOperator1, ValueList(QStringLiteral("Operator1")), true);
+    FillCombo(cboOperator2, ValueList(QStringLiteral("Operator2")), true);
     verseSelector->fillTestaments();
-    FillComboFromTable(cboQueryStringOperator, db, QStringLiteral("tblSettings_Combox"),
-                       QStringLiteral("ComboxCategory"), QStringLiteral("QueryStringOperator"),
-                       QStringLiteral("ComboxItem"), true);
+    FillCombo(cboQueryStringOperator, TextList(QStringLiteral("QueryStringOperator")), true);
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
@@ -145,10 +136,10 @@ AdvancedSearchInput AdvancedSearchDialog::inputs() const
 {
     AdvancedSearchInput in;
     in.text1 = txtSearchString1->text();
-    in.operator1 = GetComboLinkedValue(cboOperator1, OperatorTable, QStringLiteral("DataFieldInternalName"));
+    in.operator1 = ChosenValue(cboOperator1);
     in.joiner = cboQueryStringOperator->currentText();
     in.text2 = txtSearchString2->text();
-    in.operator2 = GetComboLinkedValue(cboOperator2, OperatorTable, QStringLiteral("DataFieldInternalName"));
+    in.operator2 = ChosenValue(cboOperator2);
     in.withinScope = optSearchScope[0]->isChecked();
     in.wholeWords = chkWholeWords->isChecked();
     in.testamentWord = verseSelector->testamentWord();
@@ -169,7 +160,7 @@ SearchQuery AdvancedSearchDialog::BuildAdvancedQuery() const
     return q;
 }
 
-void AdvancedSearchDialog::imgSearch_Click()
+void AdvancedSearchDialog::search()
 {
     WaitCursor wait;
     const SearchQuery q = BuildAdvancedQuery();
@@ -179,11 +170,6 @@ void AdvancedSearchDialog::imgSearch_Click()
     }
     emit searchRequested(q);
     accept();
-}
-
-void AdvancedSearchDialog::imgCancel_Click()
-{
-    reject();
 }
 
 } // namespace kivra

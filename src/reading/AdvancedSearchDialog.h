@@ -27,11 +27,10 @@ public:
     explicit AdvancedSearchDialog(QWidget* parent = nullptr);
 
     // Tooltips, the operator and range lists (first entries chosen), the centred heading.
-    void Form_Load();
+    void load();
     AdvancedSearchInput inputs() const;
     SearchQuery BuildAdvancedQuery() const;
-    void imgSearch_Click();
-    void imgCancel_Click();
+    void search();
 
     QLabel* lblTopHeading;
     QLabel* lblNotesHeading;

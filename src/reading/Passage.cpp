@@ -1,6 +1,7 @@
 #include "reading/Passage.h"
 
-#include "reading/SelectorData.h"
+#include "reading/BookCatalogue.h"
+#include "settings/Options.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -8,25 +9,47 @@
 
 namespace kivra {
 
-RecordsetPtr QueryPassage(const PassageKey& key)
+namespace {
+
+int numberOf(const QString& text)
 {
-    return GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"Testament\" = ? AND \"BookAbbreviation\" = ? "
-                       "AND (\"Chapter\" * 1000 + \"Sections\") >= ? AND (\"Chapter\" * 1000 + \"Sections\") < ? "
-                       "ORDER BY \"ID\""),
-        {key.testamentWord, key.bookAbbreviation, VerseKey(key.fromChapter, key.fromSection),
-         VerseKey(key.toChapter, key.toSection + 1)});
+    return text.trimmed().toInt();
 }
 
-bool PassageRangeExists(const PassageKey& key)
+} // namespace
+
+Passage PassageFromTexts(const QString& book, const QString& fromChapter, const QString& fromVerse,
+                         const QString& toChapter, const QString& toVerse)
 {
-    const auto verseExists = [&key](int chapter, int section) {
-        return chapter >= 1 && chapter <= GetNumberOfChapter(key.bookAbbreviation) && section >= 1
-               && section <= GetNumOfSection(key.bookAbbreviation, chapter);
-    };
-    return verseExists(key.fromChapter, key.fromSection) && verseExists(key.toChapter, key.toSection)
-           && VerseKey(key.fromChapter, key.fromSection) <= VerseKey(key.toChapter, key.toSection);
+    return {book, numberOf(fromChapter), numberOf(fromVerse), numberOf(toChapter), numberOf(toVerse)};
+}
+
+QString TestamentOf(const Passage& passage)
+{
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookNamed(passage.book);
+    return book ? book->testament.name : QString();
+}
+
+RecordsetPtr QueryPassage(const Passage& passage)
+{
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookNamed(passage.book);
+    return queryRows(
+        BibleConnection(),
+        QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"Testament\" = ? AND \"BookAbbreviation\" = ? "
+                       "AND (\"Chapter\" * 1000 + \"Sections\") >= ? AND (\"Chapter\" * 1000 + \"Sections\") <= ? "
+                       "ORDER BY \"ID\""),
+        {book ? book->testament.word : QString(), book ? book->abbreviation : QString(), passage.fromKey(),
+         passage.toKey()});
+}
+
+bool PassageExists(const Passage& passage)
+{
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookNamed(passage.book);
+    return book && book->hasVerse(passage.fromChapter, passage.fromVerse)
+        && book->hasVerse(passage.toChapter, passage.toVerse) && passage.fromKey() <= passage.toKey();
 }
 
 QString RenderPassage(const Recordset& verses, const OptionValues& values, const QString& newline)
@@ -57,11 +80,11 @@ QString RenderPassage(const Recordset& verses, const OptionValues& values, const
     return out;
 }
 
-QString PassageStatusText(const QString& testament, const QString& book, const QString& fromChapter,
-                          const QString& fromSection, const QString& toChapter, const QString& toSection)
+QString PassageStatusText(const Passage& passage)
 {
     return QStringLiteral("[%1] : [%2] : %3:%4 - %5:%6")
-        .arg(testament, book, fromChapter, fromSection, toChapter, toSection);
+        .arg(TestamentOf(passage), passage.book, QString::number(passage.fromChapter),
+             QString::number(passage.fromVerse), QString::number(passage.toChapter), QString::number(passage.toVerse));
 }
 
 QString SelectionReference(const QList<VerseSpan>& spans, const QString& book, int from, int to)
@@ -88,16 +111,16 @@ QString TextWithReference(const QString& text, const QString& reference)
     return reference.isEmpty() ? body : body + QLatin1Char('\n') + reference;
 }
 
-bool ParseVerseRange(const QString& text, int* fromChapter, int* fromSection, int* toChapter, int* toSection)
+bool ParseVerseRange(const QString& text, Passage* passage)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,3})\\s*:\\s*(\\d{1,3})\\s*-\\s*(\\d{1,3})\\s*:\\s*(\\d{1,3})\\s*$"));
     const auto match = pattern.match(text);
     if (!match.hasMatch())
         return false;
-    *fromChapter = match.captured(1).toInt();
-    *fromSection = match.captured(2).toInt();
-    *toChapter = match.captured(3).toInt();
-    *toSection = match.captured(4).toInt();
+    passage->fromChapter = match.captured(1).toInt();
+    passage->fromVerse = match.captured(2).toInt();
+    passage->toChapter = match.captured(3).toInt();
+    passage->toVerse = match.captured(4).toInt();
     return true;
 }
 

@@ -17,15 +17,6 @@
 #include <QTextEdit>
 
 namespace kivra {
-namespace {
-
-int numberOf(const QComboBox* combo)
-{
-    return combo->currentText().trimmed().toInt();
-}
-
-} // namespace
-
 ReadingView::ReadingView(QWidget* area, VerseRangeSelector* selectors, QObject* parent)
     : QObject(parent), m_selectors(selectors)
 {
@@ -47,14 +38,7 @@ void ReadingView::setVisible(bool visible)
 
 void ReadingView::showChosenPassage()
 {
-    PassageKey key;
-    key.testamentWord = m_selectors->testamentWord();
-    key.bookAbbreviation = m_selectors->bookAbbreviation();
-    key.fromChapter = numberOf(m_selectors->cboFromChapter);
-    key.fromSection = numberOf(m_selectors->cboFromSection);
-    key.toChapter = numberOf(m_selectors->cboToChapter);
-    key.toSection = numberOf(m_selectors->cboToSection);
-    auto verses = QueryPassage(key);
+    auto verses = QueryPassage(m_selectors->passage());
     if (!verses || verses->recordCount() == 0)
         return;
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
@@ -62,15 +46,14 @@ void ReadingView::showChosenPassage()
     ApplyDefaultFont(m_text);
 }
 
-void ReadingView::chooseStoredPassage(const PassageChoice& passage)
+void ReadingView::chooseStoredPassage(const Passage& passage)
 {
-    const PassageChoice shown = m_selectors->passage();
+    const Passage shown = m_selectors->passage();
     if (m_selectors->choosePassage(passage))
         return;
     m_selectors->choosePassage(shown);
     ShowMessage(711, m_text->window(),
-                {PassageStatusText(passage.testament, passage.book, passage.fromChapter, passage.fromSection,
-                                   passage.toChapter, passage.toSection)});
+                {PassageStatusText(passage)});
 }
 
 bool ReadingView::chooseNextChapter()
@@ -95,10 +78,7 @@ bool ReadingView::chooseChapterAt(int position)
 
 QString ReadingView::statusText() const
 {
-    const VerseRangeSelector& s = *m_selectors;
-    return PassageStatusText(s.cboTestament->currentText(), s.cboBook->currentText(),
-                             s.cboFromChapter->currentText(), s.cboFromSection->currentText(),
-                             s.cboToChapter->currentText(), s.cboToSection->currentText());
+    return PassageStatusText(m_selectors->passage());
 }
 
 QString ReadingView::text() const { return m_text->toPlainText(); }
@@ -117,7 +97,7 @@ QString ReadingView::heading() const
         return {};
     const VerseSpan& first = m_spans.first();
     const VerseSpan& last = m_spans.last();
-    return ReferenceText(m_book, first.chapter, first.section, last.chapter, last.section);
+    return ReferenceText({m_book, first.chapter, first.section, last.chapter, last.section});
 }
 
 void ReadingView::copy(bool withReference)

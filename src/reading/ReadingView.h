@@ -3,7 +3,6 @@
 // copying with or without its reference and the moves to the next and previous chapter. Its
 // controls sit on the main window's client area, where the window's layout rules place them.
 #include "reading/Passage.h"
-#include "reading/PassageChoice.h"
 
 #include <QObject>
 
@@ -28,7 +27,7 @@ public:
     void showChosenPassage();
     // Sets the selectors to a stored passage (a bookmark's, another window's). One that does not
     // exist (an unknown book, chapter -5) leaves the selectors as they were, and the user is told.
-    void chooseStoredPassage(const PassageChoice& passage);
+    void chooseStoredPassage(const Passage& passage);
     // The selectors on the whole next (previous) chapter; false at the end (start) of the book.
     bool chooseNextChapter();
     bool choosePreviousChapter();

@@ -1,5 +1,6 @@
 #include "reading/ReferenceBox.h"
 
+#include "reading/BookCatalogue.h"
 #include "resources/Interaction.h"
 
 namespace kivra {
@@ -18,9 +19,9 @@ bool ReferenceBox::goTo()
     const QString typed = text().trimmed();
     if (typed.isEmpty())
         return false;
-    BibleReference reference;
+    Passage reference;
     QString error;
-    if (!ParseReference(typed, LoadBookCatalogue(), &reference, &error)) {
+    if (!ParseReference(typed, *BibleBooks(), &reference, &error)) {
         ShowMessage(790, this, {typed, error});
         return false;
     }

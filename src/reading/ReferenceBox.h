@@ -16,7 +16,7 @@ public:
     bool goTo();
 
 signals:
-    void referenceChosen(const kivra::BibleReference& reference);
+    void referenceChosen(const kivra::Passage& passage);
 };
 
 } // namespace kivra

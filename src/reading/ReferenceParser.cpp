@@ -1,10 +1,7 @@
 #include "reading/ReferenceParser.h"
 
-#include "reading/PassageChoice.h"
-#include "storage/Database.h"
-#include "storage/Globals.h"
+#include "reading/BookCatalogue.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <climits>
@@ -85,32 +82,32 @@ struct TypedNumbers {
 };
 
 // Fills the range from the typed numbers; a to-verse of -1 stands for the last verse of its chapter.
-void rangeFromNumbers(const TypedNumbers& n, bool oneChapterBook, BibleReference* r)
+void rangeFromNumbers(const TypedNumbers& n, bool oneChapterBook, Passage* r)
 {
     if (n.chapter.isEmpty()) {  // a book alone: its first chapter
-        r->fromChapter = r->toChapter = r->fromSection = 1;
-        r->toSection = -1;
+        r->fromChapter = r->toChapter = r->fromVerse = 1;
+        r->toVerse = -1;
     } else if (oneChapterBook && n.verse.isEmpty() && n.toVerse.isEmpty()) {  // "Obadiah 3", "Jude 3-5"
         r->fromChapter = r->toChapter = 1;
-        r->fromSection = number(n.chapter);
-        r->toSection = n.toNumber.isEmpty() ? r->fromSection : number(n.toNumber);
+        r->fromVerse = number(n.chapter);
+        r->toVerse = n.toNumber.isEmpty() ? r->fromVerse : number(n.toNumber);
     } else {
         r->fromChapter = number(n.chapter);
-        r->fromSection = n.verse.isEmpty() ? 1 : number(n.verse);
+        r->fromVerse = n.verse.isEmpty() ? 1 : number(n.verse);
         if (n.toNumber.isEmpty()) {  // "John 3" or "John 3:16"
             r->toChapter = r->fromChapter;
-            r->toSection = n.verse.isEmpty() ? -1 : r->fromSection;
+            r->toVerse = n.verse.isEmpty() ? -1 : r->fromVerse;
         } else if (!n.verse.isEmpty() && n.toVerse.isEmpty()) {  // "John 3:16-18"
             r->toChapter = r->fromChapter;
-            r->toSection = number(n.toNumber);
+            r->toVerse = number(n.toNumber);
         } else {  // "Gen 1-2", "Gen 1:1-2:3"
             r->toChapter = number(n.toNumber);
-            r->toSection = n.toVerse.isEmpty() ? -1 : number(n.toVerse);
+            r->toVerse = n.toVerse.isEmpty() ? -1 : number(n.toVerse);
         }
     }
 }
 
-bool checkRange(const BibleBook& book, BibleReference* r, QString* error)
+bool checkRange(const BibleBook& book, Passage* r, QString* error)
 {
     for (const int chapter : {r->fromChapter, r->toChapter}) {
         if (chapter < 1 || chapter > book.chapters()) {
@@ -118,19 +115,19 @@ bool checkRange(const BibleBook& book, BibleReference* r, QString* error)
             return false;
         }
     }
-    if (r->toSection == -1)
-        r->toSection = book.verseCounts[r->toChapter - 1];
-    for (const auto& [chapter, verse] : {std::pair{r->fromChapter, r->fromSection}, {r->toChapter, r->toSection}}) {
-        const int verses = book.verseCounts[chapter - 1];
+    if (r->toVerse == -1)
+        r->toVerse = book.verses(r->toChapter);
+    for (const auto& [chapter, verse] : {std::pair{r->fromChapter, r->fromVerse}, {r->toChapter, r->toVerse}}) {
+        const int verses = book.verses(chapter);
         if (verse < 1 || verse > verses) {
             const QString where = book.chapters() == 1 ? book.name : QStringLiteral("%1 %2").arg(book.name).arg(chapter);
             *error = QStringLiteral("%1 has %2").arg(where, plural(verses, "verse"));
             return false;
         }
     }
-    if (r->toChapter < r->fromChapter || (r->toChapter == r->fromChapter && r->toSection < r->fromSection)) {
+    if (r->toChapter < r->fromChapter || (r->toChapter == r->fromChapter && r->toVerse < r->fromVerse)) {
         *error = QStringLiteral("%1 ends before it starts")
-                     .arg(ReferenceText(book.name, r->fromChapter, r->fromSection, r->toChapter, r->toSection));
+                     .arg(ReferenceText(*r));
         return false;
     }
     return true;
@@ -138,45 +135,7 @@ bool checkRange(const BibleBook& book, BibleReference* r, QString* error)
 
 } // namespace
 
-BookCatalogue LoadBookCatalogue()
-{
-    auto books = GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral("SELECT b.\"Book\", b.\"BookAbbreviation\", t.\"DataFieldExternalName\" AS \"TestamentName\" "
-                       "FROM \"tblBibleBook\" b JOIN \"tblSettings_ComboBox_Double_Value\" t "
-                       "ON t.\"DataFieldCategory\" = 'Testament' AND t.\"DataFieldInternalName\" = b.\"Testament\" "
-                       "ORDER BY b.\"Index\""),
-        {});
-    auto chapters = GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral("SELECT \"BookAbbreviation\", \"Chapter\", \"NumOfSection\" FROM \"tblGetNumberOfSection\" "
-                       "ORDER BY \"BookAbbreviation\", \"Chapter\""),
-        {});
-    if (!books || !chapters)
-        return {};
-    QHash<QString, QList<int>> verseCounts;
-    for (chapters->MoveFirst(); !chapters->eof(); chapters->MoveNext()) {
-        QList<int>& counts = verseCounts[chapters->text(QStringLiteral("BookAbbreviation"))];
-        const int chapter = chapters->integer(QStringLiteral("Chapter"));
-        if (chapter < 1)
-            continue;
-        if (counts.size() < chapter)
-            counts.resize(chapter, 0);  // a chapter missing from the table has no verse to choose
-        counts[chapter - 1] = chapters->integer(QStringLiteral("NumOfSection"));
-    }
-    BookCatalogue catalogue;
-    for (books->MoveFirst(); !books->eof(); books->MoveNext()) {
-        BibleBook book;
-        book.name = books->text(QStringLiteral("Book"));
-        book.abbreviation = books->text(QStringLiteral("BookAbbreviation"));
-        book.testament = books->text(QStringLiteral("TestamentName"));
-        book.verseCounts = verseCounts.value(book.abbreviation);
-        catalogue << book;
-    }
-    return catalogue;
-}
-
-bool ParseReference(const QString& text, const BookCatalogue& books, BibleReference* reference, QString* error)
+bool ParseReference(const QString& text, const BookCatalogue& books, Passage* passage, QString* error)
 {
     // Book (with an optional number, Arabic or Roman, before it), then chapter[:verse][-[chapter:]verse].
     static const QRegularExpression pattern(
@@ -196,33 +155,22 @@ bool ParseReference(const QString& text, const BookCatalogue& books, BibleRefere
     const BibleBook* book = findBook(bookNumber + m.captured(3), books, error);
     if (!book)
         return false;
-    BibleReference r;
-    r.testament = book->testament;
+    Passage r;
     r.book = book->name;
     rangeFromNumbers({m.captured(4), m.captured(5), m.captured(6), m.captured(7)}, book->chapters() == 1, &r);
     if (!checkRange(*book, &r, error))
         return false;
-    *reference = r;
+    *passage = r;
     return true;
 }
 
-PassageChoice ChoiceFor(const BibleReference& r)
+QString ReferenceText(const Passage& p)
 {
-    return {r.testament,
-            r.book,
-            QString::number(r.fromChapter),
-            QString::number(r.fromSection),
-            QString::number(r.toChapter),
-            QString::number(r.toSection)};
-}
-
-QString ReferenceText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
-{
-    const QString start = QStringLiteral("%1 %2:%3").arg(book).arg(fromChapter).arg(fromSection);
-    if (toChapter != fromChapter)
-        return start + QStringLiteral("-%1:%2").arg(toChapter).arg(toSection);
-    if (toSection != fromSection)
-        return start + QStringLiteral("-%1").arg(toSection);
+    const QString start = QStringLiteral("%1 %2:%3").arg(p.book).arg(p.fromChapter).arg(p.fromVerse);
+    if (p.toChapter != p.fromChapter)
+        return start + QStringLiteral("-%1:%2").arg(p.toChapter).arg(p.toVerse);
+    if (p.toVerse != p.fromVerse)
+        return start + QStringLiteral("-%1").arg(p.toVerse);
     return start;
 }
 

@@ -1,5 +1,7 @@
 #include "reading/Search.h"
 
+#include "reading/Passage.h"
+
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
@@ -182,8 +184,8 @@ SearchQuery BuildAdvancedQuery(const AdvancedSearchInput& in, QString* badOperat
         q.filter.withinScope = true;
         q.filter.testamentWord = in.testamentWord;
         q.filter.bookAbbreviation = in.bookAbbreviation;
-        q.filter.fromKey = in.fromChapter * 1000 + in.fromSection;
-        q.filter.toKeyExclusive = in.toChapter * 1000 + in.toSection + 1;
+        q.filter.fromKey = VerseKey(in.fromChapter, in.fromSection);
+        q.filter.toKeyExclusive = VerseKey(in.toChapter, in.toSection) + 1;
         q.params << in.testamentWord << in.bookAbbreviation << q.filter.fromKey << q.filter.toKeyExclusive;
     }
 

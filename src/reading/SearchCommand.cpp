@@ -1,5 +1,6 @@
 #include "reading/SearchCommand.h"
 
+#include "reading/BookCatalogue.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -15,15 +16,23 @@
 namespace kivra {
 namespace {
 
-// The book's abbreviation from its name (or its abbreviation), within the testament word.
-QString abbreviationOf(const QString& book, const QString& testamentWord)
+// The testament named by its shown name or its word ("old", "Old Testament"), in any case.
+const Testament* testamentCalled(const BookCatalogue& books, const QString& text)
 {
-    auto rs = GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral(R"(SELECT "BookAbbreviation" FROM "tblBibleBook" WHERE "Testament" = ?
-                          AND (lower("Book") = lower(?) OR lower("BookAbbreviation") = lower(?)))"),
-        {testamentWord, book, book});
-    return rs && !rs->eof() ? rs->text(QStringLiteral("BookAbbreviation")) : QString();
+    for (const Testament& testament : books.testaments())
+        if (testament.name.compare(text, Qt::CaseInsensitive) == 0
+            || testament.word.compare(text, Qt::CaseInsensitive) == 0)
+            return &testament;
+    return nullptr;
+}
+
+// The book named by its name or its abbreviation, in any case, within the testament.
+const BibleBook* bookCalled(const BookCatalogue& books, const QString& text, const Testament& testament)
+{
+    const BibleBook* book = books.bookNamed(text, Qt::CaseInsensitive);
+    if (!book)
+        book = books.bookAbbreviated(text, Qt::CaseInsensitive);
+    return book && book->testament.word == testament.word ? book : nullptr;
 }
 
 bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* error)
@@ -49,24 +58,28 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
             in->operator2 = args[++i];
         } else if (a == QLatin1String("--scope")) {
             in->withinScope = true;
-            const QString testament = args[i + 1].toLower();
-            if (testament == QLatin1String("old") || testament == QLatin1String("old testament"))
-                in->testamentWord = QStringLiteral("Old");
-            else if (testament == QLatin1String("new") || testament == QLatin1String("new testament"))
-                in->testamentWord = QStringLiteral("New");
-            else {
+            const auto books = BibleBooks();
+            const Testament* testament = testamentCalled(*books, args[i + 1]);
+            if (!testament) {
                 *error = QStringLiteral("no testament %1").arg(args[i + 1]);
                 return false;
             }
-            in->bookAbbreviation = abbreviationOf(args[i + 2], in->testamentWord);
-            if (in->bookAbbreviation.isEmpty()) {
+            const BibleBook* book = bookCalled(*books, args[i + 2], *testament);
+            if (!book) {
                 *error = QStringLiteral("no book %1 in the %2").arg(args[i + 2], args[i + 1]);
                 return false;
             }
-            if (!ParseVerseRange(args[i + 3], &in->fromChapter, &in->fromSection, &in->toChapter, &in->toSection)) {
+            Passage range;
+            if (!ParseVerseRange(args[i + 3], &range)) {
                 *error = QStringLiteral("not a verse range: %1").arg(args[i + 3]);
                 return false;
             }
+            in->testamentWord = testament->word;
+            in->bookAbbreviation = book->abbreviation;
+            in->fromChapter = range.fromChapter;
+            in->fromSection = range.fromVerse;
+            in->toChapter = range.toChapter;
+            in->toSection = range.toVerse;
             i += 3;
         } else {
             *error = QStringLiteral("unknown option %1").arg(a);

@@ -1,6 +1,7 @@
 #include "reading/SearchResultsView.h"
 
 #include "reading/MatchDelegate.h"
+#include "reading/BookCatalogue.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -274,11 +275,7 @@ void SearchResultsView::copyCurrent(bool withReference)
 
 QString SearchResultsView::bookNameOf(const QString& abbreviation) const
 {
-    if (abbreviation.isEmpty())
-        return {};  // no condition would read the first book
-    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"),
-                                 abbreviation, QStringLiteral("="));
-    return books && !books->eof() ? books->text(QStringLiteral("Book")) : QString();
+    return BibleBooks()->nameOf(abbreviation);
 }
 
 // The grid's four movement keys move the current result and nothing else, so one key press moves

@@ -1,80 +1,48 @@
 #include "reading/SelectorCombos.h"
 
-#include "storage/Database.h"
-#include "storage/Globals.h"
-
 #include <QComboBox>
 #include <QSignalBlocker>
 
 namespace kivra {
 namespace {
 
-void finishFill(QComboBox* combo, bool selectFirst)
+// Fills the emptied combo with signals blocked, then chooses the first entry unblocked so the
+// choice handler runs as for a user's choice.
+template <typename AddItems>
+void refill(QComboBox* combo, bool selectFirst, AddItems addItems)
 {
+    {
+        const QSignalBlocker block(combo);
+        combo->setPlaceholderText(NoChoiceText);
+        combo->clear();
+        addItems();
+        combo->setCurrentIndex(-1);
+    }
     if (selectFirst && combo->count() > 0)
-        combo->setCurrentIndex(0);  // unblocked: runs the choice handler like a user's choice
-}
-
-void startFill(QComboBox* combo)
-{
-    combo->setPlaceholderText(NoChoiceText);
-    combo->clear();
+        combo->setCurrentIndex(0);
 }
 
 } // namespace
 
-void FillComboFromTable(QComboBox* combo, const QSqlDatabase& db, const QString& table, const QString& field,
-                        const QString& value, const QString& shownField, bool selectFirst)
+void FillCombo(QComboBox* combo, const QList<ListEntry>& entries, bool selectFirst)
 {
-    {
-        const QSignalBlocker block(combo);
-        startFill(combo);
-        auto rs = GetADORecordSet(db, table, field, value, QStringLiteral("="));
-        if (rs)
-            for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
-                combo->addItem(rs->text(shownField));
-        combo->setCurrentIndex(-1);
-    }
-    finishFill(combo, selectFirst);
-}
-
-void FillComboWithItemData(QComboBox* combo, const QSqlDatabase& db, const QString& table, const QString& field,
-                           const QString& value, const QString& shownField, const QString& itemDataField,
-                           bool selectFirst)
-{
-    {
-        const QSignalBlocker block(combo);
-        startFill(combo);
-        auto rs = GetADORecordSet(db, table, field, value, QStringLiteral("="));
-        if (rs)
-            for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
-                combo->addItem(rs->text(shownField), rs->integer(itemDataField));
-        combo->setCurrentIndex(-1);
-    }
-    finishFill(combo, selectFirst);
+    refill(combo, selectFirst, [&] {
+        for (const ListEntry& entry : entries)
+            combo->addItem(entry.shown, entry.value);
+    });
 }
 
 void FillComboWithNumbers(QComboBox* combo, int from, int to, bool selectFirst)
 {
-    {
-        const QSignalBlocker block(combo);
-        startFill(combo);
+    refill(combo, selectFirst, [&] {
         for (int n = from; n <= to; ++n)
             combo->addItem(QString::number(n));
-        combo->setCurrentIndex(-1);
-    }
-    finishFill(combo, selectFirst);
+    });
 }
 
-QString GetComboLinkedValue(const QComboBox* combo, const QString& table, const QString& field)
+QString ChosenValue(const QComboBox* combo)
 {
-    if (combo->currentIndex() < 0)
-        return {};
-    const QString key = QString::number(combo->currentData().toInt());
-    auto rs = GetADONumericRecordSet(BibleConnection(), table, QStringLiteral("Index"), key);
-    if (!rs || rs->eof())
-        return {};
-    return rs->text(field);
+    return combo->currentIndex() < 0 ? QString() : combo->currentData().toString();
 }
 
 bool ChooseComboText(QComboBox* combo, const QString& text)

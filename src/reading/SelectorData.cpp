@@ -4,30 +4,33 @@
 #include "storage/Globals.h"
 
 namespace kivra {
+namespace {
 
-int GetNumberOfChapter(const QString& bookAbbreviation)
+QList<ListEntry> readEntries(const QString& sql, const QString& category)
 {
-    auto rs = GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral("SELECT max(\"Chapter\") AS \"NumberOfChapter\" FROM \"tblGetNumberOfSection\" "
-                       "WHERE \"BookAbbreviation\" = ?"),
-        {bookAbbreviation});
-    return rs && !rs->eof() ? rs->integer(QStringLiteral("NumberOfChapter")) : 0;
+    QList<ListEntry> entries;
+    auto rs = queryRows(BibleConnection(), sql, {category});
+    if (rs)
+        for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
+            entries.append({rs->text(QStringLiteral("shown")), rs->text(QStringLiteral("value"))});
+    return entries;
 }
 
-int GetNumOfSection(const QString& bookAbbreviation, int chapter)
+} // namespace
+
+QList<ListEntry> ValueList(const QString& category)
 {
-    auto rs = GetADORecordSetByQueryString(
-        BibleConnection(),
-        QStringLiteral("SELECT \"NumOfSection\" FROM \"tblGetNumberOfSection\" "
-                       "WHERE \"BookAbbreviation\" = ? AND \"Chapter\" = ?"),
-        {bookAbbreviation, chapter});
-    return rs && !rs->eof() ? rs->integer(QStringLiteral("NumOfSection")) : 0;
+    return readEntries(QStringLiteral("SELECT \"DataFieldExternalName\" AS shown, \"DataFieldInternalName\" AS value "
+                                      "FROM \"tblSettings_ComboBox_Double_Value\" WHERE \"DataFieldCategory\" = ? "
+                                      "ORDER BY rowid"),
+                       category);
 }
 
-QString TestamentWord(const QString& shownTestament)
+QList<ListEntry> TextList(const QString& category)
 {
-    return shownTestament.toLower() == QLatin1String("old testament") ? QStringLiteral("Old") : QStringLiteral("New");
+    return readEntries(QStringLiteral("SELECT \"ComboxItem\" AS shown, \"ComboxItem\" AS value "
+                                      "FROM \"tblSettings_Combox\" WHERE \"ComboxCategory\" = ? ORDER BY rowid"),
+                       category);
 }
 
 } // namespace kivra

@@ -1,15 +1,21 @@
 #pragma once
-// Lookups behind the cascading passage selectors; the list fillers are in SelectorCombos.h.
+// The lists behind the selectors, read from the Bible database; the fillers are in SelectorCombos.h
+// and the books in BookCatalogue.h.
+#include <QList>
 #include <QString>
 
 namespace kivra {
 
 inline const QString NoChoiceText = QStringLiteral("Please Select or Input");
 
-int GetNumberOfChapter(const QString& bookAbbreviation);
-int GetNumOfSection(const QString& bookAbbreviation, int chapter);
+struct ListEntry {
+    QString shown;  // what the selector shows
+    QString value;  // what a query or a stored row takes for it
+};
 
-// "Old" for a testament entry whose lower-case text is "old testament", otherwise "New".
-QString TestamentWord(const QString& shownTestament);
+// The entries of a category of the two-valued lists ("Testament", "Operator1"), in stored order.
+QList<ListEntry> ValueList(const QString& category);
+// The entries of a category of the one-valued lists ("QueryStringOperator"); each is its own value.
+QList<ListEntry> TextList(const QString& category);
 
 } // namespace kivra

@@ -1,7 +1,6 @@
 #include "reading/VerseRangeSelector.h"
 
 #include "reading/SelectorCombos.h"
-#include "storage/Globals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -51,71 +50,93 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
 
 void VerseRangeSelector::fillTestaments()
 {
-    FillComboWithItemData(cboTestament, BibleConnection(), QStringLiteral("tblSettings_ComboBox_Double_Value"),
-                          QStringLiteral("DataFieldCategory"), QStringLiteral("Testament"),
-                          QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"), true);
+    m_books = BibleBooks();
+    QList<ListEntry> testaments;
+    for (const Testament& testament : m_books->testaments())
+        testaments.append({testament.name, testament.word});
+    FillCombo(cboTestament, testaments, true);
+}
+
+const BookCatalogue& VerseRangeSelector::books() const
+{
+    if (!m_books)
+        m_books = BibleBooks();
+    return *m_books;
+}
+
+const BibleBook* VerseRangeSelector::chosenBook() const
+{
+    return books().bookAbbreviated(bookAbbreviation());
 }
 
 void VerseRangeSelector::testamentChosen()
 {
     if (cboTestament->currentIndex() < 0)
         return;
-    FillComboWithItemData(cboBook, BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("Testament"),
-                          TestamentWord(cboTestament->currentText()), QStringLiteral("Book"), QStringLiteral("Index"),
-                          true);
+    QList<ListEntry> books;
+    for (const BibleBook* book : this->books().booksOf(testamentWord()))
+        books.append({book->name, book->abbreviation});
+    FillCombo(cboBook, books, true);
 }
 
 void VerseRangeSelector::bookChosen()
 {
-    if (cboBook->currentIndex() < 0)
+    const BibleBook* book = chosenBook();
+    if (!book)
         return;
-    const int chapters = GetNumberOfChapter(bookAbbreviation());
-    FillComboWithNumbers(cboFromChapter, 1, chapters, true);
-    FillComboWithNumbers(cboToChapter, 1, chapters, true);
+    FillComboWithNumbers(cboFromChapter, 1, book->chapters(), true);
+    FillComboWithNumbers(cboToChapter, 1, book->chapters(), true);
 }
 
 void VerseRangeSelector::fromChapterChosen()
 {
-    if (cboFromChapter->currentIndex() < 0)
+    const BibleBook* book = chosenBook();
+    if (cboFromChapter->currentIndex() < 0 || !book)
         return;
     // The end of the range follows its start.
     if (cboToChapter->currentIndex() >= 0)
         cboToChapter->setCurrentIndex(cboFromChapter->currentIndex());
-    const int verses = GetNumOfSection(bookAbbreviation(), cboFromChapter->currentText().trimmed().toInt());
-    FillComboWithNumbers(cboFromSection, 1, verses, true);
+    FillComboWithNumbers(cboFromSection, 1, book->verses(chosenNumber(cboFromChapter)), true);
 }
 
 void VerseRangeSelector::toChapterChosen()
 {
-    if (cboToChapter->currentIndex() < 0)
+    const BibleBook* book = chosenBook();
+    if (cboToChapter->currentIndex() < 0 || !book)
         return;
-    const int verses = GetNumOfSection(bookAbbreviation(), cboToChapter->currentText().trimmed().toInt());
-    FillComboWithNumbers(cboToSection, 1, verses, true);
+    FillComboWithNumbers(cboToSection, 1, book->verses(chosenNumber(cboToChapter)), true);
     cboToSection->setCurrentIndex(cboToSection->count() - 1);
 }
 
-bool VerseRangeSelector::choosePassage(const PassageChoice& p)
+int VerseRangeSelector::chosenNumber(const QComboBox* combo)
 {
-    return ChooseComboText(cboTestament, p.testament) && ChooseComboText(cboBook, p.book)
-        && ChooseComboText(cboFromChapter, p.fromChapter) && ChooseComboText(cboFromSection, p.fromSection)
-        && ChooseComboText(cboToChapter, p.toChapter) && ChooseComboText(cboToSection, p.toSection);
+    return combo->currentText().trimmed().toInt();
 }
 
-PassageChoice VerseRangeSelector::passage() const
+bool VerseRangeSelector::choosePassage(const Passage& p)
 {
-    return {cboTestament->currentText(), cboBook->currentText(),   cboFromChapter->currentText(),
-            cboFromSection->currentText(), cboToChapter->currentText(), cboToSection->currentText()};
+    const BibleBook* book = books().bookNamed(p.book);
+    return book && ChooseComboText(cboTestament, book->testament.name) && ChooseComboText(cboBook, p.book)
+        && ChooseComboText(cboFromChapter, QString::number(p.fromChapter))
+        && ChooseComboText(cboFromSection, QString::number(p.fromVerse))
+        && ChooseComboText(cboToChapter, QString::number(p.toChapter))
+        && ChooseComboText(cboToSection, QString::number(p.toVerse));
+}
+
+Passage VerseRangeSelector::passage() const
+{
+    return {cboBook->currentText(), chosenNumber(cboFromChapter), chosenNumber(cboFromSection),
+            chosenNumber(cboToChapter), chosenNumber(cboToSection)};
 }
 
 QString VerseRangeSelector::testamentWord() const
 {
-    return GetComboLinkedValue(cboTestament, QStringLiteral("tblSettings_ComboBox_Double_Value"),
-                               QStringLiteral("DataFieldInternalName"));
+    return ChosenValue(cboTestament);
 }
 
 QString VerseRangeSelector::bookAbbreviation() const
 {
-    return GetComboLinkedValue(cboBook, QStringLiteral("tblBibleBook"), QStringLiteral("BookAbbreviation"));
+    return ChosenValue(cboBook);
 }
 
 } // namespace kivra

@@ -1,6 +1,7 @@
 #include "reading/VerseTexts.h"
 
 #include "reading/LikePattern.h"
+#include "reading/Passage.h"
 #include "reading/SearchMatcher.h"
 #include "storage/Globals.h"
 
@@ -92,7 +93,7 @@ QList<int> VerseTexts::containingWholeWords(const QString& searchText) const
 
 bool VerseTexts::inScope(int row, const VerseFilter& filter) const
 {
-    const int key = m_chapters[row] * 1000 + m_sections[row];
+    const int key = VerseKey(m_chapters[row], m_sections[row]);
     return m_testamentNames[m_testaments[row]] == filter.testamentWord
            && m_bookNames[m_books[row]] == filter.bookAbbreviation && key >= filter.fromKey
            && key < filter.toKeyExclusive;

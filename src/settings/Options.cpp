@@ -15,7 +15,7 @@ OptionValues& options()
 
 bool LoadOptions()
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof())
         return false;
     OptionValues& o = options();
@@ -38,28 +38,22 @@ bool LoadOptions()
     return true;
 }
 
-PassageChoice LastPassage(const OptionValues& o)
+Passage LastPassage(const OptionValues& o)
 {
-    return {o.BookMarkTestament,
-            o.BookMarkBook,
-            QString::number(o.BookMarkChapter),
-            QString::number(o.BookMarkSection),
-            QString::number(o.BookMarkToChapter),
-            QString::number(o.BookMarkToSection)};
+    return {o.BookMarkBook, o.BookMarkChapter, o.BookMarkSection, o.BookMarkToChapter, o.BookMarkToSection};
 }
 
-bool SaveLastPassage(const PassageChoice& shown)
+bool SaveLastPassage(const Passage& shown)
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof())
         return false;
-    const auto number = [](const QString& text) { return text.trimmed().toInt(); };
-    rs->setValue(QStringLiteral("BookMarkTestament"), shown.testament);
+    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(shown));
     rs->setValue(QStringLiteral("BookMarkBook"), shown.book);
-    rs->setValue(QStringLiteral("BookMarkChapter"), number(shown.fromChapter));
-    rs->setValue(QStringLiteral("BookMarkSection"), number(shown.fromSection));
-    rs->setValue(QStringLiteral("BookMarkToChapter"), number(shown.toChapter));
-    rs->setValue(QStringLiteral("BookMarkToSection"), number(shown.toSection));
+    rs->setValue(QStringLiteral("BookMarkChapter"), shown.fromChapter);
+    rs->setValue(QStringLiteral("BookMarkSection"), shown.fromVerse);
+    rs->setValue(QStringLiteral("BookMarkToChapter"), shown.toChapter);
+    rs->setValue(QStringLiteral("BookMarkToSection"), shown.toVerse);
     return rs->Update();
 }
 

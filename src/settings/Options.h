@@ -1,6 +1,6 @@
 #pragma once
 // The display options and the last passage read, kept in the single row of tblOptions.
-#include "reading/PassageChoice.h"
+#include "reading/Passage.h"
 
 #include <QColor>
 #include <QFont>
@@ -33,10 +33,10 @@ OptionValues& options();
 bool LoadOptions();
 
 // The passage last read, in the selectors' form.
-PassageChoice LastPassage(const OptionValues& values);
+Passage LastPassage(const OptionValues& values);
 // Keeps the shown passage in the options row for the next start; false when there is no row or it
 // could not be written.
-bool SaveLastPassage(const PassageChoice& shown);
+bool SaveLastPassage(const Passage& shown);
 
 // The text of a stored Boolean ("True"/"False", or a number) as a bool.
 bool OptionFlag(const QString& stored);

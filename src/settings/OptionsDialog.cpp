@@ -71,18 +71,18 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     imgClose->move(352, 262);
     imgClose->setToolTip(LoadResString(767));
 
-    connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
-    connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
-    connect(lblSelectFont, &ClickLabel::clicked, this, &OptionsDialog::ChooseFont);
+    connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
+    connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
+    connect(lblSelectFont, &ClickLabel::clicked, this, &OptionsDialog::chooseFont);
     // The font link is reachable with Tab and opens with Space or Enter.
     lblSelectFont->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(chkShowChapterSection, lblSelectFont);
-    connect(imgSave, &QToolButton::clicked, this, &OptionsDialog::imgSave_Click);
-    connect(imgClose, &QToolButton::clicked, this, &OptionsDialog::imgClose_Click);
-    Form_Load();
+    connect(imgSave, &QToolButton::clicked, this, &OptionsDialog::saveAndClose);
+    connect(imgClose, &QToolButton::clicked, this, &OptionsDialog::reject);
+    load();
 }
 
-void OptionsDialog::Form_Load()
+void OptionsDialog::load()
 {
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
     LoadOptions();
@@ -90,19 +90,19 @@ void OptionsDialog::Form_Load()
     // Setting a box previews through its toggled signal; the explicit call covers unchanged boxes.
     chkInsertNewLineAfterText->setChecked(options().InsertNewLineAfterText == 1);
     chkShowChapterSection->setChecked(options().ShowChapterSection == 1);
-    ShowSamplePreview();
+    showSamplePreview();
 }
 
 int OptionsDialog::checkValue(const QCheckBox* box) const { return box->isChecked() ? 1 : 0; }
 
-void OptionsDialog::ShowSamplePreview()
+void OptionsDialog::showSamplePreview()
 {
     rxtSampleVerse->setPlainText(SamplePreviewText(checkValue(chkInsertNewLineAfterText),
                                                    checkValue(chkShowChapterSection), QStringLiteral("\n")));
-    ApplySampleFont(rxtSampleVerse);
+    applySampleFont(rxtSampleVerse);
 }
 
-void OptionsDialog::ApplySampleFont(QTextEdit* box)
+void OptionsDialog::applySampleFont(QTextEdit* box)
 {
     const QFont font = m_font.font();
     box->setFont(font);
@@ -115,7 +115,7 @@ void OptionsDialog::ApplySampleFont(QTextEdit* box)
     cursor.setCharFormat(format);
 }
 
-void OptionsDialog::ChooseFont()
+void OptionsDialog::chooseFont()
 {
     // One step: font, then its colour; Cancel in either keeps the working copy.
     const auto font = interaction().chooseFont(this, m_font.font());
@@ -124,10 +124,10 @@ void OptionsDialog::ChooseFont()
         if (colour)
             m_font.takeChoice(*font, *colour);
     }
-    ShowSamplePreview();
+    showSamplePreview();
 }
 
-bool OptionsDialog::SaveOptions()
+bool OptionsDialog::save()
 {
     QString error;
     if (!SaveOptionValues(checkValue(chkInsertNewLineAfterText), checkValue(chkShowChapterSection), m_font,
@@ -138,14 +138,12 @@ bool OptionsDialog::SaveOptions()
     return true;
 }
 
-void OptionsDialog::imgSave_Click()
+void OptionsDialog::saveAndClose()
 {
-    if (!SaveOptions())
+    if (!save())
         return;
     emit optionsSaved();
     accept();
 }
-
-void OptionsDialog::imgClose_Click() { reject(); }
 
 } // namespace kivra

@@ -18,13 +18,12 @@ class OptionsDialog : public QDialog {
 public:
     explicit OptionsDialog(QWidget* parent = nullptr);
 
-    void ShowSamplePreview();
-    void ApplySampleFont(QTextEdit* box);
-    void ChooseFont();
+    void showSamplePreview();
+    void applySampleFont(QTextEdit* box);
+    void chooseFont();
     // Writes the options; false when the row could not be written (the user has been told).
-    bool SaveOptions();
-    void imgSave_Click();
-    void imgClose_Click();
+    bool save();
+    void saveAndClose();
 
     const FontWorkingCopy& workingCopy() const { return m_font; }
 
@@ -43,7 +42,7 @@ public:
     QToolButton* imgClose;
 
 private:
-    void Form_Load();
+    void load();
     int checkValue(const QCheckBox* box) const;
 
     FontWorkingCopy m_font;

@@ -72,7 +72,7 @@ int StoredFontSize(const QString& sizeText)
 bool SaveOptionValues(int insertNewLineAfterText, int showChapterSection, const FontWorkingCopy& font,
                       bool* rowFound, QString* error)
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (rowFound)
         *rowFound = rs && !rs->eof();
     if (!rs || rs->eof())

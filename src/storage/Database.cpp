@@ -146,8 +146,8 @@ static QString selectHead(const QString& table)
     return QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(Recordset::RowidColumn, QuoteIdentifier(table));
 }
 
-RecordsetPtr GetADORecordSet(const QSqlDatabase& db, const QString& table, const QString& field,
-                             const QString& value, const QString& op)
+RecordsetPtr selectRows(const QSqlDatabase& db, const QString& table, const QString& field,
+                        const QString& value, const QString& op)
 {
     static const QStringList operators = {"=", "<>", "<", ">", "<=", ">=", "LIKE", "NOT LIKE"};
     if (!checkTable(db, table) || !operators.contains(op.trimmed().toUpper()))
@@ -163,13 +163,13 @@ RecordsetPtr GetADORecordSet(const QSqlDatabase& db, const QString& table, const
     return Recordset::open(db, sql, params, table);
 }
 
-RecordsetPtr GetADORecordSetByQueryString(const QSqlDatabase& db, const QString& sql, const QVariantList& params)
+RecordsetPtr queryRows(const QSqlDatabase& db, const QString& sql, const QVariantList& params)
 {
     return Recordset::open(db, sql, params);
 }
 
-RecordsetPtr GetADONumericRecordSet(const QSqlDatabase& db, const QString& table, const QString& field,
-                                    const QString& value)
+RecordsetPtr selectRowsByNumber(const QSqlDatabase& db, const QString& table, const QString& field,
+                                const QString& value)
 {
     if (!checkTable(db, table))
         return nullptr;

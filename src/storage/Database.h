@@ -30,13 +30,12 @@ QStringList TableColumns(const QSqlDatabase& db, const QString& table);
 bool TableIsReadable(const QSqlDatabase& db, const QString& table);
 
 // SELECT * FROM T [WHERE F op V]; no condition when F or V is empty. op is one of = <> < > <= >= LIKE.
-RecordsetPtr GetADORecordSet(const QSqlDatabase& db, const QString& table, const QString& field,
-                             const QString& value, const QString& op = QStringLiteral("="));
-RecordsetPtr GetADORecordSetByQueryString(const QSqlDatabase& db, const QString& sql,
-                                          const QVariantList& params = {});
+RecordsetPtr selectRows(const QSqlDatabase& db, const QString& table, const QString& field,
+                        const QString& value, const QString& op = QStringLiteral("="));
+RecordsetPtr queryRows(const QSqlDatabase& db, const QString& sql, const QVariantList& params = {});
 // SELECT * FROM T [WHERE F = V] with V a number given as text; a value that is no number gives nullptr.
-RecordsetPtr GetADONumericRecordSet(const QSqlDatabase& db, const QString& table, const QString& field,
-                                    const QString& value);
+RecordsetPtr selectRowsByNumber(const QSqlDatabase& db, const QString& table, const QString& field,
+                                const QString& value);
 
 // Updates and deletes act on the whole table only when no condition field is named. A condition
 // field with an empty (or zero) value is refused: that is how callers lose data by accident.

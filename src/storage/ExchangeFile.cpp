@@ -78,8 +78,8 @@ struct DeclaredColumn {
 QList<DeclaredColumn> declaredColumns(const QSqlDatabase& db, const QString& table)
 {
     QList<DeclaredColumn> columns;
-    auto info = GetADORecordSetByQueryString(db, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"),
-                                             {table});
+    auto info = queryRows(db, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"),
+                          {table});
     for (; info && !info->eof(); info->MoveNext())
         columns.append({info->text(QStringLiteral("name")), info->text(QStringLiteral("type")).toUpper(),
                         info->integer(QStringLiteral("pk")) > 0});

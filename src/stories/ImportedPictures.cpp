@@ -183,7 +183,7 @@ QString TemporaryPicturePath(const QString& folder, const QString& finalName)
 
 bool IsStoryPicturePath(const QSqlDatabase& db, const QString& path)
 {
-    auto rows = GetADORecordSetByQueryString(
+    auto rows = queryRows(
         db, QStringLiteral("SELECT 1 FROM \"tblBibleStory\" WHERE \"StoryImagePath\" = ? LIMIT 1"), {path});
     return rows && !rows->eof();
 }

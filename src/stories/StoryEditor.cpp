@@ -77,7 +77,8 @@ StoryPicture placeholderPicture()
 
 } // namespace
 
-StoryEditor::StoryEditor(QWidget* parent) : QWidget(parent, Qt::Window)
+StoryEditor::StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_mode(mode), m_storyNumber(mode == StoryEditorMode::Edit ? storyNumber : 0)
 {
     setObjectName(QStringLiteral("frmBibleStory"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,7 +94,7 @@ StoryEditor::StoryEditor(QWidget* parent) : QWidget(parent, Qt::Window)
 StoryEditor::~StoryEditor()
 {
     if (m_reserved)
-        ReleaseStoryNumber(mlngBibleStoryNumber);
+        ReleaseStoryNumber(m_storyNumber);
 }
 
 void StoryEditor::createControls()
@@ -158,15 +159,15 @@ void StoryEditor::createPictureAndNotes()
 
 void StoryEditor::connectControls()
 {
-    connect(imgSelectVerse, &QToolButton::clicked, this, &StoryEditor::imgSelectVerse_Click);
-    connect(imgDeselectVerse, &QToolButton::clicked, this, &StoryEditor::imgDeselectVerse_Click);
-    connect(imgMoveUp, &QToolButton::clicked, this, &StoryEditor::imgMoveUp_Click);
-    connect(imgMoveDown, &QToolButton::clicked, this, &StoryEditor::imgMoveDown_Click);
-    connect(lstBibleStoryPart, &QListWidget::currentRowChanged, this, &StoryEditor::lstBibleStoryPart_Click);
-    connect(imgBrowseBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::imgBrowseBibleStoryPicture_Click);
-    connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::imgClearBibleStoryPicture_Click);
-    connect(imgSaveBibleStory, &QToolButton::clicked, this, &StoryEditor::imgSaveBibleStory_Click);
-    connect(imgCancelBibleStory, &QToolButton::clicked, this, &StoryEditor::imgCancelBibleStory_Click);
+    connect(imgSelectVerse, &QToolButton::clicked, this, &StoryEditor::addSelectedVerses);
+    connect(imgDeselectVerse, &QToolButton::clicked, this, &StoryEditor::removeChosenPart);
+    connect(imgMoveUp, &QToolButton::clicked, this, &StoryEditor::moveChosenPartUp);
+    connect(imgMoveDown, &QToolButton::clicked, this, &StoryEditor::moveChosenPartDown);
+    connect(lstBibleStoryPart, &QListWidget::currentRowChanged, this, &StoryEditor::showChosenPartNotes);
+    connect(imgBrowseBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::browsePicture);
+    connect(imgClearBibleStoryPicture, &QToolButton::clicked, this, &StoryEditor::clearPicture);
+    connect(imgSaveBibleStory, &QToolButton::clicked, this, &StoryEditor::save);
+    connect(imgCancelBibleStory, &QToolButton::clicked, this, &StoryEditor::cancel);
     // Escape cancels, as in every dialog of the program.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("escapeShortcut"));
@@ -184,50 +185,43 @@ void StoryEditor::setTooltips()
         b->setToolTip(LoadResString(id));
 }
 
-bool StoryEditor::isEditMode() const
-{
-    return mstrBibleStoryMode.compare(EditStoryMode, Qt::CaseInsensitive) == 0;
-}
-
-void StoryEditor::Form_Load()
+void StoryEditor::load()
 {
     if (m_loaded)
         return;
     m_loaded = true;
-    mlngBibleStoryPartCounter = FirstTemporaryPartNumber;
+    m_partCounter = FirstTemporaryPartNumber;
     setTooltips();
     verseSelector->fillTestaments();
     showPlaceholder();
-    if (mstrBibleStoryMode.compare(AddStoryMode, Qt::CaseInsensitive) == 0) {
-        mlngBibleStoryNumber = NextStoryNumber();
+    if (m_mode == StoryEditorMode::Add) {
+        m_storyNumber = NextStoryNumber();
         // Held until this window goes, so a second new story or a copy cannot take the same number.
-        ReserveStoryNumber(mlngBibleStoryNumber);
+        ReserveStoryNumber(m_storyNumber);
         m_reserved = true;
-    } else if (isEditMode() && !BackupStory(mlngBibleStoryNumber)) {
-        qWarning() << "Story" << mlngBibleStoryNumber << "could not be backed up; Cancel will leave it as it is";
+    } else if (isEditMode() && !BackupStory(m_storyNumber)) {
+        qWarning() << "Story" << m_storyNumber << "could not be backed up; Cancel will leave it as it is";
     }
     loadParts();
 }
 
 void StoryEditor::loadParts()
 {
-    const QList<StoryPartRow> parts = ReadStoryParts(mlngBibleStoryNumber);
+    const QList<StoryPartRow> parts = ReadStoryParts(m_storyNumber);
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
         txtBibleStoryName->setText(first.name);
         setWindowTitle(QStringLiteral("Editing \"%1\"").arg(first.name));
-        mstrBibleStoryImagePath = first.imagePath;
-        if (!mstrBibleStoryImagePath.isEmpty())
-            ShowPictureFile(imgBibleStoryThumbNail, mstrBibleStoryImagePath, StoryImageNotFoundPicture());
+        m_picturePath = first.imagePath;
+        if (!m_picturePath.isEmpty())
+            ShowPictureFile(imgBibleStoryThumbNail, m_picturePath, StoryImageNotFoundPicture());
     } else {
         imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(StoryNoImagePicture()));
         imgBibleStoryThumbNail->sourcePath = StoryNoImagePicture();
     }
     const QSignalBlocker block(lstBibleStoryPart);
     for (const StoryPartRow& p : parts) {
-        auto* item = new QListWidgetItem(PartItemText(p.testament, p.book, p.chapter, p.section, p.toChapter,
-                                                      p.toSection),
-                                         lstBibleStoryPart);
+        auto* item = new QListWidgetItem(PartItemText(p), lstBibleStoryPart);
         item->setData(Qt::UserRole, p.index);
     }
 }
@@ -247,22 +241,21 @@ QList<int> StoryEditor::partIndexes() const
     return indexes;
 }
 
-void StoryEditor::imgSelectVerse_Click()
+void StoryEditor::addSelectedVerses()
 {
-    const PassageChoice p = verseSelector->passage();
-    const int index = AddStoryPart(mlngBibleStoryNumber, mlngBibleStoryPartCounter, p);
+    const Passage p = verseSelector->passage();
+    const int index = AddStoryPart(m_storyNumber, m_partCounter, p);
     if (index <= 0) {
         ShowMessage(744, this);
         return;
     }
-    auto* item = new QListWidgetItem(
-        PartItemText(p.testament, p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection), lstBibleStoryPart);
+    auto* item = new QListWidgetItem(PartItemText(p), lstBibleStoryPart);
     item->setData(Qt::UserRole, index);
     lstBibleStoryPart->setCurrentRow(lstBibleStoryPart->count() - 1);
-    ++mlngBibleStoryPartCounter;
+    ++m_partCounter;
 }
 
-void StoryEditor::imgDeselectVerse_Click()
+void StoryEditor::removeChosenPart()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i < 0 || lstBibleStoryPart->selectedItems().isEmpty()) {
@@ -286,7 +279,7 @@ void StoryEditor::imgDeselectVerse_Click()
     else if (i == 0 && lstBibleStoryPart->count() > 0)
         lstBibleStoryPart->setCurrentRow(0);
     else
-        lstBibleStoryPart_Click();
+        showChosenPartNotes();
 }
 
 void StoryEditor::swapParts(int from, int to)
@@ -306,21 +299,21 @@ void StoryEditor::swapParts(int from, int to)
     lstBibleStoryPart->setCurrentRow(to);
 }
 
-void StoryEditor::imgMoveUp_Click()
+void StoryEditor::moveChosenPartUp()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
         swapParts(i, i - 1);
 }
 
-void StoryEditor::imgMoveDown_Click()
+void StoryEditor::moveChosenPartDown()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i >= 0 && !lstBibleStoryPart->selectedItems().isEmpty())
         swapParts(i, i + 1);
 }
 
-void StoryEditor::lstBibleStoryPart_Click()
+void StoryEditor::showChosenPartNotes()
 {
     keepTypedNotes();
     QListWidgetItem* item = lstBibleStoryPart->currentItem();
@@ -331,8 +324,7 @@ void StoryEditor::bindNotes(int index)
 {
     m_notesIndex = index;
     if (index > 0)
-        adoBibleVerse->bind(StoryConnection(),
-                            QStringLiteral("SELECT * FROM \"tblBibleStory\" WHERE (\"Index\" = ?)"), {index});
+        adoBibleVerse->bind(StoryConnection(), StoryPartSql(), {index});
     else
         adoBibleVerse->clear();
     {
@@ -350,7 +342,7 @@ void StoryEditor::keepTypedNotes()
         m_notesTyped = false;
 }
 
-void StoryEditor::txtBibleStoryVerseNotes_Enter()
+void StoryEditor::writeNotes()
 {
     if (m_notesIndex <= 0 || lstBibleStoryPart->selectedItems().isEmpty())
         return;
@@ -358,13 +350,13 @@ void StoryEditor::txtBibleStoryVerseNotes_Enter()
         m_notesTyped = false;
 }
 
-void StoryEditor::imgBrowseBibleStoryPicture_Click()
+void StoryEditor::browsePicture()
 {
     const QString chosen = interaction().openFileName(this, QStringLiteral("Load Bible Story Verse Image"),
-                                                      mstrBibleStoryImagePath, PictureFilter());
+                                                      m_picturePath, PictureFilter());
     if (chosen.isEmpty())
         return;
-    mstrBibleStoryImagePath = chosen;
+    m_picturePath = chosen;
     PictureLoad outcome = PictureLoad::Missing;
     const StoryPicture picture = StoryPicture::fromFile(chosen, &outcome);
     if (outcome == PictureLoad::Loaded) {
@@ -373,14 +365,14 @@ void StoryEditor::imgBrowseBibleStoryPicture_Click()
     }
 }
 
-void StoryEditor::imgClearBibleStoryPicture_Click()
+void StoryEditor::clearPicture()
 {
-    mstrBibleStoryImagePath = StoryNoImagePicture();
-    imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(mstrBibleStoryImagePath));
-    imgBibleStoryThumbNail->sourcePath = mstrBibleStoryImagePath;
+    m_picturePath = StoryNoImagePicture();
+    imgBibleStoryThumbNail->setPicture(StoryPicture::fromFile(m_picturePath));
+    imgBibleStoryThumbNail->sourcePath = m_picturePath;
 }
 
-void StoryEditor::imgSaveBibleStory_Click()
+void StoryEditor::save()
 {
     if (txtBibleStoryName->text().isEmpty()) {
         ShowMessage(310, this);
@@ -391,8 +383,8 @@ void StoryEditor::imgSaveBibleStory_Click()
         return;
     }
     keepTypedNotes();
-    if (!SaveStory(mlngBibleStoryNumber, partIndexes(), txtBibleStoryName->text(), mstrBibleStoryImagePath,
-                   &mlngBibleStoryPartCounter)) {
+    if (!SaveStory(m_storyNumber, partIndexes(), txtBibleStoryName->text(), m_picturePath,
+                   &m_partCounter)) {
         ShowMessage(740, this);
         return;
     }
@@ -400,9 +392,9 @@ void StoryEditor::imgSaveBibleStory_Click()
     close();
 }
 
-void StoryEditor::imgCancelBibleStory_Click()
+void StoryEditor::cancel()
 {
-    if (!CancelStory(mlngBibleStoryNumber, isEditMode())) {
+    if (!CancelStory(m_storyNumber, isEditMode())) {
         ShowMessage(741, this);
         return;
     }
@@ -411,7 +403,7 @@ void StoryEditor::imgCancelBibleStory_Click()
 
 void StoryEditor::showEvent(QShowEvent* event)
 {
-    Form_Load();
+    load();
     QWidget::showEvent(event);
 }
 
@@ -430,7 +422,7 @@ bool StoryEditor::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         // Enter saves the notes as typed and is not itself typed; Shift+Enter still breaks the line.
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ShiftModifier)) {
-            txtBibleStoryVerseNotes_Enter();
+            writeNotes();
             return true;
         }
     } else if (watched == txtBibleStoryVerseNotes->viewport() && event->type() == QEvent::MouseButtonRelease) {
@@ -439,12 +431,9 @@ bool StoryEditor::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-StoryEditor* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner)
+StoryEditor* OpenStoryEditor(StoryEditorMode mode, int storyNumber, QWidget* owner)
 {
-    auto* editor = new StoryEditor(owner);
-    editor->mstrBibleStoryMode = mode;
-    if (mode.compare(EditStoryMode, Qt::CaseInsensitive) == 0)
-        editor->mlngBibleStoryNumber = storyNumber;
+    auto* editor = new StoryEditor(mode, storyNumber, owner);
     editor->show();
     return editor;
 }

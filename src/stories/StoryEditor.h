@@ -18,34 +18,32 @@ namespace kivra {
 class DataControl;
 class PictureBox;
 
-inline const QString AddStoryMode = QStringLiteral("add_bible_story");
-inline const QString EditStoryMode = QStringLiteral("edit_bible_story");
+// A new story, or a stored one changed in place (with a backup for Cancel).
+enum class StoryEditorMode { Add, Edit };
 
 class StoryEditor : public QWidget, public PassageSelectors {
     Q_OBJECT
 public:
-    explicit StoryEditor(QWidget* parent = nullptr);
+    // storyNumber is the story to edit; a new story takes the next free number when loaded.
+    StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent = nullptr);
     ~StoryEditor() override;
 
-    QString mstrBibleStoryMode;           // set by the opener
-    int mlngBibleStoryNumber = 0;         // set by the opener in edit mode
-    QString mstrBibleStoryImagePath;
-    qint64 mlngBibleStoryPartCounter = 0;
-
     // Loads the story once; showing the window runs it if the opener has not.
-    void Form_Load();
-    bool isEditMode() const;
+    void load();
+    bool isEditMode() const { return m_mode == StoryEditorMode::Edit; }
+    int storyNumber() const { return m_storyNumber; }  // a new story's is taken by load()
+    const QString& picturePath() const { return m_picturePath; }
 
-    void imgSelectVerse_Click();
-    void imgDeselectVerse_Click();
-    void imgMoveUp_Click();
-    void imgMoveDown_Click();
-    void lstBibleStoryPart_Click();
-    void txtBibleStoryVerseNotes_Enter();
-    void imgBrowseBibleStoryPicture_Click();
-    void imgClearBibleStoryPicture_Click();
-    void imgSaveBibleStory_Click();
-    void imgCancelBibleStory_Click();
+    void addSelectedVerses();
+    void removeChosenPart();
+    void moveChosenPartUp();
+    void moveChosenPartDown();
+    void showChosenPartNotes();
+    void writeNotes();
+    void browsePicture();
+    void clearPicture();
+    void save();
+    void cancel();
 
     QLabel* imgTitleBar;
     QLabel* lblTopHeading;
@@ -84,6 +82,10 @@ private:
     void swapParts(int from, int to);
     QList<int> partIndexes() const;
 
+    StoryEditorMode m_mode = StoryEditorMode::Add;
+    int m_storyNumber = 0;
+    QString m_picturePath;
+    qint64 m_partCounter = 0;  // the next temporary part number
     bool m_loaded = false;
     bool m_reserved = false;
     int m_notesIndex = 0;        // Index of the part whose notes the box shows
@@ -91,6 +93,6 @@ private:
 };
 
 // A new editor, shown modeless; it deletes itself when closed. storyNumber is used in edit mode.
-StoryEditor* OpenStoryEditor(const QString& mode, int storyNumber, QWidget* owner);
+StoryEditor* OpenStoryEditor(StoryEditorMode mode, int storyNumber, QWidget* owner);
 
 } // namespace kivra

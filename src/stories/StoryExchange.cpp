@@ -85,7 +85,7 @@ QByteArray pictureBytes(const QString& path, QHash<QString, QByteArray>* cache)
 std::optional<TableGram> storyRows(const QSqlDatabase& db, const QString& sql, const QVariantList& params,
                                    bool everyRow, QString* error)
 {
-    auto rows = GetADORecordSetByQueryString(db, sql, params);
+    auto rows = queryRows(db, sql, params);
     if (!rows) {
         *error = QStringLiteral("the story store cannot be read.");
         return std::nullopt;
@@ -240,7 +240,7 @@ bool storeRows(const QSqlDatabase& db, const QList<FileRow>& rows, const ImportP
 
 std::optional<int> NextStoryNumber(const QSqlDatabase& db)
 {
-    auto max = GetADORecordSetByQueryString(db, QStringLiteral("SELECT MAX(\"StoryNumber\") AS m FROM \"tblBibleStory\""));
+    auto max = queryRows(db, QStringLiteral("SELECT MAX(\"StoryNumber\") AS m FROM \"tblBibleStory\""));
     if (!max || max->eof())
         return std::nullopt;
     const QVariant value = max->value(QStringLiteral("m"));

@@ -82,7 +82,7 @@ void StoryPanel::openSelected()
     OpenStoryViewer(number, window());
 }
 
-void StoryPanel::openEditor(const QString& mode, int storyNumber)
+void StoryPanel::openEditor(StoryEditorMode mode, int storyNumber)
 {
     StoryEditor* editor = OpenStoryEditor(mode, storyNumber, window());
     connect(editor, &StoryEditor::storySaved, this, &StoryPanel::storiesChanged);
@@ -90,7 +90,7 @@ void StoryPanel::openEditor(const QString& mode, int storyNumber)
 
 void StoryPanel::createStory()
 {
-    openEditor(AddStoryMode, 0);
+    openEditor(StoryEditorMode::Add, 0);
 }
 
 void StoryPanel::editSelected()
@@ -99,7 +99,7 @@ void StoryPanel::editSelected()
     if (number == 0)
         return;
     WaitCursor wait;
-    openEditor(EditStoryMode, number);
+    openEditor(StoryEditorMode::Edit, number);
 }
 
 void StoryPanel::copySelected()
@@ -115,7 +115,7 @@ void StoryPanel::copySelected()
     }
     emit storiesChanged();
     // The copy is stored already; the editor is there to rename it.
-    openEditor(EditStoryMode, copy);
+    openEditor(StoryEditorMode::Edit, copy);
 }
 
 void StoryPanel::deleteSelected()

@@ -9,6 +9,8 @@ class QToolButton;
 
 namespace kivra {
 
+enum class StoryEditorMode;
+
 class StoryPanel : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +34,7 @@ private:
     void importFile();
     void exportSelected();
     void exportAll();
-    void openEditor(const QString& mode, int storyNumber);
+    void openEditor(StoryEditorMode mode, int storyNumber);
     void selectLast();
 
     QToolButton* m_open;

@@ -26,13 +26,6 @@ bool allDigits(QStringView text)
 }
 
 // A selector text as the number the column holds; a text that is no number is kept as text.
-QVariant numberOrText(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? QVariant(value) : QVariant(text);
-}
-
 const QString PartColumns = QStringLiteral(
     "\"StoryPartNumber\", \"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", \"StoryToBook\", "
     "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\", \"StoryNotes\"");
@@ -55,7 +48,7 @@ QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QStr
     if (digits == 0) {
         for (int suffix = 1;; ++suffix) {
             const QString candidate = top + QString::number(suffix);
-            auto rs = GetADORecordSet(db, table, keyField, candidate, QStringLiteral("="));
+            auto rs = selectRows(db, table, keyField, candidate, QStringLiteral("="));
             if (!rs || rs->eof())
                 return candidate;
         }
@@ -65,7 +58,7 @@ QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QStr
     for (;;) {
         ++tail;
         const QString candidate = head + QStringLiteral("%1").arg(tail, int(digits), 10, QLatin1Char('0'));
-        auto rs = GetADONumericRecordSet(db, table, keyField, candidate);
+        auto rs = selectRowsByNumber(db, table, keyField, candidate);
         if (!rs || rs->eof())
             return candidate;
     }
@@ -90,8 +83,8 @@ bool IsStoryNumberReserved(int number) { return reservedNumbers().contains(numbe
 QList<StoryPartRow> ReadStoryParts(int storyNumber)
 {
     QList<StoryPartRow> parts;
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
-                                     QString::number(storyNumber));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                 QString::number(storyNumber));
     if (!rs)
         return parts;
     rs->Sort(QStringLiteral("StoryPartNumber"));
@@ -114,11 +107,27 @@ QList<StoryPartRow> ReadStoryParts(int storyNumber)
     return parts;
 }
 
-QString PartItemText(const QString& testament, const QString& book, const QString& chapter, const QString& section,
-                     const QString& toChapter, const QString& toSection)
+QString PartItemText(const StoryPartRow& p)
 {
-    return testament + QStringLiteral(" : ") + book + QStringLiteral(" : ") + chapter + QLatin1Char(':') + section
-         + QStringLiteral(" : ") + toChapter + QLatin1Char(':') + toSection;
+    return p.testament + QStringLiteral(" : ") + p.book + QStringLiteral(" : ") + p.chapter + QLatin1Char(':')
+         + p.section + QStringLiteral(" : ") + p.toChapter + QLatin1Char(':') + p.toSection;
+}
+
+QString PartItemText(const Passage& passage)
+{
+    StoryPartRow part;
+    part.testament = TestamentOf(passage);
+    part.book = passage.book;
+    part.chapter = QString::number(passage.fromChapter);
+    part.section = QString::number(passage.fromVerse);
+    part.toChapter = QString::number(passage.toChapter);
+    part.toSection = QString::number(passage.toVerse);
+    return PartItemText(part);
+}
+
+QString StoryPartSql()
+{
+    return QStringLiteral("SELECT * FROM \"tblBibleStory\" WHERE (\"Index\" = ?)");
 }
 
 bool BackupStory(int storyNumber)
@@ -132,22 +141,22 @@ bool BackupStory(int storyNumber)
     return ok && tx.commit();
 }
 
-int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& p)
+int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& p)
 {
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
-                                     QString::number(storyNumber));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
+                                 QString::number(storyNumber));
     if (!rs)
         return 0;
     rs->AddNew();
     rs->setValue(QStringLiteral("StoryNumber"), storyNumber);
     rs->setValue(QStringLiteral("StoryPartNumber"), partNumber);
-    rs->setValue(QStringLiteral("StoryTestament"), p.testament);
+    rs->setValue(QStringLiteral("StoryTestament"), TestamentOf(p));
     rs->setValue(QStringLiteral("StoryBook"), p.book);
-    rs->setValue(QStringLiteral("StoryChapter"), numberOrText(p.fromChapter));
-    rs->setValue(QStringLiteral("StorySection"), numberOrText(p.fromSection));
+    rs->setValue(QStringLiteral("StoryChapter"), p.fromChapter);
+    rs->setValue(QStringLiteral("StorySection"), p.fromVerse);
     rs->setValue(QStringLiteral("StoryToBook"), p.book);
-    rs->setValue(QStringLiteral("StoryToChapter"), numberOrText(p.toChapter));
-    rs->setValue(QStringLiteral("StoryToSection"), numberOrText(p.toSection));
+    rs->setValue(QStringLiteral("StoryToChapter"), p.toChapter);
+    rs->setValue(QStringLiteral("StoryToSection"), p.toVerse);
     if (!rs->Update())
         return 0;
     return rs->integer(QStringLiteral("Index"));
@@ -166,7 +175,7 @@ bool WriteStoryNotes(int index, const QString& notes)
 
 QString ReadStoryNotes(int index)
 {
-    auto rs = GetADONumericRecordSet(StoryConnection(), StoryTable, QStringLiteral("Index"), QString::number(index));
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("Index"), QString::number(index));
     return rs && !rs->eof() ? rs->text(QStringLiteral("StoryNotes")) : QString();
 }
 
@@ -197,7 +206,7 @@ bool SaveStory(int storyNumber, const QList<int>& indexesInOrder, const QString&
 
 static int backupRowCount(const QSqlDatabase& db, int storyNumber)
 {
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         db, QStringLiteral("SELECT count(*) FROM \"tblBibleStory_Backup\" WHERE \"StoryNumber\" = ?"), {storyNumber});
     return rs && !rs->eof() ? rs->at(0, 0).toInt() : -1;
 }
@@ -252,7 +261,7 @@ bool DeleteStory(int storyNumber)
 QList<StoryListEntry> StoryListEntries()
 {
     QList<StoryListEntry> entries;
-    auto rs = GetADORecordSetByQueryString(
+    auto rs = queryRows(
         StoryConnection(), QStringLiteral("SELECT DISTINCT \"StoryName\", \"StoryNumber\", \"StoryImagePath\" "
                                           "FROM \"tblBibleStory\" ORDER BY \"StoryNumber\""));
     if (!rs)

@@ -1,7 +1,7 @@
 #pragma once
 // The rows of tblBibleStory behind the story editor, viewer and panel. Every change of more than one
 // statement runs in one transaction, so a failure leaves the story as it was before the action.
-#include "reading/PassageChoice.h"
+#include "reading/Passage.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -30,19 +30,25 @@ struct StoryPartRow {
     int partNumber = 0;
     QString name, testament, book, chapter, section, toChapter, toSection, notes, imagePath;
     bool imagePathNull = true;
+
+    Passage passage() const { return PassageFromTexts(book, chapter, section, toChapter, toSection); }
 };
 
 // The parts of a story ordered by StoryPartNumber (rows of equal number keep the stored order).
 QList<StoryPartRow> ReadStoryParts(int storyNumber);
 
-// "Old Testament : Genesis : 3:16 : 3:18"
-QString PartItemText(const QString& testament, const QString& book, const QString& chapter, const QString& section,
-                     const QString& toChapter, const QString& toSection);
+// "Old Testament : Genesis : 3:16 : 3:18": a stored part as the stored texts have it, or a passage
+// about to be stored.
+QString PartItemText(const StoryPartRow& part);
+QString PartItemText(const Passage& passage);
+
+// The part with the bound Index, for the editor's notes.
+QString StoryPartSql();
 
 // Copies the story into the backup table, replacing rows of it left there by an earlier opening.
 bool BackupStory(int storyNumber);
 // Appends a part with a temporary part number; returns its Index, or 0 on failure.
-int AddStoryPart(int storyNumber, qint64 partNumber, const PassageChoice& passage);
+int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& passage);
 bool RemoveStoryPart(int index);
 bool WriteStoryNotes(int index, const QString& notes);
 QString ReadStoryNotes(int index);

@@ -1,65 +1,29 @@
 #include "stories/StoryText.h"
 
+#include "reading/BookCatalogue.h"
 #include "reading/Passage.h"
-#include "reading/SelectorData.h"
-#include "storage/Database.h"
 #include "storage/Globals.h"
 
 namespace kivra {
 
-static QString firstValue(const QString& table, const QString& field, const QString& value, const QString& wanted)
-{
-    auto rs = GetADORecordSet(BibleConnection(), table, field, value, QStringLiteral("="));
-    return rs && !rs->eof() ? rs->text(wanted) : QString();
-}
-
-QString StoryPassageLookup::testamentWord(const QString& testamentText)
-{
-    auto it = m_testaments.find(testamentText);
-    if (it == m_testaments.end())
-        it = m_testaments.insert(testamentText,
-                                 testamentText.isEmpty()
-                                     ? QString()
-                                     : firstValue(QStringLiteral("tblSettings_ComboBox_Double_Value"),
-                                                  QStringLiteral("DataFieldExternalName"), testamentText,
-                                                  QStringLiteral("DataFieldInternalName")));
-    return *it;
-}
-
-QString StoryPassageLookup::bookAbbreviation(const QString& bookName)
-{
-    auto it = m_books.find(bookName);
-    if (it == m_books.end())
-        it = m_books.insert(bookName, bookName.isEmpty() ? QString()
-                                                         : firstValue(QStringLiteral("tblBibleBook"), QStringLiteral("Book"),
-                                                                      bookName, QStringLiteral("BookAbbreviation")));
-    return *it;
-}
-
-static int number(const QString& text) { return text.trimmed().toInt(); }
-
 bool ShowStoryPart(const StoryPartRow& part, const QString& storyName, int partNumber, const OptionValues& values,
-                   const QString& newline, StoryPassageLookup& lookup, QString* target)
+                   const QString& newline, QString* target)
 {
-    PassageKey key;
-    key.testamentWord = lookup.testamentWord(part.testament);
-    key.bookAbbreviation = lookup.bookAbbreviation(part.book);
-    if (key.testamentWord.isEmpty() || key.bookAbbreviation.isEmpty())
+    const Passage passage = part.passage();
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookNamed(passage.book);
+    if (!book)
         return false;
-    key.fromChapter = number(part.chapter);
-    key.fromSection = number(part.section);
-    key.toChapter = number(part.toChapter);
-    key.toSection = number(part.toSection);
-    auto verses = QueryPassage(key);
+    auto verses = QueryPassage(passage);
     if (!verses)
         return false;
     if (verses->recordCount() == 0)
         return true;
-    const QString& b = key.bookAbbreviation;
+    const QString& b = book->abbreviation;
     const QString heading = QStringLiteral("%1 / Part %2 [%3] : %4:%5 - %6:%7")
-                                .arg(storyName, QString::number(partNumber + 1), b, QString::number(key.fromChapter),
-                                     QString::number(key.fromSection), QString::number(key.toChapter),
-                                     QString::number(key.toSection));
+                                .arg(storyName, QString::number(partNumber + 1), b,
+                                     QString::number(passage.fromChapter), QString::number(passage.fromVerse),
+                                     QString::number(passage.toChapter), QString::number(passage.toVerse));
     const QString rule(heading.size(), QLatin1Char('_'));
     QString& out = *target;
     out += rule + newline + newline + heading + newline + rule + newline + newline;
@@ -96,34 +60,16 @@ QString StoryPartNotes(int partNumber, const QString& notes, const QString& newl
          + ListIndent + trimBlanks(notes) + newline + newline;
 }
 
-// Whether chapter:verse, as stored, is a verse of the book.
-static bool isVerseOf(const QString& bookAbbreviation, const QString& chapter, const QString& verse)
-{
-    bool chapterOk = false, verseOk = false;
-    const int c = chapter.trimmed().toInt(&chapterOk), v = verse.trimmed().toInt(&verseOk);
-    return chapterOk && verseOk && c >= 1 && c <= GetNumberOfChapter(bookAbbreviation) && v >= 1
-        && v <= GetNumOfSection(bookAbbreviation, c);
-}
-
-// Imported rows may name any passage; both ends must be verses of a known book.
-static bool passageExists(const StoryPartRow& part, StoryPassageLookup& lookup)
-{
-    const QString book = lookup.bookAbbreviation(part.book);
-    return !lookup.testamentWord(part.testament).isEmpty() && !book.isEmpty()
-        && isVerseOf(book, part.chapter, part.section) && isVerseOf(book, part.toChapter, part.toSection);
-}
-
 StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& values, const QString& newline)
 {
     StoryText story;
-    StoryPassageLookup lookup;
     for (const StoryPartRow& part : parts) {
         story.name = part.name;
         const int partNumber = part.partNumber;
-        if (!passageExists(part, lookup))
-            story.missingPassages << PassageStatusText(part.testament, part.book, part.chapter, part.section,
-                                                       part.toChapter, part.toSection);
-        if (!ShowStoryPart(part, part.name, partNumber, values, newline, lookup, &story.text)) {
+        // Imported rows may name any passage; both ends must be verses of a known book.
+        if (!PassageExists(part.passage()))
+            story.missingPassages << PassageStatusText(part.passage());
+        if (!ShowStoryPart(part, part.name, partNumber, values, newline, &story.text)) {
             story.complete = false;
             break;
         }

@@ -3,24 +3,12 @@
 #include "settings/Options.h"
 #include "stories/StoryStore.h"
 
-#include <QHash>
-
 namespace kivra {
 
-// Looks up testament words and book abbreviations once per story.
-class StoryPassageLookup {
-public:
-    QString testamentWord(const QString& testamentText);  // empty when unknown
-    QString bookAbbreviation(const QString& bookName);    // empty when unknown
-
-private:
-    QHash<QString, QString> m_testaments, m_books;
-};
-
 // Appends one part to target: rule, blank line, heading, rule, blank line, then the verses. Nothing
-// is appended when the range holds no verse. False when the testament or book is unknown.
+// is appended when the range holds no verse. False when the book is unknown.
 bool ShowStoryPart(const StoryPartRow& part, const QString& storyName, int partNumber, const OptionValues& values,
-                   const QString& newline, StoryPassageLookup& lookup, QString* target);
+                   const QString& newline, QString* target);
 
 // "Part n notes:" + newline + ListIndent + trimmed notes + two newlines.
 QString StoryPartNotes(int partNumber, const QString& notes, const QString& newline);

@@ -39,7 +39,7 @@ QLabel* label(QWidget* parent, const char* name, const char* text)
 }
 } // namespace
 
-StoryViewer::StoryViewer(QWidget* parent) : QWidget(parent, Qt::Window)
+StoryViewer::StoryViewer(int storyNumber, QWidget* parent) : QWidget(parent, Qt::Window), m_storyNumber(storyNumber)
 {
     setObjectName(QStringLiteral("frmBibleStoryShowPage"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,13 +84,13 @@ StoryViewer::StoryViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     layoutControls();
 }
 
-void StoryViewer::Form_Load()
+void StoryViewer::load()
 {
     if (m_loaded)
         return;
     m_loaded = true;
     imgCloseBibleStory->setToolTip(LoadResString(401));
-    const QList<StoryPartRow> parts = ReadStoryParts(BibleStoryNumber);
+    const QList<StoryPartRow> parts = ReadStoryParts(m_storyNumber);
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
         if (first.imagePathNull) {
@@ -119,7 +119,7 @@ void StoryViewer::Form_Load()
 
 void StoryViewer::showEvent(QShowEvent* event)
 {
-    Form_Load();
+    load();
     QWidget::showEvent(event);
 }
 
@@ -159,8 +159,7 @@ void StoryViewer::layoutControls()
 
 StoryViewer* OpenStoryViewer(int storyNumber, QWidget* owner)
 {
-    auto* viewer = new StoryViewer(owner);
-    viewer->BibleStoryNumber = storyNumber;
+    auto* viewer = new StoryViewer(storyNumber, owner);
     viewer->show();
     return viewer;
 }

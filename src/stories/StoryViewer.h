@@ -16,12 +16,11 @@ class PictureBox;
 class StoryViewer : public QWidget {
     Q_OBJECT
 public:
-    explicit StoryViewer(QWidget* parent = nullptr);
+    explicit StoryViewer(int storyNumber, QWidget* parent = nullptr);
 
-    int BibleStoryNumber = 0;  // set by the opener before the window is shown
-
+    int storyNumber() const { return m_storyNumber; }
     // Builds the whole content once; showing the window runs it if the opener has not.
-    void Form_Load();
+    void load();
 
     QLabel* imgTitleBar;
     QLabel* lblTopHeading;
@@ -42,6 +41,7 @@ protected:
 
 private:
     void layoutControls();
+    int m_storyNumber = 0;
     bool m_loaded = false;
 };
 

@@ -112,8 +112,8 @@ TEST_F(MainWindowLooks, EveryButtonShowsAPictureAndExplainsItself)
 {
     // The windows the main window opens, so that their buttons are looked at too.
     new BookmarkEditor(&w);
-    new StoryEditor(&w);
-    new StoryViewer(&w);
+    new StoryEditor(StoryEditorMode::Add, 0, &w);
+    new StoryViewer(0, &w);
     new OptionsDialog(&w);
     new AdvancedSearchDialog(&w);
     int buttons = 0;

@@ -131,8 +131,7 @@ TEST(Shutdown, ClosingTheMainWindowSavesThePassageAndLeavesStoryWindowsOpen)
     ASSERT_TRUE(w->load());
     w->show();
     w->restoreLastPassage();
-    w->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Psalms"), QStringLiteral("23"),
-                             QStringLiteral("1"), QStringLiteral("23"), QStringLiteral("6")});
+    w->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
     Child<QToolButton>(*w, "imgCreateBibleStory")->click();
     QPointer<StoryEditor> editor = w->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);

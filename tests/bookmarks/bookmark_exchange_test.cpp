@@ -102,14 +102,14 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.added, 3);
     EXPECT_EQ(relations(), QStringList({"100>200", "100>300"}));
-    auto rs = GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
+    auto rs = selectRows(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
     ASSERT_FALSE(rs->eof());
     EXPECT_EQ(rs->text("BookMarkNotes"), QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
     EXPECT_EQ(rs->value("BookMarkToSection").toInt(), 4);
-    EXPECT_EQ(GetADORecordSet(OptionsConnection(), "tblBookmark", "BookmarkReference", "200")->text("BookMarkToBook"),
+    EXPECT_EQ(selectRows(OptionsConnection(), "tblBookmark", "BookmarkReference", "200")->text("BookMarkToBook"),
               longBook);
     // Bookmark 300 travelled with NULL notes and links: they come back as the empty text.
-    auto nulls = GetADORecordSetByQueryString(
+    auto nulls = queryRows(
         OptionsConnection(), "SELECT COUNT(*) AS n FROM \"tblBookmark\" WHERE \"BookMarkNotes\" IS NULL "
                              "OR \"AssociatedBookmarkReferenceList\" IS NULL OR \"BookMarkTestament\" IS NULL");
     EXPECT_EQ(nulls->integer("n"), 0);

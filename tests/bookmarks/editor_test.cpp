@@ -17,19 +17,7 @@ using namespace kivra::test;
 
 namespace {
 
-void openOn(BookmarkEditor& editor, const PassageChoice& p)
-{
-    editor.RangeTestament = p.testament;
-    editor.RangeBook = p.book;
-    editor.RangeChapter = p.fromChapter;
-    editor.RangeSection = p.fromSection;
-    editor.RangeToChapter = p.toChapter;
-    editor.RangeToSection = p.toSection;
-    editor.Form_Load();
-}
-
-const PassageChoice Gen = {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                           QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+const Passage Gen = {QStringLiteral("Genesis"), 1, 1, 2, 3};
 
 QStringList marked(const BookmarkEditor& e)
 {
@@ -53,9 +41,9 @@ TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
     BookmarkEditor e;
-    openOn(e, Gen);
+    e.load(Gen);
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 2:3"));
-    EXPECT_EQ(e.verseSelector->passage().toSection, QStringLiteral("3"));
+    EXPECT_EQ(e.verseSelector->passage(), Gen);
     EXPECT_EQ(e.lstBookmark->count(), 2);
     EXPECT_EQ(e.lstBookmark->item(0)->text(), QStringLiteral("   Genesis             5 : 1 - 1 : 1"));
     EXPECT_EQ(e.lstBookmark->item(1)->data(Qt::UserRole).toString(), QStringLiteral("0123457"));
@@ -81,7 +69,7 @@ TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
     AddLink(QStringLiteral("700001"), QStringLiteral("700002"));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700003"));
     BookmarkEditor e;
-    openOn(e, Gen);
+    e.load(Gen);
     EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("In the beginning"));
     EXPECT_EQ(marked(e), (QStringList{QStringLiteral("   Genesis             7 : 1 - 1 : 1"),
                                       QStringLiteral("   Genesis             8 : 1 - 1 : 1")}));
@@ -107,11 +95,11 @@ TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
     own.ts = 3;
     const qint64 index = AddBookmark(own);
     BookmarkEditor e;
-    openOn(e, Gen);
+    e.load(Gen);
     ASSERT_TRUE(ChooseComboText(e.cboFromChapter, QStringLiteral("4")));  // the end follows to 4:last
     ASSERT_TRUE(ChooseComboText(e.cboFromSection, QStringLiteral("2")));
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 4:2 - 4:26"));
-    ASSERT_TRUE(e.SaveBookmark());
+    ASSERT_TRUE(e.save());
     EXPECT_EQ(BookmarkRows().size(), 1);
     EXPECT_EQ(Field(index, QStringLiteral("BookMarkChapter")), QStringLiteral("4"));
     EXPECT_EQ(Field(index, QStringLiteral("BookMarkToSection")), QStringLiteral("26"));
@@ -127,7 +115,7 @@ TEST_F(Editor, CancelChangesNothing)
     const QStringList rows = BookmarkRows();
     const QStringList links = Links();
     BookmarkEditor e;
-    openOn(e, Gen);
+    e.load(Gen);
     e.show();
     e.txtBookmarkNotes->setPlainText(QStringLiteral("typed"));
     e.lstBookmark->item(0)->setSelected(true);
@@ -144,11 +132,11 @@ TEST_F(Editor, ANewBookmarkGetsAReferenceAndLinksToTheMarkedOnes)
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
     BookmarkEditor e;
-    openOn(e, Gen);
+    e.load(Gen);
     e.lstBookmark->item(1)->setSelected(true);
     e.txtBookmarkNotes->setPlainText(QStringLiteral("new"));
-    ASSERT_TRUE(e.SaveBookmark());
-    auto row = BookmarkRangeQuery(OptionsConnection(), BookmarkRange::fromChoice(Gen));
+    ASSERT_TRUE(e.save());
+    auto row = BookmarkRangeQuery(OptionsConnection(), Gen);
     ASSERT_FALSE(row->eof());
     const QString reference = row->text(QStringLiteral("BookmarkReference"));
     EXPECT_FALSE(reference.isEmpty());

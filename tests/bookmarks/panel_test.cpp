@@ -61,8 +61,8 @@ QStringList entries(const QComboBox* combo)
 
 QString shown(const MainWindow& w)
 {
-    const PassageChoice p = Child<VerseRangeSelector>(w, "VerseRangeSelector")->passage();
-    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book, p.fromChapter, p.fromSection, p.toChapter, p.toSection);
+    const Passage p = Child<VerseRangeSelector>(w, "VerseRangeSelector")->passage();
+    return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
 }
 
 // Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
@@ -101,7 +101,7 @@ protected:
     QToolButton* button(const char* name) const { return Child<QToolButton>(*w, name); }
     QString panelNotes() const { return Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->toPlainText(); }
     QString notes() const { return Child<QPlainTextEdit>(*w, "txtNotes")->toPlainText(); }
-    void openGenesis1To(const char* verse) { w->openStoredPassage({"Old Testament", "Genesis", "1", "1", "1", verse}); }
+    void openGenesis1To(int verse) { w->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, verse}); }
 
     TempProgramFolder folder;
     std::unique_ptr<MainWindow> w;
@@ -227,9 +227,9 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 
 TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRangeAndNeverTypedInto)
 {
-    openGenesis1To("3");
+    openGenesis1To(3);
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
-    openGenesis1To("4");
+    openGenesis1To(4);
     EXPECT_EQ(notes(), QString());
     ASSERT_TRUE(ChooseComboText(Child<QComboBox>(*w, "cboToSection"), QStringLiteral("3")));
     QTest::mouseClick(button("imgRetrieveBible"), Qt::LeftButton);
@@ -271,10 +271,10 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
 
 TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 {
-    openGenesis1To("3");
+    openGenesis1To(3);
     EXPECT_TRUE(withEditor([&] { QTest::mouseClick(Child<ClickLabel>(*w, "lblAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 1:3"));
-        EXPECT_EQ(e.RangeToSection, QStringLiteral("3"));
+        EXPECT_EQ(e.openedRange().toVerse, 3);
         EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
         QTest::keyClick(e.txtBookmarkNotes, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(e.txtBookmarkNotes, QStringLiteral("edited"));

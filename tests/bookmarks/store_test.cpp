@@ -9,8 +9,8 @@ using namespace kivra::test;
 
 namespace {
 
-const BookmarkRange Gen1 = {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), 1, 1, 2, 3};
-const BookmarkRange John3 = {QStringLiteral("New Testament"), QStringLiteral("John"), 3, 16, 3, 17};
+const Passage Gen1 = {QStringLiteral("Genesis"), 1, 1, 2, 3};
+const Passage John3 = {QStringLiteral("John"), 3, 16, 3, 17};
 
 int count(const QString& table)
 {
@@ -100,7 +100,7 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
     // A new bookmark whose links cannot be written is not added either.
     EXPECT_FALSE(SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("n"), {QStringLiteral("0700001")}}).has_value());
     // An existing one keeps its notes and its old links.
-    const BookmarkRange five{QStringLiteral("Old Testament"), QStringLiteral("Genesis"), 5, 1, 1, 1};
+    const Passage five{QStringLiteral("Genesis"), 5, 1, 1, 1};
     EXPECT_FALSE(SaveBookmarkRecord(db(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
     EXPECT_EQ(BookmarkRows(), rows);
     EXPECT_EQ(Links(), links);

@@ -49,8 +49,7 @@ protected:
         ASSERT_TRUE(LoadOptions());
         window = test::OpenMainWindow(true);
         ASSERT_TRUE(window);
-        window->openStoredPassage({QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QStringLiteral("1"),
-                                      QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        window->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 2, 3});
     }
     void search(const QString& words)
     {

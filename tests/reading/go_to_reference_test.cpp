@@ -1,6 +1,7 @@
 // Going to a typed reference: the parser against the shipped Bible database, the go-to box of the
 // main window typed into as a user types, and the command line's one-reference forms.
 #include "app/CommandLine.h"
+#include "reading/BookCatalogue.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
 #include "support/MainWindowFixture.h"
@@ -24,18 +25,18 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.ok());
-        books = LoadBookCatalogue();
+        books = BookCatalogue::load();
         ASSERT_FALSE(books.isEmpty());
     }
     // "Book c:v-c:v" of what the text reads as, or the message when it reads as nothing.
     QString read(const char* typed)
     {
-        BibleReference r;
+        Passage r;
         QString error;
         if (!ParseReference(QString::fromUtf8(typed), books, &r, &error))
             return error;
-        return QStringLiteral("%1 %2:%3-%4:%5").arg(r.book).arg(r.fromChapter).arg(r.fromSection).arg(r.toChapter).arg(
-            r.toSection);
+        return QStringLiteral("%1 %2:%3-%4:%5").arg(r.book).arg(r.fromChapter).arg(r.fromVerse).arg(r.toChapter).arg(
+            r.toVerse);
     }
     test::TempProgramFolder folder;
     BookCatalogue books;

@@ -61,7 +61,7 @@ TEST_F(ReadingTest, CascadeKeepsAWholePassage)
 
 TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
 {
-    ASSERT_TRUE(selector()->choosePassage({"Old Testament", "Genesis", "1", "30", "2", "3"}));
+    ASSERT_TRUE(selector()->choosePassage({QStringLiteral("Genesis"), 1, 30, 2, 3}));
     const QString v130 = QStringLiteral("And to every beast of the earth, and to every fowl of the air, and to every thing that creepeth upon the earth, wherein there is life, I have given every green herb for meat: and it was so.");
     const QString v23 = QStringLiteral("And God blessed the seventh day, and sanctified it: because that in it he had rested from all his work which God created and made.");
 
@@ -103,7 +103,7 @@ TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
 TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
 {
     const QString restored = window->readingView()->text();
-    window->openStoredPassage({"Old Testament", "Psalms", "23", "1", "23", "6"});
+    window->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
     EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
     window->close();  // saves the six selector texts
 
@@ -112,7 +112,7 @@ TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
     EXPECT_EQ(w2->readingView()->text(), window->readingView()->text());
     EXPECT_EQ(Child<QLabel>(*w2, "stbPanel1")->text(), QStringLiteral("[Old Testament] : [Psalms] : 23:1 - 23:6"));
 
-    w2->openStoredPassage({"Old Testament", "Genesis", "1", "1", "1", "31"});
+    w2->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 31});
     EXPECT_EQ(w2->readingView()->text(), restored);
 }
 
@@ -129,17 +129,17 @@ TEST_F(ReadingTest, ASavedPassageThatNoLongerFitsShowsTheFirstBook)
 
 TEST(PassageText, RangeParsingAndKeys)
 {
-    int a = 0, b = 0, c = 0, d = 0;
-    EXPECT_TRUE(ParseVerseRange(QStringLiteral(" 1:30 - 2:3 "), &a, &b, &c, &d));
-    EXPECT_EQ(QList<int>({a, b, c, d}), QList<int>({1, 30, 2, 3}));
-    EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:30"), &a, &b, &c, &d));
-    EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:1-2:x"), &a, &b, &c, &d));
+    Passage p{QStringLiteral("Genesis")};
+    EXPECT_TRUE(ParseVerseRange(QStringLiteral(" 1:30 - 2:3 "), &p));
+    EXPECT_EQ(p, (Passage{QStringLiteral("Genesis"), 1, 30, 2, 3}));
+    EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:30"), &p));
+    EXPECT_FALSE(ParseVerseRange(QStringLiteral("1:1-2:x"), &p));
     EXPECT_LT(VerseKey(9, 10), VerseKey(10, 1));
 }
 
 TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
 {
-    ASSERT_TRUE(selector()->choosePassage({"Old Testament", "Genesis", "1", "1", "1", "3"}));
+    ASSERT_TRUE(selector()->choosePassage({QStringLiteral("Genesis"), 1, 1, 1, 3}));
     window->openPassage();
     window->readingView()->copy(true);
     const QString all = QGuiApplication::clipboard()->text();

@@ -52,7 +52,7 @@ std::vector<int> scanned(const SearchQuery& q)
 QStringList references(const SearchQuery& q)
 {
     QStringList result;
-    auto rs = GetADORecordSetByQueryString(BibleConnection(), q.sql, q.params);
+    auto rs = queryRows(BibleConnection(), q.sql, q.params);
     EXPECT_TRUE(rs) << q.sql.toStdString();
     if (rs)
         for (rs->MoveFirst(); !rs->eof(); rs->MoveNext())
@@ -105,7 +105,7 @@ TEST_F(SearchQueries, QuickSearchMatchesSubstringsIgnoringCaseWithWildcards)
     EXPECT_EQ(references(BuildQuickSearch(BibleConnection(), QStringLiteral("jesus WEPT"))), QStringList({"John 11:35"}));
     // A quote is a character like any other: a valid statement that finds nothing in the KJV.
     const SearchQuery quote = BuildQuickSearch(BibleConnection(), QStringLiteral("say \"grace"));
-    EXPECT_TRUE(GetADORecordSetByQueryString(BibleConnection(), quote.sql, quote.params));
+    EXPECT_TRUE(queryRows(BibleConnection(), quote.sql, quote.params));
     EXPECT_TRUE(ids(quote).empty());
     // '_' is any one character, '%' any run.
     EXPECT_EQ(references(BuildQuickSearch(BibleConnection(), QStringLiteral("Jes_s%wept."))),

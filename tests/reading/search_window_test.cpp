@@ -175,7 +175,7 @@ TEST_F(SearchWindow, AdvancedWindowSearchesTheRangeAndCancelChangesNothing)
         dialog.txtSearchString1->setText(QStringLiteral("light"));
         dialog.txtSearchString2->setText(QStringLiteral("dark"));
         dialog.optSearchScope[0]->setChecked(true);
-        EXPECT_TRUE(dialog.verseSelector->choosePassage({"Old Testament", "Genesis", "1", "1", "2", "5"}));
+        EXPECT_TRUE(dialog.verseSelector->choosePassage({QStringLiteral("Genesis"), 1, 1, 2, 5}));
         QTest::keyClick(dialog.txtSearchString2, Qt::Key_Return);  // Enter in either box searches
     });
     EXPECT_EQ(window->viewMode(), ViewMode::Searcher);

@@ -24,7 +24,7 @@ const QString B = QStringLiteral(
 
 QVariant storedOption(const char* field)
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     return rs && !rs->eof() ? rs->value(QLatin1String(field)) : QVariant();
 }
 
@@ -143,12 +143,12 @@ TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopyAndCloseWritesNothi
     EXPECT_EQ(window.workingCopy().size, before.size);
     folder.ui().fontAnswer.reset();
     folder.ui().colourAnswer = QColor(Qt::blue);
-    window.ChooseFont();
+    window.chooseFont();
     EXPECT_EQ(window.workingCopy().colour, before.colour);
     EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "\n\n" + B);
 
     folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
-    window.ChooseFont();
+    window.chooseFont();
     window.chkShowChapterSection->setChecked(true);
     window.imgClose->click();
     EXPECT_EQ(window.result(), QDialog::Rejected);

@@ -20,7 +20,7 @@ protected:
     }
     static void addBookmark(const QString& reference, const QString& notes)
     {
-        auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {});
+        auto rs = selectRows(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {});
         ASSERT_TRUE(rs);
         rs->AddNew();
         rs->setValue(QStringLiteral("BookmarkReference"), reference);
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(DatabaseTest, SelectsWithAndWithoutCondition)
 {
-    auto books = GetADORecordSet(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("Testament"),
+    auto books = selectRows(BibleConnection(), QStringLiteral("tblBibleBook"), QStringLiteral("Testament"),
                                  QStringLiteral("Old"));
     ASSERT_TRUE(books);
     EXPECT_EQ(books->recordCount(), 39);
@@ -42,30 +42,30 @@ TEST_F(DatabaseTest, SelectsWithAndWithoutCondition)
     EXPECT_TRUE(books->eof());
 
     // An empty field or value reads the whole table; so does a table name in another case.
-    EXPECT_EQ(GetADORecordSet(BibleConnection(), QStringLiteral("tblbiblebook"), QStringLiteral("Testament"), {})->recordCount(), 66);
-    auto verse = GetADONumericRecordSet(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"), QStringLiteral("1234"));
+    EXPECT_EQ(selectRows(BibleConnection(), QStringLiteral("tblbiblebook"), QStringLiteral("Testament"), {})->recordCount(), 66);
+    auto verse = selectRowsByNumber(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"), QStringLiteral("1234"));
     ASSERT_TRUE(verse);
     EXPECT_EQ(verse->integer(QStringLiteral("ID")), 1234);
 
     // Failures give an empty reference.
-    EXPECT_FALSE(GetADONumericRecordSet(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"), QStringLiteral("12a")));
-    EXPECT_FALSE(GetADORecordSet(BibleConnection(), QStringLiteral("tblNoSuchTable"), {}, {}));
-    EXPECT_FALSE(GetADORecordSet(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("NoField"), QStringLiteral("x")));
-    EXPECT_FALSE(GetADORecordSetByQueryString(BibleConnection(), QStringLiteral("SELEC nonsense")));
+    EXPECT_FALSE(selectRowsByNumber(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("ID"), QStringLiteral("12a")));
+    EXPECT_FALSE(selectRows(BibleConnection(), QStringLiteral("tblNoSuchTable"), {}, {}));
+    EXPECT_FALSE(selectRows(BibleConnection(), QStringLiteral("tblBible"), QStringLiteral("NoField"), QStringLiteral("x")));
+    EXPECT_FALSE(queryRows(BibleConnection(), QStringLiteral("SELEC nonsense")));
 }
 
 TEST_F(DatabaseTest, ValuesWithQuotesAreOrdinaryValues)
 {
     const QString notes = QStringLiteral("He said \"Amen\"; DROP TABLE tblBookmark; -- 'x'");
     addBookmark(QStringLiteral("12\"34"), notes);
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblBookmark"), QStringLiteral("BookmarkReference"),
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblBookmark"), QStringLiteral("BookmarkReference"),
                               QStringLiteral("12\"34"));
     ASSERT_TRUE(rs);
     ASSERT_EQ(rs->recordCount(), 1);
     EXPECT_EQ(rs->text(QStringLiteral("BookMarkNotes")), notes);
     EXPECT_TRUE(updateRecordSet(OptionsConnection(), QStringLiteral("tblBookmark"), QStringLiteral("BookMarkNotes"),
                                 QStringLiteral("\"quoted\""), QStringLiteral("BookmarkReference"), QStringLiteral("12\"34")));
-    EXPECT_EQ(GetADORecordSet(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {})->text(QStringLiteral("BookMarkNotes")),
+    EXPECT_EQ(selectRows(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {})->text(QStringLiteral("BookMarkNotes")),
               QStringLiteral("\"quoted\""));
 }
 
@@ -94,16 +94,16 @@ TEST_F(DatabaseTest, EmptyConditionValuesNeverTouchEveryRow)
 
 TEST_F(DatabaseTest, RecordsetWritesBackAndSorts)
 {
-    auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {});
+    auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {});
     ASSERT_TRUE(rs);
     rs->setValue(QStringLiteral("BookMarkBook"), QStringLiteral("Exodus"));
     ASSERT_TRUE(rs->Update());
-    EXPECT_EQ(GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {})->text(QStringLiteral("BookMarkBook")),
+    EXPECT_EQ(selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {})->text(QStringLiteral("BookMarkBook")),
               QStringLiteral("Exodus"));
 
     addBookmark(QStringLiteral("30"), QStringLiteral("c"));
     addBookmark(QStringLiteral("10"), QStringLiteral("a"));
-    auto bookmarks = GetADORecordSet(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {});
+    auto bookmarks = selectRows(OptionsConnection(), QStringLiteral("tblBookmark"), {}, {});
     EXPECT_GT(bookmarks->integer(QStringLiteral("Index")), 0);  // the auto-numbered key is read back
     bookmarks->Sort(QStringLiteral("BookMarkNotes"), false);
     EXPECT_EQ(bookmarks->text(QStringLiteral("BookMarkNotes")), QStringLiteral("c"));

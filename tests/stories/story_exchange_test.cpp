@@ -74,7 +74,7 @@ QByteArray contents(const QString& path)
 QStringList storedRows()
 {
     QStringList out;
-    auto rs = GetADORecordSetByQueryString(StoryConnection(), "SELECT * FROM \"tblBibleStory\" ORDER BY \"Index\"");
+    auto rs = queryRows(StoryConnection(), "SELECT * FROM \"tblBibleStory\" ORDER BY \"Index\"");
     for (; !rs->eof(); rs->MoveNext())
         out << QStringLiteral("%1|%2|%3|%4|%5")
                    .arg(rs->text("StoryNumber"), rs->text("StoryPartNumber"), rs->text("StoryName"),
@@ -141,10 +141,10 @@ TEST_F(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
     const QString stored = ImageFolder() + "20260309_1.png";
     EXPECT_EQ(contents(stored), picture);
     EXPECT_EQ(storedRows(), QStringList({"1|0|Ruth|" + stored + "|", "1|1|Ruth|" + stored + "|", "1|2|Ruth||"}));
-    auto notes = GetADORecordSetByQueryString(StoryConnection(), "SELECT \"StoryNotes\", \"StoryChapter\" FROM \"tblBibleStory\" ORDER BY \"Index\"");
+    auto notes = queryRows(StoryConnection(), "SELECT \"StoryNotes\", \"StoryChapter\" FROM \"tblBibleStory\" ORDER BY \"Index\"");
     EXPECT_EQ(notes->text("StoryNotes"), QStringLiteral("Naomi — «returns»"));
     EXPECT_EQ(notes->integer("StoryChapter"), 1);
-    auto nulls = GetADORecordSetByQueryString(
+    auto nulls = queryRows(
         StoryConnection(), "SELECT COUNT(*) AS n FROM \"tblBibleStory\" WHERE \"StoryNotes\" IS NULL "
                            "OR \"StoryToBook\" IS NULL OR \"StoryImagePath\" IS NULL");
     EXPECT_EQ(nulls->integer("n"), 0);

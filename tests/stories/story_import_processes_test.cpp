@@ -93,8 +93,8 @@ struct Stored {
 QList<Stored> storedStories()
 {
     QList<Stored> out;
-    auto rs = GetADORecordSetByQueryString(StoryConnection(),
-                                           "SELECT \"StoryName\", \"StoryImagePath\" FROM \"tblBibleStory\"");
+    auto rs = queryRows(StoryConnection(),
+                        "SELECT \"StoryName\", \"StoryImagePath\" FROM \"tblBibleStory\"");
     for (; rs && !rs->eof(); rs->MoveNext())
         out.append({rs->text("StoryName"), rs->text("StoryImagePath")});
     return out;
@@ -117,7 +117,7 @@ void expectPicturesWhole(const QHash<QString, QByteArray>& pictureOf, const QStr
 
 bool integrityOk()
 {
-    auto rs = GetADORecordSetByQueryString(StoryConnection(), "PRAGMA integrity_check");
+    auto rs = queryRows(StoryConnection(), "PRAGMA integrity_check");
     return rs && !rs->eof() && rs->at(0, 0).toString() == "ok";
 }
 

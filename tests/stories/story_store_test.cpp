@@ -22,10 +22,9 @@ namespace {
 
 const QString Story = StoryConnectionName;
 
-PassageChoice genesis(int fromChapter, int fromVerse, int toChapter, int toVerse)
+Passage genesis(int fromChapter, int fromVerse, int toChapter, int toVerse)
 {
-    return {QStringLiteral("Old Testament"), QStringLiteral("Genesis"), QString::number(fromChapter),
-            QString::number(fromVerse), QString::number(toChapter), QString::number(toVerse)};
+    return {QStringLiteral("Genesis"), fromChapter, fromVerse, toChapter, toVerse};
 }
 
 // "Index|StoryNumber|StoryPartNumber|StoryName|StoryNotes|StoryImagePath|StoryImageType" per row.
@@ -247,6 +246,10 @@ TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
     text = BuildStoryText({part, unknown, second}, on, NewLine);
     EXPECT_FALSE(text.complete);
     EXPECT_FALSE(text.text.contains("Part 2")) << "the text stops at a part that cannot be shown";
+
+    part.name = "Tithes 10%1";
+    EXPECT_TRUE(BuildStoryText({part}, on, NewLine).text.contains("Tithes 10%1 / Part 1 [Gen] : 1:1 - 1:2"))
+        << "a name is shown as typed";
 }
 
 class StoryPictureTest : public ::testing::Test {

@@ -31,10 +31,9 @@ using namespace kivra;
 
 namespace {
 
-PassageChoice genesis(int chapter, int fromVerse, int toVerse)
+Passage genesis(int chapter, int fromVerse, int toVerse)
 {
-    return {"Old Testament", "Genesis", QString::number(chapter), QString::number(fromVerse), QString::number(chapter),
-            QString::number(toVerse)};
+    return {QStringLiteral("Genesis"), chapter, fromVerse, chapter, toVerse};
 }
 
 void processDeletes()
@@ -77,8 +76,8 @@ protected:
     // A saved story made through the editor.
     int makeStory(const QString& name, const QList<int>& chapters)
     {
-        auto* editor = OpenStoryEditor(AddStoryMode, 0, main.get());
-        const int number = editor->mlngBibleStoryNumber;
+        auto* editor = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+        const int number = editor->storyNumber();
         for (int c : chapters)
             addPart(editor, c, 1, 2);
         editor->txtBibleStoryName->setText(name);
@@ -93,7 +92,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     Child<QToolButton>(*main, "imgCreateBibleStory")->click();
     QPointer<StoryEditor> editor = main->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->mlngBibleStoryNumber, 1);
+    EXPECT_EQ(editor->storyNumber(), 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
     editor->imgSaveBibleStory->click();
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
@@ -148,7 +147,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 
 TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
 {
-    auto* editor = addPart(OpenStoryEditor(AddStoryMode, 0, main.get()), 1, 1, 2);
+    auto* editor = addPart(OpenStoryEditor(StoryEditorMode::Add, 0, main.get()), 1, 1, 2);
     QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
     QTest::keyClicks(notes, "on enter");
     QTest::keyClick(notes, Qt::Key_Return);
@@ -168,7 +167,7 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
 {
     const int number = makeStory("Esther", {1, 2, 3});
     const QList<StoryPartRow> before = ReadStoryParts(number);
-    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
     EXPECT_EQ(editor->windowTitle(), "Editing \"Esther\"");
     EXPECT_EQ(editor->txtBibleStoryName->text(), "Esther");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, ":placeholder") << "an empty path keeps the placeholder";
@@ -192,7 +191,7 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     const QString gone = folder.path() + "/no/such/picture.jpg";
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               QString("UPDATE tblBibleStory SET StoryImagePath = '%1'").arg(gone)));
-    auto* editor = OpenStoryEditor(EditStoryMode, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture());
 
     folder.ui().fileAnswers << folder.path() + "/Db/dbStory.dat";  // not a picture
@@ -205,11 +204,11 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     EXPECT_TRUE(filters[2].startsWith("JPEG Images (*.JPG)"));
     EXPECT_TRUE(filters[3].startsWith("Metafiles (*.wmf;*.emf)"));
     EXPECT_TRUE(filters[5].startsWith("All Files (*.*)"));
-    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+    EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture()) << "the old picture stays";
 
     editor->imgBrowseBibleStoryPicture->click();  // cancelled: nothing changes
-    EXPECT_EQ(editor->mstrBibleStoryImagePath, folder.path() + "/Db/dbStory.dat");
+    EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
 
     editor->imgClearBibleStoryPicture->click();
     editor->imgSaveBibleStory->click();
@@ -275,7 +274,7 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
     auto* viewer = main->findChild<StoryViewer*>();
     ASSERT_TRUE(viewer);
-    EXPECT_EQ(viewer->BibleStoryNumber, number);
+    EXPECT_EQ(viewer->storyNumber(), number);
     EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
     ASSERT_EQ(messages(), QList<int>{711});
     const QString text = folder.ui().messageTexts.value(0);
@@ -294,8 +293,9 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     Child<QToolButton>(*main, "imgBibleStory")->click();
     EXPECT_FALSE(Child<QWidget>(*main, "picBibleStorySelector")->isHidden());
     EXPECT_TRUE(Child<QWidget>(*main, "picVerseSelector")->isHidden());
-    for (const char* name : {"imgRetrieveBibleStory", "imgEditBibleStory", "imgCopyBibleStory", "imgDeleteBibleStory"})
-        Child<QToolButton>(*main, name)->click();
+    for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"),
+                           Child<QToolButton>(*main, "imgDeleteBibleStory")})
+        b->click();
     EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
     Child<QToolButton>(*main, "imgCreateBibleStory")->click();
     EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
@@ -307,8 +307,9 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     EXPECT_EQ(Child<QListWidget>(*main, "lstBibleStory")->currentRow(), 0);
     Child<QListWidget>(*main, "lstBibleStory")->clearSelection();
     messages().clear();
-    for (const char* name : {"imgRetrieveBibleStory", "imgCopyBibleStory", "imgEditBibleStory", "imgDeleteBibleStory"})
-        Child<QToolButton>(*main, name)->click();
+    for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"),
+                           Child<QToolButton>(*main, "imgDeleteBibleStory")})
+        b->click();
     EXPECT_EQ(messages(), (QList<int>{112, 113, 114, 115}));
 }
 
@@ -325,13 +326,13 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
     auto viewers = main->findChildren<StoryViewer*>();
     ASSERT_EQ(viewers.size(), 1);
-    EXPECT_EQ(viewers[0]->BibleStoryNumber, ruth);
+    EXPECT_EQ(viewers[0]->storyNumber(), ruth);
 
     Child<QToolButton>(*main, "imgCopyBibleStory")->click();
     auto editors = main->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
-    EXPECT_EQ(editors[0]->mlngBibleStoryNumber, 4);
+    EXPECT_EQ(editors[0]->storyNumber(), 4);
     editors[0]->imgCancelBibleStory->click();
     EXPECT_EQ(ReadStoryParts(4).size(), 2) << "Cancel keeps the copy as it was made";
     EXPECT_EQ(list->count(), 4);
