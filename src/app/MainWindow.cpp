@@ -295,12 +295,12 @@ bool MainWindow::Form_Load()
     WaitCursor wait;
     verseSelector->fillTestaments();
     if (!LoadOptions()) {
-        ShowMessage(702, this, {folders().userDatabasePath + OptionsDatabaseFile});
+        ShowMessage(Message::OptionsRowMissing, this, {folders().userDatabasePath + OptionsDatabaseFile});
         return false;
     }
     SetMainWindowTooltips();
     addShortcutHints();
-    txtSearchString->setText(LoadResString(104));
+    txtSearchString->setText(LoadResString(Caption::SearchPrompt));
     ShowWordsFromGod(GetWordsFromGod(1));
     dgdSearchResults->hide();
     setDataGrid();
@@ -486,7 +486,8 @@ void MainWindow::chooseStoredPassage(const PassageChoice& passage)
     if (verseSelector->choosePassage(passage))
         return;
     verseSelector->choosePassage(shown);
-    ShowMessage(711, this, {PassageStatusText(passage.testament, passage.book, passage.fromChapter,
+    ShowMessage(Message::PassageNotInBible, this,
+                {PassageStatusText(passage.testament, passage.book, passage.fromChapter,
                                               passage.fromSection, passage.toChapter, passage.toSection)});
 }
 

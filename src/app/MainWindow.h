@@ -1,6 +1,7 @@
 #pragma once
 // The main window: title strip, three tab panels on the left, the reading / results / web views on
 // the right, the notes area, the command buttons and the status bar.
+#include "resources/Strings.h"
 #include "reading/Passage.h"
 #include "reading/VerseRangeSelector.h"
 #include "storage/TableGram.h"
@@ -260,16 +261,16 @@ private:
     bool showBookNameTip(QHelpEvent* event);
 
     // ---- Bookmark state
-    // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).
-    QListWidgetItem* selectedBookmark(int noSelectionMessage);
+    // The selected bookmark entry; nullptr after telling the user (NoBookmarks, or the operation's message).
+    QListWidgetItem* selectedBookmark(Message noSelectionMessage);
     QObject* bookmarkNotesGuard = nullptr;  // turns keys in the notes boxes into a message
     bool bookmarkRangeFromResult(PassageChoice* range);
     // The notes under the passage or result again, after the editor saved a bookmark.
     void showSavedBookmarkNotes();
 
     // ---- Story state
-    // The selected story's number; 0 after telling the user (143, or the operation's message).
-    int selectedStoryNumber(int noSelectionMessage);
+    // The selected story's number; 0 after telling the user (NoStories, or the operation's message).
+    int selectedStoryNumber(Message noSelectionMessage);
 
     // ---- Shell state
     void fitWordsFromGod();

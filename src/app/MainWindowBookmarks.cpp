@@ -31,7 +31,8 @@ protected:
     {
         if (event->type() != QEvent::KeyPress)
             return false;
-        ShowMessage(watched == m_panelNotes ? 135 : 134, qobject_cast<QWidget*>(watched)->window());
+        ShowMessage(watched == m_panelNotes ? Message::EditBookmarkToChangeNotes : Message::BookmarkVerseBeforeNotes,
+                    qobject_cast<QWidget*>(watched)->window());
         return true;
     }
 
@@ -96,12 +97,12 @@ void MainWindow::imgBookmark_Click()
 bool MainWindow::bookmarkRangeFromResult(PassageChoice* range)
 {
     if (adoBible->recordCount() == 0) {
-        ShowMessage(101, this);
+        ShowMessage(Message::NoBibleTextToBookmark, this);
         return false;
     }
     const QItemSelectionModel* selection = dgdSearchResults->selectionModel();
     if (!selection || !selection->hasSelection() || adoBible->currentRow() < 0) {
-        ShowMessage(102, this);
+        ShowMessage(Message::SelectEntryToBookmark, this);
         return false;
     }
     const QString book = bookNameOf(adoBible->currentText(QStringLiteral("BookAbbreviation")));
@@ -168,10 +169,10 @@ void MainWindow::ShowBookmarkNotes()
         ShowNotes(txtBookmarkNotes, row->text(QStringLiteral("BookMarkNotes")));
 }
 
-QListWidgetItem* MainWindow::selectedBookmark(int noSelectionMessage)
+QListWidgetItem* MainWindow::selectedBookmark(Message noSelectionMessage)
 {
     if (lstBookmark->count() == 0) {
-        ShowMessage(142, this);
+        ShowMessage(Message::NoBookmarks, this);
         return nullptr;
     }
     const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
@@ -184,7 +185,7 @@ QListWidgetItem* MainWindow::selectedBookmark(int noSelectionMessage)
 
 void MainWindow::OpenBookmark()
 {
-    QListWidgetItem* item = selectedBookmark(127);
+    QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToOpen);
     if (!item)
         return;
     WaitCursor wait;
@@ -212,11 +213,11 @@ void MainWindow::FillRelatedBookmarks(int bookmarkIndex)
         const QSignalBlocker quiet(cboRelatedVerse);
         cboRelatedVerse->clear();
         if (related.isEmpty()) {
-            cboRelatedVerse->addItem(LoadResString(154), QString());
+            cboRelatedVerse->addItem(LoadResString(Caption::NoRelatedBookmark), QString());
         } else {
-            cboRelatedVerse->addItem(LoadResString(152), QString());
+            cboRelatedVerse->addItem(LoadResString(Caption::SelectRelatedBookmark), QString());
             cboRelatedVerse->addItem(QString(50, QLatin1Char('-')), QString());
-            cboRelatedVerse->addItem(LoadResString(153), reference);
+            cboRelatedVerse->addItem(LoadResString(Caption::BackToOriginalBookmark), reference);
             for (const QString& hooked : related) {
                 auto row = FindBookmarkByReference(db, hooked);
                 if (!row)
@@ -248,7 +249,7 @@ void MainWindow::GoToBookmarkReference(const QString& reference)
 
 void MainWindow::EditBookmark()
 {
-    QListWidgetItem* item = selectedBookmark(129);
+    QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToEdit);
     if (!item)
         return;
     RecordsetPtr row;
@@ -262,13 +263,13 @@ void MainWindow::EditBookmark()
 
 void MainWindow::DeleteBookmark()
 {
-    QListWidgetItem* item = selectedBookmark(130);
+    QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToDelete);
     if (!item)
         return;
     WaitCursor wait;
     const int position = lstBookmark->row(item);
     if (!DeleteBookmarkByIndex(OptionsConnection(), item->data(Qt::UserRole).toLongLong())) {
-        ShowMessage(721, this);
+        ShowMessage(Message::BookmarkNotDeleted, this);
         return;
     }
     {

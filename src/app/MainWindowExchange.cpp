@@ -31,7 +31,7 @@ QString MainWindow::askExportPath(const QString& title, const QString& initialNa
     const QString path = interaction().saveFileName(this, title, initialName, filter);
     if (path.isEmpty())
         return {};
-    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(780).arg(path), this))
+    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(Message::ReplaceExchangeFile).arg(path), this))
         return {};
     return path;
 }
@@ -46,19 +46,19 @@ bool MainWindow::writeExchangeFile(const std::optional<TableGram>& table, const 
             outcome = WriteExchangeTable(*table, path, &why);
     }
     if (outcome == ExportOutcome::Failed)
-        ShowMessage(782, this, {path, why});
+        ShowMessage(Message::ExchangeFileNotWritten, this, {path, why});
     return outcome == ExportOutcome::Written;
 }
 
 void MainWindow::ExportBookmark()
 {
     if (lstBookmark->count() == 0) {
-        ShowMessage(142, this);
+        ShowMessage(Message::NoBookmarks, this);
         return;
     }
     const QList<QListWidgetItem*> selected = lstBookmark->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(139, this);
+        ShowMessage(Message::SelectBookmarkToExport, this);
         return;
     }
     const int index = selected.first()->data(Qt::UserRole).toInt();
@@ -73,7 +73,7 @@ void MainWindow::ExportBookmark()
 void MainWindow::ExportAllBookmarks()
 {
     if (lstBookmark->count() == 0 || lstBookmark->selectedItems().isEmpty()) {
-        ShowMessage(142, this);
+        ShowMessage(Message::NoBookmarks, this);
         return;
     }
     const QString path = askExportPath(QStringLiteral("Export the Whole Bookmark List"), QStringLiteral("All Bookmarks"),
@@ -106,12 +106,12 @@ void MainWindow::ImportBookmarks()
 void MainWindow::imgExportBibleStory_Click()
 {
     if (lstBibleStory->count() == 0) {
-        ShowMessage(143, this);
+        ShowMessage(Message::NoStories, this);
         return;
     }
     const QList<QListWidgetItem*> selected = lstBibleStory->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(146, this);
+        ShowMessage(Message::SelectStoryToExport, this);
         return;
     }
     const QString name = selected.first()->text().trimmed();
@@ -126,7 +126,7 @@ void MainWindow::imgExportBibleStory_Click()
 void MainWindow::imgExportAllBibleStory_Click()
 {
     if (lstBibleStory->count() == 0 || lstBibleStory->selectedItems().isEmpty()) {
-        ShowMessage(143, this);
+        ShowMessage(Message::NoStories, this);
         return;
     }
     const QString path = askExportPath(QStringLiteral("Export the Whole Bible Story List"),

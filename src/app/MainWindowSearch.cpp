@@ -76,7 +76,7 @@ void MainWindow::connectSearch()
     SelectAllOnClick(txtSearchString);
     // The prompt is set with the caret at its end, which scrolls its start out of the narrow box.
     connect(txtSearchString, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!txtSearchString->isModified() && text == LoadResString(104))
+        if (!txtSearchString->isModified() && text == LoadResString(Caption::SearchPrompt))
             txtSearchString->setCursorPosition(0);
     });
 
@@ -336,7 +336,7 @@ void MainWindow::ClearSearch()
 {
     if (ViewMode.toLower() == QLatin1String("reader"))
         return;
-    txtSearchString->setText(LoadResString(104));
+    txtSearchString->setText(LoadResString(Caption::SearchPrompt));
     imgRetrieveBible_Click();
 }
 

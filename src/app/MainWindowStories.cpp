@@ -36,10 +36,10 @@ void MainWindow::imgBibleStory_Click()
         lstBibleStory->setCurrentRow(0);
 }
 
-int MainWindow::selectedStoryNumber(int noSelectionMessage)
+int MainWindow::selectedStoryNumber(Message noSelectionMessage)
 {
     if (lstBibleStory->count() == 0) {
-        ShowMessage(143, this);
+        ShowMessage(Message::NoStories, this);
         return 0;
     }
     const QList<QListWidgetItem*> selected = lstBibleStory->selectedItems();
@@ -52,7 +52,7 @@ int MainWindow::selectedStoryNumber(int noSelectionMessage)
 
 void MainWindow::imgRetrieveBibleStory_Click()
 {
-    const int number = selectedStoryNumber(112);
+    const int number = selectedStoryNumber(Message::SelectStoryToOpen);
     if (number == 0)
         return;
     WaitCursor wait;
@@ -66,7 +66,7 @@ void MainWindow::imgCreateBibleStory_Click()
 
 void MainWindow::imgEditBibleStory_Click()
 {
-    const int number = selectedStoryNumber(114);
+    const int number = selectedStoryNumber(Message::SelectStoryToEdit);
     if (number == 0)
         return;
     WaitCursor wait;
@@ -75,13 +75,13 @@ void MainWindow::imgEditBibleStory_Click()
 
 void MainWindow::imgCopyBibleStory_Click()
 {
-    const int number = selectedStoryNumber(113);
+    const int number = selectedStoryNumber(Message::SelectStoryToCopy);
     if (number == 0)
         return;
     WaitCursor wait;
     const int copy = CopyStory(number);
     if (copy == 0) {
-        ShowMessage(742, this);
+        ShowMessage(Message::StoryNotCopied, this);
         return;
     }
     imgBibleStory_Click();
@@ -91,12 +91,12 @@ void MainWindow::imgCopyBibleStory_Click()
 
 void MainWindow::imgDeleteBibleStory_Click()
 {
-    const int number = selectedStoryNumber(115);
+    const int number = selectedStoryNumber(Message::SelectStoryToDelete);
     if (number == 0)
         return;
     WaitCursor wait;
     if (!DeleteStory(number)) {
-        ShowMessage(743, this);
+        ShowMessage(Message::StoryNotDeleted, this);
         return;
     }
     const int i = lstBibleStory->row(lstBibleStory->selectedItems().first());

@@ -39,7 +39,7 @@ namespace {
 // Messages of a run without windows go to the terminal instead of message boxes.
 class ConsoleInteraction : public Interaction {
 public:
-    void showMessage(int, const QString& text, QWidget*) override
+    void showMessage(Message, const QString& text, QWidget*) override
     {
         QTextStream(stderr) << text << '\n';
     }
@@ -103,7 +103,7 @@ int runScriptingCommand(const CommandLine& cl)
     if (isExchangeCommand(cl.action))
         return runExchangeCommand(cl);
     if (!LoadOptions()) {
-        ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
+        ShowMessage(Message::OptionsRowMissing, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
         return 1;
     }
     if (cl.action == CommandLine::Action::Passage)

@@ -81,8 +81,8 @@ PassageChoice BookmarkEditor::openedRange() const
 void BookmarkEditor::Form_Load()
 {
     WaitCursor wait;
-    imgSaveBookmark->setToolTip(LoadResString(501));
-    imgCancelBookmark->setToolTip(LoadResString(502));
+    imgSaveBookmark->setToolTip(LoadResString(Caption::SaveBookmark));
+    imgCancelBookmark->setToolTip(LoadResString(Caption::CancelBookmark));
     const QSqlDatabase db = OptionsConnection();
     auto existing = BookmarkRangeQuery(db, BookmarkRange::fromChoice(openedRange()));
     FillBookmarkList(db);
@@ -159,7 +159,7 @@ bool BookmarkEditor::SaveBookmark()
         reference = SaveBookmarkRecord(OptionsConnection(), BookmarkRange::fromChoice(openedRange()), edit);
     }
     if (!reference) {
-        ShowMessage(720, this);
+        ShowMessage(Message::BookmarkNotSaved, this);
         return false;
     }
     accept();

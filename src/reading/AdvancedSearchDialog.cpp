@@ -125,8 +125,8 @@ void AdvancedSearchDialog::arrangeSelector()
 
 void AdvancedSearchDialog::Form_Load()
 {
-    imgSearch->setToolTip(LoadResString(601));
-    imgCancel->setToolTip(LoadResString(602));
+    imgSearch->setToolTip(LoadResString(Caption::StartAdvancedSearch));
+    imgCancel->setToolTip(LoadResString(Caption::CancelAdvancedSearch));
     const QSqlDatabase db = BibleConnection();
     FillComboWithItemData(cboOperator1, db, OperatorTable, QStringLiteral("DataFieldCategory"),
                           QStringLiteral("Operator1"), QStringLiteral("DataFieldExternalName"), QStringLiteral("Index"),
@@ -174,7 +174,7 @@ void AdvancedSearchDialog::imgSearch_Click()
     WaitCursor wait;
     const SearchQuery q = BuildAdvancedQuery();
     if (!q.valid()) {
-        ShowMessage(710, this);
+        ShowMessage(Message::UnknownSearchOperators, this);
         return;
     }
     emit searchRequested(q);

@@ -21,7 +21,7 @@ bool ReferenceBox::goTo()
     BibleReference reference;
     QString error;
     if (!ParseReference(typed, LoadBookCatalogue(), &reference, &error)) {
-        ShowMessage(790, this, {typed, error});
+        ShowMessage(Message::ReferenceNotShown, this, {typed, error});
         return false;
     }
     selectAll();  // the next reference typed replaces this one

@@ -66,10 +66,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 
     imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
     imgSave->move(306, 262);
-    imgSave->setToolTip(LoadResString(766));
+    imgSave->setToolTip(LoadResString(Caption::SaveOptions));
     imgClose = MakeImageButton(this, QStringLiteral("imgClose"), 32);
     imgClose->move(352, 262);
-    imgClose->setToolTip(LoadResString(767));
+    imgClose->setToolTip(LoadResString(Caption::CloseWithoutSaving));
 
     connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
     connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::ShowSamplePreview);
@@ -132,7 +132,7 @@ bool OptionsDialog::SaveOptions()
     QString error;
     if (!SaveOptionValues(checkValue(chkInsertNewLineAfterText), checkValue(chkShowChapterSection), m_font,
                           nullptr, &error)) {
-        ShowMessage(765, this, {error});
+        ShowMessage(Message::OptionsNotSaved, this, {error});
         return false;
     }
     return true;

@@ -177,10 +177,15 @@ void StoryEditor::connectControls()
 
 void StoryEditor::setTooltips()
 {
-    const QList<QPair<QToolButton*, int>> tips = {
-        {imgBrowseBibleStoryPicture, 301}, {imgClearBibleStoryPicture, 302}, {imgSelectVerse, 303},
-        {imgDeselectVerse, 304},           {imgMoveUp, 305},                 {imgMoveDown, 306},
-        {imgSaveBibleStory, 307},          {imgCancelBibleStory, 308}};
+    const QList<QPair<QToolButton*, Caption>> tips = {
+        {imgBrowseBibleStoryPicture, Caption::SelectStoryPicture},
+        {imgClearBibleStoryPicture, Caption::ClearStoryPicture},
+        {imgSelectVerse, Caption::AddVersesToStory},
+        {imgDeselectVerse, Caption::RemoveVersesFromStory},
+        {imgMoveUp, Caption::MoveVerseUp},
+        {imgMoveDown, Caption::MoveVerseDown},
+        {imgSaveBibleStory, Caption::SaveStory},
+        {imgCancelBibleStory, Caption::CancelStory}};
     for (const auto& [b, id] : tips)
         b->setToolTip(LoadResString(id));
 }
@@ -253,7 +258,7 @@ void StoryEditor::imgSelectVerse_Click()
     const PassageChoice p = verseSelector->passage();
     const int index = AddStoryPart(mlngBibleStoryNumber, mlngBibleStoryPartCounter, p);
     if (index <= 0) {
-        ShowMessage(744, this);
+        ShowMessage(Message::VersesNotAdded, this);
         return;
     }
     auto* item = new QListWidgetItem(
@@ -267,12 +272,12 @@ void StoryEditor::imgDeselectVerse_Click()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i < 0 || lstBibleStoryPart->selectedItems().isEmpty()) {
-        ShowMessage(309, this);
+        ShowMessage(Message::SelectVerseToRemove, this);
         return;
     }
     const int index = lstBibleStoryPart->item(i)->data(Qt::UserRole).toInt();
     if (!RemoveStoryPart(index)) {
-        ShowMessage(745, this);
+        ShowMessage(Message::VerseNotRemoved, this);
         return;
     }
     if (m_notesIndex == index)
@@ -384,17 +389,17 @@ void StoryEditor::imgClearBibleStoryPicture_Click()
 void StoryEditor::imgSaveBibleStory_Click()
 {
     if (txtBibleStoryName->text().isEmpty()) {
-        ShowMessage(310, this);
+        ShowMessage(Message::StoryNameMissing, this);
         return;
     }
     if (lstBibleStoryPart->count() == 0) {
-        ShowMessage(311, this);
+        ShowMessage(Message::StoryHasNoVerse, this);
         return;
     }
     keepTypedNotes();
     if (!SaveStory(mlngBibleStoryNumber, partIndexes(), txtBibleStoryName->text(), mstrBibleStoryImagePath,
                    &mlngBibleStoryPartCounter)) {
-        ShowMessage(740, this);
+        ShowMessage(Message::StoryNotSaved, this);
         return;
     }
     if (MainWindow* main = mainWindow())
@@ -405,7 +410,7 @@ void StoryEditor::imgSaveBibleStory_Click()
 void StoryEditor::imgCancelBibleStory_Click()
 {
     if (!CancelStory(mlngBibleStoryNumber, isEditMode())) {
-        ShowMessage(741, this);
+        ShowMessage(Message::StoryNotRestored, this);
         return;
     }
     close();

@@ -89,7 +89,7 @@ void StoryViewer::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    imgCloseBibleStory->setToolTip(LoadResString(401));
+    imgCloseBibleStory->setToolTip(LoadResString(Caption::CloseStory));
     const QList<StoryPartRow> parts = ReadStoryParts(BibleStoryNumber);
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
@@ -114,7 +114,7 @@ void StoryViewer::Form_Load()
     lblTopHeading->adjustSize();
     layoutControls();
     if (!story.missingPassages.isEmpty())
-        ShowMessage(711, this, {story.missingPassages.join(QStringLiteral("; "))});
+        ShowMessage(Message::PassageNotInBible, this, {story.missingPassages.join(QStringLiteral("; "))});
 }
 
 void StoryViewer::showEvent(QShowEvent* event)

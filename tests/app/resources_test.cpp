@@ -18,38 +18,19 @@ int visiblePixels(const QPixmap& pixmap)
     return count;
 }
 
-TEST(ResStrings, EveryIdTheProgramUsesHasAText)
-{
-    const int used[] = {101, 102, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118,
-                        119, 120, 121, 122, 123, 124, 125, 126, 127, 129, 130, 131, 132, 133, 134, 135, 136,
-                        137, 139, 140, 141, 142, 143, 146, 148, 149, 150, 151, 152, 153, 154, 301, 302, 303,
-                        304, 305, 306, 307, 308, 309, 310, 311, 401, 501, 502, 601, 602, 701, 702, 703};
-    for (int id : used) {
-        EXPECT_TRUE(HasResString(id)) << id;
-        EXPECT_FALSE(LoadResString(id).trimmed().isEmpty()) << id;
-    }
-}
-
 TEST(ResStrings, TextsAreExact)
 {
-    EXPECT_EQ(LoadResString(104), QStringLiteral(" Type text to search and press Enter"));
-    EXPECT_EQ(LoadResString(135),
+    EXPECT_EQ(LoadResString(Caption::SearchPrompt), QStringLiteral(" Type text to search and press Enter"));
+    EXPECT_EQ(LoadResString(Message::EditBookmarkToChangeNotes),
               QStringLiteral("Please click the \"edit bookmark icon\" to modify the notes for this bookmark"));
-    EXPECT_EQ(LoadResString(140), QStringLiteral("The bookmark in the specified file exists in the current "
+    EXPECT_EQ(LoadResString(Message::BookmarkAlreadyExists),
+              QStringLiteral("The bookmark in the specified file exists in the current "
                                                  "bookmark list.  No import is done."));
-    EXPECT_EQ(LoadResString(101), QStringLiteral("The search results contain no bible text to bookmark"));
-    EXPECT_EQ(LoadResString(602), QStringLiteral("Cancel Advanced Searching"));
-    EXPECT_EQ(LoadResString(703).arg(QStringLiteral("/x/dbStory.dat")),
+    EXPECT_EQ(LoadResString(Message::NoBibleTextToBookmark),
+              QStringLiteral("The search results contain no bible text to bookmark"));
+    EXPECT_EQ(LoadResString(Caption::CancelAdvancedSearch), QStringLiteral("Cancel Advanced Searching"));
+    EXPECT_EQ(LoadResString(Message::NotAProgramDatabase).arg(QStringLiteral("/x/dbStory.dat")),
               QStringLiteral("The file \"/x/dbStory.dat\" is not a database of Kivra! Bible, or it is damaged."));
-}
-
-TEST(ResStrings, UnknownIdGivesEmptyText)
-{
-    // 103, 128 and 201 sit inside the numbered ranges but have no text.
-    for (int id : {-1, 0, 100, 103, 128, 155, 201, 312, 699, 100000}) {
-        EXPECT_FALSE(HasResString(id)) << id;
-        EXPECT_TRUE(LoadResString(id).isEmpty()) << id;
-    }
 }
 
 TEST(ControlIcons, EveryButtonHasAnIconThatRenders)

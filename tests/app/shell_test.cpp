@@ -119,7 +119,7 @@ TEST_F(Shell, AWebAddressTheDesktopCannotOpenIsReported)
 {
     folder.ui().openUrlResult = false;
     window->imgSupport->click();
-    ASSERT_EQ(folder.ui().messages, QList<int>{764});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::WebPageNotOpened});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(SupportPageAddress));
 }
 

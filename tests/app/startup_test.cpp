@@ -42,7 +42,7 @@ TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, story);
     ASSERT_FALSE(folder.ui().messages.isEmpty());
-    EXPECT_EQ(folder.ui().messages.last(), 701);
+    EXPECT_EQ(folder.ui().messages.last(), Message::DatabaseMissing);
     EXPECT_TRUE(folder.ui().messageTexts.last().contains(story));
     EXPECT_FALSE(QFile::exists(story));  // nothing is created in its place
 
@@ -52,7 +52,7 @@ TEST(Startup, MissingOrDamagedDatabaseNamesTheFile)
     junk.close();
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, story);
-    EXPECT_EQ(folder.ui().messages.last(), 703);  // there, but not a database
+    EXPECT_EQ(folder.ui().messages.last(), Message::NotAProgramDatabase);  // there, but not a database
 }
 
 TEST(Startup, ABibleDatabaseWithoutOneOfItsTablesIsRefused)
@@ -71,7 +71,7 @@ TEST(Startup, ABibleDatabaseWithoutOneOfItsTablesIsRefused)
     QString failed;
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, bible);
-    EXPECT_EQ(folder.ui().messages.value(0), 703);
+    EXPECT_EQ(folder.ui().messages.value(0), Message::NotAProgramDatabase);
 }
 
 TEST(Startup, ABibleDatabaseWithRandomBytesInItsMiddleIsRefused)
@@ -90,7 +90,7 @@ TEST(Startup, ABibleDatabaseWithRandomBytesInItsMiddleIsRefused)
     QString failed;
     EXPECT_FALSE(OpenConnections(&failed));
     EXPECT_EQ(failed, bible);
-    EXPECT_EQ(folder.ui().messages.value(0), 703);
+    EXPECT_EQ(folder.ui().messages.value(0), Message::NotAProgramDatabase);
 }
 
 TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
@@ -100,7 +100,7 @@ TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
     MainWindow w;
     EXPECT_FALSE(w.Form_Load());
-    EXPECT_EQ(folder.ui().messages.value(0), 702);
+    EXPECT_EQ(folder.ui().messages.value(0), Message::OptionsRowMissing);
 }
 
 TEST(Startup, VerseOfTheDayHasTextAndReference)

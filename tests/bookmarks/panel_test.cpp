@@ -144,7 +144,7 @@ TEST_F(Panel, AnEmptyListTellsTheUserAndKeepsTheNotes)
     w->imgOpenBookmark->click();
     w->imgEditBookmark->click();
     w->imgDeleteBookmark->click();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
+    EXPECT_EQ(folder.ui().messages, (QList<Message>{Message::NoBookmarks, Message::NoBookmarks, Message::NoBookmarks}));
 }
 
 TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
@@ -155,7 +155,9 @@ TEST_F(Panel, NoSelectionTellsTheUserWhatToSelect)
     w->imgOpenBookmark->click();
     w->imgEditBookmark->click();
     w->imgDeleteBookmark->click();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
+    EXPECT_EQ(folder.ui().messages,
+              (QList<Message>{Message::SelectBookmarkToOpen, Message::SelectBookmarkToEdit,
+                              Message::SelectBookmarkToDelete}));
     EXPECT_EQ(BookmarkRows(), rows);
 }
 
@@ -211,7 +213,7 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
         const QPoint at = w->lstBookmark->visualItemRect(items[0]).center();
         QTest::mouseClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(w->lstBookmark->viewport(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(folder.ui().messages, QList<int>{711});
+        EXPECT_EQ(folder.ui().messages, QList<Message>{Message::PassageNotInBible});
         EXPECT_TRUE(folder.ui().messageTexts.value(0).contains(named)) << folder.ui().messageTexts.value(0).toStdString();
         EXPECT_EQ(shown(*w), passage);
         EXPECT_EQ(w->txtBibleText->toPlainText(), text);
@@ -274,7 +276,9 @@ TEST_F(Panel, TheNotesBoxesTakeNoTypedText)
     QTest::keyClicks(w->txtBookmarkNotes, QStringLiteral("y"));
     QTest::keyClick(w->txtBookmarkNotes, Qt::Key_V, Qt::ControlModifier);
     // Every key counts, the Ctrl of Ctrl+V as well.
-    EXPECT_EQ(folder.ui().messages, (QList<int>{134, 135, 135, 135}));
+    EXPECT_EQ(folder.ui().messages,
+              (QList<Message>{Message::BookmarkVerseBeforeNotes, Message::EditBookmarkToChangeNotes,
+                              Message::EditBookmarkToChangeNotes, Message::EditBookmarkToChangeNotes}));
     EXPECT_EQ(w->txtNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_EQ(w->txtBookmarkNotes->toPlainText(), QStringLiteral("notes A"));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
@@ -337,7 +341,7 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
     w->ViewMode = QStringLiteral("Searcher");
     w->adoBible->bind(BibleConnection(), QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"ID\" < 0"));
     EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
-    EXPECT_EQ(folder.ui().messages, QList<int>{101});
+    EXPECT_EQ(folder.ui().messages, QList<Message>{Message::NoBibleTextToBookmark});
 
     w->adoBible->bind(BibleConnection(),
                       QStringLiteral("SELECT * FROM \"tblBible\" WHERE \"BookAbbreviation\" = ? AND \"Chapter\" = 3 "
@@ -346,7 +350,7 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
     ASSERT_EQ(w->adoBible->recordCount(), 2);
     w->dgdSearchResults->clearSelection();
     EXPECT_FALSE(withEditor([&] { w->BookmarkCurrentVerse(); }, [](BookmarkEditor&) {}));
-    EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
+    EXPECT_EQ(folder.ui().messages, (QList<Message>{Message::NoBibleTextToBookmark, Message::SelectEntryToBookmark}));
 
     w->adoBible->setCurrentRow(1);
     w->dgdSearchResults->selectRow(1);

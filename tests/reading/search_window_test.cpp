@@ -68,10 +68,10 @@ protected:
 
 TEST_F(SearchWindow, PromptReadsFromItsStartAndAClickSelectsIt)
 {
-    EXPECT_EQ(w->txtSearchString->text(), LoadResString(104));
+    EXPECT_EQ(w->txtSearchString->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(w->txtSearchString->cursorPosition(), 0);
     QTest::mouseClick(w->txtSearchString, Qt::LeftButton, {}, QPoint(20, 8));
-    EXPECT_EQ(w->txtSearchString->selectedText(), LoadResString(104));
+    EXPECT_EQ(w->txtSearchString->selectedText(), LoadResString(Caption::SearchPrompt));
 }
 
 TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
@@ -101,7 +101,7 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
 
     search(QStringLiteral("Jesus wept"));
     EXPECT_EQ(status(), QStringLiteral("1 verse found"));
-    search(LoadResString(104));
+    search(LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(status(), QStringLiteral("0 verse found"));
     EXPECT_TRUE(w->txtSelectedSection->toPlainText().isEmpty());
     search(QStringLiteral("   "));
@@ -208,7 +208,7 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
     search(QStringLiteral("grace"));
     QTest::mouseClick(w->imgClearSearch, Qt::LeftButton);
     EXPECT_EQ(w->ViewMode, QStringLiteral("Reader"));
-    EXPECT_EQ(w->txtSearchString->text(), LoadResString(104));
+    EXPECT_EQ(w->txtSearchString->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(w->txtSearchString->cursorPosition(), 0);
     EXPECT_TRUE(w->dgdSearchResults->isHidden());
     EXPECT_FALSE(w->txtBibleText->isHidden());
@@ -224,8 +224,8 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     EXPECT_EQ(window.cboQueryStringOperator->currentText(), QStringLiteral("AND"));
     EXPECT_EQ(window.cboTestament->currentText(), QStringLiteral("Old Testament"));
     EXPECT_TRUE(window.optSearchScope[1]->isChecked());
-    EXPECT_EQ(window.imgSearch->toolTip(), LoadResString(601));
-    EXPECT_EQ(window.imgCancel->toolTip(), LoadResString(602));
+    EXPECT_EQ(window.imgSearch->toolTip(), LoadResString(Caption::StartAdvancedSearch));
+    EXPECT_EQ(window.imgCancel->toolTip(), LoadResString(Caption::CancelAdvancedSearch));
     EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtSearchString1")), window.txtSearchString1);
 
     window.txtSearchString1->setText(QStringLiteral("light"));
@@ -239,7 +239,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     EXPECT_EQ(w->ViewMode, QStringLiteral("Searcher"));
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 1:4"));
-    EXPECT_EQ(w->txtSearchString->text(), LoadResString(104));  // the quick search box is left alone
+    EXPECT_EQ(w->txtSearchString->text(), LoadResString(Caption::SearchPrompt));  // the quick search box is left alone
 
     // "Does not contain" in the second term.
     AdvancedSearchDialog second(w.get());
