@@ -248,15 +248,3 @@ QString LoadResString(Caption id)
 {
     return QCoreApplication::translate("Strings", sourceText(id));
 }
-
-QString LoadResString(int id)
-{
-    if (*sourceText(static_cast<Message>(id)))
-        return LoadResString(static_cast<Message>(id));
-    return LoadResString(static_cast<Caption>(id));
-}
-
-bool HasResString(int id)
-{
-    return !LoadResString(id).isEmpty();
-}

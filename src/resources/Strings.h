@@ -116,8 +116,3 @@ enum class Caption : int {
 
 QString LoadResString(Message id);
 QString LoadResString(Caption id);
-
-// The text of a numbered id, or an empty string when the table has no such id.
-QString LoadResString(int id);
-// Whether the table holds a text for id.
-bool HasResString(int id);
