@@ -62,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     g_mainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Kivra! Bible 2.0"));
+    setWindowTitle(tr("Kivra! Bible 2.0"));
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
@@ -136,7 +136,7 @@ void MainWindow::addShortcutHints()
             button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
     }
     if (!txtSearchString->toolTip().contains(QStringLiteral("Ctrl+F")))
-        txtSearchString->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
+        txtSearchString->setToolTip(tr("Search the whole Bible (Ctrl+F)"));
 }
 
 MainWindow::~MainWindow()
@@ -150,7 +150,7 @@ void MainWindow::createTitleAndCommands(QWidget* c)
     imgTitleBar = place(new QLabel(c), "imgTitleBar", QRect(0, 0, 1280, 23));
     imgTitleBar->setScaledContents(true);
     imgTitleBar->lower();
-    lblTopHeading = place(new QLabel(QStringLiteral("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
+    lblTopHeading = place(new QLabel(tr("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
     lblTopHeading->setAlignment(Qt::AlignCenter);
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
@@ -158,31 +158,34 @@ void MainWindow::createTitleAndCommands(QWidget* c)
 
     shpTitleBar = makeFrame(c, "shpTitleBar", QRect(248, 61, 633, 25));
     shpTitleBar->lower();
-    lblSearchFor = place(new QLabel(QStringLiteral("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
+    lblSearchFor = place(new QLabel(tr("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
     txtSearchString = place(new QLineEdit(c), "txtSearchString", QRect(320, 64, 195, 19));
-    lblWithinBible = place(new QLabel(QStringLiteral("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
+    lblWithinBible = place(new QLabel(tr("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
 
     auto command = [c](QToolButton*& image, ClickLabel*& label, const char* imageName, const char* labelName,
                        const char* caption, QPoint at, QPoint labelAt, int labelWidth) {
         image = MakeImageButton(c, QLatin1String(imageName), 24);
         image->move(at);
-        label = place(new ClickLabel(QLatin1String(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
+        label = place(new ClickLabel(tr(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
         label->forwardTo(image);
     };
-    command(imgAddFavourite, lblAddFavourite, "imgAddFavourite", "lblAddFavourite", "Bookmark", {248, 32}, {276, 36}, 64);
-    command(imgAdvancedSearch, lblAdvancedSearch, "imgAdvancedSearch", "lblAdvancedSearch", "Advanced Search",
+    command(imgAddFavourite, lblAddFavourite, "imgAddFavourite", "lblAddFavourite", QT_TR_NOOP("Bookmark"), {248, 32},
+            {276, 36}, 64);
+    command(imgAdvancedSearch, lblAdvancedSearch, "imgAdvancedSearch", "lblAdvancedSearch",
+            QT_TR_NOOP("Advanced Search"),
             {344, 32}, {372, 36}, 104);
-    command(imgClearSearch, lblClearSearch, "imgClearSearch", "lblClearSearch", "Clear Search", {480, 32}, {508, 36}, 80);
-    command(imgPrint, lblPrint, "imgPrint", "lblPrint", "Print", {592, 32}, {620, 36}, 34);
-    command(imgSettings, lblSettings, "imgSettings", "lblSettings", "Options", {656, 32}, {684, 36}, 50);
-    command(imgSupport, lblSupport, "imgSupport", "lblSupport", "Support", {736, 32}, {764, 36}, 50);
-    command(imgAbout, lblAbout, "imgAbout", "lblAbout", "About", {816, 32}, {844, 36}, 40);
-    command(imgWeb, lblWeb, "imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
+    command(imgClearSearch, lblClearSearch, "imgClearSearch", "lblClearSearch", QT_TR_NOOP("Clear Search"), {480, 32},
+            {508, 36}, 80);
+    command(imgPrint, lblPrint, "imgPrint", "lblPrint", QT_TR_NOOP("Print"), {592, 32}, {620, 36}, 34);
+    command(imgSettings, lblSettings, "imgSettings", "lblSettings", QT_TR_NOOP("Options"), {656, 32}, {684, 36}, 50);
+    command(imgSupport, lblSupport, "imgSupport", "lblSupport", QT_TR_NOOP("Support"), {736, 32}, {764, 36}, 50);
+    command(imgAbout, lblAbout, "imgAbout", "lblAbout", QT_TR_NOOP("About"), {816, 32}, {844, 36}, 40);
+    command(imgWeb, lblWeb, "imgWeb", "lblWeb", QT_TR_NOOP("Pray"), {736, 64}, {768, 68}, 40);
     imgExportBibleVerse = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
     imgExportBibleVerse->move(616, 62);
     // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
     // small one until the caption reads whole in it.
-    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
+    chkWholeWords = place(new QCheckBox(tr("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
     QFont small = chkWholeWords->font();
     small.setPointSizeF(8);
     chkWholeWords->setFont(small);
@@ -202,7 +205,7 @@ void MainWindow::createPanels(QWidget* c)
     imgBookmark->move(128, 93);
     imgDonate = MakeImageButton(c, QStringLiteral("imgDonate"), 50);
     imgDonate->move(184, 93);
-    lblDonate = place(new QLabel(QStringLiteral("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
+    lblDonate = place(new QLabel(tr("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
     lblDonate->setAlignment(Qt::AlignHCenter);
 
     const QRect panelRect(8, 176, 233, 393);
@@ -216,7 +219,7 @@ void MainWindow::createPanels(QWidget* c)
     imgRetrieveBible->move(100, 238);
     imgNext = MakeImageButton(picVerseSelector, QStringLiteral("imgNext"), 32);
     imgNext->move(160, 238);
-    lblWordsFromGod = place(new QLabel(QStringLiteral("Words from God :"), picVerseSelector), "lblWordsFromGod",
+    lblWordsFromGod = place(new QLabel(tr("Words from God :"), picVerseSelector), "lblWordsFromGod",
                             QRect(0, 274, 233, 16));
     txtWordsFromGod = place(new QPlainTextEdit(picVerseSelector), "txtWordsFromGod", QRect(0, 292, 233, 101));
     txtWordsFromGod->setReadOnly(true);
@@ -231,9 +234,9 @@ void MainWindow::createPanels(QWidget* c)
         (*member)->move(x, 0);
         x += 32;
     }
-    lblBookmark = place(new QLabel(QStringLiteral("Bookmark:"), picBookmark), "lblBookmark", QRect(0, 30, 233, 16));
+    lblBookmark = place(new QLabel(tr("Bookmark:"), picBookmark), "lblBookmark", QRect(0, 30, 233, 16));
     lstBookmark = place(new QListWidget(picBookmark), "lstBookmark", QRect(0, 46, 233, 234));
-    lblBookmarkNotes = place(new QLabel(QStringLiteral("Bookmark Notes :"), picBookmark), "lblBookmarkNotes",
+    lblBookmarkNotes = place(new QLabel(tr("Bookmark Notes :"), picBookmark), "lblBookmarkNotes",
                              QRect(0, 297, 233, 16));
     txtBookmarkNotes = place(new QPlainTextEdit(picBookmark), "txtBookmarkNotes", QRect(0, 313, 233, 80));
     picBookmark->hide();
@@ -249,7 +252,7 @@ void MainWindow::createPanels(QWidget* c)
         (*member)->move(x, 0);
         x += 29;
     }
-    lblBibleStory = place(new QLabel(QStringLiteral("Bible Story:"), picBibleStorySelector), "lblBibleStory",
+    lblBibleStory = place(new QLabel(tr("Bible Story:"), picBibleStorySelector), "lblBibleStory",
                           QRect(0, 30, 233, 16));
     lstBibleStory = place(new QListWidget(picBibleStorySelector), "lstBibleStory", QRect(0, 46, 233, 347));
     picBibleStorySelector->hide();
@@ -276,11 +279,11 @@ void MainWindow::createContentArea(QWidget* c)
                        static_cast<QWidget*>(shpSelectedVerse), static_cast<QWidget*>(txtSelectedSection), wbrWebPanel})
         w->hide();
 
-    lblNotesHeading = place(new QLabel(QStringLiteral("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
+    lblNotesHeading = place(new QLabel(tr("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
     shpBibleNotes = makeFrame(c, "shpBibleNotes", QRect(248, 496, 633, 73));
     txtNotes = place(new QPlainTextEdit(c), "txtNotes", QRect(256, 504, 617, 57));
     txtNotes->setFrameShape(QFrame::NoFrame);
-    lblRelatedVerse = place(new QLabel(QStringLiteral("Related Bookmark:"), c), "lblRelatedVerse",
+    lblRelatedVerse = place(new QLabel(tr("Related Bookmark:"), c), "lblRelatedVerse",
                             QRect(568, 480, 120, 16));
     cboRelatedVerse = place(new QComboBox(c), "cboRelatedVerse", QRect(688, 472, 193, 21));
     // The box keeps its narrow place above the notes; its list opens wide enough to read the entries.
@@ -432,11 +435,11 @@ void MainWindow::CopySelectedResult(bool withReference)
 void MainWindow::showResultMenu(const QPoint& at)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Copy"), this, [this] { CopySelectedResult(false); });
-    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopySelectedResult(true); });
+    menu.addAction(tr("Copy"), this, [this] { CopySelectedResult(false); });
+    menu.addAction(tr("Copy with reference"), this, [this] { CopySelectedResult(true); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
+    menu.addAction(tr("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.addAction(tr("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
     menu.exec(dgdSearchResults->viewport()->mapToGlobal(at));
 }
 
@@ -454,11 +457,11 @@ void MainWindow::setTabOrder()
 void MainWindow::showPassageMenu(const QPoint& at)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Copy"), this, [this] { CopyPassage(false); });
-    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { CopyPassage(true); });
+    menu.addAction(tr("Copy"), this, [this] { CopyPassage(false); });
+    menu.addAction(tr("Copy with reference"), this, [this] { CopyPassage(true); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Bookmark"), imgAddFavourite, &QToolButton::click);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
+    menu.addAction(tr("Bookmark"), imgAddFavourite, &QToolButton::click);
+    menu.addAction(tr("Print Preview..."), this, &MainWindow::PreviewBibleVerse);
     menu.exec(txtBibleText->viewport()->mapToGlobal(at));
 }
 

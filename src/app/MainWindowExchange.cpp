@@ -62,7 +62,7 @@ void MainWindow::ExportBookmark()
         return;
     }
     const int index = selected.first()->data(Qt::UserRole).toInt();
-    const QString path = askExportPath(QStringLiteral("Export Bookmark"), {}, BookmarkFileFilter);
+    const QString path = askExportPath(tr("Export Bookmark"), {}, BookmarkFileFilter);
     if (path.isEmpty())
         return;
     QString error;
@@ -76,7 +76,7 @@ void MainWindow::ExportAllBookmarks()
         ShowMessage(Message::NoBookmarks, this);
         return;
     }
-    const QString path = askExportPath(QStringLiteral("Export the Whole Bookmark List"), QStringLiteral("All Bookmarks"),
+    const QString path = askExportPath(tr("Export the Whole Bookmark List"), QStringLiteral("All Bookmarks"),
                                        BookmarkFileFilter);
     if (path.isEmpty())
         return;
@@ -86,7 +86,7 @@ void MainWindow::ExportAllBookmarks()
 
 void MainWindow::ImportBookmarks()
 {
-    const QString path = interaction().openFileName(this, QStringLiteral("Import Bookmark"), {}, BookmarkFileFilter);
+    const QString path = interaction().openFileName(this, tr("Import Bookmark"), {}, BookmarkFileFilter);
     if (path.isEmpty())
         return;
     BookmarkImport result;
@@ -116,7 +116,7 @@ void MainWindow::imgExportBibleStory_Click()
     }
     const QString name = selected.first()->text().trimmed();
     const int storyNumber = selected.first()->data(Qt::UserRole).toInt();
-    const QString path = askExportPath(QStringLiteral("Export Bible Story"), name, StorySaveFilter);
+    const QString path = askExportPath(tr("Export Bible Story"), name, StorySaveFilter);
     if (path.isEmpty())
         return;
     QString error;
@@ -129,7 +129,7 @@ void MainWindow::imgExportAllBibleStory_Click()
         ShowMessage(Message::NoStories, this);
         return;
     }
-    const QString path = askExportPath(QStringLiteral("Export the Whole Bible Story List"),
+    const QString path = askExportPath(tr("Export the Whole Bible Story List"),
                                        QStringLiteral("All Bible Stories"), StorySaveFilter);
     if (path.isEmpty())
         return;
@@ -139,7 +139,7 @@ void MainWindow::imgExportAllBibleStory_Click()
 
 void MainWindow::imgImportBibleStory_Click()
 {
-    const QString path = interaction().openFileName(this, QStringLiteral("Import Bible Story"), {}, StoryOpenFilter);
+    const QString path = interaction().openFileName(this, tr("Import Bible Story"), {}, StoryOpenFilter);
     if (path.isEmpty())
         return;
     StoryImport result;

@@ -185,7 +185,7 @@ void MainWindow::ExportBibleVerse()
     const QString name = ProposedRtfFileName(cboTestament->currentText(), cboBook->currentText(),
                                              cboFromChapter->currentText(), cboFromSection->currentText(),
                                              cboToChapter->currentText(), cboToSection->currentText());
-    const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
+    const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));
     if (!path.isEmpty())
         SaveDocumentAsRtf(*txtBibleText->document(), path, this);
 }

@@ -32,13 +32,13 @@ constexpr int WindowHeight = 420;
 BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBookmark"));
-    setWindowTitle(QStringLiteral("Bookmark"));
+    setWindowTitle(tr("Bookmark"));
     setWindowIcon(applicationIcon());
     setFixedSize(WindowWidth, WindowHeight);
 
     imgTitleBar = place(new QLabel(this), "imgTitleBar", QRect(0, 0, WindowWidth, 23));
     imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(WindowWidth, 23)));
-    lblTopHeading = place(new QLabel(QStringLiteral("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
+    lblTopHeading = place(new QLabel(tr("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
     lblTopHeading->setFont(heading);
@@ -47,12 +47,12 @@ BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
     verseSelector = place(new VerseRangeSelector(this), "verseSelector", QRect(16, 40, 233, 232));
     takeSelectors(*verseSelector);
 
-    lblDetails = place(new QLabel(QStringLiteral("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
+    lblDetails = place(new QLabel(tr("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
     lblDetails->setFont(heading);
-    lblBookmarkNotes = place(new QLabel(QStringLiteral("Notes for this bookmark:"), this), "lblBookmarkNotes",
+    lblBookmarkNotes = place(new QLabel(tr("Notes for this bookmark:"), this), "lblBookmarkNotes",
                              QRect(268, 58, 336, 16));
     txtBookmarkNotes = place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(268, 76, 336, 112));
-    lblRelatedBookmark = place(new QLabel(QStringLiteral("Related Bookmark:"), this), "lblRelatedBookmark",
+    lblRelatedBookmark = place(new QLabel(tr("Related Bookmark:"), this), "lblRelatedBookmark",
                                QRect(268, 196, 336, 16));
     lstBookmark = place(new QListWidget(this), "lstBookmark", QRect(268, 214, 336, 150));
     lstBookmark->setSelectionMode(QAbstractItemView::MultiSelection);

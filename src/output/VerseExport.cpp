@@ -5,6 +5,7 @@
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -75,8 +76,9 @@ void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
 {
     QPrintPreviewDialog preview(parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    preview.setWindowTitle(heading.isEmpty() ? QStringLiteral("Print Preview")
-                                             : QStringLiteral("Print Preview - %1").arg(heading));
+    preview.setWindowTitle(heading.isEmpty() ? QCoreApplication::translate("VerseExport", "Print Preview")
+                                             : QCoreApplication::translate("VerseExport",
+                                                                           "Print Preview - %1").arg(heading));
     const QString text = box->toPlainText();
     const QFont font = box->font();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {

@@ -7,8 +7,8 @@ namespace kivra {
 ReferenceBox::ReferenceBox(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtGoToReference"));
-    setPlaceholderText(QStringLiteral("Go to, e.g. John 3:16"));
-    setToolTip(QStringLiteral("Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)"));
+    setPlaceholderText(tr("Go to, e.g. John 3:16"));
+    setToolTip(tr("Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)"));
     setClearButtonEnabled(true);
     connect(this, &QLineEdit::returnPressed, this, &ReferenceBox::goTo);
 }

@@ -1,5 +1,6 @@
 #include "stories/StoryEditor.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 #include "app/MainWindow.h"
@@ -28,7 +29,7 @@ namespace {
 
 QLabel* label(QWidget* parent, const char* text, const QRect& geometry)
 {
-    auto* l = new QLabel(QLatin1String(text), parent);
+    auto* l = new QLabel(QCoreApplication::translate("kivra::StoryEditor", text), parent);
     l->setGeometry(geometry);
     return l;
 }
@@ -67,7 +68,7 @@ StoryPicture placeholderPicture()
     const QPixmap logo = windowPicture(QStringLiteral("kivra-bible"), QSize(48, 48));
     painter.drawPixmap(42, 12, logo);
     painter.setPen(QColor(0x70, 0x68, 0x50));
-    painter.drawText(QRect(0, 64, 133, 30), Qt::AlignCenter, QStringLiteral("Bible Story"));
+    painter.drawText(QRect(0, 64, 133, 30), Qt::AlignCenter, QCoreApplication::translate("StoryEditor", "Bible Story"));
     painter.end();
     QByteArray png;
     QBuffer buffer(&png);
@@ -82,7 +83,7 @@ StoryEditor::StoryEditor(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmBibleStory"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Bible Story"));
+    setWindowTitle(tr("Bible Story"));
     setWindowIcon(applicationIcon());
     adoBibleVerse = new DataControl(this);
     adoBibleVerse->setObjectName(QStringLiteral("adoBibleVerse"));
@@ -102,19 +103,19 @@ void StoryEditor::createControls()
     imgTitleBar = new QLabel(this);
     imgTitleBar->setObjectName(QStringLiteral("imgTitleBar"));
     imgTitleBar->setScaledContents(true);
-    lblTopHeading = new QLabel(QStringLiteral("Bible Story Editor"), this);
+    lblTopHeading = new QLabel(tr("Bible Story Editor"), this);
     lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
     QFont bold = lblTopHeading->font();
     bold.setBold(true);
     lblTopHeading->setFont(bold);
     lblTopHeading->adjustSize();
 
-    label(this, "Name of the Bible Story:", QRect(16, 32, 300, 16));
+    label(this, QT_TR_NOOP("Name of the Bible Story:"), QRect(16, 32, 300, 16));
     txtBibleStoryName = new QLineEdit(this);
     txtBibleStoryName->setObjectName(QStringLiteral("txtBibleStoryName"));
     txtBibleStoryName->setGeometry(16, 50, 552, 24);
 
-    label(this, "Select verse for the story:", QRect(16, 86, 200, 16));
+    label(this, QT_TR_NOOP("Select verse for the story:"), QRect(16, 86, 200, 16));
     verseSelector = new VerseRangeSelector(this);
     verseSelector->setGeometry(16, 106, 190, 300);
     takeSelectors(*verseSelector);
@@ -122,7 +123,7 @@ void StoryEditor::createControls()
     imgSelectVerse = button(this, "imgSelectVerse", {218, 190});
     imgDeselectVerse = button(this, "imgDeselectVerse", {218, 230});
 
-    label(this, "Selected verse(s)", QRect(262, 86, 200, 16));
+    label(this, QT_TR_NOOP("Selected verse(s)"), QRect(262, 86, 200, 16));
     lstBibleStoryPart = new QListWidget(this);
     lstBibleStoryPart->setObjectName(QStringLiteral("lstBibleStoryPart"));
     lstBibleStoryPart->setGeometry(262, 106, 306, 190);
@@ -135,7 +136,7 @@ void StoryEditor::createControls()
 
 void StoryEditor::createPictureAndNotes()
 {
-    label(this, "Select picture for the story", QRect(262, 306, 220, 16));
+    label(this, QT_TR_NOOP("Select picture for the story"), QRect(262, 306, 220, 16));
     auto* thumbFrame = new QFrame(this);
     thumbFrame->setFrameShape(QFrame::StyledPanel);
     thumbFrame->setFrameShadow(QFrame::Sunken);
@@ -143,11 +144,11 @@ void StoryEditor::createPictureAndNotes()
     imgBibleStoryThumbNail = new PictureBox(thumbFrame);
     imgBibleStoryThumbNail->setObjectName(QStringLiteral("imgBibleStoryThumbNail"));
     imgBibleStoryThumbNail->setGeometry(4, 4, 133, 100);
-    label(this, "Click the icon to browse:", QRect(414, 326, 160, 16));
+    label(this, QT_TR_NOOP("Click the icon to browse:"), QRect(414, 326, 160, 16));
     imgBrowseBibleStoryPicture = button(this, "imgBrowseBibleStoryPicture", {414, 348});
     imgClearBibleStoryPicture = button(this, "imgClearBibleStoryPicture", {452, 348});
 
-    label(this, "Notes for the selected verse of the Bible Story", QRect(16, 446, 400, 16));
+    label(this, QT_TR_NOOP("Notes for the selected verse of the Bible Story"), QRect(16, 446, 400, 16));
     txtBibleStoryVerseNotes = new QPlainTextEdit(this);
     txtBibleStoryVerseNotes->setObjectName(QStringLiteral("txtBibleStoryVerseNotes"));
     txtBibleStoryVerseNotes->setGeometry(16, 466, 552, 78);
@@ -221,7 +222,7 @@ void StoryEditor::loadParts()
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
         txtBibleStoryName->setText(first.name);
-        setWindowTitle(QStringLiteral("Editing \"%1\"").arg(first.name));
+        setWindowTitle(tr("Editing \"%1\"").arg(first.name));
         mstrBibleStoryImagePath = first.imagePath;
         if (!mstrBibleStoryImagePath.isEmpty())
             ShowPictureFile(imgBibleStoryThumbNail, mstrBibleStoryImagePath, StoryImageNotFoundPicture());
@@ -366,7 +367,7 @@ void StoryEditor::txtBibleStoryVerseNotes_Enter()
 
 void StoryEditor::imgBrowseBibleStoryPicture_Click()
 {
-    const QString chosen = interaction().openFileName(this, QStringLiteral("Load Bible Story Verse Image"),
+    const QString chosen = interaction().openFileName(this, tr("Load Bible Story Verse Image"),
                                                       mstrBibleStoryImagePath, PictureFilter());
     if (chosen.isEmpty())
         return;
