@@ -4,6 +4,7 @@
 #include "reading/Passage.h"
 #include "reading/SelectorData.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
@@ -338,7 +339,7 @@ void MainWindow::RestoreLastPassage()
     // A saved passage that no longer fits the lists (a damaged options row) is dropped for the
     // first book of the first testament rather than ending the program.
     if (!verseSelector->choosePassage(saved)) {
-        qWarning().noquote() << "The saved passage does not fit the lists; showing the first book";
+        qCWarning(lcApp).noquote() << "The saved passage does not fit the lists; showing the first book";
         cboTestament->setCurrentIndex(-1);
         cboTestament->setCurrentIndex(0);
     }
@@ -534,7 +535,7 @@ void MainWindow::SavePassageOnClose()
 {
     auto rs = GetADORecordSet(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof()) {
-        qWarning() << "No options row to keep the passage in";
+        qCWarning(lcApp) << "No options row to keep the passage in";
         return;
     }
     rs->setValue(QStringLiteral("BookMarkTestament"), cboTestament->currentText());

@@ -4,6 +4,7 @@
 #include "bookmarks/BookmarkStore.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
@@ -92,7 +93,7 @@ void BookmarkEditor::Form_Load()
     }
     verseSelector->fillTestaments();
     if (!verseSelector->choosePassage(openedRange()))
-        qWarning().noquote() << "The bookmarked range is not in the lists:" << RangeTestament << RangeBook
+        qCWarning(lcBookmarks).noquote() << "The bookmarked range is not in the lists:" << RangeTestament << RangeBook
                              << RangeChapter << RangeSection << RangeToChapter << RangeToSection;
     ShowRangeCaption();
 }

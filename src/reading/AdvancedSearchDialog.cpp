@@ -3,6 +3,7 @@
 #include "reading/SelectorCombos.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
@@ -165,7 +166,7 @@ SearchQuery AdvancedSearchDialog::BuildAdvancedQuery() const
     QString badOperator;
     SearchQuery q = kivra::BuildAdvancedQuery(inputs(), &badOperator);
     if (!q.valid())
-        qWarning().noquote() << "Advanced search: unknown operator" << badOperator;
+        qCWarning(lcSearch).noquote() << "Advanced search: unknown operator" << badOperator;
     return q;
 }
 

@@ -7,6 +7,7 @@
 #include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
@@ -211,7 +212,7 @@ void StoryEditor::Form_Load()
         ReserveStoryNumber(mlngBibleStoryNumber);
         m_reserved = true;
     } else if (isEditMode() && !BackupStory(mlngBibleStoryNumber)) {
-        qWarning() << "Story" << mlngBibleStoryNumber << "could not be backed up; Cancel will leave it as it is";
+        qCWarning(lcStories) << "Story" << mlngBibleStoryNumber << "could not be backed up; Cancel will leave it as it is";
     }
     loadParts();
 }
