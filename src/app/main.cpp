@@ -9,6 +9,7 @@
 #include "app/Signals.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "app/Translations.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
@@ -117,6 +118,13 @@ int runScriptingCommand(const CommandLine& cl)
     return RunExportRtfCommand(cl.operands);
 }
 
+// The texts in the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) when the program has a
+// translation for it; English otherwise.
+void installTranslations()
+{
+    InstallTranslations(QLocale::system(), TranslationsFolder(GetAppPath()));
+}
+
 constexpr double SplashSeconds = 0.7;
 
 } // namespace
@@ -143,21 +151,25 @@ int main(int argc, char** argv)
 
     if (cl.action == CommandLine::Action::Dump) {
         QCoreApplication app(argc, argv);
+        installTranslations();
         return RunDumpCommand(cl.operands[0]);
     }
     if (isExchangeCommand(cl.action) || cl.action == CommandLine::Action::Passage
         || cl.action == CommandLine::Action::Search) {
         prepareScriptingEnvironment();
         QCoreApplication app(argc, argv);
+        installTranslations();
         return runScriptingCommand(cl);
     }
     if (cl.action == CommandLine::Action::ExportRtf) {
         prepareScriptingEnvironment();
         QApplication app(argc, argv);  // the RTF is written from a rich text box and its fonts
+        installTranslations();
         return runScriptingCommand(cl);
     }
 
     QApplication app(argc, argv);
+    installTranslations();
     CloseOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// The program's numbered texts. The numbers are their ids of old and stay as they are; new texts
-// take the next free number of their range. Every text goes through Qt's translation (context
-// "Strings"), so an installed translation replaces it; without one the English is returned exactly
-// as written, leading blanks and two blanks after a full stop included.
+// The program's numbered texts. The numbers are the texts' ids and never change; a new text takes
+// the next free number of its range. Every text goes through Qt's translation (context "Strings"),
+// so an installed translation replaces it; without one the English is returned exactly as written,
+// leading blanks and two blanks after a full stop included.
 
 // Texts of message boxes and questions; ShowMessage takes these.
 enum class Message : int {
