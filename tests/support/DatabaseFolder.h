@@ -1,14 +1,17 @@
 #pragma once
 // A temporary copy of the built program folder (Db/ and image/) with the three connections open,
 // so tests change their own copy of the databases and never the build's.
-#include "resources/Strings.h"
-
 #include <QString>
 #include <QTemporaryDir>
 #include <ostream>
 
-// A failed comparison of messages names them by their ids.
-inline void PrintTo(Message id, std::ostream* out) { *out << static_cast<int>(id); }
+#include "resources/Strings.h"
+
+// Test output names a message by its id.
+inline std::ostream& operator<<(std::ostream& out, Message id)
+{
+    return out << static_cast<int>(id);
+}
 
 namespace kivra::test {
 
