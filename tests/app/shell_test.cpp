@@ -62,7 +62,8 @@ TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
             EXPECT_EQ(button->toolTip().isEmpty(), name == "imgAbout") << name;
         }
     }
-    EXPECT_EQ(child("imgRetrieveBible")->toolTip(), LoadResString(105) + QStringLiteral(" (Ctrl+Return)"));
+    EXPECT_EQ(child("imgRetrieveBible")->toolTip(),
+              LoadResString(Caption::OpenBible) + QStringLiteral(" (Ctrl+Return)"));
     for (const char* name : {"AddFavourite", "AdvancedSearch", "ClearSearch", "Settings", "Support", "Web", "Print",
                              "About", "Donate"}) {
         const QString picture = child(qPrintable(QStringLiteral("img") + QLatin1String(name)))->toolTip();
@@ -87,7 +88,7 @@ TEST_F(Shell, AWebAddressTheDesktopCannotOpenIsReported)
 {
     folder.ui().openUrlResult = false;
     Child<QToolButton>(*window, "imgSupport")->click();
-    ASSERT_EQ(folder.ui().messages, QList<int>{764});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::WebPageNotOpened});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(SupportPageAddress));
 }
 

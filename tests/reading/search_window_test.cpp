@@ -78,10 +78,10 @@ protected:
 
 TEST_F(SearchWindow, PromptReadsFromItsStartAndAClickSelectsIt)
 {
-    EXPECT_EQ(searchBox()->text(), LoadResString(104));
+    EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(searchBox()->cursorPosition(), 0);
     QTest::mouseClick(searchBox(), Qt::LeftButton, {}, QPoint(20, 8));
-    EXPECT_EQ(searchBox()->selectedText(), LoadResString(104));
+    EXPECT_EQ(searchBox()->selectedText(), LoadResString(Caption::SearchPrompt));
 }
 
 TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
@@ -111,7 +111,7 @@ TEST_F(SearchWindow, EnterSearchesAndShowsTheResultsView)
 
     search(QStringLiteral("Jesus wept"));
     EXPECT_EQ(status(), QStringLiteral("1 verse found"));
-    search(LoadResString(104));
+    search(LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(status(), QStringLiteral("0 verse found"));
     EXPECT_TRUE(selectedVerse()->toPlainText().isEmpty());
     search(QStringLiteral("   "));
@@ -218,7 +218,7 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
     search(QStringLiteral("grace"));
     QTest::mouseClick(Child<QToolButton>(*w, "imgClearSearch"), Qt::LeftButton);
     EXPECT_EQ(w->viewMode(), ViewMode::Reader);
-    EXPECT_EQ(searchBox()->text(), LoadResString(104));
+    EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(searchBox()->cursorPosition(), 0);
     EXPECT_TRUE(grid()->isHidden());
     EXPECT_FALSE(Child<QTextEdit>(*w, "txtBibleText")->isHidden());
@@ -234,8 +234,8 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
         EXPECT_EQ(window.cboQueryStringOperator->currentText(), QStringLiteral("AND"));
         EXPECT_EQ(window.cboTestament->currentText(), QStringLiteral("Old Testament"));
         EXPECT_TRUE(window.optSearchScope[1]->isChecked());
-        EXPECT_EQ(window.imgSearch->toolTip(), LoadResString(601));
-        EXPECT_EQ(window.imgCancel->toolTip(), LoadResString(602));
+        EXPECT_EQ(window.imgSearch->toolTip(), LoadResString(Caption::StartAdvancedSearch));
+        EXPECT_EQ(window.imgCancel->toolTip(), LoadResString(Caption::CancelAdvancedSearch));
         window.txtSearchString1->setText(QStringLiteral("light"));
         window.txtSearchString2->setText(QStringLiteral("dark"));
         window.optSearchScope[0]->setChecked(true);
@@ -248,7 +248,7 @@ TEST_F(SearchWindow, AdvancedWindowOpensOnFirstItemsAndSearchesTheRange)
     EXPECT_EQ(w->viewMode(), ViewMode::Searcher);
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 1:4"));
-    EXPECT_EQ(searchBox()->text(), LoadResString(104));  // the quick search box is left alone
+    EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));  // the quick search box is left alone
 
     // "Does not contain" in the second term.
     test::RunOnModals({{"kivra::AdvancedSearchDialog", [](QWidget* dialog) {
