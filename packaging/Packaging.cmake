@@ -45,6 +45,8 @@ configure_file(${packaging_src}/metainfo.xml.in ${packaging_out}/${KIVRA_APPSTRE
 add_custom_target(kivra_packaging_files ALL DEPENDS
   ${packaging_out}/kivra-bible.1.gz ${packaging_out}/kivra-bible ${packaging_out}/changelog.gz)
 
+# The translations sit in the program folder, where the program looks for them.
+install(FILES ${KIVRA_QM_FILES} DESTINATION lib/kivra-bible/translations)
 install(FILES ${packaging_out}/kivra-bible.1.gz DESTINATION share/man/man1)
 install(FILES ${packaging_out}/kivra-bible DESTINATION share/bash-completion/completions)
 install(FILES ${packaging_out}/${KIVRA_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo)

@@ -6,11 +6,12 @@
 # package only recommends; DejaVu is the default reading font).
 KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core"
 
-# The build: compiler, Qt, and every development package the linked libraries' pkg-config files name
-# (libwmf's names -lfreetype -lX11 -lexpat -ljpeg -lpng -lz; libwmf-dev itself pulls in only some of them).
+# The build: compiler, Qt (qt6-tools-dev and qt6-l10n-tools for the translations' lupdate and lrelease),
+# and every development package the linked libraries' pkg-config files name (libwmf's names -lfreetype
+# -lX11 -lexpat -ljpeg -lpng -lz; libwmf-dev itself pulls in only some of them).
 KIVRA_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
- qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev libexpat1-dev libjpeg-dev libpng-dev
- libfreetype-dev libx11-dev zlib1g-dev bible-kjv"
+ qt6-tools-dev qt6-l10n-tools qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev
+ libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv"
 
 # The tests and the screenshots: a headless X server, PDF text, GoogleTest and Google Benchmark.
 KIVRA_TEST_PACKAGES="xvfb xauth imagemagick poppler-utils libgtest-dev libbenchmark-dev

@@ -10,7 +10,7 @@ namespace kivra {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Kivra! Bible"));
+    setWindowTitle(tr("About Kivra! Bible"));
     setFixedSize(450, 300);
     setCursor(Qt::PointingHandCursor);
 
@@ -19,7 +19,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     imgAbout->setGeometry(0, 0, 450, 300);
     const QPixmap picture = windowPicture(QStringLiteral("about"), QSize(450, 300));
     if (picture.isNull()) {
-        imgAbout->setText(QStringLiteral("Kivra! Bible 2.0"));
+        imgAbout->setText(tr("Kivra! Bible 2.0"));
         imgAbout->setAlignment(Qt::AlignCenter);
     } else {
         imgAbout->setPixmap(picture);
@@ -27,7 +27,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     // The picture only shows; its clicks reach the window.
     imgAbout->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    lbClose = new ClickLabel(QStringLiteral("Click here to close this window"), this);
+    lbClose = new ClickLabel(tr("Click here to close this window"), this);
     lbClose->setObjectName(QStringLiteral("lbClose"));
     lbClose->setAlignment(Qt::AlignCenter);
     lbClose->setGeometry(0, 272, 450, 20);

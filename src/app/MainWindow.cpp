@@ -8,6 +8,7 @@
 #include "reading/SearchResultsView.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
@@ -34,7 +35,7 @@ namespace kivra {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Kivra! Bible 2.0"));
+    setWindowTitle(tr("Kivra! Bible 2.0"));
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
@@ -101,7 +102,7 @@ void MainWindow::addShortcutHints()
             button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
     }
     if (!m_searchText->toolTip().contains(QStringLiteral("Ctrl+F")))
-        m_searchText->setToolTip(QStringLiteral("Search the whole Bible (Ctrl+F)"));
+        m_searchText->setToolTip(tr("Search the whole Bible (Ctrl+F)"));
 }
 
 void MainWindow::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
@@ -119,22 +120,22 @@ void MainWindow::createTitleAndCommands(QWidget* c)
     m_titleStrip = Place(new QLabel(c), "imgTitleBar", QRect(0, 0, 1280, 23));
     m_titleStrip->setScaledContents(true);
     m_titleStrip->lower();
-    m_heading = Place(new QLabel(QStringLiteral("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
+    m_heading = Place(new QLabel(tr("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
     m_heading->setAlignment(Qt::AlignCenter);
     QFont heading = m_heading->font();
     heading.setBold(true);
     m_heading->setFont(heading);
 
     MakeSunkenFrame(c, "shpTitleBar", QRect(248, 61, 633, 25))->lower();
-    Place(new QLabel(QStringLiteral("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
+    Place(new QLabel(tr("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
     m_searchText = Place(new QLineEdit(c), "txtSearchString", QRect(320, 64, 195, 19));
-    Place(new QLabel(QStringLiteral("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
+    Place(new QLabel(tr("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
 
     auto command = [c](const char* imageName, const char* labelName, const char* caption, QPoint at,
                        QPoint labelAt, int labelWidth) {
         QToolButton* image = MakeImageButton(c, QLatin1String(imageName), 24);
         image->move(at);
-        auto* label = Place(new ClickLabel(QLatin1String(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
+        auto* label = Place(new ClickLabel(tr(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
         label->forwardTo(image);
         return image;
     };
@@ -151,7 +152,7 @@ void MainWindow::createTitleAndCommands(QWidget* c)
     m_exportVerses->move(616, 62);
     // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
     // small one until the caption reads whole in it.
-    m_wholeWords = Place(new QCheckBox(QStringLiteral("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
+    m_wholeWords = Place(new QCheckBox(tr("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
     QFont small = m_wholeWords->font();
     small.setPointSizeF(8);
     m_wholeWords->setFont(small);
@@ -171,7 +172,7 @@ void MainWindow::createPanels(QWidget* c)
     m_bookmarkTab->move(128, 93);
     m_donate = MakeImageButton(c, QStringLiteral("imgDonate"), 50);
     m_donate->move(184, 93);
-    m_donateCaption = Place(new QLabel(QStringLiteral("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
+    m_donateCaption = Place(new QLabel(tr("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
     m_donateCaption->setAlignment(Qt::AlignHCenter);
 
     const QRect panelRect(8, 176, 233, 393);
@@ -184,7 +185,7 @@ void MainWindow::createPanels(QWidget* c)
     m_openPassage->move(100, 238);
     m_nextChapter = MakeImageButton(m_verseSelectorPanel, QStringLiteral("imgNext"), 32);
     m_nextChapter->move(160, 238);
-    Place(new QLabel(QStringLiteral("Words from God :"), m_verseSelectorPanel), "lblWordsFromGod",
+    Place(new QLabel(tr("Words from God :"), m_verseSelectorPanel), "lblWordsFromGod",
           QRect(0, 274, 233, 16));
     m_wordsFromGod = Place(new QPlainTextEdit(m_verseSelectorPanel), "txtWordsFromGod", QRect(0, 292, 233, 101));
     m_wordsFromGod->setReadOnly(true);
@@ -199,12 +200,12 @@ void MainWindow::createPanels(QWidget* c)
 
 void MainWindow::createNotesArea(QWidget* c)
 {
-    Place(new QLabel(QStringLiteral("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
+    Place(new QLabel(tr("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
     MakeSunkenFrame(c, "shpBibleNotes", QRect(248, 496, 633, 73));
     m_notes = Place(new QPlainTextEdit(c), "txtNotes", QRect(256, 504, 617, 57));
     m_notes->setFrameShape(QFrame::NoFrame);
-    KeepNotesForShowing(m_notes, 134);
-    m_relatedCaption = Place(new QLabel(QStringLiteral("Related Bookmark:"), c), "lblRelatedVerse",
+    KeepNotesForShowing(m_notes, Message::BookmarkVerseBeforeNotes);
+    m_relatedCaption = Place(new QLabel(tr("Related Bookmark:"), c), "lblRelatedVerse",
                              QRect(568, 480, 120, 16));
     m_related = Place(new QComboBox(c), "cboRelatedVerse", QRect(688, 472, 193, 21));
     // The box keeps its narrow place above the notes; its list opens wide enough to read the entries.
@@ -294,12 +295,12 @@ bool MainWindow::load()
     WaitCursor wait;
     m_selectors->fillTestaments();
     if (!LoadOptions()) {
-        ShowMessage(702, this, {folders().userDatabasePath + OptionsDatabaseFile});
+        ShowMessage(Message::OptionsRowMissing, this, {folders().userDatabasePath + OptionsDatabaseFile});
         return false;
     }
     setTooltips();
     addShortcutHints();
-    m_searchText->setText(LoadResString(104));
+    m_searchText->setText(LoadResString(Caption::SearchPrompt));
     showWordsFromGod(GetWordsFromGod(1));
     m_results->fitColumns();
     return true;
@@ -329,7 +330,7 @@ void MainWindow::restoreLastPassage()
     // A saved passage that no longer fits the lists (a damaged options row) is dropped for the
     // first book of the first testament rather than ending the program.
     if (!m_selectors->choosePassage(LastPassage(options()))) {
-        qWarning().noquote() << "The saved passage does not fit the lists; showing the first book";
+        qCWarning(lcApp).noquote() << "The saved passage does not fit the lists; showing the first book";
         m_selectors->cboTestament->setCurrentIndex(-1);
         m_selectors->cboTestament->setCurrentIndex(0);
     }
@@ -414,7 +415,7 @@ void MainWindow::showStoryPanel()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!SaveLastPassage(m_selectors->passage()))
-        qWarning() << "The passage shown could not be kept for the next start";
+        qCWarning(lcApp) << "The passage shown could not be kept for the next start";
     // Open story editors and viewers outlive the main window: the user closes them, and the
     // program ends with the last of them. Left as children they would die with it, unsaved.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

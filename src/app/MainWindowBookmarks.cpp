@@ -22,12 +22,12 @@ namespace kivra {
 bool MainWindow::bookmarkRangeFromResult(Passage* range)
 {
     if (m_results->count() == 0) {
-        ShowMessage(101, this);
+        ShowMessage(Message::NoBibleTextToBookmark, this);
         return false;
     }
     const std::optional<SearchResult> result = m_results->currentResult();
     if (!m_results->hasSelectedResult() || !result) {
-        ShowMessage(102, this);
+        ShowMessage(Message::SelectEntryToBookmark, this);
         return false;
     }
     const QString book = m_results->bookNameOf(result->bookAbbreviation);
@@ -99,11 +99,11 @@ void MainWindow::fillRelatedBookmarks(int bookmarkIndex)
         const QSignalBlocker quiet(m_related);
         m_related->clear();
         if (related.isEmpty()) {
-            m_related->addItem(LoadResString(154), QString());
+            m_related->addItem(LoadResString(Caption::NoRelatedBookmark), QString());
         } else {
-            m_related->addItem(LoadResString(152), QString());
+            m_related->addItem(LoadResString(Caption::SelectRelatedBookmark), QString());
             m_related->addItem(QString(50, QLatin1Char('-')), QString());
-            m_related->addItem(LoadResString(153), reference);
+            m_related->addItem(LoadResString(Caption::BackToOriginalBookmark), reference);
             for (const QString& hooked : related) {
                 auto row = FindBookmarkByReference(db, hooked);
                 if (!row)

@@ -19,7 +19,7 @@ void MainWindow::connectReaderAids()
 {
     // Over the tab pictures, on the line of the search box: a place no documented control uses.
     QWidget* central = centralWidget();
-    auto* caption = new QLabel(QStringLiteral("Go to"), central);
+    auto* caption = new QLabel(tr("Go to"), central);
     caption->setObjectName(QStringLiteral("lblGoToReference"));
     caption->setGeometry(8, 64, 40, 19);
     m_goToReference = new ReferenceBox(central);

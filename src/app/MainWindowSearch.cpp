@@ -50,7 +50,7 @@ void MainWindow::connectSearch()
     SelectAllOnClick(m_searchText);
     // The prompt is set with the caret at its end, which scrolls its start out of the narrow box.
     connect(m_searchText, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!m_searchText->isModified() && text == LoadResString(104))
+        if (!m_searchText->isModified() && text == LoadResString(Caption::SearchPrompt))
             m_searchText->setCursorPosition(0);
     });
     connect(m_clearSearch, &QToolButton::clicked, this, &MainWindow::clearSearch);
@@ -103,7 +103,7 @@ void MainWindow::clearSearch()
 {
     if (m_viewMode == ViewMode::Reader)
         return;
-    m_searchText->setText(LoadResString(104));
+    m_searchText->setText(LoadResString(Caption::SearchPrompt));
     openPassage();
 }
 

@@ -88,23 +88,41 @@ void MainWindow::setTooltips()
 {
     static const struct {
         const char* control;
-        int id;
+        Caption id;
     } tips[] = {
-        {"imgAddFavourite", 116},       {"imgAdvancedSearch", 117},      {"imgClearSearch", 118},
-        {"imgSettings", 119},           {"imgSupport", 120},             {"imgWeb", 121},
-        {"imgPrint", 151},              {"imgDonate", 126},              {"imgVerseSelector", 123},
-        {"imgBibleStory", 124},         {"imgBookmark", 125},            {"imgRetrieveBible", 105},
-        {"imgPrevious", 106},           {"imgNext", 107},                {"imgRetrieveBibleStory", 108},
-        {"imgCreateBibleStory", 109},   {"imgEditBibleStory", 110},      {"imgDeleteBibleStory", 111},
-        {"imgCopyBibleStory", 122},     {"imgImportBibleStory", 148},    {"imgExportBibleStory", 149},
-        {"imgExportAllBibleStory", 150}, {"imgOpenBookmark", 131},       {"imgEditBookmark", 132},
-        {"imgDeleteBookmark", 133},     {"imgImportBookmark", 136},      {"imgExportBookmark", 137},
-        {"imgExportAllBookmark", 141},
+        {"imgAddFavourite", Caption::BookmarkVerse},
+        {"imgAdvancedSearch", Caption::AdvancedSearch},
+        {"imgClearSearch", Caption::ClearSearch},
+        {"imgSettings", Caption::ConfigureSettings},
+        {"imgSupport", Caption::TechnicalSupport},
+        {"imgWeb", Caption::PrayOnline},
+        {"imgPrint", Caption::PrintVerse},
+        {"imgDonate", Caption::Donate},
+        {"imgVerseSelector", Caption::LoadVerseSelector},
+        {"imgBibleStory", Caption::LoadStorySelector},
+        {"imgBookmark", Caption::LoadBookmarkList},
+        {"imgRetrieveBible", Caption::OpenBible},
+        {"imgPrevious", Caption::PreviousChapter},
+        {"imgNext", Caption::NextChapter},
+        {"imgRetrieveBibleStory", Caption::OpenStory},
+        {"imgCreateBibleStory", Caption::CreateStory},
+        {"imgEditBibleStory", Caption::EditStory},
+        {"imgDeleteBibleStory", Caption::DeleteStory},
+        {"imgCopyBibleStory", Caption::CopyStory},
+        {"imgImportBibleStory", Caption::ImportStory},
+        {"imgExportBibleStory", Caption::ExportStory},
+        {"imgExportAllBibleStory", Caption::ExportAllStories},
+        {"imgOpenBookmark", Caption::GoToBookmarkedVerse},
+        {"imgEditBookmark", Caption::EditBookmark},
+        {"imgDeleteBookmark", Caption::DeleteBookmark},
+        {"imgImportBookmark", Caption::ImportBookmark},
+        {"imgExportBookmark", Caption::ExportBookmark},
+        {"imgExportAllBookmark", Caption::ExportAllBookmarks},
     };
     for (const auto& tip : tips)
         if (auto* control = findChild<QWidget*>(QLatin1String(tip.control)))
             control->setToolTip(LoadResString(tip.id));
-    m_exportVerses->setToolTip(LoadResString(769));
+    m_exportVerses->setToolTip(LoadResString(Caption::ExportPassageToRtf));
     // The clickable captions follow their pictures' tooltips by themselves; Donate's is only a caption.
     m_donateCaption->setToolTip(m_donate->toolTip());
 }
@@ -140,7 +158,7 @@ bool MainWindow::createWebView()
     QString error;
     QWidget* view = CreateWebView(m_webPanel, WebPanelLibraryPath(), &error);
     if (!view) {
-        ShowMessage(779, this, {error});
+        ShowMessage(Message::WebPanelNotStarted, this, {error});
         return false;
     }
     view->setObjectName(QStringLiteral("wbrWebView"));
@@ -153,7 +171,7 @@ bool MainWindow::openWebAddress(const QString& address)
 {
     if (interaction().openUrl(QUrl(address)))
         return true;
-    ShowMessage(764, this, {address});
+    ShowMessage(Message::WebPageNotOpened, this, {address});
     return false;
 }
 
@@ -164,7 +182,7 @@ void MainWindow::exportVerses()
     openPassage();
     QApplication::processEvents();
     const QString name = ProposedRtfFileName(m_selectors->passage());
-    const QString path = AskRtfFileName(this, name, QStringLiteral("Export Bible Verse"));
+    const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));
     if (!path.isEmpty())
         SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
 }

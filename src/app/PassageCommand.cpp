@@ -56,7 +56,7 @@ int RunPassageCommand(const QStringList& operands)
     if (operands.size() == 1) {  // one typed reference, as in the go-to box
         Passage reference;
         if (!ParseReference(operands[0], *BibleBooks(), &reference, &error)) {
-            QTextStream(stderr) << LoadResString(790).arg(operands[0].trimmed(), error) << '\n';
+            QTextStream(stderr) << LoadResString(Message::ReferenceNotShown).arg(operands[0].trimmed(), error) << '\n';
             return 2;
         }
         if (!PassageText(reference, &text, &error)) {

@@ -18,7 +18,7 @@ SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     picture->setObjectName(QStringLiteral("imgSplash"));
     const QPixmap pixmap = windowPicture(QStringLiteral("splash"), QSize(480, 300));
     if (pixmap.isNull()) {
-        picture->setText(QStringLiteral("Kivra! Bible 2.0"));
+        picture->setText(tr("Kivra! Bible 2.0"));
         picture->setAlignment(Qt::AlignCenter);
         picture->setMinimumSize(480, 300);
     } else {

@@ -109,14 +109,14 @@ QString PrepareUserFolder(const QString& programFolder)
     const QString user = ChooseUserFolder(programFolder, ProgramFolderIsWritable(programFolder),
                                           qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
     if (user.isEmpty()) {
-        ShowMessage(704, nullptr, {QStringLiteral("$HOME/.local/share/kivra-bible")});
+        ShowMessage(Message::DataFolderNotCreated, nullptr, {QStringLiteral("$HOME/.local/share/kivra-bible")});
         return {};
     }
     QString failed;
     if (!SeedUserFolder(programFolder, user, &failed)) {
-        // A missing installed file is a missing database (701), not a home folder that cannot be written.
+        // A missing installed file is a missing database (DatabaseMissing), not a home folder that cannot be written.
         const bool installedFile = failed.startsWith(programFolder + QStringLiteral("/Db/"));
-        ShowMessage(installedFile ? 701 : 704, nullptr, {failed});
+        ShowMessage(installedFile ? Message::DatabaseMissing : Message::DataFolderNotCreated, nullptr, {failed});
         return {};
     }
     return user;

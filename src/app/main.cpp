@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "reading/ReadingView.h"
 #include "app/SplashScreen.h"
+#include "app/Translations.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
@@ -40,7 +41,7 @@ namespace {
 // Messages of a run without windows go to the terminal instead of message boxes.
 class ConsoleInteraction : public Interaction {
 public:
-    void showMessage(int, const QString& text, QWidget*) override
+    void showMessage(Message, const QString& text, QWidget*) override
     {
         QTextStream(stderr) << text << '\n';
     }
@@ -104,7 +105,7 @@ int runScriptingCommand(const CommandLine& cl)
     if (isExchangeCommand(cl.action))
         return runExchangeCommand(cl);
     if (!LoadOptions()) {
-        ShowMessage(702, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
+        ShowMessage(Message::OptionsRowMissing, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
         return 1;
     }
     if (cl.action == CommandLine::Action::Passage)
@@ -116,6 +117,13 @@ int runScriptingCommand(const CommandLine& cl)
         return RunSearchCommand(cl.operands, out, err);
     }
     return RunExportRtfCommand(cl.operands);
+}
+
+// The texts in the user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) when the program has a
+// translation for it; English otherwise.
+void installTranslations()
+{
+    InstallTranslations(QLocale::system(), TranslationsFolder(GetAppPath()));
 }
 
 constexpr double SplashSeconds = 0.7;
@@ -144,21 +152,25 @@ int main(int argc, char** argv)
 
     if (cl.action == CommandLine::Action::Dump) {
         QCoreApplication app(argc, argv);
+        installTranslations();
         return RunDumpCommand(cl.operands[0]);
     }
     if (isExchangeCommand(cl.action) || cl.action == CommandLine::Action::Passage
         || cl.action == CommandLine::Action::Search) {
         prepareScriptingEnvironment();
         QCoreApplication app(argc, argv);
+        installTranslations();
         return runScriptingCommand(cl);
     }
     if (cl.action == CommandLine::Action::ExportRtf) {
         prepareScriptingEnvironment();
         QApplication app(argc, argv);  // the RTF is written from a rich text box and its fonts
+        installTranslations();
         return runScriptingCommand(cl);
     }
 
     QApplication app(argc, argv);
+    installTranslations();
     CloseOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));

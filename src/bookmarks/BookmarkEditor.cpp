@@ -4,6 +4,7 @@
 #include "bookmarks/BookmarkStore.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
@@ -32,13 +33,13 @@ constexpr int WindowHeight = 420;
 BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBookmark"));
-    setWindowTitle(QStringLiteral("Bookmark"));
+    setWindowTitle(tr("Bookmark"));
     setWindowIcon(applicationIcon());
     setFixedSize(WindowWidth, WindowHeight);
 
     imgTitleBar = place(new QLabel(this), "imgTitleBar", QRect(0, 0, WindowWidth, 23));
     imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(WindowWidth, 23)));
-    lblTopHeading = place(new QLabel(QStringLiteral("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
+    lblTopHeading = place(new QLabel(tr("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
     lblTopHeading->setFont(heading);
@@ -47,12 +48,12 @@ BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
     verseSelector = place(new VerseRangeSelector(this), "verseSelector", QRect(16, 40, 233, 232));
     takeSelectors(*verseSelector);
 
-    lblDetails = place(new QLabel(QStringLiteral("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
+    lblDetails = place(new QLabel(tr("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
     lblDetails->setFont(heading);
-    lblBookmarkNotes = place(new QLabel(QStringLiteral("Notes for this bookmark:"), this), "lblBookmarkNotes",
+    lblBookmarkNotes = place(new QLabel(tr("Notes for this bookmark:"), this), "lblBookmarkNotes",
                              QRect(268, 58, 336, 16));
     txtBookmarkNotes = place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(268, 76, 336, 112));
-    lblRelatedBookmark = place(new QLabel(QStringLiteral("Related Bookmark:"), this), "lblRelatedBookmark",
+    lblRelatedBookmark = place(new QLabel(tr("Related Bookmark:"), this), "lblRelatedBookmark",
                                QRect(268, 196, 336, 16));
     lstBookmark = place(new QListWidget(this), "lstBookmark", QRect(268, 214, 336, 150));
     lstBookmark->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -77,8 +78,8 @@ void BookmarkEditor::load(const Passage& range)
 {
     WaitCursor wait;
     m_openedRange = range;
-    imgSaveBookmark->setToolTip(LoadResString(501));
-    imgCancelBookmark->setToolTip(LoadResString(502));
+    imgSaveBookmark->setToolTip(LoadResString(Caption::SaveBookmark));
+    imgCancelBookmark->setToolTip(LoadResString(Caption::CancelBookmark));
     const QSqlDatabase db = OptionsConnection();
     auto existing = BookmarkRangeQuery(db, range);
     fillBookmarkList(db);
@@ -88,7 +89,7 @@ void BookmarkEditor::load(const Passage& range)
     }
     verseSelector->fillTestaments();
     if (!verseSelector->choosePassage(range))
-        qWarning().noquote() << "The bookmarked range is not in the lists:" << PassageStatusText(range);
+        qCWarning(lcBookmarks).noquote() << "The bookmarked range is not in the lists:" << PassageStatusText(range);
     showRangeCaption();
 }
 
@@ -154,7 +155,7 @@ bool BookmarkEditor::save()
         reference = SaveBookmarkRecord(OptionsConnection(), m_openedRange, edit);
     }
     if (!reference) {
-        ShowMessage(720, this);
+        ShowMessage(Message::BookmarkNotSaved, this);
         return false;
     }
     accept();

@@ -7,14 +7,15 @@ namespace kivra {
 void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWidget* parent)
 {
     if (!result.ok) {
-        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
+        ShowMessage(result.fileRejected ? Message::FileNotImportable : Message::ImportFailed, parent,
+                    {path, result.error});
         return;
     }
     for (const BookmarkImport::Refusal& refusal : result.refused) {
         if (refusal.duplicate)
-            ShowMessage(140, parent);
+            ShowMessage(Message::BookmarkAlreadyExists, parent);
         else
-            ShowMessage(783, parent, {refusal.reference});
+            ShowMessage(Message::BookmarkReferenceNotNumber, parent, {refusal.reference});
     }
 }
 

@@ -5,7 +5,8 @@ class QWidget;
 
 namespace kivra {
 
-// Tells the user what the import refused or why it failed (messages 140, 781, 783, 787).
+// Tells the user what the import refused or why it failed (BookmarkAlreadyExists,
+// FileNotImportable, BookmarkReferenceNotNumber or ImportFailed).
 void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWidget* parent);
 
 } // namespace kivra

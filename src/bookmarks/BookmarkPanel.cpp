@@ -18,7 +18,7 @@ namespace {
 
 class NotesKeyGuard : public QObject {
 public:
-    NotesKeyGuard(QPlainTextEdit* box, int message) : QObject(box), m_message(message) {}
+    NotesKeyGuard(QPlainTextEdit* box, Message message) : QObject(box), m_message(message) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -30,12 +30,12 @@ protected:
     }
 
 private:
-    int m_message;
+    Message m_message;
 };
 
 } // namespace
 
-void KeepNotesForShowing(QPlainTextEdit* box, int message)
+void KeepNotesForShowing(QPlainTextEdit* box, Message message)
 {
     box->setReadOnly(true);  // no paste or drop either
     box->installEventFilter(new NotesKeyGuard(box, message));
@@ -52,12 +52,12 @@ BookmarkPanel::BookmarkPanel(QWidget* parent) : QWidget(parent)
         (*member)->move(x, 0);
         x += 32;
     }
-    m_listCaption = Place(new QLabel(QStringLiteral("Bookmark:"), this), "lblBookmark", QRect(0, 30, 233, 16));
+    m_listCaption = Place(new QLabel(tr("Bookmark:"), this), "lblBookmark", QRect(0, 30, 233, 16));
     m_list = Place(new QListWidget(this), "lstBookmark", QRect(0, 46, 233, 234));
-    m_notesCaption = Place(new QLabel(QStringLiteral("Bookmark Notes :"), this), "lblBookmarkNotes",
+    m_notesCaption = Place(new QLabel(tr("Bookmark Notes :"), this), "lblBookmarkNotes",
                            QRect(0, 297, 233, 16));
     m_notes = Place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(0, 313, 233, 80));
-    KeepNotesForShowing(m_notes, 135);
+    KeepNotesForShowing(m_notes, Message::EditBookmarkToChangeNotes);
 
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
@@ -94,10 +94,10 @@ void BookmarkPanel::showSelectedNotes()
         ShowNotes(m_notes, row->text(QStringLiteral("BookMarkNotes")));
 }
 
-QListWidgetItem* BookmarkPanel::selectedBookmark(int noSelectionMessage)
+QListWidgetItem* BookmarkPanel::selectedBookmark(Message noSelectionMessage)
 {
     if (m_list->count() == 0) {
-        ShowMessage(142, window());
+        ShowMessage(Message::NoBookmarks, window());
         return nullptr;
     }
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
@@ -110,13 +110,13 @@ QListWidgetItem* BookmarkPanel::selectedBookmark(int noSelectionMessage)
 
 void BookmarkPanel::openSelected()
 {
-    if (QListWidgetItem* item = selectedBookmark(127))
+    if (QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToOpen))
         emit openRequested(item->data(Qt::UserRole).toInt());
 }
 
 void BookmarkPanel::editSelected()
 {
-    QListWidgetItem* item = selectedBookmark(129);
+    QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToEdit);
     if (!item)
         return;
     RecordsetPtr row;
@@ -130,13 +130,13 @@ void BookmarkPanel::editSelected()
 
 void BookmarkPanel::deleteSelected()
 {
-    QListWidgetItem* item = selectedBookmark(130);
+    QListWidgetItem* item = selectedBookmark(Message::SelectBookmarkToDelete);
     if (!item)
         return;
     WaitCursor wait;
     const int position = m_list->row(item);
     if (!DeleteBookmarkByIndex(OptionsConnection(), item->data(Qt::UserRole).toLongLong())) {
-        ShowMessage(721, window());
+        ShowMessage(Message::BookmarkNotDeleted, window());
         return;
     }
     {
@@ -174,12 +174,12 @@ void BookmarkPanel::importFile()
 void BookmarkPanel::exportSelected()
 {
     if (m_list->count() == 0) {
-        ShowMessage(142, window());
+        ShowMessage(Message::NoBookmarks, window());
         return;
     }
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(139, window());
+        ShowMessage(Message::SelectBookmarkToExport, window());
         return;
     }
     const int index = selected.first()->data(Qt::UserRole).toInt();
@@ -194,7 +194,7 @@ void BookmarkPanel::exportSelected()
 void BookmarkPanel::exportAll()
 {
     if (m_list->count() == 0 || m_list->selectedItems().isEmpty()) {
-        ShowMessage(142, window());
+        ShowMessage(Message::NoBookmarks, window());
         return;
     }
     const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bookmark List"),

@@ -1,6 +1,7 @@
 #pragma once
 // The bookmark panel of the main window: the bookmark list with the notes of the selected one,
 // opening, editing and deleting a bookmark, and the bookmark exchange files.
+#include "resources/Strings.h"
 #include "reading/Passage.h"
 
 #include <QWidget>
@@ -15,7 +16,7 @@ namespace kivra {
 
 // Notes are changed only in the bookmark editor: the box refuses every key, telling the user
 // message (where to go instead), and takes no paste or drop.
-void KeepNotesForShowing(QPlainTextEdit* box, int message);
+void KeepNotesForShowing(QPlainTextEdit* box, Message message);
 
 class BookmarkPanel : public QWidget {
     Q_OBJECT
@@ -32,8 +33,8 @@ signals:
 
 private:
     void showSelectedNotes();
-    // The selected bookmark entry; nullptr after telling the user (142, or the operation's message).
-    QListWidgetItem* selectedBookmark(int noSelectionMessage);
+    // The selected bookmark entry; nullptr after telling the user (NoBookmarks, or the operation's message).
+    QListWidgetItem* selectedBookmark(Message noSelectionMessage);
     void openSelected();
     void editSelected();
     void deleteSelected();

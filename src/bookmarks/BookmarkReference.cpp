@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkReference.h"
 
+#include "resources/Logging.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -154,7 +155,7 @@ QString NewBookmarkReference(const QSqlDatabase& db, const QString& table, const
                 return c;
         }
         if (width >= 18) {  // only reached with more rows than 64-bit numbers; cannot happen
-            qWarning() << "No free bookmark reference";
+            qCWarning(lcBookmarks) << "No free bookmark reference";
             return {};
         }
     }

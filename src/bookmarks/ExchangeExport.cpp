@@ -13,7 +13,8 @@ QString AskExportPath(QWidget* parent, const QString& title, const QString& init
     const QString path = interaction().saveFileName(parent, title, initialName, filter);
     if (path.isEmpty())
         return {};
-    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(780).arg(path), parent))
+    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(Message::ReplaceExchangeFile).arg(path),
+                                                      parent))
         return {};
     return path;
 }
@@ -29,7 +30,7 @@ bool WriteExchangeFileOrTell(QWidget* parent, const std::optional<TableGram>& ta
             outcome = WriteExchangeTable(*table, path, &why);
     }
     if (outcome == ExportOutcome::Failed)
-        ShowMessage(782, parent, {path, why});
+        ShowMessage(Message::ExchangeFileNotWritten, parent, {path, why});
     return outcome == ExportOutcome::Written;
 }
 

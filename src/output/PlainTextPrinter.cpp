@@ -16,20 +16,18 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PlainTextPrinter", text);
-}
-
 // Why QPainter::begin() failed, as far as the printer lets us tell.
 QString beginFailure(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty())
-            return tr("There is no printer, and no file was chosen to print to.");
-        return tr("The file \"%1\" could not be written.").arg(printer.outputFileName());
+            return QCoreApplication::translate("PlainTextPrinter",
+                                               "There is no printer, and no file was chosen to print to.");
+        return QCoreApplication::translate("PlainTextPrinter",
+                                           "The file \"%1\" could not be written.").arg(printer.outputFileName());
     }
-    return tr("Printing on \"%1\" could not be started.").arg(printer.printerName());
+    return QCoreApplication::translate("PlainTextPrinter",
+                                       "Printing on \"%1\" could not be started.").arg(printer.printerName());
 }
 
 } // namespace
@@ -75,7 +73,8 @@ void drawHeadingAndFooter(QPainter& painter, const PageFrame& frame, const QSize
     painter.drawText(QRectF(0, 0, page.width(), frame.headingHeight / 2), Qt::AlignLeft | Qt::AlignTop, heading);
     painter.setFont(frame.footerFont);
     const QRectF footer(0, page.height() - frame.footerHeight / 2, page.width(), frame.footerHeight / 2);
-    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom, tr("Page %1 of %2").arg(number).arg(pageCount));
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
+                     QCoreApplication::translate("PlainTextPrinter", "Page %1 of %2").arg(number).arg(pageCount));
 }
 
 } // namespace
@@ -89,7 +88,8 @@ bool printPlainText(QPrinter& printer, const QString& text, const QFont& font, Q
     };
 
     if (!printer.isValid())
-        return fail(tr("The printer \"%1\" is not available.").arg(printer.printerName()));
+        return fail(QCoreApplication::translate("PlainTextPrinter",
+                                                "The printer \"%1\" is not available.").arg(printer.printerName()));
     printer.setPageMargins(QMarginsF(PageMarginMillimetres, PageMarginMillimetres, PageMarginMillimetres,
                                      PageMarginMillimetres),
                            QPageLayout::Millimeter);
@@ -131,7 +131,7 @@ bool printPlainText(QPrinter& printer, const QString& text, const QFont& font, Q
     for (int number = first; number <= last; ++number) {
         if (number > first && !printer.newPage()) {
             painter.end();
-            return fail(tr("The printer could not start a new page."));
+            return fail(QCoreApplication::translate("PlainTextPrinter", "The printer could not start a new page."));
         }
         painter.save();
         painter.translate(origin);
@@ -147,7 +147,7 @@ bool printPlainText(QPrinter& printer, const QString& text, const QFont& font, Q
     }
 
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return fail(tr("Printing could not be finished."));
+        return fail(QCoreApplication::translate("PlainTextPrinter", "Printing could not be finished."));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "resources/Interaction.h"
 #include "resources/Strings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -24,7 +25,7 @@ QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QStri
     if (path.isEmpty())
         return {};
     if (QFileInfo::exists(path)
-        && !interaction().ask(title, LoadResString(763).arg(QFileInfo(path).fileName()), parent))
+        && !interaction().ask(title, LoadResString(Message::ReplaceExportFile).arg(QFileInfo(path).fileName()), parent))
         return {};
     return path;
 }
@@ -34,7 +35,7 @@ bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidg
     QString error;
     if (saveRtf(document, path, &error))
         return true;
-    ShowMessage(762, parent, {path, error});
+    ShowMessage(Message::ExportFileNotWritten, parent, {path, error});
     return false;
 }
 
@@ -42,12 +43,12 @@ bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* pare
 {
     const std::unique_ptr<QPrinter> printer = interaction().defaultPrinter();
     if (!printer) {
-        ShowMessage(760, parent);
+        ShowMessage(Message::NoDefaultPrinter, parent);
         return false;
     }
     QString error;
     if (!printPlainText(*printer, text, font, &error, heading)) {
-        ShowMessage(761, parent, {error});
+        ShowMessage(Message::PrintFailed, parent, {error});
         return false;
     }
     return true;
@@ -69,14 +70,15 @@ void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
 {
     QPrintPreviewDialog preview(parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    preview.setWindowTitle(heading.isEmpty() ? QStringLiteral("Print Preview")
-                                             : QStringLiteral("Print Preview - %1").arg(heading));
+    preview.setWindowTitle(heading.isEmpty() ? QCoreApplication::translate("VerseExport", "Print Preview")
+                                             : QCoreApplication::translate("VerseExport",
+                                                                           "Print Preview - %1").arg(heading));
     const QString text = box->toPlainText();
     const QFont font = box->font();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
         QString error;
         if (!printPlainText(*printer, text, font, &error, heading))
-            ShowMessage(761, &preview, {error});
+            ShowMessage(Message::PrintFailed, &preview, {error});
     });
     preview.exec();
 }

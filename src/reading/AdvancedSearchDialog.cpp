@@ -3,6 +3,7 @@
 #include "reading/SelectorCombos.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 
@@ -53,16 +54,16 @@ void SelectAllOnClick(QLineEdit* box)
 AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAdvancedSearch"));
-    setWindowTitle(QStringLiteral("Advanced Search"));
+    setWindowTitle(tr("Advanced Search"));
     setFixedSize(450, 300);
 
-    lblTopHeading = place(new QLabel(QStringLiteral("Advanced Search"), this), "lblTopHeading", QRect(0, 6, 120, 20));
+    lblTopHeading = place(new QLabel(tr("Advanced Search"), this), "lblTopHeading", QRect(0, 6, 120, 20));
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() + 2);
     lblTopHeading->setFont(heading);
     lblTopHeading->adjustSize();
-    lblNotesHeading = place(new QLabel(QStringLiteral("Search for bible verse (s):"), this), "lblNotesHeading",
+    lblNotesHeading = place(new QLabel(tr("Search for bible verse (s):"), this), "lblNotesHeading",
                             QRect(12, 34, 300, 18));
 
     txtSearchString1 = place(new QLineEdit(this), "txtSearchString1", QRect(12, 54, 272, 24));
@@ -73,16 +74,16 @@ AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
     SelectAllOnClick(txtSearchString1);
     SelectAllOnClick(txtSearchString2);
 
-    optSearchScope[1] = place(new QRadioButton(QStringLiteral("Search within All BOOKS"), this), "optSearchScope1",
+    optSearchScope[1] = place(new QRadioButton(tr("Search within All BOOKS"), this), "optSearchScope1",
                               QRect(12, 146, 190, 22));
-    optSearchScope[0] = place(new QRadioButton(QStringLiteral("Search Within the following scope"), this),
+    optSearchScope[0] = place(new QRadioButton(tr("Search Within the following scope"), this),
                               "optSearchScope0", QRect(206, 146, 232, 22));
 
     verseSelector = place(new VerseRangeSelector(this), "VerseRangeSelector", QRect(12, 172, 426, 88));
     takeSelectors(*verseSelector);
     arrangeSelector();
 
-    chkWholeWords = place(new QCheckBox(QStringLiteral("Whole words"), this), "chkWholeWords", QRect(12, 269, 150, 22));
+    chkWholeWords = place(new QCheckBox(tr("Whole words"), this), "chkWholeWords", QRect(12, 269, 150, 22));
     imgSearch = MakeImageButton(this, QStringLiteral("imgSearch"), 28);
     imgSearch->move(370, 266);
     imgCancel = MakeImageButton(this, QStringLiteral("imgCancel"), 28);
@@ -123,8 +124,8 @@ void AdvancedSearchDialog::arrangeSelector()
 
 void AdvancedSearchDialog::load()
 {
-    imgSearch->setToolTip(LoadResString(601));
-    imgCancel->setToolTip(LoadResString(602));
+    imgSearch->setToolTip(LoadResString(Caption::StartAdvancedSearch));
+    imgCancel->setToolTip(LoadResString(Caption::CancelAdvancedSearch));
     FillCombo(cboOperator1, ValueList(QStringLiteral("Operator1")), true);
     FillCombo(cboOperator2, ValueList(QStringLiteral("Operator2")), true);
     verseSelector->fillTestaments();
@@ -156,7 +157,7 @@ SearchQuery AdvancedSearchDialog::BuildAdvancedQuery() const
     QString badOperator;
     SearchQuery q = kivra::BuildAdvancedQuery(inputs(), &badOperator);
     if (!q.valid())
-        qWarning().noquote() << "Advanced search: unknown operator" << badOperator;
+        qCWarning(lcSearch).noquote() << "Advanced search: unknown operator" << badOperator;
     return q;
 }
 
@@ -165,7 +166,7 @@ void AdvancedSearchDialog::search()
     WaitCursor wait;
     const SearchQuery q = BuildAdvancedQuery();
     if (!q.valid()) {
-        ShowMessage(710, this);
+        ShowMessage(Message::UnknownSearchOperators, this);
         return;
     }
     emit searchRequested(q);

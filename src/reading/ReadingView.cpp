@@ -52,7 +52,7 @@ void ReadingView::chooseStoredPassage(const Passage& passage)
     if (m_selectors->choosePassage(passage))
         return;
     m_selectors->choosePassage(shown);
-    ShowMessage(711, m_text->window(),
+    ShowMessage(Message::PassageNotInBible, m_text->window(),
                 {PassageStatusText(passage)});
 }
 
@@ -137,11 +137,11 @@ void ReadingView::selectVerse(int chapter, int verse)
 void ReadingView::showMenu(const QPoint& at)
 {
     QMenu menu(m_text);
-    menu.addAction(QStringLiteral("Copy"), this, [this] { copy(false); });
-    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { copy(true); });
+    menu.addAction(tr("Copy"), this, [this] { copy(false); });
+    menu.addAction(tr("Copy with reference"), this, [this] { copy(true); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Bookmark"), this, &ReadingView::bookmarkRequested);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &ReadingView::previewRequested);
+    menu.addAction(tr("Bookmark"), this, &ReadingView::bookmarkRequested);
+    menu.addAction(tr("Print Preview..."), this, &ReadingView::previewRequested);
     menu.exec(m_text->viewport()->mapToGlobal(at));
 }
 

@@ -8,8 +8,8 @@ namespace kivra {
 ReferenceBox::ReferenceBox(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("txtGoToReference"));
-    setPlaceholderText(QStringLiteral("Go to, e.g. John 3:16"));
-    setToolTip(QStringLiteral("Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)"));
+    setPlaceholderText(tr("Go to, e.g. John 3:16"));
+    setToolTip(tr("Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)"));
     setClearButtonEnabled(true);
     connect(this, &QLineEdit::returnPressed, this, &ReferenceBox::goTo);
 }
@@ -22,7 +22,7 @@ bool ReferenceBox::goTo()
     Passage reference;
     QString error;
     if (!ParseReference(typed, *BibleBooks(), &reference, &error)) {
-        ShowMessage(790, this, {typed, error});
+        ShowMessage(Message::ReferenceNotShown, this, {typed, error});
         return false;
     }
     selectAll();  // the next reference typed replaces this one

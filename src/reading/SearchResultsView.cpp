@@ -314,11 +314,11 @@ bool SearchResultsView::showBookNameTip(QHelpEvent* event)
 void SearchResultsView::showMenu(const QPoint& at)
 {
     QMenu menu(m_grid);
-    menu.addAction(QStringLiteral("Copy"), this, [this] { copyCurrent(false); });
-    menu.addAction(QStringLiteral("Copy with reference"), this, [this] { copyCurrent(true); });
+    menu.addAction(tr("Copy"), this, [this] { copyCurrent(false); });
+    menu.addAction(tr("Copy with reference"), this, [this] { copyCurrent(true); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Bookmark"), this, &SearchResultsView::bookmarkRequested);
-    menu.addAction(QStringLiteral("Print Preview..."), this, &SearchResultsView::previewRequested);
+    menu.addAction(tr("Bookmark"), this, &SearchResultsView::bookmarkRequested);
+    menu.addAction(tr("Print Preview..."), this, &SearchResultsView::previewRequested);
     menu.exec(m_grid->viewport()->mapToGlobal(at));
 }
 

@@ -29,11 +29,13 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
     cboToSection = makeCombo("cboToSection");
 
     const QList<QPair<const char*, QComboBox*>> rows = {
-        {"Testament:", cboTestament}, {"Book:", cboBook},      {"From Chapter:", cboFromChapter},
-        {"Section:", cboFromSection}, {"To Chapter:", cboToChapter}, {"Section:", cboToSection}};
+        {QT_TR_NOOP("Testament:"), cboTestament}, {QT_TR_NOOP("Book:"), cboBook},
+        {QT_TR_NOOP("From Chapter:"), cboFromChapter},
+        {QT_TR_NOOP("Section:"), cboFromSection}, {QT_TR_NOOP("To Chapter:"), cboToChapter},
+        {QT_TR_NOOP("Section:"), cboToSection}};
     int row = 0;
     for (const auto& [caption, combo] : rows) {
-        auto* label = new QLabel(QLatin1String(caption), this);
+        auto* label = new QLabel(tr(caption), this);
         label->setBuddy(combo);
         m_labels << label;
         grid->addWidget(label, row++, 0);

@@ -47,7 +47,7 @@ private:
 };
 } // namespace
 
-void Interaction::showMessage(int, const QString& text, QWidget* parent)
+void Interaction::showMessage(Message, const QString& text, QWidget* parent)
 {
     const NormalCursorWhileWaiting waiting;
     QMessageBox::information(parent, AppTitle, text, QMessageBox::Ok);
@@ -121,7 +121,7 @@ std::unique_ptr<QPrinter> openSystemPrinter(const QString& name)
 Interaction& interaction() { return g_interaction ? *g_interaction : g_realInteraction; }
 void setInteraction(Interaction* replacement) { g_interaction = replacement; }
 
-void ShowMessage(int id, QWidget* parent, const QStringList& args)
+void ShowMessage(Message id, QWidget* parent, const QStringList& args)
 {
     // One pass over the text: an argument that itself holds "%2" (a file name) stays as it is.
     const QString pattern = LoadResString(id);
@@ -138,7 +138,7 @@ void ShowMessage(int id, QWidget* parent, const QStringList& args)
     interaction().showMessage(id, text, parent);
 }
 
-void ScriptedInteraction::showMessage(int id, const QString& text, QWidget*)
+void ScriptedInteraction::showMessage(Message id, const QString& text, QWidget*)
 {
     messages << id;
     messageTexts << text;

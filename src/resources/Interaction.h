@@ -1,6 +1,7 @@
 #pragma once
 // Everything that waits for a person goes through here: message boxes, file, font and colour dialogs,
 // questions. Tests install a scripted Interaction that records and answers instead of blocking.
+#include "resources/Strings.h"
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -18,7 +19,7 @@ class Interaction {
 public:
     virtual ~Interaction() = default;
     // A message box with OK only, titled "Kivra! Bible"; text is the string-table text of id.
-    virtual void showMessage(int id, const QString& text, QWidget* parent);
+    virtual void showMessage(Message id, const QString& text, QWidget* parent);
     // A yes/no question; true for yes.
     virtual bool ask(const QString& title, const QString& text, QWidget* parent);
     // File dialogs; filter uses Qt's form ("Bookmark (*.kbm)"); the empty text means Cancel.
@@ -43,12 +44,12 @@ Interaction& interaction();
 void setInteraction(Interaction* replacement);
 
 // Shows string-table message id; extra arguments fill %1, %2, ... of the text.
-void ShowMessage(int id, QWidget* parent = nullptr, const QStringList& args = {});
+void ShowMessage(Message id, QWidget* parent = nullptr, const QStringList& args = {});
 
 // Interaction for tests: records message ids and answers from queues.
 class ScriptedInteraction : public Interaction {
 public:
-    QList<int> messages;
+    QList<Message> messages;
     QStringList messageTexts;
     QStringList fileAnswers;           // taken in order by open/save dialogs; empty list means Cancel
     QStringList dialogTitles;
@@ -62,7 +63,7 @@ public:
     bool openUrlResult = true;
     QString printerPdfFile;            // defaultPrinter prints into this PDF; empty means no printer
 
-    void showMessage(int id, const QString& text, QWidget* parent) override;
+    void showMessage(Message id, const QString& text, QWidget* parent) override;
     bool ask(const QString& title, const QString& text, QWidget* parent) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& initialName,
                          const QString& filter) override;

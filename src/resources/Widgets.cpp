@@ -111,7 +111,7 @@ void EditNotes(QPlainTextEdit* box, const QString& notes)
     box->setPlainText(shown);
     box->setReadOnly(inPieces);
     box->setProperty(StoredNotes, inPieces ? QVariant(notes) : QVariant());
-    box->setToolTip(inPieces ? LoadResString(768) : QString());
+    box->setToolTip(inPieces ? LoadResString(Caption::NotesTooLongToEdit) : QString());
 }
 
 QString NotesOf(const QPlainTextEdit* box)

@@ -15,10 +15,10 @@ namespace kivra {
 OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(400, 300);
 
-    lblTopHeading = new QLabel(QStringLiteral("Options"), this);
+    lblTopHeading = new QLabel(tr("Options"), this);
     lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
@@ -27,14 +27,14 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     lblTopHeading->adjustSize();
     lblTopHeading->move(0, 10);
 
-    lblNotesHeading = new QLabel(QStringLiteral("Settings for displaying Bible text:"), this);
+    lblNotesHeading = new QLabel(tr("Settings for displaying Bible text:"), this);
     lblNotesHeading->setObjectName(QStringLiteral("lblNotesHeading"));
     lblNotesHeading->setGeometry(16, 44, 368, 18);
 
-    chkInsertNewLineAfterText = new QCheckBox(QStringLiteral("Insert a new line after verse"), this);
+    chkInsertNewLineAfterText = new QCheckBox(tr("Insert a new line after verse"), this);
     chkInsertNewLineAfterText->setObjectName(QStringLiteral("chkInsertNewLineAfterText"));
     chkInsertNewLineAfterText->setGeometry(28, 66, 356, 22);
-    chkShowChapterSection = new QCheckBox(QStringLiteral("Show chapter and section number"), this);
+    chkShowChapterSection = new QCheckBox(tr("Show chapter and section number"), this);
     chkShowChapterSection->setObjectName(QStringLiteral("chkShowChapterSection"));
     chkShowChapterSection->setGeometry(28, 90, 356, 22);
 
@@ -44,8 +44,8 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     auto* fontLayout = new QHBoxLayout(fontLine);
     fontLayout->setContentsMargins(0, 0, 0, 0);
     fontLayout->setSpacing(4);
-    fontLayout->addWidget(new QLabel(QStringLiteral("Click"), fontLine));
-    lblSelectFont = new ClickLabel(QStringLiteral("here"), fontLine);
+    fontLayout->addWidget(new QLabel(tr("Click"), fontLine));
+    lblSelectFont = new ClickLabel(tr("here"), fontLine);
     lblSelectFont->setObjectName(QStringLiteral("lblSelectFont"));
     QFont link = lblSelectFont->font();
     link.setUnderline(true);
@@ -54,10 +54,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     lblSelectFont->setPalette(linkPalette);
     fontLayout->addWidget(lblSelectFont);
-    fontLayout->addWidget(new QLabel(QStringLiteral("to select font"), fontLine));
+    fontLayout->addWidget(new QLabel(tr("to select font"), fontLine));
     fontLayout->addStretch(1);
 
-    auto* sampleHeading = new QLabel(QStringLiteral("Sample Verse:"), this);
+    auto* sampleHeading = new QLabel(tr("Sample Verse:"), this);
     sampleHeading->setGeometry(16, 142, 368, 18);
     rxtSampleVerse = new QTextEdit(this);
     rxtSampleVerse->setObjectName(QStringLiteral("rxtSampleVerse"));
@@ -66,10 +66,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 
     imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
     imgSave->move(306, 262);
-    imgSave->setToolTip(LoadResString(766));
+    imgSave->setToolTip(LoadResString(Caption::SaveOptions));
     imgClose = MakeImageButton(this, QStringLiteral("imgClose"), 32);
     imgClose->move(352, 262);
-    imgClose->setToolTip(LoadResString(767));
+    imgClose->setToolTip(LoadResString(Caption::CloseWithoutSaving));
 
     connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
     connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
@@ -132,7 +132,7 @@ bool OptionsDialog::save()
     QString error;
     if (!SaveOptionValues(checkValue(chkInsertNewLineAfterText), checkValue(chkShowChapterSection), m_font,
                           nullptr, &error)) {
-        ShowMessage(765, this, {error});
+        ShowMessage(Message::OptionsNotSaved, this, {error});
         return false;
     }
     return true;

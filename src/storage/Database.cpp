@@ -1,5 +1,7 @@
 #include "storage/Database.h"
 
+#include "resources/Logging.h"
+
 #include <QDebug>
 #include <QFileInfo>
 #include <QHash>
@@ -38,7 +40,7 @@ bool checkTable(const QSqlDatabase& db, const QString& table)
 {
     if (IsKnownTable(db, table))
         return true;
-    qWarning().noquote() << "Unknown table" << table << "on" << db.connectionName();
+    qCWarning(lcStorage).noquote() << "Unknown table" << table << "on" << db.connectionName();
     return false;
 }
 
@@ -46,7 +48,7 @@ bool checkField(const QSqlDatabase& db, const QString& table, const QString& fie
 {
     if (field.isEmpty() || IsKnownField(db, table, field))
         return true;
-    qWarning().noquote() << "Unknown field" << field << "in" << table;
+    qCWarning(lcStorage).noquote() << "Unknown field" << field << "in" << table;
     return false;
 }
 
@@ -58,7 +60,7 @@ QSqlDatabase OpenDatabaseConnection(const QString& connectionName, const QString
     auto fail = [&](const QString& why) {
         if (error)
             *error = why;
-        qWarning().noquote() << "Cannot open" << fullPath << ":" << why;
+        qCWarning(lcStorage).noquote() << "Cannot open" << fullPath << ":" << why;
         if (QSqlDatabase::contains(connectionName))
             QSqlDatabase::removeDatabase(connectionName);
         return QSqlDatabase();
@@ -128,7 +130,7 @@ bool TableIsReadable(const QSqlDatabase& db, const QString& table)
     QSqlQuery count(db);
     if (count.exec(QStringLiteral("SELECT count(*) FROM %1 NOT INDEXED").arg(QuoteIdentifier(table))) && count.next())
         return true;
-    qWarning().noquote() << "Table" << table << "of" << db.databaseName() << "cannot be read:" << count.lastError().text();
+    qCWarning(lcStorage).noquote() << "Table" << table << "of" << db.databaseName() << "cannot be read:" << count.lastError().text();
     return false;
 }
 
@@ -177,7 +179,7 @@ RecordsetPtr selectRowsByNumber(const QSqlDatabase& db, const QString& table, co
     QVariantList params;
     if (!field.isEmpty() && !value.isEmpty()) {
         if (!checkField(db, table, field) || !isNumberText(value)) {
-            qWarning().noquote() << "Not a number:" << value;
+            qCWarning(lcStorage).noquote() << "Not a number:" << value;
             return nullptr;
         }
         sql += whereClause(field, QStringLiteral("="));
@@ -192,7 +194,7 @@ static bool runUpdate(const QSqlDatabase& db, const QString& table, const QStrin
     if (!checkTable(db, table) || !checkField(db, table, field) || field.isEmpty() || !checkField(db, table, keyField))
         return false;
     if (!keyField.isEmpty() && !hasKeyValue) {
-        qWarning().noquote() << "Refusing to update every row of" << table << "for an empty" << keyField;
+        qCWarning(lcStorage).noquote() << "Refusing to update every row of" << table << "for an empty" << keyField;
         return false;
     }
     QString sql = QStringLiteral("UPDATE %1 SET %2=?").arg(QuoteIdentifier(table), QuoteIdentifier(field));
@@ -222,7 +224,7 @@ static bool runDelete(const QSqlDatabase& db, const QString& table, const QStrin
     if (!checkTable(db, table) || !checkField(db, table, field))
         return false;
     if (!field.isEmpty() && !hasValue) {
-        qWarning().noquote() << "Refusing to delete every row of" << table << "for an empty" << field;
+        qCWarning(lcStorage).noquote() << "Refusing to delete every row of" << table << "for an empty" << field;
         return false;
     }
     QString sql = QStringLiteral("DELETE FROM %1").arg(QuoteIdentifier(table));
@@ -287,7 +289,7 @@ bool RunPrepared(QSqlQuery& query, const QString& sql, const QVariantList& param
         ok = query.exec();
     }
     if (!ok) {
-        qWarning().noquote() << "Statement failed:" << query.lastError().text() << "in" << sql;
+        qCWarning(lcStorage).noquote() << "Statement failed:" << query.lastError().text() << "in" << sql;
         if (error)
             *error = query.lastError().text();
     }
@@ -314,7 +316,7 @@ Transaction::Transaction(const QSqlDatabase& db) : m_db(db)
     if (m_owner)
         connectionsInTransaction().insert(name);
     else
-        qWarning().noquote() << "Cannot begin a transaction on" << name;
+        qCWarning(lcStorage).noquote() << "Cannot begin a transaction on" << name;
 }
 
 Transaction::~Transaction()

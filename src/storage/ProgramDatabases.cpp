@@ -21,11 +21,12 @@ std::optional<DatabaseFailure> openChecked(const DatabaseFile& file)
     if (!db.isOpen()) {
         // A file that can be read but not opened is no database at all.
         const QFileInfo info(file.path);
-        return DatabaseFailure{file.path, info.isFile() && info.isReadable() ? 703 : 701};
+        return DatabaseFailure{file.path,
+                               info.isFile() && info.isReadable() ? Message::NotAProgramDatabase : Message::DatabaseMissing};
     }
     for (const QString& table : file.tables)
         if (!TableIsReadable(db, table))
-            return DatabaseFailure{file.path, 703};
+            return DatabaseFailure{file.path, Message::NotAProgramDatabase};
     return std::nullopt;
 }
 

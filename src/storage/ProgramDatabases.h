@@ -1,14 +1,15 @@
 #pragma once
+#include "resources/Strings.h"
 #include <QString>
 #include <optional>
 
 namespace kivra {
 
-// The first database file that could not be used, with the string-table message that names it:
-// 701 (cannot be opened) or 703 (there, but not a database of this program or damaged).
+// The first database file that could not be used, with the message that names it: DatabaseMissing
+// (cannot be opened) or NotAProgramDatabase (there, but not a database of this program or damaged).
 struct DatabaseFailure {
     QString path;
-    int messageId = 0;
+    Message messageId{};
 };
 
 // Opens the three databases of the program folder (Bible read-only) and reads every table the

@@ -1,5 +1,6 @@
 #include "storage/Recordset.h"
 
+#include "resources/Logging.h"
 #include "storage/Database.h"
 
 #include <QSqlError>
@@ -84,7 +85,7 @@ void Recordset::setValue(const QString& field, const QVariant& value)
 {
     const int column = fieldIndex(field);
     if (column < 0 || eof()) {
-        qWarning().noquote() << "Recordset: no field" << field << "or no current row";
+        qCWarning(lcStorage).noquote() << "Recordset: no field" << field << "or no current row";
         return;
     }
     m_rows[m_pos][column] = value;

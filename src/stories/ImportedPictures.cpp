@@ -1,5 +1,6 @@
 #include "stories/ImportedPictures.h"
 
+#include "resources/Logging.h"
 #include "storage/Database.h"
 
 #include <QDebug>
@@ -167,7 +168,7 @@ QStringList PictureBatch::moveIntoPlace()
     for (const Pending& p : m_pending) {
         if (moveWithoutReplacing(p.temporaryPath, p.finalPath))
             continue;
-        qWarning().noquote() << "Cannot move" << p.temporaryPath << "to" << p.finalPath << ":" << systemError();
+        qCWarning(lcStories).noquote() << "Cannot move" << p.temporaryPath << "to" << p.finalPath << ":" << systemError();
         QFile::remove(p.temporaryPath);
         notMoved << p.finalPath;
     }

@@ -1,10 +1,12 @@
 #include "stories/StoryEditor.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 #include "reading/VerseRangeSelector.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
+#include "resources/Logging.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "storage/DataControl.h"
@@ -27,7 +29,7 @@ namespace {
 
 QLabel* label(QWidget* parent, const char* text, const QRect& geometry)
 {
-    auto* l = new QLabel(QLatin1String(text), parent);
+    auto* l = new QLabel(QCoreApplication::translate("kivra::StoryEditor", text), parent);
     l->setGeometry(geometry);
     return l;
 }
@@ -66,7 +68,7 @@ StoryPicture placeholderPicture()
     const QPixmap logo = windowPicture(QStringLiteral("kivra-bible"), QSize(48, 48));
     painter.drawPixmap(42, 12, logo);
     painter.setPen(QColor(0x70, 0x68, 0x50));
-    painter.drawText(QRect(0, 64, 133, 30), Qt::AlignCenter, QStringLiteral("Bible Story"));
+    painter.drawText(QRect(0, 64, 133, 30), Qt::AlignCenter, QCoreApplication::translate("StoryEditor", "Bible Story"));
     painter.end();
     QByteArray png;
     QBuffer buffer(&png);
@@ -82,7 +84,7 @@ StoryEditor::StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmBibleStory"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Bible Story"));
+    setWindowTitle(tr("Bible Story"));
     setWindowIcon(applicationIcon());
     adoBibleVerse = new DataControl(this);
     adoBibleVerse->setObjectName(QStringLiteral("adoBibleVerse"));
@@ -102,19 +104,19 @@ void StoryEditor::createControls()
     imgTitleBar = new QLabel(this);
     imgTitleBar->setObjectName(QStringLiteral("imgTitleBar"));
     imgTitleBar->setScaledContents(true);
-    lblTopHeading = new QLabel(QStringLiteral("Bible Story Editor"), this);
+    lblTopHeading = new QLabel(tr("Bible Story Editor"), this);
     lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
     QFont bold = lblTopHeading->font();
     bold.setBold(true);
     lblTopHeading->setFont(bold);
     lblTopHeading->adjustSize();
 
-    label(this, "Name of the Bible Story:", QRect(16, 32, 300, 16));
+    label(this, QT_TR_NOOP("Name of the Bible Story:"), QRect(16, 32, 300, 16));
     txtBibleStoryName = new QLineEdit(this);
     txtBibleStoryName->setObjectName(QStringLiteral("txtBibleStoryName"));
     txtBibleStoryName->setGeometry(16, 50, 552, 24);
 
-    label(this, "Select verse for the story:", QRect(16, 86, 200, 16));
+    label(this, QT_TR_NOOP("Select verse for the story:"), QRect(16, 86, 200, 16));
     verseSelector = new VerseRangeSelector(this);
     verseSelector->setGeometry(16, 106, 190, 300);
     takeSelectors(*verseSelector);
@@ -122,7 +124,7 @@ void StoryEditor::createControls()
     imgSelectVerse = button(this, "imgSelectVerse", {218, 190});
     imgDeselectVerse = button(this, "imgDeselectVerse", {218, 230});
 
-    label(this, "Selected verse(s)", QRect(262, 86, 200, 16));
+    label(this, QT_TR_NOOP("Selected verse(s)"), QRect(262, 86, 200, 16));
     lstBibleStoryPart = new QListWidget(this);
     lstBibleStoryPart->setObjectName(QStringLiteral("lstBibleStoryPart"));
     lstBibleStoryPart->setGeometry(262, 106, 306, 190);
@@ -135,7 +137,7 @@ void StoryEditor::createControls()
 
 void StoryEditor::createPictureAndNotes()
 {
-    label(this, "Select picture for the story", QRect(262, 306, 220, 16));
+    label(this, QT_TR_NOOP("Select picture for the story"), QRect(262, 306, 220, 16));
     auto* thumbFrame = new QFrame(this);
     thumbFrame->setFrameShape(QFrame::StyledPanel);
     thumbFrame->setFrameShadow(QFrame::Sunken);
@@ -143,11 +145,11 @@ void StoryEditor::createPictureAndNotes()
     imgBibleStoryThumbNail = new PictureBox(thumbFrame);
     imgBibleStoryThumbNail->setObjectName(QStringLiteral("imgBibleStoryThumbNail"));
     imgBibleStoryThumbNail->setGeometry(4, 4, 133, 100);
-    label(this, "Click the icon to browse:", QRect(414, 326, 160, 16));
+    label(this, QT_TR_NOOP("Click the icon to browse:"), QRect(414, 326, 160, 16));
     imgBrowseBibleStoryPicture = button(this, "imgBrowseBibleStoryPicture", {414, 348});
     imgClearBibleStoryPicture = button(this, "imgClearBibleStoryPicture", {452, 348});
 
-    label(this, "Notes for the selected verse of the Bible Story", QRect(16, 446, 400, 16));
+    label(this, QT_TR_NOOP("Notes for the selected verse of the Bible Story"), QRect(16, 446, 400, 16));
     txtBibleStoryVerseNotes = new QPlainTextEdit(this);
     txtBibleStoryVerseNotes->setObjectName(QStringLiteral("txtBibleStoryVerseNotes"));
     txtBibleStoryVerseNotes->setGeometry(16, 466, 552, 78);
@@ -177,10 +179,15 @@ void StoryEditor::connectControls()
 
 void StoryEditor::setTooltips()
 {
-    const QList<QPair<QToolButton*, int>> tips = {
-        {imgBrowseBibleStoryPicture, 301}, {imgClearBibleStoryPicture, 302}, {imgSelectVerse, 303},
-        {imgDeselectVerse, 304},           {imgMoveUp, 305},                 {imgMoveDown, 306},
-        {imgSaveBibleStory, 307},          {imgCancelBibleStory, 308}};
+    const QList<QPair<QToolButton*, Caption>> tips = {
+        {imgBrowseBibleStoryPicture, Caption::SelectStoryPicture},
+        {imgClearBibleStoryPicture, Caption::ClearStoryPicture},
+        {imgSelectVerse, Caption::AddVersesToStory},
+        {imgDeselectVerse, Caption::RemoveVersesFromStory},
+        {imgMoveUp, Caption::MoveVerseUp},
+        {imgMoveDown, Caption::MoveVerseDown},
+        {imgSaveBibleStory, Caption::SaveStory},
+        {imgCancelBibleStory, Caption::CancelStory}};
     for (const auto& [b, id] : tips)
         b->setToolTip(LoadResString(id));
 }
@@ -200,7 +207,7 @@ void StoryEditor::load()
         ReserveStoryNumber(m_storyNumber);
         m_reserved = true;
     } else if (isEditMode() && !BackupStory(m_storyNumber)) {
-        qWarning() << "Story" << m_storyNumber << "could not be backed up; Cancel will leave it as it is";
+        qCWarning(lcStories) << "Story" << m_storyNumber << "could not be backed up; Cancel will leave it as it is";
     }
     loadParts();
 }
@@ -211,7 +218,7 @@ void StoryEditor::loadParts()
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
         txtBibleStoryName->setText(first.name);
-        setWindowTitle(QStringLiteral("Editing \"%1\"").arg(first.name));
+        setWindowTitle(tr("Editing \"%1\"").arg(first.name));
         m_picturePath = first.imagePath;
         if (!m_picturePath.isEmpty())
             ShowPictureFile(imgBibleStoryThumbNail, m_picturePath, StoryImageNotFoundPicture());
@@ -246,7 +253,7 @@ void StoryEditor::addSelectedVerses()
     const Passage p = verseSelector->passage();
     const int index = AddStoryPart(m_storyNumber, m_partCounter, p);
     if (index <= 0) {
-        ShowMessage(744, this);
+        ShowMessage(Message::VersesNotAdded, this);
         return;
     }
     auto* item = new QListWidgetItem(PartItemText(p), lstBibleStoryPart);
@@ -259,12 +266,12 @@ void StoryEditor::removeChosenPart()
 {
     const int i = lstBibleStoryPart->currentRow();
     if (i < 0 || lstBibleStoryPart->selectedItems().isEmpty()) {
-        ShowMessage(309, this);
+        ShowMessage(Message::SelectVerseToRemove, this);
         return;
     }
     const int index = lstBibleStoryPart->item(i)->data(Qt::UserRole).toInt();
     if (!RemoveStoryPart(index)) {
-        ShowMessage(745, this);
+        ShowMessage(Message::VerseNotRemoved, this);
         return;
     }
     if (m_notesIndex == index)
@@ -352,7 +359,7 @@ void StoryEditor::writeNotes()
 
 void StoryEditor::browsePicture()
 {
-    const QString chosen = interaction().openFileName(this, QStringLiteral("Load Bible Story Verse Image"),
+    const QString chosen = interaction().openFileName(this, tr("Load Bible Story Verse Image"),
                                                       m_picturePath, PictureFilter());
     if (chosen.isEmpty())
         return;
@@ -375,17 +382,17 @@ void StoryEditor::clearPicture()
 void StoryEditor::save()
 {
     if (txtBibleStoryName->text().isEmpty()) {
-        ShowMessage(310, this);
+        ShowMessage(Message::StoryNameMissing, this);
         return;
     }
     if (lstBibleStoryPart->count() == 0) {
-        ShowMessage(311, this);
+        ShowMessage(Message::StoryHasNoVerse, this);
         return;
     }
     keepTypedNotes();
     if (!SaveStory(m_storyNumber, partIndexes(), txtBibleStoryName->text(), m_picturePath,
                    &m_partCounter)) {
-        ShowMessage(740, this);
+        ShowMessage(Message::StoryNotSaved, this);
         return;
     }
     emit storySaved();
@@ -395,7 +402,7 @@ void StoryEditor::save()
 void StoryEditor::cancel()
 {
     if (!CancelStory(m_storyNumber, isEditMode())) {
-        ShowMessage(741, this);
+        ShowMessage(Message::StoryNotRestored, this);
         return;
     }
     close();

@@ -168,17 +168,17 @@ void planPictures(const QList<FileRow>& rows, const QDate& date, ImportPlan* pla
         if (row.picture.isEmpty() || lastChecked.value(name) == row.picture)
             continue;
         lastChecked[name] = row.picture;
-        int problem = 0;
+        std::optional<Message> problem;
         if (row.picture.size() > MaxStoryPictureBytes)
-            problem = 784;
+            problem = Message::StoryPictureTooLarge;
         else if (!isDrawablePicture(row.picture))
-            problem = 785;
-        if (problem == 0) {
+            problem = Message::StoryPictureUnreadable;
+        if (!problem) {
             plan->toWrite[name] = row.picture;
             plan->skipped.remove(name);
         } else if (!plan->toWrite.contains(name)) {
             if (!plan->skipped.contains(name))
-                result->pictureProblems.append({problem, row.text(QStringLiteral("StoryName")), name, {}});
+                result->pictureProblems.append({*problem, row.text(QStringLiteral("StoryName")), name, {}});
             plan->skipped.insert(name);
         }
     }
@@ -201,7 +201,8 @@ bool writePictures(PictureBatch* batch, ImportPlan* plan, const QList<FileRow>& 
             break;
         }
         const int row = int(plan->pictureNames.indexOf(it.key()));
-        result->pictureProblems.append({786, rows[row].text(QStringLiteral("StoryName")), batch->folder() + finalName, error});
+        result->pictureProblems.append({Message::StoryPictureNotWritten, rows[row].text(QStringLiteral("StoryName")),
+                                        batch->folder() + finalName, error});
         plan->skipped.insert(it.key());
     }
     return true;
@@ -310,7 +311,8 @@ void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QStr
     for (const QString& path : pictures.moveIntoPlace()) {
         const QString name = plan.finalNames.key(QFileInfo(path).fileName());
         const QString story = rows[plan.pictureNames.indexOf(name)].text(QStringLiteral("StoryName"));
-        result->pictureProblems.append({786, story, path, QStringLiteral("another file took its name.")});
+        result->pictureProblems.append({Message::StoryPictureNotWritten, story, path,
+                                        QStringLiteral("another file took its name.")});
     }
     for (int n : plan.numbers)
         if (result->storyNumbers.isEmpty() || result->storyNumbers.last() != n)

@@ -2,6 +2,7 @@
 // Story exchange files (".kbs"): rows of tblBibleStory as a TableGram, the bytes of each story's
 // picture carried in the StoryImage column. Imported stories get new numbers and their pictures
 // are written to the image folder.
+#include "resources/Strings.h"
 #include "storage/TableGram.h"
 
 #include <QDate>
@@ -38,7 +39,7 @@ struct StoryImport {
     QList<int> storyNumbers;   // the new numbers, in the order they were given
     QString linkFound;         // a symbolic link in the image folder stood where a picture would go
     struct PictureProblem {
-        int messageId = 0;     // 784 too large, 785 not a picture, 786 cannot be written
+        Message messageId{};   // StoryPictureTooLarge, StoryPictureUnreadable or StoryPictureNotWritten
         QString storyName;
         QString path;
         QString reason;

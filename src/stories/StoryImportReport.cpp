@@ -9,11 +9,12 @@ namespace kivra {
 void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent)
 {
     if (!result.linkFound.isEmpty()) {
-        ShowMessage(788, parent, {QFileInfo(result.linkFound).fileName()});
+        ShowMessage(Message::LinkInPictureFolder, parent, {QFileInfo(result.linkFound).fileName()});
         return;
     }
     if (!result.ok) {
-        ShowMessage(result.fileRejected ? 781 : 787, parent, {path, result.error});
+        ShowMessage(result.fileRejected ? Message::FileNotImportable : Message::ImportFailed, parent,
+                    {path, result.error});
         return;
     }
     for (const StoryImport::PictureProblem& p : result.pictureProblems)

@@ -5,7 +5,8 @@ class QWidget;
 
 namespace kivra {
 
-// Tells the user about skipped pictures or why the import failed (messages 781, 784-787).
+// Tells the user about skipped pictures or why the import failed (FileNotImportable,
+// StoryPictureTooLarge, StoryPictureUnreadable, StoryPictureNotWritten or ImportFailed).
 void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent);
 
 } // namespace kivra

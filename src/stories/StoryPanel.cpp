@@ -28,7 +28,7 @@ StoryPanel::StoryPanel(QWidget* parent) : QWidget(parent)
         (*member)->move(x, 0);
         x += 29;
     }
-    m_listCaption = Place(new QLabel(QStringLiteral("Bible Story:"), this), "lblBibleStory", QRect(0, 30, 233, 16));
+    m_listCaption = Place(new QLabel(tr("Bible Story:"), this), "lblBibleStory", QRect(0, 30, 233, 16));
     m_list = Place(new QListWidget(this), "lstBibleStory", QRect(0, 46, 233, 347));
 
     connect(m_open, &QToolButton::clicked, this, &StoryPanel::openSelected);
@@ -59,10 +59,10 @@ void StoryPanel::selectLast()
         m_list->setCurrentRow(m_list->count() - 1);
 }
 
-int StoryPanel::selectedStoryNumber(int noSelectionMessage)
+int StoryPanel::selectedStoryNumber(Message noSelectionMessage)
 {
     if (m_list->count() == 0) {
-        ShowMessage(143, window());
+        ShowMessage(Message::NoStories, window());
         return 0;
     }
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
@@ -75,7 +75,7 @@ int StoryPanel::selectedStoryNumber(int noSelectionMessage)
 
 void StoryPanel::openSelected()
 {
-    const int number = selectedStoryNumber(112);
+    const int number = selectedStoryNumber(Message::SelectStoryToOpen);
     if (number == 0)
         return;
     WaitCursor wait;
@@ -95,7 +95,7 @@ void StoryPanel::createStory()
 
 void StoryPanel::editSelected()
 {
-    const int number = selectedStoryNumber(114);
+    const int number = selectedStoryNumber(Message::SelectStoryToEdit);
     if (number == 0)
         return;
     WaitCursor wait;
@@ -104,13 +104,13 @@ void StoryPanel::editSelected()
 
 void StoryPanel::copySelected()
 {
-    const int number = selectedStoryNumber(113);
+    const int number = selectedStoryNumber(Message::SelectStoryToCopy);
     if (number == 0)
         return;
     WaitCursor wait;
     const int copy = CopyStory(number);
     if (copy == 0) {
-        ShowMessage(742, window());
+        ShowMessage(Message::StoryNotCopied, window());
         return;
     }
     emit storiesChanged();
@@ -120,12 +120,12 @@ void StoryPanel::copySelected()
 
 void StoryPanel::deleteSelected()
 {
-    const int number = selectedStoryNumber(115);
+    const int number = selectedStoryNumber(Message::SelectStoryToDelete);
     if (number == 0)
         return;
     WaitCursor wait;
     if (!DeleteStory(number)) {
-        ShowMessage(743, window());
+        ShowMessage(Message::StoryNotDeleted, window());
         return;
     }
     const int i = m_list->row(m_list->selectedItems().first());
@@ -158,12 +158,12 @@ void StoryPanel::importFile()
 void StoryPanel::exportSelected()
 {
     if (m_list->count() == 0) {
-        ShowMessage(143, window());
+        ShowMessage(Message::NoStories, window());
         return;
     }
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty()) {
-        ShowMessage(146, window());
+        ShowMessage(Message::SelectStoryToExport, window());
         return;
     }
     const QString name = selected.first()->text().trimmed();
@@ -178,7 +178,7 @@ void StoryPanel::exportSelected()
 void StoryPanel::exportAll()
 {
     if (m_list->count() == 0 || m_list->selectedItems().isEmpty()) {
-        ShowMessage(143, window());
+        ShowMessage(Message::NoStories, window());
         return;
     }
     const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bible Story List"),

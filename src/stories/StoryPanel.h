@@ -1,6 +1,7 @@
 #pragma once
 // The story panel of the main window: the story list, opening, creating, editing, copying and
 // deleting a story, and the story exchange files.
+#include "resources/Strings.h"
 #include <QWidget>
 
 class QLabel;
@@ -24,8 +25,8 @@ signals:
     void storiesChanged();
 
 private:
-    // The selected story's number; 0 after telling the user (143, or the operation's message).
-    int selectedStoryNumber(int noSelectionMessage);
+    // The selected story's number; 0 after telling the user (NoStories, or the operation's message).
+    int selectedStoryNumber(Message noSelectionMessage);
     void openSelected();
     void createStory();
     void editSelected();

@@ -1,5 +1,7 @@
 #include "stories/StoryPicture.h"
 
+#include "resources/Logging.h"
+
 #include <QBuffer>
 #include <QDebug>
 #include <QFile>
@@ -174,7 +176,7 @@ StoryPicture StoryPicture::fromFile(const QString& path, PictureLoad* outcome)
     }
     StoryPicture picture = fromData(file.readAll());
     if (picture.isNull())
-        qWarning().noquote() << "Not a picture this program can read:" << path;
+        qCWarning(lcStories).noquote() << "Not a picture this program can read:" << path;
     report(picture.isNull() ? PictureLoad::Unreadable : PictureLoad::Loaded);
     return picture;
 }

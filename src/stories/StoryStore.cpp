@@ -1,5 +1,6 @@
 #include "stories/StoryStore.h"
 
+#include "resources/Logging.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -221,7 +222,7 @@ bool CancelStory(int storyNumber, bool editMode)
         const int saved = backupRowCount(db, storyNumber);
         if (saved <= 0) {
             // Without a backup, deleting the rows would lose the story rather than restore it.
-            qWarning() << "No backup of story" << storyNumber << "to restore; the story is left as it is";
+            qCWarning(lcStories) << "No backup of story" << storyNumber << "to restore; the story is left as it is";
             return saved == 0;
         }
         ok = ok && DeleteNumericRecord(db, StoryTable, field, storyNumber)

@@ -1,5 +1,6 @@
 #include "stories/StoryViewer.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 #include "resources/Icons.h"
@@ -33,7 +34,7 @@ QFrame* sunkenFrame(QWidget* parent, const char* name)
 
 QLabel* label(QWidget* parent, const char* name, const char* text)
 {
-    auto* l = new QLabel(QLatin1String(text), parent);
+    auto* l = new QLabel(QCoreApplication::translate("kivra::StoryViewer", text), parent);
     l->setObjectName(QLatin1String(name));
     return l;
 }
@@ -43,7 +44,7 @@ StoryViewer::StoryViewer(int storyNumber, QWidget* parent) : QWidget(parent, Qt:
 {
     setObjectName(QStringLiteral("frmBibleStoryShowPage"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Bible Story"));
+    setWindowTitle(tr("Bible Story"));
     setWindowIcon(applicationIcon());
 
     imgTitleBar = label(this, "imgTitleBar", "");
@@ -53,20 +54,20 @@ StoryViewer::StoryViewer(int storyNumber, QWidget* parent) : QWidget(parent, Qt:
     bold.setBold(true);
     lblTopHeading->setFont(bold);
 
-    lblStoryVerse = label(this, "lblStoryVerse", "Story Verse:");
+    lblStoryVerse = label(this, "lblStoryVerse", QT_TR_NOOP("Story Verse:"));
     shpBibleStoryText = sunkenFrame(this, "shpBibleStoryText");
     rxtBibleStoryText = new QTextEdit(this);
     rxtBibleStoryText->setObjectName(QStringLiteral("rxtBibleStoryText"));
     rxtBibleStoryText->setReadOnly(true);
     rxtBibleStoryText->setFrameShape(QFrame::NoFrame);
 
-    lblStoryPicture = label(this, "lblStoryPicture", "Story Picture:");
+    lblStoryPicture = label(this, "lblStoryPicture", QT_TR_NOOP("Story Picture:"));
     picBibleStory = sunkenFrame(this, "picBibleStory");
     imgBibleStoryImage = new PictureBox(picBibleStory);
     imgBibleStoryImage->setObjectName(QStringLiteral("imgBibleStoryImage"));
     imgBibleStoryImage->setGeometry(4, 4, PictureWidth - 8, PictureHeight - 8);
 
-    lblStoryNotes = label(this, "lblStoryNotes", "Story Notes:");
+    lblStoryNotes = label(this, "lblStoryNotes", QT_TR_NOOP("Story Notes:"));
     shpNotes = sunkenFrame(this, "shpNotes");
     txtNotes = new QPlainTextEdit(this);
     txtNotes->setObjectName(QStringLiteral("txtNotes"));
@@ -89,7 +90,7 @@ void StoryViewer::load()
     if (m_loaded)
         return;
     m_loaded = true;
-    imgCloseBibleStory->setToolTip(LoadResString(401));
+    imgCloseBibleStory->setToolTip(LoadResString(Caption::CloseStory));
     const QList<StoryPartRow> parts = ReadStoryParts(m_storyNumber);
     if (!parts.isEmpty()) {
         const StoryPartRow& first = parts.first();
@@ -114,7 +115,7 @@ void StoryViewer::load()
     lblTopHeading->adjustSize();
     layoutControls();
     if (!story.missingPassages.isEmpty())
-        ShowMessage(711, this, {story.missingPassages.join(QStringLiteral("; "))});
+        ShowMessage(Message::PassageNotInBible, this, {story.missingPassages.join(QStringLiteral("; "))});
 }
 
 void StoryViewer::showEvent(QShowEvent* event)

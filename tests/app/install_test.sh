@@ -16,6 +16,8 @@ desktop-file-validate "$prefix/share/applications/kivra-bible.desktop"
 test -f "$prefix/share/icons/hicolor/scalable/apps/kivra-bible.svg"
 # The web panel's browser is a library of its own, loaded from next to the executable.
 test -f "$prefix/lib/kivra-bible/libkivra-webpanel.so"
+# The translations sit in the program folder, where the program looks for them.
+test -f "$prefix/lib/kivra-bible/translations/kivra-bible_en.qm"
 
 home=$work/home
 mkdir -p "$home"

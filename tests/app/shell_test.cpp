@@ -61,7 +61,7 @@ TEST_F(Shell, CaptionsActLikeTheirButtonsButDonateIsOnlyACaptionAndAFailedOpenin
 
     folder.ui().openUrlResult = false;
     Child<QToolButton>(*window, "imgSupport")->click();
-    ASSERT_EQ(folder.ui().messages, QList<int>{764});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::WebPageNotOpened});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(SupportPageAddress));
 }
 

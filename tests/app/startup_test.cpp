@@ -77,18 +77,18 @@ TEST(Startup, AMissingOrDamagedDatabaseIsNamedAndNothingIsCreatedInItsPlace)
     const struct {
         const char* file;
         std::function<void(const QString&)> damage;
-        int message;
+        Message message;
     } cases[] = {
-        {"dbStory.dat", [](const QString& f) { QFile::remove(f); }, 701},
-        {"dbStory.dat", replaceWithJunk, 703},
-        {"dbBible.dat", [](const QString& f) { dropTable(f, "tblGetNumberOfSection"); }, 703},
-        {"dbBible.dat", writeNoiseInTheMiddle, 703},
+        {"dbStory.dat", [](const QString& f) { QFile::remove(f); }, Message::DatabaseMissing},
+        {"dbStory.dat", replaceWithJunk, Message::NotAProgramDatabase},
+        {"dbBible.dat", [](const QString& f) { dropTable(f, "tblGetNumberOfSection"); }, Message::NotAProgramDatabase},
+        {"dbBible.dat", writeNoiseInTheMiddle, Message::NotAProgramDatabase},
     };
     for (const auto& c : cases) {
         test::TempProgramFolder folder;
         ASSERT_TRUE(folder.ok());
         const QString file = folder.dbPath(QString::fromLatin1(c.file));
-        const bool removed = c.message == 701;
+        const bool removed = c.message == Message::DatabaseMissing;
         c.damage(file);
         QString failed;
         EXPECT_FALSE(OpenConnections(&failed)) << c.file << ' ' << c.message;
@@ -107,7 +107,7 @@ TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
     MainWindow w;
     EXPECT_FALSE(w.load());
-    EXPECT_EQ(folder.ui().messages.value(0), 702);
+    EXPECT_EQ(folder.ui().messages.value(0), Message::OptionsRowMissing);
 }
 
 TEST(Startup, VerseOfTheDayHasTextAndReference)

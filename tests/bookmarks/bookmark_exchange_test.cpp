@@ -155,7 +155,7 @@ TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
     EXPECT_EQ(count("tblBookmark"), 2);
     EXPECT_EQ(relations(), QStringList({"100>200"}));
     ReportBookmarkImport(result, path, nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<int>({140, 140}));
+    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::BookmarkAlreadyExists, Message::BookmarkAlreadyExists}));
 }
 
 TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
@@ -180,7 +180,9 @@ TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
     EXPECT_TRUE(result.refused[2].duplicate);
     EXPECT_EQ(relations(), QStringList({"100>9", "9876543100>100"}));
     ReportBookmarkImport(result, "f", nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<int>({783, 783, 140}));
+    EXPECT_EQ(folder.ui().messages,
+              QList<Message>({Message::BookmarkReferenceNotNumber, Message::BookmarkReferenceNotNumber,
+                              Message::BookmarkAlreadyExists}));
 }
 
 TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
@@ -225,7 +227,7 @@ TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
     EXPECT_EQ(count("tblBookmark"), 0);
     EXPECT_EQ(count("tblBookmark_Relation"), 0);
     ReportBookmarkImport(result, "f.kbm", nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<int>({787}));
+    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::ImportFailed}));
 }
 
 TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
@@ -243,7 +245,7 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
 
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
-    EXPECT_EQ(ui.messages, QList<int>({142, 142}));
+    EXPECT_EQ(ui.messages, QList<Message>({Message::NoBookmarks, Message::NoBookmarks}));
 
     auto* entry = new QListWidgetItem(QStringLiteral("   Ruth"), Child<QListWidget>(w, "lstBookmark"));
     entry->setData(Qt::UserRole, a);
@@ -251,7 +253,7 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     ui.messages.clear();
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
-    EXPECT_EQ(ui.messages, QList<int>({139, 142}));
+    EXPECT_EQ(ui.messages, QList<Message>({Message::SelectBookmarkToExport, Message::NoBookmarks}));
     EXPECT_TRUE(ui.dialogTitles.isEmpty());
 
     entry->setSelected(true);
@@ -280,7 +282,7 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles.last(), QStringLiteral("Import Bookmark"));
     EXPECT_EQ(ui.dialogInitialNames.last(), QString());
-    EXPECT_EQ(ui.messages, QList<int>({140, 140}));
+    EXPECT_EQ(ui.messages, QList<Message>({Message::BookmarkAlreadyExists, Message::BookmarkAlreadyExists}));
     EXPECT_TRUE(Child<QWidget>(w, "picBookmark")->isVisibleTo(&w));
 
     ui.messages.clear();

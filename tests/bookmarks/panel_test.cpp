@@ -135,7 +135,9 @@ TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothin
     list()->clearSelection();
     const QStringList rows = BookmarkRows();
     openEditDelete();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{127, 129, 130}));
+    EXPECT_EQ(folder.ui().messages,
+              (QList<Message>{Message::SelectBookmarkToOpen, Message::SelectBookmarkToEdit,
+                              Message::SelectBookmarkToDelete}));
     EXPECT_EQ(BookmarkRows(), rows);
 
     TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
@@ -145,7 +147,7 @@ TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothin
     EXPECT_EQ(panelNotes(), QStringLiteral("before"));
     folder.ui().messages.clear();
     openEditDelete();
-    EXPECT_EQ(folder.ui().messages, (QList<int>{142, 142, 142}));
+    EXPECT_EQ(folder.ui().messages, (QList<Message>{Message::NoBookmarks, Message::NoBookmarks, Message::NoBookmarks}));
 }
 
 TEST_F(Panel, OpeningFollowsLinksAndComesBack)
@@ -193,7 +195,7 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
         const QList<QListWidgetItem*> items = list()->findItems(listed, Qt::MatchContains);
         ASSERT_EQ(items.size(), 1) << listed.toStdString();
         clickEntry(*w, list()->row(items[0]), true);
-        EXPECT_EQ(folder.ui().messages, QList<int>{711});
+        EXPECT_EQ(folder.ui().messages, QList<Message>{Message::PassageNotInBible});
         EXPECT_TRUE(folder.ui().messageTexts.value(0).contains(named)) << folder.ui().messageTexts.value(0).toStdString();
         EXPECT_EQ(shown(*w), passage);
         EXPECT_EQ(Child<QTextEdit>(*w, "txtBibleText")->toPlainText(), text);
@@ -240,7 +242,9 @@ TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRangeAndNeverTypedInto)
     QTest::keyClicks(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), QStringLiteral("y"));
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), Qt::Key_V, Qt::ControlModifier);
     // Every key counts, the Ctrl of Ctrl+V as well.
-    EXPECT_EQ(folder.ui().messages, (QList<int>{134, 135, 135, 135}));
+    EXPECT_EQ(folder.ui().messages,
+              (QList<Message>{Message::BookmarkVerseBeforeNotes, Message::EditBookmarkToChangeNotes,
+                              Message::EditBookmarkToChangeNotes, Message::EditBookmarkToChangeNotes}));
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
     EXPECT_EQ(panelNotes(), QStringLiteral("notes A"));
     EXPECT_EQ(Field(a, QStringLiteral("BookMarkNotes")), QStringLiteral("notes A"));
@@ -301,14 +305,14 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
     };
     search("xyzzy");
     EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
-    EXPECT_EQ(folder.ui().messages, QList<int>{101});
+    EXPECT_EQ(folder.ui().messages, QList<Message>{Message::NoBibleTextToBookmark});
 
     search("sent not his Son into the world");
     QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
     ASSERT_GE(grid->model()->rowCount(), 1);
     grid->clearSelection();
     EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
-    EXPECT_EQ(folder.ui().messages, (QList<int>{101, 102}));
+    EXPECT_EQ(folder.ui().messages, (QList<Message>{Message::NoBibleTextToBookmark, Message::SelectEntryToBookmark}));
 
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 5)).center());
     EXPECT_TRUE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor& e) {

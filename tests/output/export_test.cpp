@@ -146,7 +146,7 @@ TEST_F(Output, AFileThatCannotBeWrittenIsReported)
 {
     folder.ui().fileAnswers = {out.filePath(QStringLiteral("missing-folder/passage.rtf"))};
     Child<QToolButton>(*window, "imgExportBibleVerse")->click();
-    ASSERT_EQ(folder.ui().messages, QList<int>{762});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ExportFileNotWritten});
     const QString text = folder.ui().messageTexts[0];
     EXPECT_EQ(text.count(QStringLiteral("missing-folder/passage.rtf")), 1) << text.toStdString();
     EXPECT_TRUE(text.endsWith(QLatin1Char('.'))) << text.toStdString();
@@ -172,9 +172,9 @@ TEST_F(Output, NoPrinterOrAFailedJobIsReported)
 {
     folder.ui().printerPdfFile.clear();  // no default printer
     Child<QToolButton>(*window, "imgPrint")->click();
-    ASSERT_EQ(folder.ui().messages, QList<int>{760});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::NoDefaultPrinter});
 
     folder.ui().printerPdfFile = out.filePath(QStringLiteral("missing-folder/x.pdf"));
     Child<QToolButton>(*window, "imgPrint")->click();
-    ASSERT_EQ(folder.ui().messages, (QList<int>{760, 761}));
+    ASSERT_EQ(folder.ui().messages, (QList<Message>{Message::NoDefaultPrinter, Message::PrintFailed}));
 }

@@ -102,7 +102,7 @@ TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
 
     const QString text = Child<QTextEdit>(*window, "txtBibleText")->toPlainText();
     type(QStringLiteral("Jude 2:1"));
-    ASSERT_EQ(folder.ui().messages, QList<int>{790});
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ReferenceNotShown});
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("Jude has 1 chapter")));
     EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
     EXPECT_EQ(Child<QTextEdit>(*window, "txtBibleText")->toPlainText(), text);

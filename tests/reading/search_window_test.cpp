@@ -75,7 +75,7 @@ TEST_F(SearchWindow, EnterSearchesTrimmedWordsAndAnEmptyBoxDoesNothing)
     // The prompt reads from its start and a click selects it for typing over.
     EXPECT_EQ(searchBox()->cursorPosition(), 0);
     QTest::mouseClick(searchBox(), Qt::LeftButton, {}, QPoint(20, 8));
-    EXPECT_EQ(searchBox()->selectedText(), LoadResString(104));
+    EXPECT_EQ(searchBox()->selectedText(), LoadResString(Caption::SearchPrompt));
 
     search(QString());
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
@@ -94,7 +94,7 @@ TEST_F(SearchWindow, EnterSearchesTrimmedWordsAndAnEmptyBoxDoesNothing)
 
     const std::pair<QString, QString> found[] = {
         {QStringLiteral("Jesus wept"), QStringLiteral("1 verse found")},
-        {LoadResString(104), QStringLiteral("0 verse found")},  // the prompt is searched as typed
+        {LoadResString(Caption::SearchPrompt), QStringLiteral("0 verse found")},  // the prompt is searched as typed
         {QStringLiteral("   "), QStringLiteral("31102 verses found")},
         {QStringLiteral("\"grace\""), QStringLiteral("0 verse found")},  // a quote, not a broken statement
     };
@@ -161,7 +161,7 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
     search(QStringLiteral("grace"));
     QTest::mouseClick(Child<QToolButton>(*window, "imgClearSearch"), Qt::LeftButton);
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
-    EXPECT_EQ(searchBox()->text(), LoadResString(104));
+    EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(searchBox()->cursorPosition(), 0);
     EXPECT_TRUE(grid()->isHidden());
     EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("In the beginning")));
@@ -181,7 +181,7 @@ TEST_F(SearchWindow, AdvancedWindowSearchesTheRangeAndCancelChangesNothing)
     EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
     EXPECT_EQ(status(), QStringLiteral("3 verses found"));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 1:4"));
-    EXPECT_EQ(searchBox()->text(), LoadResString(104));  // the quick search box is left alone
+    EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));  // the quick search box is left alone
 
     advancedSearch([](AdvancedSearchDialog& dialog) {
         dialog.txtSearchString2->setText(QStringLiteral("e"));

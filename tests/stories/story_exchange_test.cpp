@@ -202,14 +202,14 @@ TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
     const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     ASSERT_EQ(result.pictureProblems.size(), 2);
-    EXPECT_EQ(result.pictureProblems[0].messageId, 785);
-    EXPECT_EQ(result.pictureProblems[1].messageId, 784);
+    EXPECT_EQ(result.pictureProblems[0].messageId, Message::StoryPictureUnreadable);
+    EXPECT_EQ(result.pictureProblems[1].messageId, Message::StoryPictureTooLarge);
     const QString f = ImageFolder();
     EXPECT_EQ(storedRows(), QStringList({"1|0|Escape|" + f + "20260309_1.evil|", "2|0|Junk||", "3|0|Huge||"}));
     EXPECT_TRUE(QFile::exists(f + "20260309_1.evil"));
     EXPECT_FALSE(QFile::exists(f + "20260309_2.png"));
     ReportStoryImport(result, "x.kbs", nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<int>({785, 784}));
+    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::StoryPictureUnreadable, Message::StoryPictureTooLarge}));
     EXPECT_TRUE(folder.ui().messageTexts[0].contains("Junk"));
 }
 
@@ -273,7 +273,9 @@ TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
     Child<QListWidget>(w, "lstBibleStory")->clearSelection();
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
-    EXPECT_EQ(ui.messages, QList<int>({143, 143, 146, 143}));
+    EXPECT_EQ(ui.messages,
+              QList<Message>({Message::NoStories, Message::NoStories, Message::SelectStoryToExport,
+                              Message::NoStories}));
 
     item->setSelected(true);
     const QString one = folder.path() + "/Ruth";
@@ -339,7 +341,7 @@ TEST_F(StoryExchange, AnotherProgramThatKeepsItsLockMakesTheImportFailCleanly)
         const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
         EXPECT_FALSE(result.ok);
         ReportStoryImport(result, "ruth.kbs", nullptr);
-        EXPECT_EQ(folder.ui().messages, QList<int>{787});
+        EXPECT_EQ(folder.ui().messages, QList<Message>{Message::ImportFailed});
         ExecuteStatement(other, "ROLLBACK");
         other.close();
     }

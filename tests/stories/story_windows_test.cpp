@@ -65,7 +65,7 @@ protected:
         main.reset();
         processDeletes();
     }
-    QList<int>& messages() { return folder.ui().messages; }
+    QList<Message>& messages() { return folder.ui().messages; }
 
     StoryEditor* addPart(StoryEditor* editor, int chapter, int from, int to)
     {
@@ -98,7 +98,8 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
     editor->imgSaveBibleStory->click();
     editor->imgDeselectVerse->click();
-    EXPECT_EQ(messages(), (QList<int>{310, 311, 309}));
+    EXPECT_EQ(messages(),
+              (QList<Message>{Message::StoryNameMissing, Message::StoryHasNoVerse, Message::SelectVerseToRemove}));
 
     for (int c = 1; c <= 4; ++c)
         addPart(editor, c, 1, 3);
@@ -276,7 +277,7 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
     ASSERT_TRUE(viewer);
     EXPECT_EQ(viewer->storyNumber(), number);
     EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
-    ASSERT_EQ(messages(), QList<int>{711});
+    ASSERT_EQ(messages(), QList<Message>{Message::PassageNotInBible});
     const QString text = folder.ui().messageTexts.value(0);
     EXPECT_TRUE(text.contains("[Genesis] : -5:1 - 1:2")) << text.toStdString();
     EXPECT_TRUE(text.contains("[Genesis] : 2:16400 - 2:16400")) << text.toStdString();
@@ -284,7 +285,7 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
 
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryBook = 'Hezekiah'"));
     OpenStoryViewer(number, main.get());
-    ASSERT_EQ(messages(), (QList<int>{711, 711}));
+    ASSERT_EQ(messages(), (QList<Message>{Message::PassageNotInBible, Message::PassageNotInBible}));
     EXPECT_TRUE(folder.ui().messageTexts.value(1).contains("[Hezekiah]"));
 }
 
@@ -296,7 +297,8 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"),
                            Child<QToolButton>(*main, "imgDeleteBibleStory")})
         b->click();
-    EXPECT_EQ(messages(), (QList<int>{143, 143, 143, 143}));
+    EXPECT_EQ(messages(),
+              (QList<Message>{Message::NoStories, Message::NoStories, Message::NoStories, Message::NoStories}));
     Child<QToolButton>(*main, "imgCreateBibleStory")->click();
     EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
     EXPECT_EQ(messages().size(), 4);
@@ -310,7 +312,9 @@ TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
     for (QToolButton* b : {Child<QToolButton>(*main, "imgRetrieveBibleStory"), Child<QToolButton>(*main, "imgCopyBibleStory"), Child<QToolButton>(*main, "imgEditBibleStory"),
                            Child<QToolButton>(*main, "imgDeleteBibleStory")})
         b->click();
-    EXPECT_EQ(messages(), (QList<int>{112, 113, 114, 115}));
+    EXPECT_EQ(messages(),
+              (QList<Message>{Message::SelectStoryToOpen, Message::SelectStoryToCopy, Message::SelectStoryToEdit,
+                              Message::SelectStoryToDelete}));
 }
 
 TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)

@@ -3,6 +3,15 @@
 // so tests change their own copy of the databases and never the build's.
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+#include "resources/Strings.h"
+
+// Test output names a message by its id.
+inline std::ostream& operator<<(std::ostream& out, Message id)
+{
+    return out << static_cast<int>(id);
+}
 
 namespace kivra::test {
 

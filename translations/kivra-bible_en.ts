@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>PlainTextPrinter</name>
+    <message>
+        <source>There is no printer, and no file was chosen to print to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing on &quot;%1&quot; could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The chosen pages lie beyond the end of the text, which has %n page(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing could not be finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoryEditor</name>
+    <message>
+        <source>Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>The search results contain no bible text to bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select an entry to bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bible story to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bible story to copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bible story to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bible story to delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bookmark to open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bookmark to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bookmark to delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To input notes for the current verse, please click the &quot;bookmark icon&quot; to bookmark the verse first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please click the &quot;edit bookmark icon&quot; to modify the notes for this bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bookmark to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmark in the specified file exists in the current bookmark list.  No import is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmark list contains no bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible Story list contains no Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a bible story to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a verse to remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input the name of the Bible story first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select at least one verse for the current Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra! Bible cannot open the database file &quot;%1&quot;. Reinstall the program or restore the file from a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The options table in &quot;%1&quot; holds no row. Restore the file from a backup or reinstall the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a database of Kivra! Bible, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra! Bible cannot create its data folder &quot;%1&quot;. Check that your home folder can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search operators in the Bible database are not ones this program knows. Reinstall the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passage does not exist in the Bible, so it cannot be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmark could not be saved. Nothing was changed; please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmark could not be deleted. Nothing was changed; please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible story could not be saved. Nothing has been changed and the editor stays open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible story could not be restored. Nothing has been changed and the editor stays open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible story could not be copied. Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible story could not be deleted. Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected verse(s) could not be added to the Bible story.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected verse could not be removed from the Bible story.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no default printer. Set up a printer in the system&apos;s printer settings and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page &quot;%1&quot; could not be opened. Open it in your web browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The options could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web panel could not be started: %1 The rest of the program works as before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: %2 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmark reference &quot;%1&quot; in the file is not a bookmark number. That bookmark is not imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the Bible story &quot;%1&quot; is larger than 50 MB. The story is imported without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the Bible story &quot;%1&quot; cannot be read as a picture. The story is imported without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the Bible story &quot;%1&quot; cannot be written to &quot;%2&quot;: %3 The story is imported without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import from &quot;%1&quot; failed: %2 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture folder holds a link named &quot;%1&quot; where an imported picture would be written. Links there are never followed, so nothing was imported. Remove the link and import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reference &quot;%1&quot; cannot be shown: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Type text to search and press Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the selected Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the selected Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark the selected verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conduct an advanced search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request for technical support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say a prayer online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Verse Selector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Bible Story Selector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Bookmark List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a donation for Kivra! Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to the bookmarked verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a bookmark from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the selected bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the whole bookmark list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a bible story from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the selected bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the whole bible story list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the selected verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a related bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the original bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No related bookmark found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an image for the current Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the image of the current Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the selected verse(s) to the Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the selected verse(s) from the Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selected verse up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selected verse down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel saving the current Bible story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the current Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel saving the current bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Advanced Searching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Advanced Searching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These notes are too long to be changed here; they are kept as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the passage to an RTF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerseExport</name>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::AboutDialog</name>
+    <message>
+        <source>About Kivra! Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra! Bible 2.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to close this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::AdvancedSearchDialog</name>
+    <message>
+        <source>Advanced Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for bible verse (s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search within All BOOKS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Within the following scope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::BookmarkEditor</name>
+    <message>
+        <source>Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes for this bookmark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related Bookmark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::BookmarkPanel</name>
+    <message>
+        <source>Bookmark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark Notes :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::MainWindow</name>
+    <message>
+        <source>Kivra! Bible 2.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the whole Bible (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>within Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words from God :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related Bookmark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Bible Verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for displaying Bible text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a new line after verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show chapter and section number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to select font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample Verse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadingView</name>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy with reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReferenceBox</name>
+    <message>
+        <source>Go to, e.g. John 3:16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::SearchResultsView</name>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy with reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::SplashScreen</name>
+    <message>
+        <source>Kivra! Bible 2.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::StoryEditor</name>
+    <message>
+        <source>Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Story Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the Bible Story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select verse for the story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected verse(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select picture for the story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the icon to browse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes for the selected verse of the Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editing &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Bible Story Verse Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::StoryPanel</name>
+    <message>
+        <source>Bible Story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::StoryViewer</name>
+    <message>
+        <source>Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story Verse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story Picture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Story Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::VerseRangeSelector</name>
+    <message>
+        <source>Testament:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Chapter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Chapter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
