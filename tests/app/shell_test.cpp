@@ -1,7 +1,7 @@
 // The main window's shell: tooltips, captions, the verse-selector tab, the web panel, web links,
 // and the options and about windows opened from their buttons.
 #include "app/AboutDialog.h"
-#include "app/VerseOfTheDay.h"
+#include "reading/VerseOfTheDay.h"
 #include "app/MainWindow.h"
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
