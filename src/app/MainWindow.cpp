@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainLayout.h"
-#include "app/VerseOfTheDay.h"
+#include "reading/VerseOfTheDay.h"
 #include "bookmarks/BookmarkPanel.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"

@@ -10,7 +10,6 @@ inline const QString OptionsDatabaseFile = QStringLiteral("dbOptions.pre");
 inline const QString StoryDatabaseFile = QStringLiteral("dbStory.dat");
 inline const QString NewLine = QStringLiteral("\r\n");
 inline const QString ListIndent = QStringLiteral("   ");
-inline constexpr quint32 WindowBackgroundColour = 0x80000005u;
 
 inline const QString SupportPageAddress = QStringLiteral("https://github.com/kivra-bible/kivra-bible/issues");
 inline const QString HomePageAddress = QStringLiteral("https://www.biblegateway.com/reading-plans/");

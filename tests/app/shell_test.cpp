@@ -2,7 +2,7 @@
 // options and about windows opened from their buttons.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
-#include "app/VerseOfTheDay.h"
+#include "reading/VerseOfTheDay.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
 #include "settings/OptionsDialog.h"

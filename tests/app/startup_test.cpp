@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
-#include "app/VerseOfTheDay.h"
+#include "reading/VerseOfTheDay.h"
 #include "support/MainWindowFixture.h"
 #include "settings/Options.h"
 #include "storage/Globals.h"

@@ -1,4 +1,4 @@
-#include "app/VerseOfTheDay.h"
+#include "reading/VerseOfTheDay.h"
 
 #include "storage/Database.h"
 #include "storage/Globals.h"
