@@ -9,9 +9,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
-#include <QComboBox>
 #include <unistd.h>
 #include <gtest/gtest.h>
 
@@ -27,10 +25,7 @@ using namespace kivra;
 namespace {
 using Shell = test::MainWindowTest;
 
-QWidget* browserIn(QWidget* window)
-{
-    return window->findChild<QWidget*>(QStringLiteral("wbrWebView"));
-}
+QWidget* browserIn(QWidget* window) { return window->findChild<QWidget*>(QStringLiteral("wbrWebView")); }
 
 bool engineMapped()
 {
@@ -50,14 +45,11 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     QTest::mouseClick(child("lblWeb"), Qt::LeftButton);
     QWidget* view = browserIn(window.get());
     ASSERT_NE(view, nullptr);
-    EXPECT_STREQ(view->metaObject()->className(), "QWebEngineView");
-    EXPECT_EQ(view->parentWidget(), Child<QWidget>(*window, "wbrWebPanel"));
+    QWidget* panel = Child<QWidget>(*window, "wbrWebPanel");
     EXPECT_EQ(view->property("url").toUrl(), QUrl(HomePageAddress));
-    EXPECT_TRUE(Child<QWidget>(*window, "wbrWebPanel")->isVisible());
-    for (const char* hidden :
-         {"shpBibleText", "txtBibleText", "shpSearchResults", "dgdSearchResults", "shpSelectedVerse", "txtSelectedSection"})
-        EXPECT_FALSE(child(hidden)->isVisible()) << hidden;
-    EXPECT_EQ(view->size(), Child<QWidget>(*window, "wbrWebPanel")->size());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(child("txtBibleText")->isVisible());
+    EXPECT_EQ(view->size(), panel->size());
 
     // The local page comes first on every opening; the same browser is used again.
     QSignalSpy urls(view, SIGNAL(urlChanged(QUrl)));
@@ -69,12 +61,8 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
 
     // The verse-selector tab brings the passage back and hides the web panel.
     Child<QToolButton>(*window, "imgVerseSelector")->click();
-    EXPECT_FALSE(Child<QWidget>(*window, "wbrWebPanel")->isVisible());
-    EXPECT_TRUE(Child<QTextEdit>(*window, "txtBibleText")->isVisible());
-    EXPECT_TRUE(Child<QWidget>(*window, "picVerseSelector")->isVisible());
-    EXPECT_FALSE(Child<QWidget>(*window, "picBookmark")->isVisible());
-    EXPECT_FALSE(Child<QWidget>(*window, "picBibleStorySelector")->isVisible());
-    EXPECT_FALSE(Child<QComboBox>(*window, "cboRelatedVerse")->isVisible());
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(child("txtBibleText")->isVisible());
 }
 
 TEST(WebPanelLibrary, AMissingEngineGivesItsReasonInsteadOfAView)

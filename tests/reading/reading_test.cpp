@@ -1,130 +1,115 @@
 // The cascading selectors and the reading pane, driven through the main window's real widgets.
-#include "support/Fixture.h"
-#include "support/MainWindowFixture.h"
-#include "reading/VerseRangeSelector.h"
-#include <QTest>
-
 #include "app/MainWindow.h"
 #include "reading/Passage.h"
+#include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
-#include "storage/DataControl.h"
 #include "storage/Globals.h"
+#include "support/MainWindowFixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using kivra::test::Child;
 
 using namespace kivra;
 
-class ReadingTest : public ::testing::Test {
+class ReadingTest : public test::MainWindowTest {
 protected:
-    test::TempProgramFolder folder;
-    std::unique_ptr<MainWindow> w;
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.ok());
-        w = test::OpenMainWindow();
-        ASSERT_TRUE(w);
-    }
+    VerseRangeSelector* selector() const { return Child<VerseRangeSelector>(*window, "VerseRangeSelector"); }
+    QComboBox* combo(const char* name) const { return Child<QComboBox>(*window, name); }
     QString range() const
     {
-        return QStringLiteral("%1:%2-%3:%4").arg(Child<QComboBox>(*w, "cboFromChapter")->currentText(), Child<QComboBox>(*w, "cboFromSection")->currentText(),
-                                                  Child<QComboBox>(*w, "cboToChapter")->currentText(), Child<QComboBox>(*w, "cboToSection")->currentText());
+        return QStringLiteral("%1:%2-%3:%4").arg(combo("cboFromChapter")->currentText(), combo("cboFromSection")->currentText(),
+                                                  combo("cboToChapter")->currentText(), combo("cboToSection")->currentText());
     }
 };
 
 TEST_F(ReadingTest, CascadeKeepsAWholePassage)
 {
-    EXPECT_EQ(Child<QComboBox>(*w, "cboTestament")->count(), 2);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->currentText(), QStringLiteral("Genesis"));
+    EXPECT_EQ(combo("cboTestament")->count(), 2);
+    EXPECT_EQ(combo("cboBook")->currentText(), QStringLiteral("Genesis"));
     EXPECT_EQ(range(), QStringLiteral("1:1-1:31"));
 
-    Child<QComboBox>(*w, "cboTestament")->setCurrentIndex(1);  // a choice in code runs the same handler as a user's
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->count(), 27);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboBook")->currentText(), QStringLiteral("Matthew"));
+    combo("cboTestament")->setCurrentIndex(1);  // a choice in code runs the same handler as a user's
+    EXPECT_EQ(combo("cboBook")->count(), 27);
+    EXPECT_EQ(combo("cboBook")->currentText(), QStringLiteral("Matthew"));
     EXPECT_EQ(range(), QStringLiteral("1:1-1:25"));
 
-    Child<QComboBox>(*w, "cboBook")->setCurrentIndex(Child<QComboBox>(*w, "cboBook")->findText(QStringLiteral("Revelation")));
-    EXPECT_EQ(Child<QComboBox>(*w, "cboFromChapter")->count(), 22);  // the last chapter is offered
-    Child<QComboBox>(*w, "cboToChapter")->setCurrentIndex(8);        // to-chapter 9 keeps the start
+    combo("cboBook")->setCurrentIndex(combo("cboBook")->findText(QStringLiteral("Revelation")));
+    EXPECT_EQ(combo("cboFromChapter")->count(), 22);  // the last chapter is offered
+    combo("cboToChapter")->setCurrentIndex(8);        // to-chapter 9 keeps the start
     EXPECT_EQ(range(), QStringLiteral("1:1-9:21"));
-    Child<QComboBox>(*w, "cboFromChapter")->setCurrentIndex(4);      // from-chapter 5 pulls the end along
+    combo("cboFromChapter")->setCurrentIndex(4);      // from-chapter 5 pulls the end along
     EXPECT_EQ(range(), QStringLiteral("5:1-5:14"));
 
     // An end before the start is accepted; Open Bible then finds nothing and keeps the pane.
-    const QString before = w->readingView()->text();
-    Child<QComboBox>(*w, "cboToChapter")->setCurrentIndex(2);
+    const QString before = window->readingView()->text();
+    combo("cboToChapter")->setCurrentIndex(2);
     EXPECT_EQ(range(), QStringLiteral("5:1-3:22"));
-    Child<QToolButton>(*w, "imgRetrieveBible")->click();
-    EXPECT_EQ(w->readingView()->text(), before);
-    EXPECT_EQ(Child<QLabel>(*w, "stbPanel1")->text(), QStringLiteral("[New Testament] : [Revelation] : 5:1 - 3:22"));
+    Child<QToolButton>(*window, "imgRetrieveBible")->click();
+    EXPECT_EQ(window->readingView()->text(), before);
+    EXPECT_EQ(Child<QLabel>(*window, "stbPanel1")->text(), QStringLiteral("[New Testament] : [Revelation] : 5:1 - 3:22"));
 }
 
 TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
 {
-    ASSERT_TRUE(Child<VerseRangeSelector>(*w, "VerseRangeSelector")->choosePassage({QStringLiteral("Genesis"), 1, 30, 2, 3}));
+    ASSERT_TRUE(selector()->choosePassage({QStringLiteral("Genesis"), 1, 30, 2, 3}));
     const QString v130 = QStringLiteral("And to every beast of the earth, and to every fowl of the air, and to every thing that creepeth upon the earth, wherein there is life, I have given every green herb for meat: and it was so.");
     const QString v23 = QStringLiteral("And God blessed the seventh day, and sanctified it: because that in it he had rested from all his work which God created and made.");
 
-    options().InsertNewLineAfterText = 1;
-    options().ShowChapterSection = 1;
-    w->openPassage();
-    QString text = w->readingView()->text();
-    EXPECT_TRUE(text.startsWith(v130 + QStringLiteral("(1:30)\n\n")));
-    EXPECT_TRUE(text.endsWith(v23 + QStringLiteral("(2:3)\n\n")));
-    EXPECT_EQ(text.count(QStringLiteral("\n\n")), 5);
-
-    options().ShowChapterSection = 0;
-    w->openPassage();
-    EXPECT_TRUE(w->readingView()->text().startsWith(v130 + QStringLiteral("\n\n")));
-
-    options().InsertNewLineAfterText = 2;  // only 1 switches an option on
-    options().ShowChapterSection = 1;
-    w->openPassage();
-    EXPECT_TRUE(w->readingView()->text().startsWith(v130 + QStringLiteral("(1:30)And God saw every thing")));
-
-    options().ShowChapterSection = 0;
-    w->openPassage();
-    text = w->readingView()->text();
-    EXPECT_FALSE(text.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(text.startsWith(v130 + QStringLiteral("And God saw")));
-    EXPECT_TRUE(text.endsWith(v23));
+    // (new line option, numbers option, what follows the first verse, what ends the passage)
+    const std::tuple<int, int, QString, QString> combinations[] = {
+        {1, 1, QStringLiteral("(1:30)\n\nAnd God saw"), QStringLiteral("(2:3)\n\n")},
+        {1, 0, QStringLiteral("\n\nAnd God saw"), QStringLiteral("\n\n")},
+        {2, 1, QStringLiteral("(1:30)And God saw"), QStringLiteral("(2:3)")},  // only 1 switches an option on
+        {0, 0, QStringLiteral("And God saw"), QString()},
+    };
+    for (const auto& [newLine, numbers, afterFirst, end] : combinations) {
+        options().InsertNewLineAfterText = newLine;
+        options().ShowChapterSection = numbers;
+        window->openPassage();
+        const QString text = window->readingView()->text();
+        EXPECT_TRUE(text.startsWith(v130 + afterFirst)) << newLine << numbers;
+        EXPECT_TRUE(text.endsWith(v23 + end)) << newLine << numbers;
+        EXPECT_EQ(text.count(QStringLiteral("\n\n")), newLine == 1 ? 5 : 0);
+    }
 }
 
 TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
 {
-    Child<QToolButton>(*w, "imgPrevious")->click();  // chapter 1: nothing changes
+    Child<QToolButton>(*window, "imgPrevious")->click();  // chapter 1: nothing changes
     EXPECT_EQ(range(), QStringLiteral("1:1-1:31"));
-    Child<QToolButton>(*w, "imgNext")->click();
+    Child<QToolButton>(*window, "imgNext")->click();
     EXPECT_EQ(range(), QStringLiteral("2:1-2:25"));
-    EXPECT_TRUE(w->readingView()->text().startsWith(QStringLiteral("Thus the heavens and the earth were finished")));
-    Child<QComboBox>(*w, "cboFromChapter")->setCurrentIndex(Child<QComboBox>(*w, "cboFromChapter")->count() - 1);
-    Child<QToolButton>(*w, "imgRetrieveBible")->click();
-    const QString last = w->readingView()->text();
-    Child<QToolButton>(*w, "imgNext")->click();  // no move into the next book
-    EXPECT_EQ(w->readingView()->text(), last);
-    EXPECT_EQ(Child<QComboBox>(*w, "cboFromChapter")->currentText(), QStringLiteral("50"));
-    Child<QToolButton>(*w, "imgPrevious")->click();
+    EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("Thus the heavens and the earth were finished")));
+    combo("cboFromChapter")->setCurrentIndex(combo("cboFromChapter")->count() - 1);
+    Child<QToolButton>(*window, "imgRetrieveBible")->click();
+    const QString last = window->readingView()->text();
+    Child<QToolButton>(*window, "imgNext")->click();  // no move into the next book
+    EXPECT_EQ(window->readingView()->text(), last);
+    EXPECT_EQ(combo("cboFromChapter")->currentText(), QStringLiteral("50"));
+    Child<QToolButton>(*window, "imgPrevious")->click();
     EXPECT_EQ(range(), QStringLiteral("49:1-49:33"));
 }
 
 TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
 {
-    const QString restored = w->readingView()->text();
-    w->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
-    EXPECT_TRUE(w->readingView()->text().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
-    w->close();  // saves the six selector texts
+    const QString restored = window->readingView()->text();
+    window->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
+    EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
+    window->close();  // saves the six selector texts
 
     auto w2 = test::OpenMainWindow();
     ASSERT_TRUE(w2);
-    EXPECT_EQ(w2->readingView()->text(), w->readingView()->text());
+    EXPECT_EQ(w2->readingView()->text(), window->readingView()->text());
     EXPECT_EQ(Child<QLabel>(*w2, "stbPanel1")->text(), QStringLiteral("[Old Testament] : [Psalms] : 23:1 - 23:6"));
 
     w2->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 31});
@@ -136,11 +121,10 @@ TEST_F(ReadingTest, ASavedPassageThatNoLongerFitsShowsTheFirstBook)
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName,
         QStringLiteral("UPDATE tblOptions SET BookMarkBook = 'Hezekiah', BookMarkChapter = 99")));
     ASSERT_TRUE(LoadOptions());
-    MainWindow other;
-    ASSERT_TRUE(other.load());
-    other.restoreLastPassage();
-    EXPECT_EQ(Child<QComboBox>(other, "cboBook")->currentText(), QStringLiteral("Genesis"));
-    EXPECT_TRUE(other.readingView()->text().startsWith(QStringLiteral("In the beginning God created")));
+    const auto other = test::OpenMainWindow();
+    ASSERT_TRUE(other);
+    EXPECT_EQ(Child<QComboBox>(*other, "cboBook")->currentText(), QStringLiteral("Genesis"));
+    EXPECT_TRUE(other->readingView()->text().startsWith(QStringLiteral("In the beginning God created")));
 }
 
 TEST(PassageText, RangeParsingAndKeys)
@@ -155,46 +139,46 @@ TEST(PassageText, RangeParsingAndKeys)
 
 TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
 {
-    ASSERT_TRUE(Child<VerseRangeSelector>(*w, "VerseRangeSelector")->choosePassage({QStringLiteral("Genesis"), 1, 1, 1, 3}));
-    w->openPassage();
-    w->readingView()->copy(true);
+    ASSERT_TRUE(selector()->choosePassage({QStringLiteral("Genesis"), 1, 1, 1, 3}));
+    window->openPassage();
+    window->readingView()->copy(true);
     const QString all = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(all.startsWith(QStringLiteral("In the beginning")));
     EXPECT_TRUE(all.endsWith(QStringLiteral("there was light.(1:3)\n(Genesis 1:1-1:3)")));
 
     // A selection inside verse 2 names verse 2 only; plain Copy carries no reference.
-    const int start = int(w->readingView()->text().indexOf(QStringLiteral("And the earth")));
-    QTextCursor cursor = Child<QTextEdit>(*w, "txtBibleText")->textCursor();
+    const int start = int(window->readingView()->text().indexOf(QStringLiteral("And the earth")));
+    QTextCursor cursor = Child<QTextEdit>(*window, "txtBibleText")->textCursor();
     cursor.setPosition(start);
     cursor.setPosition(start + 13, QTextCursor::KeepAnchor);
-    Child<QTextEdit>(*w, "txtBibleText")->setTextCursor(cursor);
-    w->readingView()->copy(true);
+    Child<QTextEdit>(*window, "txtBibleText")->setTextCursor(cursor);
+    window->readingView()->copy(true);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("And the earth\n(Genesis 1:2-1:2)"));
-    w->readingView()->copy(false);
+    window->readingView()->copy(false);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("And the earth"));
 
     // A selection from the middle of verse 1 to the end of verse 2.
     cursor.setPosition(10);
     cursor.setPosition(start + 20, QTextCursor::KeepAnchor);
-    Child<QTextEdit>(*w, "txtBibleText")->setTextCursor(cursor);
-    EXPECT_EQ(w->readingView()->selectionReference(), QStringLiteral("(Genesis 1:1-1:2)"));
+    Child<QTextEdit>(*window, "txtBibleText")->setTextCursor(cursor);
+    EXPECT_EQ(window->readingView()->selectionReference(), QStringLiteral("(Genesis 1:1-1:2)"));
 }
 
 TEST_F(ReadingTest, SearchResultCopiesWithItsReference)
 {
-    Child<QLineEdit>(*w, "txtSearchString")->setText(QStringLiteral("God so loved the world"));
-    QTest::keyClick(Child<QLineEdit>(*w, "txtSearchString"), Qt::Key_Return);
-    w->searchResults()->copyCurrent(true);
+    Child<QLineEdit>(*window, "txtSearchString")->setText(QStringLiteral("God so loved the world"));
+    QTest::keyClick(Child<QLineEdit>(*window, "txtSearchString"), Qt::Key_Return);
+    window->searchResults()->copyCurrent(true);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("For God so loved the world, that he gave his only begotten Son, that whosoever believeth in "
                              "him should not perish, but have everlasting life.\n(John 3:16-3:16)"));
-    w->searchResults()->copyCurrent(false);
+    window->searchResults()->copyCurrent(false);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("everlasting life.")));
 }
 
 TEST_F(ReadingTest, TabGoesFromTheSearchBoxThroughThePassageChoice)
 {
-    EXPECT_EQ(Child<QLineEdit>(*w, "txtSearchString")->nextInFocusChain(), static_cast<QWidget*>(Child<QComboBox>(*w, "cboTestament")));
-    EXPECT_EQ(Child<QComboBox>(*w, "cboToSection")->nextInFocusChain(), static_cast<QWidget*>(Child<QToolButton>(*w, "imgPrevious")));
-    EXPECT_EQ(Child<QToolButton>(*w, "imgNext")->nextInFocusChain(), static_cast<QWidget*>(Child<QTextEdit>(*w, "txtBibleText")));
+    EXPECT_EQ(Child<QLineEdit>(*window, "txtSearchString")->nextInFocusChain(), static_cast<QWidget*>(combo("cboTestament")));
+    EXPECT_EQ(combo("cboToSection")->nextInFocusChain(), static_cast<QWidget*>(Child<QToolButton>(*window, "imgPrevious")));
+    EXPECT_EQ(Child<QToolButton>(*window, "imgNext")->nextInFocusChain(), static_cast<QWidget*>(Child<QTextEdit>(*window, "txtBibleText")));
 }

@@ -1,5 +1,7 @@
 #include "support/MainWindowFixture.h"
 
+#include <QComboBox>
+
 namespace kivra::test {
 
 std::unique_ptr<MainWindow> OpenMainWindow(bool show)
@@ -11,6 +13,14 @@ std::unique_ptr<MainWindow> OpenMainWindow(bool show)
         window->show();
     window->restoreLastPassage();
     return window;
+}
+
+QStringList ShownPassage(const QObject& window)
+{
+    QStringList texts;
+    for (const char* name : {"cboTestament", "cboBook", "cboFromChapter", "cboFromSection", "cboToChapter", "cboToSection"})
+        texts << Child<QComboBox>(window, name)->currentText();
+    return texts;
 }
 
 } // namespace kivra::test

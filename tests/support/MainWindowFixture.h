@@ -18,6 +18,9 @@ template <typename T = QWidget> T* Child(const QObject& window, const char* name
     return child;
 }
 
+// The six texts of the passage selectors, testament first.
+QStringList ShownPassage(const QObject& window);
+
 // nullptr when the window cannot load (the options row is missing).
 std::unique_ptr<MainWindow> OpenMainWindow(bool show = false);
 
