@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>Kivra! Bible Bookmark (*.kbm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra Bible Story (*.kbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra! Bible Story (*.kbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlainTextPrinter</name>
     <message>
         <source>There is no printer, and no file was chosen to print to.</source>
@@ -40,9 +55,44 @@
     </message>
 </context>
 <context>
+    <name>Search</name>
+    <message>
+        <source>%1 verses found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 verse found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StoryEditor</name>
     <message>
         <source>Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp;*.dib)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIF Images (*.gif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG Images (*.JPG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metafiles (*.wmf;*.emf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icons (*.ico;*.cur)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -451,6 +501,10 @@
         <source>Print Preview - %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Rich Text Format (*.rtf)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>
@@ -517,6 +571,22 @@
     </message>
     <message>
         <source>Bookmark Notes :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the Whole Bookmark List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Bookmarks</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -705,6 +775,22 @@
     <name>kivra::StoryPanel</name>
     <message>
         <source>Bible Story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Bible Story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the Whole Bible Story List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Bible Stories</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,13 +3,15 @@
 // association list and become relation rows again on import.
 #include "storage/TableGram.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <optional>
 
 namespace kivra {
 
-inline const QString BookmarkFileFilter = QStringLiteral("Kivra! Bible Bookmark (*.kbm)");
+// Translated where a file dialog shows it (context "Exchange").
+inline constexpr const char* BookmarkFileFilter = QT_TRANSLATE_NOOP("Exchange", "Kivra! Bible Bookmark (*.kbm)");
 
 // The references an association list such as "12,34," links to: the pieces before the last comma,
 // trimmed, empty ones skipped ("12,34" gives only 12).

@@ -9,6 +9,7 @@
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -154,7 +155,7 @@ void BookmarkPanel::deleteSelected()
 void BookmarkPanel::importFile()
 {
     const QString path =
-        interaction().openFileName(window(), QStringLiteral("Import Bookmark"), {}, BookmarkFileFilter);
+        interaction().openFileName(window(), tr("Import Bookmark"), {}, QCoreApplication::translate("Exchange", BookmarkFileFilter));
     if (path.isEmpty())
         return;
     BookmarkImport result;
@@ -183,7 +184,8 @@ void BookmarkPanel::exportSelected()
         return;
     }
     const int index = selected.first()->data(Qt::UserRole).toInt();
-    const QString path = AskExportPath(window(), QStringLiteral("Export Bookmark"), {}, BookmarkFileFilter);
+    const QString path = AskExportPath(window(), tr("Export Bookmark"), {},
+                                       QCoreApplication::translate("Exchange", BookmarkFileFilter));
     if (path.isEmpty())
         return;
     QString error;
@@ -197,8 +199,8 @@ void BookmarkPanel::exportAll()
         ShowMessage(Message::NoBookmarks, window());
         return;
     }
-    const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bookmark List"),
-                                       QStringLiteral("All Bookmarks"), BookmarkFileFilter);
+    const QString path = AskExportPath(window(), tr("Export the Whole Bookmark List"), tr("All Bookmarks"),
+                                       QCoreApplication::translate("Exchange", BookmarkFileFilter));
     if (path.isEmpty())
         return;
     QString error;

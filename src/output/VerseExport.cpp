@@ -21,7 +21,7 @@ QString ProposedRtfFileName(const Passage& p)
 QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title)
 {
     const QString path = interaction().saveFileName(parent, title, proposedName,
-                                                    QStringLiteral("Rich Text Format (*.rtf)"));
+                                                    QCoreApplication::translate("VerseExport", "Rich Text Format (*.rtf)"));
     if (path.isEmpty())
         return {};
     if (QFileInfo::exists(path)

@@ -2,6 +2,7 @@
 
 #include "reading/Passage.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
@@ -117,7 +118,10 @@ SearchQuery BuildQuickSearch(const QSqlDatabase& db, const QString& text)
 
 QString FoundStatusText(int count)
 {
-    return QStringLiteral("%1 verse%2 found").arg(count).arg(count >= 2 ? QStringLiteral("s") : QString());
+    // Two texts, not a plural form: English says "0 verse found", as the status line always has.
+    return (count >= 2 ? QCoreApplication::translate("Search", "%1 verses found")
+                       : QCoreApplication::translate("Search", "%1 verse found"))
+        .arg(count);
 }
 
 bool IsMatchOperator(const QString& op)

@@ -45,12 +45,12 @@ QToolButton* button(QWidget* parent, const char* name, QPoint at)
 QString PictureFilter()
 {
     const QList<QPair<QString, QString>> entries = {
-        {QStringLiteral("Bitmaps (*.bmp;*.dib)"), QStringLiteral("*.bmp *.dib")},
-        {QStringLiteral("GIF Images (*.gif)"), QStringLiteral("*.gif")},
-        {QStringLiteral("JPEG Images (*.JPG)"), QStringLiteral("*.jpg")},
-        {QStringLiteral("Metafiles (*.wmf;*.emf)"), QStringLiteral("*.wmf *.emf")},
-        {QStringLiteral("Icons (*.ico;*.cur)"), QStringLiteral("*.ico *.cur")},
-        {QStringLiteral("All Files (*.*)"), QStringLiteral("*")}};
+        {QCoreApplication::translate("StoryEditor", "Bitmaps (*.bmp;*.dib)"), QStringLiteral("*.bmp *.dib")},
+        {QCoreApplication::translate("StoryEditor", "GIF Images (*.gif)"), QStringLiteral("*.gif")},
+        {QCoreApplication::translate("StoryEditor", "JPEG Images (*.JPG)"), QStringLiteral("*.jpg")},
+        {QCoreApplication::translate("StoryEditor", "Metafiles (*.wmf;*.emf)"), QStringLiteral("*.wmf *.emf")},
+        {QCoreApplication::translate("StoryEditor", "Icons (*.ico;*.cur)"), QStringLiteral("*.ico *.cur")},
+        {QCoreApplication::translate("StoryEditor", "All Files (*.*)"), QStringLiteral("*")}};
     QStringList filters;
     for (const auto& [description, patterns] : entries)
         filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');

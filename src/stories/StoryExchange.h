@@ -5,6 +5,7 @@
 #include "resources/Strings.h"
 #include "storage/TableGram.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSqlDatabase>
 #include <QStringList>
@@ -12,8 +13,9 @@
 
 namespace kivra {
 
-inline const QString StorySaveFilter = QStringLiteral("Kivra Bible Story (*.kbs)");
-inline const QString StoryOpenFilter = QStringLiteral("Kivra! Bible Story (*.kbs)");
+// Translated where a file dialog shows them (context "Exchange").
+inline constexpr const char* StorySaveFilter = QT_TRANSLATE_NOOP("Exchange", "Kivra Bible Story (*.kbs)");
+inline constexpr const char* StoryOpenFilter = QT_TRANSLATE_NOOP("Exchange", "Kivra! Bible Story (*.kbs)");
 // Pictures above this size are neither exported nor imported.
 inline constexpr qint64 MaxStoryPictureBytes = qint64(50) * 1024 * 1024;
 

@@ -10,6 +10,7 @@
 #include "stories/StoryViewer.h"
 #include "storage/Globals.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QListWidget>
 
@@ -140,7 +141,7 @@ void StoryPanel::deleteSelected()
 void StoryPanel::importFile()
 {
     const QString path =
-        interaction().openFileName(window(), QStringLiteral("Import Bible Story"), {}, StoryOpenFilter);
+        interaction().openFileName(window(), tr("Import Bible Story"), {}, QCoreApplication::translate("Exchange", StoryOpenFilter));
     if (path.isEmpty())
         return;
     StoryImport result;
@@ -168,7 +169,8 @@ void StoryPanel::exportSelected()
     }
     const QString name = selected.first()->text().trimmed();
     const int storyNumber = selected.first()->data(Qt::UserRole).toInt();
-    const QString path = AskExportPath(window(), QStringLiteral("Export Bible Story"), name, StorySaveFilter);
+    const QString path = AskExportPath(window(), tr("Export Bible Story"), name,
+                                       QCoreApplication::translate("Exchange", StorySaveFilter));
     if (path.isEmpty())
         return;
     QString error;
@@ -181,8 +183,8 @@ void StoryPanel::exportAll()
         ShowMessage(Message::NoStories, window());
         return;
     }
-    const QString path = AskExportPath(window(), QStringLiteral("Export the Whole Bible Story List"),
-                                       QStringLiteral("All Bible Stories"), StorySaveFilter);
+    const QString path = AskExportPath(window(), tr("Export the Whole Bible Story List"), tr("All Bible Stories"),
+                                       QCoreApplication::translate("Exchange", StorySaveFilter));
     if (path.isEmpty())
         return;
     QString error;
