@@ -104,6 +104,9 @@ MainLayout LayoutMainWindowGeometry(int W, int H, const MainDesign& d)
     return out;
 }
 
+// Four lines of the verse-of-the-day font, with the box's margins.
+constexpr int MinimumVerseOfTheDayHeight = 64;
+
 QSize MinimumMainWindowSize(const MainDesign& d)
 {
     // Each rule holds from some size on; the first size at which all of them hold, per direction.
@@ -113,6 +116,10 @@ QSize MinimumMainWindowSize(const MainDesign& d)
         ++width;
     int height = 0;
     while (!LayoutMainWindowGeometry(Roomy, height, d).complete)
+        ++height;
+    // The verse of the day is the one box that shrinks to nothing first: keep a few lines of it.
+    while (LayoutMainWindowGeometry(Roomy, height, d).apply(QStringLiteral("txtWordsFromGod"), QRect()).height()
+           < MinimumVerseOfTheDayHeight)
         ++height;
     return {std::max(width, d.commandRowRight + d.rightMargin), height};
 }

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -136,3 +137,10 @@ TEST_F(MainWindowLooks, EveryButtonShowsAPictureAndExplainsItself)
 }
 
 } // namespace
+
+TEST_F(MainWindowLooks, TheVerseOfTheDayKeepsSomeLinesAtTheSmallestSize)
+{
+    resize(QSize(100, 100));  // the window keeps to its minimum
+    const auto* verse = test::Child<QPlainTextEdit>(w, "txtWordsFromGod");
+    EXPECT_GE(verse->viewport()->height(), 3 * verse->fontMetrics().lineSpacing());
+}
