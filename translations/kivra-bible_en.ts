@@ -507,6 +507,25 @@
     </message>
 </context>
 <context>
+    <name>VerseMenu</name>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy with reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kivra::AboutDialog</name>
     <message>
         <source>About Kivra! Bible</source>
@@ -673,25 +692,6 @@
     </message>
 </context>
 <context>
-    <name>kivra::ReadingView</name>
-    <message>
-        <source>Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy with reference</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bookmark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Preview...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>kivra::ReferenceBox</name>
     <message>
         <source>Go to, e.g. John 3:16</source>
@@ -699,25 +699,6 @@
     </message>
     <message>
         <source>Go to a reference such as John 3:16, Ps 23 or 1 Cor 13:4-7 (Ctrl+L)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kivra::SearchResultsView</name>
-    <message>
-        <source>Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy with reference</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bookmark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Preview...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -136,13 +135,9 @@ void ReadingView::selectVerse(int chapter, int verse)
 
 void ReadingView::showMenu(const QPoint& at)
 {
-    QMenu menu(m_text);
-    menu.addAction(tr("Copy"), this, [this] { copy(false); });
-    menu.addAction(tr("Copy with reference"), this, [this] { copy(true); });
-    menu.addSeparator();
-    menu.addAction(tr("Bookmark"), this, &ReadingView::bookmarkRequested);
-    menu.addAction(tr("Print Preview..."), this, &ReadingView::previewRequested);
-    menu.exec(m_text->viewport()->mapToGlobal(at));
+    ShowVerseMenu(m_text, at,
+                  {[this](bool withReference) { copy(withReference); }, [this] { emit bookmarkRequested(); },
+                   [this] { emit previewRequested(); }});
 }
 
 } // namespace kivra

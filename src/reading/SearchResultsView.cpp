@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCursor>
@@ -313,13 +312,9 @@ bool SearchResultsView::showBookNameTip(QHelpEvent* event)
 
 void SearchResultsView::showMenu(const QPoint& at)
 {
-    QMenu menu(m_grid);
-    menu.addAction(tr("Copy"), this, [this] { copyCurrent(false); });
-    menu.addAction(tr("Copy with reference"), this, [this] { copyCurrent(true); });
-    menu.addSeparator();
-    menu.addAction(tr("Bookmark"), this, &SearchResultsView::bookmarkRequested);
-    menu.addAction(tr("Print Preview..."), this, &SearchResultsView::previewRequested);
-    menu.exec(m_grid->viewport()->mapToGlobal(at));
+    ShowVerseMenu(m_grid, at,
+                  {[this](bool withReference) { copyCurrent(withReference); }, [this] { emit bookmarkRequested(); },
+                   [this] { emit previewRequested(); }});
 }
 
 } // namespace kivra

@@ -3,7 +3,10 @@
 #include "resources/Icons.h"
 #include "resources/Strings.h"
 
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QFrame>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -118,6 +121,18 @@ QString NotesOf(const QPlainTextEdit* box)
 {
     const QVariant stored = box->property(StoredNotes);
     return stored.isValid() ? stored.toString() : box->toPlainText();
+}
+
+void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuActions& actions)
+{
+    const auto text = [](const char* source) { return QCoreApplication::translate("VerseMenu", source); };
+    QMenu menu(view);
+    menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Copy")), [&] { actions.copy(false); });
+    menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Copy with reference")), [&] { actions.copy(true); });
+    menu.addSeparator();
+    menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Bookmark")), actions.bookmark);
+    menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Print Preview...")), actions.preview);
+    menu.exec(view->viewport()->mapToGlobal(at));
 }
 
 } // namespace kivra

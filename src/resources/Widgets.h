@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <functional>
+
+class QAbstractScrollArea;
 class QFrame;
 class QPlainTextEdit;
 
@@ -12,6 +15,15 @@ namespace kivra {
 // paragraph longer than this is shown in pieces, each on its own lines (broken at a blank where
 // there is one near the limit).
 constexpr int NotesParagraphLimit = 20000;
+
+// What a right click on verses (the passage, a search result) offers.
+struct VerseMenuActions {
+    std::function<void(bool withReference)> copy;
+    std::function<void()> bookmark;
+    std::function<void()> preview;
+};
+// The verse menu at a point of the view's viewport; returns when it closes.
+void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuActions& actions);
 QString NotesInPieces(const QString& notes);
 
 // Shows notes in a box that only shows them.
