@@ -13,6 +13,12 @@
 
 namespace kivra::test {
 
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool CopyFolder(const QString& from, const QString& to)
 {
     QDir source(from);

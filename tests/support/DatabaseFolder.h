@@ -7,6 +7,12 @@
 
 #include "resources/Strings.h"
 
+// Readable failures: gtest prints a text as itself.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // Test output names a message by its id.
 inline std::ostream& operator<<(std::ostream& out, Message id)
 {
@@ -36,6 +42,9 @@ private:
     QTemporaryDir m_dir;
     bool m_ok = false;
 };
+
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
 
 // Copies a folder recursively; false on the first failure.
 bool CopyFolder(const QString& from, const QString& to);
