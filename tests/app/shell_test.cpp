@@ -108,8 +108,7 @@ TEST_F(Shell, EachTabShowsOnlyItsPanelAndItsView)
 {
     auto visible = [this](const char* name) { return child(name)->isVisible(); };
     // Search results on screen, then the bookmark tab: the results stay.
-    Child<QLineEdit>(*window, "txtSearchString")->setText(QStringLiteral("grace"));
-    QTest::keyClick(Child<QLineEdit>(*window, "txtSearchString"), Qt::Key_Return);
+    search(QStringLiteral("grace"));
     ASSERT_TRUE(visible("dgdSearchResults"));
     Child<QToolButton>(*window, "imgBookmark")->click();
     EXPECT_TRUE(visible("picBookmark"));
