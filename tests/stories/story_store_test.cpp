@@ -89,28 +89,14 @@ TEST_F(StoryStoreTest, NextKeyValueKeepsTheWidthOfATextKeysNumericTail)
     EXPECT_EQ(next(), "Abc010");
 }
 
-TEST_F(StoryStoreTest, SaveNumbersPartsInListOrderAndStoresQuotedTextAsTyped)
+// Part order and the name as typed are checked through the editor; the picture's path is not shown there.
+TEST_F(StoryStoreTest, SaveStoresThePicturePathAsTypedAndItsTypeFromTheExtension)
 {
     qint64 counter = FirstTemporaryPartNumber;
-    QList<int> indexes;
-    for (int c = 1; c <= 4; ++c)
-        indexes << AddStoryPart(5, counter++, genesis(c, 1, c, 3));
-    ASSERT_TRUE(RemoveStoryPart(indexes.takeAt(1)));
-    indexes.swapItemsAt(0, 2);  // order now: chapter 4, 3, 1
-    const QString name = QStringLiteral("The \"Beginning\"; DROP TABLE x --");
-    const QString picture = QStringLiteral("/pictures/say \"cheese\".JPG");
-    ASSERT_TRUE(SaveStory(5, indexes, name, picture, &counter));
-
-    const QList<StoryPartRow> parts = ReadStoryParts(5);
-    ASSERT_EQ(parts.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(parts[i].partNumber, i);
-        EXPECT_EQ(parts[i].index, indexes[i]);
-        EXPECT_EQ(parts[i].name, name);
-        EXPECT_EQ(parts[i].imagePath, picture);
-    }
-    EXPECT_EQ(parts[0].chapter, "4");
-    EXPECT_TRUE(rows(StoryTable, 5).first().contains("|/pictures/say \"cheese\".JPG|JPG|"));
+    const QList<int> indexes = {AddStoryPart(5, counter++, genesis(1, 1, 1, 3)), AddStoryPart(5, counter++, genesis(2, 1, 2, 3))};
+    ASSERT_TRUE(SaveStory(5, indexes, "Name", "/pictures/say \"cheese\"; DROP TABLE x --.JPG", &counter));
+    for (const QString& row : rows(StoryTable, 5))
+        EXPECT_TRUE(row.contains("|/pictures/say \"cheese\"; DROP TABLE x --.JPG|JPG|")) << row.toStdString();
 }
 
 TEST_F(StoryStoreTest, AFailedSaveLeavesTheStoryAsItWas)
@@ -164,23 +150,19 @@ TEST_F(StoryStoreTest, CopyGivesConsecutiveNumbersAndPrefixesTheName)
     EXPECT_EQ(CopyStory(1), 2);
     EXPECT_EQ(CopyStory(1), 3);
     EXPECT_EQ(CopyStory(3), 4);
-    const QList<StoryPartRow> source = ReadStoryParts(1);
-    for (int copy : {2, 3}) {
-        const QList<StoryPartRow> parts = ReadStoryParts(copy);
-        ASSERT_EQ(parts.size(), 2);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(parts[i].name, "Copy of Ruth");
-            EXPECT_EQ(parts[i].partNumber, source[i].partNumber);
-            EXPECT_EQ(parts[i].chapter, source[i].chapter);
-            EXPECT_EQ(parts[i].notes, "n");
-            EXPECT_EQ(parts[i].imagePath, "/p.gif");
-        }
-        EXPECT_TRUE(rows(StoryTable, copy).first().endsWith("|/p.gif|<null>|1|1")) << "the type is not copied";
+    // Every field but the number, the name and the picture's type, part by part.
+    const auto copied = [](QString row) { return row.section(u'|', 2, 2) + row.section(u'|', 4, 5) + row.section(u'|', 7); };
+    const QStringList source = rows(StoryTable, 1), copy = rows(StoryTable, 3);
+    ASSERT_EQ(copy.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(copied(copy[i]), copied(source[i]));
+        EXPECT_EQ(copy[i].section(u'|', 3, 3), "Copy of Ruth");
+        EXPECT_EQ(copy[i].section(u'|', 6, 6), "<null>") << "the type is not copied";
     }
     EXPECT_EQ(ReadStoryParts(4).first().name, "Copy of Copy of Ruth");
 }
 
-TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
+TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctName)
 {
     makeStory(2, "Ruth", {1, 2});
     makeStory(1, "Esther", {1});
@@ -192,9 +174,6 @@ TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
     EXPECT_EQ(entries[0].number, 1);
     EXPECT_EQ(entries[1].number, 2);
     EXPECT_EQ(entries[2].number, 2);
-    ASSERT_TRUE(DeleteStory(2));
-    EXPECT_TRUE(rows(StoryTable, 2).isEmpty());
-    EXPECT_EQ(StoryListEntries().size(), 1);
 }
 
 TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
