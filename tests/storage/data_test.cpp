@@ -69,7 +69,6 @@ TEST_F(ProgramData, TheBibleHoldsTheWholeCanonInOrder)
 
 TEST_F(ProgramData, VersesKeepTheirTextExactly)
 {
-    EXPECT_EQ(verse("Gen", 1, 1), "In the beginning God created the heaven and the earth.");
     EXPECT_EQ(verse("Rev", 22, 21), "The grace of our Lord Jesus Christ be with you all. Amen.");
     // Blanks the printed text carries; searches for exact phrases depend on them.
     EXPECT_NE(verse("Josh", 7, 2).find("view the country.  And the men"), std::string::npos) << verse("Josh", 7, 2);
