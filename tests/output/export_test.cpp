@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,12 +87,10 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsViewA
 
     // The command writes what the window writes.
     const QString fromCommand = out.filePath(QStringLiteral("command.rtf"));
-    QProcess program;
-    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), {QStringLiteral("--app-dir"), folder.path(),
-                  QStringLiteral("export-rtf"), QStringLiteral("Old Testament"), QStringLiteral("Genesis"),
-                  QStringLiteral("1:1-2:3"), fromCommand});
-    ASSERT_TRUE(program.waitForFinished(120000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const test::ProgramRun run = test::RunProgram({QStringLiteral("--app-dir"), folder.path(), QStringLiteral("export-rtf"),
+                                                   QStringLiteral("Old Testament"), QStringLiteral("Genesis"),
+                                                   QStringLiteral("1:1-2:3"), fromCommand});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_EQ(ReadFile(fromCommand), rtf);
 }
 

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QProcess>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -135,10 +134,8 @@ TEST_F(GoToBox, ItAndTheWholeWordsBoxReadWholeAndOverlapNoOtherControlAtAnySize)
 TEST_F(References, TheCommandLineTakesOneReference)
 {
     const auto run = [this](const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), QStringList{"--app-dir", folder.path()} + args);
-        EXPECT_TRUE(p.waitForFinished(120000));
-        return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+        const test::ProgramRun r = test::RunProgram(QStringList{"--app-dir", folder.path()} + args);
+        return std::pair{r.code, r.out + r.err};
     };
     const auto typed = run({"passage", "John 3:16-18"});
     EXPECT_EQ(typed.first, 0) << typed.second.toStdString();
