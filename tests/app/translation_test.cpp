@@ -1,16 +1,11 @@
 #include "app/AboutDialog.h"
 #include "app/Translations.h"
 #include "resources/Interaction.h"
+#include "support/DatabaseFolder.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
 #include <ostream>
-
-// Readable failures for the texts compared here.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace kivra {
 namespace {

@@ -1,19 +1,13 @@
 #pragma once
 // Arranging bookmark rows for the bookmark tests, and reading the two tables back.
 #include "storage/Globals.h"
+#include "support/DatabaseFolder.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
 
-#include <ostream>
-
-// Readable failures: gtest prints QString through this.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace kivra::test {
 

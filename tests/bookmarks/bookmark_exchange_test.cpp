@@ -44,6 +44,12 @@ QStringList relations()
     return links;
 }
 
+class BookmarkExchange : public ::testing::Test {
+protected:
+    TempProgramFolder folder;
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+};
+
 } // namespace
 
 TEST(AssociationList, TakesTrimmedPiecesBeforeTheLastComma)
@@ -65,10 +71,8 @@ TEST(BookmarkReference, UsableWhenADigitText)
         EXPECT_FALSE(IsUsableBookmarkReference(QString::fromLatin1(bad))) << bad;
 }
 
-TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
+TEST_F(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     const int a = addBookmark("100", "200,300,", QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
     addBookmark("200");
     addBookmark("300", QString(), QString());
@@ -115,10 +119,8 @@ TEST(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem)
     EXPECT_EQ(nulls->integer("n"), 0);
 }
 
-TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
+TEST_F(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     // Links imported from older files hold references as numbers; the panel follows them, so the
     // export of the bookmark must take the linked bookmarks along as well.
     const int a = addBookmark("0123456", "123457,123458,");
@@ -136,32 +138,8 @@ TEST(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
     EXPECT_EQ(exported, QStringList({"0123456", "0123457", "0123458"}));
 }
 
-TEST(BookmarkExchange, ReimportingEverythingRefusesEveryRowAndLeavesNoLinks)
+TEST_F(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
-    addBookmark("100", "200,");
-    addBookmark("200", "100,300,");
-    AddLink("100", "200");
-    QString error;
-    const QString path = folder.path() + "/all.kbm";
-    ASSERT_EQ(WriteExchangeTable(*AllBookmarksTable(OptionsConnection(), &error), path, &error), ExportOutcome::Written);
-
-    const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
-    ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.added, 0);
-    ASSERT_EQ(result.refused.size(), 2);
-    EXPECT_TRUE(result.refused[0].duplicate && result.refused[1].duplicate);
-    EXPECT_EQ(count("tblBookmark"), 2);
-    EXPECT_EQ(relations(), QStringList({"100>200"}));
-    ReportBookmarkImport(result, path, nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::BookmarkAlreadyExists, Message::BookmarkAlreadyExists}));
-}
-
-TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
-{
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     addBookmark("100", "9,");
     addBookmark("12a", "100,");
     addBookmark("5", "100,");
@@ -185,10 +163,8 @@ TEST(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
                               Message::BookmarkAlreadyExists}));
 }
 
-TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
+TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     addBookmark("100", "200,");
     addBookmark("200", "100,");
     QString error;
@@ -230,10 +206,8 @@ TEST(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
     EXPECT_EQ(folder.ui().messages, QList<Message>({Message::ImportFailed}));
 }
 
-TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
+TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     const int a = addBookmark("100", "200,");
     addBookmark("200");
     AddLink("100", "200");
@@ -265,24 +239,26 @@ TEST(BookmarkExchangePanel, ButtonsAskTheDocumentedQuestions)
     EXPECT_EQ(ui.dialogTitles, QStringList({"Export Bookmark", "Export the Whole Bookmark List"}));
     EXPECT_EQ(ui.dialogInitialNames, QStringList({"", "All Bookmarks"}));
     EXPECT_EQ(ui.dialogFilters, QStringList(2, "Kivra! Bible Bookmark (*.kbm)"));
-    EXPECT_EQ(readTableGram([&] { QFile f(one); f.open(QIODevice::ReadOnly); return f.readAll(); }())->rows.size(), 2);
+    EXPECT_EQ(readTableGram(ReadFile(one))->rows.size(), 2);
 
     // Replacing is asked; declining keeps the old file as it was.
-    const QByteArray before = [&] { QFile f(all); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = ReadFile(all);
     addBookmark("300");
     ui.fileAnswers = {all};
     ui.askAnswers = {false};
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     ASSERT_EQ(ui.questions.size(), 1);
     EXPECT_TRUE(ui.questions[0].contains(all));
-    EXPECT_EQ([&] { QFile f(all); f.open(QIODevice::ReadOnly); return f.readAll(); }(), before);
+    EXPECT_EQ(ReadFile(all), before);
 
     ui.messages.clear();
     ui.fileAnswers = {all};
     QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles.last(), QStringLiteral("Import Bookmark"));
     EXPECT_EQ(ui.dialogInitialNames.last(), QString());
+    // Every row is already there: each is refused, and no link is added twice.
     EXPECT_EQ(ui.messages, QList<Message>({Message::BookmarkAlreadyExists, Message::BookmarkAlreadyExists}));
+    EXPECT_EQ(relations(), QStringList({"100>200"}));
     EXPECT_TRUE(Child<QWidget>(w, "picBookmark")->isVisibleTo(&w));
 
     ui.messages.clear();

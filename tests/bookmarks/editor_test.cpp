@@ -33,11 +33,11 @@ QStringList marked(const BookmarkEditor& e)
 class Editor : public ::testing::Test {
 protected:
     TempProgramFolder folder;
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
 };
 
 TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
 {
-    ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
     BookmarkEditor e;
@@ -58,7 +58,6 @@ TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
 
 TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
 {
-    ASSERT_TRUE(folder.ok());
     // The links were written by an older version without the leading zero of 0700002.
     SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("In the beginning"));
     own.tc = 2;
@@ -89,7 +88,6 @@ TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
 
 TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
 {
-    ASSERT_TRUE(folder.ok());
     SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("notes"));
     own.tc = 2;
     own.ts = 3;
@@ -109,7 +107,6 @@ TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
 
 TEST_F(Editor, CancelChangesNothing)
 {
-    ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0123456"), QStringLiteral("old")));
     AddLink(QStringLiteral("0123456"), QStringLiteral("0123456"));
     const QStringList rows = BookmarkRows();
@@ -128,7 +125,6 @@ TEST_F(Editor, CancelChangesNothing)
 
 TEST_F(Editor, ANewBookmarkGetsAReferenceAndLinksToTheMarkedOnes)
 {
-    ASSERT_TRUE(folder.ok());
     AddBookmark(Bm(5, QStringLiteral("0123456")));
     AddBookmark(Bm(6, QStringLiteral("0123457")));
     BookmarkEditor e;

@@ -1,4 +1,5 @@
 #include "output/RtfWriter.h"
+#include "support/DatabaseFolder.h"
 
 #include <QColor>
 #include <QFile>
@@ -15,12 +16,6 @@
 #include <ostream>
 #include <sys/mount.h>
 #include <utility>
-
-// Readable failure messages for Qt strings.
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -323,9 +318,7 @@ TEST(RtfWriter, SaveWritesTheFileOrReportsWhy)
     const QString path = dir.filePath(QStringLiteral("verse.rtf"));
     QString error;
     ASSERT_TRUE(saveRtf(document, path, &error)) << error.toStdString();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), documentToRtf(document));
+    EXPECT_EQ(kivra::test::ReadFile(path), documentToRtf(document));
 
     // The reason is a sentence of its own; the caller names the file.
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/verse.rtf"));

@@ -45,9 +45,6 @@ TEST_F(Catalogue, ChapterAndVerseCountsAgreeWithTheVerseTable)
     for (const BibleBook& book : *books)
         catalogued += book.chapters();
     EXPECT_EQ(catalogued, chapters) << "no chapter without verses";
-    // A short book and a long one, as a reader knows them.
-    EXPECT_EQ(books->bookNamed(QStringLiteral("Jude"))->chapters(), 1);
-    EXPECT_EQ(books->bookNamed(QStringLiteral("Psalms"))->verses(119), 176);
 }
 
 TEST_F(Catalogue, LookupsOfUnknownBooksChaptersAndTestaments)
@@ -84,6 +81,4 @@ TEST_F(Catalogue, PassagesExistOnlyWithinOneKnownBookAndForwards)
     verses = QueryPassage({QStringLiteral("Hezekiah"), 1, 1, 1, 1});
     ASSERT_TRUE(verses) << "an unknown book is no database error";
     EXPECT_EQ(verses->recordCount(), 0);
-    EXPECT_EQ(PassageStatusText({QStringLiteral("John"), 3, 16, 3, 17}),
-              QStringLiteral("[New Testament] : [John] : 3:16 - 3:17"));
 }

@@ -62,8 +62,6 @@ TEST_F(ReadingTest, CascadeKeepsAWholePassage)
 TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
 {
     ASSERT_TRUE(selector()->choosePassage({QStringLiteral("Genesis"), 1, 30, 2, 3}));
-    const QString v130 = QStringLiteral("And to every beast of the earth, and to every fowl of the air, and to every thing that creepeth upon the earth, wherein there is life, I have given every green herb for meat: and it was so.");
-    const QString v23 = QStringLiteral("And God blessed the seventh day, and sanctified it: because that in it he had rested from all his work which God created and made.");
 
     // (new line option, numbers option, what follows the first verse, what ends the passage)
     const std::tuple<int, int, QString, QString> combinations[] = {
@@ -77,8 +75,9 @@ TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
         options().ShowChapterSection = numbers;
         window->openPassage();
         const QString text = window->readingView()->text();
-        EXPECT_TRUE(text.startsWith(v130 + afterFirst)) << newLine << numbers;
-        EXPECT_TRUE(text.endsWith(v23 + end)) << newLine << numbers;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("And to every beast"))) << newLine << numbers;
+        EXPECT_TRUE(text.contains(QStringLiteral("and it was so.") + afterFirst)) << newLine << numbers;
+        EXPECT_TRUE(text.endsWith(QStringLiteral("created and made.") + end)) << newLine << numbers;
         EXPECT_EQ(text.count(QStringLiteral("\n\n")), newLine == 1 ? 5 : 0);
     }
 }
@@ -166,12 +165,9 @@ TEST_F(ReadingTest, CopyWithReferenceNamesTheSelectedVerses)
 
 TEST_F(ReadingTest, SearchResultCopiesWithItsReference)
 {
-    Child<QLineEdit>(*window, "txtSearchString")->setText(QStringLiteral("God so loved the world"));
-    QTest::keyClick(Child<QLineEdit>(*window, "txtSearchString"), Qt::Key_Return);
+    search(QStringLiteral("God so loved the world"));
     window->searchResults()->copyCurrent(true);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QStringLiteral("For God so loved the world, that he gave his only begotten Son, that whosoever believeth in "
-                             "him should not perish, but have everlasting life.\n(John 3:16-3:16)"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("everlasting life.\n(John 3:16-3:16)")));
     window->searchResults()->copyCurrent(false);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("everlasting life.")));
 }

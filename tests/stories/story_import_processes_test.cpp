@@ -21,6 +21,7 @@
 
 using namespace kivra;
 using kivra::test::TempDatabaseFolder;
+using kivra::test::ReadFile;
 
 namespace {
 
@@ -41,12 +42,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
 {
     QString error;
     EXPECT_TRUE(WriteFileSafely(path, bytes, &error)) << error.toStdString();
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList imageFolderEntries() { return QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
@@ -108,7 +103,7 @@ void expectPicturesWhole(const QHash<QString, QByteArray>& pictureOf, const QStr
     for (const Stored& s : storedStories()) {
         if (s.path.isEmpty())
             continue;
-        EXPECT_EQ(contents(s.path), pictureOf.value(s.name)) << s.name.toStdString() << " " << s.path.toStdString();
+        EXPECT_EQ(ReadFile(s.path), pictureOf.value(s.name)) << s.name.toStdString() << " " << s.path.toStdString();
         used.insert(QFileInfo(s.path).fileName());
     }
     for (const QString& entry : imageFolderEntries())
@@ -168,7 +163,7 @@ TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
         ASSERT_TRUE(p->waitForFinished(60000));
         EXPECT_EQ(p->exitCode(), 1);
         EXPECT_TRUE(p->readAllStandardError().contains(QFileInfo(link).fileName().toUtf8()));
-        EXPECT_EQ(contents(outside), "keep me");
+        EXPECT_EQ(ReadFile(outside), "keep me");
         EXPECT_FALSE(QFile::exists(nowhere));
         EXPECT_TRUE(storedStories().isEmpty());
     }

@@ -89,28 +89,14 @@ TEST_F(StoryStoreTest, NextKeyValueKeepsTheWidthOfATextKeysNumericTail)
     EXPECT_EQ(next(), "Abc010");
 }
 
-TEST_F(StoryStoreTest, SaveNumbersPartsInListOrderAndStoresQuotedTextAsTyped)
+// Part order and the name as typed are checked through the editor; the picture's path is not shown there.
+TEST_F(StoryStoreTest, SaveStoresThePicturePathAsTypedAndItsTypeFromTheExtension)
 {
     qint64 counter = FirstTemporaryPartNumber;
-    QList<int> indexes;
-    for (int c = 1; c <= 4; ++c)
-        indexes << AddStoryPart(5, counter++, genesis(c, 1, c, 3));
-    ASSERT_TRUE(RemoveStoryPart(indexes.takeAt(1)));
-    indexes.swapItemsAt(0, 2);  // order now: chapter 4, 3, 1
-    const QString name = QStringLiteral("The \"Beginning\"; DROP TABLE x --");
-    const QString picture = QStringLiteral("/pictures/say \"cheese\".JPG");
-    ASSERT_TRUE(SaveStory(5, indexes, name, picture, &counter));
-
-    const QList<StoryPartRow> parts = ReadStoryParts(5);
-    ASSERT_EQ(parts.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(parts[i].partNumber, i);
-        EXPECT_EQ(parts[i].index, indexes[i]);
-        EXPECT_EQ(parts[i].name, name);
-        EXPECT_EQ(parts[i].imagePath, picture);
-    }
-    EXPECT_EQ(parts[0].chapter, "4");
-    EXPECT_TRUE(rows(StoryTable, 5).first().contains("|/pictures/say \"cheese\".JPG|JPG|"));
+    const QList<int> indexes = {AddStoryPart(5, counter++, genesis(1, 1, 1, 3)), AddStoryPart(5, counter++, genesis(2, 1, 2, 3))};
+    ASSERT_TRUE(SaveStory(5, indexes, "Name", "/pictures/say \"cheese\"; DROP TABLE x --.JPG", &counter));
+    for (const QString& row : rows(StoryTable, 5))
+        EXPECT_TRUE(row.contains("|/pictures/say \"cheese\"; DROP TABLE x --.JPG|JPG|")) << row.toStdString();
 }
 
 TEST_F(StoryStoreTest, AFailedSaveLeavesTheStoryAsItWas)
@@ -148,15 +134,10 @@ TEST_F(StoryStoreTest, CancelRestoresTheStoryExactlyEvenAfterAStaleBackup)
     EXPECT_EQ(rows(StoryTable, 4), original);
 }
 
-TEST_F(StoryStoreTest, CancelOfANewStoryRemovesItAndSaveKeepsOtherStoriesBackups)
+TEST_F(StoryStoreTest, SaveKeepsOtherStoriesBackups)
 {
     makeStory(1, "Ruth", {1});
     ASSERT_TRUE(BackupStory(1));  // another editor is open on story 1
-    AddStoryPart(2, FirstTemporaryPartNumber, genesis(1, 1, 1, 1));
-    AddStoryPart(2, FirstTemporaryPartNumber + 1, genesis(1, 2, 1, 2));
-    ASSERT_TRUE(CancelStory(2, false));
-    EXPECT_TRUE(rows(StoryTable, 2).isEmpty());
-
     makeStory(3, "Esther", {1});
     EXPECT_EQ(rows(StoryBackupTable, 1).size(), 1) << "saving story 3 must not take story 1's Cancel away";
 }
@@ -169,23 +150,19 @@ TEST_F(StoryStoreTest, CopyGivesConsecutiveNumbersAndPrefixesTheName)
     EXPECT_EQ(CopyStory(1), 2);
     EXPECT_EQ(CopyStory(1), 3);
     EXPECT_EQ(CopyStory(3), 4);
-    const QList<StoryPartRow> source = ReadStoryParts(1);
-    for (int copy : {2, 3}) {
-        const QList<StoryPartRow> parts = ReadStoryParts(copy);
-        ASSERT_EQ(parts.size(), 2);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(parts[i].name, "Copy of Ruth");
-            EXPECT_EQ(parts[i].partNumber, source[i].partNumber);
-            EXPECT_EQ(parts[i].chapter, source[i].chapter);
-            EXPECT_EQ(parts[i].notes, "n");
-            EXPECT_EQ(parts[i].imagePath, "/p.gif");
-        }
-        EXPECT_TRUE(rows(StoryTable, copy).first().endsWith("|/p.gif|<null>|1|1")) << "the type is not copied";
+    // Every field but the number, the name and the picture's type, part by part.
+    const auto copied = [](QString row) { return row.section(u'|', 2, 2) + row.section(u'|', 4, 5) + row.section(u'|', 7); };
+    const QStringList source = rows(StoryTable, 1), copy = rows(StoryTable, 3);
+    ASSERT_EQ(copy.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(copied(copy[i]), copied(source[i]));
+        EXPECT_EQ(copy[i].section(u'|', 3, 3), "Copy of Ruth");
+        EXPECT_EQ(copy[i].section(u'|', 6, 6), "<null>") << "the type is not copied";
     }
     EXPECT_EQ(ReadStoryParts(4).first().name, "Copy of Copy of Ruth");
 }
 
-TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
+TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctName)
 {
     makeStory(2, "Ruth", {1, 2});
     makeStory(1, "Esther", {1});
@@ -197,9 +174,6 @@ TEST_F(StoryStoreTest, ListHasOneEntryPerDistinctNameAndDeleteRemovesEveryRow)
     EXPECT_EQ(entries[0].number, 1);
     EXPECT_EQ(entries[1].number, 2);
     EXPECT_EQ(entries[2].number, 2);
-    ASSERT_TRUE(DeleteStory(2));
-    EXPECT_TRUE(rows(StoryTable, 2).isEmpty());
-    EXPECT_EQ(StoryListEntries().size(), 1);
 }
 
 TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
@@ -214,14 +188,13 @@ TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
     part.notes = "  In the beginning  ";
     OptionValues on;
     on.InsertNewLineAfterText = on.ShowChapterSection = 1;
-    const QString v1 = "In the beginning God created the heaven and the earth.";
-    const QString v2 = "And the earth was without form, and void; and darkness was upon the face of the deep. And the "
-                       "Spirit of God moved upon the face of the waters.";
     const QString heading = "Creation / Part 1 [Gen] : 1:1 - 1:2";
     const QString rule(heading.size(), '_');
+    const QString top = rule + NewLine + NewLine + heading + NewLine + rule + NewLine + NewLine + "In the beginning";
     StoryText text = BuildStoryText({part}, on, NewLine);
-    EXPECT_EQ(text.text, rule + NewLine + NewLine + heading + NewLine + rule + NewLine + NewLine + v1 + "(Gen 1:1)"
-                             + NewLine + NewLine + v2 + "(Gen 1:2)" + NewLine + NewLine);
+    EXPECT_TRUE(text.text.startsWith(top));
+    EXPECT_TRUE(text.text.contains("the earth.(Gen 1:1)" + NewLine + NewLine + "And the earth was"));
+    EXPECT_TRUE(text.text.endsWith("the waters.(Gen 1:2)" + NewLine + NewLine));
     EXPECT_EQ(text.notes, "Part 1 notes: " + NewLine + "   In the beginning" + NewLine + NewLine);
 
     // Options off: the next part's rule runs on after the last verse; an empty range adds only notes.
@@ -236,8 +209,9 @@ TEST_F(StoryStoreTest, ViewerTextOfTheCreationExample)
     empty.toSection = "41";
     text = BuildStoryText({part, second, empty}, OptionValues{}, NewLine);
     const QString heading2 = "Creation / Part 2 [Gen] : 2:1 - 2:1";
-    EXPECT_TRUE(text.text.startsWith(rule + NewLine + NewLine + heading + NewLine + rule + NewLine + NewLine + v1 + v2
-                                     + QString(heading2.size(), '_')));
+    EXPECT_TRUE(text.text.startsWith(top));
+    EXPECT_TRUE(text.text.contains("the earth.And the earth was"));
+    EXPECT_TRUE(text.text.contains("the waters." + QString(heading2.size(), '_')));
     EXPECT_TRUE(text.text.endsWith("host of them."));
     EXPECT_TRUE(text.notes.contains("Part 3 notes: "));
 

@@ -6,12 +6,29 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QDebug>
 
 namespace kivra::test {
+
+ProgramRun RunProgram(const QStringList& args)
+{
+    QProcess program;
+    program.start(QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible"), args);
+    if (!program.waitForFinished(120000))
+        return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 bool CopyFolder(const QString& from, const QString& to)
 {

@@ -2,10 +2,17 @@
 // A temporary copy of the built program folder (Db/ and image/) with the three connections open,
 // so tests change their own copy of the databases and never the build's.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
 
 #include "resources/Strings.h"
+
+// Readable failures: gtest prints a text as itself.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Test output names a message by its id.
 inline std::ostream& operator<<(std::ostream& out, Message id)
@@ -36,6 +43,16 @@ private:
     QTemporaryDir m_dir;
     bool m_ok = false;
 };
+
+// How a run of the built program ended and what it printed; code -1 when it did not end in time.
+struct ProgramRun {
+    int code = -1;
+    QString out, err;
+};
+ProgramRun RunProgram(const QStringList& args);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
 
 // Copies a folder recursively; false on the first failure.
 bool CopyFolder(const QString& from, const QString& to);

@@ -1,6 +1,8 @@
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 namespace kivra::test {
 
@@ -13,6 +15,13 @@ std::unique_ptr<MainWindow> OpenMainWindow(bool show)
         window->show();
     window->restoreLastPassage();
     return window;
+}
+
+void Search(const QObject& window, const QString& text)
+{
+    auto* box = Child<QLineEdit>(window, "txtSearchString");
+    box->setText(text);
+    QTest::keyClick(box, Qt::Key_Return);
 }
 
 QStringList ShownPassage(const QObject& window)

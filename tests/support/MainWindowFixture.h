@@ -21,6 +21,9 @@ template <typename T = QWidget> T* Child(const QObject& window, const char* name
 // The six texts of the passage selectors, testament first.
 QStringList ShownPassage(const QObject& window);
 
+// Types text into the quick search box and presses Enter.
+void Search(const QObject& window, const QString& text);
+
 // nullptr when the window cannot load (the options row is missing).
 std::unique_ptr<MainWindow> OpenMainWindow(bool show = false);
 
@@ -34,6 +37,7 @@ protected:
         ASSERT_TRUE(window);
     }
     QWidget* child(const char* name) const { return window->findChild<QWidget*>(QLatin1String(name)); }
+    void search(const QString& text) const { Search(*window, text); }
 
     TempProgramFolder folder;
     std::unique_ptr<MainWindow> window;
