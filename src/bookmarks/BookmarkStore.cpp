@@ -52,9 +52,7 @@ RecordsetPtr BookmarkRangeQuery(const QSqlDatabase& db, const Passage& passage)
 
 Passage BookmarkPassage(const Recordset& row)
 {
-    return {row.text(QStringLiteral("BookMarkBook")), row.integer(QStringLiteral("BookMarkChapter")),
-            row.integer(QStringLiteral("BookMarkSection")), row.integer(QStringLiteral("BookMarkToChapter")),
-            row.integer(QStringLiteral("BookMarkToSection"))};
+    return ReadPassageFields(row, QStringLiteral("BookMark"));
 }
 
 QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
@@ -176,14 +174,7 @@ std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage&
     } else {
         rs->MoveFirst();
     }
-    const Passage& r = edit.range;
-    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(r));
-    rs->setValue(QStringLiteral("BookMarkBook"), r.book);
-    rs->setValue(QStringLiteral("BookMarkChapter"), r.fromChapter);
-    rs->setValue(QStringLiteral("BookMarkSection"), r.fromVerse);
-    rs->setValue(QStringLiteral("BookMarkToBook"), r.book);
-    rs->setValue(QStringLiteral("BookMarkToChapter"), r.toChapter);
-    rs->setValue(QStringLiteral("BookMarkToSection"), r.toVerse);
+    WritePassageFields(*rs, QStringLiteral("BookMark"), edit.range);
     rs->setValue(QStringLiteral("BookMarkNotes"), edit.notes);
     const QString reference = rs->text(QStringLiteral("BookmarkReference"));
     if (!rs->Update() || !SaveBookmarkRelations(db, reference, edit.related) || !tx.commit())

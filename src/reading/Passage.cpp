@@ -124,4 +124,23 @@ bool ParseVerseRange(const QString& text, Passage* passage)
     return true;
 }
 
+void WritePassageFields(Recordset& row, const QString& prefix, const Passage& passage)
+{
+    row.setValue(prefix + QStringLiteral("Testament"), TestamentOf(passage));
+    row.setValue(prefix + QStringLiteral("Book"), passage.book);
+    row.setValue(prefix + QStringLiteral("Chapter"), passage.fromChapter);
+    row.setValue(prefix + QStringLiteral("Section"), passage.fromVerse);
+    if (row.fieldIndex(prefix + QStringLiteral("ToBook")) >= 0)
+        row.setValue(prefix + QStringLiteral("ToBook"), passage.book);
+    row.setValue(prefix + QStringLiteral("ToChapter"), passage.toChapter);
+    row.setValue(prefix + QStringLiteral("ToSection"), passage.toVerse);
+}
+
+Passage ReadPassageFields(const Recordset& row, const QString& prefix)
+{
+    return {row.text(prefix + QStringLiteral("Book")), row.integer(prefix + QStringLiteral("Chapter")),
+            row.integer(prefix + QStringLiteral("Section")), row.integer(prefix + QStringLiteral("ToChapter")),
+            row.integer(prefix + QStringLiteral("ToSection"))};
+}
+
 } // namespace kivra

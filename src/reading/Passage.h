@@ -57,6 +57,12 @@ QString TextWithReference(const QString& text, const QString& reference);
 // not have.
 QString PassageStatusText(const Passage& passage);
 
+// A stored passage's fields: <prefix>Testament, Book, Chapter, Section, ToBook, ToChapter and
+// ToSection ("BookMark" in bookmarks and the options row, "Story" in story parts). The options row
+// has no ToBook field; the other rows keep the book there too.
+void WritePassageFields(Recordset& row, const QString& prefix, const Passage& passage);
+Passage ReadPassageFields(const Recordset& row, const QString& prefix);
+
 // Reads "1:1-1:31" (blanks allowed) into the passage's numbers; false when it is no range.
 bool ParseVerseRange(const QString& text, Passage* passage);
 

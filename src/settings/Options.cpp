@@ -48,12 +48,7 @@ bool SaveLastPassage(const Passage& shown)
     auto rs = selectRows(OptionsConnection(), QStringLiteral("tblOptions"), {}, {}, QStringLiteral("="));
     if (!rs || rs->eof())
         return false;
-    rs->setValue(QStringLiteral("BookMarkTestament"), TestamentOf(shown));
-    rs->setValue(QStringLiteral("BookMarkBook"), shown.book);
-    rs->setValue(QStringLiteral("BookMarkChapter"), shown.fromChapter);
-    rs->setValue(QStringLiteral("BookMarkSection"), shown.fromVerse);
-    rs->setValue(QStringLiteral("BookMarkToChapter"), shown.toChapter);
-    rs->setValue(QStringLiteral("BookMarkToSection"), shown.toVerse);
+    WritePassageFields(*rs, QStringLiteral("BookMark"), shown);
     return rs->Update();
 }
 

@@ -151,13 +151,7 @@ int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& p)
     rs->AddNew();
     rs->setValue(QStringLiteral("StoryNumber"), storyNumber);
     rs->setValue(QStringLiteral("StoryPartNumber"), partNumber);
-    rs->setValue(QStringLiteral("StoryTestament"), TestamentOf(p));
-    rs->setValue(QStringLiteral("StoryBook"), p.book);
-    rs->setValue(QStringLiteral("StoryChapter"), p.fromChapter);
-    rs->setValue(QStringLiteral("StorySection"), p.fromVerse);
-    rs->setValue(QStringLiteral("StoryToBook"), p.book);
-    rs->setValue(QStringLiteral("StoryToChapter"), p.toChapter);
-    rs->setValue(QStringLiteral("StoryToSection"), p.toVerse);
+    WritePassageFields(*rs, QStringLiteral("Story"), p);
     if (!rs->Update())
         return 0;
     return rs->integer(QStringLiteral("Index"));
