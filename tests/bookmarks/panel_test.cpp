@@ -128,9 +128,9 @@ TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothin
 {
     const auto openEditDelete = [this] {
         for (const char* name : {"imgOpenBookmark", "imgEditBookmark", "imgDeleteBookmark"})
-            button(name)->click();
+            QTest::mouseClick(button(name), Qt::LeftButton);
     };
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     list()->clearSelection();
     const QStringList rows = BookmarkRows();
     openEditDelete();
@@ -141,7 +141,7 @@ TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothin
 
     TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM \"tblBookmark\""));
     Child<QPlainTextEdit>(*w, "txtBookmarkNotes")->setPlainText(QStringLiteral("before"));
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(panelNotes(), QStringLiteral("before"));
     folder.ui().messages.clear();
@@ -151,7 +151,7 @@ TEST_F(Panel, OperationsWithoutASelectionOrAnyBookmarkTellTheUserAndChangeNothin
 
 TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 {
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     clickEntry(*w, 0, true);
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
@@ -173,7 +173,7 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 
     // A bookmark without links offers only "No related bookmark found".
     list()->setCurrentRow(2);
-    button("imgOpenBookmark")->click();
+    QTest::mouseClick(button("imgOpenBookmark"), Qt::LeftButton);
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
 }
@@ -203,23 +203,23 @@ TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
 
 TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
 {
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     list()->setCurrentRow(2);
-    button("imgDeleteBookmark")->click();
+    QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);
     EXPECT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->currentRow(), 1);
     EXPECT_EQ(list()->selectedItems().size(), 1);
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
 
     list()->setCurrentRow(0);  // A, with links from and to it
-    button("imgDeleteBookmark")->click();
+    QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(Links().isEmpty());
-    button("imgOpenBookmark")->click();  // B lost its only link
+    QTest::mouseClick(button("imgOpenBookmark"), Qt::LeftButton);  // B lost its only link
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
 
-    button("imgDeleteBookmark")->click();  // the last one: the notes stay on screen
+    QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);  // the last one: the notes stay on screen
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
     EXPECT_TRUE(BookmarkRows().isEmpty());
@@ -236,7 +236,7 @@ TEST_F(Panel, NotesUnderThePassageOnlyForTheExactRangeAndNeverTypedInto)
     QTest::mouseClick(button("imgRetrieveBible"), Qt::LeftButton);
     EXPECT_EQ(notes(), QStringLiteral("notes A"));
 
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtNotes"), Qt::Key_X);
     QTest::keyClicks(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), QStringLiteral("y"));
     QTest::keyClick(Child<QPlainTextEdit>(*w, "txtBookmarkNotes"), Qt::Key_V, Qt::ControlModifier);
@@ -288,9 +288,9 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
     EXPECT_EQ(BookmarkRows().size(), 3);
 
     // Edit from the panel opens the editor on the selected bookmark's range.
-    button("imgBookmark")->click();
+    QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     list()->setCurrentRow(1);
-    EXPECT_TRUE(withEditor([&] { button("imgEditBookmark")->click(); }, [](BookmarkEditor& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(button("imgEditBookmark"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
         EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
     }));
@@ -299,18 +299,18 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
 TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
 {
     Search(*w, QStringLiteral("xyzzy"));
-    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
+    EXPECT_FALSE(withEditor([&] { QTest::mouseClick(button("imgAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, QList<Message>{Message::NoBibleTextToBookmark});
 
     Search(*w, QStringLiteral("sent not his Son into the world"));
     QTableView* grid = Child<QTableView>(*w, "dgdSearchResults");
     ASSERT_GE(grid->model()->rowCount(), 1);
     grid->clearSelection();
-    EXPECT_FALSE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor&) {}));
+    EXPECT_FALSE(withEditor([&] { QTest::mouseClick(button("imgAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor&) {}));
     EXPECT_EQ(folder.ui().messages, (QList<Message>{Message::NoBibleTextToBookmark, Message::SelectEntryToBookmark}));
 
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 5)).center());
-    EXPECT_TRUE(withEditor([&] { button("imgAddFavourite")->click(); }, [](BookmarkEditor& e) {
+    EXPECT_TRUE(withEditor([&] { QTest::mouseClick(button("imgAddFavourite"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:17 - 3:17"));
         EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
     }));

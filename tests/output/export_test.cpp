@@ -63,7 +63,7 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsViewA
     search(QStringLiteral("Jesus wept"));
     const QString path = out.filePath(QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
     folder.ui().fileAnswers = {path};
-    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
 
     ASSERT_EQ(folder.ui().dialogInitialNames.size(), 1);
     EXPECT_EQ(folder.ui().dialogInitialNames[0],
@@ -122,11 +122,11 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
     EXPECT_EQ(ReadFile(path), QByteArray("keep me"));
 
     folder.ui().fileAnswers.clear();  // Cancel
-    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
     EXPECT_EQ(ReadFile(path), QByteArray("keep me"));
     folder.ui().fileAnswers = {path};
     folder.ui().askAnswers = {true};
-    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
     EXPECT_TRUE(ReadFile(path).startsWith("{\\rtf1"));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(folder.ui().messages.isEmpty());
@@ -135,7 +135,7 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
 TEST_F(Output, AFileThatCannotBeWrittenIsReported)
 {
     folder.ui().fileAnswers = {out.filePath(QStringLiteral("missing-folder/passage.rtf"))};
-    Child<QToolButton>(*window, "imgExportBibleVerse")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
     ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ExportFileNotWritten});
     const QString text = folder.ui().messageTexts[0];
     EXPECT_EQ(text.count(QStringLiteral("missing-folder/passage.rtf")), 1) << text.toStdString();
@@ -147,17 +147,17 @@ TEST_F(Output, PrintInTheResultsViewSendsOnlyTheSelectedVerse)
     const QString result = out.filePath(QStringLiteral("result.pdf"));
     search(QStringLiteral("Jesus wept"));
     folder.ui().printerPdfFile = result;
-    Child<QToolButton>(*window, "imgPrint")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgPrint"), Qt::LeftButton);
     EXPECT_EQ(words(pdfText(result)), QStringLiteral("Jesus wept."));
 }
 
 TEST_F(Output, NoPrinterOrAFailedJobIsReported)
 {
     folder.ui().printerPdfFile.clear();  // no default printer
-    Child<QToolButton>(*window, "imgPrint")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgPrint"), Qt::LeftButton);
     ASSERT_EQ(folder.ui().messages, QList<Message>{Message::NoDefaultPrinter});
 
     folder.ui().printerPdfFile = out.filePath(QStringLiteral("missing-folder/x.pdf"));
-    Child<QToolButton>(*window, "imgPrint")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgPrint"), Qt::LeftButton);
     ASSERT_EQ(folder.ui().messages, (QList<Message>{Message::NoDefaultPrinter, Message::PrintFailed}));
 }

@@ -54,7 +54,7 @@ TEST_F(ReadingTest, CascadeKeepsAWholePassage)
     const QString before = window->readingView()->text();
     combo("cboToChapter")->setCurrentIndex(2);
     EXPECT_EQ(range(), QStringLiteral("5:1-3:22"));
-    Child<QToolButton>(*window, "imgRetrieveBible")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgRetrieveBible"), Qt::LeftButton);
     EXPECT_EQ(window->readingView()->text(), before);
     EXPECT_EQ(Child<QLabel>(*window, "stbPanel1")->text(), QStringLiteral("[New Testament] : [Revelation] : 5:1 - 3:22"));
 }
@@ -84,18 +84,18 @@ TEST_F(ReadingTest, PassageAcrossChaptersAndTheFourOptionCombinations)
 
 TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
 {
-    Child<QToolButton>(*window, "imgPrevious")->click();  // chapter 1: nothing changes
+    QTest::mouseClick(Child<QToolButton>(*window, "imgPrevious"), Qt::LeftButton);  // chapter 1: nothing changes
     EXPECT_EQ(range(), QStringLiteral("1:1-1:31"));
-    Child<QToolButton>(*window, "imgNext")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgNext"), Qt::LeftButton);
     EXPECT_EQ(range(), QStringLiteral("2:1-2:25"));
     EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("Thus the heavens and the earth were finished")));
     combo("cboFromChapter")->setCurrentIndex(combo("cboFromChapter")->count() - 1);
-    Child<QToolButton>(*window, "imgRetrieveBible")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgRetrieveBible"), Qt::LeftButton);
     const QString last = window->readingView()->text();
-    Child<QToolButton>(*window, "imgNext")->click();  // no move into the next book
+    QTest::mouseClick(Child<QToolButton>(*window, "imgNext"), Qt::LeftButton);  // no move into the next book
     EXPECT_EQ(window->readingView()->text(), last);
     EXPECT_EQ(combo("cboFromChapter")->currentText(), QStringLiteral("50"));
-    Child<QToolButton>(*window, "imgPrevious")->click();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgPrevious"), Qt::LeftButton);
     EXPECT_EQ(range(), QStringLiteral("49:1-49:33"));
 }
 

@@ -68,13 +68,13 @@ protected:
     void clickAll(std::initializer_list<const char*> buttons)
     {
         for (const char* name : buttons)
-            Child<QToolButton>(*main, name)->click();
+            QTest::mouseClick(Child<QToolButton>(*main, name), Qt::LeftButton);
     }
     // A double click on the first story of the panel.
     void openFirstStory()
     {
         main->show();
-        Child<QToolButton>(*main, "imgBibleStory")->click();
+        QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
         QListWidget* list = Child<QListWidget>(*main, "lstBibleStory");
         const QPoint first = list->visualItemRect(list->item(0)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a press
@@ -84,7 +84,7 @@ protected:
     StoryEditor* addPart(StoryEditor* editor, int chapter, int from, int to)
     {
         EXPECT_TRUE(editor->verseSelector->choosePassage(genesis(chapter, from, to)));
-        editor->imgSelectVerse->click();
+        QTest::mouseClick(editor->imgSelectVerse, Qt::LeftButton);
         return editor;
     }
     // A saved story made through the editor.
@@ -95,7 +95,7 @@ protected:
         for (int c : chapters)
             addPart(editor, c, 1, 2);
         editor->txtBibleStoryName->setText(name);
-        editor->imgSaveBibleStory->click();
+        QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
         processDeletes();
         return number;
     }
@@ -103,15 +103,15 @@ protected:
 
 TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 {
-    Child<QToolButton>(*main, "imgCreateBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
     QPointer<StoryEditor> editor = main->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
     EXPECT_EQ(editor->storyNumber(), 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
-    editor->imgSaveBibleStory->click();
+    QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
-    editor->imgSaveBibleStory->click();
-    editor->imgDeselectVerse->click();
+    QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
+    QTest::mouseClick(editor->imgDeselectVerse, Qt::LeftButton);
     EXPECT_EQ(messages(),
               (QList<Message>{Message::StoryNameMissing, Message::StoryHasNoVerse, Message::SelectVerseToRemove}));
 
@@ -125,25 +125,25 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     list->setCurrentRow(1);
     editor->txtBibleStoryVerseNotes->setPlainText("second part notes");
     list->setCurrentRow(0);
-    editor->imgMoveUp->click();
+    QTest::mouseClick(editor->imgMoveUp, Qt::LeftButton);
     EXPECT_EQ(list->currentRow(), 0);
     list->setCurrentRow(3);
-    editor->imgMoveDown->click();
-    editor->imgMoveUp->click();  // chapters 1, 2, 4, 3
+    QTest::mouseClick(editor->imgMoveDown, Qt::LeftButton);
+    QTest::mouseClick(editor->imgMoveUp, Qt::LeftButton);  // chapters 1, 2, 4, 3
     EXPECT_EQ(list->currentRow(), 2);
     editor->txtBibleStoryVerseNotes->setPlainText("chapter four");
 
     list->setCurrentRow(0);
-    editor->imgDeselectVerse->click();  // the first: the new first is selected
+    QTest::mouseClick(editor->imgDeselectVerse, Qt::LeftButton);  // the first: the new first is selected
     EXPECT_EQ(list->currentRow(), 0);
     list->setCurrentRow(2);
-    editor->imgDeselectVerse->click();  // any other: the one above
+    QTest::mouseClick(editor->imgDeselectVerse, Qt::LeftButton);  // any other: the one above
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_EQ(itemTexts(list), (QStringList{"Old Testament : Genesis : 2:1 : 2:3", "Old Testament : Genesis : 4:1 : 4:3"}));
     editor->txtBibleStoryVerseNotes->setPlainText("typed, then saved");
 
     Child<QListWidget>(*main, "lstBibleStory")->clear();
-    editor->imgSaveBibleStory->click();
+    QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     processDeletes();
     EXPECT_TRUE(editor.isNull()) << "Save closes the editor";
     const QList<StoryPartRow> parts = ReadStoryParts(1);
@@ -174,7 +174,7 @@ TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
     notes->setPlainText("nowhere");
     QTest::keyClick(notes, Qt::Key_Return);
     EXPECT_EQ(ReadStoryNotes(index), "on enter");
-    editor->imgCancelBibleStory->click();
+    QTest::mouseClick(editor->imgCancelBibleStory, Qt::LeftButton);
     EXPECT_TRUE(ReadStoryParts(1).isEmpty()) << "Cancel of a new story removes it";
 }
 
@@ -187,7 +187,7 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
     EXPECT_EQ(editor->txtBibleStoryName->text(), "Esther");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, ":placeholder") << "an empty path keeps the placeholder";
     editor->lstBibleStoryPart->setCurrentRow(1);
-    editor->imgDeselectVerse->click();
+    QTest::mouseClick(editor->imgDeselectVerse, Qt::LeftButton);
     addPart(editor, 9, 1, 1);
     editor->txtBibleStoryVerseNotes->setPlainText("typed");
     editor->lstBibleStoryPart->setCurrentRow(0);
@@ -210,7 +210,7 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture());
 
     folder.ui().fileAnswers << folder.path() + "/Db/dbStory.dat";  // not a picture
-    editor->imgBrowseBibleStoryPicture->click();
+    QTest::mouseClick(editor->imgBrowseBibleStoryPicture, Qt::LeftButton);
     EXPECT_EQ(folder.ui().dialogTitles.value(0), "Load Bible Story Verse Image");
     EXPECT_EQ(folder.ui().dialogInitialNames.value(0), gone);
     const QStringList filters = folder.ui().dialogFilters.value(0).split(";;");
@@ -222,11 +222,11 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture()) << "the old picture stays";
 
-    editor->imgBrowseBibleStoryPicture->click();  // cancelled: nothing changes
+    QTest::mouseClick(editor->imgBrowseBibleStoryPicture, Qt::LeftButton);  // cancelled: nothing changes
     EXPECT_EQ(editor->picturePath(), folder.path() + "/Db/dbStory.dat");
 
-    editor->imgClearBibleStoryPicture->click();
-    editor->imgSaveBibleStory->click();
+    QTest::mouseClick(editor->imgClearBibleStoryPicture, Qt::LeftButton);
+    QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     auto rs = ReadStoryParts(number);
     ASSERT_EQ(rs.size(), 1);
     EXPECT_EQ(rs[0].imagePath, StoryNoImagePicture());
@@ -263,7 +263,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     }
     EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 3) << "several viewers at once";
 
-    viewer->imgCloseBibleStory->click();
+    QTest::mouseClick(viewer->imgCloseBibleStory, Qt::LeftButton);
     emit second->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape closes
     processDeletes();
     EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 1);
@@ -296,17 +296,17 @@ TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
 
 TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
 {
-    Child<QToolButton>(*main, "imgBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
     clickAll({"imgRetrieveBibleStory", "imgEditBibleStory", "imgCopyBibleStory", "imgDeleteBibleStory"});
     EXPECT_EQ(messages(),
               (QList<Message>{Message::NoStories, Message::NoStories, Message::NoStories, Message::NoStories}));
-    Child<QToolButton>(*main, "imgCreateBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
     EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
     EXPECT_EQ(messages().size(), 4);
 
     makeStory("Ruth", {1});
     makeStory("Esther", {2});
-    Child<QToolButton>(*main, "imgBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
     EXPECT_EQ(Child<QListWidget>(*main, "lstBibleStory")->currentRow(), 0);
     Child<QListWidget>(*main, "lstBibleStory")->clearSelection();
     messages().clear();
@@ -327,20 +327,20 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->storyNumber(), ruth);
 
-    Child<QToolButton>(*main, "imgCopyBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgCopyBibleStory"), Qt::LeftButton);
     auto editors = main->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
     EXPECT_EQ(editors[0]->storyNumber(), 4);
-    editors[0]->imgCancelBibleStory->click();
+    QTest::mouseClick(editors[0]->imgCancelBibleStory, Qt::LeftButton);
     EXPECT_EQ(ReadStoryParts(4).size(), 2) << "Cancel keeps the copy as it was made";
     EXPECT_EQ(list->count(), 4);
 
     list->setCurrentRow(2);  // Jonah: the one above is selected
-    Child<QToolButton>(*main, "imgDeleteBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgDeleteBibleStory"), Qt::LeftButton);
     EXPECT_EQ(list->currentItem()->text(), "    Esther");
     list->setCurrentRow(0);  // the first: the new first is selected
-    Child<QToolButton>(*main, "imgDeleteBibleStory")->click();
+    QTest::mouseClick(Child<QToolButton>(*main, "imgDeleteBibleStory"), Qt::LeftButton);
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(itemTexts(list), (QStringList{"    Esther", "    Copy of Ruth"}));
     EXPECT_TRUE(ReadStoryParts(ruth).isEmpty());
