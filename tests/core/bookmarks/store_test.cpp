@@ -1,6 +1,6 @@
 #include "bookmarks/BookmarkStore.h"
 #include "support/DatabaseFolder.h"
-#include "BookmarkTestData.h"
+#include "support/BookmarkTestData.h"
 
 #include <gtest/gtest.h>
 

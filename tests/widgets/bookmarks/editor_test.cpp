@@ -2,7 +2,7 @@
 #include "bookmarks/BookmarkEditor.h"
 #include "reading/SelectorCombos.h"
 #include "support/Fixture.h"
-#include "BookmarkTestData.h"
+#include "support/BookmarkTestData.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
-#include "BookmarkTestData.h"
+#include "support/BookmarkTestData.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
 #include "support/DatabaseFolder.h"
-#include "BookmarkTestData.h"
+#include "support/BookmarkTestData.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

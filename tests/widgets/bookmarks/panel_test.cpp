@@ -1,6 +1,6 @@
 // The bookmark panel in the main window: the list, its notes, opening with links, deleting, and the editor
 // opened on the shown passage or search result.
-#include "BookmarkTestData.h"
+#include "support/BookmarkTestData.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
 #include "reading/SelectorCombos.h"
