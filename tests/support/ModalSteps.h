@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -16,9 +17,24 @@ struct ModalStep {
     std::function<void(QWidget*)> act;
 };
 
-// Arms the steps; run the action that opens the first window afterwards. A step whose window does
-// not come up within a few seconds closes every modal window, so a failing test does not hang.
-void RunOnModals(QList<ModalStep> steps);
+// Steps armed by RunOnModals. When it goes out of scope, every step must have found its window: one
+// that never came up fails the test there (after a short wait for a window opened by a queued event),
+// so an action that opens nothing cannot pass.
+class [[nodiscard]] ModalRun {
+public:
+    struct State;
+    explicit ModalRun(std::shared_ptr<State> state) : m_state(std::move(state)) {}
+    ModalRun(ModalRun&&) = default;
+    ~ModalRun();
+
+private:
+    std::shared_ptr<State> m_state;
+};
+
+// Arms the steps; run the action that opens the first window while the returned ModalRun lives. A
+// step whose window does not come up within a few seconds closes every modal window, so a failing
+// test does not hang.
+ModalRun RunOnModals(QList<ModalStep> steps);
 
 // Presses Enter where the user's typing goes in window (the default button takes it).
 void PressEnter(QWidget* window);

@@ -73,7 +73,7 @@ TEST_F(Shell, AboutWindowClosesOnAClickOnItsLabelOrAnywhere)
         QTest::mouseClick(about.lbClose, Qt::LeftButton);
         EXPECT_FALSE(about.isVisible());
     }
-    test::RunOnModals({{"kivra::AboutDialog", [](QWidget* about) {
+    const auto modals = test::RunOnModals({{"kivra::AboutDialog", [](QWidget* about) {
                             QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(100, 100));
                             EXPECT_FALSE(about->isVisible());
                             about->close();  // lest a failure leave the window waiting
@@ -89,17 +89,21 @@ TEST_F(Shell, OptionsSavedFromTheSettingsButtonRedrawThePassage)
     window->openPassage();
     ASSERT_FALSE(window->readingView()->text().contains(QStringLiteral("(1:1)")));
     const auto showNumbers = [](bool on, bool save) {
-        test::RunOnModals({{"kivra::OptionsDialog", [on, save](QWidget* dialog) {
+        return test::RunOnModals({{"kivra::OptionsDialog", [on, save](QWidget* dialog) {
                                 auto* options = static_cast<OptionsDialog*>(dialog);
                                 options->chkShowChapterSection->setChecked(on);
                                 (save ? options->imgSave : options->imgClose)->click();
                             }}});
     };
-    showNumbers(true, true);
-    Child<QToolButton>(*window, "imgSettings")->click();
+    {
+        const auto modals = showNumbers(true, true);
+        Child<QToolButton>(*window, "imgSettings")->click();
+    }
     EXPECT_TRUE(window->readingView()->text().contains(QStringLiteral("(1:1)")));
-    showNumbers(false, false);  // Close leaves the passage as it is
-    QTest::mouseClick(child("lblSettings"), Qt::LeftButton);
+    {
+        const auto modals = showNumbers(false, false);  // Close leaves the passage as it is
+        QTest::mouseClick(child("lblSettings"), Qt::LeftButton);
+    }
     EXPECT_TRUE(window->readingView()->text().contains(QStringLiteral("(1:1)")));
 }
 
@@ -135,7 +139,7 @@ TEST_F(Shell, ATextColourKeepsALightThemesBackground)
     // The real font and colour dialogs are driven in the options window's test.
     folder.ui().fontAnswer = QFont(options().DefaultFont, options().DefaultFontSize);
     folder.ui().colourAnswer = QColor(255, 0, 0);
-    test::RunOnModals({{"kivra::OptionsDialog", [](QWidget* dialog) {
+    const auto modals = test::RunOnModals({{"kivra::OptionsDialog", [](QWidget* dialog) {
                             QTest::mouseClick(dialog->findChild<QWidget*>("lblSelectFont"), Qt::LeftButton);
                             QTest::mouseClick(dialog->findChild<QWidget*>("imgSave"), Qt::LeftButton);
                         }}});

@@ -105,7 +105,7 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
     test::RealDialogs real;
     setInteraction(&real);
     QList<bool> busyPointer;
-    test::RunOnModals({{"QFileDialog",
+    const auto modals = test::RunOnModals({{"QFileDialog",
                         [&](QWidget* dialog) {
                             busyPointer << (QGuiApplication::overrideCursor() != nullptr);
                             static_cast<QFileDialog*>(dialog)->selectFile(path);

@@ -168,7 +168,7 @@ protected:
     // Counts the pages of the print preview once it is shown, then closes it.
     void countPreviewPages(int* shown)
     {
-        test::RunOnModals({{"QPrintPreviewDialog", [shown](QWidget* preview) {
+        const auto modals = test::RunOnModals({{"QPrintPreviewDialog", [shown](QWidget* preview) {
                                 auto* pages = preview->findChild<QPrintPreviewWidget*>();
                                 *shown = pages ? pages->pageCount() : -1;
                                 static_cast<QDialog*>(preview)->reject();

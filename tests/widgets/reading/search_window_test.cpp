@@ -38,7 +38,7 @@ protected:
     // Runs fill on the advanced search window opened from its button.
     void advancedSearch(std::function<void(AdvancedSearchDialog&)> fill)
     {
-        test::RunOnModals({{"kivra::AdvancedSearchDialog",
+        const auto modals = test::RunOnModals({{"kivra::AdvancedSearchDialog",
                             [fill](QWidget* dialog) { fill(*static_cast<AdvancedSearchDialog*>(dialog)); }}});
         QTest::mouseClick(Child<QToolButton>(*window, "imgAdvancedSearch"), Qt::LeftButton);
     }

@@ -116,7 +116,7 @@ TEST_F(OptionsWindow, AcceptingTheRealDialogsUnchangedChangesNothing)
     setInteraction(&real);
     OptionsDialog window;
     window.show();
-    test::RunOnModals({{"QFontDialog", test::PressEnter}, {"QColorDialog", test::PressEnter}});
+    const auto modals = test::RunOnModals({{"QFontDialog", test::PressEnter}, {"QColorDialog", test::PressEnter}});
     QTest::mouseClick(window.lblSelectFont, Qt::LeftButton);
     QTest::mouseClick(window.imgSave, Qt::LeftButton);
     setInteraction(&folder.ui());
