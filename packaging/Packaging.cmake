@@ -31,8 +31,9 @@ function(kivra_fill_from_help template output)
   add_custom_command(OUTPUT ${output} ${ARGN}
     COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kivra-bible> -DAWK=${AWK_COMMAND}
             -DSCRIPT=${packaging_src}/fill-from-help.awk -DTEMPLATE=${template} -DOUTPUT=${output}
-            -DVERSION=${PROJECT_VERSION} ${gzip_arg} -P ${packaging_src}/FillFromHelp.cmake
-    DEPENDS kivra-bible ${template} ${packaging_src}/fill-from-help.awk ${packaging_src}/FillFromHelp.cmake
+            -DVERSION=${PROJECT_VERSION} -DBOOKS=${CMAKE_SOURCE_DIR}/data/books.tsv ${gzip_arg}
+            -P ${packaging_src}/FillFromHelp.cmake
+    DEPENDS kivra-bible ${template} ${CMAKE_SOURCE_DIR}/data/books.tsv ${packaging_src}/fill-from-help.awk ${packaging_src}/FillFromHelp.cmake
     COMMENT "Filling ${output} from kivra-bible --help")
 endfunction()
 kivra_fill_from_help(${packaging_src}/kivra-bible.1.in ${packaging_out}/kivra-bible.1 ${packaging_out}/kivra-bible.1.gz)

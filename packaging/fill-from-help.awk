@@ -3,10 +3,24 @@
 # usage: awk -v version=X.Y.Z -f fill-from-help.awk HELP_TEXT TEMPLATE
 #
 # The help text is a "Usage:" block of command forms (continuation lines indented further), a blank
-# line, then entries "  TERM  description" with further-indented continuation lines.
+# line, then entries "  TERM  description" with further-indented continuation lines; a continuation
+# line that starts with "kivra-bible " is an example and keeps its own line.
 # Template placeholders: lines @SYNOPSIS@, @OPTIONS@, @COMMANDS@, @ARGUMENTS@ (entries that are
 # neither) become troff; in a line, @VERSION@,
 # @COMMAND_WORDS@, @GLOBAL_OPTIONS@ become words and @COMMAND_OPTIONS@ becomes bash case arms.
+# With -v books=data/books.tsv, @OLD_BOOKS@ and @NEW_BOOKS@ become the testaments' book names,
+# each double-quoted for a bash array.
+
+BEGIN {
+    if (books != "") {
+        while ((getline row < books) > 0) {
+            if (row ~ /^#/ || split(row, f, "\t") < 2) continue
+            if (f[2] == "Old") old_books = old_books (old_books == "" ? "" : " ") "\"" f[1] "\""
+            else new_books = new_books (new_books == "" ? "" : " ") "\"" f[1] "\""
+        }
+        close(books)
+    }
+}
 
 function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
 
@@ -52,6 +66,8 @@ FNR == NR {
             if (split_at) { term = substr(line, 1, split_at - 1); desc = trim(substr(line, split_at)) }
             else { term = line; desc = "" }
             terms[++nterms] = term; descs[nterms] = desc
+        } else if ($0 ~ /^   +kivra-bible / && nterms) {
+            descs[nterms] = descs[nterms] "\n" trim($0)
         } else if ($0 ~ /^   +[^ ]/ && nterms) {
             descs[nterms] = descs[nterms] " " trim($0)
         }
@@ -66,14 +82,19 @@ FNR == 1 {
 }
 
 # An entry as a tagged paragraph: the term bold, its arguments italic.
-function entry(term, desc,    n, w, i, args) {
+function entry(term, desc,    n, w, i, args, lines) {
     n = split(term, w, " ")
     args = ""
     for (i = 2; i <= n; i++) args = args " " w[i]
     print ".TP"
     if (args == "") print ".B " troff(w[1])
     else print ".BI " troff(w[1]) " \"" troff(args) "\""
-    print textline(desc)
+    # An example command line stays a line of its own.
+    n = split(desc, lines, "\n")
+    for (i = 1; i <= n; i++) {
+        if (i > 1) print ".br"
+        print textline(lines[i])
+    }
 }
 
 /^@SYNOPSIS@$/ {
@@ -101,5 +122,7 @@ function is_command(term,    w) { split(term, w, " "); return (" " command_words
     gsub(/@VERSION@/, version)
     gsub(/@COMMAND_WORDS@/, command_words)
     gsub(/@GLOBAL_OPTIONS@/, global_options)
+    gsub(/@OLD_BOOKS@/, old_books)
+    gsub(/@NEW_BOOKS@/, new_books)
     print
 }

@@ -52,12 +52,22 @@ qreal plainTextHeight(const QString& text, const QFont& font, qreal width)
 
 } // namespace
 
-QFont FontToFitVerse(const QFont& documented, const QString& text, const QSize& area, qreal smallestPointSize)
+VerseOfTheDayLayout LayOutVerseOfTheDay(const QString& verse, const QFont& documented, const QSize& area)
 {
-    QFont font = documented;
-    while (font.pointSizeF() - 0.5 >= smallestPointSize && plainTextHeight(text, font, area.width()) > area.height())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    return font;
+    const QString compact = QString(verse).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+    const struct { QString text; qreal smallest; } layouts[] = {{QStringLiteral("\n") + verse, 7.0}, {compact, 5.5}};
+    VerseOfTheDayLayout out;
+    for (const auto& layout : layouts) {
+        out.text = layout.text;
+        out.font = documented;
+        const auto fits = [&] { return plainTextHeight(out.text, out.font, area.width()) <= area.height(); };
+        while (!fits() && out.font.pointSizeF() - 0.5 >= layout.smallest)
+            out.font.setPointSizeF(out.font.pointSizeF() - 0.5);
+        out.fits = fits();
+        if (out.fits)
+            break;
+    }
+    return out;
 }
 
 } // namespace kivra

@@ -10,8 +10,16 @@ QString GetWordsFromGod(int withReference);
 // The same for a given verse ID (the draw is separate so it can be tested).
 QString WordsFromGodForId(int id, int withReference);
 
-// The verse is read at a glance: the documented font, stepped down in half points only as far as
-// the whole text needs to fit the area of a plain-text box (inside its margins), but never below
-// smallestPointSize; what still does not fit then scrolls.
-QFont FontToFitVerse(const QFont& documented, const QString& text, const QSize& area, qreal smallestPointSize);
+// The verse of the day as a plain-text box of the given inner area shows it: the documented layout
+// (an empty line, the verse, an empty line, the reference) in the documented face, stepped down in
+// half points to 7; a verse too long for that loses the empty lines, takes its reference on its
+// last line and may go down to 5.5 (at the first window size only the longest, Esther 8:9, needs
+// that). fits is false when even that does not fit, and the box then scrolls. verse is the drawn
+// text with "\n" line breaks.
+struct VerseOfTheDayLayout {
+    QString text;
+    QFont font;
+    bool fits = false;
+};
+VerseOfTheDayLayout LayOutVerseOfTheDay(const QString& verse, const QFont& documented, const QSize& area);
 } // namespace kivra

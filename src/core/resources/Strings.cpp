@@ -127,6 +127,9 @@ const char* sourceText(Message id)
             "and import again.");
     case Message::ReferenceNotShown:
         return QT_TRANSLATE_NOOP("Strings", "The reference \"%1\" cannot be shown: %2.");
+    case Message::BookmarkHasNoLinks:
+        return QT_TRANSLATE_NOOP("Strings", "The selected bookmark is linked to no other bookmark, so there is "
+            "nothing to export with it. To pass it on, export the whole bookmark list.");
     }
     return "";
 }

@@ -46,7 +46,7 @@ QFont FontWorkingCopy::font() const
 
 QColor FontWorkingCopy::textColour() const { return ColourFromOption(colour); }
 
-void FontWorkingCopy::takeChoice(const QFont& chosen, const QColor& chosenColour)
+void FontWorkingCopy::takeFont(const QFont& chosen)
 {
     name = chosen.family();
     size = QString::number(chosen.pointSizeF() > 0 ? chosen.pointSizeF() : double(chosen.pointSize()));
@@ -54,7 +54,11 @@ void FontWorkingCopy::takeChoice(const QFont& chosen, const QColor& chosenColour
     italic = OptionFlagText(chosen.italic());
     underline = OptionFlagText(chosen.underline());
     strikethru = OptionFlagText(chosen.strikeOut());
-    colour = ColourToOption(chosenColour);
+}
+
+void FontWorkingCopy::takeColour(const QColor& chosen)
+{
+    colour = ColourToOption(chosen);
 }
 
 int StoredFontSize(const QString& sizeText)

@@ -27,8 +27,9 @@ struct FontWorkingCopy {
     // The font the preview shows (a fractional size is kept).
     QFont font() const;
     QColor textColour() const;
-    // Takes what the font and colour dialogs returned.
-    void takeChoice(const QFont& chosen, const QColor& chosenColour);
+    // Takes what the font dialog returned; the colour stays.
+    void takeFont(const QFont& chosen);
+    void takeColour(const QColor& chosen);
 };
 
 // The stored size: to the nearest whole number, halves to the even one (10.5 -> 10, 11.5 -> 12),

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainLayout.h"
+#include "reading/BookCatalogue.h"
 #include "reading/VerseOfTheDay.h"
 #include "bookmarks/BookmarkPanel.h"
 #include "reading/ReadingView.h"
@@ -310,26 +311,46 @@ void MainWindow::showWordsFromGod(const QString& verse)
 {
     ApplyDefaultFontToTextBox(m_wordsFromGod);
     m_wordsFromGodFont = m_wordsFromGod->font();
-    m_wordsFromGod->setPlainText(QStringLiteral("\n") + QString(verse).replace(NewLine, QStringLiteral("\n")));
+    m_wordsFromGodText = QString(verse).replace(NewLine, QStringLiteral("\n"));
     fitWordsFromGod();
 }
 
 void MainWindow::fitWordsFromGod()
 {
-    if (m_wordsFromGod->toPlainText().isEmpty())
+    if (m_wordsFromGodText.isEmpty()) {
+        m_wordsFromGod->clear();
         return;
+    }
     // The box keeps its document margin all round and one more pixel for the caret and below the
     // last line.
     const int margin = int(std::ceil(m_wordsFromGod->document()->documentMargin()));
     const QSize inside = m_wordsFromGod->contentsRect().size() - QSize(2 * margin + 1, 2 * margin + 1);
-    m_wordsFromGod->setFont(FontToFitVerse(m_wordsFromGodFont, m_wordsFromGod->toPlainText(), inside, 7.0));
+    const VerseOfTheDayLayout layout = LayOutVerseOfTheDay(m_wordsFromGodText, m_wordsFromGodFont, inside);
+    m_wordsFromGod->setFont(layout.font);
+    if (m_wordsFromGod->toPlainText() != layout.text)
+        m_wordsFromGod->setPlainText(layout.text);
+    // A verse that fits gets no scroll bar, not even one the box sets up while it is still hidden.
+    m_wordsFromGod->setVerticalScrollBarPolicy(layout.fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+// Older copies saved a range that runs backwards, which shows nothing: start on its first verse and
+// read to the end of that chapter instead of on an empty pane.
+static Passage ShowablePassage(Passage saved)
+{
+    const auto books = BibleBooks();
+    const BibleBook* book = books->bookNamed(saved.book);
+    if (saved.fromKey() > saved.toKey() && book && book->hasVerse(saved.fromChapter, saved.fromVerse)) {
+        saved.toChapter = saved.fromChapter;
+        saved.toVerse = book->verses(saved.fromChapter);
+    }
+    return saved;
 }
 
 void MainWindow::restoreLastPassage()
 {
     // A saved passage that no longer fits the lists (a damaged options row) is dropped for the
     // first book of the first testament rather than ending the program.
-    if (!m_selectors->choosePassage(LastPassage(options()))) {
+    if (!m_selectors->choosePassage(ShowablePassage(LastPassage(options())))) {
         qCWarning(lcApp).noquote() << "The saved passage does not fit the lists; showing the first book";
         m_selectors->cboTestament->setCurrentIndex(-1);
         m_selectors->cboTestament->setCurrentIndex(0);
@@ -350,6 +371,8 @@ void MainWindow::showPassage(bool setFocus)
     WaitCursor wait;
     m_viewMode = ViewMode::Reader;
     m_reading->showChosenPassage();
+    // The go-to box names what is shown, not what was typed there for an earlier passage.
+    m_goToReference->setText(m_reading->heading());
     showReadingView();
     m_status->setText(m_reading->statusText());
     if (setFocus)
@@ -414,7 +437,9 @@ void MainWindow::showStoryPanel()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!SaveLastPassage(m_selectors->passage()))
+    // A range that runs backwards showed nothing: the next start opens what the pane last showed.
+    const Passage chosen = m_selectors->passage();
+    if (!SaveLastPassage(PassageExists(chosen) ? chosen : m_reading->shownPassage().value_or(chosen)))
         qCWarning(lcApp) << "The passage shown could not be kept for the next start";
     // Open story editors and viewers outlive the main window: the user closes them, and the
     // program ends with the last of them. Left as children they would die with it, unsaved.

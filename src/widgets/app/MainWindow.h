@@ -155,6 +155,7 @@ private:
     QToolButton* m_nextChapter;
     QPlainTextEdit* m_wordsFromGod;
     QFont m_wordsFromGodFont;  // the documented font of the verse of the day, before fitting
+    QString m_wordsFromGodText;  // the verse, an empty line and its reference, as drawn
     BookmarkPanel* m_bookmarkPanel;
     StoryPanel* m_storyPanel;
 

@@ -181,7 +181,8 @@ void MainWindow::exportVerses()
     // Export always writes the passage of the six selectors, never the result list.
     openPassage();
     QApplication::processEvents();
-    const QString name = ProposedRtfFileName(m_selectors->passage());
+    // A range that runs backwards shows nothing new: what the pane still shows is written, and named.
+    const QString name = ProposedRtfFileName(m_reading->shownPassage().value_or(m_selectors->passage()));
     const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));
     if (!path.isEmpty())
         SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);

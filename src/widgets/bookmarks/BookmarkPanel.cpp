@@ -184,13 +184,19 @@ void BookmarkPanel::exportSelected()
         return;
     }
     const int index = selected.first()->data(Qt::UserRole).toInt();
+    QString error;
+    const std::optional<TableGram> table = LinkedBookmarksTable(OptionsConnection(), index, &error);
+    // A bookmark that links to nothing gives no file: say so before asking for a name.
+    if (table && table->rows.isEmpty()) {
+        ShowMessage(Message::BookmarkHasNoLinks, window());
+        return;
+    }
     const QString path = AskExportPath(window(), tr("Export Bookmark"), {},
-                                       QCoreApplication::translate("Exchange", BookmarkFileFilter));
+                                       QCoreApplication::translate("Exchange", BookmarkFileFilter),
+                                       QStringLiteral("kbm"));
     if (path.isEmpty())
         return;
-    QString error;
-    // A bookmark that links to nothing gives no file.
-    WriteExchangeFileOrTell(window(), LinkedBookmarksTable(OptionsConnection(), index, &error), path, error);
+    WriteExchangeFileOrTell(window(), table, path, error);
 }
 
 void BookmarkPanel::exportAll()
@@ -200,7 +206,8 @@ void BookmarkPanel::exportAll()
         return;
     }
     const QString path = AskExportPath(window(), tr("Export the Whole Bookmark List"), tr("All Bookmarks"),
-                                       QCoreApplication::translate("Exchange", BookmarkFileFilter));
+                                       QCoreApplication::translate("Exchange", BookmarkFileFilter),
+                                       QStringLiteral("kbm"));
     if (path.isEmpty())
         return;
     QString error;

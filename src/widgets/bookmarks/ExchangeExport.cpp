@@ -8,15 +8,21 @@
 
 namespace kivra {
 
-QString AskExportPath(QWidget* parent, const QString& title, const QString& initialName, const QString& filter)
+QString AskExportPath(QWidget* parent, const QString& title, const QString& initialName, const QString& filter,
+                      const QString& extension)
 {
-    const QString path = interaction().saveFileName(parent, title, initialName, filter);
-    if (path.isEmpty())
-        return {};
-    if (QFileInfo::exists(path) && !interaction().ask({}, LoadResString(Message::ReplaceExchangeFile).arg(path),
-                                                      parent))
-        return {};
-    return path;
+    QString offered = initialName.isEmpty() ? QString() : WithExtension(OfferedFileName(initialName), extension);
+    for (;;) {
+        const QString chosen = interaction().saveFileName(parent, title, offered, filter);
+        if (chosen.isEmpty())
+            return {};
+        // Without its extension the file would not be listed by the import's own filter.
+        const QString path = WithExtension(chosen, extension);
+        if (!QFileInfo::exists(path)
+            || interaction().ask({}, LoadResString(Message::ReplaceExchangeFile).arg(path), parent))
+            return path;
+        offered = path;  // "No": choose another name
+    }
 }
 
 bool WriteExchangeFileOrTell(QWidget* parent, const std::optional<TableGram>& table, const QString& path,

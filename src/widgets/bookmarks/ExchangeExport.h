@@ -9,8 +9,10 @@ class QWidget;
 
 namespace kivra {
 
-// The chosen path for an export, or the empty text when cancelled or replacing was declined.
-QString AskExportPath(QWidget* parent, const QString& title, const QString& initialName, const QString& filter);
+// The chosen path for an export, with the extension added when the name has none; the empty text
+// when cancelled. Declining to replace a file goes back to the dialog.
+QString AskExportPath(QWidget* parent, const QString& title, const QString& initialName, const QString& filter,
+                      const QString& extension);
 
 // Writes table to path; tells the user when that failed (error when there is no table). True when
 // a file was written.

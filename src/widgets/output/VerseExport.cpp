@@ -20,14 +20,18 @@ QString ProposedRtfFileName(const Passage& p)
 
 QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title)
 {
-    const QString path = interaction().saveFileName(parent, title, proposedName,
-                                                    QCoreApplication::translate("VerseExport", "Rich Text Format (*.rtf)"));
-    if (path.isEmpty())
-        return {};
-    if (QFileInfo::exists(path)
-        && !interaction().ask(title, LoadResString(Message::ReplaceExportFile).arg(QFileInfo(path).fileName()), parent))
-        return {};
-    return path;
+    QString offered = proposedName;
+    for (;;) {
+        const QString path = interaction().saveFileName(
+            parent, title, offered, QCoreApplication::translate("VerseExport", "Rich Text Format (*.rtf)"));
+        if (path.isEmpty())
+            return {};
+        if (!QFileInfo::exists(path)
+            || interaction().ask(title, LoadResString(Message::ReplaceExportFile).arg(QFileInfo(path).fileName()),
+                                 parent))
+            return path;
+        offered = path;  // "No": choose another name
+    }
 }
 
 bool SaveDocumentAsRtf(const QTextDocument& document, const QString& path, QWidget* parent)
@@ -68,7 +72,12 @@ bool PrintRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
 
 void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
 {
-    QPrintPreviewDialog preview(parent);
+    // The pages Print would print: laid out for the same printer, its paper and its resolution
+    // (the dialog's own printer works at screen resolution and wraps lines elsewhere).
+    std::unique_ptr<QPrinter> printer = interaction().defaultPrinter();
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(printer.get(), parent);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(heading.isEmpty() ? QCoreApplication::translate("VerseExport", "Print Preview")
                                              : QCoreApplication::translate("VerseExport",

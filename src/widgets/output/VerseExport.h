@@ -16,7 +16,8 @@ namespace kivra {
 QString ProposedRtfFileName(const Passage& passage);
 
 // Asks where to save: the proposed name, the RTF filter and the title. No extension is added to
-// the chosen name; an existing file is replaced only when the user agrees. Empty on Cancel.
+// the chosen name; an existing file is replaced only when the user agrees, and "No" goes back to the
+// dialog. Empty on Cancel.
 QString AskRtfFileName(QWidget* parent, const QString& proposedName, const QString& title);
 
 // Writes the document as RTF to path; tells the user and returns false when the file cannot be written.

@@ -42,6 +42,7 @@ void ReadingView::showChosenPassage()
         return;
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
     m_book = m_selectors->cboBook->currentText();
+    m_shown = m_selectors->passage();
     ApplyDefaultFont(m_text);
 }
 

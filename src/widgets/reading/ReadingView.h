@@ -5,6 +5,7 @@
 #include "reading/Passage.h"
 
 #include <QObject>
+#include <optional>
 
 class QFrame;
 class QPoint;
@@ -39,6 +40,9 @@ public:
     QString selectionReference() const;
     // "Book c:v-c:v" of the whole passage shown; the empty text before one is shown.
     QString heading() const;
+    // The passage the pane shows: the selectors' last passage that had verses (a range that runs
+    // backwards leaves the one before it); none before the first.
+    std::optional<Passage> shownPassage() const { return m_shown; }
     void copy(bool withReference);
     // Selects the verse and scrolls it a third down the pane.
     void selectVerse(int chapter, int verse);
@@ -56,6 +60,7 @@ private:
     QTextEdit* m_text;
     QList<VerseSpan> m_spans;  // verse starts in m_text
     QString m_book;
+    std::optional<Passage> m_shown;
 };
 
 } // namespace kivra

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -14,6 +17,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QThread>
 #include <QUrl>
 
@@ -60,11 +64,50 @@ bool Interaction::ask(const QString& title, const QString& text, QWidget* parent
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+// The folder of the last file chosen in a file dialog of this run.
+static QString g_lastDialogFolder;
+
+QString FileDialogStart(const QString& initialName)
+{
+    if (QFileInfo(initialName).isAbsolute())
+        return initialName;
+    // Not the folder the program happened to be started from: the last one used, else the documents.
+    QString folder = g_lastDialogFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return initialName.isEmpty() ? folder : QDir(folder).filePath(initialName);
+}
+
+static QString rememberFolder(const QString& chosen)
+{
+    if (!chosen.isEmpty())
+        g_lastDialogFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString WithExtension(const QString& name, const QString& extension)
+{
+    // An extension is a short word of letters and digits after the last dot: "notes.kbm",
+    // "letter.txt"; the dot in "Dr. Smith" or "Psalm 23.5" starts none.
+    static const QRegularExpression word(QStringLiteral("^[A-Za-z][A-Za-z0-9]{0,4}$"));
+    const QString suffix = QFileInfo(name).suffix();
+    if (!suffix.isEmpty() && word.match(suffix).hasMatch())
+        return name;
+    return name + u'.' + extension;
+}
+
+QString OfferedFileName(const QString& name)
+{
+    return QString(name).replace(u'/', u'-');
+}
+
 QString Interaction::openFileName(QWidget* parent, const QString& title, const QString& initialName,
                                   const QString& filter)
 {
     const NormalCursorWhileWaiting waiting;
-    return QFileDialog::getOpenFileName(parent, title, initialName, filter);
+    return rememberFolder(QFileDialog::getOpenFileName(parent, title, FileDialogStart(initialName), filter));
 }
 
 QString Interaction::saveFileName(QWidget* parent, const QString& title, const QString& initialName,
@@ -72,8 +115,8 @@ QString Interaction::saveFileName(QWidget* parent, const QString& title, const Q
 {
     const NormalCursorWhileWaiting waiting;
     // The overwrite question is asked by the callers, which know what they are about to replace.
-    return QFileDialog::getSaveFileName(parent, title, initialName, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return rememberFolder(QFileDialog::getSaveFileName(parent, title, FileDialogStart(initialName), filter, nullptr,
+                                                       QFileDialog::DontConfirmOverwrite));
 }
 
 // The font dialog finds the preset style by its name and otherwise takes the family's first style

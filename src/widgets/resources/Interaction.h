@@ -39,6 +39,16 @@ public:
 // quietly fall back to the default printer, or to a PDF file with no name.
 std::unique_ptr<QPrinter> openSystemPrinter(const QString& name);
 
+// Where a file dialog opens: an absolute initial name as it is; otherwise that name in the folder
+// of the last file chosen in this run, else in the user's documents (else home).
+QString FileDialogStart(const QString& initialName);
+
+// The name with extension ("kbm") added when it has none: "All Bookmarks" becomes "All Bookmarks.kbm",
+// "Dr. Smith" (no extension, though it holds a dot) "Dr. Smith.kbm"; "notes.kbm" stays.
+QString WithExtension(const QString& name, const QString& extension);
+// A name offered for a file: a "/" in it (a story called "Ruth/Naomi") would name a folder.
+QString OfferedFileName(const QString& name);
+
 Interaction& interaction();
 // Replaces the interaction (nullptr restores the real dialogs); the caller keeps ownership.
 void setInteraction(Interaction* replacement);

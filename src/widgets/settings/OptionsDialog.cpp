@@ -117,13 +117,12 @@ void OptionsDialog::applySampleFont(QTextEdit* box)
 
 void OptionsDialog::chooseFont()
 {
-    // One step: font, then its colour; Cancel in either keeps the working copy.
-    const auto font = interaction().chooseFont(this, m_font.font());
-    if (font) {
-        const auto colour = interaction().chooseColour(this, m_font.textColour());
-        if (colour)
-            m_font.takeChoice(*font, *colour);
-    }
+    // One step: font, then its colour. Each answer stands alone, so Cancel in one dialog keeps what
+    // the other chose, and the colour can be changed without touching the font.
+    if (const auto font = interaction().chooseFont(this, m_font.font()))
+        m_font.takeFont(*font);
+    if (const auto colour = interaction().chooseColour(this, m_font.textColour()))
+        m_font.takeColour(*colour);
     showSamplePreview();
 }
 

@@ -170,7 +170,8 @@ void StoryPanel::exportSelected()
     const QString name = selected.first()->text().trimmed();
     const int storyNumber = selected.first()->data(Qt::UserRole).toInt();
     const QString path = AskExportPath(window(), tr("Export Bible Story"), name,
-                                       QCoreApplication::translate("Exchange", StorySaveFilter));
+                                       QCoreApplication::translate("Exchange", StorySaveFilter),
+                                       QStringLiteral("kbs"));
     if (path.isEmpty())
         return;
     QString error;
@@ -184,7 +185,8 @@ void StoryPanel::exportAll()
         return;
     }
     const QString path = AskExportPath(window(), tr("Export the Whole Bible Story List"), tr("All Bible Stories"),
-                                       QCoreApplication::translate("Exchange", StorySaveFilter));
+                                       QCoreApplication::translate("Exchange", StorySaveFilter),
+                                       QStringLiteral("kbs"));
     if (path.isEmpty())
         return;
     QString error;

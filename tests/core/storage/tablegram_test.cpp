@@ -25,26 +25,26 @@ QByteArray publishers()
 // value's type apart.
 std::string describe(const TableGram& t)
 {
-    std::string out = t.tableName.toStdString() + '\n';
+    // Built as a QString: GCC 12 at -O2 warns falsely (-Wrestrict) on chained std::string additions.
+    QString out = t.tableName + '\n';
     for (const TableGramColumn& c : t.columns) {
         const bool sized = c.type == ColumnType::Text || c.type == ColumnType::Binary;
-        out += c.name.toStdString() + ' ' + std::to_string(int(c.type)) + (c.nullable ? " null" : "")
-            + (c.key ? " key" : "") + (c.autoIncrement ? " auto" : "") + (sized ? " " + std::to_string(c.maxLength) : "")
-            + '\n';
+        out += c.name + ' ' + QString::number(int(c.type)) + (c.nullable ? " null" : "") + (c.key ? " key" : "")
+            + (c.autoIncrement ? " auto" : "") + (sized ? ' ' + QString::number(c.maxLength) : QString()) + '\n';
     }
     for (const QList<QVariant>& row : t.rows) {
         for (const QVariant& v : row) {
             if (v.isNull())
                 out += "NULL";
             else if (v.typeId() == QMetaType::QByteArray)
-                out += "bytes:" + QCryptographicHash::hash(v.toByteArray(), QCryptographicHash::Sha1).toHex().toStdString();
+                out += "bytes:" + QCryptographicHash::hash(v.toByteArray(), QCryptographicHash::Sha1).toHex();
             else
-                out += std::string(v.typeName()) + ':' + v.toString().toStdString();
+                out += QString::fromLatin1(v.typeName()) + ':' + v.toString();
             out += " | ";
         }
         out += '\n';
     }
-    return out;
+    return out.toStdString();
 }
 
 TableGramColumn col(const char* name, ColumnType type, quint32 maxLength = 255)

@@ -23,6 +23,10 @@ man_options=$(grep -o -- '--[a-z0-9-]*' <<<"$man_text" | lines)
 [ "$man_options" = "$help_options" ] || fail "options: manual page <$man_options> --help <$help_options>"
 example_commands=$(sed -n '/^\.SH EXAMPLES/,$p' <<<"$man_text" | awk '/^kivra-bible/ && $2 !~ /^-/ {print $2}' | lines)
 [ -z "$(comm -23 <(echo "$example_commands") <(echo "$help_commands"))" ] || fail "an example uses an unknown command"
+# The examples in --help stay lines of their own in the manual page.
+while read -r example; do
+    grep -qxF -- "$example" <<<"$man_text" || fail "example not on a line of its own: $example"
+done < <(sed -n '/^$/,$ s/^ *\(kivra-bible .*\)$/\1/p' <<<"$help")
 if command -v groff >/dev/null; then
     warnings=$(groff -man -Tutf8 -ww -z "$man" 2>&1)
     [ -z "$warnings" ] || fail "groff: $warnings"
@@ -44,4 +48,7 @@ offers() {
 [ "$(offers export-stories '' | tr '\n' ' ')" = "folder story.KBS " ] || fail "export-stories: $(offers export-stories '')"
 [ "$(offers dump n | tr '\n' ' ')" = "notes.kbm " ] || fail "dump: $(offers dump n)"
 [ "$(offers advanced-search --op2 N)" = 'NOT\ LIKE' ] || fail "operators: $(offers advanced-search --op2 N)"
+[ -z "$(offers --open 'John 3:16' '')" ] || fail "commands after --open: $(offers --open 'John 3:16' '')"
+[ "$(offers passage '"Old Testament"' Ps)" = Psalms ] || fail "books: $(offers passage '"Old Testament"' Ps)"
+[ "$(offers --open Phile)" = Philemon ] || fail "reference books: $(offers --open Phile)"
 echo "manual page and completion match --help"

@@ -175,6 +175,19 @@ TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
     EXPECT_GE(box->font().pointSizeF(), 7.0);
     window->resize(window->width(), window->height() + 100);  // a taller box takes the larger face again
     EXPECT_EQ(box->font().pointSizeF(), documented);
+
+    // At the first size, the longest verse (Esther 8:9) and one of some 220 letters (Genesis 2:21)
+    // show whole to the end of the reference, with no scroll bar.
+    window->resize(900, 600);
+    for (int id : {12827, 50}) {
+        window->showWordsFromGod(WordsFromGodForId(id, 1));
+        QCoreApplication::processEvents();
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        EXPECT_LT(box->cursorRect(end).bottom(), box->viewport()->height()) << id;
+        EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << id;
+        EXPECT_TRUE(box->toPlainText().endsWith(u')')) << id;
+    }
 }
 
 TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)

@@ -231,17 +231,17 @@ TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)
     EXPECT_TRUE(ui.dialogTitles.isEmpty());
 
     entry->setSelected(true);
-    const QString one = folder.path() + "/one";
+    const QString one = folder.path() + "/one";  // the import lists only *.kbm: the extension is added
     const QString all = folder.path() + "/all.kbm";
     ui.fileAnswers = {one, all};
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles, QStringList({"Export Bookmark", "Export the Whole Bookmark List"}));
-    EXPECT_EQ(ui.dialogInitialNames, QStringList({"", "All Bookmarks"}));
+    EXPECT_EQ(ui.dialogInitialNames, QStringList({"", "All Bookmarks.kbm"}));
     EXPECT_EQ(ui.dialogFilters, QStringList(2, "Kivra! Bible Bookmark (*.kbm)"));
-    EXPECT_EQ(readTableGram(ReadFile(one))->rows.size(), 2);
+    EXPECT_EQ(readTableGram(ReadFile(one + ".kbm"))->rows.size(), 2);
 
-    // Replacing is asked; declining keeps the old file as it was.
+    // Replacing is asked; "No" goes back to the dialog, and Cancel there keeps the old file as it was.
     const QByteArray before = ReadFile(all);
     addBookmark("300");
     ui.fileAnswers = {all};
@@ -249,6 +249,7 @@ TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBookmark"), Qt::LeftButton);
     ASSERT_EQ(ui.questions.size(), 1);
     EXPECT_TRUE(ui.questions[0].contains(all));
+    EXPECT_EQ(ui.dialogInitialNames.last(), all);
     EXPECT_EQ(ReadFile(all), before);
 
     ui.messages.clear();
@@ -264,4 +265,13 @@ TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)
     ui.messages.clear();
     QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);  // cancelled
     EXPECT_TRUE(ui.messages.isEmpty());
+
+    // A bookmark without links would give no file: the user is told before choosing a name.
+    const qsizetype dialogs = ui.dialogTitles.size();
+    auto* lonely = new QListWidgetItem(QStringLiteral("   Ruth"), Child<QListWidget>(w, "lstBookmark"));
+    lonely->setData(Qt::UserRole, addBookmark("400"));
+    lonely->setSelected(true);
+    QTest::mouseClick(Child<QToolButton>(w, "imgExportBookmark"), Qt::LeftButton);
+    EXPECT_EQ(ui.messages, QList<Message>{Message::BookmarkHasNoLinks});
+    EXPECT_EQ(ui.dialogTitles.size(), dialogs);
 }

@@ -8,9 +8,11 @@
 #include "support/MainWindowFixture.h"
 #include "support/ModalSteps.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -114,10 +116,35 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
                        {"QMessageBox", [&](QWidget* question) {
                             busyPointer << (QGuiApplication::overrideCursor() != nullptr);
                             test::PressEnter(question);  // No, the default: keep the file
+                        }},
+                       // "No" comes back to the dialog, in the folder just used, with the name chosen.
+                       {"QFileDialog", [&](QWidget* dialog) {
+                            auto* again = static_cast<QFileDialog*>(dialog);
+                            EXPECT_EQ(again->directory().absolutePath(), QDir(out.path()).absolutePath());
+                            EXPECT_EQ(again->selectedFiles().value(0), path);
+                            QTest::keyClick(again, Qt::Key_Escape);
                         }}});
     QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
     setInteraction(&folder.ui());
     EXPECT_EQ(busyPointer, (QList<bool>{false, false}));
+    // Dialogs open in the folder last used, not where the program was started; the documents
+    // folder (or home) when that folder is gone.
+    EXPECT_EQ(FileDialogStart(QStringLiteral("x.rtf")), QDir(out.path()).filePath(QStringLiteral("x.rtf")));
+    {
+        QTemporaryDir gone;
+        folder.ui().fileAnswers = {};
+        setInteraction(&real);
+        test::RunOnModals({{"QFileDialog", [&](QWidget* dialog) {
+                                static_cast<QFileDialog*>(dialog)->selectFile(gone.filePath(QStringLiteral("y.rtf")));
+                                QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
+                                                Qt::Key_Return);
+                            }}});
+        QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
+        setInteraction(&folder.ui());
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(QFileInfo(FileDialogStart(QStringLiteral("x.rtf"))).absolutePath(),
+              QFileInfo(documents).isDir() ? documents : QDir::homePath());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(ReadFile(path), QByteArray("keep me"));
 
@@ -130,6 +157,20 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
     EXPECT_TRUE(ReadFile(path).startsWith("{\\rtf1"));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Output, ARangeThatRunsBackwardsExportsThePassageShownNamedAfterIt)
+{
+    // Genesis 1:1-2:3 is shown; the keys make the range 2:1 to 1:31, which shows nothing new.
+    QTest::keyClick(Child<QComboBox>(*window, "cboFromChapter"), Qt::Key_Down);
+    QTest::keyClick(Child<QComboBox>(*window, "cboToChapter"), Qt::Key_Up);
+    const QString path = out.filePath(QStringLiteral("shown.rtf"));
+    folder.ui().fileAnswers = {path};
+    QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
+    EXPECT_EQ(folder.ui().dialogInitialNames.value(0),
+              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
+    EXPECT_EQ(ReadFile(path), documentToRtf(*Child<QTextEdit>(*window, "txtBibleText")->document()));
+    EXPECT_TRUE(ReadFile(path).contains("In the beginning"));
 }
 
 TEST_F(Output, AFileThatCannotBeWrittenIsReported)

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QMenu>
+#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -165,13 +166,26 @@ protected:
         EXPECT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
         return pdfPages(pdf);
     }
-    // Counts the pages of the print preview once it is shown, then closes it.
-    void countPreviewPages(int* shown)
+    // Counts the pages of the print preview once it is shown and, given laidOut, reads what it lays
+    // out for its printer, drawn into a PDF set up as that printer; then closes it.
+    test::ModalRun readPreviewPages(int* count, QList<PdfPage>* laidOut = nullptr)
     {
-        const auto modals = test::RunOnModals({{"QPrintPreviewDialog", [shown](QWidget* preview) {
+        return test::RunOnModals({{"QPrintPreviewDialog", [this, count, laidOut](QWidget* dialog) {
+                                auto* preview = static_cast<QPrintPreviewDialog*>(dialog);
                                 auto* pages = preview->findChild<QPrintPreviewWidget*>();
-                                *shown = pages ? pages->pageCount() : -1;
-                                static_cast<QDialog*>(preview)->reject();
+                                *count = pages ? pages->pageCount() : -1;
+                                if (!laidOut) {
+                                    preview->reject();
+                                    return;
+                                }
+                                QPrinter pdf(QPrinter::HighResolution);
+                                pdf.setOutputFormat(QPrinter::PdfFormat);
+                                pdf.setOutputFileName(out.filePath(QStringLiteral("preview.pdf")));
+                                pdf.setResolution(preview->printer()->resolution());
+                                pdf.setPageLayout(preview->printer()->pageLayout());
+                                emit preview->paintRequested(&pdf);
+                                *laidOut = pdfPages(pdf.outputFileName());
+                                preview->reject();
                             }}});
     }
     QTemporaryDir out;
@@ -200,16 +214,24 @@ TEST_F(PassagePrint, EveryPageCarriesTheReferenceAndItsNumberWithinMarginsOfTwen
 
 TEST_F(PassagePrint, PreviewShowsThePrintedPagesFromItsShortcutAndTheContextMenu)
 {
-    const int printed = int(printedPages().size());
+    const QList<PdfPage> pages = printedPages();
+    const int printed = int(pages.size());
     ASSERT_GE(printed, 2);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
+    // Page for page the same lines: one pagination for both.
     int shown = -1;
-    countPreviewPages(&shown);
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QList<PdfPage> previewed;
+    {
+        const auto modals = readPreviewPages(&shown, &previewed);
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    }
     EXPECT_EQ(shown, printed);
+    ASSERT_EQ(previewed.size(), pages.size());
+    for (int i = 0; i < printed; ++i)
+        EXPECT_EQ(previewed[i].text, pages[i].text) << i;
 
     shown = -1;
     QTimer::singleShot(0, [&] {
@@ -220,7 +242,7 @@ TEST_F(PassagePrint, PreviewShowsThePrintedPagesFromItsShortcutAndTheContextMenu
             if (action->text().startsWith(QStringLiteral("Print Preview")))
                 entry = action;
         ASSERT_NE(entry, nullptr);
-        countPreviewPages(&shown);
+        const auto modals = readPreviewPages(&shown);
         menu->setActiveAction(entry);
         QTest::keyClick(menu, Qt::Key_Return);
     });

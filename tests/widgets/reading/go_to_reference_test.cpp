@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,10 @@ TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
     type(QStringLiteral("Gen 1:1-2:3"));  // replaces the last one; the range crosses chapters
     EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
+    // Moved on otherwise, the box names what is shown, not what was typed for the passage before.
+    QTest::mouseClick(Child<QToolButton>(*window, "imgNext"), Qt::LeftButton);
+    EXPECT_EQ(Child<ReferenceBox>(*window, "txtGoToReference")->text(), QStringLiteral("Genesis 2:1-25"));
+    type(QStringLiteral("Gen 1:1-2:3"));
 
     const QString text = Child<QTextEdit>(*window, "txtBibleText")->toPlainText();
     type(QStringLiteral("Jude 2:1"));

@@ -25,10 +25,12 @@ class ReadingTest : public test::MainWindowTest {
 protected:
     VerseRangeSelector* selector() const { return Child<VerseRangeSelector>(*window, "VerseRangeSelector"); }
     QComboBox* combo(const char* name) const { return Child<QComboBox>(*window, name); }
-    QString range() const
+    QString range() const { return range(*window); }
+    static QString range(const MainWindow& w)
     {
-        return QStringLiteral("%1:%2-%3:%4").arg(combo("cboFromChapter")->currentText(), combo("cboFromSection")->currentText(),
-                                                  combo("cboToChapter")->currentText(), combo("cboToSection")->currentText());
+        const auto text = [&](const char* name) { return Child<QComboBox>(w, name)->currentText(); };
+        return QStringLiteral("%1:%2-%3:%4").arg(text("cboFromChapter"), text("cboFromSection"), text("cboToChapter"),
+                                                  text("cboToSection"));
     }
 };
 
@@ -113,6 +115,27 @@ TEST_F(ReadingTest, RestoreEqualsChoosingByHandAndCloseSavesThePassage)
 
     w2->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 31});
     EXPECT_EQ(w2->readingView()->text(), restored);
+}
+
+TEST_F(ReadingTest, TheNextStartShowsThePassageLastShownNotARangeThatRunsBackwards)
+{
+    window->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
+    QTest::keyClick(combo("cboFromChapter"), Qt::Key_Down);  // 24:1-24:10
+    QTest::keyClick(combo("cboToChapter"), Qt::Key_Up);      // 24:1-23:6: nothing new to show
+    QTest::mouseClick(Child<QToolButton>(*window, "imgRetrieveBible"), Qt::LeftButton);
+    window->close();
+    auto w2 = test::OpenMainWindow();
+    ASSERT_TRUE(w2);
+    EXPECT_EQ(w2->readingView()->text(), window->readingView()->text());
+
+    // Such a range saved by an older copy starts on its first verse, to the end of that chapter.
+    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName,
+        QStringLiteral("UPDATE tblOptions SET BookMarkChapter = 24, BookMarkToChapter = 23")));
+    ASSERT_TRUE(LoadOptions());
+    auto w3 = test::OpenMainWindow();
+    ASSERT_TRUE(w3);
+    EXPECT_EQ(range(*w3), QStringLiteral("24:1-24:10"));
+    EXPECT_TRUE(w3->readingView()->text().startsWith(QStringLiteral("The earth is the LORD")));
 }
 
 TEST_F(ReadingTest, ASavedPassageThatNoLongerFitsShowsTheFirstBook)

@@ -127,7 +127,7 @@ TEST_F(OptionsWindow, AcceptingTheRealDialogsUnchangedChangesNothing)
     EXPECT_EQ(storedOption("DefaultFontColor").toString(), QStringLiteral("0"));
 }
 
-TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopyAndCloseWritesNothing)
+TEST_F(OptionsWindow, CancelInOneDialogKeepsWhatTheOtherChoseAndCloseWritesNothing)
 {
     OptionsDialog window;
     const FontWorkingCopy before = window.workingCopy();
@@ -139,16 +139,17 @@ TEST_F(OptionsWindow, CancelInEitherDialogKeepsTheWorkingCopyAndCloseWritesNothi
         next = next->nextInFocusChain();
     EXPECT_EQ(next, static_cast<QWidget*>(window.lblSelectFont));
     QTest::keyClick(window.lblSelectFont, Qt::Key_Space);
-    EXPECT_EQ(window.workingCopy().name, before.name);
-    EXPECT_EQ(window.workingCopy().size, before.size);
-    folder.ui().fontAnswer.reset();
-    folder.ui().colourAnswer = QColor(Qt::blue);
-    window.chooseFont();
+    EXPECT_EQ(window.workingCopy().name, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(window.workingCopy().size, QStringLiteral("20"));
     EXPECT_EQ(window.workingCopy().colour, before.colour);
+
+    folder.ui().fontAnswer.reset();  // Cancel in the font step: the colour alone changes
+    folder.ui().colourAnswer = QColor(Qt::blue);
+    QTest::keyClick(window.lblSelectFont, Qt::Key_Space);
+    EXPECT_EQ(window.workingCopy().name, QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(window.workingCopy().textColour(), QColor(Qt::blue));
     EXPECT_EQ(window.rxtSampleVerse->toPlainText(), A + "\n\n" + B);
 
-    folder.ui().fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 20);
-    window.chooseFont();
     window.chkShowChapterSection->setChecked(true);
     window.imgClose->click();
     EXPECT_EQ(window.result(), QDialog::Rejected);

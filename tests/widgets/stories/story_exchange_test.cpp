@@ -242,7 +242,7 @@ TEST_F(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
 
 TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
 {
-    addPart(4, 0, "Ruth", "");
+    addPart(4, 0, "Ruth/Naomi", "");  // a "/" must name no folder
     MainWindow w;
     w.load();
     w.restoreLastPassage();
@@ -251,7 +251,7 @@ TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
     list->clear();
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
-    auto* item = new QListWidgetItem(QStringLiteral("    Ruth "), list);
+    auto* item = new QListWidgetItem(QStringLiteral("    Ruth/Naomi "), list);
     item->setData(Qt::UserRole, 4);
     list->clearSelection();
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
@@ -261,18 +261,18 @@ TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
                               Message::NoStories}));
 
     item->setSelected(true);
-    const QString one = folder.path() + "/Ruth";
-    ui.fileAnswers = {one, folder.path() + "/all.kbs", one};
+    const QString one = folder.path() + "/Ruth-Naomi";  // the extension is added
+    ui.fileAnswers = {one, folder.path() + "/all.kbs", one + ".kbs"};
     QTest::mouseClick(Child<QToolButton>(w, "imgExportBibleStory"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgExportAllBibleStory"), Qt::LeftButton);
     QTest::mouseClick(Child<QToolButton>(w, "imgImportBibleStory"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles,
               QStringList({"Export Bible Story", "Export the Whole Bible Story List", "Import Bible Story"}));
-    EXPECT_EQ(ui.dialogInitialNames, QStringList({"Ruth", "All Bible Stories", ""}));
+    EXPECT_EQ(ui.dialogInitialNames, QStringList({"Ruth-Naomi.kbs", "All Bible Stories.kbs", ""}));
     EXPECT_EQ(ui.dialogFilters,
               QStringList({"Kivra Bible Story (*.kbs)", "Kivra Bible Story (*.kbs)", "Kivra! Bible Story (*.kbs)"}));
     EXPECT_TRUE(QFile::exists(folder.path() + "/all.kbs"));
-    EXPECT_EQ(storedRows(), QStringList({"4|0|Ruth||", "5|0|Ruth||"}));
+    EXPECT_EQ(storedRows(), QStringList({"4|0|Ruth/Naomi||", "5|0|Ruth/Naomi||"}));
     // The list is reloaded with the imported story, the last item, selected.
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->selectedItems().value(0), list->item(1));
