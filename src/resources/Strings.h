@@ -32,6 +32,8 @@ enum class Message : int {
     OptionsRowMissing = 702,
     NotAProgramDatabase = 703,
     DataFolderNotCreated = 704,
+    FolderInUse = 705,
+    FolderNotReserved = 706,
     UnknownSearchOperators = 710,
     PassageNotInBible = 711,
     BookmarkNotSaved = 720,
@@ -42,6 +44,7 @@ enum class Message : int {
     StoryNotDeleted = 743,
     VersesNotAdded = 744,
     VerseNotRemoved = 745,
+    StoryNotBackedUp = 746,
     NoDefaultPrinter = 760,
     PrintFailed = 761,
     ExportFileNotWritten = 762,
@@ -57,7 +60,7 @@ enum class Message : int {
     StoryPictureUnreadable = 785,
     StoryPictureNotWritten = 786,
     ImportFailed = 787,
-    LinkInPictureFolder = 788,
+    ImportRowsRefused = 789,
     ReferenceNotShown = 790,
 };
 
