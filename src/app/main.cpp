@@ -7,6 +7,7 @@
 #include "reading/SearchCommand.h"
 #include "app/PaintReport.h"
 #include "app/Signals.h"
+#include "app/SingleWindow.h"
 #include "app/MainWindow.h"
 #include "reading/ReadingView.h"
 #include "app/SplashScreen.h"
@@ -19,6 +20,8 @@
 #include "resources/Interaction.h"
 #include "resources/Icons.h"
 #include "settings/Options.h"
+#include "storage/Database.h"
+#include "storage/FolderLock.h"
 #include "storage/Globals.h"
 #include "stories/ImportedPictures.h"
 
@@ -74,6 +77,14 @@ bool initialiseFolders(const CommandLine& cl)
     return true;
 }
 
+// Says why the folder cannot be had, in a message box or on the terminal.
+void tellFolderNotTaken(const FolderLock& lock)
+{
+    QStringList args;
+    const Message id = lock.failure(&args);
+    ShowMessage(id, nullptr, args);
+}
+
 bool isExchangeCommand(CommandLine::Action action)
 {
     using A = CommandLine::Action;
@@ -100,8 +111,20 @@ int runScriptingCommand(const CommandLine& cl)
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
     ConsoleInteraction console;
     setInteraction(&console);
-    if (!initialiseFolders(cl) || !OpenConnections())
+    if (!initialiseFolders(cl))
         return 1;
+    // The imports write: they wait for a window or another import on the folder, then give up.
+    FolderLock folderLock(folders().userPath);
+    const bool writes = cl.action == CommandLine::Action::ImportBookmarks
+                     || cl.action == CommandLine::Action::ImportStories;
+    if (writes && !folderLock.lock(CommandFolderWaitMs)) {
+        tellFolderNotTaken(folderLock);
+        return 1;
+    }
+    if (!OpenConnections())
+        return 1;
+    if (cl.action == CommandLine::Action::ExportStories || cl.action == CommandLine::Action::ImportStories)
+        TryFinishInterruptedImports(StoryConnection(), ImageFolder(), BusyTimeoutMs);
     if (isExchangeCommand(cl.action))
         return runExchangeCommand(cl);
     if (!LoadOptions()) {
@@ -187,7 +210,21 @@ int main(int argc, char** argv)
         QApplication::processEvents();  // drawn before the loading holds the event loop
         splashShown.start();
     }
-    if (!initialiseFolders(cl) || !OpenConnections())
+    if (!initialiseFolders(cl))
+        return 1;
+    // One window per folder: a later start brings the open one forward; a running import is waited for.
+    FolderLock folderLock(folders().userPath);
+    if (!folderLock.lock(0)) {
+        if (RaiseRunningWindow(folderLock.serverName(), 3000))
+            return 0;
+        if (!folderLock.lock(CommandFolderWaitMs)) {
+            splash.reset();
+            wait.reset();
+            tellFolderNotTaken(folderLock);
+            return 1;
+        }
+    }
+    if (!OpenConnections())
         return 1;
     TryFinishInterruptedImports(StoryConnection(), ImageFolder());
     auto* window = new MainWindow;
@@ -199,6 +236,7 @@ int main(int argc, char** argv)
     wait.reset();
     if (TerminationRequested())  // ended during the splash: nothing shown, nothing to save
         return 0;
+    ListenForLaterStarts(folderLock.serverName(), window);
     window->show();
     window->restoreLastPassage();
     if (cl.openPassage.size() == 1) {

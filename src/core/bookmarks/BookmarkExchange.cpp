@@ -1,5 +1,7 @@
 #include "bookmarks/BookmarkExchange.h"
 
+#include "bookmarks/BookmarkStore.h"
+#include "reading/BookCatalogue.h"
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 
@@ -20,6 +22,8 @@ struct FileBookmark {
     QVariantList values;  // TextFields then NumberFields
     QString reference;
     QStringList links;
+    QString passageProblem;  // empty when the passage is in the Bible
+    int row = 0;
 };
 
 QString insertStatement()
@@ -47,6 +51,7 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
     }
     const int reference = TextFields.indexOf(QStringLiteral("BookmarkReference"));
     const int list = TextFields.indexOf(QStringLiteral("AssociatedBookmarkReferenceList"));
+    const auto books = BibleBooks();
     for (int r = 0; r < table.rows.size(); ++r) {
         FileBookmark row;
         for (int i = 0; i < columns.size(); ++i) {
@@ -66,6 +71,12 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
         }
         row.reference = row.values[reference].toString();
         row.links = ParseAssociationList(row.values[list].toString());
+        const int numbers = int(TextFields.size());
+        // A file has no checksum: a value changed by hand or by damage is caught here or not at all.
+        row.passageProblem = StoredPassageProblem(
+            *books, {row.values[0].toString(), row.values[1].toString(), row.values[numbers],
+                     row.values[numbers + 1], row.values[numbers + 2], row.values[numbers + 3]});
+        row.row = r + 1;
         rows->append(row);
     }
     return true;
@@ -88,8 +99,12 @@ bool storeRows(const QSqlDatabase& db, const QList<FileBookmark>& rows, Bookmark
     const QString relation = QStringLiteral(
         "INSERT INTO \"tblBookmark_Relation\" (\"BookmarkReference\", \"HookedBookmarkReference\") VALUES (?, ?)");
     for (const FileBookmark& row : rows) {
+        if (!row.passageProblem.isEmpty()) {
+            result->refused.append({row.reference, false, row.passageProblem, row.row});
+            continue;
+        }
         if (!IsUsableBookmarkReference(row.reference)) {
-            result->refused.append({row.reference, false});
+            result->refused.append({row.reference, false, {}, row.row});
             continue;
         }
         bool present = false;
@@ -98,7 +113,7 @@ bool storeRows(const QSqlDatabase& db, const QList<FileBookmark>& rows, Bookmark
             return false;
         }
         if (present) {
-            result->refused.append({row.reference, true});
+            result->refused.append({row.reference, true, {}, row.row});
             continue;
         }
         // The bookmark goes in first: its links are stored only when the bookmark itself was taken.
@@ -110,6 +125,22 @@ bool storeRows(const QSqlDatabase& db, const QList<FileBookmark>& rows, Bookmark
         ++result->added;
     }
     return true;
+}
+
+// The relation rows are the links; a list that says otherwise (left by earlier versions) is
+// written as they are, so an import elsewhere rebuilds exactly these links.
+TableGram withListsFromLinks(const QSqlDatabase& db, TableGram table)
+{
+    const int reference = table.columnIndex(QStringLiteral("BookmarkReference"));
+    const int list = table.columnIndex(QStringLiteral("AssociatedBookmarkReferenceList"));
+    if (reference < 0 || list < 0)
+        return table;
+    for (QList<QVariant>& row : table.rows) {
+        const QString links = AssociationList(db, row[reference].toString());
+        if (ParseAssociationList(row[list].toString()) != ParseAssociationList(links))
+            row[list] = links;
+    }
+    return table;
 }
 
 } // namespace
@@ -162,7 +193,7 @@ std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookma
         *error = QStringLiteral("the bookmark store cannot be read.");
         return std::nullopt;
     }
-    return TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields);
+    return withListsFromLinks(db, TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields));
 }
 
 std::optional<TableGram> AllBookmarksTable(const QSqlDatabase& db, QString* error)
@@ -172,7 +203,7 @@ std::optional<TableGram> AllBookmarksTable(const QSqlDatabase& db, QString* erro
         *error = QStringLiteral("the bookmark store cannot be read.");
         return std::nullopt;
     }
-    return TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields);
+    return withListsFromLinks(db, TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields));
 }
 
 ExportOutcome WriteExchangeTable(const TableGram& table, const QString& path, QString* error)

@@ -37,7 +37,9 @@ struct BookmarkImport {
     int added = 0;
     struct Refusal {
         QString reference;
-        bool duplicate = false; // already present; otherwise the reference is no bookmark number
+        bool duplicate = false; // already present; otherwise the reference is no bookmark number,
+        QString passageProblem; // or, when this is not empty, the passage is not in the Bible
+        int row = 0;            // in the file, from 1
     };
     QList<Refusal> refused;    // in file order; those bookmarks and their links were not added
 };

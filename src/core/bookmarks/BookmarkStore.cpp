@@ -28,6 +28,14 @@ QVariantList referenceParams(const QString& reference)
     return {reference, reference, reference};
 }
 
+// The association list of reference made again from its relation rows.
+bool writeAssociationList(const QSqlDatabase& db, const QString& reference)
+{
+    return reference.isEmpty()
+        || updateRecordSet(db, BookmarkTable, QStringLiteral("AssociatedBookmarkReferenceList"),
+                           AssociationList(db, reference), QStringLiteral("BookmarkReference"), reference);
+}
+
 } // namespace
 
 QString BookmarkRangeSql()
@@ -142,7 +150,6 @@ bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, con
                             QStringLiteral("DELETE FROM \"tblBookmark_Relation\" WHERE ")
                                 + referenceCondition("BookmarkReference"),
                             referenceParams(reference));
-    QString list;
     for (const QString& hooked : related) {
         if (!ok || hooked.isEmpty())
             continue;
@@ -150,13 +157,19 @@ bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, con
                               QStringLiteral("INSERT INTO \"tblBookmark_Relation\" (\"BookmarkReference\", "
                                              "\"HookedBookmarkReference\") VALUES (?, ?)"),
                               {reference, hooked});
-        list += hooked + QLatin1Char(',');
     }
-    // With nothing marked the association list keeps what it held.
-    if (ok && !list.isEmpty())
-        ok = updateRecordSet(db, BookmarkTable, QStringLiteral("AssociatedBookmarkReferenceList"), list,
-                             QStringLiteral("BookmarkReference"), reference);
+    // The list travels in exchange files and the import rebuilds links from it: with nothing marked it
+    // must be empty too, or the links come back.
+    ok = ok && writeAssociationList(db, reference);
     return ok && tx.commit();
+}
+
+QString AssociationList(const QSqlDatabase& db, const QString& reference)
+{
+    QString list;
+    for (const QString& hooked : RelatedReferences(db, reference))
+        list += hooked + QLatin1Char(',');
+    return list;
 }
 
 std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage& original,
@@ -199,6 +212,16 @@ bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index)
                                     referenceParams(reference));
     }
     ok = ok && ExecuteStatement(db, QStringLiteral("DELETE FROM \"tblBookmark\" WHERE (\"Index\" = ?)"), {index});
+    // The bookmarks that linked to it lose it from their lists as well as their relation rows.
+    if (ok && !reference.isEmpty()) {
+        auto naming = queryRows(db,
+                                QStringLiteral("SELECT \"BookmarkReference\" FROM \"tblBookmark\" WHERE "
+                                               "instr(\"AssociatedBookmarkReferenceList\", ltrim(?, '0')) > 0"),
+                                {reference});
+        ok = bool(naming);
+        for (; ok && !naming->eof(); naming->MoveNext())
+            ok = writeAssociationList(db, naming->text(QStringLiteral("BookmarkReference")));
+    }
     return ok && tx.commit();
 }
 

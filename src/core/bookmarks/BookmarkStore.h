@@ -65,11 +65,15 @@ struct BookmarkEdit {
 std::optional<QString> SaveBookmarkRecord(const QSqlDatabase& db, const Passage& original,
                                           const BookmarkEdit& edit);
 
-// Replaces the links of reference with one row per related reference and, when there is any,
-// writes the association list ("r1,r2,"). A bookmark without reference takes no links.
+// The association list ("r1,r2,") that matches the relation rows of reference.
+QString AssociationList(const QSqlDatabase& db, const QString& reference);
+
+// Replaces the links of reference with one row per related reference and writes the association
+// list to match (empty when nothing is related). A bookmark without reference takes no links.
 bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, const QStringList& related);
 
-// Deletes the bookmark with this Index together with the links from and to it, in one transaction.
+// Deletes the bookmark with this Index together with the links from and to it, and takes it out of
+// the other bookmarks' association lists, in one transaction.
 // A bookmark without reference takes only its own row with it.
 bool DeleteBookmarkByIndex(const QSqlDatabase& db, qint64 index);
 

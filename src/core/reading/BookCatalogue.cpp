@@ -1,5 +1,6 @@
 #include "reading/BookCatalogue.h"
 
+#include "reading/Passage.h"
 #include "reading/SelectorData.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -122,6 +123,27 @@ std::shared_ptr<const BookCatalogue> BibleBooks()
         loadedFrom = db.databaseName();
     }
     return books;
+}
+
+QString StoredPassageProblem(const BookCatalogue& books, const StoredPassage& p)
+{
+    const BibleBook* book = books.bookNamed(p.book);
+    if (!book)
+        return QStringLiteral("there is no book \"%1\"").arg(p.book);
+    if (p.testament != book->testament.name)
+        return QStringLiteral("%1 is not in the testament \"%2\"").arg(book->name, p.testament);
+    const QVariant* numbers[] = {&p.fromChapter, &p.fromVerse, &p.toChapter, &p.toVerse};
+    for (const QVariant* n : numbers)
+        if (n->isNull())
+            return QStringLiteral("a chapter or verse of %1 is missing").arg(book->name);
+    for (const auto& [chapter, verse] : {std::pair{p.fromChapter.toInt(), p.fromVerse.toInt()},
+                                         std::pair{p.toChapter.toInt(), p.toVerse.toInt()}}) {
+        if (chapter < 1 || chapter > book->chapters())
+            return QStringLiteral("%1 has no chapter %2").arg(book->name).arg(chapter);
+        if (!book->hasVerse(chapter, verse))
+            return QStringLiteral("%1 %2 has no verse %3").arg(book->name).arg(chapter).arg(verse);
+    }
+    return {};
 }
 
 } // namespace kivra

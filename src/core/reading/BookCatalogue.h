@@ -4,6 +4,7 @@
 // commands, so no one looks a book up by hand.
 #include <QList>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 namespace kivra {
@@ -49,6 +50,15 @@ private:
     QList<Testament> m_testaments;
     QList<BibleBook> m_books;
 };
+
+// A passage as a file row stores it. Numbers are null when the file left them empty.
+struct StoredPassage {
+    QString testament, book;  // a range stays inside its book
+    QVariant fromChapter, fromVerse, toChapter, toVerse;
+};
+// Why the passage is not in this Bible ("there is no book \"Pxalms\"", "Ruth has no chapter 9"),
+// or the empty text when the testament, the book and both verses exist.
+QString StoredPassageProblem(const BookCatalogue& books, const StoredPassage& passage);
 
 // The books of the Bible connection, read on first use and again when another Bible file is open.
 std::shared_ptr<const BookCatalogue> BibleBooks();

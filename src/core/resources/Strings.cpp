@@ -60,6 +60,12 @@ const char* sourceText(Message id)
     case Message::DataFolderNotCreated:
         return QT_TRANSLATE_NOOP("Strings", "Kivra! Bible cannot create its data folder \"%1\". Check that your "
             "home folder can be written.");
+    case Message::FolderInUse:
+        return QT_TRANSLATE_NOOP("Strings", "Another copy of Kivra! Bible (process %2) is using the folder \"%1\". "
+            "Close that copy, or wait until it has finished, and try again.");
+    case Message::FolderNotReserved:
+        return QT_TRANSLATE_NOOP("Strings", "Kivra! Bible cannot reserve the folder \"%1\" for itself. Check that "
+            "the folder can be written.");
     case Message::UnknownSearchOperators:
         return QT_TRANSLATE_NOOP("Strings", "The search operators in the Bible database are not ones this program "
             "knows. Reinstall the program.");
@@ -85,6 +91,9 @@ const char* sourceText(Message id)
         return QT_TRANSLATE_NOOP("Strings", "The selected verse(s) could not be added to the Bible story.");
     case Message::VerseNotRemoved:
         return QT_TRANSLATE_NOOP("Strings", "The selected verse could not be removed from the Bible story.");
+    case Message::StoryNotBackedUp:
+        return QT_TRANSLATE_NOOP("Strings", "The Bible story cannot be opened for changes: the copy that Cancel "
+            "would restore could not be written. Free some disk space and try again.");
     case Message::NoDefaultPrinter:
         return QT_TRANSLATE_NOOP("Strings", "There is no default printer. Set up a printer in the system's printer "
             "settings and try again.");
@@ -121,10 +130,9 @@ const char* sourceText(Message id)
             "The story is imported without it.");
     case Message::ImportFailed:
         return QT_TRANSLATE_NOOP("Strings", "The import from \"%1\" failed: %2 Nothing was imported.");
-    case Message::LinkInPictureFolder:
-        return QT_TRANSLATE_NOOP("Strings", "The picture folder holds a link named \"%1\" where an imported "
-            "picture would be written. Links there are never followed, so nothing was imported. Remove the link "
-            "and import again.");
+    case Message::ImportRowsRefused:
+        return QT_TRANSLATE_NOOP("Strings", "Some rows of \"%1\" name passages that are not in the Bible, so "
+            "nothing of them was imported:\n%2");
     case Message::ReferenceNotShown:
         return QT_TRANSLATE_NOOP("Strings", "The reference \"%1\" cannot be shown: %2.");
     case Message::BookmarkHasNoLinks:

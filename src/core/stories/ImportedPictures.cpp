@@ -7,7 +7,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QThread>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstdio>
@@ -22,6 +25,7 @@ namespace {
 
 const QString TemporaryPrefix = QStringLiteral(".kivra-import-");
 const QString TemporarySuffix = QStringLiteral(".part");
+constexpr int MaxTemporaryCopies = 100;
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -133,32 +137,33 @@ PictureBatch::Outcome PictureBatch::add(const QString& wantedName, const QByteAr
 {
     for (int attempt = 1;; ++attempt) {
         const QString name = candidateName(wantedName, attempt);
-        const QString finalPath = m_folder + name, temporaryPath = TemporaryPicturePath(m_folder, name);
+        const QString finalPath = m_folder + name;
         *finalName = name;
-        for (const QString& path : {finalPath, temporaryPath})
-            if (entryAt(path) == Entry::Link)
-                return Outcome::LinkFound;
         if (entryAt(finalPath) != Entry::Missing || m_taken(finalPath))
             continue;
         // Creating it exclusively reserves the name: no other file, and no link, can be opened here.
-        const int fd = ::open(QFile::encodeName(temporaryPath).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST)
-            continue;
-        if (fd < 0) {
-            *error = systemError();
-            return Outcome::Failed;
+        // Whatever stands at a temporary name already (a link someone planted) is passed over.
+        for (int copy = 1; copy <= MaxTemporaryCopies; ++copy) {
+            const QString temporaryPath = TemporaryPicturePath(m_folder, name, copy);
+            const int fd = ::open(QFile::encodeName(temporaryPath).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (fd < 0 && errno == EEXIST)
+                continue;
+            if (fd < 0) {
+                *error = systemError();
+                return Outcome::Failed;
+            }
+            const bool written = writeAll(fd, bytes);
+            if (!written)
+                *error = systemError();
+            ::close(fd);
+            if (!written) {
+                QFile::remove(temporaryPath);
+                return Outcome::Failed;
+            }
+            m_pending.append({temporaryPath, finalPath});
+            return Outcome::Written;
         }
-        const bool written = writeAll(fd, bytes);
-        if (!written)
-            *error = systemError();
-        ::close(fd);
-        if (!written) {
-            QFile::remove(temporaryPath);
-            return Outcome::Failed;
-        }
-        m_pending.append({temporaryPath, finalPath});
-        return Outcome::Written;
     }
 }
 
@@ -177,9 +182,26 @@ QStringList PictureBatch::moveIntoPlace()
     return notMoved;
 }
 
-QString TemporaryPicturePath(const QString& folder, const QString& finalName)
+QString TemporaryPicturePath(const QString& folder, const QString& finalName, int copy)
 {
-    return folder + TemporaryPrefix + finalName + TemporarySuffix;
+    // Final names never hold "~", so the copy number reads back unambiguously.
+    const QString copyMark = copy > 1 ? QString::number(copy) + u'~' : QString();
+    return folder + TemporaryPrefix + copyMark + finalName + TemporarySuffix;
+}
+
+bool ForgetPicturePath(const QSqlDatabase& db, const QString& path, const QList<int>& storyNumbers)
+{
+    QString sql = QStringLiteral("UPDATE \"tblBibleStory\" SET \"StoryImagePath\" = '' WHERE \"StoryImagePath\" = ?");
+    QVariantList params{path};
+    if (!storyNumbers.isEmpty()) {
+        sql += QStringLiteral(" AND \"StoryNumber\" BETWEEN ? AND ?");
+        params << *std::min_element(storyNumbers.begin(), storyNumbers.end())
+               << *std::max_element(storyNumbers.begin(), storyNumbers.end());
+    }
+    const bool ok = ExecuteStatement(db, sql, params);
+    if (!ok)
+        qCWarning(lcStories).noquote() << "Stories still name the picture" << path << "that is not theirs";
+    return ok;
 }
 
 bool IsStoryPicturePath(const QSqlDatabase& db, const QString& path)
@@ -194,19 +216,24 @@ void FinishInterruptedImports(const QSqlDatabase& db, const QString& folder)
     const QStringList leftovers = QDir(folder).entryList({TemporaryPrefix + u'*' + TemporarySuffix},
                                                          QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& leftover : leftovers) {
-        const QString finalName = leftover.mid(TemporaryPrefix.size()).chopped(TemporarySuffix.size());
+        static const QRegularExpression copyMark(QStringLiteral("^[0-9]+~"));
+        const QString finalName =
+            leftover.mid(TemporaryPrefix.size()).chopped(TemporarySuffix.size()).remove(copyMark);
         const QString temporaryPath = folder + leftover, finalPath = folder + finalName;
         if (entryAt(finalPath) == Entry::Missing && IsStoryPicturePath(db, finalPath)
             && moveWithoutReplacing(temporaryPath, finalPath))
             continue;
         QFile::remove(temporaryPath);
+        // A link planted at the final name meanwhile: the stories lose the picture rather than point at it.
+        if (entryAt(finalPath) == Entry::Link)
+            ForgetPicturePath(db, finalPath);
     }
     syncFolder(folder);
 }
 
-void TryFinishInterruptedImports(const QSqlDatabase& db, const QString& folder)
+void TryFinishInterruptedImports(const QSqlDatabase& db, const QString& folder, int timeoutMs)
 {
-    const PictureFolderLock lock(folder, 0);
+    const PictureFolderLock lock(folder, timeoutMs);
     if (lock.ok())
         FinishInterruptedImports(db, folder);
 }

@@ -32,7 +32,7 @@ private:
 // The pictures of one import, written but not yet in place.
 class PictureBatch {
 public:
-    enum class Outcome { Written, LinkFound, Failed };
+    enum class Outcome { Written, Failed };
     // taken tells whether a stored story already names a file of the folder (its full path).
     PictureBatch(const QString& folder, std::function<bool(const QString&)> taken);
     // Removes every temporary file that was not moved into place.
@@ -42,8 +42,8 @@ public:
     const QString& folder() const { return m_folder; }
 
     // Writes bytes to a temporary file under the first free name of the series wantedName,
-    // "<base>-2.<type>", "<base>-3.<type>" ... and sets *finalName to it. LinkFound: a symbolic
-    // link stands where a file of this import would go (*finalName names it).
+    // "<base>-2.<type>", "<base>-3.<type>" ... and sets *finalName to it. A name that anything holds
+    // already, a symbolic link included, is passed over; a link is never followed.
     Outcome add(const QString& wantedName, const QByteArray& bytes, QString* finalName, QString* error);
     // Gives every written picture its final name; call only once the stories are committed.
     // Returns the final names that could not be given (already taken by someone else meanwhile).
@@ -62,12 +62,17 @@ private:
 // What an import killed part-way left behind: a temporary picture whose final name a stored story
 // uses, and which is not there yet, is moved into place (its stories were committed); any other
 // temporary picture of an import is removed. No other file is touched. Call with the folder's lock
-// held; the Try form takes it without waiting, and does nothing when another import holds it.
+// held; the Try form waits up to timeoutMs for it, and does nothing when another import keeps it.
 void FinishInterruptedImports(const QSqlDatabase& db, const QString& folder);
-void TryFinishInterruptedImports(const QSqlDatabase& db, const QString& folder);
+void TryFinishInterruptedImports(const QSqlDatabase& db, const QString& folder, int timeoutMs = 0);
 
-// Where a picture of an import waits for its final name.
-QString TemporaryPicturePath(const QString& folder, const QString& finalName);
+// Where a picture of an import waits for its final name; copy 2, 3 ... are the other places tried
+// when something already stands at the first.
+QString TemporaryPicturePath(const QString& folder, const QString& finalName, int copy = 1);
+
+// Leaves the stories that name path (only those numbered from the least to the greatest of
+// storyNumbers, when given) without a picture: the file there is not theirs.
+bool ForgetPicturePath(const QSqlDatabase& db, const QString& path, const QList<int>& storyNumbers = {});
 
 // Whether a stored story names path as its picture.
 bool IsStoryPicturePath(const QSqlDatabase& db, const QString& path);

@@ -1,5 +1,6 @@
 #include "stories/StoryExchange.h"
 
+#include "reading/BookCatalogue.h"
 #include "stories/ImportedPictures.h"
 #include "stories/StoryStore.h"
 
@@ -32,6 +33,8 @@ const QString ImageField = QStringLiteral("StoryImage");
 struct FileRow {
     QHash<QString, QVariant> values;  // TextFields as text, NumberFields as int or null
     QByteArray picture;
+    int row = 0;             // in the file, from 1
+    QString passageProblem;  // empty when the passage is in the Bible
     QString text(const QString& f) const { return values.value(f).toString(); }
 };
 
@@ -45,6 +48,7 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
             return false;
         }
     }
+    const auto books = BibleBooks();
     for (int r = 0; r < table.rows.size(); ++r) {
         const QList<QVariant>& cells = table.rows[r];
         FileRow row;
@@ -63,9 +67,41 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
         const QVariant& image = cells[columns[ImageField]];
         if (image.typeId() == QMetaType::QByteArray)
             row.picture = image.toByteArray();
+        row.row = r + 1;
+        // A file has no checksum: a value changed by hand or by damage is caught here or not at all.
+        row.passageProblem = StoredPassageProblem(
+            *books, {row.text(QStringLiteral("StoryTestament")), row.text(QStringLiteral("StoryBook")),
+                     row.values[QStringLiteral("StoryChapter")],
+                     row.values[QStringLiteral("StorySection")], row.values[QStringLiteral("StoryToChapter")],
+                     row.values[QStringLiteral("StoryToSection")]});
         rows->append(row);
     }
     return true;
+}
+
+bool sameStory(const FileRow& a, const FileRow& b)
+{
+    return a.values[QStringLiteral("StoryNumber")] == b.values[QStringLiteral("StoryNumber")];
+}
+
+// Leaves out every story (rows in file-number order) that has a row whose passage is not in the
+// Bible, and names those rows.
+QList<FileRow> storiesInTheBible(const QList<FileRow>& rows, StoryImport* result)
+{
+    QList<FileRow> kept;
+    for (qsizetype first = 0, end = 0; first < rows.size(); first = end) {
+        bool whole = true;
+        for (end = first; end < rows.size() && sameStory(rows[end], rows[first]); ++end) {
+            if (rows[end].passageProblem.isEmpty())
+                continue;
+            whole = false;
+            result->refusedRows.append(
+                {rows[end].row, rows[end].text(QStringLiteral("StoryName")), rows[end].passageProblem});
+        }
+        if (whole)
+            kept.append(rows.mid(first, end - first));
+    }
+    return kept;
 }
 
 // Picture bytes of a file, empty when it cannot be read or is too large (the export still goes on).
@@ -139,12 +175,8 @@ bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan*
     qint64 next = *first - 1;
     for (int r = 0; r < rows.size(); ++r) {
         // Rows of one old story share the new number; a file row without a number counts as a story too.
-        if (r == 0 || rows[r].values[QStringLiteral("StoryNumber")] != rows[r - 1].values[QStringLiteral("StoryNumber")]) {
+        if (r == 0 || !sameStory(rows[r], rows[r - 1]))
             ++next;
-            // An open new-story editor owns its number although the story has no rows yet.
-            while (r > 0 && next <= std::numeric_limits<int>::max() && IsStoryNumberReserved(int(next)))
-                ++next;
-        }
         if (next > std::numeric_limits<int>::max()) {
             *error = QStringLiteral("no new story number can be given.");
             return false;
@@ -184,28 +216,20 @@ void planPictures(const QList<FileRow>& rows, const QDate& date, ImportPlan* pla
     }
 }
 
-// Writes the planned pictures under temporary names; false when a link stands in the way
-// (result->linkFound names it), and then nothing of the import may be written.
-bool writePictures(PictureBatch* batch, ImportPlan* plan, const QList<FileRow>& rows, StoryImport* result)
+// Writes the planned pictures under temporary names.
+void writePictures(PictureBatch* batch, ImportPlan* plan, const QList<FileRow>& rows, StoryImport* result)
 {
     for (auto it = plan->toWrite.cbegin(); it != plan->toWrite.cend(); ++it) {
         QString finalName, error;
-        switch (batch->add(it.key(), it.value(), &finalName, &error)) {
-        case PictureBatch::Outcome::Written:
+        if (batch->add(it.key(), it.value(), &finalName, &error) == PictureBatch::Outcome::Written) {
             plan->finalNames[it.key()] = finalName;
             continue;
-        case PictureBatch::Outcome::LinkFound:
-            result->linkFound = finalName;
-            return false;
-        case PictureBatch::Outcome::Failed:
-            break;
         }
         const int row = int(plan->pictureNames.indexOf(it.key()));
         result->pictureProblems.append({Message::StoryPictureNotWritten, rows[row].text(QStringLiteral("StoryName")),
                                         batch->folder() + finalName, error});
         plan->skipped.insert(it.key());
     }
-    return true;
 }
 
 bool storeRows(const QSqlDatabase& db, const QList<FileRow>& rows, const ImportPlan& plan, const QString& folder,
@@ -247,7 +271,6 @@ std::optional<int> NextStoryNumber(const QSqlDatabase& db)
     const QVariant value = max->value(QStringLiteral("m"));
     if (!value.isNull() && value.toLongLong() >= std::numeric_limits<int>::max())
         return std::nullopt;
-    // The editor's rule, which also steps over numbers held by open new-story editors.
     return NextStoryNumber();
 }
 
@@ -297,11 +320,7 @@ void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QStr
     planPictures(rows, importDate, &plan, result);
     // The batch removes its temporary files unless they are moved into place after the commit.
     PictureBatch pictures(imageFolder, [&db](const QString& path) { return IsStoryPicturePath(db, path); });
-    if (!writePictures(&pictures, &plan, rows, result)) {
-        result->error = QStringLiteral("a link stands where a picture would be written.");
-        result->pictureProblems.clear();
-        return;
-    }
+    writePictures(&pictures, &plan, rows, result);
     if (!storeRows(db, rows, plan, imageFolder, &result->error) || !transaction.commit()) {
         if (result->error.isEmpty())
             result->error = QStringLiteral("the story store cannot be changed.");
@@ -309,10 +328,12 @@ void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QStr
         return;
     }
     for (const QString& path : pictures.moveIntoPlace()) {
+        // Something (a link, perhaps) took the name after it was chosen: the stories must not point at it.
+        ForgetPicturePath(db, path, plan.numbers);
         const QString name = plan.finalNames.key(QFileInfo(path).fileName());
         const QString story = rows[plan.pictureNames.indexOf(name)].text(QStringLiteral("StoryName"));
         result->pictureProblems.append({Message::StoryPictureNotWritten, story, path,
-                                        QStringLiteral("another file took its name.")});
+                                        QStringLiteral("another file or a link took its name.")});
     }
     for (int n : plan.numbers)
         if (result->storyNumbers.isEmpty() || result->storyNumbers.last() != n)
@@ -337,6 +358,7 @@ StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, con
         const QVariant& y = b.values[QStringLiteral("StoryNumber")];
         return !y.isNull() && (x.isNull() || x.toInt() < y.toInt());
     });
+    rows = storiesInTheBible(rows, &result);
     // One import at a time: the pictures of an import killed earlier can then be finished or removed
     // without touching those of one still running.
     const PictureFolderLock lock(imageFolder, BusyTimeoutMs);

@@ -39,7 +39,12 @@ struct StoryImport {
     bool fileRejected = false; // the file was unreadable or unfit (else the store failed)
     QString error;
     QList<int> storyNumbers;   // the new numbers, in the order they were given
-    QString linkFound;         // a symbolic link in the image folder stood where a picture would go
+    struct RowRefusal {
+        int row = 0;           // in the file, from 1
+        QString storyName;
+        QString reason;        // why its passage is not in the Bible
+    };
+    QList<RowRefusal> refusedRows; // nothing of the stories these rows belong to was stored
     struct PictureProblem {
         Message messageId{};   // StoryPictureTooLarge, StoryPictureUnreadable or StoryPictureNotWritten
         QString storyName;
@@ -49,7 +54,8 @@ struct StoryImport {
     QList<PictureProblem> pictureProblems; // those stories were imported without their picture
 };
 
-// Checks the whole table first, then adds the stories in one transaction; their pictures take their
+// Checks the whole table first, then adds the stories in one transaction (a story with a passage that
+// is not in the Bible is left out whole); their pictures take their
 // names in imageFolder only once it has committed. Waits for another import into the same folder
 // to end first.
 StoryImport ImportStoryTable(const QSqlDatabase& db, const TableGram& table, const QString& imageFolder,

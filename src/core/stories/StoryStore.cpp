@@ -5,16 +5,12 @@
 #include "storage/Globals.h"
 
 #include <QDebug>
-#include <QSet>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace kivra {
 namespace {
-
-QSet<int>& reservedNumbers()
-{
-    static QSet<int> numbers;
-    return numbers;
-}
 
 bool allDigits(QStringView text)
 {
@@ -70,16 +66,8 @@ int NextStoryNumber()
     int number = GetNextKeyValue(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
                                  QStringLiteral("StoryNumber"))
                      .toInt();
-    if (number <= 0)
-        number = 1;
-    while (reservedNumbers().contains(number))
-        ++number;
-    return number;
+    return number <= 0 ? 1 : number;
 }
-
-void ReserveStoryNumber(int number) { reservedNumbers().insert(number); }
-void ReleaseStoryNumber(int number) { reservedNumbers().remove(number); }
-bool IsStoryNumberReserved(int number) { return reservedNumbers().contains(number); }
 
 QList<StoryPartRow> ReadStoryParts(int storyNumber)
 {
@@ -142,19 +130,26 @@ bool BackupStory(int storyNumber)
     return ok && tx.commit();
 }
 
-int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& p)
+int AddStoryPart(int* storyNumber, qint64 partNumber, const Passage& p)
 {
-    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"),
-                                 QString::number(storyNumber));
+    Transaction tx(StoryConnection());
+    if (!tx.ok())
+        return 0;
+    const int number = *storyNumber > 0 ? *storyNumber : NextStoryNumber();
+    auto rs = selectRowsByNumber(StoryConnection(), StoryTable, QStringLiteral("StoryNumber"), QString::number(number));
     if (!rs)
         return 0;
     rs->AddNew();
-    rs->setValue(QStringLiteral("StoryNumber"), storyNumber);
+    rs->setValue(QStringLiteral("StoryNumber"), number);
     rs->setValue(QStringLiteral("StoryPartNumber"), partNumber);
     WritePassageFields(*rs, QStringLiteral("Story"), p);
     if (!rs->Update())
         return 0;
-    return rs->integer(QStringLiteral("Index"));
+    const int index = rs->integer(QStringLiteral("Index"));
+    if (!tx.commit())
+        return 0;
+    *storyNumber = number;
+    return index;
 }
 
 bool RemoveStoryPart(int index)
@@ -206,7 +201,7 @@ static int backupRowCount(const QSqlDatabase& db, int storyNumber)
     return rs && !rs->eof() ? rs->at(0, 0).toInt() : -1;
 }
 
-bool CancelStory(int storyNumber, bool editMode)
+bool CancelStory(int storyNumber, bool editMode, const QList<int>& addedIndexes)
 {
     const QSqlDatabase db = StoryConnection();
     const QString field = QStringLiteral("StoryNumber");
@@ -221,10 +216,14 @@ bool CancelStory(int storyNumber, bool editMode)
         }
         ok = ok && DeleteNumericRecord(db, StoryTable, field, storyNumber)
           && CopyRecord(db, StoryBackupTable, StoryTable, field, storyNumber);
+        ok = ok && DeleteNumericRecord(db, StoryBackupTable, field, storyNumber);
     } else {
-        ok = ok && DeleteNumericRecord(db, StoryTable, field, storyNumber);
+        // Only what this editor wrote: the number may be another story's if this one never got a row.
+        for (int index : addedIndexes)
+            ok = ok && ExecuteStatement(db, QStringLiteral("DELETE FROM \"tblBibleStory\" WHERE \"Index\" = ? AND "
+                                                           "\"StoryNumber\" = ?"),
+                                        {index, storyNumber});
     }
-    ok = ok && DeleteNumericRecord(db, StoryBackupTable, field, storyNumber);
     return ok && tx.commit();
 }
 
@@ -245,12 +244,49 @@ int CopyStory(int storyNumber)
     return ok && tx.commit() ? copy : 0;
 }
 
+bool IsImportedPicturePath(const QString& path, const QString& imageFolder)
+{
+    static const QRegularExpression importedName(QStringLiteral("^[0-9]{8}_[0-9]+(-[0-9]+)?\\.[A-Za-z0-9]{0,4}$"));
+    return path.startsWith(imageFolder) && importedName.match(path.mid(imageFolder.size())).hasMatch();
+}
+
+static QStringList picturePathsOf(const QSqlDatabase& db, int storyNumber)
+{
+    QStringList paths;
+    auto rs = queryRows(db, QStringLiteral("SELECT DISTINCT \"StoryImagePath\" FROM \"tblBibleStory\" WHERE "
+                                           "\"StoryNumber\" = ? AND \"StoryImagePath\" <> ''"),
+                        {storyNumber});
+    for (; rs && !rs->eof(); rs->MoveNext())
+        paths << rs->text(QStringLiteral("StoryImagePath"));
+    return paths;
+}
+
+// Removes the file unless a story still names it. Only regular files the import wrote are removed;
+// a link there is left alone, and so is its target.
+static void removePictureIfUnused(const QSqlDatabase& db, const QString& path)
+{
+    if (!IsImportedPicturePath(path, ImageFolder()))
+        return;
+    auto used = queryRows(db, QStringLiteral("SELECT 1 FROM \"tblBibleStory\" WHERE \"StoryImagePath\" = ? LIMIT 1"),
+                          {path});
+    const QFileInfo file(path);
+    if (!used || !used->eof() || file.isSymLink() || !file.isFile())
+        return;
+    if (!QFile::remove(path))
+        qCWarning(lcStories).noquote() << "Cannot remove the unused picture" << path;
+}
+
 bool DeleteStory(int storyNumber)
 {
     const QSqlDatabase db = StoryConnection();
     Transaction tx(db);
+    const QStringList pictures = tx.ok() ? picturePathsOf(db, storyNumber) : QStringList();
     const bool ok = tx.ok() && DeleteNumericRecord(db, StoryTable, QStringLiteral("StoryNumber"), storyNumber);
-    return ok && tx.commit();
+    if (!ok || !tx.commit())
+        return false;
+    for (const QString& path : pictures)
+        removePictureIfUnused(db, path);
+    return true;
 }
 
 QList<StoryListEntry> StoryListEntries()

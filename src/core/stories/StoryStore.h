@@ -18,12 +18,9 @@ inline constexpr qint64 FirstTemporaryPartNumber = 1000000;
 QString GetNextKeyValue(const QSqlDatabase& db, const QString& table, const QString& orderField,
                         const QString& keyField);
 
-// The number a new story gets: the greatest stored one plus one, at least 1, and never a number an
-// open editor already holds for a story that has no rows yet.
+// The number a new story gets: the greatest stored one plus one, at least 1. Take it only inside the
+// transaction that writes the story's first rows, so no other program can hand it out meanwhile.
 int NextStoryNumber();
-void ReserveStoryNumber(int number);
-void ReleaseStoryNumber(int number);
-bool IsStoryNumberReserved(int number);
 
 struct StoryPartRow {
     int index = 0;
@@ -47,8 +44,9 @@ QString StoryPartSql();
 
 // Copies the story into the backup table, replacing rows of it left there by an earlier opening.
 bool BackupStory(int storyNumber);
-// Appends a part with a temporary part number; returns its Index, or 0 on failure.
-int AddStoryPart(int storyNumber, qint64 partNumber, const Passage& passage);
+// Appends a part with a temporary part number; returns its Index, or 0 on failure. A new story
+// (*storyNumber 0) takes its number in the same transaction as its first part.
+int AddStoryPart(int* storyNumber, qint64 partNumber, const Passage& passage);
 bool RemoveStoryPart(int index);
 bool WriteStoryNotes(int index, const QString& notes);
 QString ReadStoryNotes(int index);
@@ -58,11 +56,16 @@ QString ReadStoryNotes(int index);
 bool SaveStory(int storyNumber, const QList<int>& indexesInOrder, const QString& name, const QString& imagePath,
                qint64* counter);
 // Edit mode: the story as it was at opening, from its backup rows (left alone when there are none).
-// Add mode: every row of the new story removed.
-bool CancelStory(int storyNumber, bool editMode);
+// Add mode: the rows the editor wrote (addedIndexes) removed, and nothing else.
+bool CancelStory(int storyNumber, bool editMode, const QList<int>& addedIndexes = {});
 // A copy named "Copy of " + name under a new number; returns that number, or 0 on failure.
 int CopyStory(int storyNumber);
+// Deletes the story, and its picture file when it is one the import wrote and no other story uses it.
 bool DeleteStory(int storyNumber);
+
+// Whether path is a picture an import wrote into imageFolder ("20260309_12.png", "20260309_12-2.png"):
+// the only files a deletion may take with it.
+bool IsImportedPicturePath(const QString& path, const QString& imageFolder);
 
 struct StoryListEntry {
     QString text;  // " " + ListIndent + name

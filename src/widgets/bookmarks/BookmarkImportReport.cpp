@@ -11,12 +11,19 @@ void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWi
                     {path, result.error});
         return;
     }
+    QStringList outsideTheBible;
     for (const BookmarkImport::Refusal& refusal : result.refused) {
-        if (refusal.duplicate)
+        if (!refusal.passageProblem.isEmpty())
+            outsideTheBible << QStringLiteral("row %1 (bookmark %2): %3.")
+                                   .arg(refusal.row)
+                                   .arg(refusal.reference, refusal.passageProblem);
+        else if (refusal.duplicate)
             ShowMessage(Message::BookmarkAlreadyExists, parent);
         else
             ShowMessage(Message::BookmarkReferenceNotNumber, parent, {refusal.reference});
     }
+    if (!outsideTheBible.isEmpty())
+        ShowMessage(Message::ImportRowsRefused, parent, {path, outsideTheBible.join(u'\n')});
 }
 
 } // namespace kivra

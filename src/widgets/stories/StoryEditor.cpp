@@ -93,11 +93,7 @@ StoryEditor::StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent)
     setMinimumSize(640, 560);
 }
 
-StoryEditor::~StoryEditor()
-{
-    if (m_reserved)
-        ReleaseStoryNumber(m_storyNumber);
-}
+StoryEditor::~StoryEditor() = default;
 
 void StoryEditor::createControls()
 {
@@ -192,24 +188,23 @@ void StoryEditor::setTooltips()
         b->setToolTip(LoadResString(id));
 }
 
-void StoryEditor::load()
+bool StoryEditor::load()
 {
     if (m_loaded)
-        return;
+        return m_loadedOk;
     m_loaded = true;
     m_partCounter = FirstTemporaryPartNumber;
     setTooltips();
     verseSelector->fillTestaments();
     showPlaceholder();
-    if (m_mode == StoryEditorMode::Add) {
-        m_storyNumber = NextStoryNumber();
-        // Held until this window goes, so a second new story or a copy cannot take the same number.
-        ReserveStoryNumber(m_storyNumber);
-        m_reserved = true;
-    } else if (isEditMode() && !BackupStory(m_storyNumber)) {
-        qCWarning(lcStories) << "Story" << m_storyNumber << "could not be backed up; Cancel will leave it as it is";
+    // Changes are written as they are made: without the backup, Cancel could not undo them.
+    if (isEditMode() && !BackupStory(m_storyNumber)) {
+        qCWarning(lcStories) << "Story" << m_storyNumber << "could not be backed up; it is not opened for changes";
+        return false;
     }
     loadParts();
+    m_loadedOk = true;
+    return true;
 }
 
 void StoryEditor::loadParts()
@@ -251,11 +246,12 @@ QList<int> StoryEditor::partIndexes() const
 void StoryEditor::addSelectedVerses()
 {
     const Passage p = verseSelector->passage();
-    const int index = AddStoryPart(m_storyNumber, m_partCounter, p);
+    const int index = AddStoryPart(&m_storyNumber, m_partCounter, p);
     if (index <= 0) {
         ShowMessage(Message::VersesNotAdded, this);
         return;
     }
+    m_addedIndexes << index;
     auto* item = new QListWidgetItem(PartItemText(p), lstBibleStoryPart);
     item->setData(Qt::UserRole, index);
     lstBibleStoryPart->setCurrentRow(lstBibleStoryPart->count() - 1);
@@ -276,6 +272,10 @@ void StoryEditor::removeChosenPart()
     }
     if (m_notesIndex == index)
         m_notesIndex = 0;  // its notes went with it
+    m_addedIndexes.removeOne(index);
+    // A new story without rows has no number any more: another program may give it out meanwhile.
+    if (!isEditMode() && m_addedIndexes.isEmpty())
+        m_storyNumber = 0;
     {
         const QSignalBlocker block(lstBibleStoryPart);
         delete lstBibleStoryPart->takeItem(i);
@@ -401,7 +401,7 @@ void StoryEditor::save()
 
 void StoryEditor::cancel()
 {
-    if (!CancelStory(m_storyNumber, isEditMode())) {
+    if (!CancelStory(m_storyNumber, isEditMode(), m_addedIndexes)) {
         ShowMessage(Message::StoryNotRestored, this);
         return;
     }
@@ -410,7 +410,8 @@ void StoryEditor::cancel()
 
 void StoryEditor::showEvent(QShowEvent* event)
 {
-    load();
+    if (!load())
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 
@@ -441,6 +442,11 @@ bool StoryEditor::eventFilter(QObject* watched, QEvent* event)
 StoryEditor* OpenStoryEditor(StoryEditorMode mode, int storyNumber, QWidget* owner)
 {
     auto* editor = new StoryEditor(mode, storyNumber, owner);
+    if (!editor->load()) {
+        delete editor;
+        ShowMessage(Message::StoryNotBackedUp, owner);
+        return nullptr;
+    }
     editor->show();
     return editor;
 }

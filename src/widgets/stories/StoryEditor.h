@@ -24,14 +24,15 @@ enum class StoryEditorMode { Add, Edit };
 class StoryEditor : public QWidget, public PassageSelectors {
     Q_OBJECT
 public:
-    // storyNumber is the story to edit; a new story takes the next free number when loaded.
+    // storyNumber is the story to edit; a new story takes the next free number with its first part.
     StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent = nullptr);
     ~StoryEditor() override;
 
-    // Loads the story once; showing the window runs it if the opener has not.
-    void load();
+    // Loads the story once; showing the window runs it if the opener has not. False when the story
+    // cannot be changed with Cancel still possible (its backup could not be written).
+    bool load();
     bool isEditMode() const { return m_mode == StoryEditorMode::Edit; }
-    int storyNumber() const { return m_storyNumber; }  // a new story's is taken by load()
+    int storyNumber() const { return m_storyNumber; }  // 0 for a new story until its first part
     const QString& picturePath() const { return m_picturePath; }
 
     void addSelectedVerses();
@@ -87,12 +88,14 @@ private:
     QString m_picturePath;
     qint64 m_partCounter = 0;  // the next temporary part number
     bool m_loaded = false;
-    bool m_reserved = false;
+    bool m_loadedOk = false;
+    QList<int> m_addedIndexes;  // the rows this editor wrote, all Cancel may remove of a new story
     int m_notesIndex = 0;        // Index of the part whose notes the box shows
     bool m_notesTyped = false;   // the box differs from what was last written
 };
 
 // A new editor, shown modeless; it deletes itself when closed. storyNumber is used in edit mode.
+// nullptr, after saying so, when the story cannot be opened for changes.
 StoryEditor* OpenStoryEditor(StoryEditorMode mode, int storyNumber, QWidget* owner);
 
 } // namespace kivra

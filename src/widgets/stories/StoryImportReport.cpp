@@ -2,16 +2,11 @@
 
 #include "resources/Interaction.h"
 
-#include <QFileInfo>
 
 namespace kivra {
 
 void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent)
 {
-    if (!result.linkFound.isEmpty()) {
-        ShowMessage(Message::LinkInPictureFolder, parent, {QFileInfo(result.linkFound).fileName()});
-        return;
-    }
     if (!result.ok) {
         ShowMessage(result.fileRejected ? Message::FileNotImportable : Message::ImportFailed, parent,
                     {path, result.error});
@@ -19,6 +14,11 @@ void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* 
     }
     for (const StoryImport::PictureProblem& p : result.pictureProblems)
         ShowMessage(p.messageId, parent, {p.storyName, p.path, p.reason});
+    QStringList refused;
+    for (const StoryImport::RowRefusal& r : result.refusedRows)
+        refused << QStringLiteral("row %1 (\"%2\"): %3.").arg(r.row).arg(r.storyName, r.reason);
+    if (!refused.isEmpty())
+        ShowMessage(Message::ImportRowsRefused, parent, {path, refused.join(u'\n')});
 }
 
 } // namespace kivra

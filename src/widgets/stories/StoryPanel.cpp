@@ -86,7 +86,8 @@ void StoryPanel::openSelected()
 void StoryPanel::openEditor(StoryEditorMode mode, int storyNumber)
 {
     StoryEditor* editor = OpenStoryEditor(mode, storyNumber, window());
-    connect(editor, &StoryEditor::storySaved, this, &StoryPanel::storiesChanged);
+    if (editor)
+        connect(editor, &StoryEditor::storySaved, this, &StoryPanel::storiesChanged);
 }
 
 void StoryPanel::createStory()

@@ -52,7 +52,7 @@ QList<int> makeStory(int number, const QString& name, const QList<int>& chapters
     QList<int> indexes;
     qint64 counter = FirstTemporaryPartNumber;
     for (int c : chapters)
-        indexes << AddStoryPart(number, counter++, genesis(c, 1, c, 2));
+        indexes << AddStoryPart(&number, counter++, genesis(c, 1, c, 2));
     EXPECT_TRUE(SaveStory(number, indexes, name, {}, &counter));
     return indexes;
 }
@@ -63,16 +63,12 @@ protected:
     void SetUp() override { ASSERT_TRUE(folder.ok()); }
 };
 
-TEST_F(StoryStoreTest, NextStoryNumberIsOneThenGreatestPlusOneSkippingReservedNumbers)
+TEST_F(StoryStoreTest, NextStoryNumberIsOneThenGreatestPlusOne)
 {
     EXPECT_EQ(GetNextKeyValue(StoryConnection(), StoryTable, "StoryNumber", "StoryNumber"), QString());
     EXPECT_EQ(NextStoryNumber(), 1);
     makeStory(7, "Ruth", {1});
     makeStory(3, "Esther", {2});
-    EXPECT_EQ(NextStoryNumber(), 8);
-    ReserveStoryNumber(8);
-    EXPECT_EQ(NextStoryNumber(), 9) << "a number held by an open editor is not handed out twice";
-    ReleaseStoryNumber(8);
     EXPECT_EQ(NextStoryNumber(), 8);
 }
 
@@ -93,7 +89,8 @@ TEST_F(StoryStoreTest, NextKeyValueKeepsTheWidthOfATextKeysNumericTail)
 TEST_F(StoryStoreTest, SaveStoresThePicturePathAsTypedAndItsTypeFromTheExtension)
 {
     qint64 counter = FirstTemporaryPartNumber;
-    const QList<int> indexes = {AddStoryPart(5, counter++, genesis(1, 1, 1, 3)), AddStoryPart(5, counter++, genesis(2, 1, 2, 3))};
+    int five = 5;
+    const QList<int> indexes = {AddStoryPart(&five, counter++, genesis(1, 1, 1, 3)), AddStoryPart(&five, counter++, genesis(2, 1, 2, 3))};
     ASSERT_TRUE(SaveStory(5, indexes, "Name", "/pictures/say \"cheese\"; DROP TABLE x --.JPG", &counter));
     for (const QString& row : rows(StoryTable, 5))
         EXPECT_TRUE(row.contains("|/pictures/say \"cheese\"; DROP TABLE x --.JPG|JPG|")) << row.toStdString();
@@ -124,7 +121,8 @@ TEST_F(StoryStoreTest, CancelRestoresTheStoryExactlyEvenAfterAStaleBackup)
 
     ASSERT_TRUE(RemoveStoryPart(indexes[1]));
     ASSERT_TRUE(WriteStoryNotes(indexes[0], "changed"));
-    AddStoryPart(4, FirstTemporaryPartNumber, genesis(5, 1, 5, 2));
+    int four = 4;
+    AddStoryPart(&four, FirstTemporaryPartNumber, genesis(5, 1, 5, 2));
     ASSERT_TRUE(CancelStory(4, true));
     EXPECT_EQ(rows(StoryTable, 4), original) << "removed part back with Index and notes, added one gone";
     EXPECT_TRUE(rows(StoryBackupTable, 4).isEmpty());
@@ -132,6 +130,29 @@ TEST_F(StoryStoreTest, CancelRestoresTheStoryExactlyEvenAfterAStaleBackup)
     // Without backup rows an edited story is left alone rather than deleted.
     EXPECT_TRUE(CancelStory(4, true));
     EXPECT_EQ(rows(StoryTable, 4), original);
+}
+
+TEST_F(StoryStoreTest, DeleteTakesAnImportedPictureWithTheLastStoryUsingIt)
+{
+    const QString f = ImageFolder();
+    auto picture = [&](int number, const QString& path) {
+        makeStory(number, "S", {1});
+        ASSERT_TRUE(test::TempDatabaseFolder::exec(
+            Story, QStringLiteral("UPDATE tblBibleStory SET StoryImagePath = '%1' WHERE StoryNumber = %2").arg(path).arg(number)));
+    };
+    QFile(f + "20260309_1.png").open(QIODevice::WriteOnly);
+    picture(1, f + "20260309_1.png");
+    picture(2, f + "20260309_1.png");
+    picture(3, StoryNoImagePicture());
+    ASSERT_TRUE(QFile::link(StoryImageNotFoundPicture(), f + "20260309_4.gif"));
+    picture(4, f + "20260309_4.gif");  // a link is never removed, nor what it points to
+    ASSERT_TRUE(DeleteStory(1));
+    EXPECT_TRUE(QFile::exists(f + "20260309_1.png")) << "story 2 still shows it";
+    for (int number = 2; number <= 4; ++number)
+        ASSERT_TRUE(DeleteStory(number));
+    EXPECT_FALSE(QFile::exists(f + "20260309_1.png"));
+    for (const QString& kept : {StoryNoImagePicture(), StoryImageNotFoundPicture(), f + "20260309_4.gif"})
+        EXPECT_TRUE(QFile::exists(kept)) << kept.toStdString();
 }
 
 TEST_F(StoryStoreTest, SaveKeepsOtherStoriesBackups)

@@ -105,7 +105,7 @@ TEST_F(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem
     const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.added, 3);
-    EXPECT_EQ(relations(), QStringList({"100>200", "100>300"}));
+    EXPECT_EQ(relations(), QStringList({"100>200", "100>300", "200>100"}));
     auto rs = selectRows(OptionsConnection(), "tblBookmark", "BookmarkReference", "100");
     ASSERT_FALSE(rs->eof());
     EXPECT_EQ(rs->text("BookMarkNotes"), QStringLiteral("Grüße — 300 KB? no: \"quoted\"\r\nline"));
@@ -144,6 +144,8 @@ TEST_F(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
     addBookmark("12a", "100,");
     addBookmark("5", "100,");
     addBookmark("9876543100", "100,");  // a widened reference this program makes itself
+    AddLink("100", "9");
+    AddLink("9876543100", "100");
     QString error;
     auto table = *AllBookmarksTable(OptionsConnection(), &error);
     table.rows[2][table.columnIndex("BookmarkReference")] = QVariant();  // NULL would slip past the unique index
@@ -167,6 +169,8 @@ TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
 {
     addBookmark("100", "200,");
     addBookmark("200", "100,");
+    AddLink("100", "200");
+    AddLink("200", "100");
     QString error;
     const TableGram good = *AllBookmarksTable(OptionsConnection(), &error);
     ClearBookmarks();
@@ -204,6 +208,42 @@ TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
     EXPECT_EQ(count("tblBookmark_Relation"), 0);
     ReportBookmarkImport(result, "f.kbm", nullptr);
     EXPECT_EQ(folder.ui().messages, QList<Message>({Message::ImportFailed}));
+}
+
+TEST_F(BookmarkExchange, AnExportCarriesOnlyTheLinksThatExist)
+{
+    // Earlier versions kept a list after its links were unmarked or the linked bookmark deleted.
+    addBookmark("100", "200,300,");
+    addBookmark("200", "100,");
+    AddLink("100", "200");
+    QString error;
+    const auto table = AllBookmarksTable(OptionsConnection(), &error);
+    ASSERT_TRUE(table) << error.toStdString();
+    ClearBookmarks();
+    ASSERT_TRUE(ImportBookmarkTable(OptionsConnection(), *table).ok);
+    EXPECT_EQ(relations(), QStringList{"100>200"});
+}
+
+TEST_F(BookmarkExchange, PassagesOutsideTheBibleAreRefusedAndNamedInOneMessage)
+{
+    for (const char* reference : {"100", "200", "300"})
+        addBookmark(reference);
+    QString error;
+    TableGram table = *AllBookmarksTable(OptionsConnection(), &error);
+    ClearBookmarks();
+    // Bytes changed inside a text value, and a verse past the end of Ruth 1.
+    table.rows[1][table.columnIndex("BookMarkBook")] = QStringLiteral("Pxalms");
+    table.rows[2][table.columnIndex("BookMarkToSection")] = 99;
+
+    const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), table);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.added, 1);
+    EXPECT_EQ(count("tblBookmark"), 1);
+    ReportBookmarkImport(result, "f.kbm", nullptr);
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused});
+    const QString text = folder.ui().messageTexts[0];
+    EXPECT_TRUE(text.contains("row 2 (bookmark 200): there is no book \"Pxalms\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("row 3 (bookmark 300): Ruth 1 has no verse 99")) << text.toStdString();
 }
 
 TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)

@@ -161,14 +161,6 @@ TEST_F(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
     EXPECT_EQ(storedRows(), QStringList({"10|0|Ten||", "11|0|Five||", "12|0|Twelve|" + f + "20260309_12.png|",
                                          "13|0|Thirty|" + f + "20260309_13.png|", "13|1|Thirty|" + f + "20260309_13.png|"}));
     EXPECT_EQ(ReadFile(f + "20260309_13.png"), png(10));
-
-    // An open new-story editor holds 15 (the one that held 14 was closed): the file's stories step over it,
-    // or that editor's Cancel would delete an imported story.
-    ReserveStoryNumber(15);
-    const StoryImport again = ImportStoryTable(StoryConnection(), *table, ImageFolder(), Today);
-    ReleaseStoryNumber(15);
-    ASSERT_TRUE(again.ok) << again.error.toStdString();
-    EXPECT_EQ(again.storyNumbers, QList<int>({14, 16, 17}));
 }
 
 TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
@@ -205,7 +197,7 @@ TEST_F(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
 {
     const QString a = writePicture(folder.path(), "a.png", png());
     addPart(1, 0, "One", a);
-    addPart(2, 99, "Two", a);
+    addPart(2, 1, "Two", a);
     QString error;
     const TableGram table = *AllStoriesTable(StoryConnection(), &error);
     clearStories();
@@ -218,7 +210,7 @@ TEST_F(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
 
     ASSERT_TRUE(TempProgramFolder::exec(StoryConnectionName,
                                         "CREATE TRIGGER refuse BEFORE INSERT ON \"tblBibleStory\" "
-                                        "WHEN NEW.\"StoryPartNumber\" = 99 BEGIN SELECT RAISE(ABORT, 'full'); END"));
+                                        "WHEN NEW.\"StoryName\" = 'Two' BEGIN SELECT RAISE(ABORT, 'full'); END"));
     const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.fileRejected);
@@ -238,6 +230,45 @@ TEST_F(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
     EXPECT_EQ(ReadFile(f + "20260309_1.png"), "someone else's");
     EXPECT_EQ(storedRows().value(1), "1|0|Ruth|" + f + "20260309_1-3.png|");
     EXPECT_EQ(ReadFile(f + "20260309_1-3.png"), png());
+}
+
+TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
+{
+    const TableGram table = exportedStoryWithPicture(folder.path());
+    const QString f = ImageFolder();
+    const QString outside = writePicture(folder.path(), "outside", "keep me");
+    ASSERT_TRUE(QFile::link(outside, f + "20260309_1.png"));
+    ASSERT_TRUE(QFile::link(outside, TemporaryPicturePath(f, "20260309_1-2.png")));
+
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, f, Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_TRUE(result.pictureProblems.isEmpty());
+    EXPECT_EQ(storedRows(), QStringList{"1|0|Ruth|" + f + "20260309_1-2.png|"});
+    EXPECT_EQ(ReadFile(f + "20260309_1-2.png"), png());
+    EXPECT_EQ(ReadFile(outside), "keep me");
+}
+
+TEST_F(StoryExchange, AStoryWithAPassageOutsideTheBibleIsRefusedWhole)
+{
+    addPart(1, 0, "Kept", "");
+    addPart(2, 0, "Psalm", "");
+    addPart(3, 0, "Long", "");
+    addPart(3, 1, "Long", "");
+    QString error;
+    TableGram table = *AllStoriesTable(StoryConnection(), &error);
+    clearStories();
+    // Bytes changed inside a text value, and a chapter past the end of Ruth.
+    table.rows[1][table.columnIndex("StoryBook")] = QStringLiteral("Pxalms");
+    table.rows[3][table.columnIndex("StoryToChapter")] = 9;
+
+    const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(storedRows(), QStringList{"1|0|Kept||"});
+    ReportStoryImport(result, "x.kbs", nullptr);
+    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused});
+    const QString text = folder.ui().messageTexts[0];
+    EXPECT_TRUE(text.contains("row 2 (\"Psalm\"): there is no book \"Pxalms\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("row 4 (\"Long\"): Ruth has no chapter 9")) << text.toStdString();
 }
 
 TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)
@@ -292,12 +323,18 @@ TEST_F(StoryExchange, WhatAKilledImportLeftIsFinishedOrRemoved)
     writePicture(f, "20260309_3.png", "kept");
     writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_3.png")).fileName(), png(13));
     writePicture(f, ".hidden-but-not-ours.part", "mine");
+    // A link planted at the final name: the story is not left pointing at it.
+    addPart(5, 0, "Linked", f + "20260309_5.png");
+    writePicture(f, QFileInfo(TemporaryPicturePath(f, "20260309_5.png", 2)).fileName(), png(15));
+    ASSERT_TRUE(QFile::link(f + "20260309_3.png", f + "20260309_5.png"));
     const QStringList others = QDir(f).entryList({"obj_*"}, QDir::Files);
 
     FinishInterruptedImports(StoryConnection(), f);
     EXPECT_EQ(ReadFile(f + "20260309_1.png"), png(11));
     EXPECT_EQ(ReadFile(f + "20260309_3.png"), "kept");
-    QStringList expected = others + QStringList{".hidden-but-not-ours.part", "20260309_1.png", "20260309_3.png"};
+    EXPECT_EQ(storedRows().value(2), "5|0|Linked||png");
+    QStringList expected = others + QStringList{".hidden-but-not-ours.part", "20260309_1.png", "20260309_3.png",
+                                                "20260309_5.png"};
     expected.sort();
     EXPECT_EQ(QDir(f).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }

@@ -91,9 +91,9 @@ protected:
     int makeStory(const QString& name, const QList<int>& chapters)
     {
         auto* editor = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
-        const int number = editor->storyNumber();
         for (int c : chapters)
             addPart(editor, c, 1, 2);
+        const int number = editor->storyNumber();
         editor->txtBibleStoryName->setText(name);
         QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
         processDeletes();
@@ -106,7 +106,6 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
     QPointer<StoryEditor> editor = main->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
-    EXPECT_EQ(editor->storyNumber(), 1);
     EXPECT_EQ(editor->imgSaveBibleStory->toolTip(), "Save the current Bible story");
     QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
@@ -117,6 +116,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 
     for (int c = 1; c <= 4; ++c)
         addPart(editor, c, 1, 3);
+    EXPECT_EQ(editor->storyNumber(), 1);
     QListWidget* list = editor->lstBibleStoryPart;
     EXPECT_EQ(list->item(0)->text(), "Old Testament : Genesis : 1:1 : 1:3");
     EXPECT_EQ(list->currentRow(), 3);
@@ -198,6 +198,47 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
         EXPECT_EQ(after[i].index, before[i].index);
         EXPECT_EQ(after[i].notes, before[i].notes);
     }
+}
+
+TEST_F(StoryWindowsTest, ANewStoryNeverMergesWithOrRemovesAStoryStoredMeanwhile)
+{
+    // Another program adds a story as an import does: the greatest number plus one.
+    const auto storeElsewhere = [] {
+        ASSERT_TRUE(test::TempProgramFolder::exec(
+            StoryConnectionName, "INSERT INTO tblBibleStory (StoryNumber, StoryPartNumber, StoryName, StoryTestament, "
+                                 "StoryBook, StoryChapter, StorySection, StoryToChapter, StoryToSection) SELECT "
+                                 "IFNULL(MAX(StoryNumber), 0) + 1, 0, 'Other', 'Old Testament', 'Ruth', 1, 1, 1, 2 "
+                                 "FROM tblBibleStory"));
+    };
+    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
+    StoryEditor* saved = main->findChild<StoryEditor*>();
+    StoryEditor* cancelled = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+    storeElsewhere();
+    addPart(saved, 1, 1, 2)->txtBibleStoryName->setText("Mine");
+    QTest::mouseClick(saved->imgSaveBibleStory, Qt::LeftButton);
+    storeElsewhere();
+    QTest::mouseClick(cancelled->imgCancelBibleStory, Qt::LeftButton);
+    QStringList stories;
+    for (const StoryListEntry& entry : StoryListEntries())
+        stories << entry.text.trimmed() + ":" + QString::number(ReadStoryParts(entry.number).size());
+    EXPECT_EQ(stories, (QStringList{"Other:1", "Mine:1", "Other:1"}));
+}
+
+TEST_F(StoryWindowsTest, EditingStartsOnlyWhenCancelCanRestore)
+{
+    makeStory("Esther", {1, 2});
+    // The disk fills up: the backup the editor writes for Cancel fails.
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              "CREATE TEMP TRIGGER full BEFORE INSERT ON tblBibleStory_Backup "
+                                              "BEGIN SELECT RAISE(FAIL, 'database or disk is full'); END"));
+    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
+    Child<QListWidget>(*main, "lstBibleStory")->setCurrentRow(0);
+    QTest::mouseClick(Child<QToolButton>(*main, "imgEditBibleStory"), Qt::LeftButton);
+    EXPECT_EQ(messages(), QList<Message>{Message::StoryNotBackedUp});
+    EXPECT_FALSE(main->findChild<StoryEditor*>());
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "DROP TRIGGER temp.full"));
+    QTest::mouseClick(Child<QToolButton>(*main, "imgEditBibleStory"), Qt::LeftButton);
+    EXPECT_TRUE(main->findChild<StoryEditor*>());
 }
 
 TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
