@@ -59,6 +59,8 @@ enum class Message : int {
     ImportFailed = 787,
     LinkInPictureFolder = 788,
     ReferenceNotShown = 790,
+    BookmarksNotImported = 796,
+    StoryPicturesNotImported = 797,
 };
 
 // Tooltips, the search box's prompt and entries of lists.
