@@ -92,6 +92,7 @@ private:
     void clearSearch();
     void showBoundResults();
     void fitResultColumns();
+    void showQuickSearch();    // the results of m_quickSearchText as "Whole words" is ticked now
     void repeatQuickSearch();  // after "Whole words" changed under the results of a quick search
     // The results an opened result came from, as they were left, the same row selected.
     void backToResults();
@@ -136,6 +137,7 @@ private:
     QLineEdit* m_searchText;
     QCheckBox* m_wholeWords;  // the quick search matches whole words only
     QString m_quickSearchText;  // what the results shown were found for; empty after an advanced search
+    bool m_resultsInWholeWords = false;  // whether they were found as whole words
     QToolButton* m_backToResults;  // shown in the reading view while the results of a search are kept
     bool m_resultsKept = false;    // from a search until Clear Search
     ReferenceBox* m_goToReference;

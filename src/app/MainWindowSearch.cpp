@@ -67,27 +67,34 @@ void MainWindow::runQuickSearch()
         return;
     m_notes->setPlainText(QString());
     m_quickSearchText = TrimBlanks(m_searchText->text());
-    SearchQuery query = QuickSearchScan(m_quickSearchText);
-    query.filter.wholeWords = m_wholeWords->isChecked();
-    showSearchResults(query);
+    showQuickSearch();
     SelectAllText(m_searchText);
 }
 
+void MainWindow::showQuickSearch()
+{
+    SearchQuery query = QuickSearchScan(m_quickSearchText);
+    query.filter.wholeWords = m_resultsInWholeWords = m_wholeWords->isChecked();
+    showSearchResults(query);
+}
+
 // The results on screen must answer the box as it is ticked now, for the text they were found for
-// (the search box may hold a new text not yet searched for).
+// (the search box may hold a new text not yet searched for). Kept results behind a passage are
+// found again when they are brought back.
 void MainWindow::repeatQuickSearch()
 {
-    if (m_viewMode != ViewMode::Searcher || m_quickSearchText.isNull())
-        return;
-    SearchQuery query = QuickSearchScan(m_quickSearchText);
-    query.filter.wholeWords = m_wholeWords->isChecked();
-    showSearchResults(query);
+    if (m_viewMode == ViewMode::Searcher && !m_quickSearchText.isNull())
+        showQuickSearch();
 }
 
 void MainWindow::backToResults()
 {
     if (!m_resultsKept || m_viewMode == ViewMode::Searcher)
         return;
+    if (!m_quickSearchText.isNull() && m_resultsInWholeWords != m_wholeWords->isChecked()) {
+        showQuickSearch();
+        return;
+    }
     m_viewMode = ViewMode::Searcher;
     showResultsView();
     m_status->setText(FoundStatusText(m_results->count()));
