@@ -31,8 +31,20 @@ CommandLine ParseCommandLine(const QStringList& args)
 {
     CommandLine cl;
     QStringList rest;
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (optionsEnded) {
+            rest << a;
+            continue;
+        }
+        if (a == QLatin1String("--")) {
+            // Everything after "--" is an operand; a command's own options end there as well.
+            optionsEnded = true;
+            if (!rest.isEmpty())
+                rest << a;
+            continue;
+        }
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             cl.action = CommandLine::Action::Help;
             return cl;
@@ -75,8 +87,8 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = CommandLine::Action::Passage;
     } else if (command == QLatin1String("export-rtf") && rest.size() == 4) {
         cl.action = CommandLine::Action::ExportRtf;
-    } else if ((command == QLatin1String("search") && rest.size() - rest.count(QStringLiteral("--whole-words")) == 1)
-               || command == QLatin1String("advanced-search")) {
+    } else if (command == QLatin1String("search") || command == QLatin1String("advanced-search")) {
+        // The search command checks its own options and operands.
         cl.action = CommandLine::Action::Search;
         rest.prepend(command);
     } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {

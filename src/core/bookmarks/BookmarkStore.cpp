@@ -3,8 +3,11 @@
 #include "bookmarks/BookmarkReference.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
+#include "resources/Logging.h"
 
 #include <QDebug>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace kivra {
 namespace {
@@ -66,7 +69,10 @@ Passage BookmarkPassage(const Recordset& row)
 QString BookmarkListText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
 {
     const QString padding(std::max<qsizetype>(0, 20 - book.size()), QLatin1Char(' '));
-    return ListIndent + book + padding + QStringLiteral("%1 : %2 - %3 : %4").arg(fromChapter).arg(fromSection).arg(toChapter).arg(toSection);
+    return ListIndent + book + padding
+           + QStringLiteral("%1 : %2 - %3 : %4")
+                 .arg(QString::number(fromChapter), QString::number(fromSection), QString::number(toChapter),
+                      QString::number(toSection));
 }
 
 QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSection, int toChapter, int toSection)
@@ -77,19 +83,22 @@ QString RelatedBookmarkText(const QString& book, int fromChapter, int fromSectio
 
 QList<BookmarkListRow> ReadBookmarkList(const QSqlDatabase& db)
 {
+    // Read straight from a forward-only query: ten thousand bookmarks held as a recordset of
+    // variants first cost most of the time the list took to appear.
     QList<BookmarkListRow> rows;
-    auto rs = queryRows(
-        db, QStringLiteral("SELECT \"Index\", \"BookMarkBook\", \"BookMarkChapter\", \"BookMarkSection\","
-                           " \"BookMarkToChapter\", \"BookMarkToSection\", \"BookmarkReference\""
-                           " FROM \"tblBookmark\" ORDER BY \"Index\""));
-    if (!rs)
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT \"Index\", \"BookMarkBook\", \"BookMarkChapter\", \"BookMarkSection\","
+                                   " \"BookMarkToChapter\", \"BookMarkToSection\", \"BookmarkReference\""
+                                   " FROM \"tblBookmark\" ORDER BY \"Index\""))) {
+        qCWarning(lcBookmarks).noquote() << "The bookmark list cannot be read:" << query.lastError().text();
         return rows;
-    rows.reserve(rs->recordCount());
-    for (int i = 0; i < rs->recordCount(); ++i) {
-        const QVariant reference = rs->at(i, 6);
-        rows.append({rs->at(i, 0).toLongLong(),
-                     BookmarkListText(rs->at(i, 1).toString(), rs->at(i, 2).toInt(), rs->at(i, 3).toInt(),
-                                      rs->at(i, 4).toInt(), rs->at(i, 5).toInt()),
+    }
+    while (query.next()) {
+        const QVariant reference = query.value(6);
+        rows.append({query.value(0).toLongLong(),
+                     BookmarkListText(query.value(1).toString(), query.value(2).toInt(), query.value(3).toInt(),
+                                      query.value(4).toInt(), query.value(5).toInt()),
                      reference.isNull() ? QString() : reference.toString()});
     }
     return rows;

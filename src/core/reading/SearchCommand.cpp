@@ -74,6 +74,12 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
                 *error = QStringLiteral("not a verse range: %1").arg(args[i + 3]);
                 return false;
             }
+            // The scope is checked as the passage command checks its range.
+            range.book = book->name;
+            if (!PassageExists(range)) {
+                *error = QStringLiteral("%1 has no verse range %2").arg(book->name, args[i + 3]);
+                return false;
+            }
             in->testamentWord = testament->word;
             in->bookAbbreviation = book->abbreviation;
             in->fromChapter = range.fromChapter;
@@ -177,20 +183,27 @@ int writeFilteredHits(const SearchQuery& q, QIODevice& out)
 
 int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextStream& err)
 {
-    QStringList operands = commandOperands;
-    const bool wholeWords = operands.removeAll(QStringLiteral("--whole-words")) > 0;
-    const QString command = operands.value(0);
+    const QString command = commandOperands.value(0);
+    // The options end at "--": what follows is taken as it stands, a text starting with '-' included.
+    QStringList options = commandOperands.mid(1);
+    QStringList operands;
+    if (const qsizetype end = options.indexOf(QStringLiteral("--")); end >= 0) {
+        operands = options.mid(end + 1);
+        options = options.first(end);
+    }
+    const bool wholeWords = options.removeAll(QStringLiteral("--whole-words")) > 0;
     SearchQuery q;
-    if (command == QLatin1String("search") && operands.size() == 2) {
-        if (operands[1].isEmpty()) {
+    if (command == QLatin1String("search") && options.size() + operands.size() == 1) {
+        const QString text = (options + operands).constFirst();
+        if (text.isEmpty()) {
             out.write((FoundStatusText(0) + QLatin1Char('\n')).toUtf8());  // the box ignores an empty text
             return 0;
         }
-        q = BuildQuickSearch(BibleConnection(), TrimBlanks(operands[1]));
-    } else if (command == QLatin1String("advanced-search")) {
+        q = BuildQuickSearch(BibleConnection(), TrimBlanks(text));
+    } else if (command == QLatin1String("advanced-search") && operands.isEmpty()) {
         AdvancedSearchInput in;
         QString error, badOperator;
-        if (!parseAdvanced(operands.mid(1), &in, &error)) {
+        if (!parseAdvanced(options, &in, &error)) {
             err << error << '\n';
             return 2;
         }
@@ -200,7 +213,7 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
             return 2;
         }
     } else {
-        err << "usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]\n";
+        err << "usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]\n";
         return 2;
     }
     q.filter.wholeWords = wholeWords;

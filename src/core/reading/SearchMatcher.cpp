@@ -7,14 +7,22 @@
 namespace kivra {
 namespace {
 
-bool isWordByte(char c)
+bool isLetterAt(std::string_view text, qsizetype at)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'';
+    if (at < 0 || at >= qsizetype(text.size()))
+        return false;
+    const char c = text[size_t(at)];
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// An apostrophe belongs to a word only between two letters ("lord's"); after a word ("Moses'
+// hands") it ends it, as a quotation mark would.
 bool isWordAt(std::string_view text, qsizetype at)
 {
-    return at >= 0 && at < qsizetype(text.size()) && isWordByte(text[size_t(at)]);
+    if (isLetterAt(text, at))
+        return true;
+    return at >= 0 && at < qsizetype(text.size()) && text[size_t(at)] == '\'' && isLetterAt(text, at - 1)
+           && isLetterAt(text, at + 1);
 }
 
 // True when at is not between two letters of one word.

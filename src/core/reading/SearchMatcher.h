@@ -2,7 +2,8 @@
 // Where a search text occurs in a verse, for the whole-words search and for marking the matches:
 // '%' any run of characters, '_' any one character, ASCII letters in either case, every other
 // character only as itself. With whole words a match neither starts nor ends inside a word (a word
-// is a run of ASCII letters and apostrophes) and its wildcards stand only for letters of one word.
+// is a run of ASCII letters, an apostrophe between two of them included) and its wildcards stand
+// only for letters of one word.
 #include "reading/Search.h"
 
 #include <QList>

@@ -113,7 +113,9 @@ const char* sourceText(Message id)
     case Message::ReplaceExchangeFile:
         return QT_TRANSLATE_NOOP("Strings", "The file \"%1\" already exists. Do you want to replace it?");
     case Message::FileNotImportable:
-        return QT_TRANSLATE_NOOP("Strings", "The file \"%1\" cannot be imported: %2 Nothing was imported.");
+        return QT_TRANSLATE_NOOP("Strings", "The file \"%1\" cannot be imported: it cannot be read, or it is not "
+            "a bookmark or Bible story file saved by Kivra! Bible, or it is damaged. Nothing was imported. Choose "
+            "another file, or export the file again.");
     case Message::ExchangeFileNotWritten:
         return QT_TRANSLATE_NOOP("Strings", "The file \"%1\" cannot be written: %2");
     case Message::BookmarkReferenceNotNumber:
@@ -129,10 +131,18 @@ const char* sourceText(Message id)
         return QT_TRANSLATE_NOOP("Strings", "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 "
             "The story is imported without it.");
     case Message::ImportFailed:
-        return QT_TRANSLATE_NOOP("Strings", "The import from \"%1\" failed: %2 Nothing was imported.");
+        return QT_TRANSLATE_NOOP("Strings", "The import from \"%1\" could not be completed, so nothing was "
+            "imported. Check that the disk is not full and that the program's data can be changed, then try "
+            "again.");
     case Message::ImportRowsRefused:
         return QT_TRANSLATE_NOOP("Strings", "Some rows of \"%1\" name passages that are not in the Bible, so "
             "nothing of them was imported:\n%2");
+    case Message::BookmarksNotImported:
+        return QT_TRANSLATE_NOOP("Strings", "The other bookmarks of the file were added to your bookmark list, "
+            "but not these:%1");
+    case Message::StoryPicturesNotImported:
+        return QT_TRANSLATE_NOOP("Strings", "The Bible stories were imported, but some without their "
+            "pictures:%1");
     case Message::ReferenceNotShown:
         return QT_TRANSLATE_NOOP("Strings", "The reference \"%1\" cannot be shown: %2.");
     case Message::BookmarkHasNoLinks:

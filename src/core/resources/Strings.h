@@ -63,6 +63,8 @@ enum class Message : int {
     ImportRowsRefused = 789,
     ReferenceNotShown = 790,
     BookmarkHasNoLinks = 795,
+    BookmarksNotImported = 796,
+    StoryPicturesNotImported = 797,
 };
 
 // Tooltips, the search box's prompt and entries of lists.

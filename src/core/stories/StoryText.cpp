@@ -4,6 +4,8 @@
 #include "reading/Passage.h"
 #include "storage/Globals.h"
 
+#include <utility>
+
 namespace kivra {
 
 bool ShowStoryPart(const StoryPartRow& part, const QString& storyName, int partNumber, const OptionValues& values,
@@ -66,8 +68,14 @@ StoryText BuildStoryText(const QList<StoryPartRow>& parts, const OptionValues& v
     for (const StoryPartRow& part : parts) {
         story.name = part.name;
         const int partNumber = part.partNumber;
-        // Imported rows may name any passage; both ends must be verses of a known book.
-        if (!PassageExists(part.passage()))
+        // Imported rows may name any passage; both ends must be verses of a known book. A range
+        // that runs backwards shows nothing, silently, like any range that matches no verse.
+        Passage forward = part.passage();
+        if (forward.fromKey() > forward.toKey()) {
+            std::swap(forward.fromChapter, forward.toChapter);
+            std::swap(forward.fromVerse, forward.toVerse);
+        }
+        if (!PassageExists(forward))
             story.missingPassages << PassageStatusText(part.passage());
         if (!ShowStoryPart(part, part.name, partNumber, values, newline, &story.text)) {
             story.complete = false;

@@ -179,8 +179,10 @@ int RunImportBookmarksCommand(const QString& path)
 {
     const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), path);
     ReportBookmarkImport(result, path, nullptr);
-    if (!result.ok)
+    if (!result.ok) {
+        err() << path << ": " << result.error << Qt::endl;  // the detail the message leaves out
         return 1;
+    }
     QTextStream(stdout) << "Imported " << result.added << " bookmarks; refused " << result.refused.size() << Qt::endl;
     return 0;
 }
@@ -189,8 +191,11 @@ int RunImportStoriesCommand(const QString& path)
 {
     const StoryImport result = ImportStoryFile(StoryConnection(), path, ImageFolder(), QDate::currentDate());
     ReportStoryImport(result, path, nullptr);
-    if (!result.ok)
+    if (!result.ok) {
+        if (!result.error.isEmpty())
+            err() << path << ": " << result.error << Qt::endl;  // the detail the message leaves out
         return 1;
+    }
     QStringList numbers;
     for (int n : result.storyNumbers)
         numbers << QString::number(n);

@@ -73,6 +73,7 @@ static const struct {
     {"imgPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
     {"imgExportBibleVerse", QKeySequence(Qt::CTRL | Qt::Key_E)},
     {"imgSettings", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+    {"cmdBackToResults", QKeySequence(Qt::CTRL | Qt::Key_R)},
 };
 
 void MainWindow::setupShortcuts()
@@ -224,6 +225,13 @@ void MainWindow::createStatusBar(QWidget* c)
     m_status->setObjectName(QStringLiteral("stbPanel1"));
     m_status->setMinimumWidth(250);
     bar->addWidget(m_status);
+    m_backToResults = new QToolButton(bar);
+    m_backToResults->setObjectName(QStringLiteral("cmdBackToResults"));
+    m_backToResults->setText(tr("Back to results"));
+    m_backToResults->setToolTip(tr("Show the search results again"));
+    m_backToResults->setAutoRaise(true);
+    m_backToResults->hide();
+    bar->addPermanentWidget(m_backToResults);
     bar->setGeometry(0, 575, 900, 25);
 }
 
@@ -392,6 +400,7 @@ void MainWindow::showReadingView()
     m_reading->setVisible(true);
     m_results->setVisible(false);
     m_webPanel->hide();
+    m_backToResults->setVisible(m_resultsKept);
 }
 
 void MainWindow::showResultsView()
@@ -399,6 +408,7 @@ void MainWindow::showResultsView()
     m_reading->setVisible(false);
     m_results->setVisible(true);
     m_webPanel->hide();
+    m_backToResults->hide();
 }
 
 void MainWindow::hideRelatedBookmarks()

@@ -26,6 +26,7 @@ class ReferenceBox;
 class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
+class WebPanelPages;
 struct Passage;
 struct SearchQuery;
 
@@ -91,6 +92,10 @@ private:
     void clearSearch();
     void showBoundResults();
     void fitResultColumns();
+    void showQuickSearch();    // the results of m_quickSearchText as "Whole words" is ticked now
+    void repeatQuickSearch();  // after "Whole words" changed under the results of a quick search
+    // The results an opened result came from, as they were left, the same row selected.
+    void backToResults();
 
     // ---- Bookmarks of the shown passage or result (MainWindowBookmarks.cpp)
     void bookmarkCurrentVerse();
@@ -131,6 +136,10 @@ private:
     QLabel* m_heading;
     QLineEdit* m_searchText;
     QCheckBox* m_wholeWords;  // the quick search matches whole words only
+    QString m_quickSearchText;  // what the results shown were found for; empty after an advanced search
+    bool m_resultsInWholeWords = false;  // whether they were found as whole words
+    QToolButton* m_backToResults;  // shown in the reading view while the results of a search are kept
+    bool m_resultsKept = false;    // from a search until Clear Search
     ReferenceBox* m_goToReference;
     QToolButton* m_addBookmark;
     QToolButton* m_advancedSearch;
@@ -164,6 +173,7 @@ private:
     SearchResultsView* m_results;
     QWidget* m_webPanel;
     QWidget* m_webView = nullptr;  // the browser inside m_webPanel, made on first use
+    WebPanelPages* m_webPages = nullptr;  // what m_webView shows
 
     // Notes area
     QPlainTextEdit* m_notes;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QToolButton>
 
 namespace kivra {
@@ -55,6 +56,8 @@ void MainWindow::connectSearch()
     });
     connect(m_clearSearch, &QToolButton::clicked, this, &MainWindow::clearSearch);
     connect(m_advancedSearch, &QToolButton::clicked, this, &MainWindow::openAdvancedSearch);
+    connect(m_wholeWords, &QCheckBox::toggled, this, &MainWindow::repeatQuickSearch);
+    connect(m_backToResults, &QToolButton::clicked, this, &MainWindow::backToResults);
 }
 
 void MainWindow::runQuickSearch()
@@ -63,10 +66,40 @@ void MainWindow::runQuickSearch()
     if (m_searchText->text().isEmpty())
         return;
     m_notes->setPlainText(QString());
-    SearchQuery query = QuickSearchScan(TrimBlanks(m_searchText->text()));
-    query.filter.wholeWords = m_wholeWords->isChecked();
-    showSearchResults(query);
+    m_quickSearchText = TrimBlanks(m_searchText->text());
+    showQuickSearch();
     SelectAllText(m_searchText);
+}
+
+void MainWindow::showQuickSearch()
+{
+    SearchQuery query = QuickSearchScan(m_quickSearchText);
+    query.filter.wholeWords = m_resultsInWholeWords = m_wholeWords->isChecked();
+    showSearchResults(query);
+}
+
+// The results on screen must answer the box as it is ticked now, for the text they were found for
+// (the search box may hold a new text not yet searched for). Kept results behind a passage are
+// found again when they are brought back.
+void MainWindow::repeatQuickSearch()
+{
+    if (m_viewMode == ViewMode::Searcher && !m_quickSearchText.isNull())
+        showQuickSearch();
+}
+
+void MainWindow::backToResults()
+{
+    if (!m_resultsKept || m_viewMode == ViewMode::Searcher)
+        return;
+    if (!m_quickSearchText.isNull() && m_resultsInWholeWords != m_wholeWords->isChecked()) {
+        showQuickSearch();
+        return;
+    }
+    m_viewMode = ViewMode::Searcher;
+    showResultsView();
+    m_status->setText(FoundStatusText(m_results->count()));
+    showResultBookmark();
+    m_results->grid()->setFocus();
 }
 
 void MainWindow::showSearchResults(const SearchQuery& query)
@@ -79,13 +112,17 @@ void MainWindow::openAdvancedSearch()
 {
     AdvancedSearchDialog window(this);
     window.load();
-    connect(&window, &AdvancedSearchDialog::searchRequested, this, &MainWindow::showSearchResults);
+    connect(&window, &AdvancedSearchDialog::searchRequested, this, [this](const SearchQuery& query) {
+        m_quickSearchText = QString();  // the quick search's "Whole words" does not govern these results
+        showSearchResults(query);
+    });
     window.exec();
 }
 
 void MainWindow::showBoundResults()
 {
     m_viewMode = ViewMode::Searcher;
+    m_resultsKept = true;
     showResultsView();
     m_status->setText(FoundStatusText(m_results->count()));
     m_results->selectFirstResult();
@@ -104,6 +141,8 @@ void MainWindow::clearSearch()
     if (m_viewMode == ViewMode::Reader)
         return;
     m_searchText->setText(LoadResString(Caption::SearchPrompt));
+    m_resultsKept = false;
+    m_quickSearchText = QString();
     openPassage();
 }
 

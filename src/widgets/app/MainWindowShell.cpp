@@ -148,9 +148,7 @@ void MainWindow::openWebPanel()
     m_reading->setVisible(false);
     m_results->setVisible(false);
     m_webPanel->show();
-    OpenInWebView(m_webView, QUrl::fromLocalFile(WebPanelDefaultPage()));
-    Pause(0.7);
-    OpenInWebView(m_webView, QUrl(HomePageAddress));
+    m_webPages->open(QUrl::fromLocalFile(WebPanelDefaultPage()), QUrl(HomePageAddress), 0.7);
 }
 
 bool MainWindow::createWebView()
@@ -164,6 +162,8 @@ bool MainWindow::createWebView()
     view->setObjectName(QStringLiteral("wbrWebView"));
     m_webPanel->layout()->addWidget(view);
     m_webView = view;
+    m_webPages = new WebPanelPages(view, tr("The prayer page cannot be reached. Check that this computer is "
+                                            "connected to the internet, then click \"Pray\" again."));
     return true;
 }
 

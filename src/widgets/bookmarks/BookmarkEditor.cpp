@@ -10,7 +10,7 @@
 #include "storage/Globals.h"
 
 #include <QComboBox>
-#include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -97,31 +97,38 @@ void BookmarkEditor::fillBookmarkList(const QSqlDatabase& db)
 {
     const QList<BookmarkListRow> rows = ReadBookmarkList(db);
     lstBookmark->clear();
-    for (const BookmarkListRow& row : rows) {
-        auto* item = new QListWidgetItem(row.text);
-        item->setData(Qt::UserRole, row.reference);
-        lstBookmark->addItem(item);
-    }
+    QStringList texts;
+    texts.reserve(rows.size());
+    for (const BookmarkListRow& row : rows)
+        texts << row.text;
+    lstBookmark->addItems(texts);  // one insertion for all of them
+    for (int i = 0; i < rows.size(); ++i)
+        lstBookmark->item(i)->setData(Qt::UserRole, rows[i].reference);
 }
 
 void BookmarkEditor::markRelatedBookmarks(const QString& reference)
 {
-    // Where each reference sits in the list: as stored, and without leading zeros for links
-    // written by older versions that kept references as numbers.
-    QHash<QString, int> exact, normalized;
-    for (int i = lstBookmark->count() - 1; i >= 0; --i) {
+    // A bookmark has a few links and the list may hold ten thousand entries: one pass over the
+    // list looks each entry up among the links, as stored first, then without leading zeros for
+    // links written by older versions that kept references as numbers.
+    QSet<QString> wanted;
+    for (const QString& hooked : RelatedReferences(OptionsConnection(), reference))
+        wanted.insert(hooked);
+    QSet<QString> unmatched = wanted;
+    for (int i = 0; i < lstBookmark->count() && !unmatched.isEmpty(); ++i) {
         const QString r = lstBookmark->item(i)->data(Qt::UserRole).toString();
-        if (r.isEmpty())
-            continue;
-        exact.insert(r, i);
-        normalized.insert(NormalizedReference(r), i);
+        if (!r.isEmpty() && unmatched.remove(r))
+            lstBookmark->item(i)->setSelected(true);
     }
-    for (const QString& hooked : RelatedReferences(OptionsConnection(), reference)) {
-        int row = exact.value(hooked, -1);
-        if (row < 0 && !NormalizedReference(hooked).isEmpty())
-            row = normalized.value(NormalizedReference(hooked), -1);
-        if (row >= 0)
-            lstBookmark->item(row)->setSelected(true);
+    QSet<QString> normalized;
+    for (const QString& hooked : std::as_const(unmatched))
+        if (!NormalizedReference(hooked).isEmpty())
+            normalized.insert(NormalizedReference(hooked));
+    for (int i = 0; i < lstBookmark->count() && !normalized.isEmpty(); ++i) {
+        QListWidgetItem* item = lstBookmark->item(i);
+        const QString r = item->data(Qt::UserRole).toString();
+        if (!r.isEmpty() && normalized.remove(NormalizedReference(r)))
+            item->setSelected(true);
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -65,6 +66,7 @@ BookmarkPanel::BookmarkPanel(QWidget* parent) : QWidget(parent)
     // A mouse press moves the current row before it selects the entry: the notes follow the selection.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &BookmarkPanel::showSelectedNotes);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &BookmarkPanel::openSelected);
+    m_list->installEventFilter(this);  // Enter opens the bookmark, as a double click does
     connect(m_open, &QToolButton::clicked, this, &BookmarkPanel::openSelected);
     connect(m_edit, &QToolButton::clicked, this, &BookmarkPanel::editSelected);
     connect(m_delete, &QToolButton::clicked, this, &BookmarkPanel::deleteSelected);
@@ -77,13 +79,29 @@ void BookmarkPanel::reload()
 {
     const QList<BookmarkListRow> rows = ReadBookmarkList(OptionsConnection());
     m_list->clear();
-    for (const BookmarkListRow& row : rows) {
-        auto* item = new QListWidgetItem(row.text);
-        item->setData(Qt::UserRole, row.index);
-        m_list->addItem(item);
+    QStringList texts;
+    texts.reserve(rows.size());
+    for (const BookmarkListRow& row : rows)
+        texts << row.text;
+    m_list->addItems(texts);  // one insertion for all of them
+    for (int i = 0; i < rows.size(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        item->setData(Qt::UserRole, rows[i].index);
+        item->setToolTip(rows[i].text.simplified());  // a long book name with its range is cut in the narrow list
     }
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
+}
+
+bool BookmarkPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list || event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    openSelected();
+    return true;
 }
 
 void BookmarkPanel::showSelectedNotes()
@@ -125,8 +143,15 @@ void BookmarkPanel::editSelected()
         WaitCursor wait;
         row = ReadBookmark(OptionsConnection(), item->data(Qt::UserRole).toLongLong());
     }
-    if (row && OpenBookmarkEditor(window(), BookmarkPassage(*row)))
-        emit bookmarkSaved();
+    if (!row || !OpenBookmarkEditor(window(), BookmarkPassage(*row)))
+        return;
+    // The entry shows the range as saved, and stays the selected one.
+    const QVariant index = item->data(Qt::UserRole);
+    reload();
+    for (int i = 0; i < m_list->count(); ++i)
+        if (m_list->item(i)->data(Qt::UserRole) == index)
+            m_list->setCurrentRow(i);
+    emit bookmarkSaved();
 }
 
 void BookmarkPanel::deleteSelected()
@@ -150,6 +175,8 @@ void BookmarkPanel::deleteSelected()
     }
     if (m_list->count() > 0)
         showSelectedNotes();
+    else
+        m_notes->clear();  // the last bookmark's notes go with it
 }
 
 void BookmarkPanel::importFile()

@@ -31,6 +31,9 @@ signals:
     void bookmarkSaved();  // the editor saved a bookmark opened from the list
     void bookmarksImported();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showSelectedNotes();
     // The selected bookmark entry; nullptr after telling the user (NoBookmarks, or the operation's message).

@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCursor>
@@ -233,6 +234,13 @@ void SearchResultsView::markSelectedVerseMatches()
         marks << mark;
     }
     m_selectedVerse->setExtraSelections(marks);
+    // The box shows two lines: the first match is brought into them.
+    if (!marks.isEmpty()) {
+        QTextCursor first = marks.constFirst().cursor;
+        first.clearSelection();
+        m_selectedVerse->setTextCursor(first);
+        m_selectedVerse->ensureCursorVisible();
+    }
 }
 
 bool SearchResultsView::hasSelectedResult() const
@@ -284,6 +292,8 @@ bool SearchResultsView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_gridViewport && event->type() == QEvent::ToolTip)
         return showBookNameTip(static_cast<QHelpEvent*>(event));
+    if (watched == m_gridViewport && isClickOnEmptySpace(event))
+        return true;  // the grid would clear its highlight and keep the current row: two states
     if (watched != m_grid || event->type() != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -297,6 +307,18 @@ bool SearchResultsView::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
+}
+
+// A press, double click or drag below the last row or right of the columns.
+bool SearchResultsView::isClickOnEmptySpace(QEvent* event) const
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseMove && mouse->buttons() == Qt::NoButton)
+        return false;
+    return !m_grid->indexAt(mouse->position().toPoint()).isValid();
 }
 
 bool SearchResultsView::showBookNameTip(QHelpEvent* event)

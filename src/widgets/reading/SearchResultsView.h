@@ -70,6 +70,7 @@ private:
     void selectRow(int row);
     void followCurrentRow(const QModelIndex& current);
     void markSelectedVerseMatches();
+    bool isClickOnEmptySpace(QEvent* event) const;
     bool showBookNameTip(QHelpEvent* event);
     void showMenu(const QPoint& at);
 

@@ -113,6 +113,9 @@ void EditNotes(QPlainTextEdit* box, const QString& notes)
     const bool inPieces = shown.size() != notes.size();
     box->setPlainText(shown);
     box->setReadOnly(inPieces);
+    // Read-only, they are still read with the keyboard: a caret, the arrow and page keys, selecting, copying.
+    if (inPieces)
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setProperty(StoredNotes, inPieces ? QVariant(notes) : QVariant());
     box->setToolTip(inPieces ? LoadResString(Caption::NotesTooLongToEdit) : QString());
 }

@@ -5,8 +5,8 @@ class QWidget;
 
 namespace kivra {
 
-// Tells the user about skipped pictures or why the import failed (FileNotImportable,
-// StoryPictureTooLarge, StoryPictureUnreadable, StoryPictureNotWritten or ImportFailed).
+// Tells the user about skipped pictures, in one message however many were skipped, or why the
+// import failed (the technical detail goes to the log).
 void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* parent);
 
 } // namespace kivra

@@ -149,6 +149,13 @@ TEST(CommandLineTest, BadArgumentsAreRefusedWithASentence)
     }
 }
 
+TEST(CommandLineTest, OptionsEndAtTwoDashes)
+{
+    const CommandLine cl = ParseCommandLine({"search", "--", "-faith"});
+    EXPECT_EQ(cl.action, CommandLine::Action::Search);
+    EXPECT_EQ(cl.operands, (QStringList{"search", "--", "-faith"}));
+}
+
 TEST(CommandLineTest, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
 {
     test::TempProgramFolder folder;

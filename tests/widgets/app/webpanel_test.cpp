@@ -59,6 +59,13 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     EXPECT_EQ(urls.first().first().toUrl(), QUrl::fromLocalFile(WebPanelDefaultPage()));
     EXPECT_EQ(urls.last().first().toUrl(), QUrl(HomePageAddress));
 
+    // Where the site cannot be reached, the program's own message stands in the browser's place.
+    QSignalSpy loaded(view, SIGNAL(loadFinished(bool)));
+    ASSERT_TRUE(loaded.wait(30000));
+    auto* message = Child<QWidget>(*window, "lblWebPanelMessage");
+    EXPECT_EQ(message->isVisible(), !loaded.last().first().toBool());
+    EXPECT_NE(view->isVisible(), message->isVisible());
+
     // The verse-selector tab brings the passage back and hides the web panel.
     Child<QToolButton>(*window, "imgVerseSelector")->click();
     EXPECT_FALSE(panel->isVisible());

@@ -159,10 +159,10 @@ TEST_F(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
     EXPECT_FALSE(result.refused[1].duplicate);
     EXPECT_TRUE(result.refused[2].duplicate);
     EXPECT_EQ(relations(), QStringList({"100>9", "9876543100>100"}));
+    // One message tells them all, naming the bookmarks.
     ReportBookmarkImport(result, "f", nullptr);
-    EXPECT_EQ(folder.ui().messages,
-              QList<Message>({Message::BookmarkReferenceNotNumber, Message::BookmarkReferenceNotNumber,
-                              Message::BookmarkAlreadyExists}));
+    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::BookmarksNotImported}));
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains("\"12a\"")) << folder.ui().messageTexts[0].toStdString();
 }
 
 TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
@@ -208,6 +208,7 @@ TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
     EXPECT_EQ(count("tblBookmark_Relation"), 0);
     ReportBookmarkImport(result, "f.kbm", nullptr);
     EXPECT_EQ(folder.ui().messages, QList<Message>({Message::ImportFailed}));
+    EXPECT_FALSE(folder.ui().messageTexts[0].contains(result.error));  // the detail stays in the log
 }
 
 TEST_F(BookmarkExchange, AnExportCarriesOnlyTheLinksThatExist)
@@ -297,8 +298,8 @@ TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)
     QTest::mouseClick(Child<QToolButton>(w, "imgImportBookmark"), Qt::LeftButton);
     EXPECT_EQ(ui.dialogTitles.last(), QStringLiteral("Import Bookmark"));
     EXPECT_EQ(ui.dialogInitialNames.last(), QString());
-    // Every row is already there: each is refused, and no link is added twice.
-    EXPECT_EQ(ui.messages, QList<Message>({Message::BookmarkAlreadyExists, Message::BookmarkAlreadyExists}));
+    // Every row is already there: each is refused, told in one message, and no link is added twice.
+    EXPECT_EQ(ui.messages, QList<Message>({Message::BookmarksNotImported}));
     EXPECT_EQ(relations(), QStringList({"100>200"}));
     EXPECT_TRUE(Child<QWidget>(w, "picBookmark")->isVisibleTo(&w));
 

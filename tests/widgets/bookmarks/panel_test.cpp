@@ -171,9 +171,9 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
     EXPECT_EQ(shown(*w), QStringLiteral("Genesis 1:1-1:3"));
     EXPECT_EQ(related()->count(), 5) << "not refilled by following a link";
 
-    // A bookmark without links offers only "No related bookmark found".
+    // A bookmark without links offers only "No related bookmark found". Enter opens, as a double click does.
     list()->setCurrentRow(2);
-    QTest::mouseClick(button("imgOpenBookmark"), Qt::LeftButton);
+    QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
     EXPECT_EQ(shown(*w), QStringLiteral("Psalms 23:1-23:6"));
 }
@@ -219,9 +219,9 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
     QTest::mouseClick(button("imgOpenBookmark"), Qt::LeftButton);  // B lost its only link
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
 
-    QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);  // the last one: the notes stay on screen
+    QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);  // the last one: its notes go with it
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
+    EXPECT_TRUE(panelNotes().isEmpty());
     EXPECT_TRUE(BookmarkRows().isEmpty());
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 }
@@ -293,7 +293,13 @@ TEST_F(Panel, BookmarkingTheShownPassageOpensTheEditorOnIt)
     EXPECT_TRUE(withEditor([&] { QTest::mouseClick(button("imgEditBookmark"), Qt::LeftButton); }, [](BookmarkEditor& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("New Testament : John : 3:16 - 3:16"));
         EXPECT_EQ(e.lstBookmark->selectedItems().size(), 1);
+        ASSERT_TRUE(e.verseSelector->choosePassage({QStringLiteral("John"), 3, 16, 3, 18}));
+        QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
     }));
+    // The list shows the range as saved, the entry still selected and readable whole in its tooltip.
+    EXPECT_EQ(list()->currentRow(), 1);
+    EXPECT_TRUE(list()->currentItem()->text().endsWith(QStringLiteral("3 : 16 - 3 : 18")));
+    EXPECT_EQ(list()->currentItem()->toolTip(), QStringLiteral("John 3 : 16 - 3 : 18"));
 }
 
 TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)

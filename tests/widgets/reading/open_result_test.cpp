@@ -69,3 +69,27 @@ TEST_F(OpenResult, EnterOpensTheSelectedRowWhileAClickOnlySelectsIt)
     QTest::mouseClick(Child<QToolButton>(*window, "imgVerseSelector"), Qt::LeftButton);
     EXPECT_EQ(pane()->toPlainText(), shown);
 }
+
+TEST_F(OpenResult, BackToResultsShowsTheSameResultsWithTheSameRowSelected)
+{
+    searchAndClickTheFirst(QStringLiteral("grace"));
+    const int found = window->searchResults()->count();
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    ASSERT_EQ(window->viewMode(), ViewMode::Reader);
+    auto* back = Child<QToolButton>(*window, "cmdBackToResults");
+    ASSERT_TRUE(back->isVisible());
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(window->searchResults()->count(), found);
+    EXPECT_EQ(grid()->selectionModel()->selectedRows().value(0).row(), 1);
+
+    QTest::keyClick(grid(), Qt::Key_Return);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_EQ(grid()->selectionModel()->selectedRows().value(0).row(), 1);
+}

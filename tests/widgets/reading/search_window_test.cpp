@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QToolTip>
@@ -147,6 +148,24 @@ TEST_F(SearchWindow, KeysAndClicksMoveOneRecordWithItsNotesAndStopAtBothEnds)
     EXPECT_EQ(selectedVerse()->toPlainText(), grid()->currentIndex().siblingAtColumn(5).data().toString());
 }
 
+TEST_F(SearchWindow, AClickBelowTheLastRowChangesNothing)
+{
+    search(QStringLiteral("Jesus wept"));
+    const QRect row = grid()->visualRect(rows()->index(0, 5));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, row.center() + QPoint(0, 3 * row.height()));
+    EXPECT_EQ(selectedRows(), QList<int>({0}));
+    EXPECT_TRUE(window->searchResults()->hasSelectedResult());
+}
+
+TEST_F(SearchWindow, TheVerseUnderTheGridShowsItsFirstMatch)
+{
+    search(QStringLiteral("an hundred twenty and seven provinces"));
+    ASSERT_EQ(currentReference(), QStringLiteral("Esth 8:9"));
+    QTextCursor match = selectedVerse()->extraSelections().value(0).cursor;
+    match.setPosition(match.selectionStart());
+    EXPECT_TRUE(selectedVerse()->viewport()->rect().contains(selectedVerse()->cursorRect(match)));
+}
+
 TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
 {
     searchBox()->setText(QStringLiteral("typed"));
@@ -239,8 +258,8 @@ TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
     expectMarks(*window, QStringLiteral("faith"));
     grid()->viewport()->repaint();  // the marked cells paint
 
-    QTest::mouseClick(Child<QCheckBox>(*window, "chkWholeWords"), Qt::LeftButton);
-    search(QStringLiteral("faith"));
+    searchBox()->setText(QStringLiteral("not searched for yet"));
+    QTest::mouseClick(Child<QCheckBox>(*window, "chkWholeWords"), Qt::LeftButton);  // searches again
     EXPECT_NE(status(), found);
     const QString wholeFaith = QStringLiteral("(?<![A-Za-z'])faith(?![A-Za-z'])");
     expectMarks(*window, wholeFaith);

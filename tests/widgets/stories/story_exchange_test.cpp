@@ -189,8 +189,9 @@ TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
     EXPECT_TRUE(QFile::exists(f + "20260309_1.evil"));
     EXPECT_FALSE(QFile::exists(f + "20260309_2.png"));
     ReportStoryImport(result, "x.kbs", nullptr);
-    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::StoryPictureUnreadable, Message::StoryPictureTooLarge}));
+    EXPECT_EQ(folder.ui().messages, QList<Message>({Message::StoryPicturesNotImported}));
     EXPECT_TRUE(folder.ui().messageTexts[0].contains("Junk"));
+    EXPECT_TRUE(folder.ui().messageTexts[0].contains("Huge"));
 }
 
 TEST_F(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)

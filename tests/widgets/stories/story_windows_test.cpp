@@ -17,6 +17,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
+#include <QSqlQuery>
 #include <QShortcut>
 #include <QTest>
 #include <QTextEdit>
@@ -178,6 +180,30 @@ TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
     EXPECT_TRUE(ReadStoryParts(1).isEmpty()) << "Cancel of a new story removes it";
 }
 
+TEST_F(StoryWindowsTest, AHugeNoteOnOneLineIsReadByKeyboardInTheEditorAndKeptWhole)
+{
+    const int number = makeStory("Long", {1});
+    QString huge;
+    while (huge.size() < 10 * 1024 * 1024)
+        huge += QStringLiteral("grace and peace ");
+    QSqlQuery set(StoryConnection());
+    set.prepare(QStringLiteral("UPDATE \"tblBibleStory\" SET \"StoryNotes\" = ?"));
+    set.addBindValue(huge);
+    ASSERT_TRUE(set.exec());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
+    editor->lstBibleStoryPart->setCurrentRow(0);
+    QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor));
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyClick(notes, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(notes->textCursor().position(), 0);
+    QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(notes->textCursor().position(), notes->document()->characterCount() - 1);
+    EXPECT_GT(notes->verticalScrollBar()->value(), 0);
+    QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
+    EXPECT_TRUE(ReadStoryParts(number).value(0).notes == huge);
+}
+
 TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
 {
     const int number = makeStory("Esther", {1, 2, 3});
@@ -308,6 +334,19 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     emit second->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape closes
     processDeletes();
     EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 1);
+}
+
+TEST_F(StoryWindowsTest, ViewerShowsABackwardFirstPartSilentlyAsNothing)
+{
+    makeStory("Backward", {2, 3});
+    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+                                              "UPDATE tblBibleStory SET StoryToChapter = 1 WHERE StoryPartNumber = 0"));
+    openFirstStory();
+    auto* viewer = main->findChild<StoryViewer*>();
+    ASSERT_TRUE(viewer);
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_FALSE(viewer->rxtBibleStoryText->toPlainText().contains(" 2:1 "));
+    EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains(" 3:1 - 3:2"));
 }
 
 TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
