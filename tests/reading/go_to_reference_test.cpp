@@ -82,6 +82,9 @@ TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpellingAndWhatIsWrongIsN
 // "Revelation".
 TEST_F(References, GermanAndSpanishReadersTypeTheirOwnNamesAndTheStoredNameStaysEnglish)
 {
+    const struct English {
+        ~English() { UseReaderLanguage(QLocale(QLocale::C)); }  // for the tests that follow, even on failure
+    } english;
     UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
     ASSERT_FALSE(ReaderBookNames().isEmpty()) << "the SWORD locale files come with libsword-common";
     const std::pair<const char*, const char*> german[] = {
