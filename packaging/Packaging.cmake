@@ -55,7 +55,8 @@ install(FILES ${packaging_src}/copyright ${packaging_out}/changelog.gz DESTINATI
 install(FILES ${packaging_src}/lintian-overrides DESTINATION share/lintian/overrides RENAME kivra-bible)
 
 # The package: Depends comes from the libraries the installed files link (dpkg-shlibdeps), plus what
-# is loaded at run time, listed once in scripts/deps.sh (the SQLite driver plugin of Qt SQL, fonts).
+# is loaded at run time, listed once in scripts/deps.sh (the SQLite driver plugin of Qt SQL, fonts,
+# Qt's translations, SWORD's locale files).
 # The Bible text is built in, so bible-kjv is not needed.
 file(READ ${CMAKE_SOURCE_DIR}/scripts/deps.sh deps_text)
 if(NOT deps_text MATCHES "KIVRA_RUNTIME_PACKAGES=\"([^\"]+)\"")

@@ -2,9 +2,10 @@
 # Installed with --no-install-recommends, so everything needed is named here, recommends included.
 
 # What the installed program needs at run time beyond the shared libraries it links: the SQLite driver
-# plugin of Qt SQL, and the fonts (libwmf draws metafile text with the URW base-35 fonts, which its
-# package only recommends; DejaVu is the default reading font).
-KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core"
+# plugin of Qt SQL, the fonts (libwmf draws metafile text with the URW base-35 fonts, which its
+# package only recommends; DejaVu is the default reading font), Qt's own translations (the buttons of
+# its dialogs) and SWORD's locale files (book names in the reader's language).
+KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n libsword-common"
 
 # The build: compiler, Qt (qt6-tools-dev and qt6-l10n-tools for the translations' lupdate and lrelease),
 # and every development package the linked libraries' pkg-config files name (libwmf's names -lfreetype

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--app-dir needs a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--open needs a reference such as &quot;John 3:16&quot;, or a testament, a book and a verse range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command or wrong number of arguments: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
+       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
+       kivra-bible [--app-dir DIR] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
+                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible [--app-dir DIR] dump FILE
+       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
+       kivra-bible [--app-dir DIR] export-stories|import-stories FILE
+       kivra-bible --help | --version
+
+  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)
+  --no-splash    start without the splash window
+  --open         start on the given passage instead of the last one read
+  passage        print the passage as the reading pane shows it, e.g.
+                 kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
+                 kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
+  export-rtf     write the passage to FILE in RTF as the export does
+  search         print every verse containing TEXT (% and _ are wildcards) and the count
+  advanced-search  the two-term search; OP is LIKE or &quot;NOT LIKE&quot;
+  --whole-words  either search matches whole words only (&quot;faith&quot; leaves out &quot;faithful&quot;)
+  dump           print the columns and rows of an exchange file (.kbm, .kbs)
+  export-bookmarks  write every bookmark to FILE (.kbm)
+  import-bookmarks  add the bookmarks of FILE and their links
+  export-stories    write every story with its picture to FILE (.kbs)
+  import-stories    add the stories of FILE as new stories
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Exchange</name>
     <message>
         <source>Kivra! Bible Bookmark (*.kbm)</source>
@@ -13,6 +62,256 @@
     </message>
     <message>
         <source>Kivra! Bible Story (*.kbs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no column &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 holds &quot;%2&quot; in &quot;%3&quot;, which is no whole number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bookmark store cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bookmark store cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recordset cannot be written back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has no columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has more than 65535 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a column has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> needs a maximum length of 1 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has more than 4 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a 16-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a 32-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 characters, more than the %2 the column can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 bytes, more than the column&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has an unknown column type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> has %1 cells for %2 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is NULL but not nullable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table descriptor exceeds 64 KiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: descriptor exceeds 64 KiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture folder &quot;%1&quot; cannot be opened (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture folder &quot;%1&quot; cannot be locked (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another import into &quot;%1&quot; is still running; try again when it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story store cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story table lacks its picture columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no new story number can be given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story store is in use by another program or cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link stands where a picture would be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the story store cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommand</name>
+    <message>
+        <source>bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another writer&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>published</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>earlier versions of this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>short text lengths in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>long text lengths in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>presence bits from 0x01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n rows to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no bookmarks to export; no file was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no stories to export; no file was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n bookmarks; refused %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n stories</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n stories as %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PassageCommand</name>
+    <message>
+        <source>export-rtf needs TESTAMENT BOOK C:V-C:V FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no verse range %2:%3-%4:%5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible database could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a verse range: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No testament &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No book &quot;%1&quot; in the %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -55,6 +354,39 @@
     </message>
 </context>
 <context>
+    <name>ReferenceParser</name>
+    <message>
+        <source>there is no book &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could be %2 or %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %n chapter(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %n verse(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ends before it starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write it like John 3:16, Ps 23 or 1 Cor 13:4-7</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Search</name>
     <message>
         <source>%1 verses found</source>
@@ -62,6 +394,67 @@
     </message>
     <message>
         <source>%1 verse found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommand</name>
+    <message numerus="yes">
+        <source>%1 needs %n value(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no testament %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no book %1 in the %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a verse range: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown operator: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the search failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Selector</name>
+    <message>
+        <source>Old Testament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Testament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not contain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Select or Input</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -93,6 +486,24 @@
     </message>
     <message>
         <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoryStore</name>
+    <message>
+        <source>Copy of </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoryText</name>
+    <message>
+        <source>%1 / Part %2 [%3] : %4:%5 - %6:%7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part %1 notes: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -505,6 +916,10 @@
         <source>Rich Text Format (*.rtf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VerseMenu</name>
@@ -653,6 +1068,38 @@
     </message>
     <message>
         <source>Export Bible Verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pray</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -12,6 +12,7 @@
 #include "reading/ReadingView.h"
 #include "app/SplashScreen.h"
 #include "app/Translations.h"
+#include "reading/LocalBookNames.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
@@ -147,6 +148,7 @@ int runScriptingCommand(const CommandLine& cl)
 void installTranslations()
 {
     InstallTranslations(QLocale::system(), TranslationsFolder(GetAppPath()));
+    UseReaderLanguage(QLocale::system());
 }
 
 constexpr double SplashSeconds = 0.7;
@@ -158,19 +160,22 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    const CommandLine cl = ParseCommandLine(args);
-    switch (cl.action) {
-    case CommandLine::Action::Help:
-        std::fputs(UsageText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case CommandLine::Action::Version:
-        std::puts("Kivra! Bible " KIVRA_VERSION);
-        return 0;
-    case CommandLine::Action::Error:
+    CommandLine cl = ParseCommandLine(args);
+    if (cl.action == CommandLine::Action::Help || cl.action == CommandLine::Action::Error) {
+        // Read again with the translation installed, so the error is in the user's language too.
+        QCoreApplication app(argc, argv);
+        installTranslations();
+        cl = ParseCommandLine(args);
+        if (cl.action == CommandLine::Action::Help) {
+            std::fputs(UsageText().toLocal8Bit().constData(), stdout);
+            return 0;
+        }
         std::fprintf(stderr, "%s\n\n%s", qPrintable(cl.error), qPrintable(UsageText()));
         return 2;
-    default:
-        break;
+    }
+    if (cl.action == CommandLine::Action::Version) {
+        std::puts("Kivra! Bible " KIVRA_VERSION);
+        return 0;
     }
 
     if (cl.action == CommandLine::Action::Dump) {

@@ -2,6 +2,8 @@
 
 #include "reading/Passage.h"
 
+#include <QCoreApplication>
+
 namespace kivra {
 
 static CommandLine::Action exchangeCommand(const QString& command)
@@ -56,15 +58,16 @@ CommandLine ParseCommandLine(const QStringList& args)
         } else if (a == QLatin1String("--app-dir")) {
             if (i + 1 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--app-dir needs a folder.");
+                cl.error = QCoreApplication::translate("CommandLine", "--app-dir needs a folder.");
                 return cl;
             }
             cl.appDir = args[++i];
         } else if (a == QLatin1String("--open")) {
             if (i + 1 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--open needs a reference such as \"John 3:16\", or a testament, a book "
-                                          "and a verse range.");
+                cl.error = QCoreApplication::translate("CommandLine",
+                                                    "--open needs a reference such as \"John 3:16\", or a "
+                                                    "testament, a book and a verse range.");
                 return cl;
             }
             const int parts = isThreePartPassage(args.mid(i + 1, 3)) ? 3 : 1;
@@ -74,7 +77,7 @@ CommandLine ParseCommandLine(const QStringList& args)
             cl.appDir = a.mid(10);
         } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
             cl.action = CommandLine::Action::Error;
-            cl.error = QStringLiteral("Unknown option %1.").arg(a);
+            cl.error = QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(a);
             return cl;
         } else {
             rest << a;
@@ -95,7 +98,8 @@ CommandLine ParseCommandLine(const QStringList& args)
         cl.action = exchangeCommand(command);
     } else {
         cl.action = CommandLine::Action::Error;
-        cl.error = QStringLiteral("Unknown command or wrong number of arguments: %1.").arg(command);
+        cl.error = QCoreApplication::translate("CommandLine", "Unknown command or wrong number of arguments: %1.")
+                       .arg(command);
         return cl;
     }
     cl.operands = rest;
@@ -104,7 +108,8 @@ CommandLine ParseCommandLine(const QStringList& args)
 
 QString UsageText()
 {
-    return QStringLiteral(
+    // The commands and options stay as they are typed; only their descriptions are translated.
+    return QCoreApplication::translate("CommandLine",
         "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"

@@ -6,6 +6,7 @@
 #include "resources/Strings.h"
 #include "settings/Options.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace kivra {
@@ -13,14 +14,14 @@ namespace kivra {
 bool PassageText(const Passage& passage, QString* text, QString* error)
 {
     if (!PassageExists(passage)) {
-        *error = QStringLiteral("%1 has no verse range %2:%3-%4:%5.")
+        *error = QCoreApplication::translate("PassageCommand", "%1 has no verse range %2:%3-%4:%5.")
                      .arg(passage.book, QString::number(passage.fromChapter), QString::number(passage.fromVerse),
                           QString::number(passage.toChapter), QString::number(passage.toVerse));
         return false;
     }
     auto verses = QueryPassage(passage);
     if (!verses) {
-        *error = QStringLiteral("The Bible database could not be read.");
+        *error = QCoreApplication::translate("PassageCommand", "The Bible database could not be read.");
         return false;
     }
     *text = RenderPassage(*verses, options(), QStringLiteral("\n"));
@@ -31,19 +32,20 @@ bool PassageTextForArguments(const QStringList& arguments, QString* text, QStrin
 {
     Passage passage;
     if (arguments.size() != 3 || !ParseVerseRange(arguments[2], &passage)) {
-        *error = QStringLiteral("Not a verse range: %1.").arg(arguments.value(2));
+        *error = QCoreApplication::translate("PassageCommand", "Not a verse range: %1.").arg(arguments.value(2));
         return false;
     }
     const QString& testamentName = arguments[0];
     const auto books = BibleBooks();
     const Testament* testament = books->testamentNamed(testamentName);
     if (!testament) {
-        *error = QStringLiteral("No testament \"%1\".").arg(testamentName);
+        *error = QCoreApplication::translate("PassageCommand", "No testament \"%1\".").arg(testamentName);
         return false;
     }
     const BibleBook* book = books->bookNamed(arguments[1]);
     if (!book || book->testament.word != testament->word) {
-        *error = QStringLiteral("No book \"%1\" in the %2.").arg(arguments[1], testamentName);
+        *error = QCoreApplication::translate("PassageCommand", "No book \"%1\" in the %2.")
+                     .arg(arguments[1], testamentName);
         return false;
     }
     passage.book = book->name;

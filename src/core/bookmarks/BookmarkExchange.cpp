@@ -5,6 +5,8 @@
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 
+#include <QCoreApplication>
+
 namespace kivra {
 namespace {
 
@@ -44,7 +46,7 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
     for (const QString& f : TextFields + NumberFields) {
         const int c = table.columnIndex(f);
         if (c < 0) {
-            *error = QStringLiteral("it has no column \"%1\".").arg(f);
+            *error = QCoreApplication::translate("Exchange", "it has no column \"%1\".").arg(f);
             return false;
         }
         columns << c;
@@ -62,7 +64,8 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
             }
             QVariant number;
             if (!CellAsInteger(cell, &number)) {
-                *error = QStringLiteral("row %1 holds \"%2\" in \"%3\", which is no whole number.")
+                *error = QCoreApplication::translate(
+                    "Exchange", "row %1 holds \"%2\" in \"%3\", which is no whole number.")
                              .arg(r + 1)
                              .arg(cell.toString(), NumberFields[i - TextFields.size()]);
                 return false;
@@ -109,7 +112,7 @@ bool storeRows(const QSqlDatabase& db, const QList<FileBookmark>& rows, Bookmark
         }
         bool present = false;
         if (!referencePresent(db, row.reference, &present)) {
-            result->error = QStringLiteral("the bookmark store cannot be read.");
+            result->error = QCoreApplication::translate("Exchange", "the bookmark store cannot be read.");
             return false;
         }
         if (present) {
@@ -190,7 +193,7 @@ std::optional<TableGram> LinkedBookmarksTable(const QSqlDatabase& db, int bookma
                  same("b1.\"BookmarkReference\"", "r.\"HookedBookmarkReference\"")),
         {bookmarkIndex});
     if (!rows) {
-        *error = QStringLiteral("the bookmark store cannot be read.");
+        *error = QCoreApplication::translate("Exchange", "the bookmark store cannot be read.");
         return std::nullopt;
     }
     return withListsFromLinks(db, TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields));
@@ -200,7 +203,7 @@ std::optional<TableGram> AllBookmarksTable(const QSqlDatabase& db, QString* erro
 {
     auto rows = queryRows(db, QStringLiteral("SELECT * FROM \"tblBookmark\" ORDER BY \"Index\""));
     if (!rows) {
-        *error = QStringLiteral("the bookmark store cannot be read.");
+        *error = QCoreApplication::translate("Exchange", "the bookmark store cannot be read.");
         return std::nullopt;
     }
     return withListsFromLinks(db, TableGramFromRecordset(db, QStringLiteral("tblBookmark"), *rows, LongTextFields));
@@ -226,12 +229,12 @@ BookmarkImport ImportBookmarkTable(const QSqlDatabase& db, const TableGram& tabl
     }
     Transaction transaction(db);
     if (!transaction.ok()) {
-        result.error = QStringLiteral("the bookmark store cannot be changed.");
+        result.error = QCoreApplication::translate("Exchange", "the bookmark store cannot be changed.");
         return result;
     }
     if (!storeRows(db, rows, &result) || !transaction.commit()) {
         if (result.error.isEmpty())
-            result.error = QStringLiteral("the bookmark store cannot be changed.");
+            result.error = QCoreApplication::translate("Exchange", "the bookmark store cannot be changed.");
         result.added = 0;
         result.refused.clear();
         return result;

@@ -1,10 +1,12 @@
 #include "reading/Passage.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/LocalBookNames.h"
 #include "settings/Options.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace kivra {
@@ -83,7 +85,8 @@ QString RenderPassage(const Recordset& verses, const OptionValues& values, const
 QString PassageStatusText(const Passage& passage)
 {
     return QStringLiteral("[%1] : [%2] : %3:%4 - %5:%6")
-        .arg(TestamentOf(passage), passage.book, QString::number(passage.fromChapter),
+        .arg(QCoreApplication::translate("Selector", TestamentOf(passage).toUtf8().constData()),
+             ShownBookName(passage.book), QString::number(passage.fromChapter),
              QString::number(passage.fromVerse), QString::number(passage.toChapter), QString::number(passage.toVerse));
 }
 

@@ -1,7 +1,10 @@
 #include "reading/ReferenceParser.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/LocalBookNames.h"
+#include "resources/Strings.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <climits>
@@ -24,14 +27,24 @@ const struct {
     {"revelations", "Rev"},
 };
 
-// Letters and digits only, in lower case: "1 Cor." and "1cor" read alike.
+// Letters and digits only, in lower case and without accents: "1 Cor." and "1cor" read alike, as do
+// "Génesis" and "Genesis".
 QString bookKey(const QString& text)
 {
     QString key;
-    for (const QChar c : text)
+    for (const QChar c : text.normalized(QString::NormalizationForm_D))
         if (c.isLetterOrNumber())
             key += c.toLower();
     return key;
+}
+
+// The forms of the book a reader of the reader's language may type.
+QStringList localKeys(const BibleBook& book)
+{
+    QStringList keys;
+    for (const QString& form : ReaderBookNames().forms(book.abbreviation))
+        keys << bookKey(form);
+    return keys;
 }
 
 int number(const QString& digits)
@@ -41,10 +54,6 @@ int number(const QString& digits)
     return ok ? n : INT_MAX;  // too long to be a chapter or verse: reported as out of range
 }
 
-QString plural(int count, const char* noun)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun), count == 1 ? QString() : QStringLiteral("s"));
-}
 
 // The book a typed name means: the name, the abbreviation or a short form exactly, else the one
 // book whose name or abbreviation starts with it. Nullptr with a message otherwise.
@@ -58,21 +67,28 @@ const BibleBook* findBook(const QString& typed, const BookCatalogue& books, QStr
     for (const BibleBook& book : books)
         if (key == bookKey(book.name) || key == bookKey(book.abbreviation) || book.abbreviation == shortFormOf)
             return &book;
-    QList<const BibleBook*> starting;
     for (const BibleBook& book : books)
-        if (bookKey(book.name).startsWith(key) || bookKey(book.abbreviation).startsWith(key))
+        if (localKeys(book).contains(key))
+            return &book;
+    QList<const BibleBook*> starting;
+    for (const BibleBook& book : books) {
+        bool starts = bookKey(book.name).startsWith(key) || bookKey(book.abbreviation).startsWith(key);
+        for (const QString& local : localKeys(book))
+            starts = starts || local.startsWith(key);
+        if (starts)
             starting << &book;
+    }
     if (starting.size() == 1)
         return starting.first();
     if (starting.isEmpty()) {
-        *error = QStringLiteral("there is no book \"%1\"").arg(typed.trimmed());
+        *error = QCoreApplication::translate("ReferenceParser", "there is no book \"%1\"").arg(typed.trimmed());
         return nullptr;
     }
     QStringList names;
     for (const BibleBook* book : starting)
-        names << book->name;
+        names << ShownBookName(*book);
     const QString last = names.takeLast();
-    *error = QStringLiteral("\"%1\" could be %2 or %3").arg(typed.trimmed(), names.join(QStringLiteral(", ")), last);
+    *error = QCoreApplication::translate("ReferenceParser", "\"%1\" could be %2 or %3").arg(typed.trimmed(), names.join(QStringLiteral(", ")), last);
     return nullptr;
 }
 
@@ -111,7 +127,9 @@ bool checkRange(const BibleBook& book, Passage* r, QString* error)
 {
     for (const int chapter : {r->fromChapter, r->toChapter}) {
         if (chapter < 1 || chapter > book.chapters()) {
-            *error = QStringLiteral("%1 has %2").arg(book.name, plural(book.chapters(), "chapter"));
+            *error = CountedText("ReferenceParser", QT_TRANSLATE_N_NOOP("ReferenceParser", "%1 has %n chapter(s)"),
+                                 book.chapters())
+                         .arg(ShownBookName(book));
             return false;
         }
     }
@@ -120,14 +138,17 @@ bool checkRange(const BibleBook& book, Passage* r, QString* error)
     for (const auto& [chapter, verse] : {std::pair{r->fromChapter, r->fromVerse}, {r->toChapter, r->toVerse}}) {
         const int verses = book.verses(chapter);
         if (verse < 1 || verse > verses) {
-            const QString where = book.chapters() == 1 ? book.name : QStringLiteral("%1 %2").arg(book.name).arg(chapter);
-            *error = QStringLiteral("%1 has %2").arg(where, plural(verses, "verse"));
+            const QString name = ShownBookName(book);
+            const QString where = book.chapters() == 1 ? name : QStringLiteral("%1 %2").arg(name).arg(chapter);
+            *error = CountedText("ReferenceParser", QT_TRANSLATE_N_NOOP("ReferenceParser", "%1 has %n verse(s)"), verses)
+                         .arg(where);
             return false;
         }
     }
     if (r->toChapter < r->fromChapter || (r->toChapter == r->fromChapter && r->toVerse < r->fromVerse)) {
-        *error = QStringLiteral("%1 ends before it starts")
-                     .arg(ReferenceText(*r));
+        Passage shown = *r;
+        shown.book = ShownBookName(book);
+        *error = QCoreApplication::translate("ReferenceParser", "%1 ends before it starts").arg(ReferenceText(shown));
         return false;
     }
     return true;
@@ -137,16 +158,17 @@ bool checkRange(const BibleBook& book, Passage* r, QString* error)
 
 bool ParseReference(const QString& text, const BookCatalogue& books, Passage* passage, QString* error)
 {
-    // Book (with an optional number, Arabic or Roman, before it), then chapter[:verse][-[chapter:]verse].
+    // Book (with an optional number, Arabic or Roman, before it), then chapter[:verse][-[chapter:]verse];
+    // German and Spanish readers put a comma between chapter and verse ("Joh 3,16").
     static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(?:([1-3])|(i{1,3})(?=[\s.]))?[\s.]*([a-z][a-z\s.]*?)[\s.]*)"
-                       R"((?:(\d+)(?:\s*[:.]\s*(\d+))?(?:\s*-\s*(\d+)(?:\s*[:.]\s*(\d+))?)?)?\s*$)"),
+        QStringLiteral(R"(^\s*(?:([1-3])|(i{1,3})(?=[\s.]))?[\s.]*(\p{L}[\p{L}\s.]*?)[\s.]*)"
+                       R"((?:(\d+)(?:\s*[:.,]\s*(\d+))?(?:\s*-\s*(\d+)(?:\s*[:.,]\s*(\d+))?)?)?\s*$)"),
         QRegularExpression::CaseInsensitiveOption);
     QString normalised = text;
     normalised.replace(QChar(0x2013), QLatin1Char('-')).replace(QChar(0x2014), QLatin1Char('-'));
     const QRegularExpressionMatch m = pattern.match(normalised);
     if (!m.hasMatch()) {
-        *error = QStringLiteral("write it like John 3:16, Ps 23 or 1 Cor 13:4-7");
+        *error = QCoreApplication::translate("ReferenceParser", "write it like John 3:16, Ps 23 or 1 Cor 13:4-7");
         return false;
     }
     const QString bookNumber = m.captured(1).isEmpty() ? (m.captured(2).isEmpty() ? QString()

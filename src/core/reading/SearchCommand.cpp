@@ -7,6 +7,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QSqlDriver>
 #include <QTextStream>
@@ -43,7 +44,7 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
         const QString& a = args[i];
         const int needed = a == QLatin1String("--scope") ? 3 : 1;
         if (i + needed >= args.size()) {
-            *error = QStringLiteral("%1 needs %2 value(s)").arg(a).arg(needed);
+            *error = QCoreApplication::translate("SearchCommand", "%1 needs %n value(s)", nullptr, needed).arg(a);
             return false;
         }
         if (a == QLatin1String("--text1")) {
@@ -61,17 +62,18 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
             const auto books = BibleBooks();
             const Testament* testament = testamentCalled(*books, args[i + 1]);
             if (!testament) {
-                *error = QStringLiteral("no testament %1").arg(args[i + 1]);
+                *error = QCoreApplication::translate("SearchCommand", "no testament %1").arg(args[i + 1]);
                 return false;
             }
             const BibleBook* book = bookCalled(*books, args[i + 2], *testament);
             if (!book) {
-                *error = QStringLiteral("no book %1 in the %2").arg(args[i + 2], args[i + 1]);
+                *error = QCoreApplication::translate("SearchCommand", "no book %1 in the %2")
+                             .arg(args[i + 2], args[i + 1]);
                 return false;
             }
             Passage range;
             if (!ParseVerseRange(args[i + 3], &range)) {
-                *error = QStringLiteral("not a verse range: %1").arg(args[i + 3]);
+                *error = QCoreApplication::translate("SearchCommand", "not a verse range: %1").arg(args[i + 3]);
                 return false;
             }
             // The scope is checked as the passage command checks its range.
@@ -88,7 +90,7 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
             in->toSection = range.toVerse;
             i += 3;
         } else {
-            *error = QStringLiteral("unknown option %1").arg(a);
+            *error = QCoreApplication::translate("SearchCommand", "unknown option %1").arg(a);
             return false;
         }
     }
@@ -209,17 +211,19 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
         }
         q = BuildAdvancedQuery(in, &badOperator);
         if (!q.valid()) {
-            err << "unknown operator: " << badOperator << '\n';
+            err << QCoreApplication::translate("SearchCommand", "unknown operator: %1").arg(badOperator) << '\n';
             return 2;
         }
     } else {
-        err << "usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]\n";
+        err << QCoreApplication::translate(
+            "SearchCommand", "usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]")
+            << '\n';
         return 2;
     }
     q.filter.wholeWords = wholeWords;
     const int found = wholeWords ? writeFilteredHits(q, out) : writeHits(q, out);
     if (found < 0) {
-        err << "the search failed\n";
+        err << QCoreApplication::translate("SearchCommand", "the search failed") << '\n';
         return 1;
     }
     out.write((FoundStatusText(found) + QLatin1Char('\n')).toUtf8());

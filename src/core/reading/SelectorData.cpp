@@ -6,6 +6,12 @@
 namespace kivra {
 namespace {
 
+// The entries the Bible database holds in English; the selectors show them translated (context
+// "Selector") and keep the stored value behind each.
+[[maybe_unused]] const char* const kStoredEntries[] = {
+    QT_TRANSLATE_NOOP("Selector", "Old Testament"), QT_TRANSLATE_NOOP("Selector", "New Testament"),
+    QT_TRANSLATE_NOOP("Selector", "Contains"), QT_TRANSLATE_NOOP("Selector", "Does not contain")};
+
 QList<ListEntry> readEntries(const QString& sql, const QString& category)
 {
     QList<ListEntry> entries;

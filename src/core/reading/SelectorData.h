@@ -1,12 +1,14 @@
 #pragma once
 // The lists behind the selectors, read from the Bible database; the fillers are in SelectorCombos.h
 // and the books in BookCatalogue.h.
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
 namespace kivra {
 
-inline const QString NoChoiceText = QStringLiteral("Please Select or Input");
+// The prompt of an empty selector, translated where it is shown (context "Selector").
+inline const char* const NoChoiceText = QT_TRANSLATE_NOOP("Selector", "Please Select or Input");
 
 struct ListEntry {
     QString shown;  // what the selector shows

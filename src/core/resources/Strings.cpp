@@ -269,3 +269,12 @@ QString LoadResString(Caption id)
 {
     return QCoreApplication::translate("Strings", sourceText(id));
 }
+
+QString CountedText(const char* context, const char* sourceText, int n)
+{
+    const QString translated = QCoreApplication::translate(context, sourceText, nullptr, n);
+    QString english = QString::fromUtf8(sourceText).replace(QStringLiteral("%n"), QString::number(n));
+    if (translated != english)
+        return translated;
+    return english.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
+}

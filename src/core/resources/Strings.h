@@ -122,3 +122,8 @@ enum class Caption : int {
 
 QString LoadResString(Message id);
 QString LoadResString(Caption id);
+
+// A text with a count, marked with QT_TRANSLATE_N_NOOP: a translation gives its language's plural
+// form for n; untranslated, the English "(s)" is dropped for one and reads "s" otherwise, so
+// "%1 has %n chapter(s)" says "Jude has 1 chapter" and "Genesis has 50 chapters".
+QString CountedText(const char* context, const char* sourceText, int n);

@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,7 +18,7 @@ bool ReadWholeFile(const QString& path, QByteArray* bytes, QString* error, qint6
         return false;
     }
     if (file.size() > maxBytes) {
-        *error = QStringLiteral("the file is too large (%1 bytes)").arg(file.size());
+        *error = QCoreApplication::translate("Exchange", "the file is too large (%1 bytes)").arg(file.size());
         return false;
     }
     *bytes = file.readAll();

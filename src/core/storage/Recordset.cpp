@@ -3,6 +3,7 @@
 #include "resources/Logging.h"
 #include "storage/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -109,7 +110,7 @@ bool Recordset::Update(QString* error)
 {
     if (m_baseTable.isEmpty() || eof()) {
         if (error)
-            *error = QStringLiteral("The recordset cannot be written back.");
+            *error = QCoreApplication::translate("Exchange", "The recordset cannot be written back.");
         return false;
     }
     QSqlQuery query(m_db);

@@ -4,6 +4,8 @@
 #include "storage/TableGram.h"
 #include "storage/TableGramWire.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -95,7 +97,7 @@ bool isLong(ColumnType type)
 
 QString describeColumn(const TableGramColumn& column)
 {
-    return QStringLiteral("column \"%1\"").arg(column.name);
+    return QCoreApplication::translate("Exchange", "column \"%1\"").arg(column.name);
 }
 
 void writeHeader(ByteWriter& out)
@@ -177,14 +179,15 @@ bool writeColumnDescriptor(ByteWriter& out, const TableGramColumn& column, quint
 QString checkColumns(const TableGram& table)
 {
     if (table.columns.isEmpty())
-        return QStringLiteral("the table has no columns");
+        return QCoreApplication::translate("Exchange", "the table has no columns");
     if (table.columns.size() > 0xFFFF)
-        return QStringLiteral("the table has more than 65535 columns");
+        return QCoreApplication::translate("Exchange", "the table has more than 65535 columns");
     for (const TableGramColumn& column : table.columns) {
         if (column.name.isEmpty())
-            return QStringLiteral("a column has no name");
+            return QCoreApplication::translate("Exchange", "a column has no name");
         if (isShort(column.type) && (column.maxLength == 0 || column.maxLength > kShortLengthLimit))
-            return describeColumn(column) + QStringLiteral(" needs a maximum length of 1 to 255");
+            return describeColumn(column)
+                + QCoreApplication::translate("Exchange", " needs a maximum length of 1 to 255");
     }
     return {};
 }
@@ -205,7 +208,7 @@ QString writeLength(ByteWriter& out, const TableGramColumn& column, qint64 bytes
         return {};
     }
     if (bytes > qint64(std::numeric_limits<quint32>::max()))
-        return QStringLiteral("has more than 4 GiB");
+        return QCoreApplication::translate("Exchange", "has more than 4 GiB");
     out.u32(quint32(bytes));
     return {};
 }
@@ -217,12 +220,12 @@ QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant
     switch (column.type) {
     case ColumnType::Int16:
         if (!fitsInteger(value, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), &number))
-            return QStringLiteral("is not a 16-bit integer");
+            return QCoreApplication::translate("Exchange", "is not a 16-bit integer");
         out.u16(quint16(number));
         return {};
     case ColumnType::Int32:
         if (!fitsInteger(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), &number))
-            return QStringLiteral("is not a 32-bit integer");
+            return QCoreApplication::translate("Exchange", "is not a 32-bit integer");
         out.u32(quint32(number));
         return {};
     case ColumnType::Boolean:
@@ -233,7 +236,9 @@ QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant
         const QString text = value.toString();
         const qsizetype limit = std::min<qsizetype>(column.maxLength, kMaxShortTextUnits);
         if (column.type == ColumnType::Text && text.size() > limit)
-            return QStringLiteral("has %1 characters, more than the %2 the column can hold").arg(text.size()).arg(limit);
+            return QCoreApplication::translate("Exchange", "has %1 characters, more than the %2 the column can hold")
+                .arg(text.size())
+                .arg(limit);
         if (const QString problem = writeLength(out, column, 2 * qint64(text.size())); !problem.isEmpty())
             return problem;
         out.utf16(text);
@@ -243,14 +248,16 @@ QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant
     case ColumnType::LongBinary: {
         const QByteArray bytes = value.toByteArray();
         if (column.type == ColumnType::Binary && quint32(bytes.size()) > column.maxLength)
-            return QStringLiteral("has %1 bytes, more than the column's %2").arg(bytes.size()).arg(column.maxLength);
+            return QCoreApplication::translate("Exchange", "has %1 bytes, more than the column's %2")
+                .arg(bytes.size())
+                .arg(column.maxLength);
         if (const QString problem = writeLength(out, column, bytes.size()); !problem.isEmpty())
             return problem;
         out.bytes(bytes);
         return {};
     }
     }
-    return QStringLiteral("has an unknown column type");
+    return QCoreApplication::translate("Exchange", "has an unknown column type");
 }
 
 // Unchanged row: token, one presence bit per nullable column (first column = 0x80), then the
@@ -258,16 +265,20 @@ QString writeCell(ByteWriter& out, const TableGramColumn& column, const QVariant
 QString writeRow(ByteWriter& out, const TableGram& table, int rowIndex)
 {
     const QList<QVariant>& row = table.rows.at(rowIndex);
-    const QString where = QStringLiteral("row %1").arg(rowIndex + 1);
+    const QString where = QCoreApplication::translate("Exchange", "row %1").arg(rowIndex + 1);
     if (row.size() != table.columns.size())
-        return where + QStringLiteral(" has %1 cells for %2 columns").arg(row.size()).arg(table.columns.size());
+        return where
+            + QCoreApplication::translate("Exchange", " has %1 cells for %2 columns")
+                  .arg(row.size())
+                  .arg(table.columns.size());
     QByteArray bitmap;
     int bit = 0;
     for (int i = 0; i < row.size(); ++i) {
         const TableGramColumn& column = table.columns.at(i);
         if (!column.nullable) {
             if (row.at(i).isNull())
-                return where + QStringLiteral(", ") + describeColumn(column) + QStringLiteral(" is NULL but not nullable");
+                return where + QStringLiteral(", ") + describeColumn(column)
+                    + QCoreApplication::translate("Exchange", " is NULL but not nullable");
             continue;
         }
         if (bit % 8 == 0)
@@ -305,10 +316,11 @@ QByteArray writeTableGram(const TableGram& table, QString* error)
     writeResultDescriptor(out, table);
     appendElement(out, RecordsetContext, {});
     if (!writeTableDescriptor(out, table))
-        return fail(QStringLiteral("the table descriptor exceeds 64 KiB"));
+        return fail(QCoreApplication::translate("Exchange", "the table descriptor exceeds 64 KiB"));
     for (int i = 0; i < table.columns.size(); ++i) {
         if (!writeColumnDescriptor(out, table.columns.at(i), quint16(i + 1)))
-            return fail(describeColumn(table.columns.at(i)) + QStringLiteral(": descriptor exceeds 64 KiB"));
+            return fail(describeColumn(table.columns.at(i))
+                + QCoreApplication::translate("Exchange", ": descriptor exceeds 64 KiB"));
     }
     for (int r = 0; r < table.rows.size(); ++r) {
         if (const QString problem = writeRow(out, table, r); !problem.isEmpty())

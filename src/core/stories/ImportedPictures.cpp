@@ -3,6 +3,7 @@
 #include "resources/Logging.h"
 #include "storage/Database.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
@@ -92,18 +93,21 @@ PictureFolderLock::PictureFolderLock(const QString& folder, int timeoutMs)
 {
     m_fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0) {
-        m_error = QStringLiteral("the picture folder \"%1\" cannot be opened (%2).").arg(folder, systemError());
+        m_error = QCoreApplication::translate("Exchange", "the picture folder \"%1\" cannot be opened (%2).")
+                      .arg(folder, systemError());
         return;
     }
     QElapsedTimer waited;
     waited.start();
     while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            m_error = QStringLiteral("the picture folder \"%1\" cannot be locked (%2).").arg(folder, systemError());
+            m_error = QCoreApplication::translate("Exchange", "the picture folder \"%1\" cannot be locked (%2).")
+                          .arg(folder, systemError());
             break;
         }
         if (timeoutMs >= 0 && waited.elapsed() >= timeoutMs) {
-            m_error = QStringLiteral("another import into \"%1\" is still running; try again when it has ended.")
+            m_error = QCoreApplication::translate(
+                "Exchange", "another import into \"%1\" is still running; try again when it has ended.")
                           .arg(folder);
             break;
         }

@@ -7,6 +7,7 @@
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +45,7 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
     for (const QString& f : TextFields + NumberFields + QStringList{ImageField}) {
         columns[f] = table.columnIndex(f);
         if (columns[f] < 0) {
-            *error = QStringLiteral("it has no column \"%1\".").arg(f);
+            *error = QCoreApplication::translate("Exchange", "it has no column \"%1\".").arg(f);
             return false;
         }
     }
@@ -57,7 +58,8 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
         for (const QString& f : NumberFields) {
             QVariant number;
             if (!CellAsInteger(cells[columns[f]], &number)) {
-                *error = QStringLiteral("row %1 holds \"%2\" in \"%3\", which is no whole number.")
+                *error = QCoreApplication::translate(
+                    "Exchange", "row %1 holds \"%2\" in \"%3\", which is no whole number.")
                              .arg(r + 1)
                              .arg(cells[columns[f]].toString(), f);
                 return false;
@@ -123,14 +125,14 @@ std::optional<TableGram> storyRows(const QSqlDatabase& db, const QString& sql, c
 {
     auto rows = queryRows(db, sql, params);
     if (!rows) {
-        *error = QStringLiteral("the story store cannot be read.");
+        *error = QCoreApplication::translate("Exchange", "the story store cannot be read.");
         return std::nullopt;
     }
     TableGram table = TableGramFromRecordset(db, Table, *rows, {QStringLiteral("StoryNotes")});
     const int image = table.columnIndex(ImageField);
     const int path = table.columnIndex(QStringLiteral("StoryImagePath"));
     if (image < 0 || path < 0) {
-        *error = QStringLiteral("the story table lacks its picture columns.");
+        *error = QCoreApplication::translate("Exchange", "the story table lacks its picture columns.");
         return std::nullopt;
     }
     table.columns[image].type = ColumnType::LongBinary;
@@ -169,7 +171,7 @@ bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan*
 {
     const auto first = NextStoryNumber(db);
     if (!first) {
-        *error = QStringLiteral("no new story number can be given.");
+        *error = QCoreApplication::translate("Exchange", "no new story number can be given.");
         return false;
     }
     qint64 next = *first - 1;
@@ -178,7 +180,7 @@ bool planNumbers(const QSqlDatabase& db, const QList<FileRow>& rows, ImportPlan*
         if (r == 0 || !sameStory(rows[r], rows[r - 1]))
             ++next;
         if (next > std::numeric_limits<int>::max()) {
-            *error = QStringLiteral("no new story number can be given.");
+            *error = QCoreApplication::translate("Exchange", "no new story number can be given.");
             return false;
         }
         plan->numbers << int(next);
@@ -311,7 +313,8 @@ void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QStr
 {
     Transaction transaction(db);
     if (!transaction.ok()) {
-        result->error = QStringLiteral("the story store is in use by another program or cannot be changed.");
+        result->error = QCoreApplication::translate(
+            "Exchange", "the story store is in use by another program or cannot be changed.");
         return;
     }
     ImportPlan plan;
@@ -323,7 +326,7 @@ void storeStories(const QSqlDatabase& db, const QList<FileRow>& rows, const QStr
     writePictures(&pictures, &plan, rows, result);
     if (!storeRows(db, rows, plan, imageFolder, &result->error) || !transaction.commit()) {
         if (result->error.isEmpty())
-            result->error = QStringLiteral("the story store cannot be changed.");
+            result->error = QCoreApplication::translate("Exchange", "the story store cannot be changed.");
         result->pictureProblems.clear();
         return;
     }

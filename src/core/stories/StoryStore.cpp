@@ -4,6 +4,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -240,7 +241,7 @@ int CopyStory(int storyNumber)
                        "SELECT ?, ? || IFNULL(\"StoryName\", ''), %1 FROM \"tblBibleStory\" "
                        "WHERE \"StoryNumber\" = ? ORDER BY \"Index\"")
             .arg(PartColumns),
-        {copy, QStringLiteral("Copy of "), storyNumber});
+        {copy, QCoreApplication::translate("StoryStore", "Copy of "), storyNumber});
     return ok && tx.commit() ? copy : 0;
 }
 

@@ -5,6 +5,7 @@
 #include "storage/Globals.h"
 
 #include <utility>
+#include <QCoreApplication>
 
 namespace kivra {
 
@@ -22,7 +23,7 @@ bool ShowStoryPart(const StoryPartRow& part, const QString& storyName, int partN
     if (verses->recordCount() == 0)
         return true;
     const QString& b = book->abbreviation;
-    const QString heading = QStringLiteral("%1 / Part %2 [%3] : %4:%5 - %6:%7")
+    const QString heading = QCoreApplication::translate("StoryText", "%1 / Part %2 [%3] : %4:%5 - %6:%7")
                                 .arg(storyName, QString::number(partNumber + 1), b,
                                      QString::number(passage.fromChapter), QString::number(passage.fromVerse),
                                      QString::number(passage.toChapter), QString::number(passage.toVerse));
@@ -58,7 +59,7 @@ static QString trimBlanks(const QString& text)
 
 QString StoryPartNotes(int partNumber, const QString& notes, const QString& newline)
 {
-    return QStringLiteral("Part ") + QString::number(partNumber + 1) + QStringLiteral(" notes: ") + newline
+    return QCoreApplication::translate("StoryText", "Part %1 notes: ").arg(partNumber + 1) + newline
          + ListIndent + trimBlanks(notes) + newline + newline;
 }
 

@@ -5,6 +5,7 @@
 #include "storage/Globals.h"
 #include "stories/StoryImportReport.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QTextStream>
 
@@ -68,27 +69,29 @@ bool usesOnly(const TableGramLayout& layout, TextLengthUnit unit)
     return !layout.presenceLsbFirst && layout.shortText.value_or(unit) == unit && layout.longText.value_or(unit) == unit;
 }
 
-QString lengthText(const char* which, TextLengthUnit unit)
+QString lengthText(const QString& which, TextLengthUnit unit)
 {
-    return QStringLiteral("%1 text lengths in %2")
-        .arg(QLatin1String(which), unit == TextLengthUnit::Bytes ? QStringLiteral("bytes") : QStringLiteral("characters"));
+    return which.arg(unit == TextLengthUnit::Bytes ? QCoreApplication::translate("ExchangeCommand", "bytes")
+                                                   : QCoreApplication::translate("ExchangeCommand", "characters"));
 }
 
 // Which reading of the rows the file needed, so a file from another writer can be told apart.
 QString layoutText(const TableGramLayout& layout)
 {
-    QString name = QStringLiteral("another writer's");
+    QString name = QCoreApplication::translate("ExchangeCommand", "another writer's");
     if (usesOnly(layout, TextLengthUnit::Bytes))
-        name = QStringLiteral("published");
+        name = QCoreApplication::translate("ExchangeCommand", "published");
     else if (usesOnly(layout, TextLengthUnit::Characters))
-        name = QStringLiteral("earlier versions of this program");
+        name = QCoreApplication::translate("ExchangeCommand", "earlier versions of this program");
     QStringList details;
     if (layout.shortText)
-        details << lengthText("short", *layout.shortText);
+        details << lengthText(
+            QCoreApplication::translate("ExchangeCommand", "short text lengths in %1"), *layout.shortText);
     if (layout.longText)
-        details << lengthText("long", *layout.longText);
+        details << lengthText(
+            QCoreApplication::translate("ExchangeCommand", "long text lengths in %1"), *layout.longText);
     if (layout.presenceLsbFirst)
-        details << QStringLiteral("presence bits from 0x01");
+        details << QCoreApplication::translate("ExchangeCommand", "presence bits from 0x01");
     return details.isEmpty() ? name : name + QStringLiteral(" (") + details.join(QStringLiteral(", ")) + u')';
 }
 
@@ -104,9 +107,12 @@ QString DumpTableGram(const TableGram& table)
 {
     QString out;
     QTextStream s(&out);
-    s << "Table: " << (table.tableName.isEmpty() ? QStringLiteral("(unnamed)") : table.tableName) << '\n';
-    s << "Layout: " << layoutText(table.layout) << '\n';
-    s << "Columns: " << table.columns.size() << '\n';
+    s << QCoreApplication::translate("ExchangeCommand", "Table: %1")
+             .arg(table.tableName.isEmpty() ? QCoreApplication::translate("ExchangeCommand", "(unnamed)")
+                                            : table.tableName)
+      << '\n';
+    s << QCoreApplication::translate("ExchangeCommand", "Layout: %1").arg(layoutText(table.layout)) << '\n';
+    s << QCoreApplication::translate("ExchangeCommand", "Columns: %1").arg(table.columns.size()) << '\n';
     for (int i = 0; i < table.columns.size(); ++i) {
         const TableGramColumn& c = table.columns[i];
         QStringList flags;
@@ -118,9 +124,9 @@ QString DumpTableGram(const TableGram& table)
         s << "  " << (i + 1) << ". " << c.name << "  " << kindText(c) << "  " << flags.join(QStringLiteral(", "))
           << '\n';
     }
-    s << "Rows: " << table.rows.size() << '\n';
+    s << QCoreApplication::translate("ExchangeCommand", "Rows: %1").arg(table.rows.size()) << '\n';
     for (int r = 0; r < table.rows.size(); ++r) {
-        s << "Row " << (r + 1) << '\n';
+        s << QCoreApplication::translate("ExchangeCommand", "Row %1").arg(r + 1) << '\n';
         for (int i = 0; i < table.columns.size(); ++i)
             s << "  " << table.columns[i].name << " = " << cellText(table.rows[r].value(i)) << '\n';
     }
@@ -141,7 +147,7 @@ int RunDumpCommand(const QString& path)
 
 namespace {
 
-int writeCommand(const std::optional<TableGram>& table, const QString& path, QString error, const char* what)
+int writeCommand(const std::optional<TableGram>& table, const QString& path, QString error, const QString& nothing)
 {
     if (!table) {
         err() << error << Qt::endl;
@@ -149,10 +155,13 @@ int writeCommand(const std::optional<TableGram>& table, const QString& path, QSt
     }
     switch (WriteExchangeTable(*table, path, &error)) {
     case ExportOutcome::Written:
-        QTextStream(stdout) << "Exported " << table->rows.size() << " rows to " << path << Qt::endl;
+        QTextStream(stdout) << QCoreApplication::translate(
+            "ExchangeCommand", "Exported %n rows to %1", nullptr, int(table->rows.size()))
+                                   .arg(path)
+                            << Qt::endl;
         return 0;
     case ExportOutcome::NothingToWrite:
-        err() << "There are no " << what << " to export; no file was written." << Qt::endl;
+        err() << nothing << Qt::endl;
         return 1;
     case ExportOutcome::Failed:
         break;
@@ -166,13 +175,15 @@ int writeCommand(const std::optional<TableGram>& table, const QString& path, QSt
 int RunExportBookmarksCommand(const QString& path)
 {
     QString error;
-    return writeCommand(AllBookmarksTable(OptionsConnection(), &error), path, error, "bookmarks");
+    return writeCommand(AllBookmarksTable(OptionsConnection(), &error), path, error,
+        QCoreApplication::translate("ExchangeCommand", "There are no bookmarks to export; no file was written."));
 }
 
 int RunExportStoriesCommand(const QString& path)
 {
     QString error;
-    return writeCommand(AllStoriesTable(StoryConnection(), &error), path, error, "stories");
+    return writeCommand(AllStoriesTable(StoryConnection(), &error), path, error,
+        QCoreApplication::translate("ExchangeCommand", "There are no stories to export; no file was written."));
 }
 
 int RunImportBookmarksCommand(const QString& path)
@@ -183,7 +194,10 @@ int RunImportBookmarksCommand(const QString& path)
         err() << path << ": " << result.error << Qt::endl;  // the detail the message leaves out
         return 1;
     }
-    QTextStream(stdout) << "Imported " << result.added << " bookmarks; refused " << result.refused.size() << Qt::endl;
+    QTextStream(stdout) << QCoreApplication::translate(
+        "ExchangeCommand", "Imported %n bookmarks; refused %1", nullptr, result.added)
+                               .arg(result.refused.size())
+                        << Qt::endl;
     return 0;
 }
 
@@ -199,8 +213,11 @@ int RunImportStoriesCommand(const QString& path)
     QStringList numbers;
     for (int n : result.storyNumbers)
         numbers << QString::number(n);
-    QTextStream(stdout) << "Imported " << result.storyNumbers.size() << " stories"
-                        << (numbers.isEmpty() ? QString() : QStringLiteral(" as ") + numbers.join(QStringLiteral(", ")))
+    const int count = int(result.storyNumbers.size());
+    QTextStream(stdout) << (numbers.isEmpty()
+            ? QCoreApplication::translate("ExchangeCommand", "Imported %n stories", nullptr, count)
+            : QCoreApplication::translate("ExchangeCommand", "Imported %n stories as %1", nullptr, count)
+                  .arg(numbers.join(QStringLiteral(", "))))
                         << Qt::endl;
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "settings/Options.h"
 #include "settings/TextBoxOptions.h"
 
+#include <QCoreApplication>
 #include <QTextEdit>
 #include <QTextStream>
 
@@ -15,7 +16,7 @@ int RunExportRtfCommand(const QStringList& operands)
 {
     QTextStream err(stderr);
     if (operands.size() != 4) {
-        err << "export-rtf needs TESTAMENT BOOK C:V-C:V FILE.\n";
+        err << QCoreApplication::translate("PassageCommand", "export-rtf needs TESTAMENT BOOK C:V-C:V FILE.") << '\n';
         return 2;
     }
     QString text, error;
@@ -29,7 +30,7 @@ int RunExportRtfCommand(const QStringList& operands)
     pane.setPlainText(text);
     ApplyDefaultFont(&pane);
     if (!saveRtf(*pane.document(), operands[3], &error)) {
-        err << QStringLiteral("Could not save %1: %2").arg(operands[3], error) << '\n';
+        err << QCoreApplication::translate("PassageCommand", "Could not save %1: %2").arg(operands[3], error) << '\n';
         return 1;
     }
     return 0;

@@ -141,15 +141,15 @@ void MainWindow::createTitleAndCommands(QWidget* c)
         label->forwardTo(image);
         return image;
     };
-    m_addBookmark = command("imgAddFavourite", "lblAddFavourite", "Bookmark", {248, 32}, {276, 36}, 64);
+    m_addBookmark = command("imgAddFavourite", "lblAddFavourite", QT_TR_NOOP("Bookmark"), {248, 32}, {276, 36}, 64);
     m_advancedSearch =
-        command("imgAdvancedSearch", "lblAdvancedSearch", "Advanced Search", {344, 32}, {372, 36}, 104);
-    m_clearSearch = command("imgClearSearch", "lblClearSearch", "Clear Search", {480, 32}, {508, 36}, 80);
-    m_print = command("imgPrint", "lblPrint", "Print", {592, 32}, {620, 36}, 34);
-    m_options = command("imgSettings", "lblSettings", "Options", {656, 32}, {684, 36}, 50);
-    m_support = command("imgSupport", "lblSupport", "Support", {736, 32}, {764, 36}, 50);
-    m_about = command("imgAbout", "lblAbout", "About", {816, 32}, {844, 36}, 40);
-    m_web = command("imgWeb", "lblWeb", "Pray", {736, 64}, {768, 68}, 40);
+        command("imgAdvancedSearch", "lblAdvancedSearch", QT_TR_NOOP("Advanced Search"), {344, 32}, {372, 36}, 104);
+    m_clearSearch = command("imgClearSearch", "lblClearSearch", QT_TR_NOOP("Clear Search"), {480, 32}, {508, 36}, 80);
+    m_print = command("imgPrint", "lblPrint", QT_TR_NOOP("Print"), {592, 32}, {620, 36}, 34);
+    m_options = command("imgSettings", "lblSettings", QT_TR_NOOP("Options"), {656, 32}, {684, 36}, 50);
+    m_support = command("imgSupport", "lblSupport", QT_TR_NOOP("Support"), {736, 32}, {764, 36}, 50);
+    m_about = command("imgAbout", "lblAbout", QT_TR_NOOP("About"), {816, 32}, {844, 36}, 40);
+    m_web = command("imgWeb", "lblWeb", QT_TR_NOOP("Pray"), {736, 64}, {768, 68}, 40);
     m_exportVerses = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
     m_exportVerses->move(616, 62);
     // The gap between the export button and "Pray" is narrow: the face steps down from the grid's

@@ -37,7 +37,7 @@ void MainWindow::connectShell()
     printFont.setStyleHint(QFont::SansSerif);
     printFont.setPointSizeF(8.5);
     m_printBox->setFont(printFont);
-    m_printBox->setPlainText(QStringLiteral("Print"));
+    m_printBox->setPlainText(tr("Print"));
     m_printBox->hide();
 
     m_donateCaption->setCursor(Qt::ArrowCursor);  // a caption only; the picture is the button

@@ -136,7 +136,7 @@ void BookmarkEditor::showRangeCaption()
 {
     const Passage p = verseSelector->passage();
     setWindowTitle(QStringLiteral("%1 : %2 : %3:%4 - %5:%6")
-                       .arg(cboTestament->currentText(), p.book, QString::number(p.fromChapter),
+                       .arg(cboTestament->currentText(), cboBook->currentText(), QString::number(p.fromChapter),
                             QString::number(p.fromVerse), QString::number(p.toChapter), QString::number(p.toVerse)));
     lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }

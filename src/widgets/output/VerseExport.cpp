@@ -13,7 +13,7 @@ namespace kivra {
 
 QString ProposedRtfFileName(const Passage& p)
 {
-    return QStringLiteral("%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6")
+    return QCoreApplication::translate("VerseExport", "%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6")
         .arg(TestamentOf(p), p.book, QString::number(p.fromChapter), QString::number(p.fromVerse),
              QString::number(p.toChapter), QString::number(p.toVerse));
 }

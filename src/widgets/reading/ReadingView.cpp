@@ -41,7 +41,7 @@ void ReadingView::showChosenPassage()
     if (!verses || verses->recordCount() == 0)
         return;
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
-    m_book = m_selectors->cboBook->currentText();
+    m_book = m_selectors->cboBook->currentText();  // as the reader sees it, for copies and print headings
     m_shown = m_selectors->passage();
     ApplyDefaultFont(m_text);
 }

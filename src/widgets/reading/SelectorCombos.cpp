@@ -13,7 +13,7 @@ void refill(QComboBox* combo, bool selectFirst, AddItems addItems)
 {
     {
         const QSignalBlocker block(combo);
-        combo->setPlaceholderText(NoChoiceText);
+        combo->setPlaceholderText(QCoreApplication::translate("Selector", NoChoiceText));
         combo->clear();
         addItems();
         combo->setCurrentIndex(-1);
@@ -28,7 +28,7 @@ void FillCombo(QComboBox* combo, const QList<ListEntry>& entries, bool selectFir
 {
     refill(combo, selectFirst, [&] {
         for (const ListEntry& entry : entries)
-            combo->addItem(entry.shown, entry.value);
+            combo->addItem(QCoreApplication::translate("Selector", entry.shown.toUtf8().constData()), entry.value);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "reading/VerseRangeSelector.h"
 
+#include "reading/LocalBookNames.h"
 #include "reading/SelectorCombos.h"
 
 #include <QComboBox>
@@ -17,7 +18,7 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
     auto makeCombo = [this](const char* name) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QLatin1String(name));
-        combo->setPlaceholderText(NoChoiceText);
+        combo->setPlaceholderText(QCoreApplication::translate("Selector", NoChoiceText));
         combo->setMaxVisibleItems(20);
         return combo;
     };
@@ -77,7 +78,7 @@ void VerseRangeSelector::testamentChosen()
         return;
     QList<ListEntry> books;
     for (const BibleBook* book : this->books().booksOf(testamentWord()))
-        books.append({book->name, book->abbreviation});
+        books.append({ShownBookName(*book), book->abbreviation});
     FillCombo(cboBook, books, true);
 }
 
@@ -118,7 +119,12 @@ int VerseRangeSelector::chosenNumber(const QComboBox* combo)
 bool VerseRangeSelector::choosePassage(const Passage& p)
 {
     const BibleBook* book = books().bookNamed(p.book);
-    return book && ChooseComboText(cboTestament, book->testament.name) && ChooseComboText(cboBook, p.book)
+    const auto chooseValue = [](QComboBox* combo, const QString& value) {
+        const int index = combo->findData(value);
+        combo->setCurrentIndex(index >= 0 ? index : combo->currentIndex());
+        return index >= 0;
+    };
+    return book && chooseValue(cboTestament, book->testament.word) && chooseValue(cboBook, book->abbreviation)
         && ChooseComboText(cboFromChapter, QString::number(p.fromChapter))
         && ChooseComboText(cboFromSection, QString::number(p.fromVerse))
         && ChooseComboText(cboToChapter, QString::number(p.toChapter))
@@ -127,7 +133,8 @@ bool VerseRangeSelector::choosePassage(const Passage& p)
 
 Passage VerseRangeSelector::passage() const
 {
-    return {cboBook->currentText(), chosenNumber(cboFromChapter), chosenNumber(cboFromSection),
+    const BibleBook* book = chosenBook();  // the stored English name, whatever the selector shows
+    return {book ? book->name : cboBook->currentText(), chosenNumber(cboFromChapter), chosenNumber(cboFromSection),
             chosenNumber(cboToChapter), chosenNumber(cboToSection)};
 }
 

@@ -1,9 +1,22 @@
 #include "app/AboutDialog.h"
 #include "app/Translations.h"
+#include "bookmarks/BookmarkEditor.h"
+#include "reading/AdvancedSearchDialog.h"
+#include "reading/LocalBookNames.h"
 #include "resources/Interaction.h"
+#include "settings/OptionsDialog.h"
+#include "stories/StoryEditor.h"
 #include "support/DatabaseFolder.h"
+#include "support/MainWindowFixture.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <iostream>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -56,6 +69,118 @@ TEST_F(Translation, AnInstalledTranslationReplacesCaptionsAndMessages)
     // A language without a translation takes the German out again: the English is back as it was.
     EXPECT_FALSE(InstallTranslations(QLocale(QStringLiteral("fr_FR")), QStringLiteral(KIVRA_TEST_TRANSLATIONS)));
     EXPECT_EQ(seenTexts(), english);
+}
+
+// Every window under a translation: the pseudo-translation ("[text~~~]", 40% longer, made by the
+// build from the texts of src/) must reach every caption, tooltip and prompt a person reads; the
+// shipped German one must bring Qt's own texts along. With KIVRA_SHOT_DIR set, each window is saved
+// there as a picture, and captions cut off are listed.
+class TranslatedWindows : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+    void TearDown() override
+    {
+        InstallTranslations(QLocale(QLocale::C), QStringLiteral(KIVRA_TEST_TRANSLATIONS));
+        UseReaderLanguage(QLocale(QLocale::C));
+    }
+
+    // The windows as a user opens them; each is shown so that what it hides stays out of the check.
+    std::vector<std::unique_ptr<QWidget>> openWindows()
+    {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(std::make_unique<AboutDialog>());
+        windows.emplace_back(std::make_unique<OptionsDialog>());  // loads itself
+        auto search = std::make_unique<AdvancedSearchDialog>();
+        search->load();
+        windows.push_back(std::move(search));
+        auto bookmark = std::make_unique<BookmarkEditor>();
+        bookmark->load(Passage{QStringLiteral("John"), 3, 16, 3, 18});
+        windows.push_back(std::move(bookmark));
+        auto story = std::make_unique<StoryEditor>(StoryEditorMode::Add, 0);
+        story->load();
+        windows.push_back(std::move(story));
+        for (const auto& w : windows)
+            w->show();
+        return windows;
+    }
+
+    // "objectName: text" of each text of the window that the pseudo-translation did not reach.
+    static QStringList untranslated(const QWidget& window)
+    {
+        static const QRegularExpression words(QStringLiteral("[A-Za-z]{2}"));
+        QStringList left;
+        const auto check = [&](const QObject* owner, const QString& text) {
+            if (text.contains(words) && !text.contains(QLatin1Char('[')))
+                left << owner->objectName() + QStringLiteral(": ") + text;
+        };
+        check(&window, window.windowTitle());
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&window))
+                continue;
+            check(w, w->toolTip());
+            if (const auto* label = qobject_cast<const QLabel*>(w))
+                check(w, label->text());
+            if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+                check(w, button->text());
+            if (const auto* box = qobject_cast<const QLineEdit*>(w))
+                check(w, box->placeholderText());
+            if (const auto* combo = qobject_cast<const QComboBox*>(w))
+                check(w, combo->placeholderText());
+        }
+        return left;
+    }
+
+    static void saveShot(QWidget& window, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("KIVRA_SHOT_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        window.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(w);
+            const auto* button = qobject_cast<const QAbstractButton*>(w);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            if (w->isVisibleTo(&window) && !text.isEmpty() && w->sizeHint().width() > w->width())
+                std::cout << name.toStdString() << ": cut off " << w->objectName().toStdString() << " \""
+                          << text.toStdString() << "\"\n";
+        }
+    }
+
+    // Opens every window; with pseudo, checks that the translation reached all their texts.
+    void checkWindows(const char* language, bool pseudo)
+    {
+        const auto main = test::OpenMainWindow(true);
+        ASSERT_TRUE(main);
+        saveShot(*main, QStringLiteral("%1-main").arg(QLatin1String(language)));
+        if (pseudo) {
+            EXPECT_EQ(untranslated(*main), QStringList()) << "main window";
+        }
+        for (const auto& w : openWindows()) {
+            saveShot(*w, QStringLiteral("%1-%2").arg(QLatin1String(language), w->objectName()));
+            if (pseudo) {
+                EXPECT_EQ(untranslated(*w), QStringList()) << w->objectName().toStdString();
+            }
+        }
+    }
+
+    test::TempProgramFolder folder;
+};
+
+TEST_F(TranslatedWindows, APseudoTranslationReachesEveryTextOfEveryWindow)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::Esperanto), QStringLiteral(KIVRA_PSEUDO_TRANSLATIONS)));
+    checkWindows("pseudo", true);
+}
+
+TEST_F(TranslatedWindows, GermanBringsQtsOwnTexts)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(QStringLiteral("de_DE")), QStringLiteral(KIVRA_PROGRAM_DIR "/translations")));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    if (!qEnvironmentVariableIsEmpty("KIVRA_SHOT_DIR")) {
+        UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
+        checkWindows("de", false);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // main window typed into as a user types, and the command line's one-reference forms.
 #include "app/CommandLine.h"
 #include "reading/BookCatalogue.h"
+#include "reading/LocalBookNames.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
 #include "support/MainWindowFixture.h"
@@ -77,6 +78,34 @@ TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpellingAndWhatIsWrongIsN
     EXPECT_TRUE(read("John 3:18-16").endsWith(QStringLiteral("ends before it starts")));
 }
 
+// German and Spanish readers type their own names, abbreviations and a comma; the passage read keeps
+// the database's English name. SWORD's "I Samuel" and "Revelation of John" reach "1 Samuel" and
+// "Revelation".
+TEST_F(References, GermanAndSpanishReadersTypeTheirOwnNamesAndTheStoredNameStaysEnglish)
+{
+    const struct English {
+        ~English() { UseReaderLanguage(QLocale(QLocale::C)); }  // for the tests that follow, even on failure
+    } english;
+    UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
+    ASSERT_FALSE(ReaderBookNames().isEmpty()) << "the SWORD locale files come with libsword-common";
+    const std::pair<const char*, const char*> german[] = {
+        {"Johannes 3,16", "John 3:16-3:16"}, {"Joh 3,16-18", "John 3:16-3:18"}, {"1. Mose 1,1-2,3", "Genesis 1:1-2:3"},
+        {"offb 22", "Revelation 22:1-22:21"}, {"John 3:16", "John 3:16-3:16"}, {"Judas 2,1", "Judas has 1 chapter"}};
+    for (const auto& [typed, meant] : german)
+        EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant))) << typed << " reads as " << read(typed).toStdString();
+    EXPECT_EQ(ShownBookName(QStringLiteral("1 Samuel")), QStringLiteral("1. Samuel"));
+    EXPECT_EQ(ShownBookName(QStringLiteral("Revelation")), QStringLiteral("Offenbarung"));
+
+    UseReaderLanguage(QLocale(QStringLiteral("es_ES")));
+    for (const auto& [typed, meant] : {std::pair{"Juan 3:16", "John 3:16-3:16"}, {"1 Co 13,4", "1 Corinthians 13:4-13:4"},
+                                       {"Génesis 1", "Genesis 1:1-1:31"}, {"apocalipsis 1", "Revelation 1:1-1:20"}})
+        EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant))) << typed << " reads as " << read(typed).toStdString();
+
+    UseReaderLanguage(QLocale(QStringLiteral("en_GB")));
+    EXPECT_TRUE(ReaderBookNames().isEmpty());
+    EXPECT_EQ(ShownBookName(QStringLiteral("1 Samuel")), QStringLiteral("1 Samuel"));
+}
+
 class GoToBox : public test::MainWindowTest {
 protected:
     void type(const QString& text)
@@ -145,6 +174,10 @@ TEST_F(References, TheCommandLineTakesOneReference)
     const auto typed = run({"passage", "John 3:16-18"});
     EXPECT_EQ(typed.first, 0) << typed.second.toStdString();
     EXPECT_EQ(typed, run({"passage", "New Testament", "John", "3:16-3:18"}));
+    qputenv("LANGUAGE", "de");
+    const auto german = run({"passage", "Joh 3,16-18"});
+    qunsetenv("LANGUAGE");
+    EXPECT_EQ(german, typed);
 
     EXPECT_EQ(ParseCommandLine({"--open", "Ps 23"}).openPassage, QStringList{"Ps 23"});
     EXPECT_EQ(ParseCommandLine({"--open", "Old Testament", "Psalms", "23:1-23:6"}).openPassage.size(), 3);
