@@ -24,9 +24,10 @@ test::TempProgramFolder& folder()
         auto f = std::make_unique<test::TempProgramFolder>();
         QList<int> indexes;
         qint64 counter = FirstTemporaryPartNumber;
+        int story = StoryNumber;
         for (int i = 0; i < Parts; ++i) {
             const int chapter = i % 50 + 1;
-            indexes << AddStoryPart(StoryNumber, counter++, {QStringLiteral("Genesis"), chapter, 1, chapter, 10});
+            indexes << AddStoryPart(&story, counter++, {QStringLiteral("Genesis"), chapter, 1, chapter, 10});
             WriteStoryNotes(indexes.last(), QStringLiteral("Notes of part %1").arg(i + 1));
         }
         SaveStory(StoryNumber, indexes, "Genesis in two hundred parts", {}, &counter);

@@ -134,7 +134,7 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
         QTemporaryDir gone;
         folder.ui().fileAnswers = {};
         setInteraction(&real);
-        test::RunOnModals({{"QFileDialog", [&](QWidget* dialog) {
+        const auto modals = test::RunOnModals({{"QFileDialog", [&](QWidget* dialog) {
                                 static_cast<QFileDialog*>(dialog)->selectFile(gone.filePath(QStringLiteral("y.rtf")));
                                 QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")),
                                                 Qt::Key_Return);
