@@ -8,6 +8,7 @@
 #include "reading/ReferenceBox.h"
 #include "reading/SearchResultsView.h"
 #include "reading/VerseRangeSelector.h"
+#include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Logging.h"
 #include "resources/Strings.h"
@@ -228,6 +229,8 @@ void MainWindow::createStatusBar(QWidget* c)
     m_backToResults = new QToolButton(bar);
     m_backToResults->setObjectName(QStringLiteral("cmdBackToResults"));
     m_backToResults->setText(tr("Back to results"));
+    m_backToResults->setIcon(controlIcon(m_backToResults->objectName()));
+    m_backToResults->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_backToResults->setToolTip(tr("Show the search results again"));
     m_backToResults->setAutoRaise(true);
     m_backToResults->hide();

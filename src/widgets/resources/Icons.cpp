@@ -47,6 +47,7 @@ constexpr ControlIcon kControlIcons[] = {
     {"imgSupport", "support.svg"},
     {"imgWeb", "pray-web.svg"},
     {"imgAbout", "about-info.svg"},
+    {"cmdBackToResults", "previous-chapter.svg"},
     // bookmark panel
     {"imgOpenBookmark", "open-passage.svg"},
     {"imgEditBookmark", "edit.svg"},
