@@ -1176,6 +1176,29 @@
     </message>
 </context>
 <context>
+    <name>kivra::SearchResultsView</name>
+    <message>
+        <source>Testament</source>
+        <translation>Testamento</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Versículo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+</context>
+<context>
     <name>kivra::SplashScreen</name>
     <message>
         <source>Kivra! Bible 2.0</source>

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTableView>
 #include <iostream>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -126,6 +127,10 @@ protected:
                 check(w, box->placeholderText());
             if (const auto* combo = qobject_cast<const QComboBox*>(w))
                 check(w, combo->placeholderText());
+            if (const auto* grid = qobject_cast<const QTableView*>(w))
+                for (int column = 0; column < grid->model()->columnCount(); ++column)
+                    if (!grid->isColumnHidden(column))
+                        check(w, grid->model()->headerData(column, Qt::Horizontal).toString());
         }
         return left;
     }
@@ -155,6 +160,11 @@ protected:
         saveShot(*main, QStringLiteral("%1-main").arg(QLatin1String(language)));
         if (pseudo) {
             EXPECT_EQ(untranslated(*main), QStringList()) << "main window";
+        }
+        test::Search(*main, QStringLiteral("grace"));
+        saveShot(*main, QStringLiteral("%1-main-search").arg(QLatin1String(language)));
+        if (pseudo) {
+            EXPECT_EQ(untranslated(*main), QStringList()) << "main window with search results";
         }
         for (const auto& w : openWindows()) {
             saveShot(*w, QStringLiteral("%1-%2").arg(QLatin1String(language), w->objectName()));
