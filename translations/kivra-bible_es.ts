@@ -1302,7 +1302,7 @@
     </message>
     <message>
         <source>From Chapter:</source>
-        <translation>Desde el capítulo:</translation>
+        <translation>Del capítulo:</translation>
     </message>
     <message>
         <source>Section:</source>
@@ -1310,7 +1310,7 @@
     </message>
     <message>
         <source>To Chapter:</source>
-        <translation>Hasta el capítulo:</translation>
+        <translation>Al capítulo:</translation>
     </message>
 </context>
 </TS>
