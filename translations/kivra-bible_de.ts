@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>Click the icon to browse:</source>
-        <translation>Zum Durchsuchen auf das Symbol klicken:</translation>
+        <translation>Symbol anklicken:</translation>
     </message>
     <message>
         <source>Notes for the selected verse of the Bible Story</source>

@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>Click the icon to browse:</source>
-        <translation>Pulse el icono para buscar:</translation>
+        <translation>Pulse el icono:</translation>
     </message>
     <message>
         <source>Notes for the selected verse of the Bible Story</source>
