@@ -185,7 +185,8 @@ TEST_F(TranslatedWindows, APseudoTranslationReachesEveryTextOfEveryWindow)
 
 TEST_F(TranslatedWindows, GermanBringsQtsOwnTexts)
 {
-    ASSERT_TRUE(InstallTranslations(QLocale(QStringLiteral("de_DE")), QStringLiteral(KIVRA_PROGRAM_DIR "/translations")));
+    ASSERT_TRUE(
+        InstallTranslations(QLocale(QStringLiteral("de_DE")), QStringLiteral(KIVRA_PROGRAM_DIR "/translations")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     if (!qEnvironmentVariableIsEmpty("KIVRA_SHOT_DIR")) {
         UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
