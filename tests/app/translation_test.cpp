@@ -6,6 +6,8 @@
 #include "resources/Interaction.h"
 #include "settings/OptionsDialog.h"
 #include "stories/StoryEditor.h"
+#include "stories/StoryStore.h"
+#include "stories/StoryViewer.h"
 #include "support/DatabaseFolder.h"
 #include "support/MainWindowFixture.h"
 
@@ -100,6 +102,14 @@ protected:
         auto story = std::make_unique<StoryEditor>(StoryEditorMode::Add, 0);
         story->load();
         windows.push_back(std::move(story));
+        const int number = NextStoryNumber();
+        qint64 counter = 1000;
+        const int part = AddStoryPart(number, 1, Passage{QStringLiteral("John"), 3, 16, 3, 18});
+        // A story's name is the reader's own, no caption: this one has no words to translate.
+        EXPECT_TRUE(part && SaveStory(number, {part}, QStringLiteral("3:16"), QString(), &counter));
+        auto viewer = std::make_unique<StoryViewer>(number);
+        viewer->load();
+        windows.push_back(std::move(viewer));
         for (const auto& w : windows)
             w->show();
         return windows;
