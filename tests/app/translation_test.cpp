@@ -165,23 +165,18 @@ protected:
     // Opens every window; with pseudo, checks that the translation reached all their texts.
     void checkWindows(const char* language, bool pseudo)
     {
+        const auto look = [&](QWidget& w, const QString& name) {
+            saveShot(w, QLatin1String(language) + QLatin1Char('-') + name);
+            EXPECT_TRUE(!pseudo || untranslated(w).isEmpty()) << name.toStdString() << ": "
+                                                               << untranslated(w).join(u'|').toStdString();
+        };
         const auto main = test::OpenMainWindow(true);
         ASSERT_TRUE(main);
-        saveShot(*main, QStringLiteral("%1-main").arg(QLatin1String(language)));
-        if (pseudo) {
-            EXPECT_EQ(untranslated(*main), QStringList()) << "main window";
-        }
+        look(*main, QStringLiteral("main"));
         test::Search(*main, QStringLiteral("grace"));
-        saveShot(*main, QStringLiteral("%1-main-search").arg(QLatin1String(language)));
-        if (pseudo) {
-            EXPECT_EQ(untranslated(*main), QStringList()) << "main window with search results";
-        }
-        for (const auto& w : openWindows()) {
-            saveShot(*w, QStringLiteral("%1-%2").arg(QLatin1String(language), w->objectName()));
-            if (pseudo) {
-                EXPECT_EQ(untranslated(*w), QStringList()) << w->objectName().toStdString();
-            }
-        }
+        look(*main, QStringLiteral("main-search"));
+        for (const auto& w : openWindows())
+            look(*w, w->objectName());
     }
 
     test::TempProgramFolder folder;
