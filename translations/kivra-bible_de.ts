@@ -1176,6 +1176,29 @@
     </message>
 </context>
 <context>
+    <name>kivra::SearchResultsView</name>
+    <message>
+        <source>Testament</source>
+        <translation>Testament</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
     <name>kivra::SplashScreen</name>
     <message>
         <source>Kivra! Bible 2.0</source>
@@ -1210,7 +1233,7 @@
     </message>
     <message>
         <source>Click the icon to browse:</source>
-        <translation>Zum Durchsuchen auf das Symbol klicken:</translation>
+        <translation>Symbol anklicken:</translation>
     </message>
     <message>
         <source>Notes for the selected verse of the Bible Story</source>

@@ -1150,6 +1150,29 @@
     </message>
 </context>
 <context>
+    <name>kivra::SearchResultsView</name>
+    <message>
+        <source>Testament</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kivra::SplashScreen</name>
     <message>
         <source>Kivra! Bible 2.0</source>

@@ -1176,6 +1176,29 @@
     </message>
 </context>
 <context>
+    <name>kivra::SearchResultsView</name>
+    <message>
+        <source>Testament</source>
+        <translation>Testamento</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Capítulo</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Versículo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+</context>
+<context>
     <name>kivra::SplashScreen</name>
     <message>
         <source>Kivra! Bible 2.0</source>
@@ -1210,7 +1233,7 @@
     </message>
     <message>
         <source>Click the icon to browse:</source>
-        <translation>Pulse el icono para buscar:</translation>
+        <translation>Pulse el icono:</translation>
     </message>
     <message>
         <source>Notes for the selected verse of the Bible Story</source>
@@ -1279,7 +1302,7 @@
     </message>
     <message>
         <source>From Chapter:</source>
-        <translation>Desde el capítulo:</translation>
+        <translation>Del capítulo:</translation>
     </message>
     <message>
         <source>Section:</source>
@@ -1287,7 +1310,7 @@
     </message>
     <message>
         <source>To Chapter:</source>
-        <translation>Hasta el capítulo:</translation>
+        <translation>Al capítulo:</translation>
     </message>
 </context>
 </TS>

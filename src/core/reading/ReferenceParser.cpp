@@ -54,7 +54,6 @@ int number(const QString& digits)
     return ok ? n : INT_MAX;  // too long to be a chapter or verse: reported as out of range
 }
 
-
 // The book a typed name means: the name, the abbreviation or a short form exactly, else the one
 // book whose name or abbreviation starts with it. Nullptr with a message otherwise.
 const BibleBook* findBook(const QString& typed, const BookCatalogue& books, QString* error)
@@ -88,7 +87,8 @@ const BibleBook* findBook(const QString& typed, const BookCatalogue& books, QStr
     for (const BibleBook* book : starting)
         names << ShownBookName(*book);
     const QString last = names.takeLast();
-    *error = QCoreApplication::translate("ReferenceParser", "\"%1\" could be %2 or %3").arg(typed.trimmed(), names.join(QStringLiteral(", ")), last);
+    *error = QCoreApplication::translate("ReferenceParser", "\"%1\" could be %2 or %3")
+                 .arg(typed.trimmed(), names.join(QStringLiteral(", ")), last);
     return nullptr;
 }
 
@@ -140,7 +140,8 @@ bool checkRange(const BibleBook& book, Passage* r, QString* error)
         if (verse < 1 || verse > verses) {
             const QString name = ShownBookName(book);
             const QString where = book.chapters() == 1 ? name : QStringLiteral("%1 %2").arg(name).arg(chapter);
-            *error = CountedText("ReferenceParser", QT_TRANSLATE_N_NOOP("ReferenceParser", "%1 has %n verse(s)"), verses)
+            *error = CountedText("ReferenceParser", QT_TRANSLATE_N_NOOP("ReferenceParser", "%1 has %n verse(s)"),
+                                 verses)
                          .arg(where);
             return false;
         }

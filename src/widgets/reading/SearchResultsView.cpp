@@ -2,6 +2,7 @@
 
 #include "reading/MatchDelegate.h"
 #include "reading/BookCatalogue.h"
+#include "reading/LocalBookNames.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -159,18 +160,26 @@ void SearchResultsView::fitColumns()
     QTableView* grid = m_grid;
     int total = 0;
     int textColumn = -1;
+    // The headers are the columns' names, shown translated; a second fitting sees them as shown.
+    const auto is = [](const QString& caption, const char* name) {
+        return caption == QLatin1String(name) || caption == tr(name);
+    };
     for (int column = 0; column < m_rows->columnCount(); ++column) {
         const QString caption = m_rows->headerData(column, Qt::Horizontal).toString();
         int width = 0;
         QString shown = caption;
-        if (caption == QLatin1String("Testament")) {
+        if (is(caption, QT_TR_NOOP("Testament"))) {
             width = 60;
-        } else if (caption == QLatin1String("BookAbbreviation") || caption == QLatin1String("Book")) {
+            shown = tr("Testament");
+        } else if (caption == QLatin1String("BookAbbreviation") || is(caption, QT_TR_NOOP("Book"))) {
             width = 30;
-            shown = QStringLiteral("Book");
-        } else if (caption == QLatin1String("Chapter") || caption == QLatin1String("Sections")) {
+            shown = tr("Book");
+        } else if (is(caption, QT_TR_NOOP("Chapter")) || is(caption, QT_TR_NOOP("Sections"))) {
             width = 45;
-        } else if (caption == QLatin1String("Text")) {
+            shown = is(caption, "Chapter") ? tr("Chapter") : tr("Sections");
+        } else if (is(caption, QT_TR_NOOP("Text"))) {
+            if (tr("Text") != caption)
+                m_rows->setHeaderCaption(column, tr("Text"));
             textColumn = column;
             grid->setItemDelegateForColumn(column, m_textCells);
             continue;
@@ -282,7 +291,8 @@ void SearchResultsView::copyCurrent(bool withReference)
 
 QString SearchResultsView::bookNameOf(const QString& abbreviation) const
 {
-    return BibleBooks()->nameOf(abbreviation);
+    const BibleBook* book = BibleBooks()->bookAbbreviated(abbreviation);
+    return book ? ShownBookName(*book) : QString();  // as the reader's selectors name it
 }
 
 // The grid's four movement keys move the current result and nothing else, so one key press moves
@@ -324,7 +334,7 @@ bool SearchResultsView::isClickOnEmptySpace(QEvent* event) const
 bool SearchResultsView::showBookNameTip(QHelpEvent* event)
 {
     const QModelIndex cell = m_grid->indexAt(event->pos());
-    if (!cell.isValid() || m_rows->headerData(cell.column(), Qt::Horizontal).toString() != QLatin1String("Book"))
+    if (!cell.isValid() || m_rows->headerData(cell.column(), Qt::Horizontal).toString() != tr("Book"))
         return false;
     const QString abbreviation = m_rows->data(cell).toString();
     const QString name = bookNameOf(abbreviation);
