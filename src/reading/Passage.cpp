@@ -1,6 +1,7 @@
 #include "reading/Passage.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
 #include "settings/Options.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -34,6 +35,8 @@ QString TestamentOf(const Passage& passage)
 RecordsetPtr QueryPassage(const Passage& passage)
 {
     const auto books = BibleBooks();
+    if (const std::shared_ptr<const ModuleText> module = ChosenModuleText())
+        return ModulePassageRows(*module, *books, passage);
     const BibleBook* book = books->bookNamed(passage.book);
     return queryRows(
         BibleConnection(),

@@ -1,6 +1,7 @@
 #include "reading/SearchCommand.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -157,7 +158,7 @@ int writeHits(const SearchQuery& q, QIODevice& out)
 // memory, which alone can tell whole words; returns their number, or -1 when the texts cannot be read.
 int writeFilteredHits(const SearchQuery& q, QIODevice& out)
 {
-    const std::shared_ptr<const VerseTexts> verses = VerseTexts::load(BibleConnection());
+    const std::shared_ptr<const VerseTexts> verses = BibleVerseTexts();
     if (!verses)
         return -1;
     const auto column = [](const char* name) { return int(SearchColumnNames.indexOf(QLatin1String(name))); };
@@ -186,7 +187,8 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
             out.write((FoundStatusText(0) + QLatin1Char('\n')).toUtf8());  // the box ignores an empty text
             return 0;
         }
-        q = BuildQuickSearch(BibleConnection(), TrimBlanks(operands[1]));
+        q = ChosenModuleText() ? QuickSearchScan(TrimBlanks(operands[1]))
+                               : BuildQuickSearch(BibleConnection(), TrimBlanks(operands[1]));
     } else if (command == QLatin1String("advanced-search")) {
         AdvancedSearchInput in;
         QString error, badOperator;
@@ -204,7 +206,8 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
         return 2;
     }
     q.filter.wholeWords = wholeWords;
-    const int found = wholeWords ? writeFilteredHits(q, out) : writeHits(q, out);
+    // A SWORD Bible has no statement to run: its texts are only in memory.
+    const int found = wholeWords || ChosenModuleText() ? writeFilteredHits(q, out) : writeHits(q, out);
     if (found < 0) {
         err << "the search failed\n";
         return 1;

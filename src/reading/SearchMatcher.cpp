@@ -7,20 +7,41 @@
 namespace kivra {
 namespace {
 
-bool isWordByte(char c)
+bool isContinuationByte(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'';
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// A letter of any script, or an apostrophe (straight or curly), which belongs to the word it is in.
+bool isWordCharacter(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'';
+    return c == U'\u2019' || QChar::isLetter(c);
+}
+
+// Whether the character that starts at at (a character's first byte) belongs to a word.
 bool isWordAt(std::string_view text, qsizetype at)
 {
-    return at >= 0 && at < qsizetype(text.size()) && isWordByte(text[size_t(at)]);
+    if (at < 0 || at >= qsizetype(text.size()))
+        return false;
+    const qsizetype length = std::min(Utf8Length(static_cast<unsigned char>(text[size_t(at)])), qsizetype(text.size()) - at);
+    return isWordCharacter(DecodeUtf8(text.data() + at, length));
+}
+
+// Whether the character that ends just before at belongs to a word.
+bool isWordBefore(std::string_view text, qsizetype at)
+{
+    qsizetype start = at - 1;
+    while (start > 0 && isContinuationByte(text[size_t(start)]))
+        --start;
+    return start >= 0 && isWordAt(text, start);
 }
 
 // True when at is not between two letters of one word.
 bool isWordEdge(std::string_view text, qsizetype at)
 {
-    return !(isWordAt(text, at - 1) && isWordAt(text, at));
+    return !(isWordBefore(text, at) && isWordAt(text, at));
 }
 
 qsizetype nextCharacter(std::string_view text, qsizetype at)
@@ -35,7 +56,7 @@ qsizetype nextCharacter(std::string_view text, qsizetype at)
 
 SearchMatcher::SearchMatcher(const QString& searchText, bool wholeWords) : m_wholeWords(wholeWords)
 {
-    for (char c : LowerAscii(searchText.toUtf8())) {
+    for (char c : FoldCase(searchText.toUtf8())) {
         if (c == '%') {
             if (m_tokens.empty() || m_tokens.back().kind != Kind::Any)  // "%%" is one run
                 m_tokens.push_back({Kind::Any, 0});
@@ -54,7 +75,7 @@ SearchMatcher::SearchMatcher(const QString& searchText, bool wholeWords) : m_who
 qsizetype SearchMatcher::afterOne(std::string_view text, qsizetype at) const
 {
     if (m_wholeWords)
-        return isWordAt(text, at) ? at + 1 : -1;
+        return isWordAt(text, at) ? nextCharacter(text, at) : -1;
     return at < qsizetype(text.size()) ? nextCharacter(text, at) : -1;
 }
 
@@ -129,7 +150,7 @@ MatchMarks::MatchMarks(const VerseFilter& filter)
 
 QList<QPair<int, int>> MatchMarks::ranges(const QString& text) const
 {
-    const QByteArray utf8 = LowerAscii(text.toUtf8());
+    const QByteArray utf8 = FoldCase(text.toUtf8());
     const std::string_view view(utf8.constData(), size_t(utf8.size()));
     QList<TextSpan> spans;
     for (const SearchMatcher& matcher : m_matchers)

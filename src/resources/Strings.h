@@ -59,6 +59,8 @@ enum class Message : int {
     ImportFailed = 787,
     LinkInPictureFolder = 788,
     ReferenceNotShown = 790,
+    VersesMissing = 791,
+    BibleNotReadable = 792,
 };
 
 // Tooltips, the search box's prompt and entries of lists.

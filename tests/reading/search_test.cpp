@@ -174,7 +174,7 @@ TEST_F(SearchQueries, LikePatternAgreesWithSqliteOnAnchorsAndCharacters)
             sql.addBindValue(text);
             sql.addBindValue(pattern);
             ASSERT_TRUE(sql.exec() && sql.next());
-            const QByteArray lowered = LowerAscii(text.toUtf8());
+            const QByteArray lowered = FoldCase(text.toUtf8());
             EXPECT_EQ(LikePattern(pattern).matches(std::string_view(lowered.constData(), size_t(lowered.size()))),
                       sql.value(0).toBool())
                 << text.toStdString() << " LIKE " << pattern.toStdString();
