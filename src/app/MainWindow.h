@@ -23,6 +23,7 @@ class ClickLabel;
 class DataControl;
 class ReadingView;
 class ReferenceBox;
+class BibleChooser;
 class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
@@ -105,6 +106,7 @@ private:
 
     // ---- Reader aids (MainWindowReaderAids.cpp)
     void showReference(const Passage& reference);
+    void followChosenBible();
     // The current result's whole chapter in the reading view, the verse selected and in view.
     void openResultInChapter();
     QString printText() const;     // what Print and the preview print: the passage or the result
@@ -132,6 +134,7 @@ private:
     QLineEdit* m_searchText;
     QCheckBox* m_wholeWords;  // the quick search matches whole words only
     ReferenceBox* m_goToReference;
+    BibleChooser* m_bibleChooser;
     QToolButton* m_addBookmark;
     QToolButton* m_advancedSearch;
     QToolButton* m_clearSearch;

@@ -3,10 +3,12 @@
 #include "app/MainWindow.h"
 
 #include "output/VerseExport.h"
+#include "reading/BibleChooser.h"
 #include "reading/BookCatalogue.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
+#include "reading/VerseRangeSelector.h"
 #include "reading/SearchResultsView.h"
 #include "resources/Interaction.h"
 
@@ -26,6 +28,24 @@ void MainWindow::connectReaderAids()
     m_goToReference->setGeometry(48, 64, 193, 19);
     caption->setBuddy(m_goToReference);
     connect(m_goToReference, &ReferenceBox::referenceChosen, this, &MainWindow::showReference);
+
+    auto* bibleCaption = new QLabel(tr("Bible"), central);
+    bibleCaption->setObjectName(QStringLiteral("lblBible"));
+    bibleCaption->setGeometry(8, 38, 40, 21);
+    m_bibleChooser = new BibleChooser(central);
+    m_bibleChooser->setGeometry(48, 38, 193, 21);
+    bibleCaption->setBuddy(m_bibleChooser);
+    connect(m_bibleChooser, &BibleChooser::bibleChosen, this, &MainWindow::followChosenBible);
+}
+
+// The selectors offer the new Bible's books and keep the passage where that Bible has it.
+void MainWindow::followChosenBible()
+{
+    const Passage shown = m_selectors->passage();
+    m_selectors->fillTestaments();
+    if (!m_selectors->choosePassage(shown) && !BibleBooks()->bookNamed(shown.book))
+        ShowMessage(Message::PassageNotInBible, this, {PassageStatusText(shown)});
+    openPassage();
 }
 
 bool MainWindow::goToReference(const QString& text)

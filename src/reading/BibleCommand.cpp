@@ -27,7 +27,10 @@ bool ChooseBibleForCommand(const QString& name, QTextStream& err)
     QStringList installed;
     for (const ModuleInfo& bible : Shelf::instance().modulesOf(ModuleKind::Bible))
         installed << bible.name;
-    err << "No Bible \"" << name << "\" can be read (" << error << "). ";
+    if (Shelf::instance().module(name))
+        err << "The Bible \"" << name << "\" cannot be read: " << error << ". ";
+    else
+        err << "There is no Bible \"" << name << "\". ";
     if (installed.isEmpty())
         err << "No SWORD Bible is installed.\n";
     else

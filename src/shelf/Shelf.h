@@ -84,6 +84,8 @@ public:
     // nullptr when it cannot be read, with the reason in error.
     std::shared_ptr<const ModuleText> text(const QString& name, QString* error = nullptr);
 
+    // Whether the library has been read (it is only when something above was asked).
+    bool isLoaded() const { return bool(m_library); }
     // Forgets what was read, so the next call looks again (SWORD_PATH changed, modules installed).
     void reload();
 

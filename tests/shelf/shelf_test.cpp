@@ -10,77 +10,25 @@
 #include "shelf/Shelf.h"
 #include "support/DatabaseFolder.h"
 #include "support/MachineNeeds.h"
+#include "support/TinyShelf.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kivra;
 
 namespace {
 
-const char* const TinyOsis = R"(<?xml version="1.0" encoding="UTF-8"?>
-<osis xmlns="http://www.bibletechnologies.net/2003/OSIS/namespace"><osisText osisIDWork="Tiny" osisRefWork="Bible" xml:lang="es"><header><work osisWork="Tiny"><refSystem>Bible.KJVA</refSystem></work></header>
-<div type="book" osisID="Gen"><chapter osisID="Gen.1">
-<verse osisID="Gen.1.1"><w lemma="strong:H0430">Dios</w><note placement="foot">ESPÍRITU en la nota</note><w lemma="strong:H1254">creó</w> el cielo.</verse>
-<verse osisID="Gen.1.3">Y el ESPÍRITU de Dios; amós no es amó.</verse>
-</chapter></div>
-<div type="book" osisID="Tob"><chapter osisID="Tob.1"><verse osisID="Tob.1.1">Libro de Tobías, el espíritu.</verse></chapter></div>
-<div type="book" osisID="John"><chapter osisID="John.3"><verse osisID="John.3.16">Porque de tal manera amó Dios al mundo.</verse></chapter></div>
-</osisText></osis>
-)";
-
-const char* const TinyConf = "[Tiny]\nDataPath=./modules/texts/ztext/tiny/\nModDrv=zText\nEncoding=UTF-8\n"
-                             "CompressType=ZIP\nBlockType=BOOK\nSourceType=OSIS\nLang=es\n"
-                             "Description=Tiny test Bible\nVersification=KJVA\n";
-// The files of a zCom module under a conf that names the zCom4 driver, as one Debian package ships.
-const char* const DamagedConf = "[Damaged]\nDataPath=./modules/texts/ztext/tiny/\nModDrv=zCom4\n"
-                                "Description=Damaged commentary\nVersification=KJVA\n";
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The Bibles of the test: SWORD_PATH and HOME point into a temporary folder, so only they are found.
 class TinyShelf : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (test::lacksProgram(QStringLiteral("osis2mod"), "libsword-utils"))
-            return;
-        home = new QTemporaryDir;
-        const QString root = home->path() + QStringLiteral("/mods");
-        QDir().mkpath(root + QStringLiteral("/modules/texts/ztext/tiny"));
-        QDir().mkpath(root + QStringLiteral("/mods.d"));
-        writeFile(home->path() + QStringLiteral("/tiny.osis.xml"), TinyOsis);
-        writeFile(root + QStringLiteral("/mods.d/tiny.conf"), TinyConf);
-        writeFile(root + QStringLiteral("/mods.d/damaged.conf"), DamagedConf);
-        QProcess::execute(QStringLiteral("osis2mod"), {root + QStringLiteral("/modules/texts/ztext/tiny"),
-                                                        home->path() + QStringLiteral("/tiny.osis.xml"),
-                                                        QStringLiteral("-z"), QStringLiteral("-v"), QStringLiteral("KJVA")});
-        qputenv("SWORD_PATH", root.toUtf8());
-        qputenv("HOME", home->path().toUtf8());
-        Shelf::instance().reload();
-    }
-    static void TearDownTestSuite()
-    {
-        ChooseBible({});
-        delete home;
-        home = nullptr;
-    }
     void SetUp() override
     {
-        KIVRA_NEEDS(test::lacksProgram(QStringLiteral("osis2mod"), "libsword-utils"));
+        KIVRA_NEEDS(modules.shortfall());
         ASSERT_TRUE(folder.ok());
         QString error;
         ASSERT_TRUE(ChooseBible(QStringLiteral("tiny"), &error)) << error.toStdString();
     }
-    void TearDown() override { ChooseBible({}); }
 
     static int found(const QString& text, bool wholeWords = false)
     {
@@ -89,7 +37,7 @@ protected:
         return int(BibleVerseTexts()->matching(q.filter).size());
     }
 
-    static inline QTemporaryDir* home = nullptr;
+    test::TinyShelfFolder modules;
     test::TempDatabaseFolder folder;
 };
 
