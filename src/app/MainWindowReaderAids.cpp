@@ -5,6 +5,7 @@
 #include "output/VerseExport.h"
 #include "reading/BibleChooser.h"
 #include "reading/BookCatalogue.h"
+#include "reading/CompareView.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
@@ -14,6 +15,7 @@
 
 #include <QLabel>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace kivra {
 
@@ -33,9 +35,15 @@ void MainWindow::connectReaderAids()
     bibleCaption->setObjectName(QStringLiteral("lblBible"));
     bibleCaption->setGeometry(8, 38, 40, 21);
     m_bibleChooser = new BibleChooser(central);
-    m_bibleChooser->setGeometry(48, 38, 193, 21);
+    m_bibleChooser->setGeometry(48, 38, 126, 21);
     bibleCaption->setBuddy(m_bibleChooser);
     connect(m_bibleChooser, &BibleChooser::bibleChosen, this, &MainWindow::followChosenBible);
+    auto* compare = new QToolButton(central);
+    compare->setObjectName(QStringLiteral("cmdCompare"));
+    compare->setText(tr("Compare"));
+    compare->setToolTip(tr("The passage in two or three Bibles side by side"));
+    compare->setGeometry(177, 38, 64, 21);
+    connect(compare, &QToolButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
 }
 
 // The selectors offer the new Bible's books and keep the passage where that Bible has it.

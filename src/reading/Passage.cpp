@@ -34,9 +34,14 @@ QString TestamentOf(const Passage& passage)
 
 RecordsetPtr QueryPassage(const Passage& passage)
 {
-    const auto books = BibleBooks();
     if (const std::shared_ptr<const ModuleText> module = ChosenModuleText())
-        return ModulePassageRows(*module, *books, passage);
+        return ModulePassageRows(*module, *BibleBooks(), passage);
+    return QueryBuiltInPassage(passage);
+}
+
+RecordsetPtr QueryBuiltInPassage(const Passage& passage)
+{
+    const auto books = BuiltInBibleBooks();
     const BibleBook* book = books->bookNamed(passage.book);
     return queryRows(
         BibleConnection(),

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "reading/BookCatalogue.h"
 #include "reading/ChosenBible.h"
+#include "reading/CompareView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
 #include "shelf/Shelf.h"
@@ -14,7 +15,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -157,6 +160,25 @@ TEST_F(BibleChoice, AClickedBibleIsReadWithItsOwnBooksAndTheKeysGoBackToTheBuilt
     type(QStringLiteral("Gen 1:1"));
     EXPECT_TRUE(shownText().startsWith(QStringLiteral("In the beginning God created")));
     EXPECT_FALSE(status().contains(QStringLiteral("no text")));
+}
+
+TEST_F(BibleChoice, TheCompareWindowSetsBiblesSideBySideOneRowPerVerse)
+{
+    type(QStringLiteral("Gen 1:1-3"));
+    QTest::mouseClick(Child<QToolButton>(*window, "cmdCompare"), Qt::LeftButton);
+    auto* compare = window->findChild<CompareView*>(QStringLiteral("frmCompare"));
+    ASSERT_TRUE(compare);
+    QTableWidget* grid = compare->grid();
+    EXPECT_EQ(grid->columnCount(), 2);  // the chosen (built-in) Bible and the first other
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_TRUE(grid->item(1, 0)->text().startsWith(QStringLiteral("And the earth")));
+    EXPECT_EQ(grid->item(1, 1)->text(), QString());  // Tiny lacks Genesis 1:2
+    auto* third = Child<QComboBox>(*compare, "cboCompareBible3");
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Down);  // from "(none)" to the King James Version
+    EXPECT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->item(2, 2)->text(), grid->item(2, 0)->text());
+    EXPECT_GT(grid->rowHeight(1), grid->fontMetrics().height());  // long verses wrap within their row
 }
 
 TEST_F(GoToBox, ItAndTheWholeWordsBoxReadWholeAndOverlapNoOtherControlAtAnySize)

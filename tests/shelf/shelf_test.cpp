@@ -3,6 +3,7 @@
 // on Debian's Bibles when they are installed, against the library's own command-line reader.
 #include "reading/BookCatalogue.h"
 #include "reading/ChosenBible.h"
+#include "reading/Comparison.h"
 #include "reading/LikePattern.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -116,6 +117,21 @@ TEST_F(TinyShelf, SearchesFoldCaseInAnyLanguageAndLeaveNotesOut)
     EXPECT_EQ(found(QStringLiteral("amó"), true), 2);  // not "amós"
     EXPECT_EQ(found(QStringLiteral("am"), true), 0);
     EXPECT_EQ(found(QStringLiteral("Dios creó")), 1);
+}
+
+TEST_F(TinyShelf, ComparesBiblesVerseByVerseLeavingGapsWhereOneLacksAVerse)
+{
+    QStringList errors;
+    const QList<ComparedVerse> rows =
+        CompareBibles({QStringLiteral("Tiny"), QString(), QStringLiteral("Damaged")}, {"Genesis", 1, 1, 1, 3}, &errors);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[1].verse, 2);
+    EXPECT_EQ(rows[1].texts.value(0), QString());  // Tiny has no verse 2: the row is the KJV's alone
+    EXPECT_TRUE(rows[1].texts.value(1).startsWith(QStringLiteral("And the earth was without form")));
+    EXPECT_EQ(rows[2].texts.value(0), QStringLiteral("Y el ESPÍRITU de Dios; amós no es amó."));
+    EXPECT_EQ(errors.size(), 1);  // the damaged module, by its reason
+    EXPECT_EQ(CompareBibles({QStringLiteral("Tiny"), QString()}, {"Tobit", 1, 1, 1, 1}).value(0).texts,
+              (QStringList{"Libro de Tobías, el espíritu.", ""}));
 }
 
 // Debian's Bibles against diatheke, the library's own reader, on the same terms.
