@@ -121,11 +121,9 @@ QString problemOf(sword::SWModule& module, ModuleKind kind, const QString& versi
 
 // A conf that says nothing of its encoding means Latin-1, yet some such modules hold UTF-8: an
 // entry that reads as UTF-8 is taken as such.
-QByteArray asUtf8(const char* raw, bool declaredUtf8)
+QByteArray asUtf8(const char* raw)
 {
     const QByteArray bytes(raw);
-    if (declaredUtf8)
-        return bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     return decoder.hasError() ? QString::fromLatin1(bytes).toUtf8() : bytes;
@@ -209,7 +207,8 @@ std::shared_ptr<const ModuleText> ModuleTextBuilder::read(sword::SWModule& modul
     key->setIntros(false);
     module.setSkipConsecutiveLinks(false);
     for (module.setPosition(sword::TOP); !module.popError(); module.increment()) {
-        const QByteArray clean = CleanEntryText(asUtf8(module.getRawEntry(), declaredUtf8).toStdString());
+        const char* raw = module.getRawEntry();
+        const QByteArray clean = declaredUtf8 ? CleanEntryText(raw) : CleanEntryText(asUtf8(raw).toStdString());
         if (clean.isEmpty())
             continue;
         const int book = bookByOsis.value(key->getOSISBookName(), -1);
