@@ -15,7 +15,7 @@
 
 #include <QLabel>
 #include <QTextEdit>
-#include <QToolButton>
+#include <QPushButton>
 
 namespace kivra {
 
@@ -38,12 +38,12 @@ void MainWindow::connectReaderAids()
     m_bibleChooser->setGeometry(48, 38, 126, 21);
     bibleCaption->setBuddy(m_bibleChooser);
     connect(m_bibleChooser, &BibleChooser::bibleChosen, this, &MainWindow::followChosenBible);
-    auto* compare = new QToolButton(central);
+    auto* compare = new QPushButton(central);  // a word, not a picture: no picture says "compare"
     compare->setObjectName(QStringLiteral("cmdCompare"));
     compare->setText(tr("Compare"));
     compare->setToolTip(tr("The passage in two or three Bibles side by side"));
     compare->setGeometry(177, 38, 64, 21);
-    connect(compare, &QToolButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
+    connect(compare, &QPushButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
 }
 
 // The selectors offer the new Bible's books and keep the passage where that Bible has it.

@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolButton>
+#include <QPushButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -165,7 +165,7 @@ TEST_F(BibleChoice, AClickedBibleIsReadWithItsOwnBooksAndTheKeysGoBackToTheBuilt
 TEST_F(BibleChoice, TheCompareWindowSetsBiblesSideBySideOneRowPerVerse)
 {
     type(QStringLiteral("Gen 1:1-3"));
-    QTest::mouseClick(Child<QToolButton>(*window, "cmdCompare"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*window, "cmdCompare"), Qt::LeftButton);
     auto* compare = window->findChild<CompareView*>(QStringLiteral("frmCompare"));
     ASSERT_TRUE(compare);
     QTableWidget* grid = compare->grid();
