@@ -76,7 +76,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "combined, keeps bookmarks with notes and links between them, and builds\n"
     "Bible stories: named, ordered lists of passages with notes and a picture.\n"
     "Passages can be printed or exported to RTF, and bookmarks and stories\n"
-    "exchanged with other users as files. The Bible text is built in.")
+    "exchanged with other users as files. The King James text is built in;\n"
+    "the Bibles installed as SWORD modules can be read and searched beside it.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KIVRA_MAINTAINER}")
@@ -85,6 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KIVRA_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${runtime_depends}")
+# Other Bibles are read from the SWORD modules installed; the program works without any.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sword-text-web | sword-text-kjv | sword-text-sparv")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

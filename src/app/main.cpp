@@ -4,6 +4,7 @@
 #include "app/PassageCommand.h"
 #include "app/Startup.h"
 #include "app/UserFolder.h"
+#include "reading/BibleCommand.h"
 #include "reading/SearchCommand.h"
 #include "app/PaintReport.h"
 #include "app/Signals.h"
@@ -132,6 +133,11 @@ int runScriptingCommand(const CommandLine& cl)
         ShowMessage(Message::OptionsRowMissing, nullptr, {folders().userDatabasePath + OptionsDatabaseFile});
         return 1;
     }
+    if (!cl.bible.isEmpty()) {
+        QTextStream err(stderr);
+        if (!ChooseBibleForCommand(cl.bible, err))
+            return 2;
+    }
     if (cl.action == CommandLine::Action::Passage)
         return RunPassageCommand(cl.operands);
     if (cl.action == CommandLine::Action::Search) {
@@ -178,6 +184,11 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (cl.action == CommandLine::Action::Bibles) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        return RunBiblesCommand(out, err);
+    }
     if (cl.action == CommandLine::Action::Dump) {
         QCoreApplication app(argc, argv);
         installTranslations();

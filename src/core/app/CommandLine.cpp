@@ -73,6 +73,13 @@ CommandLine ParseCommandLine(const QStringList& args)
             const int parts = isThreePartPassage(args.mid(i + 1, 3)) ? 3 : 1;
             cl.openPassage = args.mid(i + 1, parts);
             i += parts;
+        } else if (a == QLatin1String("--bible")) {
+            if (i + 1 >= args.size()) {
+                cl.action = CommandLine::Action::Error;
+                cl.error = QStringLiteral("--bible needs the name of a Bible (see \"kivra-bible bibles\").");
+                return cl;
+            }
+            cl.bible = args[++i];
         } else if (a.startsWith(QLatin1String("--app-dir="))) {
             cl.appDir = a.mid(10);
         } else if (a.startsWith(QLatin1String("-")) && rest.isEmpty()) {
@@ -94,12 +101,20 @@ CommandLine ParseCommandLine(const QStringList& args)
         // The search command checks its own options and operands.
         cl.action = CommandLine::Action::Search;
         rest.prepend(command);
+    } else if (command == QLatin1String("bibles") && rest.isEmpty()) {
+        cl.action = CommandLine::Action::Bibles;
     } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {
         cl.action = exchangeCommand(command);
     } else {
         cl.action = CommandLine::Action::Error;
         cl.error = QCoreApplication::translate("CommandLine", "Unknown command or wrong number of arguments: %1.")
                        .arg(command);
+        return cl;
+    }
+    if (!cl.bible.isEmpty() && cl.action != CommandLine::Action::Passage && cl.action != CommandLine::Action::Search
+        && cl.action != CommandLine::Action::ExportRtf) {
+        cl.action = CommandLine::Action::Error;
+        cl.error = QStringLiteral("--bible goes with passage, search, advanced-search and export-rtf.");
         return cl;
     }
     cl.operands = rest;
@@ -111,11 +126,12 @@ QString UsageText()
     // The commands and options stay as they are typed; only their descriptions are translated.
     return QCoreApplication::translate("CommandLine",
         "Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]\n"
-        "       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
-        "       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
-        "       kivra-bible [--app-dir DIR] search [--whole-words] TEXT\n"
-        "       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]\n"
-        "                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
+        "       kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
+        "       kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
+        "       kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT\n"
+        "       kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]\n"
+        "                   [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
+        "       kivra-bible bibles\n"
         "       kivra-bible [--app-dir DIR] dump FILE\n"
         "       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE\n"
         "       kivra-bible [--app-dir DIR] export-stories|import-stories FILE\n"
@@ -124,6 +140,8 @@ QString UsageText()
         "  --app-dir DIR  use DIR as the program folder (holding Db/ and image/)\n"
         "  --no-splash    start without the splash window\n"
         "  --open         start on the given passage instead of the last one read\n"
+        "  --bible NAME   read, search or export a SWORD Bible (a module name) instead of the built-in KJV\n"
+        "  bibles         list the SWORD Bibles that can be read: module name, description, language\n"
         "  passage        print the passage as the reading pane shows it, e.g.\n"
         "                 kivra-bible passage \"Old Testament\" Genesis 1:1-1:31\n"
         "                 kivra-bible passage \"John 3:16-18\"   (or \"Ps 23\", \"1 Cor 13\", \"Gen 1:1-2:3\")\n"

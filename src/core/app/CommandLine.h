@@ -5,13 +5,14 @@ namespace kivra {
 
 struct CommandLine {
     enum class Action {
-        Gui, Help, Version, Passage, ExportRtf, Search,
+        Gui, Help, Version, Passage, ExportRtf, Search, Bibles,
         Dump, ExportBookmarks, ImportBookmarks, ExportStories, ImportStories,
         Error
     };
     Action action = Action::Gui;
     QString appDir;        // --app-dir DIR
     bool noSplash = false; // --no-splash
+    QString bible;         // --bible NAME: the SWORD Bible a command reads instead of the built-in one
     QStringList openPassage; // --open REFERENCE or TESTAMENT BOOK C:V-C:V: start on this passage
     // passage: a reference, or testament book range; export-rtf: ... file; search: the command word and its
     // arguments; exchange commands: file

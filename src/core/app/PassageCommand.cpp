@@ -1,6 +1,7 @@
 #include "app/PassageCommand.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "resources/Strings.h"
@@ -24,7 +25,15 @@ bool PassageText(const Passage& passage, QString* text, QString* error)
         *error = QCoreApplication::translate("PassageCommand", "The Bible database could not be read.");
         return false;
     }
+    if (verses->recordCount() == 0) {
+        *error = QStringLiteral("%1 has no text for %2.").arg(ChosenBibleDescription(), PassageStatusText(passage));
+        return false;
+    }
     *text = RenderPassage(*verses, options(), QStringLiteral("\n"));
+    const QString missing = MissingVerses(passage);
+    if (!missing.isEmpty())
+        QTextStream(stderr) << LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), passage.book, missing)
+                            << '\n';
     return true;
 }
 

@@ -53,7 +53,7 @@ bool checkTable(const TableGram& table, QList<FileBookmark>* rows, QString* erro
     }
     const int reference = TextFields.indexOf(QStringLiteral("BookmarkReference"));
     const int list = TextFields.indexOf(QStringLiteral("AssociatedBookmarkReferenceList"));
-    const auto books = BibleBooks();
+    const auto books = BuiltInBibleBooks();  // stored passages name the built-in books, whichever Bible is read
     for (int r = 0; r < table.rows.size(); ++r) {
         FileBookmark row;
         for (int i = 0; i < columns.size(); ++i) {

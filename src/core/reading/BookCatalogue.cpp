@@ -1,6 +1,7 @@
 #include "reading/BookCatalogue.h"
 
 #include "reading/Passage.h"
+#include "reading/ChosenBible.h"
 #include "reading/SelectorData.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -113,6 +114,20 @@ QList<const BibleBook*> BookCatalogue::booksOf(const QString& testamentWord) con
 }
 
 std::shared_ptr<const BookCatalogue> BibleBooks()
+{
+    static std::shared_ptr<const ModuleText> madeFrom;
+    static std::shared_ptr<const BookCatalogue> moduleBooks;
+    const std::shared_ptr<const ModuleText> module = ChosenModuleText();
+    if (!module)
+        return BuiltInBibleBooks();
+    if (madeFrom != module) {
+        moduleBooks = std::make_shared<const BookCatalogue>(ModuleCatalogue(*module, *BuiltInBibleBooks()));
+        madeFrom = module;
+    }
+    return moduleBooks;
+}
+
+std::shared_ptr<const BookCatalogue> BuiltInBibleBooks()
 {
     // Kept per Bible file: a test that opens another program folder reads that folder's books.
     static QString loadedFrom;

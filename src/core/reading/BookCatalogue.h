@@ -9,6 +9,8 @@
 
 namespace kivra {
 
+class ModuleText;
+
 struct Testament {
     QString name;  // "Old Testament", as the testament selector shows it and stored passages hold it
     QString word;  // "Old", as the verse and book tables hold it
@@ -45,6 +47,7 @@ public:
     QList<const BibleBook*> booksOf(const QString& testamentWord) const;
 
 private:
+    friend BookCatalogue ModuleCatalogue(const ModuleText& text, const BookCatalogue& builtIn);
     const Testament* testamentWithWord(const QString& word) const;
 
     QList<Testament> m_testaments;
@@ -60,7 +63,10 @@ struct StoredPassage {
 // or the empty text when the testament, the book and both verses exist.
 QString StoredPassageProblem(const BookCatalogue& books, const StoredPassage& passage);
 
-// The books of the Bible connection, read on first use and again when another Bible file is open.
+// The books of the chosen Bible (see ChosenBible): those of the Bible connection, read on first use
+// and again when another Bible file is open, or those of the chosen module.
 std::shared_ptr<const BookCatalogue> BibleBooks();
+// The books of the Bible connection whichever Bible is chosen.
+std::shared_ptr<const BookCatalogue> BuiltInBibleBooks();
 
 } // namespace kivra

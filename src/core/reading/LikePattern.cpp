@@ -1,15 +1,71 @@
 #include "reading/LikePattern.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kivra {
 
-QByteArray LowerAscii(const QByteArray& text)
+qsizetype Utf8Length(unsigned char lead)
+{
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+char32_t DecodeUtf8(const char* bytes, qsizetype length)
+{
+    static constexpr unsigned char leadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = static_cast<unsigned char>(bytes[0]) & leadMask[length];
+    for (qsizetype i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3F);
+    return code;
+}
+
+qsizetype EncodeUtf8(char32_t code, char* out)
+{
+    if (code < 0x80) {
+        out[0] = char(code);
+        return 1;
+    }
+    if (code < 0x800) {
+        out[0] = char(0xC0 | (code >> 6));
+        out[1] = char(0x80 | (code & 0x3F));
+        return 2;
+    }
+    if (code < 0x10000) {
+        out[0] = char(0xE0 | (code >> 12));
+        out[1] = char(0x80 | ((code >> 6) & 0x3F));
+        out[2] = char(0x80 | (code & 0x3F));
+        return 3;
+    }
+    out[0] = char(0xF0 | (code >> 18));
+    out[1] = char(0x80 | ((code >> 12) & 0x3F));
+    out[2] = char(0x80 | ((code >> 6) & 0x3F));
+    out[3] = char(0x80 | (code & 0x3F));
+    return 4;
+}
+
+QByteArray FoldCase(const QByteArray& text)
 {
     QByteArray lowered(text);
-    for (char& c : lowered)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+    char* out = lowered.data();
+    const qsizetype size = lowered.size();
+    for (qsizetype at = 0; at < size;) {
+        const unsigned char lead = static_cast<unsigned char>(out[at]);
+        if (lead < 0x80) {  // nearly every byte: ASCII is lowered in place
+            if (lead >= 'A' && lead <= 'Z')
+                out[at] = char(lead - 'A' + 'a');
+            ++at;
+            continue;
+        }
+        const qsizetype length = Utf8Length(lead);
+        if (length > 1 && at + length <= size) {
+            const char32_t capital = DecodeUtf8(out + at, length);
+            const char32_t small = QChar::toLower(capital);
+            char encoded[4];
+            if (small != capital && EncodeUtf8(small, encoded) == length)
+                memcpy(out + at, encoded, size_t(length));
+        }
+        at += length;
+    }
     return lowered;
 }
 
@@ -33,7 +89,7 @@ qsizetype nextCharacter(std::string_view text, qsizetype at)
 
 LikePattern::LikePattern(const QString& pattern)
 {
-    const QByteArray lowered = LowerAscii(pattern.toUtf8());
+    const QByteArray lowered = FoldCase(pattern.toUtf8());
     m_anchoredStart = !lowered.startsWith('%');
     m_anchoredEnd = !lowered.endsWith('%');
     for (const QByteArray& run : lowered.split('%'))

@@ -1,7 +1,7 @@
 #pragma once
-// SQLite's LIKE without a statement: '%' any run of characters, '_' any one character, ASCII letters
-// in either case, every other character only as itself. Texts are UTF-8 in which the ASCII capitals
-// have already been lowered (see LowerAscii), so a scan folds each text once, not once per search.
+// SQLite's LIKE without a statement: '%' any run of characters, '_' any one character, letters in
+// either case, every other character only as itself. Texts are UTF-8 whose capitals have already
+// been lowered (see FoldCase), so a scan folds each text once, not once per search.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,14 +9,23 @@
 
 namespace kivra {
 
-// text with A-Z lowered and every other byte kept.
-QByteArray LowerAscii(const QByteArray& text);
+// text (UTF-8) with its capitals lowered in any script ("ESPÍRITU" gives "espíritu"). A capital whose
+// small letter takes another number of bytes stays as it is, so a position in the folded text is the
+// same position in the original.
+QByteArray FoldCase(const QByteArray& text);
+
+// The bytes of the UTF-8 character that starts with lead (1 for a stray continuation byte).
+qsizetype Utf8Length(unsigned char lead);
+// The character of the length bytes at bytes (a whole UTF-8 sequence).
+char32_t DecodeUtf8(const char* bytes, qsizetype length);
+// Writes code as UTF-8 to out (room for four bytes) and returns the number of bytes.
+qsizetype EncodeUtf8(char32_t code, char* out);
 
 class LikePattern {
 public:
     explicit LikePattern(const QString& pattern);
 
-    // True when the whole of text (lowered by LowerAscii) matches, as "text LIKE pattern" would.
+    // True when the whole of text (lowered by FoldCase) matches, as "text LIKE pattern" would.
     bool matches(std::string_view text) const;
 
     // The literal text between the outer '%' signs when the pattern is "%literal%" with no other

@@ -2,6 +2,7 @@
 
 #include "reading/BookCatalogue.h"
 #include "reading/LocalBookNames.h"
+#include "reading/ChosenBible.h"
 #include "settings/Options.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -35,7 +36,14 @@ QString TestamentOf(const Passage& passage)
 
 RecordsetPtr QueryPassage(const Passage& passage)
 {
-    const auto books = BibleBooks();
+    if (const std::shared_ptr<const ModuleText> module = ChosenModuleText())
+        return ModulePassageRows(*module, *BibleBooks(), passage);
+    return QueryBuiltInPassage(passage);
+}
+
+RecordsetPtr QueryBuiltInPassage(const Passage& passage)
+{
+    const auto books = BuiltInBibleBooks();
     const BibleBook* book = books->bookNamed(passage.book);
     return queryRows(
         BibleConnection(),

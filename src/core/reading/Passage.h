@@ -31,6 +31,8 @@ QString TestamentOf(const Passage& passage);
 // The verses from the start key to the end key inclusive, in ID order (nullptr on a database error;
 // no rows for a book the Bible does not have).
 RecordsetPtr QueryPassage(const Passage& passage);
+// The same from the built-in Bible, whichever Bible is chosen.
+RecordsetPtr QueryBuiltInPassage(const Passage& passage);
 
 // Whether the book is known, both ends name verses it has and the range does not run backwards.
 bool PassageExists(const Passage& passage);

@@ -1,6 +1,7 @@
 #include "reading/SearchCommand.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
@@ -165,7 +166,7 @@ int writeHits(const SearchQuery& q, QIODevice& out)
 // memory, which alone can tell whole words; returns their number, or -1 when the texts cannot be read.
 int writeFilteredHits(const SearchQuery& q, QIODevice& out)
 {
-    const std::shared_ptr<const VerseTexts> verses = VerseTexts::load(BibleConnection());
+    const std::shared_ptr<const VerseTexts> verses = BibleVerseTexts();
     if (!verses)
         return -1;
     const auto column = [](const char* name) { return int(SearchColumnNames.indexOf(QLatin1String(name))); };
@@ -201,7 +202,7 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
             out.write((FoundStatusText(0) + QLatin1Char('\n')).toUtf8());  // the box ignores an empty text
             return 0;
         }
-        q = BuildQuickSearch(BibleConnection(), TrimBlanks(text));
+        q = ChosenModuleText() ? QuickSearchScan(TrimBlanks(text)) : BuildQuickSearch(BibleConnection(), TrimBlanks(text));
     } else if (command == QLatin1String("advanced-search") && operands.isEmpty()) {
         AdvancedSearchInput in;
         QString error, badOperator;
@@ -221,7 +222,8 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
         return 2;
     }
     q.filter.wholeWords = wholeWords;
-    const int found = wholeWords ? writeFilteredHits(q, out) : writeHits(q, out);
+    // A SWORD Bible has no statement to run: its texts are only in memory.
+    const int found = wholeWords || ChosenModuleText() ? writeFilteredHits(q, out) : writeHits(q, out);
     if (found < 0) {
         err << QCoreApplication::translate("SearchCommand", "the search failed") << '\n';
         return 1;

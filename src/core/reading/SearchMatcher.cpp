@@ -7,28 +7,67 @@
 namespace kivra {
 namespace {
 
+bool isContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// A letter of any script.
+bool isLetterCharacter(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return QChar::isLetter(c);
+}
+
+qsizetype characterLength(std::string_view text, qsizetype at)
+{
+    return std::min(Utf8Length(static_cast<unsigned char>(text[size_t(at)])), qsizetype(text.size()) - at);
+}
+
+// Whether the character that starts at at (a character's first byte) is a letter.
 bool isLetterAt(std::string_view text, qsizetype at)
 {
     if (at < 0 || at >= qsizetype(text.size()))
         return false;
-    const char c = text[size_t(at)];
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return isLetterCharacter(DecodeUtf8(text.data() + at, characterLength(text, at)));
 }
 
-// An apostrophe belongs to a word only between two letters ("lord's"); after a word ("Moses'
-// hands") it ends it, as a quotation mark would.
+// The first byte of the character that ends just before at, or -1.
+qsizetype characterBefore(std::string_view text, qsizetype at)
+{
+    qsizetype start = at - 1;
+    while (start > 0 && isContinuationByte(text[size_t(start)]))
+        --start;
+    return start;
+}
+
+// Whether the character that starts at at belongs to a word: a letter, or an apostrophe (straight or
+// curly) between two letters ("lord's"). After a word ("Moses' hands") an apostrophe ends it, as a
+// quotation mark would.
 bool isWordAt(std::string_view text, qsizetype at)
 {
-    if (isLetterAt(text, at))
+    if (at < 0 || at >= qsizetype(text.size()))
+        return false;
+    const qsizetype length = characterLength(text, at);
+    const char32_t c = DecodeUtf8(text.data() + at, length);
+    if (isLetterCharacter(c))
         return true;
-    return at >= 0 && at < qsizetype(text.size()) && text[size_t(at)] == '\'' && isLetterAt(text, at - 1)
-           && isLetterAt(text, at + 1);
+    return (c == U'\'' || c == U'\u2019') && isLetterAt(text, characterBefore(text, at))
+           && isLetterAt(text, at + length);
+}
+
+// Whether the character that ends just before at belongs to a word.
+bool isWordBefore(std::string_view text, qsizetype at)
+{
+    const qsizetype start = characterBefore(text, at);
+    return start >= 0 && isWordAt(text, start);
 }
 
 // True when at is not between two letters of one word.
 bool isWordEdge(std::string_view text, qsizetype at)
 {
-    return !(isWordAt(text, at - 1) && isWordAt(text, at));
+    return !(isWordBefore(text, at) && isWordAt(text, at));
 }
 
 qsizetype nextCharacter(std::string_view text, qsizetype at)
@@ -43,7 +82,7 @@ qsizetype nextCharacter(std::string_view text, qsizetype at)
 
 SearchMatcher::SearchMatcher(const QString& searchText, bool wholeWords) : m_wholeWords(wholeWords)
 {
-    for (char c : LowerAscii(searchText.toUtf8())) {
+    for (char c : FoldCase(searchText.toUtf8())) {
         if (c == '%') {
             if (m_tokens.empty() || m_tokens.back().kind != Kind::Any)  // "%%" is one run
                 m_tokens.push_back({Kind::Any, 0});
@@ -62,7 +101,7 @@ SearchMatcher::SearchMatcher(const QString& searchText, bool wholeWords) : m_who
 qsizetype SearchMatcher::afterOne(std::string_view text, qsizetype at) const
 {
     if (m_wholeWords)
-        return isWordAt(text, at) ? at + 1 : -1;
+        return isWordAt(text, at) ? nextCharacter(text, at) : -1;
     return at < qsizetype(text.size()) ? nextCharacter(text, at) : -1;
 }
 
@@ -137,7 +176,7 @@ MatchMarks::MatchMarks(const VerseFilter& filter)
 
 QList<QPair<int, int>> MatchMarks::ranges(const QString& text) const
 {
-    const QByteArray utf8 = LowerAscii(text.toUtf8());
+    const QByteArray utf8 = FoldCase(text.toUtf8());
     const std::string_view view(utf8.constData(), size_t(utf8.size()));
     QList<TextSpan> spans;
     for (const SearchMatcher& matcher : m_matchers)

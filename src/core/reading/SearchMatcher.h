@@ -1,9 +1,9 @@
 #pragma once
 // Where a search text occurs in a verse, for the whole-words search and for marking the matches:
-// '%' any run of characters, '_' any one character, ASCII letters in either case, every other
-// character only as itself. With whole words a match neither starts nor ends inside a word (a word
-// is a run of ASCII letters, an apostrophe between two of them included) and its wildcards stand
-// only for letters of one word.
+// '%' any run of characters, '_' any one character, letters in either case, every other character
+// only as itself. With whole words a match neither starts nor ends inside a word (a word is a run of
+// letters of any script, an apostrophe between two of them included) and its wildcards stand only
+// for letters of one word.
 #include "reading/Search.h"
 
 #include <QList>
@@ -24,7 +24,7 @@ class SearchMatcher {
 public:
     SearchMatcher(const QString& searchText, bool wholeWords);
 
-    // The leftmost match in text (UTF-8, ASCII capitals lowered) that starts at or after from;
+    // The leftmost match in text (UTF-8, capitals lowered by FoldCase) that starts at or after from;
     // the shortest one there.
     TextSpan findFrom(std::string_view text, qsizetype from) const;
     bool matches(std::string_view text) const { return findFrom(text, 0).found(); }

@@ -1,8 +1,11 @@
 #include "reading/VerseTexts.h"
 
+#include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
 #include "reading/LikePattern.h"
 #include "reading/Passage.h"
 #include "reading/SearchMatcher.h"
+#include "shelf/Shelf.h"
 #include "storage/Globals.h"
 
 #include <QSqlQuery>
@@ -42,7 +45,32 @@ std::shared_ptr<const VerseTexts> VerseTexts::load(const QSqlDatabase& db)
         verses->m_text += '\0';  // no literal holds it, so no match runs from one verse into the next
     }
     verses->m_starts.push_back(quint32(verses->m_text.size()));
-    verses->m_lowered = LowerAscii(verses->m_text);
+    verses->m_lowered = FoldCase(verses->m_text);
+    return verses;
+}
+
+std::shared_ptr<const VerseTexts> VerseTexts::fromModule(const ModuleText& text, const BookCatalogue& books)
+{
+    auto verses = std::make_shared<VerseTexts>();
+    QList<const BibleBook*> bookOf;
+    for (const ModuleBook& book : text.books())
+        bookOf << books.bookAbbreviated(book.osisId);
+    verses->m_text.reserve(text.textSize() + text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const ModuleText::Entry& entry = text.entries()[size_t(i)];
+        const BibleBook* book = bookOf.value(entry.book);
+        verses->m_ids.push_back(i + 1);
+        verses->m_testaments.push_back(positionIn(verses->m_testamentNames, book ? book->testament.word : QString()));
+        verses->m_books.push_back(positionIn(verses->m_bookNames, text.books()[entry.book].osisId));
+        verses->m_chapters.push_back(entry.chapter);
+        verses->m_sections.push_back(entry.verse);
+        verses->m_starts.push_back(quint32(verses->m_text.size()));
+        const std::string_view entryText = text.textView(i);
+        verses->m_text.append(entryText.data(), qsizetype(entryText.size()));
+        verses->m_text += '\0';
+    }
+    verses->m_starts.push_back(quint32(verses->m_text.size()));
+    verses->m_lowered = FoldCase(verses->m_text);
     return verses;
 }
 
@@ -145,6 +173,16 @@ QVariant VerseTexts::cell(int row, int column) const
 
 std::shared_ptr<const VerseTexts> BibleVerseTexts()
 {
+    static std::shared_ptr<const ModuleText> madeFrom;
+    static std::shared_ptr<const VerseTexts> moduleVerses;
+    if (const std::shared_ptr<const ModuleText> module = ChosenModuleText()) {
+        if (madeFrom != module) {
+            moduleVerses = VerseTexts::fromModule(*module, *BibleBooks());
+            madeFrom = module;
+        }
+        return moduleVerses;
+    }
+
     // Kept per Bible file: a test that opens another program folder reads that folder's text.
     static QString loadedFrom;
     static std::shared_ptr<const VerseTexts> verses;

@@ -14,10 +14,15 @@
 
 namespace kivra {
 
+class BookCatalogue;
+class ModuleText;
+
 class VerseTexts {
 public:
     // Every verse of db's "tblBible" in ID order, or nullptr when it cannot be read.
     static std::shared_ptr<const VerseTexts> load(const QSqlDatabase& db);
+    // Every verse of a SWORD module, its books named and placed as books gives them.
+    static std::shared_ptr<const VerseTexts> fromModule(const ModuleText& text, const BookCatalogue& books);
 
     int size() const { return int(m_ids.size()); }
     // The rows (positions in ID order) that filter selects, as the statement of the same search.
@@ -35,11 +40,12 @@ private:
     std::vector<int> m_ids, m_chapters, m_sections;
     std::vector<quint16> m_testaments, m_books;  // positions in the two name lists
     QStringList m_testamentNames, m_bookNames;
-    QByteArray m_text, m_lowered;               // the texts in UTF-8, each ended by a NUL byte
+    QByteArray m_text, m_lowered;               // the texts in UTF-8 (lowered by FoldCase), each ended by a NUL byte
     std::vector<quint32> m_starts;              // where each verse's text begins, plus the total
 };
 
-// The verse texts of the Bible connection, read on first use.
+// The verse texts of the chosen Bible (see ChosenBible): the Bible connection's, read on first use,
+// or the chosen module's, made on first use.
 std::shared_ptr<const VerseTexts> BibleVerseTexts();
 
 } // namespace kivra

@@ -69,6 +69,10 @@ const char* sourceText(Message id)
     case Message::UnknownSearchOperators:
         return QT_TRANSLATE_NOOP("Strings", "The search operators in the Bible database are not ones this program "
             "knows. Reinstall the program.");
+    case Message::VersesMissing:
+        return QT_TRANSLATE_NOOP("Strings", "%1 has no text for %2 %3.");
+    case Message::BibleNotReadable:
+        return QT_TRANSLATE_NOOP("Strings", "This Bible cannot be read: %1");
     case Message::PassageNotInBible:
         return QT_TRANSLATE_NOOP("Strings", "This passage does not exist in the Bible, so it cannot be shown: %1");
     case Message::BookmarkNotSaved:

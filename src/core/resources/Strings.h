@@ -62,6 +62,8 @@ enum class Message : int {
     ImportFailed = 787,
     ImportRowsRefused = 789,
     ReferenceNotShown = 790,
+    VersesMissing = 791,
+    BibleNotReadable = 792,
     BookmarkHasNoLinks = 795,
     BookmarksNotImported = 796,
     StoryPicturesNotImported = 797,

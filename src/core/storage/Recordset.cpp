@@ -43,6 +43,14 @@ std::unique_ptr<Recordset> Recordset::open(const QSqlDatabase& db, const QString
     return rs;
 }
 
+std::unique_ptr<Recordset> Recordset::fromRows(const QStringList& fields, const QList<QList<QVariant>>& rows)
+{
+    auto rs = std::make_unique<Recordset>();
+    rs->m_fields = fields;
+    rs->m_rows = rows;
+    return rs;
+}
+
 int Recordset::fieldIndex(const QString& field) const
 {
     for (int i = 0; i < m_fields.size(); ++i)

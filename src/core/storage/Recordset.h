@@ -17,6 +17,8 @@ public:
                                            const QVariantList& params = {}, const QString& baseTable = {},
                                            QString* error = nullptr);
     static const QString RowidColumn;
+    // Rows made in memory, as a statement over these columns would give them; read only.
+    static std::unique_ptr<Recordset> fromRows(const QStringList& fields, const QList<QList<QVariant>>& rows);
 
     bool eof() const { return m_pos >= m_rows.size() || m_pos < 0; }
     bool bof() const { return m_pos < 0 || m_rows.isEmpty(); }

@@ -49,7 +49,7 @@ bool checkTable(const TableGram& table, QList<FileRow>* rows, QString* error)
             return false;
         }
     }
-    const auto books = BibleBooks();
+    const auto books = BuiltInBibleBooks();  // stored passages name the built-in books, whichever Bible is read
     for (int r = 0; r < table.rows.size(); ++r) {
         const QList<QVariant>& cells = table.rows[r];
         FileRow row;

@@ -23,6 +23,7 @@ class ClickLabel;
 class DataControl;
 class ReadingView;
 class ReferenceBox;
+class BibleChooser;
 class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
@@ -110,6 +111,7 @@ private:
 
     // ---- Reader aids (MainWindowReaderAids.cpp)
     void showReference(const Passage& reference);
+    void followChosenBible();
     // The current result's whole chapter in the reading view, the verse selected and in view.
     void openResultInChapter();
     QString printText() const;     // what Print and the preview print: the passage or the result
@@ -141,6 +143,7 @@ private:
     QToolButton* m_backToResults;  // shown in the reading view while the results of a search are kept
     bool m_resultsKept = false;    // from a search until Clear Search
     ReferenceBox* m_goToReference;
+    BibleChooser* m_bibleChooser;
     QToolButton* m_addBookmark;
     QToolButton* m_advancedSearch;
     QToolButton* m_clearSearch;

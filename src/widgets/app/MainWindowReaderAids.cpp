@@ -3,15 +3,19 @@
 #include "app/MainWindow.h"
 
 #include "output/VerseExport.h"
+#include "reading/BibleChooser.h"
 #include "reading/BookCatalogue.h"
+#include "reading/CompareView.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
+#include "reading/VerseRangeSelector.h"
 #include "reading/SearchResultsView.h"
 #include "resources/Interaction.h"
 
 #include <QLabel>
 #include <QTextEdit>
+#include <QPushButton>
 
 namespace kivra {
 
@@ -26,6 +30,30 @@ void MainWindow::connectReaderAids()
     m_goToReference->setGeometry(48, 64, 193, 19);
     caption->setBuddy(m_goToReference);
     connect(m_goToReference, &ReferenceBox::referenceChosen, this, &MainWindow::showReference);
+
+    auto* bibleCaption = new QLabel(tr("Bible"), central);
+    bibleCaption->setObjectName(QStringLiteral("lblBible"));
+    bibleCaption->setGeometry(8, 38, 40, 21);
+    m_bibleChooser = new BibleChooser(central);
+    m_bibleChooser->setGeometry(48, 38, 126, 21);
+    bibleCaption->setBuddy(m_bibleChooser);
+    connect(m_bibleChooser, &BibleChooser::bibleChosen, this, &MainWindow::followChosenBible);
+    auto* compare = new QPushButton(central);  // a word, not a picture: no picture says "compare"
+    compare->setObjectName(QStringLiteral("cmdCompare"));
+    compare->setText(tr("Compare"));
+    compare->setToolTip(tr("The passage in two or three Bibles side by side"));
+    compare->setGeometry(177, 38, 64, 21);
+    connect(compare, &QPushButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
+}
+
+// The selectors offer the new Bible's books and keep the passage where that Bible has it.
+void MainWindow::followChosenBible()
+{
+    const Passage shown = m_selectors->passage();
+    m_selectors->fillTestaments();
+    if (!m_selectors->choosePassage(shown) && !BibleBooks()->bookNamed(shown.book))
+        ShowMessage(Message::PassageNotInBible, this, {PassageStatusText(shown)});
+    openPassage();
 }
 
 bool MainWindow::goToReference(const QString& text)

@@ -1,5 +1,6 @@
 #include "reading/ReadingView.h"
 
+#include "reading/ChosenBible.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
@@ -37,9 +38,12 @@ void ReadingView::setVisible(bool visible)
 
 void ReadingView::showChosenPassage()
 {
-    auto verses = QueryPassage(m_selectors->passage());
-    if (!verses || verses->recordCount() == 0)
+    const Passage passage = m_selectors->passage();
+    auto verses = QueryPassage(passage);
+    // The built-in Bible has every verse the selectors offer; another may lack them all.
+    if (!verses || (verses->recordCount() == 0 && !ChosenModuleText()))
         return;
+    m_text->setPlaceholderText(verses->recordCount() == 0 ? missingText(passage) : QString());
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
     m_book = m_selectors->cboBook->currentText();  // as the reader sees it, for copies and print headings
     m_shown = m_selectors->passage();
@@ -76,9 +80,20 @@ bool ReadingView::chooseChapterAt(int position)
     return true;
 }
 
+QString ReadingView::missingText(const Passage& passage)
+{
+    const QString missing = MissingVerses(passage);
+    return missing.isEmpty() ? QString()
+                             : LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), passage.book, missing);
+}
+
 QString ReadingView::statusText() const
 {
-    return PassageStatusText(m_selectors->passage());
+    const Passage passage = m_selectors->passage();
+    const QString missing = missingText(passage);
+    if (!missing.isEmpty())
+        return PassageStatusText(passage) + QStringLiteral("   ") + missing;
+    return PassageStatusText(passage);
 }
 
 QString ReadingView::text() const { return m_text->toPlainText(); }

@@ -52,6 +52,8 @@ signals:
     void previewRequested();
 
 private:
+    // "World English Bible has no text for Genesis 1:2, 1:5." for the verses the chosen Bible lacks.
+    static QString missingText(const Passage& passage);
     void showMenu(const QPoint& at);
     bool chooseChapterAt(int position);
 

@@ -1,17 +1,25 @@
 // Going to a typed reference: the parser against the shipped Bible database, the go-to box of the
-// main window typed into as a user types, and the command line's one-reference forms.
+// main window typed into as a user types, the command line's one-reference forms, and the Bible
+// chooser beside the box.
 #include "app/CommandLine.h"
 #include "reading/BookCatalogue.h"
 #include "reading/LocalBookNames.h"
+#include "reading/ChosenBible.h"
+#include "reading/CompareView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/ReferenceParser.h"
+#include "shelf/Shelf.h"
 #include "support/MainWindowFixture.h"
+#include "support/TinyShelf.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QPushButton>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -143,6 +151,72 @@ TEST_F(GoToBox, ATypedReferenceIsShownAndAWrongOneIsExplainedAndChangesNothing)
     EXPECT_TRUE(folder.ui().messageTexts[0].contains(QStringLiteral("Jude has 1 chapter")));
     EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Genesis", "1", "1", "2", "3"}));
     EXPECT_EQ(Child<QTextEdit>(*window, "txtBibleText")->toPlainText(), text);
+}
+
+class BibleChoice : public GoToBox {
+protected:
+    void SetUp() override
+    {
+        KIVRA_NEEDS(modules.shortfall());
+        GoToBox::SetUp();
+    }
+    QString shownText() const { return Child<QTextEdit>(*window, "txtBibleText")->toPlainText(); }
+    QString status() const { return Child<QLabel>(*window, "stbPanel1")->text(); }
+    test::TinyShelfFolder modules;
+};
+
+TEST_F(BibleChoice, AClickedBibleIsReadWithItsOwnBooksAndTheKeysGoBackToTheBuiltInOne)
+{
+    auto* chooser = Child<QComboBox>(*window, "cboBible");
+    EXPECT_FALSE(Shelf::instance().isLoaded());  // the window opened without reading the shelf
+    EXPECT_EQ(chooser->currentText(), QStringLiteral("King James Version"));
+    QTest::mouseClick(chooser, Qt::LeftButton);
+    QAbstractItemView* list = chooser->view();
+    ASSERT_TRUE(list->isVisible());
+    const QModelIndex tiny = list->model()->index(chooser->findText(QStringLiteral("Tiny test Bible")), 0);
+    ASSERT_TRUE(tiny.isValid());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // the list ignores a release that quick: it ends the opening click
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(tiny).center());
+    EXPECT_EQ(ChosenBibleName(), QStringLiteral("Tiny"));
+    EXPECT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    // The closed list leaves no window active on the offscreen platform, as a window manager would.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == Child<QWidget>(*window, "txtBibleText"); }));
+
+    type(QStringLiteral("Gen 1:1-3"));  // verse 2 is not in this Bible: the others are shown, the gap is named
+    EXPECT_EQ(shownText().count(QStringLiteral("Dios")), 2);
+    EXPECT_TRUE(shownText().startsWith(QStringLiteral("Dios creó el cielo.")));
+    EXPECT_TRUE(status().contains(QStringLiteral("Tiny test Bible has no text for Genesis 1:2"))) << status().toStdString();
+    type(QStringLiteral("Tobit 1:1"));
+    EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Tobit", "1", "1", "1", "1"}));
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Up);  // back to the King James Version, which has no Tobit
+    EXPECT_EQ(ChosenBibleName(), QString());
+    EXPECT_EQ(folder.ui().messages, QList<Message>{Message::PassageNotInBible});
+    type(QStringLiteral("Gen 1:1"));
+    EXPECT_TRUE(shownText().startsWith(QStringLiteral("In the beginning God created")));
+    EXPECT_FALSE(status().contains(QStringLiteral("no text")));
+}
+
+TEST_F(BibleChoice, TheCompareWindowSetsBiblesSideBySideOneRowPerVerse)
+{
+    type(QStringLiteral("Gen 1:1-3"));
+    QTest::mouseClick(Child<QPushButton>(*window, "cmdCompare"), Qt::LeftButton);
+    auto* compare = window->findChild<CompareView*>(QStringLiteral("frmCompare"));
+    ASSERT_TRUE(compare);
+    QTableWidget* grid = compare->grid();
+    EXPECT_EQ(grid->columnCount(), 2);  // the chosen (built-in) Bible and the first other
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_TRUE(grid->item(1, 0)->text().startsWith(QStringLiteral("And the earth")));
+    EXPECT_EQ(grid->item(1, 1)->text(), QString());  // Tiny lacks Genesis 1:2
+    auto* third = Child<QComboBox>(*compare, "cboCompareBible3");
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Down);  // from "(none)" to the King James Version
+    EXPECT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->item(2, 2)->text(), grid->item(2, 0)->text());
+    EXPECT_GT(grid->rowHeight(1), grid->fontMetrics().height());  // long verses wrap within their row
 }
 
 TEST_F(GoToBox, ItAndTheWholeWordsBoxReadWholeAndOverlapNoOtherControlAtAnySize)

@@ -1,0 +1,25 @@
+#pragma once
+// Small SWORD modules made with osis2mod in a temporary folder that SWORD_PATH and HOME point at, so
+// the shelf finds only them: "Tiny" (Spanish, KJVA versification: Genesis 1:1 and 1:3 with Strong's
+// markup and a footnote between two words, Genesis 1:2 missing, Tobit 1:1, John 3:16) and "Damaged"
+// (a commentary whose conf names a driver its files are not made for).
+#include "support/MachineNeeds.h"
+
+#include <QTemporaryDir>
+
+namespace kivra::test {
+
+class TinyShelfFolder {
+public:
+    TinyShelfFolder();
+    ~TinyShelfFolder();
+    // Why the modules could not be made (osis2mod missing), or nothing.
+    const Shortfall& shortfall() const { return m_shortfall; }
+
+private:
+    QTemporaryDir m_dir;
+    Shortfall m_shortfall;
+    QByteArray m_oldSwordPath, m_oldHome;
+};
+
+} // namespace kivra::test
