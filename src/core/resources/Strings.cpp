@@ -63,6 +63,9 @@ const char* sourceText(Message id)
     case Message::FolderInUse:
         return QT_TRANSLATE_NOOP("Strings", "Another copy of Kivra! Bible (process %2) is using the folder \"%1\". "
             "Close that copy, or wait until it has finished, and try again.");
+    case Message::FolderInUseByAnother:
+        return QT_TRANSLATE_NOOP("Strings", "Another program is using the folder \"%1\". Close it, or wait until "
+            "it has finished, and try again.");
     case Message::FolderNotReserved:
         return QT_TRANSLATE_NOOP("Strings", "Kivra! Bible cannot reserve the folder \"%1\" for itself. Check that "
             "the folder can be written.");

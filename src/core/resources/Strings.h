@@ -34,6 +34,7 @@ enum class Message : int {
     DataFolderNotCreated = 704,
     FolderInUse = 705,
     FolderNotReserved = 706,
+    FolderInUseByAnother = 707,
     UnknownSearchOperators = 710,
     PassageNotInBible = 711,
     BookmarkNotSaved = 720,

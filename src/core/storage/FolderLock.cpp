@@ -59,9 +59,10 @@ Message FolderLock::failure(QStringList* args) const
     }
     char buffer[32] = {};
     const ssize_t n = m_fd >= 0 ? ::pread(m_fd, buffer, sizeof buffer - 1, 0) : -1;
-    const QByteArray pid = n > 0 ? QByteArray(buffer, int(n)).trimmed() : QByteArray("?");
+    const QByteArray pid = n > 0 ? QByteArray(buffer, int(n)).trimmed() : QByteArray();
     *args = {m_folder, QString::fromLatin1(pid)};
-    return Message::FolderInUse;
+    // A holder that has not written its number yet, or a program other than this one.
+    return pid.isEmpty() ? Message::FolderInUseByAnother : Message::FolderInUse;
 }
 
 QString FolderLock::serverName() const

@@ -15,13 +15,16 @@ TEST(ExchangeCommandLine, ExportsImportsAndDumps)
     ASSERT_TRUE(folder.ok());
     ASSERT_TRUE(ExecuteStatement(OptionsConnection(), "DELETE FROM \"tblBookmark\""));
     ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
-                                 "INSERT INTO \"tblBookmark\" (\"BookMarkBook\", \"BookMarkChapter\", \"BookMarkNotes\", "
+                                 "INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\", "
+                                 "\"BookMarkSection\", \"BookMarkToChapter\", \"BookMarkToSection\", \"BookMarkNotes\", "
                                  "\"BookmarkReference\", \"AssociatedBookmarkReferenceList\") "
-                                 "VALUES ('Ruth', 2, 'line\none', '77', '88,')"));
+                                 "VALUES ('Old Testament', 'Ruth', 2, 1, 2, 3, 'line\none', '77', '88,')"));
     ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
     ASSERT_TRUE(ExecuteStatement(StoryConnection(),
                                  "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", \"StoryName\", "
-                                 "\"StoryImagePath\") VALUES (3, 0, 'Ruth', '')"));
+                                 "\"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", "
+                                 "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\") "
+                                 "VALUES (3, 0, 'Ruth', 'Old Testament', 'Ruth', 1, 1, 1, 2, '')"));
     const QString dir = folder.path();
     const QString kbm = dir + "/all.kbm", kbs = dir + "/all.kbs";
 
@@ -33,7 +36,7 @@ TEST(ExchangeCommandLine, ExportsImportsAndDumps)
     EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
     EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
     EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
-    EXPECT_TRUE(r.out.contains("BookMarkTestament = NULL"));
+    EXPECT_TRUE(r.out.contains("BookMarkToBook = NULL"));
 
     r = RunProgram({"--app-dir", dir, "import-bookmarks", kbm});
     EXPECT_EQ(r.code, 0);
