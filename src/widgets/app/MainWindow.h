@@ -4,14 +4,20 @@
 // bar. The panels and views are classes of their own; the window creates and places them and
 // connects what one asks of another.
 
-#include <QMainWindow>
+#include "reading/Passage.h"
 
+#include <QMainWindow>
+#include <optional>
+
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QKeySequence;
 class QLineEdit;
 class QPlainTextEdit;
+class QStackedWidget;
 class QStatusBar;
 class QTextEdit;
 class QToolButton;
@@ -26,7 +32,6 @@ class ReferenceBox;
 class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
-struct Passage;
 struct SearchQuery;
 
 // What the content area shows: a passage, or the results of a search.
@@ -57,14 +62,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ---- Building and wiring (MainWindow.cpp)
-    void createTitleAndCommands(QWidget* central);
-    void createPanels(QWidget* central);
-    void createNotesArea(QWidget* central);
-    void createStatusBar(QWidget* central);
+    QWidget* createTitleStrip();
+    QLayout* createLeftColumn();
+    QWidget* createVerseSelectorPanel();
+    QLayout* createRightColumn();
+    QLayout* createCommandRow();
+    QToolButton* addCommand(QBoxLayout* row, const char* imageName, const char* labelName,
+                            const QString& caption, int captionWidth, int gapAfter);
+    QWidget* createSearchRow();
+    QWidget* createNotesArea();
+    QWidget* createStatusBar();
     void connectPanels();
     void connectSearch();
     void connectShell();
@@ -94,7 +105,8 @@ private:
 
     // ---- Bookmarks of the shown passage or result (MainWindowBookmarks.cpp)
     void bookmarkCurrentVerse();
-    bool bookmarkRangeFromResult(Passage* range);
+    // The current result's verse; nothing (after telling the user) when there is none.
+    std::optional<Passage> resultBookmarkRange();
     void showPassageBookmark();
     void showResultBookmark();
     // The notes under the passage or result again, after the editor saved a bookmark.
@@ -113,9 +125,7 @@ private:
     void previewVerses();
 
     // ---- Shell (MainWindowShell.cpp)
-    void layoutControls();
     void setTooltips();
-    void setTitleStripPicture();
     void openOptions();
     void openAbout();
     void openWebPanel();
@@ -127,8 +137,6 @@ private:
     ViewMode m_viewMode = ViewMode::Reader;
 
     // Title strip, search row and command buttons
-    QLabel* m_titleStrip;
-    QLabel* m_heading;
     QLineEdit* m_searchText;
     QCheckBox* m_wholeWords;  // the quick search matches whole words only
     ReferenceBox* m_goToReference;
@@ -146,6 +154,7 @@ private:
 
     // Tabs and panels
     QToolButton* m_verseSelectorTab;
+    QStackedWidget* m_panels;  // one of the three panels at a time
     QToolButton* m_storyTab;
     QToolButton* m_bookmarkTab;
     QWidget* m_verseSelectorPanel;
@@ -158,10 +167,11 @@ private:
     BookmarkPanel* m_bookmarkPanel;
     StoryPanel* m_storyPanel;
 
-    // Content area
+    // Content area: one of the three views at a time
+    QStackedWidget* m_views;
     ReadingView* m_reading;
     SearchResultsView* m_results;
-    QWidget* m_webPanel;
+    QWidget* m_webPanel;  // inside the third view, 8 short of its foot
     QWidget* m_webView = nullptr;  // the browser inside m_webPanel, made on first use
 
     // Notes area
@@ -171,8 +181,6 @@ private:
     DataControl* m_passageBookmarks;  // the bookmarks on the shown passage or result; m_notes follows it
 
     QLabel* m_status;
-    QTextEdit* m_printBox;       // hidden; holds the text that Print sends to the printer
-    int m_titleStripWidth = 0;  // width the title picture was last drawn for
 };
 
 } // namespace kivra

@@ -17,14 +17,6 @@ namespace kivra {
 
 void MainWindow::connectReaderAids()
 {
-    // Over the tab pictures, on the line of the search box: a place no documented control uses.
-    QWidget* central = centralWidget();
-    auto* caption = new QLabel(tr("Go to"), central);
-    caption->setObjectName(QStringLiteral("lblGoToReference"));
-    caption->setGeometry(8, 64, 40, 19);
-    m_goToReference = new ReferenceBox(central);
-    m_goToReference->setGeometry(48, 64, 193, 19);
-    caption->setBuddy(m_goToReference);
     connect(m_goToReference, &ReferenceBox::referenceChosen, this, &MainWindow::showReference);
 }
 
@@ -66,15 +58,13 @@ QString MainWindow::printHeading() const
 void MainWindow::printVerses()
 {
     WaitCursor wait;
-    // Plain text only: the print box's own font, not the pane's.
-    m_printBox->setPlainText(printText());
-    PrintRichTextBox(m_printBox, this, printHeading());
+    // Plain text only, in the print font, not the pane's.
+    PrintVerseText(printText(), this, printHeading());
 }
 
 void MainWindow::previewVerses()
 {
-    m_printBox->setPlainText(printText());
-    PreviewRichTextBox(m_printBox, this, printHeading());
+    PreviewVerseText(printText(), this, printHeading());
 }
 
 } // namespace kivra

@@ -3,10 +3,11 @@
 #include "resources/Strings.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QCursor>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QThread>
 #include <QUrl>
 
 namespace kivra {
@@ -194,14 +194,10 @@ WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 void Pause(double seconds)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const qint64 wait = qint64(seconds * 1000.0);
-    while (timer.elapsed() < wait) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    QApplication::processEvents();
+    // An event loop that ends on a timer: the windows stay live and the processor idle.
+    QEventLoop loop;
+    QTimer::singleShot(int(seconds * 1000.0), &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace kivra
