@@ -580,7 +580,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         if (watched == m_wordsFromGod)
             fitWordsFromGod();
-        else if (watched == m_results->grid())
+        else if (m_results && watched == m_results->grid())
             fitResultColumns();
     }
     return QMainWindow::eventFilter(watched, event);

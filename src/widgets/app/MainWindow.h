@@ -170,7 +170,7 @@ private:
     // Content area: one of the three views at a time
     QStackedWidget* m_views;
     ReadingView* m_reading;
-    SearchResultsView* m_results;
+    SearchResultsView* m_results = nullptr;
     QWidget* m_webPanel;  // inside the third view, 8 short of its foot
     QWidget* m_webView = nullptr;  // the browser inside m_webPanel, made on first use
 
