@@ -120,7 +120,16 @@ QVariant DataControl::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return valueAt(index.row(), index.column());
+    const QVariant value = valueAt(index.row(), index.column());
+    if (role == Qt::ToolTipRole && index.column() == m_tipColumn && m_tip)
+        return m_tip(value);
+    return value;
+}
+
+void DataControl::setToolTipColumn(int column, TipSource tip)
+{
+    m_tipColumn = column;
+    m_tip = std::move(tip);
 }
 
 QVariant DataControl::headerData(int section, Qt::Orientation orientation, int role) const

@@ -36,6 +36,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     void setHeaderCaption(int column, const QString& caption);
+    // The tooltip of the cells of one column, made from the cell's value (the value itself in the
+    // other columns); column -1 for none.
+    using TipSource = std::function<QString(const QVariant& value)>;
+    void setToolTipColumn(int column, TipSource tip);
 
 signals:
     void currentRowChanged(int row);
@@ -50,6 +54,8 @@ private:
     QStringList m_cellFields;
     int m_cellCount = 0;
     CellSource m_cell;
+    int m_tipColumn = -1;
+    TipSource m_tip;
 
     void resetRows();
     QVariant valueAt(int row, int column) const;

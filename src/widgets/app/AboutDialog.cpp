@@ -4,6 +4,7 @@
 #include "resources/Widgets.h"
 
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 namespace kivra {
 
@@ -11,12 +12,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Kivra! Bible"));
-    setFixedSize(450, 300);
     setCursor(Qt::PointingHandCursor);
 
     imgAbout = new QLabel(this);
     imgAbout->setObjectName(QStringLiteral("imgAboutPicture"));
-    imgAbout->setGeometry(0, 0, 450, 300);
     const QPixmap picture = windowPicture(QStringLiteral("about"), QSize(450, 300));
     if (picture.isNull()) {
         imgAbout->setText(tr("Kivra! Bible 2.0"));
@@ -30,7 +29,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     lbClose = new ClickLabel(tr("Click here to close this window"), this);
     lbClose->setObjectName(QStringLiteral("lbClose"));
     lbClose->setAlignment(Qt::AlignCenter);
-    lbClose->setGeometry(0, 272, 450, 20);
+    // The caption lies on the foot of the picture; a longer one widens the window.
+    FixHeight(lbClose, 20);
+    imgAbout->setFixedSize(std::max(450, lbClose->sizeHint().width()), 300);
+    auto* onPicture = new QVBoxLayout(imgAbout);
+    onPicture->setContentsMargins(0, 272, 0, 8);
+    onPicture->addWidget(lbClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(imgAbout);
     connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
 }
 

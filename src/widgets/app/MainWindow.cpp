@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/MainLayout.h"
+#include "reading/BibleChooser.h"
 #include "reading/BookCatalogue.h"
 #include "reading/VerseOfTheDay.h"
 #include "bookmarks/BookmarkPanel.h"
@@ -23,12 +23,17 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -38,25 +43,28 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Kivra! Bible 2.0"));
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("frmMainClient"));
-    setCentralWidget(central);
     m_passageBookmarks = new DataControl(this);
     m_passageBookmarks->setObjectName(QStringLiteral("adoBookmark"));
 
-    // The views share one place and are created back to front, as are the panels.
-    createPanels(central);
-    m_reading = new ReadingView(central, m_selectors, this);
-    m_results = new SearchResultsView(central, this);
-    m_webPanel = Place(new QWidget(central), "wbrWebPanel", QRect(248, 88, 633, 393));
-    m_webPanel->hide();
-    createNotesArea(central);
-    createTitleAndCommands(central);
-    createStatusBar(central);
+    // Down the window: the title strip, the two columns, the status bar. The left column holds the
+    // go-to box, the tabs and the panels; the right one the commands, the search row, the views and
+    // the notes. Each control keeps its designed size unless its text needs more, and the window's
+    // smallest size follows from the layouts.
+    auto* central = Named(new QWidget(this), "frmMainClient");
+    setCentralWidget(central);
+    auto* page = new QVBoxLayout(central);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(createTitleStrip());
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(8, 0, 16, 0);
+    columns->setSpacing(7);
+    columns->addLayout(createLeftColumn());
+    columns->addLayout(createRightColumn(), 1);
+    page->addLayout(columns, 1);
+    page->addWidget(createStatusBar());
 
     resize(900, 600);
-    // Smaller, the resize rules no longer hold: the reading pane would run under the status bar.
-    setMinimumSize(MinimumMainWindowSize());
     connectPanels();
     setupShortcuts();
     setTabOrder();
@@ -118,110 +126,276 @@ void MainWindow::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
     });
 }
 
-void MainWindow::createTitleAndCommands(QWidget* c)
+QWidget* MainWindow::createTitleStrip()
 {
-    m_titleStrip = Place(new QLabel(c), "imgTitleBar", QRect(0, 0, 1280, 23));
-    m_titleStrip->setScaledContents(true);
-    m_titleStrip->lower();
-    m_heading = Place(new QLabel(tr("Kivra! Bible 2.0"), c), "lblTopHeading", QRect(248, 2, 404, 19));
-    m_heading->setAlignment(Qt::AlignCenter);
-    QFont heading = m_heading->font();
-    heading.setBold(true);
-    m_heading->setFont(heading);
+    return new TitleStrip(tr("Kivra! Bible 2.0"), 404);
+}
 
-    MakeSunkenFrame(c, "shpTitleBar", QRect(248, 61, 633, 25))->lower();
-    Place(new QLabel(tr("Search for"), c), "lblSearchFor", QRect(256, 64, 62, 19));
-    m_searchText = Place(new QLineEdit(c), "txtSearchString", QRect(320, 64, 195, 19));
-    Place(new QLabel(tr("within Bible"), c), "lblWithinBible", QRect(520, 64, 80, 19));
+// A caption beside its 24-pixel picture: 4 below the picture's top.
+static QLayout* CaptionBeside(QLabel* caption)
+{
+    auto* box = new QVBoxLayout;
+    box->setContentsMargins(0, 4, 0, 0);
+    box->addWidget(caption);
+    box->addStretch(1);
+    return box;
+}
 
-    auto command = [c](const char* imageName, const char* labelName, const char* caption, QPoint at,
-                       QPoint labelAt, int labelWidth) {
-        QToolButton* image = MakeImageButton(c, QLatin1String(imageName), 24);
-        image->move(at);
-        auto* label = Place(new ClickLabel(tr(caption), c), labelName, QRect(labelAt, QSize(labelWidth, 17)));
-        label->forwardTo(image);
-        return image;
-    };
-    m_addBookmark = command("imgAddFavourite", "lblAddFavourite", QT_TR_NOOP("Bookmark"), {248, 32}, {276, 36}, 64);
-    m_advancedSearch =
-        command("imgAdvancedSearch", "lblAdvancedSearch", QT_TR_NOOP("Advanced Search"), {344, 32}, {372, 36}, 104);
-    m_clearSearch = command("imgClearSearch", "lblClearSearch", QT_TR_NOOP("Clear Search"), {480, 32}, {508, 36}, 80);
-    m_print = command("imgPrint", "lblPrint", QT_TR_NOOP("Print"), {592, 32}, {620, 36}, 34);
-    m_options = command("imgSettings", "lblSettings", QT_TR_NOOP("Options"), {656, 32}, {684, 36}, 50);
-    m_support = command("imgSupport", "lblSupport", QT_TR_NOOP("Support"), {736, 32}, {764, 36}, 50);
-    m_about = command("imgAbout", "lblAbout", QT_TR_NOOP("About"), {816, 32}, {844, 36}, 40);
-    m_web = command("imgWeb", "lblWeb", QT_TR_NOOP("Pray"), {736, 64}, {768, 68}, 40);
-    m_exportVerses = MakeImageButton(c, QStringLiteral("imgExportBibleVerse"), 24);
-    m_exportVerses->move(616, 62);
+// A command: its picture, and its caption, which a click also reaches. A caption longer than its
+// designed width first takes the gap before the next picture, leaving it one pixel.
+QToolButton* MainWindow::addCommand(QBoxLayout* row, const char* imageName, const char* labelName,
+                                    const QString& caption, int captionWidth, int gapAfter)
+{
+    QToolButton* image = MakeImageButton(nullptr, QLatin1String(imageName), 24);
+    auto* label = FixHeight(FixWidth(Named(new ClickLabel(caption), labelName), captionWidth), 17);
+    label->forwardTo(image);
+    row->addWidget(image, 0, Qt::AlignTop);
+    row->addSpacing(4);
+    row->addLayout(CaptionBeside(label));
+    row->addSpacing(std::max(std::min(gapAfter, 1), captionWidth + gapAfter - label->width()));
+    return image;
+}
+
+QLayout* MainWindow::createCommandRow()
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    m_addBookmark = addCommand(row, "imgAddFavourite", "lblAddFavourite", tr("Bookmark"), 64, 4);
+    m_advancedSearch = addCommand(row, "imgAdvancedSearch", "lblAdvancedSearch", tr("Advanced Search"), 104, 4);
+    m_clearSearch = addCommand(row, "imgClearSearch", "lblClearSearch", tr("Clear Search"), 80, 4);
+    m_print = addCommand(row, "imgPrint", "lblPrint", tr("Print"), 34, 2);
+    m_options = addCommand(row, "imgSettings", "lblSettings", tr("Options"), 50, 2);
+    m_support = addCommand(row, "imgSupport", "lblSupport", tr("Support"), 50, 2);
+    m_about = addCommand(row, "imgAbout", "lblAbout", tr("About"), 40, 0);
+    row->addStretch(1);
+    return row;
+}
+
+// The search row on its sunken strip; the Pray button hangs over the strip's lower edge.
+QWidget* MainWindow::createSearchRow()
+{
+    auto* row = Named(new QWidget, "searchRow");
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    // Rows: 1 and 2 above the text line, the text line, 3 under it to the strip's edge, 2 below.
+    for (auto [rowIndex, height] : {std::pair{0, 1}, {1, 2}, {3, 3}, {4, 2}})
+        grid->setRowMinimumHeight(rowIndex, height);
+    auto* strip = Named(new QFrame, "shpTitleBar");
+    strip->setFrameShape(QFrame::StyledPanel);
+    strip->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(strip, 0, 0, 4, 15);
+
+    m_searchText = FixHeight(Named(new QLineEdit, "txtSearchString"), 19);
+    m_searchText->setFixedWidth(195);
+    m_exportVerses = MakeImageButton(nullptr, QStringLiteral("imgExportBibleVerse"), 24);
+    m_wholeWords = Named(new QCheckBox(tr("Whole words")), "chkWholeWords");
     // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
-    // small one until the caption reads whole in it.
-    m_wholeWords = Place(new QCheckBox(tr("Whole words"), c), "chkWholeWords", QRect(644, 64, 90, 19));
+    // small one until the caption reads whole in it, and the box widens only below the smallest.
     QFont small = m_wholeWords->font();
     small.setPointSizeF(8);
     m_wholeWords->setFont(small);
-    while (m_wholeWords->sizeHint().width() > m_wholeWords->width() && small.pointSizeF() > 6) {
+    while (m_wholeWords->sizeHint().width() > 90 && small.pointSizeF() > 6) {
         small.setPointSizeF(small.pointSizeF() - 0.5);
         m_wholeWords->setFont(small);
     }
+    FixHeight(FixWidth(m_wholeWords, 90), 19);
+    m_web = MakeImageButton(nullptr, QStringLiteral("imgWeb"), 24);
+    auto* webCaption = FixHeight(FixWidth(Named(new ClickLabel(tr("Pray")), "lblWeb"), 40), 17);
+    webCaption->forwardTo(m_web);
+    // Columns: a gap, then a control, in turn.
+    const std::pair<int, QWidget*> columns[] = {
+        {8, FixHeight(FixWidth(Named(new QLabel(tr("Search for")), "lblSearchFor"), 62), 19)},
+        {2, m_searchText},
+        {5, FixHeight(FixWidth(Named(new QLabel(tr("within Bible")), "lblWithinBible"), 80), 19)},
+        {16, m_exportVerses},
+        {4, m_wholeWords},
+        {2, m_web},
+        {8, webCaption}};
+    int column = 0;
+    for (auto [gap, control] : columns) {
+        grid->setColumnMinimumWidth(column, gap);
+        column += 2;
+        if (control == m_exportVerses)
+            grid->addWidget(control, 1, column - 1, 3, 1);
+        else if (control == m_web)
+            grid->addWidget(control, 2, column - 1, 3, 1);
+        else if (control == webCaption)
+            grid->addLayout(CaptionBeside(webCaption), 2, column - 1, 3, 1);
+        else
+            grid->addWidget(control, 2, column - 1, Qt::AlignVCenter);
+    }
+    grid->setColumnStretch(column, 1);
+    return row;
 }
 
-void MainWindow::createPanels(QWidget* c)
+QLayout* MainWindow::createLeftColumn()
 {
-    m_verseSelectorTab = MakeImageButton(c, QStringLiteral("imgVerseSelector"), 50);
-    m_verseSelectorTab->move(16, 93);
-    m_storyTab = MakeImageButton(c, QStringLiteral("imgBibleStory"), 50);
-    m_storyTab->move(72, 93);
-    m_bookmarkTab = MakeImageButton(c, QStringLiteral("imgBookmark"), 50);
-    m_bookmarkTab->move(128, 93);
-    m_donate = MakeImageButton(c, QStringLiteral("imgDonate"), 50);
-    m_donate->move(184, 93);
-    m_donateCaption = Place(new QLabel(tr("Donate"), c), "lblDonate", QRect(184, 145, 50, 16));
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 15, 0, 6);
+    column->setSpacing(0);
+    // Over the go-to box, on the line of the commands: the Bible being read, and the way to compare.
+    auto* bible = new QHBoxLayout;
+    bible->setSpacing(0);
+    auto* bibleCaption = FixHeight(FixWidth(Named(new QLabel(tr("Bible")), "lblBible"), 40), 21);
+    m_bibleChooser = FixHeight(new BibleChooser, 21);
+    bibleCaption->setBuddy(m_bibleChooser);
+    m_compare = FixHeight(Named(new QPushButton(tr("Compare")), "cmdCompare"), 21);  // no picture says "compare"
+    m_compare->setToolTip(tr("The passage in two or three Bibles side by side"));
+    bible->addWidget(bibleCaption);
+    bible->addWidget(m_bibleChooser, 1);
+    bible->addSpacing(3);
+    bible->addWidget(m_compare);
+    column->addLayout(bible);
+    column->addSpacing(5);
+    // Over the tab pictures, on the line of the search box: the go-to box.
+    auto* goTo = new QHBoxLayout;
+    goTo->setSpacing(0);
+    auto* caption = FixHeight(FixWidth(Named(new QLabel(tr("Go to")), "lblGoToReference"), 40), 19);
+    m_goToReference = FixHeight(new ReferenceBox, 19);
+    caption->setBuddy(m_goToReference);
+    goTo->addWidget(caption);
+    goTo->addWidget(m_goToReference, 1);
+    column->addLayout(goTo);
+    column->addSpacing(10);
+
+    auto* tabs = new QHBoxLayout;
+    tabs->setContentsMargins(8, 0, 0, 0);
+    tabs->setSpacing(6);
+    m_verseSelectorTab = MakeImageButton(nullptr, QStringLiteral("imgVerseSelector"), 50);
+    m_storyTab = MakeImageButton(nullptr, QStringLiteral("imgBibleStory"), 50);
+    m_bookmarkTab = MakeImageButton(nullptr, QStringLiteral("imgBookmark"), 50);
+    m_donate = MakeImageButton(nullptr, QStringLiteral("imgDonate"), 50);
+    for (QToolButton* tab : {m_verseSelectorTab, m_storyTab, m_bookmarkTab})
+        tabs->addWidget(tab, 0, Qt::AlignTop);
+    auto* donate = new QVBoxLayout;
+    donate->setSpacing(2);
+    m_donateCaption = FixHeight(FixWidth(Named(new QLabel(tr("Donate")), "lblDonate"), 50), 16);
     m_donateCaption->setAlignment(Qt::AlignHCenter);
+    donate->addWidget(m_donate, 0, Qt::AlignHCenter);
+    donate->addWidget(m_donateCaption);
+    tabs->addLayout(donate);
+    tabs->addStretch(1);
+    column->addLayout(tabs);
+    column->addSpacing(15);
 
-    const QRect panelRect(8, 176, 233, 393);
-    m_verseSelectorPanel = Place(new QWidget(c), "picVerseSelector", panelRect);
-    m_selectors = new VerseRangeSelector(m_verseSelectorPanel);
-    m_selectors->setGeometry(0, 0, 233, 232);
-    m_previousChapter = MakeImageButton(m_verseSelectorPanel, QStringLiteral("imgPrevious"), 32);
-    m_previousChapter->move(40, 238);
-    m_openPassage = MakeImageButton(m_verseSelectorPanel, QStringLiteral("imgRetrieveBible"), 32);
-    m_openPassage->move(100, 238);
-    m_nextChapter = MakeImageButton(m_verseSelectorPanel, QStringLiteral("imgNext"), 32);
-    m_nextChapter->move(160, 238);
-    Place(new QLabel(tr("Words from God :"), m_verseSelectorPanel), "lblWordsFromGod",
-          QRect(0, 274, 233, 16));
-    m_wordsFromGod = Place(new QPlainTextEdit(m_verseSelectorPanel), "txtWordsFromGod", QRect(0, 292, 233, 101));
-    m_wordsFromGod->setReadOnly(true);
-
-    m_bookmarkPanel = new BookmarkPanel(c);
-    m_bookmarkPanel->setGeometry(panelRect);
-    m_bookmarkPanel->hide();
-    m_storyPanel = new StoryPanel(c);
-    m_storyPanel->setGeometry(panelRect);
-    m_storyPanel->hide();
+    m_panels = Named(new QStackedWidget, "panelStack");
+    m_panels->addWidget(createVerseSelectorPanel());
+    m_bookmarkPanel = new BookmarkPanel(m_panels);
+    m_panels->addWidget(m_bookmarkPanel);
+    m_storyPanel = new StoryPanel(m_panels);
+    m_panels->addWidget(m_storyPanel);
+    // The panels keep their designed width unless their captions need more.
+    m_panels->setFixedWidth(std::max(233, m_panels->minimumSizeHint().width()));
+    column->addWidget(m_panels, 1);
+    return column;
 }
 
-void MainWindow::createNotesArea(QWidget* c)
+QWidget* MainWindow::createVerseSelectorPanel()
 {
-    Place(new QLabel(tr("Notes:"), c), "lblNotesHeading", QRect(248, 480, 633, 16));
-    MakeSunkenFrame(c, "shpBibleNotes", QRect(248, 496, 633, 73));
-    m_notes = Place(new QPlainTextEdit(c), "txtNotes", QRect(256, 504, 617, 57));
+    m_verseSelectorPanel = Named(new QWidget, "picVerseSelector");
+    auto* layout = new QVBoxLayout(m_verseSelectorPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_selectors = new VerseRangeSelector;
+    m_selectors->setFixedHeight(std::max(232, m_selectors->minimumSizeHint().height()));
+    layout->addWidget(m_selectors);
+    layout->addSpacing(6);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(40, 0, 0, 0);
+    buttons->setSpacing(28);
+    m_previousChapter = MakeImageButton(nullptr, QStringLiteral("imgPrevious"), 32);
+    m_openPassage = MakeImageButton(nullptr, QStringLiteral("imgRetrieveBible"), 32);
+    m_nextChapter = MakeImageButton(nullptr, QStringLiteral("imgNext"), 32);
+    for (QToolButton* button : {m_previousChapter, m_openPassage, m_nextChapter})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addSpacing(4);
+    layout->addWidget(FixHeight(Named(new QLabel(tr("Words from God :")), "lblWordsFromGod"), 16));
+    layout->addSpacing(2);
+    m_wordsFromGod = Named(new QPlainTextEdit, "txtWordsFromGod");
+    m_wordsFromGod->setReadOnly(true);
+    // Four lines of the verse of the day at the least, with the box's margins.
+    m_wordsFromGod->setMinimumHeight(64);
+    m_wordsFromGod->installEventFilter(this);  // its font is fitted to each height
+    layout->addWidget(m_wordsFromGod, 1);
+    return m_verseSelectorPanel;
+}
+
+QLayout* MainWindow::createRightColumn()
+{
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 9, 0, 6);
+    column->setSpacing(0);
+    column->addLayout(createCommandRow());
+    column->addSpacing(5);
+    // The search row, the views and the notes end 2 short of the column's right edge, the
+    // related-bookmark box at it.
+    auto* upper = new QVBoxLayout;
+    upper->setContentsMargins(0, 0, 2, 0);
+    upper->setSpacing(0);
+    upper->addWidget(createSearchRow());
+
+    m_views = Named(new QStackedWidget, "viewStack");
+    m_reading = new ReadingView(m_selectors, m_views);
+    m_results = new SearchResultsView(m_views);
+    m_results->grid()->installEventFilter(this);  // its columns are fitted to each width
+    auto* webPage = new QWidget;
+    auto* webPageLayout = new QVBoxLayout(webPage);
+    webPageLayout->setContentsMargins(0, 0, 0, 8);  // the web panel stops 8 short of the other views
+    m_webPanel = Named(new QWidget, "wbrWebPanel");
+    webPageLayout->addWidget(m_webPanel);
+    for (QWidget* view : {static_cast<QWidget*>(m_reading), static_cast<QWidget*>(m_results), webPage})
+        m_views->addWidget(view);
+    upper->addWidget(m_views, 1);
+    column->addLayout(upper, 1);
+    column->addSpacing(3);
+    column->addWidget(createNotesArea());
+    return column;
+}
+
+QWidget* MainWindow::createNotesArea()
+{
+    // The heading and the notes end 2 short of the right edge, the related-bookmark box at it; the
+    // box rises 2 above the heading's line.
+    auto* area = Named(new QWidget, "notesArea");
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    for (auto [row, height] : {std::pair{0, 2}, {2, 3}, {3, 2}})
+        grid->setRowMinimumHeight(row, height);
+    grid->setColumnMinimumWidth(2, 8);
+    grid->setColumnStretch(0, 1);
+    auto shortOfTheEdge = [](QWidget* control) {
+        auto* box = new QHBoxLayout;
+        box->setContentsMargins(0, 0, 2, 0);
+        box->addWidget(control);
+        return box;
+    };
+    grid->addLayout(shortOfTheEdge(FixHeight(Named(new QLabel(tr("Notes:")), "lblNotesHeading"), 16)), 1, 0, 1, 4);
+    m_notes = Named(new QPlainTextEdit, "txtNotes");
     m_notes->setFrameShape(QFrame::NoFrame);
+    m_notes->setFixedHeight(57);
     KeepNotesForShowing(m_notes, Message::BookmarkVerseBeforeNotes);
-    m_relatedCaption = Place(new QLabel(tr("Related Bookmark:"), c), "lblRelatedVerse",
-                             QRect(568, 480, 120, 16));
-    m_related = Place(new QComboBox(c), "cboRelatedVerse", QRect(688, 472, 193, 21));
+    grid->addLayout(shortOfTheEdge(FramePane(m_notes, "shpBibleNotes", QMargins(8, 8, 8, 8))), 4, 0, 1, 4);
+    m_relatedCaption = FixHeight(FixWidth(Named(new QLabel(tr("Related Bookmark:")), "lblRelatedVerse"), 120), 16);
+    grid->addWidget(m_relatedCaption, 1, 1);
+    m_related = Named(new QComboBox, "cboRelatedVerse");
+    FixHeight(m_related, 21)->setFixedWidth(193);
+    grid->addWidget(m_related, 0, 3, 3, 1);
     // The box keeps its narrow place above the notes; its list opens wide enough to read the entries.
     m_related->view()->setMinimumWidth(360);
     connect(m_related, &QComboBox::currentTextChanged, m_related, &QWidget::setToolTip);
     hideRelatedBookmarks();
+    return area;
 }
 
-void MainWindow::createStatusBar(QWidget* c)
+QWidget* MainWindow::createStatusBar()
 {
-    auto* bar = new QStatusBar(c);
-    bar->setObjectName(QStringLiteral("stbBible"));
+    auto* bar = Named(new QStatusBar, "stbBible");
     bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(25);
     m_status = new QLabel(bar);
     m_status->setObjectName(QStringLiteral("stbPanel1"));
     m_status->setMinimumWidth(250);
@@ -235,7 +409,7 @@ void MainWindow::createStatusBar(QWidget* c)
     m_backToResults->setAutoRaise(true);
     m_backToResults->hide();
     bar->addPermanentWidget(m_backToResults);
-    bar->setGeometry(0, 575, 900, 25);
+    return bar;
 }
 
 // What one part asks of another goes through the window.
@@ -246,11 +420,11 @@ void MainWindow::connectPanels()
     connect(m_storyTab, &QToolButton::clicked, this, &MainWindow::showStoryPanel);
     connect(m_openPassage, &QToolButton::clicked, this, &MainWindow::openPassage);
     connect(m_nextChapter, &QToolButton::clicked, this, [this] {
-        if (m_reading->chooseNextChapter())
+        if (m_selectors->chooseNextChapter())
             openPassage();
     });
     connect(m_previousChapter, &QToolButton::clicked, this, [this] {
-        if (m_reading->choosePreviousChapter())
+        if (m_selectors->choosePreviousChapter())
             openPassage();
     });
 
@@ -281,13 +455,7 @@ void MainWindow::connectPanels()
 void MainWindow::setTabOrder()
 {
     // Search first, then the passage choice and its buttons, then what is read.
-    const QList<QWidget*> chain = {m_searchText,
-                                   m_selectors->cboTestament,
-                                   m_selectors->cboBook,
-                                   m_selectors->cboFromChapter,
-                                   m_selectors->cboFromSection,
-                                   m_selectors->cboToChapter,
-                                   m_selectors->cboToSection,
+    const QList<QWidget*> chain = QList<QWidget*>{m_searchText} + m_selectors->focusChain() + QList<QWidget*>{
                                    m_previousChapter,
                                    m_openPassage,
                                    m_nextChapter,
@@ -363,8 +531,7 @@ void MainWindow::restoreLastPassage()
     // first book of the first testament rather than ending the program.
     if (!m_selectors->choosePassage(ShowablePassage(LastPassage(options())))) {
         qCWarning(lcApp).noquote() << "The saved passage does not fit the lists; showing the first book";
-        m_selectors->cboTestament->setCurrentIndex(-1);
-        m_selectors->cboTestament->setCurrentIndex(0);
+        m_selectors->reset();
     }
     ApplyDefaultFont(m_reading->textBox());
     openPassage();
@@ -400,17 +567,13 @@ void MainWindow::openStoredPassage(const Passage& passage)
 
 void MainWindow::showReadingView()
 {
-    m_reading->setVisible(true);
-    m_results->setVisible(false);
-    m_webPanel->hide();
+    m_views->setCurrentWidget(m_reading);
     m_backToResults->setVisible(m_resultsKept);
 }
 
 void MainWindow::showResultsView()
 {
-    m_reading->setVisible(false);
-    m_results->setVisible(true);
-    m_webPanel->hide();
+    m_views->setCurrentWidget(m_results);
     m_backToResults->hide();
 }
 
@@ -422,11 +585,10 @@ void MainWindow::hideRelatedBookmarks()
 
 void MainWindow::showOnlyPanel(QWidget* panel)
 {
-    for (QWidget* p : {m_verseSelectorPanel, static_cast<QWidget*>(m_bookmarkPanel), static_cast<QWidget*>(m_storyPanel)})
-        p->setVisible(p == panel);
-    panel->move(8, panel->y());
+    m_panels->setCurrentWidget(panel);
     hideRelatedBookmarks();
-    m_webPanel->hide();
+    if (m_views->currentWidget() == m_webPanel->parentWidget())  // the web panel gives way
+        m_viewMode == ViewMode::Searcher ? showResultsView() : showReadingView();
 }
 
 void MainWindow::showVerseSelectorPanel()
@@ -467,10 +629,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QMainWindow::resizeEvent(event);
-    layoutControls();
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_wordsFromGod)
+            fitWordsFromGod();
+        else if (m_results && watched == m_results->grid())
+            fitResultColumns();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace kivra

@@ -4,16 +4,23 @@
 // bar. The panels and views are classes of their own; the window creates and places them and
 // connects what one asks of another.
 
-#include <QMainWindow>
+#include "reading/Passage.h"
 
+#include <QMainWindow>
+#include <optional>
+
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QKeySequence;
 class QLineEdit;
 class QPlainTextEdit;
+class QStackedWidget;
 class QStatusBar;
 class QTextEdit;
+class QPushButton;
 class QToolButton;
 
 namespace kivra {
@@ -59,14 +66,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ---- Building and wiring (MainWindow.cpp)
-    void createTitleAndCommands(QWidget* central);
-    void createPanels(QWidget* central);
-    void createNotesArea(QWidget* central);
-    void createStatusBar(QWidget* central);
+    QWidget* createTitleStrip();
+    QLayout* createLeftColumn();
+    QWidget* createVerseSelectorPanel();
+    QLayout* createRightColumn();
+    QLayout* createCommandRow();
+    QToolButton* addCommand(QBoxLayout* row, const char* imageName, const char* labelName,
+                            const QString& caption, int captionWidth, int gapAfter);
+    QWidget* createSearchRow();
+    QWidget* createNotesArea();
+    QWidget* createStatusBar();
     void connectPanels();
     void connectSearch();
     void connectShell();
@@ -100,7 +113,8 @@ private:
 
     // ---- Bookmarks of the shown passage or result (MainWindowBookmarks.cpp)
     void bookmarkCurrentVerse();
-    bool bookmarkRangeFromResult(Passage* range);
+    // The current result's verse; nothing (after telling the user) when there is none.
+    std::optional<Passage> resultBookmarkRange();
     void showPassageBookmark();
     void showResultBookmark();
     // The notes under the passage or result again, after the editor saved a bookmark.
@@ -120,9 +134,7 @@ private:
     void previewVerses();
 
     // ---- Shell (MainWindowShell.cpp)
-    void layoutControls();
     void setTooltips();
-    void setTitleStripPicture();
     void openOptions();
     void openAbout();
     void openWebPanel();
@@ -134,8 +146,6 @@ private:
     ViewMode m_viewMode = ViewMode::Reader;
 
     // Title strip, search row and command buttons
-    QLabel* m_titleStrip;
-    QLabel* m_heading;
     QLineEdit* m_searchText;
     QCheckBox* m_wholeWords;  // the quick search matches whole words only
     QString m_quickSearchText;  // what the results shown were found for; empty after an advanced search
@@ -144,6 +154,7 @@ private:
     bool m_resultsKept = false;    // from a search until Clear Search
     ReferenceBox* m_goToReference;
     BibleChooser* m_bibleChooser;
+    QPushButton* m_compare;
     QToolButton* m_addBookmark;
     QToolButton* m_advancedSearch;
     QToolButton* m_clearSearch;
@@ -158,6 +169,7 @@ private:
 
     // Tabs and panels
     QToolButton* m_verseSelectorTab;
+    QStackedWidget* m_panels;  // one of the three panels at a time
     QToolButton* m_storyTab;
     QToolButton* m_bookmarkTab;
     QWidget* m_verseSelectorPanel;
@@ -171,10 +183,11 @@ private:
     BookmarkPanel* m_bookmarkPanel;
     StoryPanel* m_storyPanel;
 
-    // Content area
+    // Content area: one of the three views at a time
+    QStackedWidget* m_views;
     ReadingView* m_reading;
-    SearchResultsView* m_results;
-    QWidget* m_webPanel;
+    SearchResultsView* m_results = nullptr;
+    QWidget* m_webPanel;  // inside the third view, 8 short of its foot
     QWidget* m_webView = nullptr;  // the browser inside m_webPanel, made on first use
     WebPanelPages* m_webPages = nullptr;  // what m_webView shows
 
@@ -185,8 +198,6 @@ private:
     DataControl* m_passageBookmarks;  // the bookmarks on the shown passage or result; m_notes follows it
 
     QLabel* m_status;
-    QTextEdit* m_printBox;       // hidden; holds the text that Print sends to the printer
-    int m_titleStripWidth = 0;  // width the title picture was last drawn for
 };
 
 } // namespace kivra

@@ -13,43 +13,38 @@
 #include "storage/Globals.h"
 
 #include <QComboBox>
+#include <QStackedWidget>
 #include <QLabel>
 
 namespace kivra {
 
 // The one-verse range of the current search result; false (after telling the user, or quietly
 // when the row cannot be read) when there is none.
-bool MainWindow::bookmarkRangeFromResult(Passage* range)
+std::optional<Passage> MainWindow::resultBookmarkRange()
 {
     if (m_results->count() == 0) {
         ShowMessage(Message::NoBibleTextToBookmark, this);
-        return false;
+        return std::nullopt;
     }
     const std::optional<SearchResult> result = m_results->currentResult();
     if (!m_results->hasSelectedResult() || !result) {
         ShowMessage(Message::SelectEntryToBookmark, this);
-        return false;
+        return std::nullopt;
     }
     const QString book = m_results->bookNameOf(result->bookAbbreviation);
     if (book.isEmpty())
-        return false;
-    *range = {book, result->chapter, result->verse, result->chapter, result->verse};
-    return true;
+        return std::nullopt;
+    return Passage{book, result->chapter, result->verse, result->chapter, result->verse};
 }
 
 void MainWindow::bookmarkCurrentVerse()
 {
-    Passage range;
+    std::optional<Passage> range;
     {
         WaitCursor wait;
-        if (m_viewMode == ViewMode::Searcher) {
-            if (!bookmarkRangeFromResult(&range))
-                return;
-        } else {
-            range = m_selectors->passage();
-        }
+        range = m_viewMode == ViewMode::Searcher ? resultBookmarkRange() : m_selectors->passage();
     }
-    if (OpenBookmarkEditor(this, range))
+    if (range && OpenBookmarkEditor(this, *range))
         showSavedBookmarkNotes();
 }
 
@@ -70,7 +65,7 @@ void MainWindow::showPassageBookmark()
 void MainWindow::showResultBookmark()
 {
     const std::optional<SearchResult> result = m_results->currentResult();
-    if (!m_results->isVisible() || !result || result->id.isEmpty())
+    if (m_views->currentWidget() != m_results || !result || result->id.isEmpty())
         return;
     // Only a bookmark on exactly this one verse; one on a range around it is not this verse's. The
     // same exact-range match as under a passage, and the notes follow it as they do there.

@@ -21,29 +21,10 @@ namespace kivra {
 
 void MainWindow::connectReaderAids()
 {
-    // Over the tab pictures, on the line of the search box: a place no documented control uses.
-    QWidget* central = centralWidget();
-    auto* caption = new QLabel(tr("Go to"), central);
-    caption->setObjectName(QStringLiteral("lblGoToReference"));
-    caption->setGeometry(8, 64, 40, 19);
-    m_goToReference = new ReferenceBox(central);
-    m_goToReference->setGeometry(48, 64, 193, 19);
-    caption->setBuddy(m_goToReference);
     connect(m_goToReference, &ReferenceBox::referenceChosen, this, &MainWindow::showReference);
 
-    auto* bibleCaption = new QLabel(tr("Bible"), central);
-    bibleCaption->setObjectName(QStringLiteral("lblBible"));
-    bibleCaption->setGeometry(8, 38, 40, 21);
-    m_bibleChooser = new BibleChooser(central);
-    m_bibleChooser->setGeometry(48, 38, 126, 21);
-    bibleCaption->setBuddy(m_bibleChooser);
     connect(m_bibleChooser, &BibleChooser::bibleChosen, this, &MainWindow::followChosenBible);
-    auto* compare = new QPushButton(central);  // a word, not a picture: no picture says "compare"
-    compare->setObjectName(QStringLiteral("cmdCompare"));
-    compare->setText(tr("Compare"));
-    compare->setToolTip(tr("The passage in two or three Bibles side by side"));
-    compare->setGeometry(177, 38, 64, 21);
-    connect(compare, &QPushButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
+    connect(m_compare, &QPushButton::clicked, this, [this] { (new CompareView(m_selectors->passage(), this))->show(); });
 }
 
 // The selectors offer the new Bible's books and keep the passage where that Bible has it.
@@ -94,15 +75,13 @@ QString MainWindow::printHeading() const
 void MainWindow::printVerses()
 {
     WaitCursor wait;
-    // Plain text only: the print box's own font, not the pane's.
-    m_printBox->setPlainText(printText());
-    PrintRichTextBox(m_printBox, this, printHeading());
+    // Plain text only, in the print font, not the pane's.
+    PrintVerseText(printText(), this, printHeading());
 }
 
 void MainWindow::previewVerses()
 {
-    m_printBox->setPlainText(printText());
-    PreviewRichTextBox(m_printBox, this, printHeading());
+    PreviewVerseText(printText(), this, printHeading());
 }
 
 } // namespace kivra

@@ -9,7 +9,6 @@
 #include "resources/Widgets.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,37 +16,9 @@
 #include <QToolButton>
 
 namespace kivra {
-namespace {
-
-// Return or Enter in the search box runs the quick search (and is not taken as text).
-class SearchOnEnter : public QObject {
-public:
-    SearchOnEnter(QLineEdit* box, std::function<void()> search) : QObject(box), m_search(std::move(search))
-    {
-        box->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        m_search();
-        return true;
-    }
-
-private:
-    std::function<void()> m_search;
-};
-
-} // namespace
-
 void MainWindow::connectSearch()
 {
-    new SearchOnEnter(m_searchText, [this] { runQuickSearch(); });
+    connect(m_searchText, &QLineEdit::returnPressed, this, &MainWindow::runQuickSearch);
     SelectAllOnClick(m_searchText);
     // The prompt is set with the caret at its end, which scrolls its start out of the narrow box.
     connect(m_searchText, &QLineEdit::textChanged, this, [this](const QString& text) {

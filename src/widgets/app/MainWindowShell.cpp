@@ -2,7 +2,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/MainLayout.h"
 #include "app/WebPanel.h"
 #include "output/VerseExport.h"
 #include "reading/ReadingView.h"
@@ -17,7 +16,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QStackedWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -25,20 +26,6 @@ namespace kivra {
 
 void MainWindow::connectShell()
 {
-    setTitleStripPicture();
-    QPalette heading = m_heading->palette();
-    heading.setColor(QPalette::WindowText, Qt::white);  // readable on the dark title strip
-    m_heading->setPalette(heading);
-
-    // The print box of the old program: hidden, and its font is the one printing uses.
-    m_printBox = new QTextEdit(centralWidget());
-    m_printBox->setObjectName(QStringLiteral("rxtPrint"));
-    QFont printFont(QStringLiteral("MS Sans Serif"));
-    printFont.setStyleHint(QFont::SansSerif);
-    printFont.setPointSizeF(8.5);
-    m_printBox->setFont(printFont);
-    m_printBox->setPlainText(tr("Print"));
-    m_printBox->hide();
 
     m_donateCaption->setCursor(Qt::ArrowCursor);  // a caption only; the picture is the button
     auto* webLayout = new QVBoxLayout(m_webPanel);
@@ -51,37 +38,6 @@ void MainWindow::connectShell()
     connect(m_exportVerses, &QToolButton::clicked, this, &MainWindow::exportVerses);
     connect(m_support, &QToolButton::clicked, this, [this] { openWebAddress(SupportPageAddress); });
     connect(m_donate, &QToolButton::clicked, this, [this] { openWebAddress(DonationPageAddress); });
-}
-
-void MainWindow::setTitleStripPicture()
-{
-    // Drawn for the present width so the strip stays sharp instead of being stretched.
-    const int width = std::max(m_titleStrip->width(), 1);
-    if (width == m_titleStripWidth)
-        return;
-    m_titleStripWidth = width;
-    m_titleStrip->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, m_titleStrip->height())));
-}
-
-void MainWindow::layoutControls()
-{
-    // The window has no menu or status bar of its own: its inner size is the client area. Where the
-    // window system makes it smaller than its minimum (no window manager), the layout stays that of
-    // the minimum and the window shows part of it.
-    const QSize inner = size().expandedTo(minimumSize());
-    const MainLayout layout = LayoutMainWindowGeometry(inner.width(), inner.height());
-    for (const LayoutAssignment& a : layout.assignments) {
-        auto* control = findChild<QWidget*>(a.control);
-        if (!control)
-            continue;
-        QRect rect = control->geometry();
-        ApplyAssignment(rect, a.property, a.value);
-        control->setGeometry(rect);
-    }
-    setTitleStripPicture();
-    fitWordsFromGod();  // its box changes height with the window
-    if (layout.complete)
-        fitResultColumns();  // refits the grid's columns to the new width
 }
 
 void MainWindow::setTooltips()
@@ -145,9 +101,7 @@ void MainWindow::openWebPanel()
     WaitCursor wait;
     if (!m_webView && !createWebView())
         return;  // the message is given; the view on screen stays as it was
-    m_reading->setVisible(false);
-    m_results->setVisible(false);
-    m_webPanel->show();
+    m_views->setCurrentWidget(m_webPanel->parentWidget());
     m_webPages->open(QUrl::fromLocalFile(WebPanelDefaultPage()), QUrl(HomePageAddress), 0.7);
 }
 
@@ -180,7 +134,6 @@ void MainWindow::exportVerses()
     WaitCursor wait;
     // Export always writes the passage of the six selectors, never the result list.
     openPassage();
-    QApplication::processEvents();
     // A range that runs backwards shows nothing new: what the pane still shows is written, and named.
     const QString name = ProposedRtfFileName(m_reading->shownPassage().value_or(m_selectors->passage()));
     const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));

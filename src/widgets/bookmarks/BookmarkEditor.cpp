@@ -2,6 +2,7 @@
 
 #include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
+#include "reading/LocalBookNames.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Logging.h"
@@ -14,48 +15,29 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace kivra {
-namespace {
-
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-constexpr int WindowWidth = 620;
-constexpr int WindowHeight = 420;
-
-} // namespace
-
 BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmBookmark"));
     setWindowTitle(tr("Bookmark"));
     setWindowIcon(applicationIcon());
-    setFixedSize(WindowWidth, WindowHeight);
 
-    imgTitleBar = place(new QLabel(this), "imgTitleBar", QRect(0, 0, WindowWidth, 23));
-    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(WindowWidth, 23)));
-    lblTopHeading = place(new QLabel(tr("Bookmark"), this), "lblTopHeading", QRect(0, 2, 10, 19));
-    QFont heading = lblTopHeading->font();
-    heading.setBold(true);
-    lblTopHeading->setFont(heading);
-    lblTopHeading->adjustSize();
+    auto* strip = new TitleStrip(tr("Bookmark"), 0);
+    imgTitleBar = strip;
+    lblTopHeading = strip->heading();
+    verseSelector = Named(new VerseRangeSelector, "verseSelector");
+    verseSelector->setFixedSize(233, std::max(232, verseSelector->minimumSizeHint().height()));
 
-    verseSelector = place(new VerseRangeSelector(this), "verseSelector", QRect(16, 40, 233, 232));
-    takeSelectors(*verseSelector);
-
-    lblDetails = place(new QLabel(tr("Details:"), this), "lblDetails", QRect(268, 36, 336, 18));
-    lblDetails->setFont(heading);
-    lblBookmarkNotes = place(new QLabel(tr("Notes for this bookmark:"), this), "lblBookmarkNotes",
-                             QRect(268, 58, 336, 16));
-    txtBookmarkNotes = place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(268, 76, 336, 112));
-    lblRelatedBookmark = place(new QLabel(tr("Related Bookmark:"), this), "lblRelatedBookmark",
-                               QRect(268, 196, 336, 16));
-    lstBookmark = place(new QListWidget(this), "lstBookmark", QRect(268, 214, 336, 150));
+    lblDetails = FixHeight(Named(new QLabel(tr("Details:")), "lblDetails"), 18);
+    lblDetails->setFont(lblTopHeading->font());
+    lblBookmarkNotes = FixHeight(Named(new QLabel(tr("Notes for this bookmark:")), "lblBookmarkNotes"), 16);
+    txtBookmarkNotes = Named(new QPlainTextEdit, "txtBookmarkNotes");
+    txtBookmarkNotes->setFixedHeight(112);
+    lblRelatedBookmark = FixHeight(Named(new QLabel(tr("Related Bookmark:")), "lblRelatedBookmark"), 16);
+    lstBookmark = Named(new QListWidget, "lstBookmark");
+    lstBookmark->setFixedHeight(150);
     lstBookmark->setSelectionMode(QAbstractItemView::MultiSelection);
     lstBookmark->setUniformItemSizes(true);
     QFont fixed(QStringLiteral("DejaVu Sans Mono"));
@@ -63,11 +45,41 @@ BookmarkEditor::BookmarkEditor(QWidget* parent) : QDialog(parent)
     lstBookmark->setFont(fixed);  // the entries line up their ranges with blanks
     lblBookmarkNotes->setBuddy(txtBookmarkNotes);
     lblRelatedBookmark->setBuddy(lstBookmark);
-
     imgSaveBookmark = MakeImageButton(this, QStringLiteral("imgSaveBookmark"), 32);
-    imgSaveBookmark->move(WindowWidth - 16 - 32 - 8 - 32, WindowHeight - 16 - 32 + 4);
     imgCancelBookmark = MakeImageButton(this, QStringLiteral("imgCancelBookmark"), 32);
-    imgCancelBookmark->move(WindowWidth - 16 - 32, WindowHeight - 16 - 32 + 4);
+
+    // The selectors on the left, the details in a column of 336 (or what its captions need) on the
+    // right, the two buttons in the bottom right corner; the window fits round them.
+    auto* details = new QVBoxLayout;
+    details->setSpacing(0);
+    for (auto [gap, control] : {std::pair<int, QWidget*>{0, lblDetails}, {4, lblBookmarkNotes}, {2, txtBookmarkNotes},
+                                {8, lblRelatedBookmark}, {2, lstBookmark}}) {
+        details->addSpacing(gap);
+        details->addWidget(control);
+        control->setFixedWidth(std::max(336, control->sizeHint().width()));
+    }
+    auto* selector = new QVBoxLayout;
+    selector->addSpacing(4);
+    selector->addWidget(verseSelector);
+    selector->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(16, 13, 16, 0);
+    columns->setSpacing(19);
+    columns->addLayout(selector);
+    columns->addLayout(details);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 12, 16, 12);
+    buttons->setSpacing(8);
+    buttons->addStretch(1);
+    buttons->addWidget(imgSaveBookmark);
+    buttons->addWidget(imgCancelBookmark);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(strip);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
 
     connect(verseSelector, &VerseRangeSelector::selectionChanged, this, &BookmarkEditor::showRangeCaption);
     connect(imgSaveBookmark, &QToolButton::clicked, this, [this] { save(); });
@@ -136,9 +148,8 @@ void BookmarkEditor::showRangeCaption()
 {
     const Passage p = verseSelector->passage();
     setWindowTitle(QStringLiteral("%1 : %2 : %3:%4 - %5:%6")
-                       .arg(cboTestament->currentText(), cboBook->currentText(), QString::number(p.fromChapter),
+                       .arg(verseSelector->testamentName(), ShownBookName(p.book), QString::number(p.fromChapter),
                             QString::number(p.fromVerse), QString::number(p.toChapter), QString::number(p.toVerse)));
-    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
 QStringList BookmarkEditor::markedReferences() const

@@ -14,7 +14,7 @@ class QToolButton;
 
 namespace kivra {
 
-class BookmarkEditor : public QDialog, public PassageSelectors {
+class BookmarkEditor : public QDialog {
     Q_OBJECT
 public:
     explicit BookmarkEditor(QWidget* parent = nullptr);

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace kivra {
 namespace {
@@ -46,19 +47,31 @@ void KeepNotesForShowing(QPlainTextEdit* box, Message message)
 BookmarkPanel::BookmarkPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picBookmark"));
-    int x = 0;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
     for (auto [member, name] : {std::pair{&m_open, "imgOpenBookmark"}, {&m_edit, "imgEditBookmark"},
                                 {&m_delete, "imgDeleteBookmark"}, {&m_import, "imgImportBookmark"},
                                 {&m_export, "imgExportBookmark"}, {&m_exportAll, "imgExportAllBookmark"}}) {
         *member = MakeImageButton(this, QLatin1String(name), 28);
-        (*member)->move(x, 0);
-        x += 32;
+        buttons->addWidget(*member);
     }
-    m_listCaption = Place(new QLabel(tr("Bookmark:"), this), "lblBookmark", QRect(0, 30, 233, 16));
-    m_list = Place(new QListWidget(this), "lstBookmark", QRect(0, 46, 233, 234));
-    m_notesCaption = Place(new QLabel(tr("Bookmark Notes :"), this), "lblBookmarkNotes",
-                           QRect(0, 297, 233, 16));
-    m_notes = Place(new QPlainTextEdit(this), "txtBookmarkNotes", QRect(0, 313, 233, 80));
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addSpacing(2);
+    m_listCaption = FixHeight(Named(new QLabel(tr("Bookmark:")), "lblBookmark"), 16);
+    layout->addWidget(m_listCaption);
+    m_list = Named(new QListWidget, "lstBookmark");
+    layout->addWidget(m_list, 1);
+    // The notes keep to the bottom of the panel; the list takes what the panel's height leaves.
+    layout->addSpacing(17);
+    m_notesCaption = FixHeight(Named(new QLabel(tr("Bookmark Notes :")), "lblBookmarkNotes"), 16);
+    layout->addWidget(m_notesCaption);
+    m_notes = Named(new QPlainTextEdit, "txtBookmarkNotes");
+    m_notes->setFixedHeight(80);
+    layout->addWidget(m_notes);
     KeepNotesForShowing(m_notes, Message::EditBookmarkToChangeNotes);
 
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);

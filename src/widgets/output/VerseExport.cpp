@@ -61,16 +61,23 @@ bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* pare
 } // namespace kivra
 
 #include <QPrintPreviewDialog>
-#include <QTextEdit>
 
 namespace kivra {
 
-bool PrintRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
+QFont VersePrintFont()
 {
-    return PrintOnDefaultPrinter(box->toPlainText(), box->font(), parent, heading);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.5);
+    return font;
 }
 
-void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
+bool PrintVerseText(const QString& text, QWidget* parent, const QString& heading)
+{
+    return PrintOnDefaultPrinter(text, VersePrintFont(), parent, heading);
+}
+
+void PreviewVerseText(const QString& text, QWidget* parent, const QString& heading)
 {
     // The pages Print would print: laid out for the same printer, its paper and its resolution
     // (the dialog's own printer works at screen resolution and wraps lines elsewhere).
@@ -82,8 +89,7 @@ void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading)
     preview.setWindowTitle(heading.isEmpty() ? QCoreApplication::translate("VerseExport", "Print Preview")
                                              : QCoreApplication::translate("VerseExport",
                                                                            "Print Preview - %1").arg(heading));
-    const QString text = box->toPlainText();
-    const QFont font = box->font();
+    const QFont font = VersePrintFont();
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
         QString error;
         if (!printPlainText(*printer, text, font, &error, heading))

@@ -29,11 +29,12 @@ bool PrintOnDefaultPrinter(const QString& text, const QFont& font, QWidget* pare
 
 } // namespace kivra
 
-class QTextEdit;
 namespace kivra {
-// Prints the whole plain text of the box in the box's font (the old rich-text box's selection print).
-bool PrintRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading = {});
+// The face verses print in: a small sans serif, whatever the reading pane shows.
+QFont VersePrintFont();
+// Prints the verses' plain text in the print font on the default printer.
+bool PrintVerseText(const QString& text, QWidget* parent, const QString& heading = {});
 // Shows the pages Print would print, laid out as it lays them out; from there the user may print
 // them on a printer of their choice.
-void PreviewRichTextBox(QTextEdit* box, QWidget* parent, const QString& heading);
+void PreviewVerseText(const QString& text, QWidget* parent, const QString& heading);
 } // namespace kivra

@@ -37,13 +37,6 @@ public:
     }
 };
 
-template <typename T> T* place(T* widget, const char* name, const QRect& geometry)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 } // namespace
 
 void SelectAllOnClick(QLineEdit* box)
@@ -55,39 +48,66 @@ AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAdvancedSearch"));
     setWindowTitle(tr("Advanced Search"));
-    setFixedSize(450, 300);
-
-    lblTopHeading = place(new QLabel(tr("Advanced Search"), this), "lblTopHeading", QRect(0, 6, 120, 20));
+    lblTopHeading = Named(new QLabel(tr("Advanced Search")), "lblTopHeading");
     QFont heading = lblTopHeading->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() + 2);
     lblTopHeading->setFont(heading);
-    lblTopHeading->adjustSize();
-    lblNotesHeading = place(new QLabel(tr("Search for bible verse (s):"), this), "lblNotesHeading",
-                            QRect(12, 34, 300, 18));
+    lblNotesHeading = FixHeight(Named(new QLabel(tr("Search for bible verse (s):")), "lblNotesHeading"), 18);
 
-    txtSearchString1 = place(new QLineEdit(this), "txtSearchString1", QRect(12, 54, 272, 24));
-    cboOperator1 = place(new QComboBox(this), "cboOperator1", QRect(292, 54, 146, 24));
-    cboQueryStringOperator = place(new QComboBox(this), "cboQueryStringOperator", QRect(12, 84, 90, 24));
-    txtSearchString2 = place(new QLineEdit(this), "txtSearchString2", QRect(12, 114, 272, 24));
-    cboOperator2 = place(new QComboBox(this), "cboOperator2", QRect(292, 114, 146, 24));
+    txtSearchString1 = FixHeight(Named(new QLineEdit, "txtSearchString1"), 24);
+    cboOperator1 = FixHeight(Named(new QComboBox, "cboOperator1"), 24);
+    cboQueryStringOperator = FixHeight(Named(new QComboBox, "cboQueryStringOperator"), 24);
+    txtSearchString2 = FixHeight(Named(new QLineEdit, "txtSearchString2"), 24);
+    cboOperator2 = FixHeight(Named(new QComboBox, "cboOperator2"), 24);
     SelectAllOnClick(txtSearchString1);
     SelectAllOnClick(txtSearchString2);
+    optSearchScope[1] = FixHeight(Named(new QRadioButton(tr("Search within All BOOKS")), "optSearchScope1"), 22);
+    optSearchScope[0] = FixHeight(Named(new QRadioButton(tr("Search Within the following scope")), "optSearchScope0"), 22);
 
-    optSearchScope[1] = place(new QRadioButton(tr("Search within All BOOKS"), this), "optSearchScope1",
-                              QRect(12, 146, 190, 22));
-    optSearchScope[0] = place(new QRadioButton(tr("Search Within the following scope"), this),
-                              "optSearchScope0", QRect(206, 146, 232, 22));
+    verseSelector = Named(new VerseRangeSelector, "VerseRangeSelector");
+    verseSelector->arrangeInTwoRows();  // the six boxes side by side fit the window
+    verseSelector->setFixedHeight(std::max(88, verseSelector->minimumSizeHint().height()));
 
-    verseSelector = place(new VerseRangeSelector(this), "VerseRangeSelector", QRect(12, 172, 426, 88));
-    takeSelectors(*verseSelector);
-    arrangeSelector();
-
-    chkWholeWords = place(new QCheckBox(tr("Whole words"), this), "chkWholeWords", QRect(12, 269, 150, 22));
+    chkWholeWords = FixHeight(Named(new QCheckBox(tr("Whole words")), "chkWholeWords"), 22);
     imgSearch = MakeImageButton(this, QStringLiteral("imgSearch"), 28);
-    imgSearch->move(370, 266);
     imgCancel = MakeImageButton(this, QStringLiteral("imgCancel"), 28);
-    imgCancel->move(406, 266);
+
+    // Down the window: the heading, the two search texts with their operators and the joiner
+    // between them, the scope, the range, then the whole-word box and the buttons; each control
+    // keeps its designed width unless its text needs more, and the window fits round them.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 6, 12, 6);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(lblTopHeading, 0, Qt::AlignHCenter);
+    layout->addSpacing(std::max(4, 28 - lblTopHeading->sizeHint().height()));
+    layout->addWidget(lblNotesHeading);
+    const auto row = [layout](int gapAbove, std::initializer_list<std::pair<QWidget*, int>> controls, int spacing) {
+        layout->addSpacing(gapAbove);
+        auto* line = new QHBoxLayout;
+        line->setSpacing(spacing);
+        for (auto [control, width] : controls)
+            line->addWidget(FixWidth(control, width));
+        line->addStretch(1);
+        layout->addLayout(line);
+    };
+    row(2, {{txtSearchString1, 272}, {cboOperator1, 146}}, 8);
+    row(6, {{cboQueryStringOperator, 90}}, 8);
+    row(6, {{txtSearchString2, 272}, {cboOperator2, 146}}, 8);
+    row(8, {{optSearchScope[1], 190}, {optSearchScope[0], 232}}, 4);
+    layout->addSpacing(4);
+    verseSelector->setFixedWidth(std::max(426, verseSelector->minimumSizeHint().width()));
+    layout->addWidget(verseSelector);
+    layout->addSpacing(6);
+    auto* foot = new QHBoxLayout;
+    foot->setContentsMargins(0, 0, 4, 0);
+    foot->setSpacing(8);
+    foot->addWidget(FixWidth(chkWholeWords, 150));
+    foot->addStretch(1);
+    foot->addWidget(imgSearch);
+    foot->addWidget(imgCancel);
+    layout->addLayout(foot);
 
     // The range only counts within the scope; greying it otherwise shows what the search will use.
     connect(optSearchScope[0], &QRadioButton::toggled, verseSelector, &QWidget::setEnabled);
@@ -100,28 +120,6 @@ AdvancedSearchDialog::AdvancedSearchDialog(QWidget* parent) : QDialog(parent)
     connect(imgCancel, &QToolButton::clicked, this, &AdvancedSearchDialog::reject);
 }
 
-// The selector stacks its six boxes for a narrow panel; here they go side by side to fit the window:
-// testament and book in the first row, from and to chapter:verse in the second.
-void AdvancedSearchDialog::arrangeSelector()
-{
-    auto* grid = qobject_cast<QGridLayout*>(verseSelector->layout());
-    if (!grid)
-        return;
-    const QList<QLabel*> labels = verseSelector->labels();
-    const QList<QComboBox*> combos = {cboTestament, cboBook, cboFromChapter, cboFromSection, cboToChapter, cboToSection};
-    for (int i = 0; i < combos.size(); ++i) {
-        grid->removeWidget(labels.value(i));
-        grid->removeWidget(combos[i]);
-    }
-    const struct { int row, column, span; } cells[] = {{0, 0, 2}, {0, 2, 2}, {2, 0, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}};
-    for (int i = 0; i < combos.size(); ++i) {
-        if (QLabel* label = labels.value(i))
-            grid->addWidget(label, cells[i].row, cells[i].column, 1, cells[i].span);
-        grid->addWidget(combos[i], cells[i].row + 1, cells[i].column, 1, cells[i].span);
-    }
-    grid->setHorizontalSpacing(8);
-}
-
 void AdvancedSearchDialog::load()
 {
     imgSearch->setToolTip(LoadResString(Caption::StartAdvancedSearch));
@@ -130,7 +128,6 @@ void AdvancedSearchDialog::load()
     FillCombo(cboOperator2, ValueList(QStringLiteral("Operator2")), true);
     verseSelector->fillTestaments();
     FillCombo(cboQueryStringOperator, TextList(QStringLiteral("QueryStringOperator")), true);
-    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
 }
 
 AdvancedSearchInput AdvancedSearchDialog::inputs() const
@@ -145,10 +142,11 @@ AdvancedSearchInput AdvancedSearchDialog::inputs() const
     in.wholeWords = chkWholeWords->isChecked();
     in.testamentWord = verseSelector->testamentWord();
     in.bookAbbreviation = verseSelector->bookAbbreviation();
-    in.fromChapter = cboFromChapter->currentText().trimmed().toInt();
-    in.fromSection = cboFromSection->currentText().trimmed().toInt();
-    in.toChapter = cboToChapter->currentText().trimmed().toInt();
-    in.toSection = cboToSection->currentText().trimmed().toInt();
+    const Passage range = verseSelector->passage();
+    in.fromChapter = range.fromChapter;
+    in.fromSection = range.fromVerse;
+    in.toChapter = range.toChapter;
+    in.toSection = range.toVerse;
     return in;
 }
 

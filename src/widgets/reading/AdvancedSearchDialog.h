@@ -21,7 +21,7 @@ void SelectAllText(QLineEdit* box);
 // Makes every mouse click in box select all of its text, so typing replaces it.
 void SelectAllOnClick(QLineEdit* box);
 
-class AdvancedSearchDialog : public QDialog, public PassageSelectors {
+class AdvancedSearchDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AdvancedSearchDialog(QWidget* parent = nullptr);
@@ -50,7 +50,6 @@ signals:
     void searchRequested(const kivra::SearchQuery& query);
 
 private:
-    void arrangeSelector();
 };
 
 } // namespace kivra

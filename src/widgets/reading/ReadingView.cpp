@@ -1,6 +1,7 @@
 #include "reading/ReadingView.h"
 
 #include "reading/ChosenBible.h"
+#include "reading/LocalBookNames.h"
 #include "reading/ReferenceParser.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Interaction.h"
@@ -15,25 +16,23 @@
 #include <QScrollBar>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace kivra {
-ReadingView::ReadingView(QWidget* area, VerseRangeSelector* selectors, QObject* parent)
-    : QObject(parent), m_selectors(selectors)
+ReadingView::ReadingView(VerseRangeSelector* selectors, QWidget* parent)
+    : QWidget(parent), m_selectors(selectors)
 {
     setObjectName(QStringLiteral("ReadingView"));
-    m_frame = MakeSunkenFrame(area, "shpBibleText", QRect(248, 88, 633, 393));
-    m_text = Place(new QTextEdit(area), "txtBibleText", QRect(256, 96, 617, 377));
+    m_text = Named(new QTextEdit, "txtBibleText");
+    // The text sits 8 inside its frame and leaves 16 below.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FramePane(m_text, "shpBibleText", QMargins(8, 8, 8, 16)));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_text, &QWidget::customContextMenuRequested, this, &ReadingView::showMenu);
-}
-
-void ReadingView::setVisible(bool visible)
-{
-    m_frame->setVisible(visible);
-    m_text->setVisible(visible);
 }
 
 void ReadingView::showChosenPassage()
@@ -45,8 +44,8 @@ void ReadingView::showChosenPassage()
         return;
     m_text->setPlaceholderText(verses->recordCount() == 0 ? missingText(passage) : QString());
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
-    m_book = m_selectors->cboBook->currentText();  // as the reader sees it, for copies and print headings
     m_shown = m_selectors->passage();
+    m_book = ShownBookName(m_shown->book);  // as the reader sees it, for copies and print headings
     ApplyDefaultFont(m_text);
 }
 
@@ -58,26 +57,6 @@ void ReadingView::chooseStoredPassage(const Passage& passage)
     m_selectors->choosePassage(shown);
     ShowMessage(Message::PassageNotInBible, m_text->window(),
                 {PassageStatusText(passage)});
-}
-
-bool ReadingView::chooseNextChapter()
-{
-    return chooseChapterAt(m_selectors->cboFromChapter->currentIndex() + 1);
-}
-
-bool ReadingView::choosePreviousChapter()
-{
-    return chooseChapterAt(m_selectors->cboFromChapter->currentIndex() - 1);
-}
-
-bool ReadingView::chooseChapterAt(int position)
-{
-    QComboBox* chapters = m_selectors->cboFromChapter;
-    if (chapters->currentIndex() < 0 || position < 0 || position >= chapters->count())
-        return false;
-    chapters->setCurrentIndex(position);
-    m_selectors->cboToSection->setCurrentIndex(m_selectors->cboToSection->count() - 1);
-    return true;
 }
 
 QString ReadingView::missingText(const Passage& passage)

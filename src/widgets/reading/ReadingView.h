@@ -1,37 +1,31 @@
 #pragma once
 // The reading pane: the passage chosen in the selectors as text, where each verse of it starts,
-// copying with or without its reference and the moves to the next and previous chapter. Its
-// controls sit on the main window's client area, where the window's layout rules place them.
+// copying with or without its reference and the moves to the next and previous chapter. The pane
+// is its sunken frame with the text inside.
 #include "reading/Passage.h"
 
-#include <QObject>
+#include <QWidget>
 #include <optional>
 
-class QFrame;
 class QPoint;
 class QTextEdit;
-class QWidget;
 
 namespace kivra {
 
 class VerseRangeSelector;
 
-class ReadingView : public QObject {
+class ReadingView : public QWidget {
     Q_OBJECT
 public:
-    ReadingView(QWidget* area, VerseRangeSelector* selectors, QObject* parent);
+    ReadingView(VerseRangeSelector* selectors, QWidget* parent);
 
     QTextEdit* textBox() const { return m_text; }
-    void setVisible(bool visible);
 
     // The passage of the selectors in the pane; one without verses leaves the text as it was.
     void showChosenPassage();
     // Sets the selectors to a stored passage (a bookmark's, another window's). One that does not
     // exist (an unknown book, chapter -5) leaves the selectors as they were, and the user is told.
     void chooseStoredPassage(const Passage& passage);
-    // The selectors on the whole next (previous) chapter; false at the end (start) of the book.
-    bool chooseNextChapter();
-    bool choosePreviousChapter();
     // "[Old Testament] : [Genesis] : 1:1 - 1:31" of the chosen passage.
     QString statusText() const;
 
@@ -55,10 +49,8 @@ private:
     // "World English Bible has no text for Genesis 1:2, 1:5." for the verses the chosen Bible lacks.
     static QString missingText(const Passage& passage);
     void showMenu(const QPoint& at);
-    bool chooseChapterAt(int position);
 
     VerseRangeSelector* m_selectors;
-    QFrame* m_frame;
     QTextEdit* m_text;
     QList<VerseSpan> m_spans;  // verse starts in m_text
     QString m_book;

@@ -18,14 +18,13 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QToolTip>
 
 namespace kivra {
 namespace {
@@ -42,20 +41,24 @@ bool isMovementKey(int key)
 
 } // namespace
 
-SearchResultsView::SearchResultsView(QWidget* area, QObject* parent) : QObject(parent)
+SearchResultsView::SearchResultsView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("SearchResultsView"));
     m_rows = new DataControl(this);
     m_rows->setObjectName(QStringLiteral("adoBible"));
-    m_gridFrame = MakeSunkenFrame(area, "shpSearchResults", QRect(248, 88, 633, 329));
-    m_grid = Place(new QTableView(area), "dgdSearchResults", QRect(256, 96, 617, 313));
+    m_grid = Named(new QTableView, "dgdSearchResults");
     m_textCells = new MatchDelegate(m_grid);
     m_grid->setModel(m_rows);
-    m_selectedFrame = MakeSunkenFrame(area, "shpSelectedVerse", QRect(248, 424, 633, 57));
-    m_selectedVerse = Place(new QTextEdit(area), "txtSelectedSection", QRect(256, 432, 617, 41));
+    m_selectedVerse = Named(new QTextEdit, "txtSelectedSection");
     m_selectedVerse->setReadOnly(true);
     m_selectedVerse->setFrameShape(QFrame::NoFrame);
-    setVisible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+    layout->addWidget(FramePane(m_grid, "shpSearchResults", QMargins(8, 8, 8, 8)), 1);
+    QFrame* selectedFrame = FramePane(m_selectedVerse, "shpSelectedVerse", QMargins(8, 8, 8, 8));
+    selectedFrame->setFixedHeight(57);
+    layout->addWidget(selectedFrame);
     formatGrid();
 
     m_grid->installEventFilter(this);
@@ -72,15 +75,6 @@ SearchResultsView::SearchResultsView(QWidget* area, QObject* parent) : QObject(p
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &SearchResultsView::showMenu);
 }
-
-void SearchResultsView::setVisible(bool visible)
-{
-    for (QWidget* w : {static_cast<QWidget*>(m_gridFrame), static_cast<QWidget*>(m_grid),
-                       static_cast<QWidget*>(m_selectedFrame), static_cast<QWidget*>(m_selectedVerse)})
-        w->setVisible(visible);
-}
-
-bool SearchResultsView::isVisible() const { return !m_grid->isHidden(); }
 
 // Settings of the grid that no result set changes.
 void SearchResultsView::formatGrid()
@@ -125,7 +119,7 @@ void SearchResultsView::formatGrid()
     grid->horizontalHeader()->setFont(headerFont);
     grid->horizontalHeader()->setFixedHeight(GridHeaderLines * GridRowHeight);
     QPalette palette = grid->palette();
-    palette.setColor(QPalette::Base, m_gridFrame->palette().color(QPalette::Base));
+    palette.setColor(QPalette::Base, this->palette().color(QPalette::Base));  // as the frame round it
     grid->setPalette(palette);
 }
 
@@ -164,6 +158,7 @@ void SearchResultsView::fitColumns()
     const auto is = [](const QString& caption, const char* name) {
         return caption == QLatin1String(name) || caption == tr(name);
     };
+    m_rows->setToolTipColumn(-1, {});
     for (int column = 0; column < m_rows->columnCount(); ++column) {
         const QString caption = m_rows->headerData(column, Qt::Horizontal).toString();
         int width = 0;
@@ -174,6 +169,11 @@ void SearchResultsView::fitColumns()
         } else if (caption == QLatin1String("BookAbbreviation") || is(caption, QT_TR_NOOP("Book"))) {
             width = 30;
             shown = tr("Book");
+            // The abbreviation's tip is the book's whole name.
+            m_rows->setToolTipColumn(column, [this](const QVariant& value) {
+                const QString name = bookNameOf(value.toString());
+                return name.isEmpty() ? value.toString() : name;
+            });
         } else if (is(caption, QT_TR_NOOP("Chapter")) || is(caption, QT_TR_NOOP("Sections"))) {
             width = 45;
             shown = is(caption, "Chapter") ? tr("Chapter") : tr("Sections");
@@ -296,12 +296,9 @@ QString SearchResultsView::bookNameOf(const QString& abbreviation) const
 }
 
 // The grid's four movement keys move the current result and nothing else, so one key press moves
-// one record; Enter opens the result in its chapter. The Book column is too narrow for some
-// abbreviations ("1Sam"): its cells' tooltips name the book.
+// one record; Enter opens the result in its chapter. A click on the grid's empty space is kept from it.
 bool SearchResultsView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_gridViewport && event->type() == QEvent::ToolTip)
-        return showBookNameTip(static_cast<QHelpEvent*>(event));
     if (watched == m_gridViewport && isClickOnEmptySpace(event))
         return true;  // the grid would clear its highlight and keep the current row: two states
     if (watched != m_grid || event->type() != QEvent::KeyPress)
@@ -329,17 +326,6 @@ bool SearchResultsView::isClickOnEmptySpace(QEvent* event) const
     if (type == QEvent::MouseMove && mouse->buttons() == Qt::NoButton)
         return false;
     return !m_grid->indexAt(mouse->position().toPoint()).isValid();
-}
-
-bool SearchResultsView::showBookNameTip(QHelpEvent* event)
-{
-    const QModelIndex cell = m_grid->indexAt(event->pos());
-    if (!cell.isValid() || m_rows->headerData(cell.column(), Qt::Horizontal).toString() != tr("Book"))
-        return false;
-    const QString abbreviation = m_rows->data(cell).toString();
-    const QString name = bookNameOf(abbreviation);
-    QToolTip::showText(event->globalPos(), name.isEmpty() ? abbreviation : name, m_grid->viewport());
-    return true;
 }
 
 void SearchResultsView::showMenu(const QPoint& at)

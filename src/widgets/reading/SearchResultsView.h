@@ -1,19 +1,16 @@
 #pragma once
 // The results of a search: the grid of found verses, the selected verse's text under it with the
 // matches marked, moving in the grid and copying a result. The grid's selection model is the one
-// owner of the current result; everything that shows the current result follows it. The controls
-// sit on the main window's client area, where the window's layout rules place them.
-#include <QObject>
+// owner of the current result; everything that shows the current result follows it. The grid and
+// the verse each sit in a sunken frame, the verse's of a fixed height under the grid's.
+#include <QWidget>
 #include <QVariantList>
 #include <optional>
 
-class QFrame;
-class QHelpEvent;
 class QModelIndex;
 class QPoint;
 class QTableView;
 class QTextEdit;
-class QWidget;
 
 namespace kivra {
 
@@ -28,15 +25,13 @@ struct SearchResult {
     QString text;
 };
 
-class SearchResultsView : public QObject {
+class SearchResultsView : public QWidget {
     Q_OBJECT
 public:
-    SearchResultsView(QWidget* area, QObject* parent);
+    explicit SearchResultsView(QWidget* parent);
 
     QTableView* grid() const { return m_grid; }
     DataControl* rows() const { return m_rows; }
-    void setVisible(bool visible);
-    bool isVisible() const;
 
     // The verses the query finds, scanned in memory, or found by its statement when the texts
     // cannot be held. The columns are fitted to the new rows.
@@ -71,15 +66,12 @@ private:
     void followCurrentRow(const QModelIndex& current);
     void markSelectedVerseMatches();
     bool isClickOnEmptySpace(QEvent* event) const;
-    bool showBookNameTip(QHelpEvent* event);
     void showMenu(const QPoint& at);
 
     DataControl* m_rows;
-    QFrame* m_gridFrame;
     QTableView* m_grid;
     QWidget* m_gridViewport;  // kept: events still arrive while the grid is being destroyed
     MatchDelegate* m_textCells;  // paints the Text cells with the matches marked
-    QFrame* m_selectedFrame;
     QTextEdit* m_selectedVerse;
 };
 

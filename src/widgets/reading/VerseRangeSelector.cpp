@@ -20,20 +20,22 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
         combo->setObjectName(QLatin1String(name));
         combo->setPlaceholderText(QCoreApplication::translate("Selector", NoChoiceText));
         combo->setMaxVisibleItems(20);
+        // The boxes may close up to their text where a window gives the selectors little height.
+        combo->setMinimumHeight(combo->fontMetrics().height() + 6);
         return combo;
     };
-    cboTestament = makeCombo("cboTestament");
-    cboBook = makeCombo("cboBook");
-    cboFromChapter = makeCombo("cboFromChapter");
-    cboFromSection = makeCombo("cboFromSection");
-    cboToChapter = makeCombo("cboToChapter");
-    cboToSection = makeCombo("cboToSection");
+    m_testament = makeCombo("cboTestament");
+    m_book = makeCombo("cboBook");
+    m_fromChapter = makeCombo("cboFromChapter");
+    m_fromVerse = makeCombo("cboFromSection");
+    m_toChapter = makeCombo("cboToChapter");
+    m_toVerse = makeCombo("cboToSection");
 
     const QList<QPair<const char*, QComboBox*>> rows = {
-        {QT_TR_NOOP("Testament:"), cboTestament}, {QT_TR_NOOP("Book:"), cboBook},
-        {QT_TR_NOOP("From Chapter:"), cboFromChapter},
-        {QT_TR_NOOP("Section:"), cboFromSection}, {QT_TR_NOOP("To Chapter:"), cboToChapter},
-        {QT_TR_NOOP("Section:"), cboToSection}};
+        {QT_TR_NOOP("Testament:"), m_testament}, {QT_TR_NOOP("Book:"), m_book},
+        {QT_TR_NOOP("From Chapter:"), m_fromChapter},
+        {QT_TR_NOOP("Section:"), m_fromVerse}, {QT_TR_NOOP("To Chapter:"), m_toChapter},
+        {QT_TR_NOOP("Section:"), m_toVerse}};
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(tr(caption), this);
@@ -43,12 +45,12 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
         grid->addWidget(combo, row++, 0);
     }
 
-    connect(cboTestament, &QComboBox::currentIndexChanged, this, [this] { testamentChosen(); emit selectionChanged(); });
-    connect(cboBook, &QComboBox::currentIndexChanged, this, [this] { bookChosen(); emit selectionChanged(); });
-    connect(cboFromChapter, &QComboBox::currentIndexChanged, this, [this] { fromChapterChosen(); emit selectionChanged(); });
-    connect(cboToChapter, &QComboBox::currentIndexChanged, this, [this] { toChapterChosen(); emit selectionChanged(); });
-    connect(cboFromSection, &QComboBox::currentIndexChanged, this, [this] { emit selectionChanged(); });
-    connect(cboToSection, &QComboBox::currentIndexChanged, this, [this] { emit selectionChanged(); });
+    connect(m_testament, &QComboBox::currentIndexChanged, this, [this] { testamentChosen(); emit selectionChanged(); });
+    connect(m_book, &QComboBox::currentIndexChanged, this, [this] { bookChosen(); emit selectionChanged(); });
+    connect(m_fromChapter, &QComboBox::currentIndexChanged, this, [this] { fromChapterChosen(); emit selectionChanged(); });
+    connect(m_toChapter, &QComboBox::currentIndexChanged, this, [this] { toChapterChosen(); emit selectionChanged(); });
+    connect(m_fromVerse, &QComboBox::currentIndexChanged, this, [this] { emit selectionChanged(); });
+    connect(m_toVerse, &QComboBox::currentIndexChanged, this, [this] { emit selectionChanged(); });
 }
 
 void VerseRangeSelector::fillTestaments()
@@ -57,7 +59,7 @@ void VerseRangeSelector::fillTestaments()
     QList<ListEntry> testaments;
     for (const Testament& testament : m_books->testaments())
         testaments.append({testament.name, testament.word});
-    FillCombo(cboTestament, testaments, true);
+    FillCombo(m_testament, testaments, true);
 }
 
 const BookCatalogue& VerseRangeSelector::books() const
@@ -74,12 +76,12 @@ const BibleBook* VerseRangeSelector::chosenBook() const
 
 void VerseRangeSelector::testamentChosen()
 {
-    if (cboTestament->currentIndex() < 0)
+    if (m_testament->currentIndex() < 0)
         return;
     QList<ListEntry> books;
     for (const BibleBook* book : this->books().booksOf(testamentWord()))
         books.append({ShownBookName(*book), book->abbreviation});
-    FillCombo(cboBook, books, true);
+    FillCombo(m_book, books, true);
 }
 
 void VerseRangeSelector::bookChosen()
@@ -87,28 +89,28 @@ void VerseRangeSelector::bookChosen()
     const BibleBook* book = chosenBook();
     if (!book)
         return;
-    FillComboWithNumbers(cboFromChapter, 1, book->chapters(), true);
-    FillComboWithNumbers(cboToChapter, 1, book->chapters(), true);
+    FillComboWithNumbers(m_fromChapter, 1, book->chapters(), true);
+    FillComboWithNumbers(m_toChapter, 1, book->chapters(), true);
 }
 
 void VerseRangeSelector::fromChapterChosen()
 {
     const BibleBook* book = chosenBook();
-    if (cboFromChapter->currentIndex() < 0 || !book)
+    if (m_fromChapter->currentIndex() < 0 || !book)
         return;
     // The end of the range follows its start.
-    if (cboToChapter->currentIndex() >= 0)
-        cboToChapter->setCurrentIndex(cboFromChapter->currentIndex());
-    FillComboWithNumbers(cboFromSection, 1, book->verses(chosenNumber(cboFromChapter)), true);
+    if (m_toChapter->currentIndex() >= 0)
+        m_toChapter->setCurrentIndex(m_fromChapter->currentIndex());
+    FillComboWithNumbers(m_fromVerse, 1, book->verses(chosenNumber(m_fromChapter)), true);
 }
 
 void VerseRangeSelector::toChapterChosen()
 {
     const BibleBook* book = chosenBook();
-    if (cboToChapter->currentIndex() < 0 || !book)
+    if (m_toChapter->currentIndex() < 0 || !book)
         return;
-    FillComboWithNumbers(cboToSection, 1, book->verses(chosenNumber(cboToChapter)), true);
-    cboToSection->setCurrentIndex(cboToSection->count() - 1);
+    FillComboWithNumbers(m_toVerse, 1, book->verses(chosenNumber(m_toChapter)), true);
+    m_toVerse->setCurrentIndex(m_toVerse->count() - 1);
 }
 
 int VerseRangeSelector::chosenNumber(const QComboBox* combo)
@@ -124,28 +126,74 @@ bool VerseRangeSelector::choosePassage(const Passage& p)
         combo->setCurrentIndex(index >= 0 ? index : combo->currentIndex());
         return index >= 0;
     };
-    return book && chooseValue(cboTestament, book->testament.word) && chooseValue(cboBook, book->abbreviation)
-        && ChooseComboText(cboFromChapter, QString::number(p.fromChapter))
-        && ChooseComboText(cboFromSection, QString::number(p.fromVerse))
-        && ChooseComboText(cboToChapter, QString::number(p.toChapter))
-        && ChooseComboText(cboToSection, QString::number(p.toVerse));
+    return book && chooseValue(m_testament, book->testament.word) && chooseValue(m_book, book->abbreviation)
+        && ChooseComboText(m_fromChapter, QString::number(p.fromChapter))
+        && ChooseComboText(m_fromVerse, QString::number(p.fromVerse))
+        && ChooseComboText(m_toChapter, QString::number(p.toChapter))
+        && ChooseComboText(m_toVerse, QString::number(p.toVerse));
 }
 
 Passage VerseRangeSelector::passage() const
 {
     const BibleBook* book = chosenBook();  // the stored English name, whatever the selector shows
-    return {book ? book->name : cboBook->currentText(), chosenNumber(cboFromChapter), chosenNumber(cboFromSection),
-            chosenNumber(cboToChapter), chosenNumber(cboToSection)};
+    return {book ? book->name : m_book->currentText(), chosenNumber(m_fromChapter), chosenNumber(m_fromVerse),
+            chosenNumber(m_toChapter), chosenNumber(m_toVerse)};
 }
+
+void VerseRangeSelector::reset()
+{
+    m_testament->setCurrentIndex(-1);
+    m_testament->setCurrentIndex(0);
+}
+
+bool VerseRangeSelector::chooseNextChapter() { return chooseChapterAt(m_fromChapter->currentIndex() + 1); }
+
+bool VerseRangeSelector::choosePreviousChapter() { return chooseChapterAt(m_fromChapter->currentIndex() - 1); }
+
+bool VerseRangeSelector::chooseChapterAt(int position)
+{
+    if (m_fromChapter->currentIndex() < 0 || position < 0 || position >= m_fromChapter->count())
+        return false;
+    m_fromChapter->setCurrentIndex(position);
+    m_toVerse->setCurrentIndex(m_toVerse->count() - 1);
+    return true;
+}
+
+void VerseRangeSelector::arrangeInTwoRows()
+{
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    const QList<QComboBox*> combos = {m_testament, m_book, m_fromChapter, m_fromVerse, m_toChapter, m_toVerse};
+    for (int i = 0; i < combos.size(); ++i) {
+        grid->removeWidget(m_labels.value(i));
+        grid->removeWidget(combos[i]);
+    }
+    // The chapter and verse boxes hold numbers: a few digits' width is room enough.
+    for (QComboBox* numbers : {m_fromChapter, m_fromVerse, m_toChapter, m_toVerse})
+        numbers->setMinimumWidth(numbers->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 32);
+    const struct { int row, column, span; } cells[] = {{0, 0, 2}, {0, 2, 2}, {2, 0, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}};
+    for (int i = 0; i < combos.size(); ++i) {
+        if (QLabel* label = m_labels.value(i))
+            grid->addWidget(label, cells[i].row, cells[i].column, 1, cells[i].span);
+        grid->addWidget(combos[i], cells[i].row + 1, cells[i].column, 1, cells[i].span);
+    }
+    grid->setHorizontalSpacing(8);
+}
+
+QList<QWidget*> VerseRangeSelector::focusChain() const
+{
+    return {m_testament, m_book, m_fromChapter, m_fromVerse, m_toChapter, m_toVerse};
+}
+
+QString VerseRangeSelector::testamentName() const { return m_testament->currentText(); }
 
 QString VerseRangeSelector::testamentWord() const
 {
-    return ChosenValue(cboTestament);
+    return ChosenValue(m_testament);
 }
 
 QString VerseRangeSelector::bookAbbreviation() const
 {
-    return ChosenValue(cboBook);
+    return ChosenValue(m_book);
 }
 
 } // namespace kivra

@@ -12,20 +12,7 @@ class QLabel;
 
 namespace kivra {
 
-// The six selectors under the names used by every window that carries them.
-struct PassageSelectors {
-    QComboBox* cboTestament = nullptr;
-    QComboBox* cboBook = nullptr;
-    QComboBox* cboFromChapter = nullptr;
-    QComboBox* cboFromSection = nullptr;
-    QComboBox* cboToChapter = nullptr;
-    QComboBox* cboToSection = nullptr;
-
-    // Lets a window name the selectors of its selector component as its own.
-    void takeSelectors(const PassageSelectors& component) { *this = component; }
-};
-
-class VerseRangeSelector : public QWidget, public PassageSelectors {
+class VerseRangeSelector : public QWidget {
     Q_OBJECT
 public:
     explicit VerseRangeSelector(QWidget* parent = nullptr);
@@ -36,10 +23,20 @@ public:
     // at the first miss) when a text is not in its list.
     bool choosePassage(const Passage& passage);
     Passage passage() const;
+    // The first passage of the first testament, as at a fresh start.
+    void reset();
+    // The whole next (previous) chapter; false at the end (start) of the book or with none chosen.
+    bool chooseNextChapter();
+    bool choosePreviousChapter();
+    // Side by side for a wide window: testament and book in one row, from and to chapter:verse in
+    // the next, instead of one under the other.
+    void arrangeInTwoRows();
+    // The six boxes in the order Tab visits them.
+    QList<QWidget*> focusChain() const;
 
+    QString testamentName() const;     // as the list shows it
     QString testamentWord() const;     // Old or New: the chosen testament's value
     QString bookAbbreviation() const;  // the chosen book's value
-    QList<QLabel*> labels() const { return m_labels; }
 
 signals:
     // Emitted after any of the six selectors has been chosen and the cascade has run.
@@ -53,6 +50,14 @@ private:
     const BookCatalogue& books() const;
     const BibleBook* chosenBook() const;  // nullptr when none is chosen
     static int chosenNumber(const QComboBox* combo);
+    bool chooseChapterAt(int position);
+
+    QComboBox* m_testament;
+    QComboBox* m_book;
+    QComboBox* m_fromChapter;
+    QComboBox* m_fromVerse;
+    QComboBox* m_toChapter;
+    QComboBox* m_toVerse;
 
     QList<QLabel*> m_labels;
     mutable std::shared_ptr<const BookCatalogue> m_books;  // read again by fillTestaments

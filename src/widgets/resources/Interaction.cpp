@@ -3,13 +3,14 @@
 #include "resources/Strings.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -237,14 +238,10 @@ WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
 
 void Pause(double seconds)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const qint64 wait = qint64(seconds * 1000.0);
-    while (timer.elapsed() < wait) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    QApplication::processEvents();
+    // An event loop that ends on a timer: the windows stay live and the processor idle.
+    QEventLoop loop;
+    QTimer::singleShot(int(seconds * 1000.0), &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace kivra

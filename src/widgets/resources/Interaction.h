@@ -97,7 +97,7 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Waits the given seconds while the window keeps processing its events.
+// Waits the given seconds while the windows keep processing their events.
 void Pause(double seconds);
 
 } // namespace kivra

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace kivra {
 
@@ -25,11 +27,50 @@ QToolButton* MakeImageButton(QWidget* parent, const QString& objectName, int siz
     return button;
 }
 
-QFrame* MakeSunkenFrame(QWidget* parent, const char* objectName, const QRect& geometry)
+TitleStrip::TitleStrip(const QString& heading, int headingWidth, QWidget* parent) : QLabel(parent)
 {
-    auto* frame = Place(new QFrame(parent), objectName, geometry);
+    setObjectName(QStringLiteral("imgTitleBar"));
+    setScaledContents(true);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // the picture follows the window
+    m_heading = Named(new QLabel(heading), "lblTopHeading");
+    m_heading->setAlignment(Qt::AlignCenter);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    QPalette palette = m_heading->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);  // readable on the dark strip
+    m_heading->setPalette(palette);
+    if (headingWidth > 0)
+        FixWidth(m_heading, headingWidth);
+    FixHeight(m_heading, 19);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->addWidget(m_heading, 0, Qt::AlignHCenter);
+    setFixedHeight(m_heading->height() + 4);
+}
+
+void TitleStrip::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (width() > 0)
+        setPixmap(windowPicture(QStringLiteral("title-strip"), size()));
+}
+
+int TextLineHeight(const QWidget* control)
+{
+    return std::min(control->minimumSizeHint().height(), control->fontMetrics().height() + 5);
+}
+
+QFrame* FramePane(QWidget* pane, const char* frameName, const QMargins& inside)
+{
+    auto* frame = Named(new QFrame, frameName);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QVBoxLayout(frame);
+    // A layout keeps clear of the frame's own border already.
+    const int border = frame->frameWidth();
+    layout->setContentsMargins(inside - QMargins(border, border, border, border));
+    layout->addWidget(pane);
     return frame;
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 class QAbstractScrollArea;
@@ -36,16 +37,51 @@ QString NotesOf(const QPlainTextEdit* box);
 // A flat button showing the icon of objectName at the given size.
 QToolButton* MakeImageButton(QWidget* parent, const QString& objectName, int size = 24);
 
-// The sunken frame drawn around a pane, named and placed.
-QFrame* MakeSunkenFrame(QWidget* parent, const char* objectName, const QRect& geometry);
+// The sunken frame drawn around a pane: the pane sits in it on a layout, `inside` pixels from its
+// edges.
+QFrame* FramePane(QWidget* pane, const char* frameName, const QMargins& inside);
 
-// Names and places a control the window creates; returns it for further settings.
-template <typename T> T* Place(T* widget, const char* objectName, const QRect& geometry)
+// Names a control the window creates; returns it for further settings.
+template <typename T> T* Named(T* widget, const char* objectName)
 {
     widget->setObjectName(QLatin1String(objectName));
-    widget->setGeometry(geometry);
     return widget;
 }
+
+// The least height that shows a line of a control's text whole: the text and a thin frame. Qt's
+// hint for a box asks a few pixels more than the designed boxes have.
+int TextLineHeight(const QWidget* control);
+
+// A control keeps its designed width, or the width its text needs when that is more (a larger font,
+// a translation); the same for the height.
+template <typename T> T* FixWidth(T* widget, int designWidth)
+{
+    widget->setFixedWidth(std::max(designWidth, widget->sizeHint().width()));
+    return widget;
+}
+template <typename T> T* FixHeight(T* widget, int designHeight)
+{
+    widget->setFixedHeight(std::max(designHeight, TextLineHeight(widget)));
+    return widget;
+}
+
+// The dark strip across the top of a window (imgTitleBar) with a heading (lblTopHeading) centred on
+// it. Its picture is drawn for each width so it stays sharp instead of being stretched; the strip
+// is as high as the heading needs, 23 at the least.
+class TitleStrip : public QLabel {
+    Q_OBJECT
+public:
+    // headingWidth: the heading's designed width (its text's when that is more); 0: its text's,
+    // whatever text it is given later.
+    TitleStrip(const QString& heading, int headingWidth, QWidget* parent = nullptr);
+    QLabel* heading() const { return m_heading; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* m_heading;
+};
 
 // A label that reports clicks, for captions that forward to their image button.
 class ClickLabel : public QLabel {

@@ -16,7 +16,6 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Options"));
-    setFixedSize(400, 300);
 
     lblTopHeading = new QLabel(tr("Options"), this);
     lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
@@ -24,23 +23,21 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.4);
     lblTopHeading->setFont(heading);
-    lblTopHeading->adjustSize();
-    lblTopHeading->move(0, 10);
 
     lblNotesHeading = new QLabel(tr("Settings for displaying Bible text:"), this);
     lblNotesHeading->setObjectName(QStringLiteral("lblNotesHeading"));
-    lblNotesHeading->setGeometry(16, 44, 368, 18);
+    FixHeight(lblNotesHeading, 18);
 
     chkInsertNewLineAfterText = new QCheckBox(tr("Insert a new line after verse"), this);
     chkInsertNewLineAfterText->setObjectName(QStringLiteral("chkInsertNewLineAfterText"));
-    chkInsertNewLineAfterText->setGeometry(28, 66, 356, 22);
+    FixHeight(chkInsertNewLineAfterText, 22);
     chkShowChapterSection = new QCheckBox(tr("Show chapter and section number"), this);
     chkShowChapterSection->setObjectName(QStringLiteral("chkShowChapterSection"));
-    chkShowChapterSection->setGeometry(28, 90, 356, 22);
+    FixHeight(chkShowChapterSection, 22);
 
     // "Click here to select font", where only "here" is the link.
     auto* fontLine = new QWidget(this);
-    fontLine->setGeometry(28, 116, 356, 20);
+    fontLine->setFixedHeight(std::max(20, fontLine->fontMetrics().height() + 2));
     auto* fontLayout = new QHBoxLayout(fontLine);
     fontLayout->setContentsMargins(0, 0, 0, 0);
     fontLayout->setSpacing(4);
@@ -58,18 +55,47 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     fontLayout->addStretch(1);
 
     auto* sampleHeading = new QLabel(tr("Sample Verse:"), this);
-    sampleHeading->setGeometry(16, 142, 368, 18);
+    FixHeight(sampleHeading, 18);
     rxtSampleVerse = new QTextEdit(this);
     rxtSampleVerse->setObjectName(QStringLiteral("rxtSampleVerse"));
     rxtSampleVerse->setReadOnly(true);
-    rxtSampleVerse->setGeometry(16, 162, 368, 92);
+    rxtSampleVerse->setMinimumWidth(368);
+    rxtSampleVerse->setFixedHeight(92);
 
     imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
-    imgSave->move(306, 262);
     imgSave->setToolTip(LoadResString(Caption::SaveOptions));
     imgClose = MakeImageButton(this, QStringLiteral("imgClose"), 32);
-    imgClose->move(352, 262);
     imgClose->setToolTip(LoadResString(Caption::CloseWithoutSaving));
+
+    // Down the window: the heading, the display settings (the boxes indented under their caption),
+    // the sample, the buttons bottom right; the window fits round them.
+    auto* indented = new QVBoxLayout;
+    indented->setContentsMargins(12, 0, 0, 0);
+    indented->setSpacing(0);
+    for (auto [gap, control] : {std::pair<int, QWidget*>{0, chkInsertNewLineAfterText}, {2, chkShowChapterSection}, {4, fontLine}}) {
+        indented->addSpacing(gap);
+        indented->addWidget(control);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(14);
+    buttons->addStretch(1);
+    buttons->addWidget(imgSave);
+    buttons->addWidget(imgClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 10, 16, 6);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(lblTopHeading, 0, Qt::AlignHCenter);
+    layout->addSpacing(std::max(4, 34 - lblTopHeading->sizeHint().height()));
+    layout->addWidget(lblNotesHeading);
+    layout->addSpacing(4);
+    layout->addLayout(indented);
+    layout->addSpacing(6);
+    layout->addWidget(sampleHeading);
+    layout->addSpacing(2);
+    layout->addWidget(rxtSampleVerse);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
 
     connect(chkInsertNewLineAfterText, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
     connect(chkShowChapterSection, &QCheckBox::toggled, this, &OptionsDialog::showSamplePreview);
@@ -84,7 +110,6 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
 
 void OptionsDialog::load()
 {
-    lblTopHeading->move((width() - lblTopHeading->width()) / 2, lblTopHeading->y());
     LoadOptions();
     m_font = FontWorkingCopy::fromOptions(options());
     // Setting a box previews through its toggled signal; the explicit call covers unchanged boxes.

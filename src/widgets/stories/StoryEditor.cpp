@@ -23,23 +23,48 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace kivra {
 namespace {
 
-QLabel* label(QWidget* parent, const char* text, const QRect& geometry)
+QLabel* label(const char* text)
 {
-    auto* l = new QLabel(QCoreApplication::translate("kivra::StoryEditor", text), parent);
-    l->setGeometry(geometry);
-    return l;
+    return FixHeight(new QLabel(QCoreApplication::translate("kivra::StoryEditor", text)), 16);
 }
 
-QToolButton* button(QWidget* parent, const char* name, QPoint at)
+QToolButton* button(QWidget* parent, const char* name)
 {
-    QToolButton* b = MakeImageButton(parent, QLatin1String(name), 32);
-    b->move(at);
-    return b;
+    return MakeImageButton(parent, QLatin1String(name), 32);
 }
+
+// A column of controls, each after its gap, the rest of the height left empty.
+QVBoxLayout* column(std::initializer_list<std::pair<int, QLayoutItem*>> items)
+{
+    auto* layout = new QVBoxLayout;
+    layout->setSpacing(0);
+    for (auto [gap, item] : items) {
+        layout->addSpacing(gap);
+        layout->addItem(item);
+    }
+    layout->addStretch(1);
+    return layout;
+}
+
+// The same across: each after its gap, the rest of the width left empty.
+QHBoxLayout* line(std::initializer_list<std::pair<int, QLayoutItem*>> items)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(0);
+    for (auto [gap, item] : items) {
+        layout->addSpacing(gap);
+        layout->addItem(item);
+    }
+    layout->addStretch(1);
+    return layout;
+}
+
+QLayoutItem* item(QWidget* widget) { return new QWidgetItem(widget); }
 
 // The picture dialog's entries: description and patterns, in the order offered.
 QString PictureFilter()
@@ -89,70 +114,68 @@ StoryEditor::StoryEditor(StoryEditorMode mode, int storyNumber, QWidget* parent)
     adoBibleVerse = new DataControl(this);
     adoBibleVerse->setObjectName(QStringLiteral("adoBibleVerse"));
     createControls();
-    resize(640, 560);
-    setMinimumSize(640, 560);
+    resize(minimumSizeHint());
 }
 
 StoryEditor::~StoryEditor() = default;
 
 void StoryEditor::createControls()
 {
-    imgTitleBar = new QLabel(this);
-    imgTitleBar->setObjectName(QStringLiteral("imgTitleBar"));
-    imgTitleBar->setScaledContents(true);
-    lblTopHeading = new QLabel(tr("Bible Story Editor"), this);
-    lblTopHeading->setObjectName(QStringLiteral("lblTopHeading"));
-    QFont bold = lblTopHeading->font();
-    bold.setBold(true);
-    lblTopHeading->setFont(bold);
-    lblTopHeading->adjustSize();
-
-    label(this, QT_TR_NOOP("Name of the Bible Story:"), QRect(16, 32, 300, 16));
-    txtBibleStoryName = new QLineEdit(this);
-    txtBibleStoryName->setObjectName(QStringLiteral("txtBibleStoryName"));
-    txtBibleStoryName->setGeometry(16, 50, 552, 24);
-
-    label(this, QT_TR_NOOP("Select verse for the story:"), QRect(16, 86, 200, 16));
-    verseSelector = new VerseRangeSelector(this);
-    verseSelector->setGeometry(16, 106, 190, 300);
-    takeSelectors(*verseSelector);
-
-    imgSelectVerse = button(this, "imgSelectVerse", {218, 190});
-    imgDeselectVerse = button(this, "imgDeselectVerse", {218, 230});
-
-    label(this, QT_TR_NOOP("Selected verse(s)"), QRect(262, 86, 200, 16));
-    lstBibleStoryPart = new QListWidget(this);
-    lstBibleStoryPart->setObjectName(QStringLiteral("lstBibleStoryPart"));
-    lstBibleStoryPart->setGeometry(262, 106, 306, 190);
-    imgMoveUp = button(this, "imgMoveUp", {576, 150});
-    imgMoveDown = button(this, "imgMoveDown", {576, 190});
-
-    createPictureAndNotes();
-    connectControls();
-}
-
-void StoryEditor::createPictureAndNotes()
-{
-    label(this, QT_TR_NOOP("Select picture for the story"), QRect(262, 306, 220, 16));
-    auto* thumbFrame = new QFrame(this);
+    auto* strip = new TitleStrip(tr("Bible Story Editor"), 0);
+    imgTitleBar = strip;
+    lblTopHeading = strip->heading();
+    txtBibleStoryName = FixHeight(Named(new QLineEdit, "txtBibleStoryName"), 24);
+    txtBibleStoryName->setFixedWidth(552);
+    verseSelector = new VerseRangeSelector;
+    verseSelector->setFixedSize(190, std::max(300, verseSelector->minimumSizeHint().height()));
+    imgSelectVerse = button(this, "imgSelectVerse");
+    imgDeselectVerse = button(this, "imgDeselectVerse");
+    lstBibleStoryPart = Named(new QListWidget, "lstBibleStoryPart");
+    lstBibleStoryPart->setFixedSize(306, 190);
+    imgMoveUp = button(this, "imgMoveUp");
+    imgMoveDown = button(this, "imgMoveDown");
+    auto* thumbFrame = new QFrame;
     thumbFrame->setFrameShape(QFrame::StyledPanel);
     thumbFrame->setFrameShadow(QFrame::Sunken);
-    thumbFrame->setGeometry(262, 326, 141, 108);
-    imgBibleStoryThumbNail = new PictureBox(thumbFrame);
-    imgBibleStoryThumbNail->setObjectName(QStringLiteral("imgBibleStoryThumbNail"));
-    imgBibleStoryThumbNail->setGeometry(4, 4, 133, 100);
-    label(this, QT_TR_NOOP("Click the icon to browse:"), QRect(414, 326, 160, 16));
-    imgBrowseBibleStoryPicture = button(this, "imgBrowseBibleStoryPicture", {414, 348});
-    imgClearBibleStoryPicture = button(this, "imgClearBibleStoryPicture", {452, 348});
-
-    label(this, QT_TR_NOOP("Notes for the selected verse of the Bible Story"), QRect(16, 446, 400, 16));
-    txtBibleStoryVerseNotes = new QPlainTextEdit(this);
-    txtBibleStoryVerseNotes->setObjectName(QStringLiteral("txtBibleStoryVerseNotes"));
-    txtBibleStoryVerseNotes->setGeometry(16, 466, 552, 78);
+    thumbFrame->setFixedSize(141, 108);
+    imgBibleStoryThumbNail = Named(new PictureBox(thumbFrame), "imgBibleStoryThumbNail");
+    imgBibleStoryThumbNail->setGeometry(4, 4, 133, 100);  // a fixed card in a fixed frame
+    imgBrowseBibleStoryPicture = button(this, "imgBrowseBibleStoryPicture");
+    imgClearBibleStoryPicture = button(this, "imgClearBibleStoryPicture");
+    txtBibleStoryVerseNotes = Named(new QPlainTextEdit, "txtBibleStoryVerseNotes");
+    txtBibleStoryVerseNotes->setFixedSize(552, 78);
     txtBibleStoryVerseNotes->installEventFilter(this);
     txtBibleStoryVerseNotes->viewport()->installEventFilter(this);
-    imgSaveBibleStory = button(this, "imgSaveBibleStory", {584, 466});
-    imgCancelBibleStory = button(this, "imgCancelBibleStory", {584, 508});
+    imgSaveBibleStory = button(this, "imgSaveBibleStory");
+    imgCancelBibleStory = button(this, "imgCancelBibleStory");
+
+    // The name across the top; under it the selectors, the add and remove buttons, the chosen
+    // verses with the picture under them, and the up and down buttons, side by side; the notes
+    // with the save and cancel buttons at the foot. The controls keep their places when the
+    // window grows.
+    QVBoxLayout* chosen = column(
+        {{0, item(label(QT_TR_NOOP("Selected verse(s)")))}, {4, item(lstBibleStoryPart)},
+         {10, item(label(QT_TR_NOOP("Select picture for the story")))},
+         {4, line({{0, item(thumbFrame)},
+                   {11, column({{0, item(label(QT_TR_NOOP("Click the icon to browse:")))},
+                                {6, line({{0, item(imgBrowseBibleStoryPicture)}, {6, item(imgClearBibleStoryPicture)}})}})}})}});
+    QHBoxLayout* middle = line(
+        {{0, column({{0, item(label(QT_TR_NOOP("Select verse for the story:")))}, {4, item(verseSelector)}})},
+         {12, column({{104, item(imgSelectVerse)}, {8, item(imgDeselectVerse)}})},
+         {12, chosen},
+         {8, column({{64, item(imgMoveUp)}, {8, item(imgMoveDown)}})}});
+    QHBoxLayout* foot = line({{0, item(txtBibleStoryVerseNotes)},
+                              {16, column({{0, item(imgSaveBibleStory)}, {10, item(imgCancelBibleStory)}})}});
+    QVBoxLayout* body = column({{9, item(label(QT_TR_NOOP("Name of the Bible Story:")))}, {2, item(txtBibleStoryName)},
+                                {12, middle}, {12, item(label(QT_TR_NOOP("Notes for the selected verse of the Bible Story")))},
+                                {4, foot}});
+    body->setContentsMargins(16, 0, 24, 16);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addLayout(body, 1);
+    connectControls();
 }
 
 void StoryEditor::connectControls()
@@ -413,15 +436,6 @@ void StoryEditor::showEvent(QShowEvent* event)
     if (!load())
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     QWidget::showEvent(event);
-}
-
-void StoryEditor::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    imgTitleBar->setGeometry(0, 0, width(), 23);
-    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width(), 23)));
-    imgTitleBar->lower();
-    lblTopHeading->move((width() - lblTopHeading->width()) / 2, 2);
 }
 
 bool StoryEditor::eventFilter(QObject* watched, QEvent* event)

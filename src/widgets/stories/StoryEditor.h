@@ -21,7 +21,7 @@ class PictureBox;
 // A new story, or a stored one changed in place (with a backup for Cancel).
 enum class StoryEditorMode { Add, Edit };
 
-class StoryEditor : public QWidget, public PassageSelectors {
+class StoryEditor : public QWidget {
     Q_OBJECT
 public:
     // storyNumber is the story to edit; a new story takes the next free number with its first part.
@@ -68,12 +68,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
-    void createPictureAndNotes();
     void connectControls();
     void setTooltips();
     void loadParts();

@@ -13,24 +13,33 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace kivra {
 
 StoryPanel::StoryPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picBibleStorySelector"));
-    int x = 0;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(1);
     for (auto [member, name] :
          {std::pair{&m_open, "imgRetrieveBibleStory"}, {&m_create, "imgCreateBibleStory"},
           {&m_edit, "imgEditBibleStory"}, {&m_delete, "imgDeleteBibleStory"}, {&m_copy, "imgCopyBibleStory"},
           {&m_import, "imgImportBibleStory"}, {&m_export, "imgExportBibleStory"},
           {&m_exportAll, "imgExportAllBibleStory"}}) {
         *member = MakeImageButton(this, QLatin1String(name), 28);
-        (*member)->move(x, 0);
-        x += 29;
+        buttons->addWidget(*member);
     }
-    m_listCaption = Place(new QLabel(tr("Bible Story:"), this), "lblBibleStory", QRect(0, 30, 233, 16));
-    m_list = Place(new QListWidget(this), "lstBibleStory", QRect(0, 46, 233, 347));
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addSpacing(2);
+    m_listCaption = FixHeight(Named(new QLabel(tr("Bible Story:")), "lblBibleStory"), 16);
+    layout->addWidget(m_listCaption);
+    m_list = Named(new QListWidget, "lstBibleStory");
+    layout->addWidget(m_list, 1);
 
     connect(m_open, &QToolButton::clicked, this, &StoryPanel::openSelected);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &StoryPanel::openSelected);

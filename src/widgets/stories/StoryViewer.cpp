@@ -16,12 +16,12 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace kivra {
 namespace {
 constexpr int PictureWidth = 220;
 constexpr int PictureHeight = 200;
-constexpr int Top = 48;  // of the text frame and the picture panel
 
 QFrame* sunkenFrame(QWidget* parent, const char* name)
 {
@@ -47,12 +47,9 @@ StoryViewer::StoryViewer(int storyNumber, QWidget* parent) : QWidget(parent, Qt:
     setWindowTitle(tr("Bible Story"));
     setWindowIcon(applicationIcon());
 
-    imgTitleBar = label(this, "imgTitleBar", "");
-    imgTitleBar->setScaledContents(true);
-    lblTopHeading = label(this, "lblTopHeading", "");
-    QFont bold = lblTopHeading->font();
-    bold.setBold(true);
-    lblTopHeading->setFont(bold);
+    auto* strip = new TitleStrip(QString(), 0, this);
+    imgTitleBar = strip;
+    lblTopHeading = strip->heading();
 
     lblStoryVerse = label(this, "lblStoryVerse", QT_TR_NOOP("Story Verse:"));
     shpBibleStoryText = sunkenFrame(this, "shpBibleStoryText");
@@ -80,9 +77,47 @@ StoryViewer::StoryViewer(int storyNumber, QWidget* parent) : QWidget(parent, Qt:
     escape->setObjectName(QStringLiteral("escapeShortcut"));
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+    // The story's text fills the window; the picture and the notes keep a column of 220 at the
+    // right edge, the notes growing with the window; the close button sits under them.
+    FixHeight(lblStoryVerse, 16);
+    FixHeight(lblStoryPicture, 16);
+    FixHeight(lblStoryNotes, 16);
+    auto* textLayout = new QVBoxLayout(shpBibleStoryText);
+    const int border = shpBibleStoryText->frameWidth();
+    textLayout->setContentsMargins(8 - border, 8 - border, 8 - border, 8 - border);
+    textLayout->addWidget(rxtBibleStoryText);
+    auto* notesLayout = new QVBoxLayout(shpNotes);
+    notesLayout->setContentsMargins(8 - border, 8 - border, 8 - border, 8 - border);
+    notesLayout->addWidget(txtNotes);
+    picBibleStory->setFixedSize(PictureWidth, PictureHeight);
+    auto* text = new QVBoxLayout;
+    text->setSpacing(2);
+    text->addWidget(lblStoryVerse);
+    text->addWidget(shpBibleStoryText, 1);
+    auto* aside = new QVBoxLayout;
+    aside->setSpacing(2);
+    for (QWidget* control : {static_cast<QWidget*>(lblStoryPicture), static_cast<QWidget*>(picBibleStory),
+                             static_cast<QWidget*>(lblStoryNotes), static_cast<QWidget*>(shpNotes)}) {
+        control->setFixedWidth(std::max(PictureWidth, control->sizeHint().width()));
+        aside->addWidget(control, control == shpNotes ? 1 : 0);
+    }
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(8, 7, 8, 0);
+    columns->setSpacing(28);
+    columns->addLayout(text, 1);
+    columns->addLayout(aside);
+    auto* foot = new QHBoxLayout;
+    foot->setContentsMargins(0, 2, 12, 1);
+    foot->addStretch(1);
+    foot->addWidget(imgCloseBibleStory);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addLayout(columns, 1);
+    layout->addLayout(foot);
     resize(820, 560);
     setMinimumSize(560, 420);
-    layoutControls();
 }
 
 void StoryViewer::load()
@@ -112,8 +147,6 @@ void StoryViewer::load()
     ApplyDefaultFont(rxtBibleStoryText);
     rxtBibleStoryText->setPlainText(story.text);
     ShowNotes(txtNotes, story.notes);
-    lblTopHeading->adjustSize();
-    layoutControls();
     if (!story.missingPassages.isEmpty())
         ShowMessage(Message::PassageNotInBible, this, {story.missingPassages.join(QStringLiteral("; "))});
 }
@@ -122,40 +155,6 @@ void StoryViewer::showEvent(QShowEvent* event)
 {
     load();
     QWidget::showEvent(event);
-}
-
-void StoryViewer::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    layoutControls();
-}
-
-void StoryViewer::layoutControls()
-{
-    const int w = width();
-    const int h = height();
-    imgTitleBar->setGeometry(0, 0, w, 23);
-    imgTitleBar->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(w, 23)));
-    lblTopHeading->adjustSize();
-    lblTopHeading->move((w - lblTopHeading->width()) / 2, 2);
-
-    shpBibleStoryText->setGeometry(8, Top, w - PictureWidth - 44, h - 83);
-    rxtBibleStoryText->setGeometry(shpBibleStoryText->x() + 8, Top + 8, shpBibleStoryText->width() - 16,
-                                   shpBibleStoryText->height() - 16);
-    lblStoryVerse->setGeometry(8, Top - 18, 200, 16);
-
-    // The picture and notes column keeps to the right edge.
-    const int column = shpBibleStoryText->geometry().right() + 1 + 28;
-    picBibleStory->setGeometry(column, Top, PictureWidth, PictureHeight);
-    lblStoryPicture->setGeometry(column, Top - 18, PictureWidth, 16);
-    const int notesHeight = h - PictureHeight - 103;
-    const int notesTop = shpBibleStoryText->geometry().bottom() + 1 - notesHeight;
-    shpNotes->setGeometry(column, notesTop, PictureWidth, notesHeight);
-    txtNotes->setGeometry(column + 8, notesTop + 8, PictureWidth - 16, notesHeight - 16);
-    lblStoryNotes->setGeometry(column, notesTop - 18, PictureWidth, 16);
-
-    imgCloseBibleStory->move(w - 44, shpBibleStoryText->y() + shpBibleStoryText->height() + 7);
-    imgTitleBar->lower();
 }
 
 StoryViewer* OpenStoryViewer(int storyNumber, QWidget* owner)

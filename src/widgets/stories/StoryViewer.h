@@ -37,10 +37,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void layoutControls();
     int m_storyNumber = 0;
     bool m_loaded = false;
 };

@@ -1,6 +1,7 @@
-// What a user sees of the main window at any size: controls inside the window and clear of each
-// other, a title strip without gaps, every button with a tooltip, and every button of it and its
-// windows with a picture.
+// What a user sees of the main window at any size: the designed rectangles at the default font,
+// controls inside the window and clear of each other, whole captions under a larger font, a title
+// strip without gaps, and every button of it and its windows with a picture.
+#include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
 #include "reading/AdvancedSearchDialog.h"
@@ -11,7 +12,9 @@
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,6 +64,27 @@ void expectInsideAndApart(const QWidget* parent, const QString& size)
     }
 }
 
+// Where a control lies in the window's client area, whichever container holds it.
+QRect Where(const MainWindow& w, const char* name)
+{
+    const QWidget* control = test::Child(w, name);
+    return QRect(control->mapTo(w.centralWidget(), QPoint()), control->size());
+}
+
+// Each shown caption (a label's or button's text) has the room its text asks for.
+void ExpectCaptionsWhole(const QWidget& window)
+{
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        if (!control->isVisible() || !((label && !label->text().isEmpty() && !label->wordWrap()) || (button && !button->text().isEmpty())))
+            continue;
+        const QSize needed = control->minimumSizeHint().expandedTo(QSize(control->sizeHint().width(), 0));
+        EXPECT_GE(control->width(), needed.width()) << control->objectName().toStdString();
+        EXPECT_GE(control->height(), control->fontMetrics().height()) << control->objectName().toStdString();
+    }
+}
+
 class MainWindowLooks : public ::testing::Test {
 protected:
     test::TempProgramFolder folder;
@@ -91,10 +115,54 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
             expectInsideAndApart(w.centralWidget(), shown + u' ' + tab->objectName());
         }
         // The reading pane, the notes and the status bar keep their order down the window.
-        EXPECT_LT(test::Child(w, "shpBibleText")->geometry().bottom(), test::Child(w, "lblNotesHeading")->y()) << shown.toStdString();
-        EXPECT_LT(test::Child(w, "shpBibleNotes")->geometry().bottom(), test::Child(w, "stbBible")->y()) << shown.toStdString();
-        // The related-bookmark box keeps to the right edge of the notes below it, within a few pixels.
-        EXPECT_NEAR(test::Child(w, "cboRelatedVerse")->geometry().right(), test::Child(w, "shpBibleNotes")->geometry().right(), 4) << shown.toStdString();
+        EXPECT_LT(Where(w, "shpBibleText").bottom(), Where(w, "lblNotesHeading").y()) << shown.toStdString();
+        EXPECT_LT(Where(w, "shpBibleNotes").bottom(), Where(w, "stbBible").y()) << shown.toStdString();
+    }
+}
+
+// The designed rectangles, as rules of the inner width W and height H: fixed controls, the three
+// panels growing down, the panes growing right and down, the notes and the status bar keeping to
+// the bottom edge.
+TEST_F(MainWindowLooks, ControlsTakeTheirDesignedRectanglesAtTwoSizes)
+{
+    for (const QSize size : {QSize(900, 600), QSize(1100, 750)}) {
+        resize(size);
+        const int W = w.width(), H = w.height();
+        ASSERT_EQ(QSize(W, H), size);
+        const auto expect = [&](const char* name, QRect rect) { EXPECT_EQ(Where(w, name), rect) << name << " at " << W << "x" << H; };
+        expect("imgTitleBar", {0, 0, W, 23});
+        expect("lblTopHeading", {(W - 404) / 2, 2, 404, 19});
+        expect("imgAddFavourite", {248, 32, 24, 24});
+        expect("imgAbout", {816, 32, 24, 24});
+        expect("shpTitleBar", {248, 61, W - 266, 25});
+        expect("txtSearchString", {320, 64, 195, 19});
+        expect("imgWeb", {736, 64, 24, 24});
+        expect("imgVerseSelector", {16, 93, 50, 50});
+        expect("imgDonate", {184, 93, 50, 50});
+        expect("picVerseSelector", {8, 176, 233, H - 207});
+        expect("txtWordsFromGod", {8, 176 + 292, 233, H - 207 - 292});
+        expect("shpBibleText", {248, 88, W - 266, H - 218});
+        expect("txtBibleText", {256, 96, W - 282, H - 242});
+        expect("lblNotesHeading", {248, H - 125, W - 266, 16});
+        expect("shpBibleNotes", {248, H - 104, W - 266, 73});
+        expect("txtNotes", {256, H - 96, W - 282, 57});
+        expect("stbBible", {0, H - 25, W, 25});
+        QTest::mouseClick(test::Child<QToolButton>(w, "imgBookmark"), Qt::LeftButton);
+        expect("txtBookmarkNotes", {8, H - 111, 233, 80});
+        expect("lblBookmarkNotes", {8, H - 127, 233, 16});
+        expect("lstBookmark", {8, 222, 233, H - 207 - 80 - 16 - 46 - 17});
+        QTest::mouseClick(test::Child<QToolButton>(w, "imgBibleStory"), Qt::LeftButton);
+        expect("lstBibleStory", {8, 222, 233, H - 207 - 46});
+        test::Search(w, QStringLiteral("light"));
+        expect("shpSearchResults", {248, 88, W - 266, H - 280});
+        expect("dgdSearchResults", {256, 96, W - 282, H - 296});
+        expect("shpSelectedVerse", {248, H - 187, W - 266, 57});
+        expect("txtSelectedSection", {256, H - 179, W - 282, 41});
+        w.findChild<QComboBox*>(QStringLiteral("cboRelatedVerse"))->show();
+        w.findChild<QLabel*>(QStringLiteral("lblRelatedVerse"))->show();
+        expect("lblRelatedVerse", {W - 337, H - 125, 120, 16});
+        expect("cboRelatedVerse", {W - 209, H - 127, 193, 21});
+        QTest::mouseClick(test::Child<QToolButton>(w, "imgVerseSelector"), Qt::LeftButton);
     }
 }
 
@@ -138,4 +206,50 @@ TEST_F(MainWindowLooks, TheVerseOfTheDayKeepsSomeLinesAtTheSmallestSize)
     resize(QSize(100, 100));  // the window keeps to its minimum
     const auto* verse = test::Child<QPlainTextEdit>(w, "txtWordsFromGod");
     EXPECT_GE(verse->viewport()->height(), 3 * verse->fontMetrics().lineSpacing());
+}
+// The windows the main window opens keep their designed inner sizes at the default font.
+TEST_F(MainWindowLooks, DialogsKeepTheirDesignedSizes)
+{
+    AdvancedSearchDialog search(&w);
+    OptionsDialog options(&w);
+    AboutDialog about(&w);
+    for (auto [dialog, size] : {std::pair<QDialog*, QSize>{&search, {450, 300}}, {&options, {400, 300}}, {&about, {450, 300}}}) {
+        dialog->show();
+        EXPECT_EQ(dialog->size(), size) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+}
+
+// Under a font half as large again, every caption of the main window and of the windows it opens
+// still reads whole: the windows grow instead.
+TEST(MainWindowLargeFont, EveryCaptionReadsWhole)
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    {
+        test::TempProgramFolder folder;
+        ASSERT_TRUE(folder.ok());
+        MainWindow w;
+        ASSERT_TRUE(w.load());
+        w.show();
+        EXPECT_GT(w.minimumWidth(), 900);
+        for (const char* tab : {"imgBookmark", "imgBibleStory", "imgVerseSelector"}) {
+            QTest::mouseClick(test::Child<QToolButton>(w, tab), Qt::LeftButton);
+            ExpectCaptionsWhole(w);
+        }
+        auto* editor = new BookmarkEditor(&w);
+        auto* story = new StoryEditor(StoryEditorMode::Add, 0, &w);
+        auto* viewer = new StoryViewer(0, &w);
+        auto* options = new OptionsDialog(&w);
+        auto* search = new AdvancedSearchDialog(&w);
+        auto* about = new AboutDialog(&w);
+        for (QWidget* window : std::initializer_list<QWidget*>{editor, story, viewer, options, search, about}) {
+            window->show();
+            ExpectCaptionsWhole(*window);
+            window->hide();
+        }
+    }
+    QApplication::setFont(normal);
 }

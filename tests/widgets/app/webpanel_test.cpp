@@ -46,7 +46,8 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     QWidget* view = browserIn(window.get());
     ASSERT_NE(view, nullptr);
     QWidget* panel = Child<QWidget>(*window, "wbrWebPanel");
-    EXPECT_EQ(view->property("url").toUrl(), QUrl(HomePageAddress));
+    const auto homePageShown = [view] { return view->property("url").toUrl() == QUrl(HomePageAddress); };
+    EXPECT_TRUE(QTest::qWaitFor(homePageShown, 5000));
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(child("txtBibleText")->isVisible());
     EXPECT_EQ(view->size(), panel->size());
@@ -54,6 +55,7 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     // The local page comes first on every opening; the same browser is used again.
     QSignalSpy urls(view, SIGNAL(urlChanged(QUrl)));
     Child<QToolButton>(*window, "imgWeb")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&urls] { return urls.size() >= 2; }, 5000));
     EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("wbrWebView")).size(), 1);
     ASSERT_GE(urls.size(), 2);
     EXPECT_EQ(urls.first().first().toUrl(), QUrl::fromLocalFile(WebPanelDefaultPage()));

@@ -94,8 +94,8 @@ TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
     const qint64 index = AddBookmark(own);
     BookmarkEditor e;
     e.load(Gen);
-    ASSERT_TRUE(ChooseComboText(e.cboFromChapter, QStringLiteral("4")));  // the end follows to 4:last
-    ASSERT_TRUE(ChooseComboText(e.cboFromSection, QStringLiteral("2")));
+    ASSERT_TRUE(ChooseComboText(e.findChild<QComboBox*>(QStringLiteral("cboFromChapter")), QStringLiteral("4")));  // the end follows to 4:last
+    ASSERT_TRUE(ChooseComboText(e.findChild<QComboBox*>(QStringLiteral("cboFromSection")), QStringLiteral("2")));
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 4:2 - 4:26"));
     ASSERT_TRUE(e.save());
     EXPECT_EQ(BookmarkRows().size(), 1);

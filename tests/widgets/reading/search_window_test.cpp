@@ -75,12 +75,12 @@ TEST_F(SearchWindow, EnterSearchesTrimmedWordsAndAnEmptyBoxDoesNothing)
 
     search(QString());
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
-    EXPECT_TRUE(grid()->isHidden());
+    EXPECT_FALSE(grid()->isVisible());
 
     search(QStringLiteral("  grace "));
     EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
-    EXPECT_FALSE(selectedVerse()->isHidden());
-    EXPECT_TRUE(child("txtBibleText")->isHidden());
+    EXPECT_TRUE(selectedVerse()->isVisible());
+    EXPECT_FALSE(child("txtBibleText")->isVisible());
     EXPECT_EQ(status(), QStringLiteral("160 verses found"));
     EXPECT_EQ(selectedRows(), QList<int>({0}));
     EXPECT_EQ(currentReference(), QStringLiteral("Gen 6:8"));
@@ -177,14 +177,14 @@ TEST_F(SearchWindow, ClearSearchReturnsToThePassageOnlyFromResults)
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
     EXPECT_EQ(searchBox()->text(), LoadResString(Caption::SearchPrompt));
     EXPECT_EQ(searchBox()->cursorPosition(), 0);
-    EXPECT_TRUE(grid()->isHidden());
+    EXPECT_FALSE(grid()->isVisible());
     EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("In the beginning")));
 }
 
 TEST_F(SearchWindow, AdvancedWindowSearchesTheRangeAndCancelChangesNothing)
 {
     advancedSearch([](AdvancedSearchDialog& dialog) {
-        EXPECT_EQ(dialog.cboTestament->currentText(), QStringLiteral("Old Testament"));
+        EXPECT_EQ(dialog.verseSelector->testamentName(), QStringLiteral("Old Testament"));
         EXPECT_TRUE(dialog.optSearchScope[1]->isChecked());
         dialog.txtSearchString1->setText(QStringLiteral("light"));
         dialog.txtSearchString2->setText(QStringLiteral("dark"));
