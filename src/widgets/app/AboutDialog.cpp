@@ -2,6 +2,7 @@
 
 #include "resources/Icons.h"
 #include "resources/Widgets.h"
+#include "settings/ThemeColours.h"
 
 #include <QMouseEvent>
 
@@ -32,6 +33,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     lbClose->setAlignment(Qt::AlignCenter);
     lbClose->setGeometry(0, 272, 450, 20);
     connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
+    // The closing line lies on the picture, not on the theme's window colour.
+    if (!picture.isNull()) {
+        QPalette onPicture = lbClose->palette();
+        onPicture.setColor(QPalette::WindowText, TextColourOn(AverageColour(picture.toImage(), lbClose->geometry())));
+        lbClose->setPalette(onPicture);
+    }
 }
 
 void AboutDialog::mouseReleaseEvent(QMouseEvent* event)

@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTextEdit>
@@ -58,61 +57,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connectPanels();
     setupShortcuts();
     setTabOrder();
-}
-
-// Keyboard access to the most used buttons; each button's tooltip names its key.
-static const struct {
-    const char* button;
-    QKeySequence key;
-} kShortcuts[] = {
-    {"imgRetrieveBible", QKeySequence(Qt::CTRL | Qt::Key_Return)},
-    {"imgPrevious", QKeySequence(Qt::ALT | Qt::Key_Left)},
-    {"imgNext", QKeySequence(Qt::ALT | Qt::Key_Right)},
-    {"imgAddFavourite", QKeySequence(Qt::CTRL | Qt::Key_D)},
-    {"imgPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {"imgExportBibleVerse", QKeySequence(Qt::CTRL | Qt::Key_E)},
-    {"imgSettings", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
-};
-
-void MainWindow::setupShortcuts()
-{
-    for (const auto& s : kShortcuts) {
-        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
-        auto* shortcut = new QShortcut(s.key, this);
-        shortcut->setObjectName(QLatin1String(s.button) + QStringLiteral("Shortcut"));
-        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
-    }
-    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_searchText);
-    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), m_goToReference);
-    // Ctrl+Return also works from the keypad's Enter.
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
-    connect(open, &QShortcut::activated, m_openPassage, &QToolButton::click);
-    auto* preview = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
-    preview->setObjectName(QStringLiteral("PrintPreviewShortcut"));
-    connect(preview, &QShortcut::activated, this, &MainWindow::previewVerses);
-}
-
-void MainWindow::addShortcutHints()
-{
-    for (const auto& s : kShortcuts) {
-        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
-        const QString key = s.key.toString(QKeySequence::NativeText);
-        const QString tip = button->toolTip();
-        if (!tip.contains(key))
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
-    }
-    if (!m_searchText->toolTip().contains(QStringLiteral("Ctrl+F")))
-        m_searchText->setToolTip(tr("Search the whole Bible (Ctrl+F)"));
-}
-
-void MainWindow::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
-{
-    auto* shortcut = new QShortcut(key, this);
-    shortcut->setObjectName(box->objectName() + QStringLiteral("Shortcut"));
-    connect(shortcut, &QShortcut::activated, box, [box] {
-        box->setFocus(Qt::ShortcutFocusReason);
-        box->selectAll();
-    });
 }
 
 void MainWindow::createTitleAndCommands(QWidget* c)
@@ -266,30 +210,6 @@ void MainWindow::connectPanels()
     connectReaderAids();
 }
 
-void MainWindow::setTabOrder()
-{
-    // Search first, then the passage choice and its buttons, then what is read.
-    const QList<QWidget*> chain = {m_searchText,
-                                   m_selectors->cboTestament,
-                                   m_selectors->cboBook,
-                                   m_selectors->cboFromChapter,
-                                   m_selectors->cboFromSection,
-                                   m_selectors->cboToChapter,
-                                   m_selectors->cboToSection,
-                                   m_previousChapter,
-                                   m_openPassage,
-                                   m_nextChapter,
-                                   m_reading->textBox(),
-                                   m_results->grid(),
-                                   findChild<QWidget*>(QStringLiteral("txtSelectedSection")),
-                                   findChild<QWidget*>(QStringLiteral("lstBookmark")),
-                                   findChild<QWidget*>(QStringLiteral("lstBibleStory")),
-                                   m_notes,
-                                   m_related};
-    for (int i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
 bool MainWindow::load()
 {
     WaitCursor wait;
@@ -300,6 +220,7 @@ bool MainWindow::load()
     }
     setTooltips();
     addShortcutHints();
+    nameControls();
     m_searchText->setText(LoadResString(Caption::SearchPrompt));
     showWordsFromGod(GetWordsFromGod(1));
     m_results->fitColumns();
@@ -334,7 +255,7 @@ void MainWindow::restoreLastPassage()
         m_selectors->cboTestament->setCurrentIndex(-1);
         m_selectors->cboTestament->setCurrentIndex(0);
     }
-    ApplyDefaultFont(m_reading->textBox());
+    ApplyReadingFont(m_reading->textBox());
     openPassage();
     hideRelatedBookmarks();
 }
@@ -389,6 +310,7 @@ void MainWindow::showOnlyPanel(QWidget* panel)
     for (QWidget* p : {m_verseSelectorPanel, static_cast<QWidget*>(m_bookmarkPanel), static_cast<QWidget*>(m_storyPanel)})
         p->setVisible(p == panel);
     panel->move(8, panel->y());
+    markShownTab(panel);
     hideRelatedBookmarks();
     m_webPanel->hide();
 }

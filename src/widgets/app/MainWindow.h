@@ -9,7 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QKeySequence;
+class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
@@ -28,6 +28,7 @@ class StoryPanel;
 class VerseRangeSelector;
 struct Passage;
 struct SearchQuery;
+enum class KeyCommand;
 
 // What the content area shows: a passage, or the results of a search.
 enum class ViewMode { Reader, Searcher };
@@ -69,11 +70,6 @@ private:
     void connectSearch();
     void connectShell();
     void connectReaderAids();
-    void setupShortcuts();
-    void addShortcutHints();
-    // key puts the focus in box with its text selected, ready to be typed over.
-    void addFocusShortcut(const QKeySequence& key, QLineEdit* box);
-    void setTabOrder();
     void showOnlyPanel(QWidget* panel);
     void showVerseSelectorPanel();
     void showBookmarkPanel();
@@ -83,6 +79,19 @@ private:
     void showPassage(bool setFocus);
     void hideRelatedBookmarks();
     void fitWordsFromGod();
+
+    // ---- Keys, the focus order and names for screen readers (MainWindowKeys.cpp)
+    void setupShortcuts();  // one shortcut per entry of the key table
+    void addShortcutHints();
+    void runKeyCommand(KeyCommand command);
+    // The box takes the focus with its text selected, ready to be typed over.
+    static void focusBox(QLineEdit* box);
+    void setTabOrder();
+    void nameControls();
+    void markShownTab(QWidget* panel);
+    void showKeyList();
+    void zoomReading(int points);  // 0: the size of the options
+    void announceCount(const QString& text);  // a search's count, in the status and read out
 
     // ---- Search (MainWindowSearch.cpp)
     void runQuickSearch();
@@ -148,6 +157,7 @@ private:
     QToolButton* m_verseSelectorTab;
     QToolButton* m_storyTab;
     QToolButton* m_bookmarkTab;
+    QButtonGroup* m_tabs = nullptr;  // the three tab pictures, one of them marked as shown
     QWidget* m_verseSelectorPanel;
     VerseRangeSelector* m_selectors;
     QToolButton* m_openPassage;

@@ -87,7 +87,7 @@ void MainWindow::showBoundResults()
 {
     m_viewMode = ViewMode::Searcher;
     showResultsView();
-    m_status->setText(FoundStatusText(m_results->count()));
+    announceCount(FoundStatusText(m_results->count()));
     m_results->selectFirstResult();
 }
 
@@ -104,6 +104,7 @@ void MainWindow::clearSearch()
     if (m_viewMode == ViewMode::Reader)
         return;
     m_searchText->setText(LoadResString(Caption::SearchPrompt));
+    m_searchText->setAccessibleDescription(QString());  // its tooltip again
     openPassage();
 }
 

@@ -13,6 +13,8 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/OptionsDialog.h"
+#include "settings/TextBoxOptions.h"
+#include "settings/ThemeColours.h"
 #include "storage/Globals.h"
 
 #include <QApplication>
@@ -26,9 +28,6 @@ namespace kivra {
 void MainWindow::connectShell()
 {
     setTitleStripPicture();
-    QPalette heading = m_heading->palette();
-    heading.setColor(QPalette::WindowText, Qt::white);  // readable on the dark title strip
-    m_heading->setPalette(heading);
 
     // The print box of the old program: hidden, and its font is the one printing uses.
     m_printBox = new QTextEdit(centralWidget());
@@ -60,7 +59,13 @@ void MainWindow::setTitleStripPicture()
     if (width == m_titleStripWidth)
         return;
     m_titleStripWidth = width;
-    m_titleStrip->setPixmap(windowPicture(QStringLiteral("title-strip"), QSize(width, m_titleStrip->height())));
+    const QPixmap strip = windowPicture(QStringLiteral("title-strip"), QSize(width, m_titleStrip->height()));
+    m_titleStrip->setPixmap(strip);
+    // The heading lies on the strip: its colour is the one that reads on the strip's.
+    const QRect behindHeading = m_heading->geometry().translated(-m_titleStrip->pos());
+    QPalette heading = m_heading->palette();
+    heading.setColor(QPalette::WindowText, TextColourOn(AverageColour(strip.toImage(), behindHeading)));
+    m_heading->setPalette(heading);
 }
 
 void MainWindow::layoutControls()
@@ -183,8 +188,12 @@ void MainWindow::exportVerses()
     QApplication::processEvents();
     const QString name = ProposedRtfFileName(m_selectors->passage());
     const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));
-    if (!path.isEmpty())
-        SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
+    if (path.isEmpty())
+        return;
+    // The file has the options' font and colour, whatever the zoom and the theme show.
+    ApplyExportFormat(m_reading->textBox());
+    SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
+    ApplyReadingFont(m_reading->textBox());
 }
 
 } // namespace kivra

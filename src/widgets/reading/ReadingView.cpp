@@ -25,6 +25,7 @@ ReadingView::ReadingView(QWidget* area, VerseRangeSelector* selectors, QObject* 
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setAccessibleName(tr("Passage"));
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_text, &QWidget::customContextMenuRequested, this, &ReadingView::showMenu);
 }
@@ -42,7 +43,7 @@ void ReadingView::showChosenPassage()
         return;
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
     m_book = m_selectors->cboBook->currentText();
-    ApplyDefaultFont(m_text);
+    ApplyReadingFont(m_text);
 }
 
 void ReadingView::chooseStoredPassage(const Passage& passage)

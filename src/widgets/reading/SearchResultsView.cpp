@@ -8,6 +8,7 @@
 #include "resources/Interaction.h"
 #include "resources/Widgets.h"
 #include "settings/TextBoxOptions.h"
+#include "settings/ThemeColours.h"
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -53,6 +54,11 @@ SearchResultsView::SearchResultsView(QWidget* area, QObject* parent) : QObject(p
     m_selectedVerse = Place(new QTextEdit(area), "txtSelectedSection", QRect(256, 432, 617, 41));
     m_selectedVerse->setReadOnly(true);
     m_selectedVerse->setFrameShape(QFrame::NoFrame);
+    m_selectedVerse->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab leaves the grid: within it the movement keys move from result to result.
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(tr("Search results"));
+    m_selectedVerse->setAccessibleName(tr("Selected verse"));
     setVisible(false);
     formatGrid();
 
@@ -229,7 +235,8 @@ void SearchResultsView::markSelectedVerseMatches()
         mark.cursor = QTextCursor(m_selectedVerse->document());
         mark.cursor.setPosition(start);
         mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        mark.format.setBackground(MatchMarkColour());
+        mark.format.setBackground(MatchMarkColours().background);
+        mark.format.setForeground(MatchMarkColours().text);
         marks << mark;
     }
     m_selectedVerse->setExtraSelections(marks);

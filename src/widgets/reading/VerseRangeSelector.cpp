@@ -1,6 +1,7 @@
 #include "reading/VerseRangeSelector.h"
 
 #include "reading/SelectorCombos.h"
+#include "resources/Accessibility.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,10 +34,13 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
         {QT_TR_NOOP("From Chapter:"), cboFromChapter},
         {QT_TR_NOOP("Section:"), cboFromSection}, {QT_TR_NOOP("To Chapter:"), cboToChapter},
         {QT_TR_NOOP("Section:"), cboToSection}};
+    // The two "Section:" boxes are told apart when read aloud.
+    cboFromSection->setAccessibleName(tr("From verse"));
+    cboToSection->setAccessibleName(tr("To verse"));
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(tr(caption), this);
-        label->setBuddy(combo);
+        LabelFor(label, combo);
         m_labels << label;
         grid->addWidget(label, row++, 0);
         grid->addWidget(combo, row++, 0);

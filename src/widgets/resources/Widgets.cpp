@@ -41,6 +41,8 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 void ClickLabel::forwardTo(QAbstractButton* button)
 {
     m_button = button;
+    if (button->accessibleName().isEmpty())
+        button->setAccessibleName(text());  // the picture is read by its caption
     connect(this, &ClickLabel::clicked, button, &QAbstractButton::click);
     setToolTip(button->toolTip());
     button->installEventFilter(this);

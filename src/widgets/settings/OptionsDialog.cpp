@@ -4,6 +4,7 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
+#include "settings/ViewSettings.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -64,6 +65,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     rxtSampleVerse->setReadOnly(true);
     rxtSampleVerse->setGeometry(16, 162, 368, 92);
 
+    chkPaperLook = new QCheckBox(tr("Paper under a dark theme"), this);
+    chkPaperLook->setObjectName(QStringLiteral("chkPaperLook"));
+    chkPaperLook->setGeometry(16, 266, 280, 22);
+
     imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
     imgSave->move(306, 262);
     imgSave->setToolTip(LoadResString(Caption::SaveOptions));
@@ -90,6 +95,7 @@ void OptionsDialog::load()
     // Setting a box previews through its toggled signal; the explicit call covers unchanged boxes.
     chkInsertNewLineAfterText->setChecked(options().InsertNewLineAfterText == 1);
     chkShowChapterSection->setChecked(options().ShowChapterSection == 1);
+    chkPaperLook->setChecked(PaperLook());
     showSamplePreview();
 }
 
@@ -135,6 +141,7 @@ bool OptionsDialog::save()
         ShowMessage(Message::OptionsNotSaved, this, {error});
         return false;
     }
+    SetPaperLook(chkPaperLook->isChecked());
     return true;
 }
 

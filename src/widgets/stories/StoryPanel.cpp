@@ -1,6 +1,7 @@
 #include "stories/StoryPanel.h"
 
 #include "bookmarks/ExchangeExport.h"
+#include "resources/Accessibility.h"
 #include "resources/Interaction.h"
 #include "resources/Widgets.h"
 #include "stories/StoryEditor.h"
@@ -31,6 +32,7 @@ StoryPanel::StoryPanel(QWidget* parent) : QWidget(parent)
     }
     m_listCaption = Place(new QLabel(tr("Bible Story:"), this), "lblBibleStory", QRect(0, 30, 233, 16));
     m_list = Place(new QListWidget(this), "lstBibleStory", QRect(0, 46, 233, 347));
+    LabelFor(m_listCaption, m_list);
 
     connect(m_open, &QToolButton::clicked, this, &StoryPanel::openSelected);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &StoryPanel::openSelected);
