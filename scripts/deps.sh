@@ -3,19 +3,20 @@
 
 # What the installed program needs at run time beyond the shared libraries it links: the SQLite driver
 # plugin of Qt SQL, and the fonts (libwmf draws metafile text with the URW base-35 fonts, which its
-# package only recommends; DejaVu is the default reading font).
-KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core"
+# package only recommends; DejaVu is the default reading font), and Qt's speech library for reading
+# aloud (its engines are plugins: speech-dispatcher's on a desktop, flite's in the tests).
+KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core libqt6texttospeech6"
 
 # The build: compiler, Qt (qt6-tools-dev and qt6-l10n-tools for the translations' lupdate and lrelease),
 # and every development package the linked libraries' pkg-config files name (libwmf's names -lfreetype
 # -lX11 -lexpat -ljpeg -lpng -lz; libwmf-dev itself pulls in only some of them).
 KIVRA_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
  qt6-tools-dev qt6-l10n-tools qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev
- libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv"
+ libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv qt6-speech-dev"
 
 # The tests and the screenshots: a headless X server, PDF text, GoogleTest and Google Benchmark.
 KIVRA_TEST_PACKAGES="xvfb xauth imagemagick poppler-utils libgtest-dev libbenchmark-dev
- desktop-file-utils sqlite3"
+ desktop-file-utils sqlite3 qt6-speech-flite-plugin"
 
 KIVRA_PACKAGES="$KIVRA_RUNTIME_PACKAGES $KIVRA_BUILD_PACKAGES $KIVRA_TEST_PACKAGES"
 

@@ -11,7 +11,7 @@ enum class KeyCommand {
     GoToReference, FindText, OpenPassage, PreviousChapter, NextChapter,
     VerseSelectorTab, StoryTab, BookmarkTab,
     Bookmark, AdvancedSearch, ClearSearch, Print, PrintPreview, ExportVerses, Options, WebPanel, About,
-    ZoomIn, ZoomOut, ZoomReset, KeyList, Quit,
+    ZoomIn, ZoomOut, ZoomReset, ReadAloud, StopReading, ReadFaster, ReadSlower, KeyList, Quit,
     ViewKey,  // handled by the control that has the focus; listed for the reader only
 };
 

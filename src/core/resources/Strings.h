@@ -59,6 +59,7 @@ enum class Message : int {
     ImportFailed = 787,
     LinkInPictureFolder = 788,
     ReferenceNotShown = 790,
+    NoSpeechEngine = 791,
 };
 
 // Tooltips, the search box's prompt and entries of lists.

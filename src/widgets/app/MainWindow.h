@@ -19,6 +19,7 @@ class QToolButton;
 namespace kivra {
 
 class BookmarkPanel;
+class ReadAloud;
 class ClickLabel;
 class DataControl;
 class ReadingView;
@@ -91,6 +92,7 @@ private:
     void markShownTab(QWidget* panel);
     void showKeyList();
     void zoomReading(int points);  // 0: the size of the options
+    void readAloud();  // the passage or the selected result; again: pause, resume
     void announceCount(const QString& text);  // a search's count, in the status and read out
 
     // ---- Search (MainWindowSearch.cpp)
@@ -181,6 +183,7 @@ private:
     DataControl* m_passageBookmarks;  // the bookmarks on the shown passage or result; m_notes follows it
 
     QLabel* m_status;
+    ReadAloud* m_readAloud = nullptr;
     QTextEdit* m_printBox;       // hidden; holds the text that Print sends to the printer
     int m_titleStripWidth = 0;  // width the title picture was last drawn for
 };

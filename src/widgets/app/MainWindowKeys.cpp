@@ -4,11 +4,13 @@
 #include "app/MainWindow.h"
 
 #include "bookmarks/BookmarkPanel.h"
+#include "reading/ReadAloud.h"
 #include "reading/ReadingView.h"
 #include "reading/ReferenceBox.h"
 #include "reading/SearchResultsView.h"
 #include "reading/VerseRangeSelector.h"
 #include "resources/Accessibility.h"
+#include "resources/Interaction.h"
 #include "resources/Keys.h"
 #include "settings/ViewSettings.h"
 #include "settings/TextBoxOptions.h"
@@ -30,6 +32,11 @@ namespace kivra {
 
 void MainWindow::setupShortcuts()
 {
+    m_readAloud = new ReadAloud(this);
+    connect(m_readAloud, &ReadAloud::statusChanged, m_status, &QLabel::setText);
+    connect(m_reading, &ReadingView::readAloudRequested, this, &MainWindow::readAloud);
+    connect(m_results, &SearchResultsView::readAloudRequested, this, &MainWindow::readAloud);
+    connect(m_readAloud, &ReadAloud::noSpeechEngine, this, [this] { ShowMessage(Message::NoSpeechEngine, this); });
     for (const KeyBinding& binding : KeyTable()) {
         if (binding.command == KeyCommand::ViewKey)
             continue;
@@ -59,6 +66,14 @@ void MainWindow::runKeyCommand(KeyCommand command)
         return zoomReading(ReadingZoom() - ReadingZoomStep);
     case KeyCommand::ZoomReset:
         return zoomReading(0);
+    case KeyCommand::ReadAloud:
+        return readAloud();
+    case KeyCommand::StopReading:
+        return m_readAloud->stop();
+    case KeyCommand::ReadFaster:
+        return m_readAloud->changeRate(0.2);
+    case KeyCommand::ReadSlower:
+        return m_readAloud->changeRate(-0.2);
     case KeyCommand::KeyList:
         return showKeyList();
     case KeyCommand::Quit:
@@ -146,6 +161,14 @@ void MainWindow::markShownTab(QWidget* panel)
 {
     QToolButton* tab = panel == m_bookmarkPanel ? m_bookmarkTab : panel == m_storyPanel ? m_storyTab : m_verseSelectorTab;
     tab->setChecked(true);
+}
+
+void MainWindow::readAloud()
+{
+    if (m_viewMode == ViewMode::Reader)
+        m_readAloud->toggle(m_reading->textBox(), m_reading->spans());
+    else  // the selected result, as one verse
+        m_readAloud->toggle(findChild<QTextEdit*>(QStringLiteral("txtSelectedSection")), {VerseSpan{}});
 }
 
 void MainWindow::showKeyList()

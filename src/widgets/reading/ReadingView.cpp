@@ -138,7 +138,7 @@ void ReadingView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_text, at,
                   {[this](bool withReference) { copy(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
 }
 
 } // namespace kivra

@@ -134,6 +134,8 @@ void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuA
     menu.addSeparator();
     menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Bookmark")), actions.bookmark);
     menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Print Preview...")), actions.preview);
+    if (actions.readAloud)
+        menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Read aloud")), actions.readAloud);
     menu.exec(view->viewport()->mapToGlobal(at));
 }
 

@@ -2,6 +2,7 @@
 // options and about windows opened from their buttons.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "reading/ReadAloud.h"
 #include "reading/VerseOfTheDay.h"
 #include "resources/Keys.h"
 #include "resources/Widgets.h"
@@ -382,3 +383,64 @@ TEST_F(Shell, ScreenReadersHearANameAndRoleForEveryControl)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(child("txtSearchString"))->text(QAccessible::Description), status);
 }
 
+
+namespace {
+// The speech service's stand-in: records what it is asked; the test says when a verse is spoken.
+class SpeakerStandIn : public Speaker {
+public:
+    bool engine = true;
+    QStringList said, calls;
+    bool available() override { return engine; }
+    void say(const QString& words) override { said << words; }
+    void pause() override { calls << QStringLiteral("pause"); }
+    void resume() override { calls << QStringLiteral("resume"); }
+    void stop() override { calls << QStringLiteral("stop"); }
+    void setRate(double) override {}
+};
+} // namespace
+
+TEST_F(Shell, ReadAloudGoesVerseByVerseMarkingEachAndToldOnceWithoutAnEngine)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto owned = std::make_unique<SpeakerStandIn>();
+    SpeakerStandIn* speaker = owned.get();
+    window->findChild<ReadAloud*>()->useSpeaker(std::move(owned));
+    auto* text = Child<QTextEdit>(*window, "txtBibleText");
+    auto marked = [text] {
+        const auto marks = text->extraSelections();
+        return marks.size() == 1 ? marks[0].cursor.selectedText() : QString();
+    };
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(speaker->said.size(), 1);
+    EXPECT_TRUE(speaker->said[0].startsWith(QStringLiteral("In the beginning God")));
+    EXPECT_FALSE(speaker->said[0].contains(u'('));  // the reference is not read
+    EXPECT_TRUE(marked().startsWith(QStringLiteral("In the beginning God")));
+    emit speaker->finished();
+    ASSERT_EQ(speaker->said.size(), 2);
+    EXPECT_TRUE(speaker->said[1].startsWith(QStringLiteral("And the earth")));
+    EXPECT_TRUE(marked().startsWith(QStringLiteral("And the earth")));
+
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(speaker->calls, (QStringList{"pause", "resume", "stop"}));
+    EXPECT_TRUE(text->extraSelections().isEmpty());
+
+    // A selection is read from the verse it starts in to the one it ends in.
+    QTextCursor selection(text->document());
+    selection.setPosition(int(text->toPlainText().indexOf(QStringLiteral("And God said"))));
+    selection.setPosition(selection.position() + 3, QTextCursor::KeepAnchor);
+    text->setTextCursor(selection);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    emit speaker->finished();
+    EXPECT_EQ(speaker->said.size(), 3);
+    EXPECT_TRUE(speaker->said.last().startsWith(QStringLiteral("And God said, Let there be light")));
+    EXPECT_TRUE(text->extraSelections().isEmpty()) << "one verse, then done";
+
+    speaker->engine = false;
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(folder.ui().messages, QList<Message>{Message::NoSpeechEngine});
+}
