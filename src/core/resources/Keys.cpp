@@ -14,7 +14,7 @@ const QList<KeyBinding>& KeyTable()
         {K::FindText, nullptr, {QKeySequence(Qt::CTRL | Qt::Key_F)}, QT_TRANSLATE_NOOP("Keys", "type a text to search for")},
         {K::AdvancedSearch, "imgAdvancedSearch", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
          QT_TRANSLATE_NOOP("Keys", "advanced search")},
-        {K::ClearSearch, "imgClearSearch", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace)},
+        {K::ClearSearch, "imgClearSearch", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)},
          QT_TRANSLATE_NOOP("Keys", "clear the search and show the passage again")},
         {K::OpenPassage, "imgRetrieveBible",
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},

@@ -248,6 +248,15 @@ TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
     EXPECT_TRUE(searchBox->hasFocus());
     EXPECT_EQ(searchBox->selectedText(), searchBox->text());
 
+    // The search keys work from the search box, whose own keys come first.
+    search(QStringLiteral("grace"));
+    QTest::keyClick(searchBox, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->viewMode(), ViewMode::Reader);
+    test::RunOnModals({{"kivra::AdvancedSearchDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}});
+    QTest::keyClick(searchBox, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
     // The tab keys, F1's list of every key, the zoom (kept for the next window) and Ctrl+Q.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::AltModifier);
     EXPECT_TRUE(child("picBookmark")->isVisible());
