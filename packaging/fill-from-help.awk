@@ -5,8 +5,9 @@
 # The help text is a "Usage:" block of command forms (continuation lines indented further), a blank
 # line, then entries "  TERM  description" with further-indented continuation lines; a continuation
 # line that starts with "kivra-bible " is an example and keeps its own line.
+# A line "Heading:" at the margin after the entries starts the window's keys, "  KEY  description".
 # Template placeholders: lines @SYNOPSIS@, @OPTIONS@, @COMMANDS@, @ARGUMENTS@ (entries that are
-# neither) become troff; in a line, @VERSION@,
+# neither), @KEYS@ become troff; in a line, @VERSION@,
 # @COMMAND_WORDS@, @GLOBAL_OPTIONS@ become words and @COMMAND_OPTIONS@ becomes bash case arms.
 # With -v books=data/books.tsv, @OLD_BOOKS@ and @NEW_BOOKS@ become the testaments' book names,
 # each double-quoted for a bash array.
@@ -59,6 +60,15 @@ FNR == NR {
         else forms[nforms] = forms[nforms] " " line
         next
     }
+    if (state >= 2 && $0 ~ /^[A-Z].*:$/) { state = 3; next }  # the keys of the window follow
+    if (state == 3) {
+        if ($0 ~ /^  [^ ]/) {
+            line = substr($0, 3)
+            split_at = match(line, /  +/)
+            keys[++nkeys] = substr(line, 1, split_at - 1); keydescs[nkeys] = trim(substr(line, split_at))
+        }
+        next
+    }
     if (state == 2) {
         if ($0 ~ /^  [^ ]/) {
             line = substr($0, 3)
@@ -105,6 +115,7 @@ function entry(term, desc,    n, w, i, args, lines) {
     next
 }
 function is_command(term,    w) { split(term, w, " "); return (" " command_words " ") ~ (" " w[1] " ") }
+/^@KEYS@$/ { for (i = 1; i <= nkeys; i++) entry(keys[i], keydescs[i]); next }
 /^@OPTIONS@$/ { for (i = 1; i <= nterms; i++) if (terms[i] ~ /^-/) entry(terms[i], descs[i]); next }
 /^@COMMANDS@$/ { for (i = 1; i <= nterms; i++) if (is_command(terms[i])) entry(terms[i], descs[i]); next }
 /^@ARGUMENTS@$/ {

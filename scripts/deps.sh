@@ -4,23 +4,25 @@
 # What the installed program needs at run time beyond the shared libraries it links: the SQLite driver
 # plugin of Qt SQL, the fonts (libwmf draws metafile text with the URW base-35 fonts, which its
 # package only recommends; DejaVu is the default reading font), Qt's own translations (the buttons of
-# its dialogs), SWORD's locale files (book names in the reader's language) and the SWORD library,
+# its dialogs), SWORD's locale files (book names in the reader's language), the SWORD library,
 # which reads the other Bibles installed on the computer (the Bibles themselves, sword-text-*, are
-# only recommended).
+# only recommended), and Qt's speech library for reading aloud (its engines are plugins:
+# speech-dispatcher's on a desktop, flite's in the tests).
 KIVRA_RUNTIME_PACKAGES="libqt6sql6-sqlite fonts-urw-base35 fonts-dejavu-core qt6-translations-l10n libsword-common
- libsword1.9.0"
+ libsword1.9.0 libqt6texttospeech6"
 
 # The build: compiler, Qt (qt6-tools-dev and qt6-l10n-tools for the translations' lupdate and lrelease),
 # and every development package the linked libraries' pkg-config files name (libwmf's names -lfreetype
 # -lX11 -lexpat -ljpeg -lpng -lz; libwmf-dev itself pulls in only some of them).
 KIVRA_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
  qt6-tools-dev qt6-l10n-tools qt6-webengine-dev qt6-svg-dev libwmf-dev libemf2svg-dev libgl-dev
- libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv libsword-dev"
+ libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv libsword-dev qt6-speech-dev"
 
 # The tests and the screenshots: a headless X server, PDF text, GoogleTest and Google Benchmark;
 # osis2mod makes small SWORD modules, and Debian's Bibles are compared with the library's own reader.
 KIVRA_TEST_PACKAGES="xvfb xauth imagemagick poppler-utils libgtest-dev libbenchmark-dev
- desktop-file-utils sqlite3 libsword-utils diatheke sword-text-web sword-text-sparv"
+ desktop-file-utils sqlite3 libsword-utils diatheke sword-text-web sword-text-sparv
+ qt6-speech-flite-plugin"
 
 KIVRA_PACKAGES="$KIVRA_RUNTIME_PACKAGES $KIVRA_BUILD_PACKAGES $KIVRA_TEST_PACKAGES"
 

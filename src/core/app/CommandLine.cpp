@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "reading/Passage.h"
+#include "resources/Keys.h"
 
 #include <QCoreApplication>
 
@@ -153,7 +154,8 @@ QString UsageText()
         "  export-bookmarks  write every bookmark to FILE (.kbm)\n"
         "  import-bookmarks  add the bookmarks of FILE and their links\n"
         "  export-stories    write every story with its picture to FILE (.kbs)\n"
-        "  import-stories    add the stories of FILE as new stories\n");
+        "  import-stories    add the stories of FILE as new stories\n"
+        "\n") + KeyListHelpText();
 }
 
 } // namespace kivra

@@ -134,6 +134,10 @@ const char* sourceText(Message id)
     case Message::StoryPictureUnreadable:
         return QT_TRANSLATE_NOOP("Strings", "The picture of the Bible story \"%1\" cannot be read as a picture. "
             "The story is imported without it.");
+    case Message::NoSpeechEngine:
+        return QT_TRANSLATE_NOOP("Strings", "Reading aloud needs a speech engine, and none was found. Install "
+            "speech-dispatcher (or another engine for Qt TextToSpeech) to have the text read aloud; the rest of "
+            "the program works as before.");
     case Message::StoryPictureNotWritten:
         return QT_TRANSLATE_NOOP("Strings", "The picture of the Bible story \"%1\" cannot be written to \"%2\": %3 "
             "The story is imported without it.");

@@ -68,6 +68,7 @@ enum class Message : int {
     BookmarkHasNoLinks = 795,
     BookmarksNotImported = 796,
     StoryPicturesNotImported = 797,
+    NoSpeechEngine = 798,
 };
 
 // Tooltips, the search box's prompt and entries of lists.

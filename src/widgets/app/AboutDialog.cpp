@@ -2,6 +2,7 @@
 
 #include "resources/Icons.h"
 #include "resources/Widgets.h"
+#include "settings/ThemeColours.h"
 
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -40,6 +41,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(imgAbout);
     connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
+    // The closing line lies on the picture, not on the theme's window colour.
+    if (!picture.isNull()) {
+        QPalette onPicture = lbClose->palette();
+        onPicture.setColor(QPalette::WindowText, TextColourOn(AverageColour(picture.toImage(), lbClose->geometry())));
+        lbClose->setPalette(onPicture);
+    }
 }
 
 void AboutDialog::mouseReleaseEvent(QMouseEvent* event)

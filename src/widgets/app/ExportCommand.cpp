@@ -28,7 +28,7 @@ int RunExportRtfCommand(const QStringList& operands)
     QTextEdit pane;
     pane.setObjectName(QStringLiteral("txtBibleText"));
     pane.setPlainText(text);
-    ApplyDefaultFont(&pane);
+    ApplyExportFormat(&pane);
     if (!saveRtf(*pane.document(), operands[3], &error)) {
         err << QCoreApplication::translate("PassageCommand", "Could not save %1: %2").arg(operands[3], error) << '\n';
         return 1;

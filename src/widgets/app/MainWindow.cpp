@@ -70,62 +70,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setTabOrder();
 }
 
-// Keyboard access to the most used buttons; each button's tooltip names its key.
-static const struct {
-    const char* button;
-    QKeySequence key;
-} kShortcuts[] = {
-    {"imgRetrieveBible", QKeySequence(Qt::CTRL | Qt::Key_Return)},
-    {"imgPrevious", QKeySequence(Qt::ALT | Qt::Key_Left)},
-    {"imgNext", QKeySequence(Qt::ALT | Qt::Key_Right)},
-    {"imgAddFavourite", QKeySequence(Qt::CTRL | Qt::Key_D)},
-    {"imgPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {"imgExportBibleVerse", QKeySequence(Qt::CTRL | Qt::Key_E)},
-    {"imgSettings", QKeySequence(Qt::CTRL | Qt::Key_Comma)},
-    {"cmdBackToResults", QKeySequence(Qt::CTRL | Qt::Key_R)},
-};
-
-void MainWindow::setupShortcuts()
-{
-    for (const auto& s : kShortcuts) {
-        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
-        auto* shortcut = new QShortcut(s.key, this);
-        shortcut->setObjectName(QLatin1String(s.button) + QStringLiteral("Shortcut"));
-        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
-    }
-    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_searchText);
-    addFocusShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), m_goToReference);
-    // Ctrl+Return also works from the keypad's Enter.
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), this);
-    connect(open, &QShortcut::activated, m_openPassage, &QToolButton::click);
-    auto* preview = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
-    preview->setObjectName(QStringLiteral("PrintPreviewShortcut"));
-    connect(preview, &QShortcut::activated, this, &MainWindow::previewVerses);
-}
-
-void MainWindow::addShortcutHints()
-{
-    for (const auto& s : kShortcuts) {
-        auto* button = findChild<QToolButton*>(QLatin1String(s.button));
-        const QString key = s.key.toString(QKeySequence::NativeText);
-        const QString tip = button->toolTip();
-        if (!tip.contains(key))
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(tip, key));
-    }
-    if (!m_searchText->toolTip().contains(QStringLiteral("Ctrl+F")))
-        m_searchText->setToolTip(tr("Search the whole Bible (Ctrl+F)"));
-}
-
-void MainWindow::addFocusShortcut(const QKeySequence& key, QLineEdit* box)
-{
-    auto* shortcut = new QShortcut(key, this);
-    shortcut->setObjectName(box->objectName() + QStringLiteral("Shortcut"));
-    connect(shortcut, &QShortcut::activated, box, [box] {
-        box->setFocus(Qt::ShortcutFocusReason);
-        box->selectAll();
-    });
-}
-
 QWidget* MainWindow::createTitleStrip()
 {
     return new TitleStrip(tr("Kivra! Bible 2.0"), 404);
@@ -452,24 +396,6 @@ void MainWindow::connectPanels()
     connectReaderAids();
 }
 
-void MainWindow::setTabOrder()
-{
-    // Search first, then the passage choice and its buttons, then what is read.
-    const QList<QWidget*> chain = QList<QWidget*>{m_searchText} + m_selectors->focusChain() + QList<QWidget*>{
-                                   m_previousChapter,
-                                   m_openPassage,
-                                   m_nextChapter,
-                                   m_reading->textBox(),
-                                   m_results->grid(),
-                                   findChild<QWidget*>(QStringLiteral("txtSelectedSection")),
-                                   findChild<QWidget*>(QStringLiteral("lstBookmark")),
-                                   findChild<QWidget*>(QStringLiteral("lstBibleStory")),
-                                   m_notes,
-                                   m_related};
-    for (int i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
 bool MainWindow::load()
 {
     WaitCursor wait;
@@ -480,6 +406,7 @@ bool MainWindow::load()
     }
     setTooltips();
     addShortcutHints();
+    nameControls();
     m_searchText->setText(LoadResString(Caption::SearchPrompt));
     showWordsFromGod(GetWordsFromGod(1));
     m_results->fitColumns();
@@ -533,7 +460,7 @@ void MainWindow::restoreLastPassage()
         qCWarning(lcApp).noquote() << "The saved passage does not fit the lists; showing the first book";
         m_selectors->reset();
     }
-    ApplyDefaultFont(m_reading->textBox());
+    ApplyReadingFont(m_reading->textBox());
     openPassage();
     hideRelatedBookmarks();
 }
@@ -586,6 +513,7 @@ void MainWindow::hideRelatedBookmarks()
 void MainWindow::showOnlyPanel(QWidget* panel)
 {
     m_panels->setCurrentWidget(panel);
+    markShownTab(panel);
     hideRelatedBookmarks();
     if (m_views->currentWidget() == m_webPanel->parentWidget())  // the web panel gives way
         m_viewMode == ViewMode::Searcher ? showResultsView() : showReadingView();

@@ -13,6 +13,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QButtonGroup;
 class QLayout;
 class QKeySequence;
 class QLineEdit;
@@ -26,6 +27,7 @@ class QToolButton;
 namespace kivra {
 
 class BookmarkPanel;
+class ReadAloud;
 class ClickLabel;
 class DataControl;
 class ReadingView;
@@ -37,6 +39,7 @@ class VerseRangeSelector;
 class WebPanelPages;
 struct Passage;
 struct SearchQuery;
+enum class KeyCommand;
 
 // What the content area shows: a passage, or the results of a search.
 enum class ViewMode { Reader, Searcher };
@@ -84,11 +87,6 @@ private:
     void connectSearch();
     void connectShell();
     void connectReaderAids();
-    void setupShortcuts();
-    void addShortcutHints();
-    // key puts the focus in box with its text selected, ready to be typed over.
-    void addFocusShortcut(const QKeySequence& key, QLineEdit* box);
-    void setTabOrder();
     void showOnlyPanel(QWidget* panel);
     void showVerseSelectorPanel();
     void showBookmarkPanel();
@@ -98,6 +96,20 @@ private:
     void showPassage(bool setFocus);
     void hideRelatedBookmarks();
     void fitWordsFromGod();
+
+    // ---- Keys, the focus order and names for screen readers (MainWindowKeys.cpp)
+    void setupShortcuts();  // one shortcut per entry of the key table
+    void addShortcutHints();
+    void runKeyCommand(KeyCommand command);
+    // The box takes the focus with its text selected, ready to be typed over.
+    static void focusBox(QLineEdit* box);
+    void setTabOrder();
+    void nameControls();
+    void markShownTab(QWidget* panel);
+    void showKeyList();
+    void zoomReading(int points);  // 0: the size of the options
+    void readAloud();  // the passage or the selected result; again: pause, resume
+    void announceCount(const QString& text);  // a search's count, in the status and read out
 
     // ---- Search (MainWindowSearch.cpp)
     void runQuickSearch();
@@ -172,6 +184,7 @@ private:
     QStackedWidget* m_panels;  // one of the three panels at a time
     QToolButton* m_storyTab;
     QToolButton* m_bookmarkTab;
+    QButtonGroup* m_tabs = nullptr;  // the three tab pictures, one of them marked as shown
     QWidget* m_verseSelectorPanel;
     VerseRangeSelector* m_selectors;
     QToolButton* m_openPassage;
@@ -198,6 +211,7 @@ private:
     DataControl* m_passageBookmarks;  // the bookmarks on the shown passage or result; m_notes follows it
 
     QLabel* m_status;
+    ReadAloud* m_readAloud = nullptr;
 };
 
 } // namespace kivra

@@ -95,7 +95,7 @@ void MainWindow::showBoundResults()
     m_viewMode = ViewMode::Searcher;
     m_resultsKept = true;
     showResultsView();
-    m_status->setText(FoundStatusText(m_results->count()));
+    announceCount(FoundStatusText(m_results->count()));
     m_results->selectFirstResult();
 }
 
@@ -114,6 +114,7 @@ void MainWindow::clearSearch()
     m_searchText->setText(LoadResString(Caption::SearchPrompt));
     m_resultsKept = false;
     m_quickSearchText = QString();
+    m_searchText->setAccessibleDescription(QString());  // its tooltip again
     openPassage();
 }
 

@@ -12,6 +12,8 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/OptionsDialog.h"
+#include "settings/TextBoxOptions.h"
+#include "settings/ThemeColours.h"
 #include "storage/Globals.h"
 
 #include <QApplication>
@@ -137,8 +139,12 @@ void MainWindow::exportVerses()
     // A range that runs backwards shows nothing new: what the pane still shows is written, and named.
     const QString name = ProposedRtfFileName(m_reading->shownPassage().value_or(m_selectors->passage()));
     const QString path = AskRtfFileName(this, name, tr("Export Bible Verse"));
-    if (!path.isEmpty())
-        SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
+    if (path.isEmpty())
+        return;
+    // The file has the options' font and colour, whatever the zoom and the theme show.
+    ApplyExportFormat(m_reading->textBox());
+    SaveDocumentAsRtf(*m_reading->textBox()->document(), path, this);
+    ApplyReadingFont(m_reading->textBox());
 }
 
 } // namespace kivra

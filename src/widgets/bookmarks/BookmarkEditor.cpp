@@ -3,6 +3,7 @@
 #include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
 #include "reading/LocalBookNames.h"
+#include "resources/Accessibility.h"
 #include "resources/Icons.h"
 #include "resources/Interaction.h"
 #include "resources/Logging.h"
@@ -92,6 +93,7 @@ void BookmarkEditor::load(const Passage& range)
     m_openedRange = range;
     imgSaveBookmark->setToolTip(LoadResString(Caption::SaveBookmark));
     imgCancelBookmark->setToolTip(LoadResString(Caption::CancelBookmark));
+    NameUnnamedControls(this);  // for screen readers, now that the pictures have their tooltips
     const QSqlDatabase db = OptionsConnection();
     auto existing = BookmarkRangeQuery(db, range);
     fillBookmarkList(db);

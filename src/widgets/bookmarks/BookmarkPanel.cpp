@@ -5,6 +5,7 @@
 #include "bookmarks/BookmarkImportReport.h"
 #include "bookmarks/BookmarkStore.h"
 #include "bookmarks/ExchangeExport.h"
+#include "resources/Accessibility.h"
 #include "resources/Interaction.h"
 #include "resources/Widgets.h"
 #include "storage/Globals.h"
@@ -19,6 +20,8 @@
 namespace kivra {
 namespace {
 
+// Typing or pasting into the notes is answered with where they are changed; the keys that move the focus,
+// the caret or the view, Escape and the window's shortcuts go on as anywhere else.
 class NotesKeyGuard : public QObject {
 public:
     NotesKeyGuard(QPlainTextEdit* box, Message message) : QObject(box), m_message(message) {}
@@ -26,10 +29,30 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress || !isTyping(static_cast<QKeyEvent*>(event)))
             return false;
         ShowMessage(m_message, qobject_cast<QWidget*>(watched)->window());
         return true;
+    }
+
+private:
+    static bool isTyping(const QKeyEvent* key)
+    {
+        for (QKeySequence::StandardKey change : {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo,
+                                                 QKeySequence::Redo})
+            if (key->matches(change))
+                return true;
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            return !key->text().isEmpty() && key->text().at(0).isPrint();
+        }
     }
 
 private:
@@ -41,6 +64,9 @@ private:
 void KeepNotesForShowing(QPlainTextEdit* box, Message message)
 {
     box->setReadOnly(true);  // no paste or drop either
+    // Read with the keyboard as well: a caret to move and select with, and Tab to leave.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
     box->installEventFilter(new NotesKeyGuard(box, message));
 }
 
@@ -73,6 +99,8 @@ BookmarkPanel::BookmarkPanel(QWidget* parent) : QWidget(parent)
     m_notes->setFixedHeight(80);
     layout->addWidget(m_notes);
     KeepNotesForShowing(m_notes, Message::EditBookmarkToChangeNotes);
+    LabelFor(m_listCaption, m_list);
+    LabelFor(m_notesCaption, m_notes);
 
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);

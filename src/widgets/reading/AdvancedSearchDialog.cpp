@@ -2,6 +2,7 @@
 
 #include "reading/SelectorCombos.h"
 #include "reading/VerseRangeSelector.h"
+#include "resources/Accessibility.h"
 #include "resources/Interaction.h"
 #include "resources/Logging.h"
 #include "resources/Strings.h"
@@ -124,6 +125,9 @@ void AdvancedSearchDialog::load()
 {
     imgSearch->setToolTip(LoadResString(Caption::StartAdvancedSearch));
     imgCancel->setToolTip(LoadResString(Caption::CancelAdvancedSearch));
+    txtSearchString1->setAccessibleName(tr("First text"));
+    txtSearchString2->setAccessibleName(tr("Second text"));
+    NameUnnamedControls(this);  // for screen readers, now that the pictures have their tooltips
     FillCombo(cboOperator1, ValueList(QStringLiteral("Operator1")), true);
     FillCombo(cboOperator2, ValueList(QStringLiteral("Operator2")), true);
     verseSelector->fillTestaments();

@@ -1,16 +1,13 @@
 #include "reading/MatchDelegate.h"
 
+#include "settings/ThemeColours.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
 
 namespace kivra {
-
-QColor MatchMarkColour()
-{
-    return QColor(255, 236, 110);
-}
 
 QList<QPair<int, int>> MatchDelegate::markedRanges(const QModelIndex& index) const
 {
@@ -43,8 +40,9 @@ void MatchDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         QTextLayout::FormatRange format;
         format.start = start;
         format.length = length;
-        format.format.setBackground(MatchMarkColour());
-        format.format.setForeground(opt.palette.color(QPalette::Text));  // readable on the mark when selected
+        // The mark keeps its own text colour: the theme's (light under a dark theme) would vanish on it.
+        format.format.setBackground(MatchMarkColours().background);
+        format.format.setForeground(MatchMarkColours().text);
         formats << format;
     }
     QTextLayout layout(text, opt.font);

@@ -23,7 +23,4 @@ private:
     MatchMarks m_marks;
 };
 
-// The colour a match is marked with, the same in the grid and in the selected verse.
-QColor MatchMarkColour();
-
 } // namespace kivra

@@ -31,6 +31,7 @@ ReadingView::ReadingView(VerseRangeSelector* selectors, QWidget* parent)
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setAccessibleName(tr("Passage"));
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_text, &QWidget::customContextMenuRequested, this, &ReadingView::showMenu);
 }
@@ -46,7 +47,7 @@ void ReadingView::showChosenPassage()
     m_text->setPlainText(RenderPassage(*verses, options(), QStringLiteral("\n"), &m_spans));
     m_shown = m_selectors->passage();
     m_book = ShownBookName(m_shown->book);  // as the reader sees it, for copies and print headings
-    ApplyDefaultFont(m_text);
+    ApplyReadingFont(m_text);
 }
 
 void ReadingView::chooseStoredPassage(const Passage& passage)
@@ -132,7 +133,7 @@ void ReadingView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_text, at,
                   {[this](bool withReference) { copy(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
 }
 
 } // namespace kivra

@@ -30,6 +30,7 @@ public:
     QString statusText() const;
 
     QString text() const;
+    const QList<VerseSpan>& spans() const { return m_spans; }  // where each verse of text() starts
     // "(Book c:v-c:v)" of the verses the selection touches (the whole passage without one).
     QString selectionReference() const;
     // "Book c:v-c:v" of the whole passage shown; the empty text before one is shown.
@@ -44,6 +45,7 @@ public:
 signals:
     void bookmarkRequested();
     void previewRequested();
+    void readAloudRequested();
 
 private:
     // "World English Bible has no text for Genesis 1:2, 1:5." for the verses the chosen Bible lacks.

@@ -9,6 +9,7 @@
 #include "resources/Interaction.h"
 #include "resources/Widgets.h"
 #include "settings/TextBoxOptions.h"
+#include "settings/ThemeColours.h"
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
@@ -59,6 +60,11 @@ SearchResultsView::SearchResultsView(QWidget* parent) : QWidget(parent)
     QFrame* selectedFrame = FramePane(m_selectedVerse, "shpSelectedVerse", QMargins(8, 8, 8, 8));
     selectedFrame->setFixedHeight(57);
     layout->addWidget(selectedFrame);
+    m_selectedVerse->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Tab leaves the grid: within it the movement keys move from result to result.
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(tr("Search results"));
+    m_selectedVerse->setAccessibleName(tr("Selected verse"));
     formatGrid();
 
     m_grid->installEventFilter(this);
@@ -239,7 +245,8 @@ void SearchResultsView::markSelectedVerseMatches()
         mark.cursor = QTextCursor(m_selectedVerse->document());
         mark.cursor.setPosition(start);
         mark.cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        mark.format.setBackground(MatchMarkColour());
+        mark.format.setBackground(MatchMarkColours().background);
+        mark.format.setForeground(MatchMarkColours().text);
         marks << mark;
     }
     m_selectedVerse->setExtraSelections(marks);
@@ -332,7 +339,7 @@ void SearchResultsView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_grid, at,
                   {[this](bool withReference) { copyCurrent(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
 }
 
 } // namespace kivra

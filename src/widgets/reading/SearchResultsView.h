@@ -56,6 +56,7 @@ signals:
     void openRequested();  // Enter or a double click on a result
     void bookmarkRequested();
     void previewRequested();
+    void readAloudRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

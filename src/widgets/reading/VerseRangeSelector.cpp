@@ -2,6 +2,7 @@
 
 #include "reading/LocalBookNames.h"
 #include "reading/SelectorCombos.h"
+#include "resources/Accessibility.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -36,10 +37,13 @@ VerseRangeSelector::VerseRangeSelector(QWidget* parent) : QWidget(parent)
         {QT_TR_NOOP("From Chapter:"), m_fromChapter},
         {QT_TR_NOOP("Section:"), m_fromVerse}, {QT_TR_NOOP("To Chapter:"), m_toChapter},
         {QT_TR_NOOP("Section:"), m_toVerse}};
+    // The two "Section:" boxes are told apart when read aloud.
+    m_fromVerse->setAccessibleName(tr("From verse"));
+    m_toVerse->setAccessibleName(tr("To verse"));
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(tr(caption), this);
-        label->setBuddy(combo);
+        LabelFor(label, combo);
         m_labels << label;
         grid->addWidget(label, row++, 0);
         grid->addWidget(combo, row++, 0);

@@ -82,6 +82,8 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 void ClickLabel::forwardTo(QAbstractButton* button)
 {
     m_button = button;
+    if (button->accessibleName().isEmpty())
+        button->setAccessibleName(text());  // the picture is read by its caption
     connect(this, &ClickLabel::clicked, button, &QAbstractButton::click);
     setToolTip(button->toolTip());
     button->installEventFilter(this);
@@ -176,6 +178,8 @@ void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuA
     menu.addSeparator();
     menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Bookmark")), actions.bookmark);
     menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Print Preview...")), actions.preview);
+    if (actions.readAloud)
+        menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Read aloud")), actions.readAloud);
     menu.exec(view->viewport()->mapToGlobal(at));
 }
 

@@ -22,6 +22,7 @@ struct VerseMenuActions {
     std::function<void(bool withReference)> copy;
     std::function<void()> bookmark;
     std::function<void()> preview;
+    std::function<void()> readAloud;
 };
 // The verse menu at a point of the view's viewport; returns when it closes.
 void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuActions& actions);

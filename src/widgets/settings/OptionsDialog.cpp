@@ -4,6 +4,7 @@
 #include "resources/Strings.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
+#include "settings/ViewSettings.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -62,6 +63,10 @@ OptionsDialog::OptionsDialog(QWidget* parent) : QDialog(parent)
     rxtSampleVerse->setMinimumWidth(368);
     rxtSampleVerse->setFixedHeight(92);
 
+    chkPaperLook = new QCheckBox(tr("Paper under a dark theme"), this);
+    chkPaperLook->setObjectName(QStringLiteral("chkPaperLook"));
+    chkPaperLook->setGeometry(16, 266, 280, 22);
+
     imgSave = MakeImageButton(this, QStringLiteral("imgSave"), 32);
     imgSave->setToolTip(LoadResString(Caption::SaveOptions));
     imgClose = MakeImageButton(this, QStringLiteral("imgClose"), 32);
@@ -115,6 +120,7 @@ void OptionsDialog::load()
     // Setting a box previews through its toggled signal; the explicit call covers unchanged boxes.
     chkInsertNewLineAfterText->setChecked(options().InsertNewLineAfterText == 1);
     chkShowChapterSection->setChecked(options().ShowChapterSection == 1);
+    chkPaperLook->setChecked(PaperLook());
     showSamplePreview();
 }
 
@@ -159,6 +165,7 @@ bool OptionsDialog::save()
         ShowMessage(Message::OptionsNotSaved, this, {error});
         return false;
     }
+    SetPaperLook(chkPaperLook->isChecked());
     return true;
 }
 

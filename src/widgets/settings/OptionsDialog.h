@@ -36,6 +36,7 @@ public:
     QLabel* lblNotesHeading;
     QCheckBox* chkInsertNewLineAfterText;
     QCheckBox* chkShowChapterSection;
+    QCheckBox* chkPaperLook;  // this reader's own setting, kept apart from the options row
     ClickLabel* lblSelectFont;
     QTextEdit* rxtSampleVerse;
     QToolButton* imgSave;

@@ -1,6 +1,8 @@
 #include "settings/TextBoxOptions.h"
 
 #include "settings/Options.h"
+#include "settings/ThemeColours.h"
+#include "settings/ViewSettings.h"
 
 #include <QApplication>
 #include <QTextCursor>
@@ -16,12 +18,20 @@ static QFont fontFor(const QWidget* box)
     return font;
 }
 
-static void setTextColour(QWidget* box, const QColor& colour)
+// The colours the box shows: the option's colour, or a dark theme's own (see ReadingColours).
+static ColourPair shownColours(const QWidget* box)
+{
+    const QPalette theme = QApplication::palette(box);
+    return ReadingColours(ColourFromOption(options().DefaultFontColor), theme.color(QPalette::Text),
+                          theme.color(QPalette::Base), PaperLook());
+}
+
+static void setColours(QWidget* box, const ColourPair& colours)
 {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Base, ReadableBackground(colour, QApplication::palette(box).color(QPalette::Base)));
+    palette.setColor(QPalette::Text, colours.text);
+    palette.setColor(QPalette::WindowText, colours.text);
+    palette.setColor(QPalette::Base, colours.background);
     box->setPalette(palette);
 }
 
@@ -30,24 +40,40 @@ void ApplyDefaultFontToTextBox(QWidget* box)
     if (!box)
         return;
     box->setFont(fontFor(box));
-    setTextColour(box, ColourFromOption(options().DefaultFontColor));
+    setColours(box, shownColours(box));
 }
+
+static void applyFont(QWidget* box, const QFont& font, const QColor& textColour);
 
 void ApplyDefaultFont(QWidget* box)
 {
-    if (!box)
-        return;
-    const QFont font = fontFor(box);
-    const QColor colour = ColourFromOption(options().DefaultFontColor);
+    if (box)
+        applyFont(box, fontFor(box), shownColours(box).text);
+}
+
+void ApplyReadingFont(QWidget* box)
+{
+    QFont font = fontFor(box);
+    font.setPointSize(ZoomedSize(font.pointSize()));
+    applyFont(box, font, shownColours(box).text);
+}
+
+void ApplyExportFormat(QWidget* box)
+{
+    applyFont(box, fontFor(box), ColourFromOption(options().DefaultFontColor));
+}
+
+static void applyFont(QWidget* box, const QFont& font, const QColor& textColour)
+{
     box->setFont(font);
-    setTextColour(box, colour);
+    setColours(box, shownColours(box));
     // A rich-text pane carries its formatting in the text itself: format the whole present text.
     if (auto* edit = qobject_cast<QTextEdit*>(box)) {
         QTextCursor cursor(edit->document());
         cursor.select(QTextCursor::Document);
         QTextCharFormat format;
         format.setFont(font);
-        format.setForeground(colour);
+        format.setForeground(textColour);
         cursor.setCharFormat(format);
         edit->document()->setDefaultFont(font);
         edit->setCurrentCharFormat(format);

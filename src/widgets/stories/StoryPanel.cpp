@@ -1,6 +1,7 @@
 #include "stories/StoryPanel.h"
 
 #include "bookmarks/ExchangeExport.h"
+#include "resources/Accessibility.h"
 #include "resources/Interaction.h"
 #include "resources/Widgets.h"
 #include "stories/StoryEditor.h"
@@ -40,6 +41,7 @@ StoryPanel::StoryPanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_listCaption);
     m_list = Named(new QListWidget, "lstBibleStory");
     layout->addWidget(m_list, 1);
+    LabelFor(m_listCaption, m_list);
 
     connect(m_open, &QToolButton::clicked, this, &StoryPanel::openSelected);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &StoryPanel::openSelected);

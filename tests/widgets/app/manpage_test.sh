@@ -21,6 +21,10 @@ man_commands=$(sed -n '/^\.SH COMMANDS/,/^\.SH /p' <<<"$man_text" | grep -A1 '^\
 [ "$man_commands" = "$help_commands" ] || fail "commands: manual page <$man_commands> --help <$help_commands>"
 man_options=$(grep -o -- '--[a-z0-9-]*' <<<"$man_text" | lines)
 [ "$man_options" = "$help_options" ] || fail "options: manual page <$man_options> --help <$help_options>"
+# The keys: the manual page lists those of --help's key section, in its words.
+help_keys=$(sed -n '/^Keys/,$p' <<<"$help" | awk '/^  [^ ]/ {print $1}')
+man_keys=$(sed -n '/^\.SH KEYS/,/^\.SH /p' <<<"$man_text" | grep -A1 '^\.TP' | sed -n 's/^\.B //p')
+[ -n "$help_keys" ] && [ "$man_keys" = "$help_keys" ] || fail "keys: manual page <$man_keys> --help <$help_keys>"
 example_commands=$(sed -n '/^\.SH EXAMPLES/,$p' <<<"$man_text" | awk '/^kivra-bible/ && $2 !~ /^-/ {print $2}' | lines)
 [ -z "$(comm -23 <(echo "$example_commands") <(echo "$help_commands"))" ] || fail "an example uses an unknown command"
 # The examples in --help stay lines of their own in the manual page.

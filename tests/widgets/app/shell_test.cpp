@@ -2,15 +2,21 @@
 // options and about windows opened from their buttons.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "reading/ReadAloud.h"
 #include "reading/VerseOfTheDay.h"
+#include "resources/Keys.h"
 #include "resources/Widgets.h"
 #include "settings/Options.h"
 #include "settings/OptionsDialog.h"
 #include "settings/TextBoxOptions.h"
+#include "settings/ThemeColours.h"
+#include "settings/ViewSettings.h"
 #include "storage/Globals.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalSteps.h"
 
+#include <QAccessible>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +25,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -155,10 +163,55 @@ TEST_F(Shell, ATextColourKeepsALightThemesBackground)
     QPalette dark = theme;
     dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
     QApplication::setPalette(dark);
-    options().DefaultFontColor = QStringLiteral("0");
+    options().DefaultFontColor = QStringLiteral("8388608");  // navy
     ApplyDefaultFontToTextBox(verseOfTheDay);
     EXPECT_GT(RelativeLuminance(verseOfTheDay->palette().color(QPalette::Base)), 0.5);
     QApplication::setPalette(theme);
+}
+
+// The colours the program picks itself read under a light and a dark theme: the reading panes
+// (which follow a dark theme unless paper is chosen), the match marks, the About window's closing
+// line and the heading on the title strip.
+TEST_F(Shell, ColoursTheProgramPicksReadUnderLightAndDarkThemes)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    auto readable = [](const QColor& text, const QColor& background) {
+        return ContrastRatio(text, background) >= 4.5;
+    };
+    auto* reading = Child<QTextEdit>(*window, "txtBibleText");
+    for (bool paper : {false, true}) {
+        SetPaperLook(paper);
+        for (const QPalette& theme : {light, dark}) {
+            QApplication::setPalette(theme);
+            window->openPassage();
+            const QColor base = reading->palette().color(QPalette::Base);
+            const QColor shown = QTextCursor(reading->document()).charFormat().foreground().color();
+            EXPECT_TRUE(readable(shown, base)) << "paper " << paper;
+            const bool lightTheme = theme.color(QPalette::Base) == light.color(QPalette::Base);
+            EXPECT_EQ(base == theme.color(QPalette::Base), !paper || lightTheme) << "paper " << paper;
+
+            search(QStringLiteral("grace"));
+            const auto marks = Child<QTextEdit>(*window, "txtSelectedSection")->extraSelections();
+            ASSERT_FALSE(marks.isEmpty());
+            EXPECT_TRUE(readable(marks[0].format.foreground().color(), marks[0].format.background().color()));
+
+            AboutDialog about(window.get());
+            const QImage picture = about.imgAbout->pixmap().toImage();
+            EXPECT_TRUE(readable(about.lbClose->palette().color(QPalette::WindowText),
+                                 AverageColour(picture, about.lbClose->geometry())));
+            auto* strip = Child<QLabel>(*window, "imgTitleBar");
+            auto* heading = Child<QLabel>(*window, "lblTopHeading");
+            EXPECT_TRUE(readable(heading->palette().color(QPalette::WindowText),
+                                 AverageColour(strip->pixmap().toImage(), heading->geometry().translated(-strip->pos()))));
+        }
+    }
+    SetPaperLook(false);
+    QApplication::setPalette(light);
 }
 
 TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
@@ -192,12 +245,11 @@ TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
 
 TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
 {
-    for (const char* name : {"imgRetrieveBible", "imgPrevious", "imgNext", "imgAddFavourite", "imgPrint",
-                             "imgExportBibleVerse", "imgSettings"}) {
-        auto* shortcut = window->findChild<QShortcut*>(QLatin1String(name) + QStringLiteral("Shortcut"));
-        ASSERT_TRUE(shortcut) << name;
-        const QString key = shortcut->key().toString();
-        EXPECT_TRUE(Child<QToolButton>(*window, name)->toolTip().endsWith(u'(' + key + u')')) << name;
+    for (const KeyBinding& binding : KeyTable()) {
+        auto* button = binding.button ? Child<QToolButton>(*window, binding.button) : nullptr;
+        if (button && !button->toolTip().isEmpty()) {
+            EXPECT_TRUE(button->toolTip().endsWith(u'(' + binding.keys.first().toString() + u')')) << binding.button;
+        }
     }
 
     // Alt+Right really moves to the next chapter; Ctrl+F puts the focus in the search box.
@@ -212,4 +264,209 @@ TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
     auto* searchBox = Child<QLineEdit>(*window, "txtSearchString");
     EXPECT_TRUE(searchBox->hasFocus());
     EXPECT_EQ(searchBox->selectedText(), searchBox->text());
+
+    // The search keys work from the search box, whose own keys come first.
+    search(QStringLiteral("grace"));
+    QTest::keyClick(searchBox, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->viewMode(), ViewMode::Reader);
+    test::RunOnModals({{"kivra::AdvancedSearchDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}});
+    QTest::keyClick(searchBox, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    // The tab keys, F1's list of every key, the zoom (kept for the next window) and Ctrl+Q.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::AltModifier);
+    EXPECT_TRUE(child("picBookmark")->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1, Qt::AltModifier);
+    EXPECT_TRUE(child("picVerseSelector")->isVisible());
+    int listed = 0;
+    test::RunOnModals({{"kivra::KeyListDialog", [&listed](QWidget* keys) {
+                            listed = keys->findChild<QTableWidget*>()->rowCount();
+                            QTest::keyClick(keys, Qt::Key_Escape);
+                        }}});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(listed, KeyTable().size());
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+
+    window->activateWindow();  // back from the key list
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* text = Child<QTextEdit>(*window, "txtBibleText");
+    text->setFocus();
+    const int size = text->font().pointSize();
+    QTest::keyClick(text, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_GT(text->font().pointSize(), size);
+    EXPECT_GT(QTextCursor(text->document()).charFormat().font().pointSize(), size);
+    {
+        auto second = test::OpenMainWindow();
+        EXPECT_EQ(second->readingView()->textBox()->font().pointSize(), text->font().pointSize());
+    }
+    QTest::keyClick(text, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(text->font().pointSize(), size);
+    QTest::keyClick(text, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Every control a user reaches: Tab visits each once, in reading order, and comes back round.
+TEST_F(Shell, TabWalksEveryControlOnceAndNoBoxKeepsTheFocus)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    auto walk = [this](Qt::Key key) {
+        QWidget* start = child("txtGoToReference");
+        start->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> visited{start};
+        for (int i = 0; i < 200; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            if (QApplication::focusWidget() == start)
+                break;
+            visited << QApplication::focusWidget();
+        }
+        return visited;
+    };
+    for (bool results : {false, true}) {
+        if (results)
+            search(QStringLiteral("grace"));
+        const QList<QWidget*> visited = walk(Qt::Key_Tab);
+        QList<QWidget*> reachable;
+        for (QWidget* w : window->findChildren<QWidget*>())
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+                reachable << w;
+        for (QWidget* w : reachable)
+            EXPECT_EQ(visited.count(w), 1) << w->objectName().toStdString() << " results " << results;
+        EXPECT_EQ(visited.size(), reachable.size());
+        EXPECT_EQ(visited.indexOf(child("txtSearchString")), 1);  // the go-to box, then the commands
+        EXPECT_LT(visited.indexOf(child("imgAddFavourite")), visited.indexOf(child("cboTestament")));
+        EXPECT_LT(visited.indexOf(child("cboTestament")), visited.indexOf(child("txtNotes")));
+        QList<QWidget*> back = walk(Qt::Key_Backtab);
+        std::reverse(back.begin() + 1, back.end());
+        EXPECT_EQ(back, visited);
+    }
+    EXPECT_TRUE(folder.ui().messages.isEmpty());
+}
+
+TEST_F(Shell, ReadOnlyNotesAnswerTypingButLetNavigationAndShortcutsThrough)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    for (const char* box : {"txtNotes", "txtBookmarkNotes"}) {
+        if (box == std::string_view("txtBookmarkNotes"))
+            Child<QToolButton>(*window, "imgBookmark")->click();
+        child(box)->setFocus();
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Shift})
+            QTest::keyClick(child(box), key);
+        EXPECT_TRUE(folder.ui().messages.isEmpty()) << box;
+        QTest::keyClick(child(box), Qt::Key_A);
+        EXPECT_EQ(folder.ui().messages.size(), 1) << box;
+        QTest::keyClick(child(box), Qt::Key_L, Qt::ControlModifier);
+        EXPECT_TRUE(child("txtGoToReference")->hasFocus()) << box;
+        child(box)->setFocus();
+        QTest::keyClick(child(box), Qt::Key_Tab);
+        EXPECT_FALSE(child(box)->hasFocus()) << box;
+        folder.ui().messages.clear();
+    }
+    EXPECT_EQ(folder.ui().messages.size(), 0);
+}
+
+// What a screen reader reads: a name for every control a user reaches or clicks, a fitting role,
+// the shown tab marked, and the count of a search.
+TEST_F(Shell, ScreenReadersHearANameAndRoleForEveryControl)
+{
+    search(QStringLiteral("grace"));
+    Child<QToolButton>(*window, "imgBibleStory")->click();
+    const QSet<QAccessible::Role> roles = {QAccessible::Button, QAccessible::CheckBox, QAccessible::ComboBox,
+                                           QAccessible::EditableText, QAccessible::List, QAccessible::Table,
+                                           QAccessible::StaticText, QAccessible::PageTab};
+    QSet<QString> names;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool reachable = (w->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton*>(w)
+                               || qobject_cast<ClickLabel*>(w);
+        if (!reachable || w->focusProxy() || w->window() != window.get()
+            || qobject_cast<QAbstractItemView*>(w->parentWidget()))
+            continue;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(reader) << w->objectName().toStdString();
+        // A combo box is named by its value; a reader names it by the label it is labelled by.
+        const auto labels = reader->relations(QAccessible::Label);
+        if (qobject_cast<QComboBox*>(w)) {
+            ASSERT_EQ(labels.size(), 1) << w->objectName().toStdString();
+        }
+        const QString name = qobject_cast<QComboBox*>(w) ? labels.first().first->text(QAccessible::Name)
+                                                         : reader->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << w->objectName().toStdString();
+        EXPECT_FALSE(name.contains(u'(')) << name.toStdString();
+        EXPECT_TRUE(roles.contains(reader->role())) << w->objectName().toStdString() << " " << reader->role();
+        if (qobject_cast<QComboBox*>(w)) {
+            EXPECT_FALSE(names.contains(name)) << "two lists named " << name.toStdString();
+        }
+        names << name;
+    }
+    auto state = [this](const char* name) { return QAccessible::queryAccessibleInterface(child(name))->state(); };
+    EXPECT_TRUE(state("imgBibleStory").selected);
+    EXPECT_FALSE(state("imgVerseSelector").selected);
+    const QString status = Child<QLabel>(*window, "stbPanel1")->text();
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(child("txtSearchString"))->text(QAccessible::Description), status);
+}
+
+
+namespace {
+// The speech service's stand-in: records what it is asked; the test says when a verse is spoken.
+class SpeakerStandIn : public Speaker {
+public:
+    bool engine = true;
+    QStringList said, calls;
+    bool available() override { return engine; }
+    void say(const QString& words) override { said << words; }
+    void pause() override { calls << QStringLiteral("pause"); }
+    void resume() override { calls << QStringLiteral("resume"); }
+    void stop() override { calls << QStringLiteral("stop"); }
+    void setRate(double) override {}
+};
+} // namespace
+
+TEST_F(Shell, ReadAloudGoesVerseByVerseMarkingEachAndToldOnceWithoutAnEngine)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto owned = std::make_unique<SpeakerStandIn>();
+    SpeakerStandIn* speaker = owned.get();
+    window->findChild<ReadAloud*>()->useSpeaker(std::move(owned));
+    auto* text = Child<QTextEdit>(*window, "txtBibleText");
+    auto marked = [text] {
+        const auto marks = text->extraSelections();
+        return marks.size() == 1 ? marks[0].cursor.selectedText() : QString();
+    };
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(speaker->said.size(), 1);
+    EXPECT_TRUE(speaker->said[0].startsWith(QStringLiteral("In the beginning God")));
+    EXPECT_FALSE(speaker->said[0].contains(u'('));  // the reference is not read
+    EXPECT_TRUE(marked().startsWith(QStringLiteral("In the beginning God")));
+    emit speaker->finished();
+    ASSERT_EQ(speaker->said.size(), 2);
+    EXPECT_TRUE(speaker->said[1].startsWith(QStringLiteral("And the earth")));
+    EXPECT_TRUE(marked().startsWith(QStringLiteral("And the earth")));
+
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(speaker->calls, (QStringList{"pause", "resume", "stop"}));
+    EXPECT_TRUE(text->extraSelections().isEmpty());
+
+    // A selection is read from the verse it starts in to the one it ends in.
+    QTextCursor selection(text->document());
+    selection.setPosition(int(text->toPlainText().indexOf(QStringLiteral("And God said"))));
+    selection.setPosition(selection.position() + 3, QTextCursor::KeepAnchor);
+    text->setTextCursor(selection);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    emit speaker->finished();
+    EXPECT_EQ(speaker->said.size(), 3);
+    EXPECT_TRUE(speaker->said.last().startsWith(QStringLiteral("And God said, Let there be light")));
+    EXPECT_TRUE(text->extraSelections().isEmpty()) << "one verse, then done";
+
+    speaker->engine = false;
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(folder.ui().messages, QList<Message>{Message::NoSpeechEngine});
 }
