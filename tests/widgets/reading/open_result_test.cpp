@@ -89,7 +89,7 @@ TEST_F(OpenResult, BackToResultsShowsTheSameResultsWithTheSameRowSelected)
     QTest::keyClick(grid(), Qt::Key_Return);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
     EXPECT_EQ(grid()->selectionModel()->selectedRows().value(0).row(), 1);
 }
