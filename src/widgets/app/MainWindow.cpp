@@ -185,6 +185,9 @@ QLayout* MainWindow::createLeftColumn()
     m_bibleChooser = FixHeight(new BibleChooser, 21);
     bibleCaption->setBuddy(m_bibleChooser);
     m_compare = FixHeight(Named(new QPushButton(tr("Compare")), "cmdCompare"), 21);  // no picture says "compare"
+    // As narrow as its word allows: the style's minimum width for push buttons would widen the panel.
+    const QFontMetrics metrics = m_compare->fontMetrics();
+    m_compare->setFixedWidth(std::max(64, metrics.horizontalAdvance(m_compare->text()) + 2 * metrics.averageCharWidth()));
     m_compare->setToolTip(tr("The passage in two or three Bibles side by side"));
     bible->addWidget(bibleCaption);
     bible->addWidget(m_bibleChooser, 1);

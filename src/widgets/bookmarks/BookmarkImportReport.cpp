@@ -12,11 +12,6 @@ namespace {
 
 constexpr int NamedRefusals = 5;  // a summary names this many and counts the rest
 
-QString tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("BookmarkImportReport", text, nullptr, n);
-}
-
 // The passage of the bookmark already holding the reference, as the list shows it, or the
 // reference itself when the store cannot tell.
 QString refusedName(const BookmarkImport::Refusal& refusal)
@@ -50,13 +45,17 @@ QString refusalLine(const QList<BookmarkImport::Refusal>& refusals, bool duplica
         return {};
     QString list = names.join(QStringLiteral(", "));
     if (count > NamedRefusals)
-        list += tr(" and %n more", count - NamedRefusals);
+        list += QCoreApplication::translate("BookmarkImportReport", " and %n more", nullptr, count - NamedRefusals);
     const bool one = count == 1;
-    const char* text = duplicates ? (one ? "One bookmark is already in your bookmark list: %1."
-                                         : "%n bookmarks are already in your bookmark list: %1.")
-                                  : (one ? "One bookmark has a reference that is not a bookmark number: %1."
-                                         : "%n bookmarks have a reference that is not a bookmark number: %1.");
-    return QStringLiteral("\n\n") + tr(text, count).arg(list);
+    const char* text =
+        duplicates
+            ? (one ? QT_TRANSLATE_N_NOOP("BookmarkImportReport", "One bookmark is already in your bookmark list: %1.")
+                   : QT_TRANSLATE_N_NOOP("BookmarkImportReport", "%n bookmarks are already in your bookmark list: %1."))
+            : (one ? QT_TRANSLATE_N_NOOP("BookmarkImportReport",
+                                         "One bookmark has a reference that is not a bookmark number: %1.")
+                   : QT_TRANSLATE_N_NOOP("BookmarkImportReport",
+                                         "%n bookmarks have a reference that is not a bookmark number: %1."));
+    return QStringLiteral("\n\n") + QCoreApplication::translate("BookmarkImportReport", text, nullptr, count).arg(list);
 }
 
 } // namespace
@@ -75,12 +74,13 @@ void ReportBookmarkImport(const BookmarkImport& result, const QString& path, QWi
         if (refusal.passageProblem.isEmpty())
             refused << refusal;
         else if (++outside <= NamedRefusals)
-            outsideTheBible << tr("row %1 (bookmark %2): %3.")
+            outsideTheBible << QCoreApplication::translate("BookmarkImportReport", "row %1 (bookmark %2): %3.")
                                    .arg(refusal.row)
                                    .arg(refusal.reference, refusal.passageProblem);
     }
     if (outside > NamedRefusals)
-        outsideTheBible << tr("and %n more.", outside - NamedRefusals);
+        outsideTheBible << QCoreApplication::translate("BookmarkImportReport", "and %n more.", nullptr,
+                                                      outside - NamedRefusals);
     // One refusal keeps its own message; more are told in one summary, so a file imported twice
     // does not raise a box per bookmark.
     if (refused.size() == 1) {

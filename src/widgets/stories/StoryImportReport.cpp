@@ -10,11 +10,6 @@ namespace {
 
 constexpr int NamedStories = 5;  // a summary names this many stories and counts the rest
 
-QString tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("StoryImportReport", text, nullptr, n);
-}
-
 // "40 pictures cannot be read as pictures: "Ruth", "Esther", ..." for the problems of one kind.
 QString problemLine(const QList<StoryImport::PictureProblem>& problems, Message kind)
 {
@@ -30,16 +25,17 @@ QString problemLine(const QList<StoryImport::PictureProblem>& problems, Message 
         return {};
     QString list = names.join(QStringLiteral(", "));
     if (count > NamedStories)
-        list += tr(" and %n more", count - NamedStories);
+        list += QCoreApplication::translate("StoryImportReport", " and %n more", nullptr, count - NamedStories);
     const bool one = count == 1;
     const char* text = kind == Message::StoryPictureTooLarge
-                           ? (one ? "One picture is larger than 50 MB: %1." : "%n pictures are larger than 50 MB: %1.")
+                           ? (one ? QT_TRANSLATE_N_NOOP("StoryImportReport", "One picture is larger than 50 MB: %1.")
+                                  : QT_TRANSLATE_N_NOOP("StoryImportReport", "%n pictures are larger than 50 MB: %1."))
                        : kind == Message::StoryPictureUnreadable
-                           ? (one ? "One picture cannot be read as a picture: %1."
-                                  : "%n pictures cannot be read as pictures: %1.")
-                           : (one ? "One picture could not be written to the picture folder: %1."
-                                  : "%n pictures could not be written to the picture folder: %1.");
-    return QStringLiteral("\n\n") + tr(text, count).arg(list);
+                           ? (one ? QT_TRANSLATE_N_NOOP("StoryImportReport", "One picture cannot be read as a picture: %1.")
+                                  : QT_TRANSLATE_N_NOOP("StoryImportReport", "%n pictures cannot be read as pictures: %1."))
+                           : (one ? QT_TRANSLATE_N_NOOP("StoryImportReport", "One picture could not be written to the picture folder: %1.")
+                                  : QT_TRANSLATE_N_NOOP("StoryImportReport", "%n pictures could not be written to the picture folder: %1."));
+    return QStringLiteral("\n\n") + QCoreApplication::translate("StoryImportReport", text, nullptr, count).arg(list);
 }
 
 } // namespace
@@ -68,9 +64,11 @@ void ReportStoryImport(const StoryImport& result, const QString& path, QWidget* 
     int count = 0;
     for (const StoryImport::RowRefusal& r : result.refusedRows)
         if (++count <= NamedStories)
-            refused << tr("row %1 (\"%2\"): %3.").arg(r.row).arg(r.storyName, r.reason);
+            refused << QCoreApplication::translate("StoryImportReport", "row %1 (\"%2\"): %3.")
+                           .arg(r.row)
+                           .arg(r.storyName, r.reason);
     if (count > NamedStories)
-        refused << tr("and %n more.", count - NamedStories);
+        refused << QCoreApplication::translate("StoryImportReport", "and %n more.", nullptr, count - NamedStories);
     if (!refused.isEmpty())
         ShowMessage(Message::ImportRowsRefused, parent, {path, refused.join(u'\n')});
 }
