@@ -21,11 +21,12 @@
     </message>
     <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
-       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
-       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
-       kivra-bible [--app-dir DIR] search [--whole-words] TEXT
-       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
-                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+       kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
+       kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
+                   [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible bibles
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -34,6 +35,8 @@
   --app-dir DIR  use DIR as the program folder (holding Db/ and image/)
   --no-splash    start without the splash window
   --open         start on the given passage instead of the last one read
+  --bible NAME   read, search or export a SWORD Bible (a module name) instead of the built-in KJV
+  bibles         list the SWORD Bibles that can be read: module name, description, language
   passage        print the passage as the reading pane shows it, e.g.
                  kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
                  kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
@@ -46,13 +49,15 @@
   import-bookmarks  add the bookmarks of FILE and their links
   export-stories    write every story with its picture to FILE (.kbs)
   import-stories    add the stories of FILE as new stories
+
 </source>
         <translation>Aufruf: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
-        kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
-        kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
-        kivra-bible [--app-dir DIR] search [--whole-words] TEXT
-        kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
-                    [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+        kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+        kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
+        kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+        kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
+                    [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+        kivra-bible bibles
         kivra-bible [--app-dir DIR] dump FILE
         kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
         kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -61,9 +66,11 @@
   --app-dir DIR  DIR als Programmordner verwenden (mit Db/ und image/)
   --no-splash    ohne Startbild starten
   --open         mit der angegebenen Stelle statt der zuletzt gelesenen starten
+  --bible NAME   eine SWORD-Bibel (einen Modulnamen) statt der eingebauten KJV lesen, durchsuchen oder exportieren
+  bibles         die lesbaren SWORD-Bibeln auflisten: Modulname, Beschreibung, Sprache
   passage        die Stelle so ausgeben, wie das Lesefenster sie zeigt, z. B.
-                 kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
-                 kivra-bible passage &quot;Joh 3,16-18&quot;   (oder &quot;Ps 23&quot;, &quot;1 Kor 13&quot;, &quot;1. Mose 1,1-2,3&quot;)
+                  kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
+                  kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
   export-rtf     die Stelle wie beim Exportieren als RTF in FILE schreiben
   search         jeden Vers ausgeben, der TEXT enthält (% und _ sind Platzhalter), und die Anzahl
   advanced-search  die Suche mit zwei Begriffen; OP ist LIKE oder &quot;NOT LIKE&quot;
@@ -73,6 +80,7 @@
   import-bookmarks  die Lesezeichen aus FILE samt ihren Verknüpfungen hinzufügen
   export-stories    alle Geschichten mit ihren Bildern in FILE schreiben (.kbs)
   import-stories    die Geschichten aus FILE als neue Geschichten hinzufügen
+
 </translation>
     </message>
 </context>
@@ -199,10 +207,6 @@
         <translation>die Geschichten werden von einem anderen Programm verwendet oder können nicht geändert werden.</translation>
     </message>
     <message>
-        <source>a link stands where a picture would be written.</source>
-        <translation>wo ein Bild geschrieben würde, steht eine Verknüpfung.</translation>
-    </message>
-    <message>
         <source>the story store cannot be changed.</source>
         <translation>die Geschichten können nicht geändert werden.</translation>
     </message>
@@ -311,6 +315,141 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>list every key</source>
+        <translation>alle Tastenkürzel auflisten</translation>
+    </message>
+    <message>
+        <source>type a reference to go to (&quot;Ps 23&quot;, &quot;John 3:16&quot;)</source>
+        <translation>zu einer eingegebenen Stelle gehen („Ps 23“, „Joh 3,16“)</translation>
+    </message>
+    <message>
+        <source>type a text to search for</source>
+        <translation>einen Suchtext eingeben</translation>
+    </message>
+    <message>
+        <source>advanced search</source>
+        <translation>erweiterte Suche</translation>
+    </message>
+    <message>
+        <source>clear the search and show the passage again</source>
+        <translation>die Suche löschen und wieder die Stelle zeigen</translation>
+    </message>
+    <message>
+        <source>open the passage of the selectors</source>
+        <translation>die in den Auswahlfeldern gewählte Stelle öffnen</translation>
+    </message>
+    <message>
+        <source>previous chapter</source>
+        <translation>vorheriges Kapitel</translation>
+    </message>
+    <message>
+        <source>next chapter</source>
+        <translation>nächstes Kapitel</translation>
+    </message>
+    <message>
+        <source>back to the search results after opening one</source>
+        <translation>nach dem Öffnen eines Ergebnisses zurück zu den Suchergebnissen</translation>
+    </message>
+    <message>
+        <source>verse selector tab</source>
+        <translation>Registerkarte Versauswahl</translation>
+    </message>
+    <message>
+        <source>Bible story tab</source>
+        <translation>Registerkarte Bibelgeschichten</translation>
+    </message>
+    <message>
+        <source>bookmark tab</source>
+        <translation>Registerkarte Lesezeichen</translation>
+    </message>
+    <message>
+        <source>bookmark the passage or the selected result</source>
+        <translation>ein Lesezeichen auf die Stelle oder das gewählte Ergebnis setzen</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>drucken</translation>
+    </message>
+    <message>
+        <source>print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>export the passage to an RTF file</source>
+        <translation>die Stelle in eine RTF-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>pray: the web panel</source>
+        <translation>Beten: der Webbereich</translation>
+    </message>
+    <message>
+        <source>larger reading text</source>
+        <translation>größerer Lesetext</translation>
+    </message>
+    <message>
+        <source>smaller reading text</source>
+        <translation>kleinerer Lesetext</translation>
+    </message>
+    <message>
+        <source>reading text at its chosen size</source>
+        <translation>Lesetext in der gewählten Größe</translation>
+    </message>
+    <message>
+        <source>read aloud the passage, the selected verses or the result; again: pause, resume</source>
+        <translation>die Stelle, die gewählten Verse oder das Ergebnis vorlesen; erneut: anhalten, fortsetzen</translation>
+    </message>
+    <message>
+        <source>stop reading aloud</source>
+        <translation>Vorlesen beenden</translation>
+    </message>
+    <message>
+        <source>read aloud faster</source>
+        <translation>schneller vorlesen</translation>
+    </message>
+    <message>
+        <source>read aloud slower</source>
+        <translation>langsamer vorlesen</translation>
+    </message>
+    <message>
+        <source>about the program</source>
+        <translation>über das Programm</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>next or previous control</source>
+        <translation>nächstes oder vorheriges Bedienelement</translation>
+    </message>
+    <message>
+        <source>in the search box: search; in the results: open the result in its chapter</source>
+        <translation>im Suchfeld: suchen; in den Ergebnissen: das Ergebnis in seinem Kapitel öffnen</translation>
+    </message>
+    <message>
+        <source>in the results: previous or next result</source>
+        <translation>in den Ergebnissen: vorheriges oder nächstes Ergebnis</translation>
+    </message>
+    <message>
+        <source>copy the selected text</source>
+        <translation>den markierten Text kopieren</translation>
+    </message>
+    <message>
+        <source>in the passage or the results: the verse menu</source>
+        <translation>in der Stelle oder den Ergebnissen: das Versmenü</translation>
+    </message>
+    <message>
+        <source>close a window</source>
+        <translation>ein Fenster schließen</translation>
+    </message>
+</context>
+<context>
     <name>PassageCommand</name>
     <message>
         <source>export-rtf needs TESTAMENT BOOK C:V-C:V FILE.</source>
@@ -377,6 +516,13 @@
     <message>
         <source>Printing could not be finished.</source>
         <translation>Der Druck konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>Clear text</source>
+        <translation>Text löschen</translation>
     </message>
 </context>
 <context>
@@ -453,12 +599,12 @@
         <translation>unbekannter Operator: %1</translation>
     </message>
     <message>
-        <source>usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]</source>
-        <translation>Aufruf: search [--whole-words] TEXT | advanced-search [--whole-words] [Optionen]</translation>
-    </message>
-    <message>
         <source>the search failed</source>
         <translation>die Suche ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
+        <translation>Aufruf: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [Optionen]</translation>
     </message>
 </context>
 <context>
@@ -482,6 +628,49 @@
     <message>
         <source>Please Select or Input</source>
         <translation>Bitte wählen oder eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>its versification &quot;%1&quot; is unknown</source>
+        <translation>die Verszählung „%1“ ist unbekannt</translation>
+    </message>
+    <message>
+        <source>its index file %1 has %2 bytes where the %3 versification needs %4</source>
+        <translation>die Indexdatei %1 hat %2 Bytes, die Verszählung %3 braucht aber %4</translation>
+    </message>
+    <message>
+        <source>its index files (%1) are missing from %2</source>
+        <translation>die Indexdateien (%1) fehlen in %2</translation>
+    </message>
+    <message>
+        <source>its folder %1 is missing</source>
+        <translation>der Ordner %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its index file %1.idx is missing</source>
+        <translation>die Indexdatei %1.idx fehlt</translation>
+    </message>
+    <message>
+        <source>its files at %1 are missing</source>
+        <translation>die Dateien unter %1 fehlen</translation>
+    </message>
+    <message>
+        <source>%1 is not keyed by verse</source>
+        <translation>%1 ist nicht nach Versen gegliedert</translation>
+    </message>
+    <message>
+        <source>%1 holds no readable text</source>
+        <translation>%1 enthält keinen lesbaren Text</translation>
+    </message>
+    <message>
+        <source>there is no module %1</source>
+        <translation>es gibt kein Modul %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -696,10 +885,6 @@
         <translation>Der Webbereich konnte nicht gestartet werden: %1 Der Rest des Programms funktioniert wie bisher.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be imported: %2 Nothing was imported.</source>
-        <translation>Die Datei „%1“ kann nicht importiert werden: %2 Es wurde nichts importiert.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
@@ -718,14 +903,6 @@
     <message>
         <source>The picture of the Bible story &quot;%1&quot; cannot be written to &quot;%2&quot;: %3 The story is imported without it.</source>
         <translation>Das Bild der Bibelgeschichte „%1“ kann nicht nach „%2“ geschrieben werden: %3 Die Geschichte wird ohne Bild importiert.</translation>
-    </message>
-    <message>
-        <source>The import from &quot;%1&quot; failed: %2 Nothing was imported.</source>
-        <translation>Der Import aus „%1“ ist fehlgeschlagen: %2 Es wurde nichts importiert.</translation>
-    </message>
-    <message>
-        <source>The picture folder holds a link named &quot;%1&quot; where an imported picture would be written. Links there are never followed, so nothing was imported. Remove the link and import again.</source>
-        <translation>Im Bilderordner steht eine Verknüpfung namens „%1“, wo ein importiertes Bild geschrieben würde. Verknüpfungen dort wird nie gefolgt, daher wurde nichts importiert. Entfernen Sie die Verknüpfung und importieren Sie erneut.</translation>
     </message>
     <message>
         <source>The reference &quot;%1&quot; cannot be shown: %2.</source>
@@ -927,6 +1104,60 @@
         <source>Export the passage to an RTF file</source>
         <translation>Die Stelle in eine RTF-Datei exportieren</translation>
     </message>
+    <message>
+        <source>Another copy of Kivra! Bible (process %2) is using the folder &quot;%1&quot;. Close that copy, or wait until it has finished, and try again.</source>
+        <translation>Ein anderes laufendes Kivra! Bible (Prozess %2) verwendet den Ordner „%1“. Schließen Sie es oder warten Sie, bis es fertig ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Another program is using the folder &quot;%1&quot;. Close it, or wait until it has finished, and try again.</source>
+        <translation>Ein anderes Programm verwendet den Ordner „%1“. Schließen Sie es oder warten Sie, bis es fertig ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Kivra! Bible cannot reserve the folder &quot;%1&quot; for itself. Check that the folder can be written.</source>
+        <translation>Kivra! Bible kann den Ordner „%1“ nicht für sich reservieren. Prüfen Sie, ob in den Ordner geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 has no text for %2 %3.</source>
+        <translation>%1 hat keinen Text für %2 %3.</translation>
+    </message>
+    <message>
+        <source>This Bible cannot be read: %1</source>
+        <translation>Diese Bibel kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The Bible story cannot be opened for changes: the copy that Cancel would restore could not be written. Free some disk space and try again.</source>
+        <translation>Die Bibelgeschichte kann nicht zum Bearbeiten geöffnet werden: Die Kopie, die beim Abbrechen wiederhergestellt würde, konnte nicht geschrieben werden. Geben Sie Speicherplatz frei und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: it cannot be read, or it is not a bookmark or Bible story file saved by Kivra! Bible, or it is damaged. Nothing was imported. Choose another file, or export the file again.</source>
+        <translation>Die Datei „%1“ kann nicht importiert werden: Sie ist nicht lesbar, keine von Kivra! Bible gespeicherte Lesezeichen- oder Bibelgeschichtendatei oder beschädigt. Es wurde nichts importiert. Wählen Sie eine andere Datei oder exportieren Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>Reading aloud needs a speech engine, and none was found. Install speech-dispatcher (or another engine for Qt TextToSpeech) to have the text read aloud; the rest of the program works as before.</source>
+        <translation>Zum Vorlesen wird eine Sprachausgabe benötigt, es wurde aber keine gefunden. Installieren Sie speech-dispatcher (oder eine andere Sprachausgabe für Qt TextToSpeech), um sich den Text vorlesen zu lassen; der Rest des Programms funktioniert wie bisher.</translation>
+    </message>
+    <message>
+        <source>The import from &quot;%1&quot; could not be completed, so nothing was imported. Check that the disk is not full and that the program&apos;s data can be changed, then try again.</source>
+        <translation>Der Import aus „%1“ konnte nicht abgeschlossen werden, daher wurde nichts importiert. Stellen Sie sicher, dass der Datenträger nicht voll ist und die Daten des Programms geändert werden können, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; name passages that are not in the Bible, so nothing of them was imported:
+%2</source>
+        <translation>Einige Zeilen von „%1“ nennen Stellen, die es in der Bibel nicht gibt; aus ihnen wurde nichts importiert:
+%2</translation>
+    </message>
+    <message>
+        <source>The other bookmarks of the file were added to your bookmark list, but not these:%1</source>
+        <translation>Die übrigen Lesezeichen der Datei wurden Ihrer Lesezeichenliste hinzugefügt, diese aber nicht:%1</translation>
+    </message>
+    <message>
+        <source>The Bible stories were imported, but some without their pictures:%1</source>
+        <translation>Die Bibelgeschichten wurden importiert, einige aber ohne ihre Bilder:%1</translation>
+    </message>
+    <message>
+        <source>The selected bookmark is linked to no other bookmark, so there is nothing to export with it. To pass it on, export the whole bookmark list.</source>
+        <translation>Das gewählte Lesezeichen ist mit keinem anderen Lesezeichen verknüpft, daher gibt es nichts, was mit ihm exportiert werden könnte. Um es weiterzugeben, exportieren Sie die ganze Lesezeichenliste.</translation>
+    </message>
 </context>
 <context>
     <name>VerseExport</name>
@@ -965,6 +1196,29 @@
         <source>Print Preview...</source>
         <translation>Druckvorschau …</translation>
     </message>
+    <message>
+        <source>Read aloud</source>
+        <translation>Vorlesen</translation>
+    </message>
+</context>
+<context>
+    <name>kivra</name>
+    <message>
+        <source> and %n more</source>
+        <translation> und %n weitere</translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation>Zeile %1 (Lesezeichen %2): %3.</translation>
+    </message>
+    <message>
+        <source>and %n more.</source>
+        <translation>und %n weitere.</translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation>Zeile %1 („%2“): %3.</translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>
@@ -1002,6 +1256,37 @@
     <message>
         <source>Whole words</source>
         <translation>Ganze Wörter</translation>
+    </message>
+    <message>
+        <source>First text</source>
+        <translation>Erster Text</translation>
+    </message>
+    <message>
+        <source>Second text</source>
+        <translation>Zweiter Text</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::BibleChooser</name>
+    <message>
+        <source>Bible</source>
+        <translation>Bibel</translation>
+    </message>
+    <message>
+        <source>The Bible to read and search</source>
+        <translation>Die Bibel zum Lesen und Durchsuchen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), module %3</source>
+        <translation>%1 (%2), Modul %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1051,14 +1336,55 @@
     </message>
 </context>
 <context>
+    <name>kivra::ChosenBible</name>
+    <message>
+        <source>King James Version</source>
+        <translation>King James Version</translation>
+    </message>
+    <message>
+        <source>there is no Bible called %1</source>
+        <translation>es gibt keine Bibel namens %1</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CompareView</name>
+    <message>
+        <source>Compare Bibles: %1 %2:%3-%4:%5</source>
+        <translation>Bibeln vergleichen: %1 %2:%3-%4:%5</translation>
+    </message>
+    <message>
+        <source>Bible %1</source>
+        <translation>Bibel %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Verses side by side</source>
+        <translation>Verse nebeneinander</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::KeyListDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Funktion</translation>
+    </message>
+</context>
+<context>
     <name>kivra::MainWindow</name>
     <message>
         <source>Kivra! Bible 2.0</source>
         <translation>Kivra! Bible 2.0</translation>
-    </message>
-    <message>
-        <source>Search the whole Bible (Ctrl+F)</source>
-        <translation>Die ganze Bibel durchsuchen (Strg+F)</translation>
     </message>
     <message>
         <source>Search for</source>
@@ -1128,6 +1454,46 @@
         <source>Export Bible Verse</source>
         <translation>Bibelvers exportieren</translation>
     </message>
+    <message>
+        <source>Bible</source>
+        <translation>Bibel</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>The passage in two or three Bibles side by side</source>
+        <translation>Die Stelle in zwei oder drei Bibeln nebeneinander</translation>
+    </message>
+    <message>
+        <source>Back to results</source>
+        <translation>Zu den Ergebnissen</translation>
+    </message>
+    <message>
+        <source>Show the search results again</source>
+        <translation>Die Suchergebnisse wieder anzeigen</translation>
+    </message>
+    <message>
+        <source>Search the whole Bible (%1)</source>
+        <translation>Die ganze Bibel durchsuchen (%1)</translation>
+    </message>
+    <message>
+        <source>Verse Selector</source>
+        <translation>Versauswahl</translation>
+    </message>
+    <message>
+        <source>Bible Stories</source>
+        <translation>Bibelgeschichten</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
+        <translation>Die Gebetsseite ist nicht erreichbar. Prüfen Sie, ob dieser Computer mit dem Internet verbunden ist, und klicken Sie dann erneut auf „Beten“.</translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>
@@ -1163,6 +1529,40 @@
         <source>Sample Verse:</source>
         <translation>Beispielvers:</translation>
     </message>
+    <message>
+        <source>Paper under a dark theme</source>
+        <translation>Papier bei dunklem Design</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadAloud</name>
+    <message>
+        <source>Reading aloud stopped: %1</source>
+        <translation>Vorlesen beendet: %1</translation>
+    </message>
+    <message>
+        <source>Reading aloud paused</source>
+        <translation>Vorlesen angehalten</translation>
+    </message>
+    <message>
+        <source>Reading aloud stopped</source>
+        <translation>Vorlesen beendet</translation>
+    </message>
+    <message>
+        <source>Reading speed %1</source>
+        <translation>Vorlesetempo %1</translation>
+    </message>
+    <message>
+        <source>Reading aloud verse %1 of %2</source>
+        <translation>Vorlesen: Vers %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadingView</name>
+    <message>
+        <source>Passage</source>
+        <translation>Bibelstelle</translation>
+    </message>
 </context>
 <context>
     <name>kivra::ReferenceBox</name>
@@ -1196,6 +1596,14 @@
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Selected verse</source>
+        <translation>Gewählter Vers</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1719,14 @@
     <message>
         <source>To Chapter:</source>
         <translation>Bis Kapitel:</translation>
+    </message>
+    <message>
+        <source>From verse</source>
+        <translation>Von Vers</translation>
+    </message>
+    <message>
+        <source>To verse</source>
+        <translation>Bis Vers</translation>
     </message>
 </context>
 </TS>

@@ -21,11 +21,12 @@
     </message>
     <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
-       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
-       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
-       kivra-bible [--app-dir DIR] search [--whole-words] TEXT
-       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
-                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+       kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
+       kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
+                   [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible bibles
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -34,6 +35,8 @@
   --app-dir DIR  use DIR as the program folder (holding Db/ and image/)
   --no-splash    start without the splash window
   --open         start on the given passage instead of the last one read
+  --bible NAME   read, search or export a SWORD Bible (a module name) instead of the built-in KJV
+  bibles         list the SWORD Bibles that can be read: module name, description, language
   passage        print the passage as the reading pane shows it, e.g.
                  kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
                  kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
@@ -46,6 +49,7 @@
   import-bookmarks  add the bookmarks of FILE and their links
   export-stories    write every story with its picture to FILE (.kbs)
   import-stories    add the stories of FILE as new stories
+
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -181,10 +185,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a link stands where a picture would be written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the story store cannot be changed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -285,6 +285,141 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>list every key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a reference to go to (&quot;Ps 23&quot;, &quot;John 3:16&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a text to search for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>advanced search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear the search and show the passage again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the passage of the selectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>previous chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>back to the search results after opening one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verse selector tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible story tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bookmark tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bookmark the passage or the selected result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export the passage to an RTF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pray: the web panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger reading text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smaller reading text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading text at its chosen size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read aloud the passage, the selected verses or the result; again: pause, resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop reading aloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read aloud faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read aloud slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>about the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next or previous control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the search box: search; in the results: open the result in its chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the results: previous or next result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy the selected text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the passage or the results: the verse menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close a window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PassageCommand</name>
     <message>
         <source>export-rtf needs TESTAMENT BOOK C:V-C:V FILE.</source>
@@ -350,6 +485,13 @@
     </message>
     <message>
         <source>Printing could not be finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>Clear text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -427,11 +569,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]</source>
+        <source>the search failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the search failed</source>
+        <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -455,6 +597,49 @@
     </message>
     <message>
         <source>Please Select or Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>its versification &quot;%1&quot; is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its index file %1 has %2 bytes where the %3 versification needs %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its index files (%1) are missing from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its index file %1.idx is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its files at %1 are missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not keyed by verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no readable text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no module %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -670,10 +855,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be imported: %2 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -691,14 +872,6 @@
     </message>
     <message>
         <source>The picture of the Bible story &quot;%1&quot; cannot be written to &quot;%2&quot;: %3 The story is imported without it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The import from &quot;%1&quot; failed: %2 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture folder holds a link named &quot;%1&quot; where an imported picture would be written. Links there are never followed, so nothing was imported. Remove the link and import again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -901,6 +1074,59 @@
         <source>Export the passage to an RTF file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Another copy of Kivra! Bible (process %2) is using the folder &quot;%1&quot;. Close that copy, or wait until it has finished, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using the folder &quot;%1&quot;. Close it, or wait until it has finished, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kivra! Bible cannot reserve the folder &quot;%1&quot; for itself. Check that the folder can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no text for %2 %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Bible cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible story cannot be opened for changes: the copy that Cancel would restore could not be written. Free some disk space and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: it cannot be read, or it is not a bookmark or Bible story file saved by Kivra! Bible, or it is damaged. Nothing was imported. Choose another file, or export the file again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading aloud needs a speech engine, and none was found. Install speech-dispatcher (or another engine for Qt TextToSpeech) to have the text read aloud; the rest of the program works as before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import from &quot;%1&quot; could not be completed, so nothing was imported. Check that the disk is not full and that the program&apos;s data can be changed, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; name passages that are not in the Bible, so nothing of them was imported:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other bookmarks of the file were added to your bookmark list, but not these:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible stories were imported, but some without their pictures:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected bookmark is linked to no other bookmark, so there is nothing to export with it. To pass it on, export the whole bookmark list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VerseExport</name>
@@ -939,6 +1165,29 @@
         <source>Print Preview...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read aloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra</name>
+    <message>
+        <source> and %n more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %n more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>
@@ -975,6 +1224,37 @@
     </message>
     <message>
         <source>Whole words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::BibleChooser</name>
+    <message>
+        <source>Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible to read and search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2), module %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1025,13 +1305,54 @@
     </message>
 </context>
 <context>
-    <name>kivra::MainWindow</name>
+    <name>kivra::ChosenBible</name>
     <message>
-        <source>Kivra! Bible 2.0</source>
+        <source>King James Version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Search the whole Bible (Ctrl+F)</source>
+        <source>there is no Bible called %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CompareView</name>
+    <message>
+        <source>Compare Bibles: %1 %2:%3-%4:%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verses side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::KeyListDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::MainWindow</name>
+    <message>
+        <source>Kivra! Bible 2.0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1102,6 +1423,46 @@
         <source>Pray</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passage in two or three Bibles side by side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the search results again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the whole Bible (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse Selector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bible Stories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>
@@ -1137,6 +1498,40 @@
         <source>Sample Verse:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Paper under a dark theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadAloud</name>
+    <message>
+        <source>Reading aloud stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading aloud paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading aloud stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading speed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading aloud verse %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadingView</name>
+    <message>
+        <source>Passage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::ReferenceBox</name>
@@ -1169,6 +1564,14 @@
     </message>
     <message>
         <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected verse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1284,6 +1687,14 @@
     </message>
     <message>
         <source>To Chapter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To verse</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -21,11 +21,12 @@
     </message>
     <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
-       kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
-       kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
-       kivra-bible [--app-dir DIR] search [--whole-words] TEXT
-       kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
-                   [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+       kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
+       kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
+                   [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+       kivra-bible bibles
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -34,6 +35,8 @@
   --app-dir DIR  use DIR as the program folder (holding Db/ and image/)
   --no-splash    start without the splash window
   --open         start on the given passage instead of the last one read
+  --bible NAME   read, search or export a SWORD Bible (a module name) instead of the built-in KJV
+  bibles         list the SWORD Bibles that can be read: module name, description, language
   passage        print the passage as the reading pane shows it, e.g.
                  kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
                  kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
@@ -46,13 +49,15 @@
   import-bookmarks  add the bookmarks of FILE and their links
   export-stories    write every story with its picture to FILE (.kbs)
   import-stories    add the stories of FILE as new stories
+
 </source>
         <translation>Uso: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
-     kivra-bible [--app-dir DIR] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
-     kivra-bible [--app-dir DIR] export-rtf TESTAMENT BOOK C:V-C:V FILE
-     kivra-bible [--app-dir DIR] search [--whole-words] TEXT
-     kivra-bible [--app-dir DIR] advanced-search [--whole-words] [--text1 T] [--op1 OP] [--join AND|OR]
-                 [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+     kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
+     kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
+     kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+     kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
+                 [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
+     kivra-bible bibles
      kivra-bible [--app-dir DIR] dump FILE
      kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
      kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -61,9 +66,11 @@
   --app-dir DIR  usar DIR como carpeta del programa (con Db/ e image/)
   --no-splash    iniciar sin la ventana de bienvenida
   --open         iniciar en el pasaje indicado en lugar del último leído
+  --bible NAME   leer, buscar o exportar una Biblia SWORD (un nombre de módulo) en lugar de la KJV incluida
+  bibles         listar las Biblias SWORD que se pueden leer: nombre del módulo, descripción, idioma
   passage        mostrar el pasaje tal como lo muestra el panel de lectura, p. ej.
-                 kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
-                 kivra-bible passage &quot;Juan 3:16-18&quot;   (o &quot;Sal 23&quot;, &quot;1 Co 13&quot;, &quot;Gn 1:1-2:3&quot;)
+               kivra-bible passage &quot;Old Testament&quot; Genesis 1:1-1:31
+               kivra-bible passage &quot;John 3:16-18&quot;   (or &quot;Ps 23&quot;, &quot;1 Cor 13&quot;, &quot;Gen 1:1-2:3&quot;)
   export-rtf     escribir el pasaje en FILE en formato RTF, como la exportación
   search         mostrar cada versículo que contiene TEXT (% y _ son comodines) y el total
   advanced-search  la búsqueda de dos términos; OP es LIKE o &quot;NOT LIKE&quot;
@@ -73,6 +80,7 @@
   import-bookmarks  añadir los marcadores de FILE y sus vínculos
   export-stories    escribir todas las historias con su imagen en FILE (.kbs)
   import-stories    añadir las historias de FILE como historias nuevas
+
 </translation>
     </message>
 </context>
@@ -199,10 +207,6 @@
         <translation>otro programa está usando las historias o no se pueden modificar.</translation>
     </message>
     <message>
-        <source>a link stands where a picture would be written.</source>
-        <translation>hay un enlace donde se escribiría una imagen.</translation>
-    </message>
-    <message>
         <source>the story store cannot be changed.</source>
         <translation>no se pueden modificar las historias.</translation>
     </message>
@@ -311,6 +315,141 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>list every key</source>
+        <translation>mostrar todos los atajos de teclado</translation>
+    </message>
+    <message>
+        <source>type a reference to go to (&quot;Ps 23&quot;, &quot;John 3:16&quot;)</source>
+        <translation>escribir una cita a la que ir («Sal 23», «Juan 3:16»)</translation>
+    </message>
+    <message>
+        <source>type a text to search for</source>
+        <translation>escribir un texto para buscar</translation>
+    </message>
+    <message>
+        <source>advanced search</source>
+        <translation>búsqueda avanzada</translation>
+    </message>
+    <message>
+        <source>clear the search and show the passage again</source>
+        <translation>borrar la búsqueda y volver a mostrar el pasaje</translation>
+    </message>
+    <message>
+        <source>open the passage of the selectors</source>
+        <translation>abrir el pasaje elegido en los selectores</translation>
+    </message>
+    <message>
+        <source>previous chapter</source>
+        <translation>capítulo anterior</translation>
+    </message>
+    <message>
+        <source>next chapter</source>
+        <translation>capítulo siguiente</translation>
+    </message>
+    <message>
+        <source>back to the search results after opening one</source>
+        <translation>volver a los resultados de la búsqueda tras abrir uno</translation>
+    </message>
+    <message>
+        <source>verse selector tab</source>
+        <translation>pestaña del selector de versículos</translation>
+    </message>
+    <message>
+        <source>Bible story tab</source>
+        <translation>pestaña de historias bíblicas</translation>
+    </message>
+    <message>
+        <source>bookmark tab</source>
+        <translation>pestaña de marcadores</translation>
+    </message>
+    <message>
+        <source>bookmark the passage or the selected result</source>
+        <translation>marcar el pasaje o el resultado elegido</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>imprimir</translation>
+    </message>
+    <message>
+        <source>print preview</source>
+        <translation>vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>export the passage to an RTF file</source>
+        <translation>exportar el pasaje a un archivo RTF</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>opciones</translation>
+    </message>
+    <message>
+        <source>pray: the web panel</source>
+        <translation>orar: el panel web</translation>
+    </message>
+    <message>
+        <source>larger reading text</source>
+        <translation>texto de lectura más grande</translation>
+    </message>
+    <message>
+        <source>smaller reading text</source>
+        <translation>texto de lectura más pequeño</translation>
+    </message>
+    <message>
+        <source>reading text at its chosen size</source>
+        <translation>texto de lectura en el tamaño elegido</translation>
+    </message>
+    <message>
+        <source>read aloud the passage, the selected verses or the result; again: pause, resume</source>
+        <translation>leer en voz alta el pasaje, los versículos elegidos o el resultado; otra vez: pausar, reanudar</translation>
+    </message>
+    <message>
+        <source>stop reading aloud</source>
+        <translation>dejar de leer en voz alta</translation>
+    </message>
+    <message>
+        <source>read aloud faster</source>
+        <translation>leer en voz alta más rápido</translation>
+    </message>
+    <message>
+        <source>read aloud slower</source>
+        <translation>leer en voz alta más despacio</translation>
+    </message>
+    <message>
+        <source>about the program</source>
+        <translation>acerca del programa</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <source>next or previous control</source>
+        <translation>control siguiente o anterior</translation>
+    </message>
+    <message>
+        <source>in the search box: search; in the results: open the result in its chapter</source>
+        <translation>en el cuadro de búsqueda: buscar; en los resultados: abrir el resultado en su capítulo</translation>
+    </message>
+    <message>
+        <source>in the results: previous or next result</source>
+        <translation>en los resultados: resultado anterior o siguiente</translation>
+    </message>
+    <message>
+        <source>copy the selected text</source>
+        <translation>copiar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>in the passage or the results: the verse menu</source>
+        <translation>en el pasaje o los resultados: el menú del versículo</translation>
+    </message>
+    <message>
+        <source>close a window</source>
+        <translation>cerrar una ventana</translation>
+    </message>
+</context>
+<context>
     <name>PassageCommand</name>
     <message>
         <source>export-rtf needs TESTAMENT BOOK C:V-C:V FILE.</source>
@@ -377,6 +516,13 @@
     <message>
         <source>Printing could not be finished.</source>
         <translation>No se pudo terminar la impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>Clear text</source>
+        <translation>Borrar texto</translation>
     </message>
 </context>
 <context>
@@ -453,12 +599,12 @@
         <translation>operador desconocido: %1</translation>
     </message>
     <message>
-        <source>usage: search [--whole-words] TEXT | advanced-search [--whole-words] [options]</source>
-        <translation>uso: search [--whole-words] TEXT | advanced-search [--whole-words] [opciones]</translation>
-    </message>
-    <message>
         <source>the search failed</source>
         <translation>la búsqueda ha fallado</translation>
+    </message>
+    <message>
+        <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
+        <translation>uso: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [opciones]</translation>
     </message>
 </context>
 <context>
@@ -482,6 +628,49 @@
     <message>
         <source>Please Select or Input</source>
         <translation>Elija o escriba</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>its versification &quot;%1&quot; is unknown</source>
+        <translation>su versificación «%1» es desconocida</translation>
+    </message>
+    <message>
+        <source>its index file %1 has %2 bytes where the %3 versification needs %4</source>
+        <translation>su archivo de índice %1 tiene %2 bytes, pero la versificación %3 necesita %4</translation>
+    </message>
+    <message>
+        <source>its index files (%1) are missing from %2</source>
+        <translation>faltan sus archivos de índice (%1) en %2</translation>
+    </message>
+    <message>
+        <source>its folder %1 is missing</source>
+        <translation>falta su carpeta %1</translation>
+    </message>
+    <message>
+        <source>its index file %1.idx is missing</source>
+        <translation>falta su archivo de índice %1.idx</translation>
+    </message>
+    <message>
+        <source>its files at %1 are missing</source>
+        <translation>faltan sus archivos en %1</translation>
+    </message>
+    <message>
+        <source>%1 is not keyed by verse</source>
+        <translation>%1 no está organizado por versículos</translation>
+    </message>
+    <message>
+        <source>%1 holds no readable text</source>
+        <translation>%1 no contiene texto legible</translation>
+    </message>
+    <message>
+        <source>there is no module %1</source>
+        <translation>no hay ningún módulo %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -696,10 +885,6 @@
         <translation>No se pudo iniciar el panel web: %1 El resto del programa funciona como antes.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be imported: %2 Nothing was imported.</source>
-        <translation>No se puede importar el archivo «%1»: %2 No se importó nada.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
         <translation>No se puede escribir el archivo «%1»: %2</translation>
     </message>
@@ -718,14 +903,6 @@
     <message>
         <source>The picture of the Bible story &quot;%1&quot; cannot be written to &quot;%2&quot;: %3 The story is imported without it.</source>
         <translation>La imagen de la historia bíblica «%1» no se puede escribir en «%2»: %3 La historia se importa sin ella.</translation>
-    </message>
-    <message>
-        <source>The import from &quot;%1&quot; failed: %2 Nothing was imported.</source>
-        <translation>La importación desde «%1» ha fallado: %2 No se importó nada.</translation>
-    </message>
-    <message>
-        <source>The picture folder holds a link named &quot;%1&quot; where an imported picture would be written. Links there are never followed, so nothing was imported. Remove the link and import again.</source>
-        <translation>La carpeta de imágenes contiene un enlace llamado «%1» donde se escribiría una imagen importada. Allí nunca se siguen los enlaces, así que no se importó nada. Quite el enlace e importe de nuevo.</translation>
     </message>
     <message>
         <source>The reference &quot;%1&quot; cannot be shown: %2.</source>
@@ -927,6 +1104,60 @@
         <source>Export the passage to an RTF file</source>
         <translation>Exportar el pasaje a un archivo RTF</translation>
     </message>
+    <message>
+        <source>Another copy of Kivra! Bible (process %2) is using the folder &quot;%1&quot;. Close that copy, or wait until it has finished, and try again.</source>
+        <translation>Otra copia de Kivra! Bible (proceso %2) está usando la carpeta «%1». Cierre esa copia, o espere a que termine, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Another program is using the folder &quot;%1&quot;. Close it, or wait until it has finished, and try again.</source>
+        <translation>Otro programa está usando la carpeta «%1». Ciérrelo, o espere a que termine, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Kivra! Bible cannot reserve the folder &quot;%1&quot; for itself. Check that the folder can be written.</source>
+        <translation>Kivra! Bible no puede reservar la carpeta «%1» para sí. Compruebe que se puede escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 has no text for %2 %3.</source>
+        <translation>%1 no tiene texto para %2 %3.</translation>
+    </message>
+    <message>
+        <source>This Bible cannot be read: %1</source>
+        <translation>No se puede leer esta Biblia: %1</translation>
+    </message>
+    <message>
+        <source>The Bible story cannot be opened for changes: the copy that Cancel would restore could not be written. Free some disk space and try again.</source>
+        <translation>No se puede abrir la historia bíblica para modificarla: no se pudo escribir la copia que se restauraría al cancelar. Libere espacio en el disco e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: it cannot be read, or it is not a bookmark or Bible story file saved by Kivra! Bible, or it is damaged. Nothing was imported. Choose another file, or export the file again.</source>
+        <translation>No se puede importar el archivo «%1»: no se puede leer, no es un archivo de marcadores o de historias bíblicas guardado por Kivra! Bible, o está dañado. No se importó nada. Elija otro archivo o vuelva a exportarlo.</translation>
+    </message>
+    <message>
+        <source>Reading aloud needs a speech engine, and none was found. Install speech-dispatcher (or another engine for Qt TextToSpeech) to have the text read aloud; the rest of the program works as before.</source>
+        <translation>Para leer en voz alta hace falta un motor de voz, y no se encontró ninguno. Instale speech-dispatcher (u otro motor para Qt TextToSpeech) para que el texto se lea en voz alta; el resto del programa funciona como antes.</translation>
+    </message>
+    <message>
+        <source>The import from &quot;%1&quot; could not be completed, so nothing was imported. Check that the disk is not full and that the program&apos;s data can be changed, then try again.</source>
+        <translation>La importación desde «%1» no se pudo completar, así que no se importó nada. Compruebe que el disco no está lleno y que los datos del programa se pueden modificar, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; name passages that are not in the Bible, so nothing of them was imported:
+%2</source>
+        <translation>Algunas filas de «%1» indican pasajes que no están en la Biblia, así que no se importó nada de ellas:
+%2</translation>
+    </message>
+    <message>
+        <source>The other bookmarks of the file were added to your bookmark list, but not these:%1</source>
+        <translation>Los demás marcadores del archivo se añadieron a su lista de marcadores, pero estos no:%1</translation>
+    </message>
+    <message>
+        <source>The Bible stories were imported, but some without their pictures:%1</source>
+        <translation>Las historias bíblicas se importaron, pero algunas sin sus imágenes:%1</translation>
+    </message>
+    <message>
+        <source>The selected bookmark is linked to no other bookmark, so there is nothing to export with it. To pass it on, export the whole bookmark list.</source>
+        <translation>El marcador elegido no está vinculado a ningún otro marcador, así que no hay nada que exportar con él. Para compartirlo, exporte toda la lista de marcadores.</translation>
+    </message>
 </context>
 <context>
     <name>VerseExport</name>
@@ -965,6 +1196,29 @@
         <source>Print Preview...</source>
         <translation>Vista previa de impresión…</translation>
     </message>
+    <message>
+        <source>Read aloud</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+</context>
+<context>
+    <name>kivra</name>
+    <message>
+        <source> and %n more</source>
+        <translation> y %n más</translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation>fila %1 (marcador %2): %3.</translation>
+    </message>
+    <message>
+        <source>and %n more.</source>
+        <translation>y %n más.</translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation>fila %1 («%2»): %3.</translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>
@@ -1002,6 +1256,37 @@
     <message>
         <source>Whole words</source>
         <translation>Palabras completas</translation>
+    </message>
+    <message>
+        <source>First text</source>
+        <translation>Primer texto</translation>
+    </message>
+    <message>
+        <source>Second text</source>
+        <translation>Segundo texto</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::BibleChooser</name>
+    <message>
+        <source>Bible</source>
+        <translation>Biblia</translation>
+    </message>
+    <message>
+        <source>The Bible to read and search</source>
+        <translation>La Biblia en la que leer y buscar</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), module %3</source>
+        <translation>%1 (%2), módulo %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1051,14 +1336,55 @@
     </message>
 </context>
 <context>
+    <name>kivra::ChosenBible</name>
+    <message>
+        <source>King James Version</source>
+        <translation>King James Version</translation>
+    </message>
+    <message>
+        <source>there is no Bible called %1</source>
+        <translation>no hay ninguna Biblia llamada %1</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CompareView</name>
+    <message>
+        <source>Compare Bibles: %1 %2:%3-%4:%5</source>
+        <translation>Comparar Biblias: %1 %2:%3-%4:%5</translation>
+    </message>
+    <message>
+        <source>Bible %1</source>
+        <translation>Biblia %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Verses side by side</source>
+        <translation>Versículos lado a lado</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::KeyListDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Función</translation>
+    </message>
+</context>
+<context>
     <name>kivra::MainWindow</name>
     <message>
         <source>Kivra! Bible 2.0</source>
         <translation>Kivra! Bible 2.0</translation>
-    </message>
-    <message>
-        <source>Search the whole Bible (Ctrl+F)</source>
-        <translation>Buscar en toda la Biblia (Ctrl+F)</translation>
     </message>
     <message>
         <source>Search for</source>
@@ -1128,6 +1454,46 @@
         <source>Export Bible Verse</source>
         <translation>Exportar versículo bíblico</translation>
     </message>
+    <message>
+        <source>Bible</source>
+        <translation>Biblia</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>The passage in two or three Bibles side by side</source>
+        <translation>El pasaje en dos o tres Biblias lado a lado</translation>
+    </message>
+    <message>
+        <source>Back to results</source>
+        <translation>Volver a resultados</translation>
+    </message>
+    <message>
+        <source>Show the search results again</source>
+        <translation>Mostrar de nuevo los resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Search the whole Bible (%1)</source>
+        <translation>Buscar en toda la Biblia (%1)</translation>
+    </message>
+    <message>
+        <source>Verse Selector</source>
+        <translation>Selector de versículos</translation>
+    </message>
+    <message>
+        <source>Bible Stories</source>
+        <translation>Historias bíblicas</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
+        <translation>No se puede acceder a la página de oración. Compruebe que este equipo está conectado a internet y vuelva a pulsar «Orar».</translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>
@@ -1163,6 +1529,40 @@
         <source>Sample Verse:</source>
         <translation>Versículo de ejemplo:</translation>
     </message>
+    <message>
+        <source>Paper under a dark theme</source>
+        <translation>Papel con tema oscuro</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadAloud</name>
+    <message>
+        <source>Reading aloud stopped: %1</source>
+        <translation>Lectura en voz alta detenida: %1</translation>
+    </message>
+    <message>
+        <source>Reading aloud paused</source>
+        <translation>Lectura en voz alta en pausa</translation>
+    </message>
+    <message>
+        <source>Reading aloud stopped</source>
+        <translation>Lectura en voz alta detenida</translation>
+    </message>
+    <message>
+        <source>Reading speed %1</source>
+        <translation>Velocidad de lectura %1</translation>
+    </message>
+    <message>
+        <source>Reading aloud verse %1 of %2</source>
+        <translation>Leyendo en voz alta el versículo %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::ReadingView</name>
+    <message>
+        <source>Passage</source>
+        <translation>Pasaje</translation>
+    </message>
 </context>
 <context>
     <name>kivra::ReferenceBox</name>
@@ -1196,6 +1596,14 @@
     <message>
         <source>Text</source>
         <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Selected verse</source>
+        <translation>Versículo elegido</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1719,14 @@
     <message>
         <source>To Chapter:</source>
         <translation>Al capítulo:</translation>
+    </message>
+    <message>
+        <source>From verse</source>
+        <translation>Del versículo</translation>
+    </message>
+    <message>
+        <source>To verse</source>
+        <translation>Al versículo</translation>
     </message>
 </context>
 </TS>
