@@ -2,6 +2,78 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BibleCommand</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The Bible &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Die Bibel „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no Bible &quot;%1&quot;.</source>
+        <translation>Es gibt keine Bibel „%1“.</translation>
+    </message>
+    <message>
+        <source>No SWORD Bible is installed.</source>
+        <translation>Es ist keine SWORD-Bibel installiert.</translation>
+    </message>
+    <message>
+        <source>Installed Bibles: %1.</source>
+        <translation>Installierte Bibeln: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> und %n weiteres</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark is already in your bookmark list: %1.</source>
+        <translation>
+            <numerusform>Ein Lesezeichen ist schon in Ihrer Lesezeichenliste: %1.</numerusform>
+            <numerusform>Ein Lesezeichen ist schon in Ihrer Lesezeichenliste: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks are already in your bookmark list: %1.</source>
+        <translation>
+            <numerusform>%n Lesezeichen ist schon in Ihrer Lesezeichenliste: %1.</numerusform>
+            <numerusform>%n Lesezeichen sind schon in Ihrer Lesezeichenliste: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark has a reference that is not a bookmark number: %1.</source>
+        <translation>
+            <numerusform>Ein Lesezeichen hat einen Verweis, der keine Lesezeichennummer ist: %1.</numerusform>
+            <numerusform>Ein Lesezeichen hat einen Verweis, der keine Lesezeichennummer ist: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks have a reference that is not a bookmark number: %1.</source>
+        <translation>
+            <numerusform>%n Lesezeichen hat einen Verweis, der keine Lesezeichennummer ist: %1.</numerusform>
+            <numerusform>%n Lesezeichen haben einen Verweis, der keine Lesezeichennummer ist: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation>Zeile %1 (Lesezeichen %2): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>und %n weitere.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--app-dir needs a folder.</source>
@@ -82,6 +154,14 @@
   import-stories    die Geschichten aus FILE als neue Geschichten hinzufügen
 
 </translation>
+    </message>
+    <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>--bible braucht den Namen einer Bibel (siehe „kivra-bible bibles“).</translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <translation>--bible gehört zu passage, search, advanced-search und export-rtf.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +559,10 @@
         <source>No book &quot;%1&quot; in the %2.</source>
         <translation>Kein Buch „%1“ im %2.</translation>
     </message>
+    <message>
+        <source>%1 has no text for %2.</source>
+        <translation>%1 hat keinen Text für %2.</translation>
+    </message>
 </context>
 <context>
     <name>PlainTextPrinter</name>
@@ -606,6 +690,10 @@
         <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
         <translation>Aufruf: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [Optionen]</translation>
     </message>
+    <message>
+        <source>%1 has no verse range %2</source>
+        <translation>%1 hat keinen Versbereich %2</translation>
+    </message>
 </context>
 <context>
     <name>Selector</name>
@@ -702,6 +790,69 @@
     <message>
         <source>Bible Story</source>
         <translation>Bibelgeschichte</translation>
+    </message>
+</context>
+<context>
+    <name>StoryImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> und %n weiteres</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture is larger than 50 MB: %1.</source>
+        <translation>
+            <numerusform>Ein Bild ist größer als 50 MB: %1.</numerusform>
+            <numerusform>Ein Bild ist größer als 50 MB: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures are larger than 50 MB: %1.</source>
+        <translation>
+            <numerusform>%n Bild ist größer als 50 MB: %1.</numerusform>
+            <numerusform>%n Bilder sind größer als 50 MB: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture cannot be read as a picture: %1.</source>
+        <translation>
+            <numerusform>Ein Bild kann nicht als Bild gelesen werden: %1.</numerusform>
+            <numerusform>Ein Bild kann nicht als Bild gelesen werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures cannot be read as pictures: %1.</source>
+        <translation>
+            <numerusform>%n Bild kann nicht als Bild gelesen werden: %1.</numerusform>
+            <numerusform>%n Bilder können nicht als Bilder gelesen werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture could not be written to the picture folder: %1.</source>
+        <translation>
+            <numerusform>Ein Bild konnte nicht in den Bilderordner geschrieben werden: %1.</numerusform>
+            <numerusform>Ein Bild konnte nicht in den Bilderordner geschrieben werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures could not be written to the picture folder: %1.</source>
+        <translation>
+            <numerusform>%n Bild konnte nicht in den Bilderordner geschrieben werden: %1.</numerusform>
+            <numerusform>%n Bilder konnten nicht in den Bilderordner geschrieben werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation>Zeile %1 („%2“): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>und %n weitere.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1199,25 +1350,6 @@
     <message>
         <source>Read aloud</source>
         <translation>Vorlesen</translation>
-    </message>
-</context>
-<context>
-    <name>kivra</name>
-    <message>
-        <source> and %n more</source>
-        <translation> und %n weitere</translation>
-    </message>
-    <message>
-        <source>row %1 (bookmark %2): %3.</source>
-        <translation>Zeile %1 (Lesezeichen %2): %3.</translation>
-    </message>
-    <message>
-        <source>and %n more.</source>
-        <translation>und %n weitere.</translation>
-    </message>
-    <message>
-        <source>row %1 (&quot;%2&quot;): %3.</source>
-        <translation>Zeile %1 („%2“): %3.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,78 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BibleCommand</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible &quot;%1&quot; cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Bible &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No SWORD Bible is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed Bibles: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark is already in your bookmark list: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks are already in your bookmark list: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark has a reference that is not a bookmark number: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks have a reference that is not a bookmark number: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--app-dir needs a folder.</source>
@@ -51,6 +123,14 @@
   import-stories    add the stories of FILE as new stories
 
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -449,6 +529,10 @@
         <source>No book &quot;%1&quot; in the %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 has no text for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlainTextPrinter</name>
@@ -576,6 +660,10 @@
         <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 has no verse range %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Selector</name>
@@ -672,6 +760,69 @@
     <message>
         <source>All Files (*.*)</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StoryImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture is larger than 50 MB: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures are larger than 50 MB: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture cannot be read as a picture: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures cannot be read as pictures: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture could not be written to the picture folder: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures could not be written to the picture folder: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1167,25 +1318,6 @@
     </message>
     <message>
         <source>Read aloud</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kivra</name>
-    <message>
-        <source> and %n more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>row %1 (bookmark %2): %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and %n more.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>row %1 (&quot;%2&quot;): %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

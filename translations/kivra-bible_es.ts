@@ -2,6 +2,78 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BibleCommand</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The Bible &quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer la Biblia «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>There is no Bible &quot;%1&quot;.</source>
+        <translation>No hay ninguna Biblia «%1».</translation>
+    </message>
+    <message>
+        <source>No SWORD Bible is installed.</source>
+        <translation>No hay ninguna Biblia SWORD instalada.</translation>
+    </message>
+    <message>
+        <source>Installed Bibles: %1.</source>
+        <translation>Biblias instaladas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> y %n más</numerusform>
+            <numerusform> y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark is already in your bookmark list: %1.</source>
+        <translation>
+            <numerusform>Un marcador ya está en su lista de marcadores: %1.</numerusform>
+            <numerusform>Un marcador ya está en su lista de marcadores: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks are already in your bookmark list: %1.</source>
+        <translation>
+            <numerusform>%n marcador ya está en su lista de marcadores: %1.</numerusform>
+            <numerusform>%n marcadores ya están en su lista de marcadores: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One bookmark has a reference that is not a bookmark number: %1.</source>
+        <translation>
+            <numerusform>Un marcador tiene una referencia que no es un número de marcador: %1.</numerusform>
+            <numerusform>Un marcador tiene una referencia que no es un número de marcador: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bookmarks have a reference that is not a bookmark number: %1.</source>
+        <translation>
+            <numerusform>%n marcador tiene una referencia que no es un número de marcador: %1.</numerusform>
+            <numerusform>%n marcadores tienen una referencia que no es un número de marcador: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (bookmark %2): %3.</source>
+        <translation>fila %1 (marcador %2): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--app-dir needs a folder.</source>
@@ -82,6 +154,14 @@
   import-stories    añadir las historias de FILE como historias nuevas
 
 </translation>
+    </message>
+    <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>--bible necesita el nombre de una Biblia (vea «kivra-bible bibles»).</translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <translation>--bible va con passage, search, advanced-search y export-rtf.</translation>
     </message>
 </context>
 <context>
@@ -479,6 +559,10 @@
         <source>No book &quot;%1&quot; in the %2.</source>
         <translation>No existe el libro «%1» en el %2.</translation>
     </message>
+    <message>
+        <source>%1 has no text for %2.</source>
+        <translation>%1 no tiene texto para %2.</translation>
+    </message>
 </context>
 <context>
     <name>PlainTextPrinter</name>
@@ -606,6 +690,10 @@
         <source>usage: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [options]</source>
         <translation>uso: search [--whole-words] [--] TEXT | advanced-search [--whole-words] [opciones]</translation>
     </message>
+    <message>
+        <source>%1 has no verse range %2</source>
+        <translation>%1 no tiene el intervalo de versículos %2</translation>
+    </message>
 </context>
 <context>
     <name>Selector</name>
@@ -702,6 +790,69 @@
     <message>
         <source>Bible Story</source>
         <translation>Historia bíblica</translation>
+    </message>
+</context>
+<context>
+    <name>StoryImportReport</name>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> y %n más</numerusform>
+            <numerusform> y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture is larger than 50 MB: %1.</source>
+        <translation>
+            <numerusform>Una imagen ocupa más de 50 MB: %1.</numerusform>
+            <numerusform>Una imagen ocupa más de 50 MB: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures are larger than 50 MB: %1.</source>
+        <translation>
+            <numerusform>%n imagen ocupa más de 50 MB: %1.</numerusform>
+            <numerusform>%n imágenes ocupan más de 50 MB: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture cannot be read as a picture: %1.</source>
+        <translation>
+            <numerusform>Una imagen no se puede leer como imagen: %1.</numerusform>
+            <numerusform>Una imagen no se puede leer como imagen: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures cannot be read as pictures: %1.</source>
+        <translation>
+            <numerusform>%n imagen no se puede leer como imagen: %1.</numerusform>
+            <numerusform>%n imágenes no se pueden leer como imágenes: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One picture could not be written to the picture folder: %1.</source>
+        <translation>
+            <numerusform>No se pudo escribir una imagen en la carpeta de imágenes: %1.</numerusform>
+            <numerusform>No se pudo escribir una imagen en la carpeta de imágenes: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures could not be written to the picture folder: %1.</source>
+        <translation>
+            <numerusform>No se pudo escribir %n imagen en la carpeta de imágenes: %1.</numerusform>
+            <numerusform>No se pudieron escribir %n imágenes en la carpeta de imágenes: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (&quot;%2&quot;): %3.</source>
+        <translation>fila %1 («%2»): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1199,25 +1350,6 @@
     <message>
         <source>Read aloud</source>
         <translation>Leer en voz alta</translation>
-    </message>
-</context>
-<context>
-    <name>kivra</name>
-    <message>
-        <source> and %n more</source>
-        <translation> y %n más</translation>
-    </message>
-    <message>
-        <source>row %1 (bookmark %2): %3.</source>
-        <translation>fila %1 (marcador %2): %3.</translation>
-    </message>
-    <message>
-        <source>and %n more.</source>
-        <translation>y %n más.</translation>
-    </message>
-    <message>
-        <source>row %1 (&quot;%2&quot;): %3.</source>
-        <translation>fila %1 («%2»): %3.</translation>
     </message>
 </context>
 <context>
