@@ -38,10 +38,10 @@ QToolButton* button(QWidget* parent, const char* name)
     return MakeImageButton(parent, QLatin1String(name), 32);
 }
 
-// A column of controls, each after its gap, the rest of the height left empty.
-QVBoxLayout* column(std::initializer_list<std::pair<int, QLayoutItem*>> items)
+// Controls in a row or a column, each after its gap, the rest of the length left empty.
+template <typename Box> Box* spaced(std::initializer_list<std::pair<int, QLayoutItem*>> items)
 {
-    auto* layout = new QVBoxLayout;
+    auto* layout = new Box;
     layout->setSpacing(0);
     for (auto [gap, item] : items) {
         layout->addSpacing(gap);
@@ -51,17 +51,14 @@ QVBoxLayout* column(std::initializer_list<std::pair<int, QLayoutItem*>> items)
     return layout;
 }
 
-// The same across: each after its gap, the rest of the width left empty.
+QVBoxLayout* column(std::initializer_list<std::pair<int, QLayoutItem*>> items)
+{
+    return spaced<QVBoxLayout>(items);
+}
+
 QHBoxLayout* line(std::initializer_list<std::pair<int, QLayoutItem*>> items)
 {
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(0);
-    for (auto [gap, item] : items) {
-        layout->addSpacing(gap);
-        layout->addItem(item);
-    }
-    layout->addStretch(1);
-    return layout;
+    return spaced<QHBoxLayout>(items);
 }
 
 QLayoutItem* item(QWidget* widget) { return new QWidgetItem(widget); }
