@@ -77,7 +77,21 @@ bool TempDatabaseFolder::exec(const QString& connection, const QString& sql)
         qWarning() << query.lastError().text() << sql;
         return false;
     }
+    if (query.isSelect()) {
+        qWarning() << "exec() cannot tell whether a SELECT found anything; use found()" << sql;
+        return false;
+    }
     return true;
+}
+
+bool TempDatabaseFolder::found(const QString& connection, const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(sql)) {
+        qWarning() << query.lastError().text() << sql;
+        return false;
+    }
+    return query.next();
 }
 
 int TempDatabaseFolder::count(const QString& connection, const QString& table)

@@ -3,7 +3,7 @@
 #include "bookmarks/BookmarkEditor.h"
 #include "reading/AdvancedSearchDialog.h"
 #include "reading/LocalBookNames.h"
-#include "resources/Interaction.h"
+#include "support/ScriptedInteraction.h"
 #include "settings/OptionsDialog.h"
 #include "stories/StoryEditor.h"
 #include "stories/StoryStore.h"

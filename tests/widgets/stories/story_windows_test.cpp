@@ -297,7 +297,7 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     auto rs = ReadStoryParts(number);
     ASSERT_EQ(rs.size(), 1);
     EXPECT_EQ(rs[0].imagePath, StoryNoImagePicture());
-    EXPECT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
+    EXPECT_TRUE(test::TempProgramFolder::found(StoryConnectionName,
                                               "SELECT 1 FROM tblBibleStory WHERE StoryImageType = 'gif'"));
 }
 
