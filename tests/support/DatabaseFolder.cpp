@@ -4,8 +4,10 @@
 #include "storage/Globals.h"
 #include "storage/ProgramDatabases.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -99,6 +101,23 @@ int TempDatabaseFolder::count(const QString& connection, const QString& table)
     QSqlQuery query(QSqlDatabase::database(connection, false));
     const QString quoted = QLatin1Char('"') + table + QLatin1Char('"');
     return query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + quoted) && query.next() ? query.value(0).toInt() : -1;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray PngBytes(QSize size, const QColor& colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace kivra::test

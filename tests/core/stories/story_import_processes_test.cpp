@@ -8,12 +8,10 @@
 #include "stories/StoryExchange.h"
 #include "support/DatabaseFolder.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -31,13 +29,7 @@ const QString Program = QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible");
 
 QByteArray png(int seed)
 {
-    QImage image(6 + seed % 5, 6, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return test::PngBytes(QSize(6 + seed % 5, 6), QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -126,10 +118,10 @@ int storiesNamed(const QString& prefix)
 
 } // namespace
 
-TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
+using StoryImportProcesses = test::InFolder<>;
+
+TEST_F(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;
     const QString one = makeExchangeFile(folder.path(), "One", 3, &pictureOf);
@@ -147,10 +139,8 @@ TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
     expectPicturesWhole(pictureOf, stock);
 }
 
-TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
+TEST_F(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     QHash<QString, QByteArray> pictureOf;
     const QString file = makeExchangeFile(folder.path(), "Linked", 1, &pictureOf);
     const QString outside = folder.path() + "/outside.txt";
@@ -174,10 +164,8 @@ TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
     EXPECT_EQ(storedStories().size(), 2 * 2);
 }
 
-TEST(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImport)
+TEST_F(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImport)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     // What a kill just after the commit leaves: the story names its picture, still under its temporary name.
     const QString picture = ImageFolder() + "20260309_1.png";
     ASSERT_TRUE(ExecuteStatement(StoryConnection(),
@@ -198,10 +186,8 @@ TEST(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImp
     EXPECT_EQ(table->rows.value(0).value(table->columnIndex("StoryImage")).toByteArray(), png(1));
 }
 
-TEST(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
+TEST_F(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     QHash<QString, QByteArray> pictureOf;
     const QString file = makeExchangeFile(folder.path(), "Waiting", 1, &pictureOf);
     auto startWindow = [&](QProcess* p) {
@@ -238,10 +224,8 @@ TEST(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
     EXPECT_EQ(storiesNamed("Waiting"), 2);
 }
 
-TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
+TEST_F(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;
     const QString killed = makeExchangeFile(folder.path(), "Killed", 25, &pictureOf);

@@ -120,52 +120,6 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
     }
 }
 
-// The designed rectangles, as rules of the inner width W and height H: fixed controls, the three
-// panels growing down, the panes growing right and down, the notes and the status bar keeping to
-// the bottom edge.
-TEST_F(MainWindowLooks, ControlsTakeTheirDesignedRectanglesAtTwoSizes)
-{
-    for (const QSize size : {QSize(900, 600), QSize(1100, 750)}) {
-        resize(size);
-        const int W = w.width(), H = w.height();
-        ASSERT_EQ(QSize(W, H), size);
-        const auto expect = [&](const char* name, QRect rect) { EXPECT_EQ(Where(w, name), rect) << name << " at " << W << "x" << H; };
-        expect("imgTitleBar", {0, 0, W, 23});
-        expect("lblTopHeading", {(W - 404) / 2, 2, 404, 19});
-        expect("imgAddFavourite", {248, 32, 24, 24});
-        expect("imgAbout", {816, 32, 24, 24});
-        expect("shpTitleBar", {248, 61, W - 266, 25});
-        expect("txtSearchString", {320, 64, 195, 19});
-        expect("imgWeb", {736, 64, 24, 24});
-        expect("imgVerseSelector", {16, 93, 50, 50});
-        expect("imgDonate", {184, 93, 50, 50});
-        expect("picVerseSelector", {8, 176, 233, H - 207});
-        expect("txtWordsFromGod", {8, 176 + 292, 233, H - 207 - 292});
-        expect("shpBibleText", {248, 88, W - 266, H - 218});
-        expect("txtBibleText", {256, 96, W - 282, H - 242});
-        expect("lblNotesHeading", {248, H - 125, W - 266, 16});
-        expect("shpBibleNotes", {248, H - 104, W - 266, 73});
-        expect("txtNotes", {256, H - 96, W - 282, 57});
-        expect("stbBible", {0, H - 25, W, 25});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgBookmark"), Qt::LeftButton);
-        expect("txtBookmarkNotes", {8, H - 111, 233, 80});
-        expect("lblBookmarkNotes", {8, H - 127, 233, 16});
-        expect("lstBookmark", {8, 222, 233, H - 207 - 80 - 16 - 46 - 17});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgBibleStory"), Qt::LeftButton);
-        expect("lstBibleStory", {8, 222, 233, H - 207 - 46});
-        test::Search(w, QStringLiteral("light"));
-        expect("shpSearchResults", {248, 88, W - 266, H - 280});
-        expect("dgdSearchResults", {256, 96, W - 282, H - 296});
-        expect("shpSelectedVerse", {248, H - 187, W - 266, 57});
-        expect("txtSelectedSection", {256, H - 179, W - 282, 41});
-        w.findChild<QComboBox*>(QStringLiteral("cboRelatedVerse"))->show();
-        w.findChild<QLabel*>(QStringLiteral("lblRelatedVerse"))->show();
-        expect("lblRelatedVerse", {W - 337, H - 125, 120, 16});
-        expect("cboRelatedVerse", {W - 209, H - 127, 193, 21});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgVerseSelector"), Qt::LeftButton);
-    }
-}
-
 TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
 {
     for (const int width : {1000, 1900}) {

@@ -30,11 +30,7 @@ QStringList marked(const BookmarkEditor& e)
 
 } // namespace
 
-class Editor : public ::testing::Test {
-protected:
-    TempProgramFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using Editor = kivra::test::InFolder<TempProgramFolder>;
 
 TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
 {
