@@ -161,19 +161,6 @@ TEST_F(MainWindowLooks, TheVerseOfTheDayKeepsSomeLinesAtTheSmallestSize)
     const auto* verse = test::Child<QPlainTextEdit>(w, "txtWordsFromGod");
     EXPECT_GE(verse->viewport()->height(), 3 * verse->fontMetrics().lineSpacing());
 }
-// The windows the main window opens keep their designed inner sizes at the default font.
-TEST_F(MainWindowLooks, DialogsKeepTheirDesignedSizes)
-{
-    AdvancedSearchDialog search(&w);
-    OptionsDialog options(&w);
-    AboutDialog about(&w);
-    for (auto [dialog, size] : {std::pair<QDialog*, QSize>{&search, {450, 300}}, {&options, {400, 300}}, {&about, {450, 300}}}) {
-        dialog->show();
-        EXPECT_EQ(dialog->size(), size) << dialog->objectName().toStdString();
-        dialog->hide();
-    }
-}
-
 // Under a font half as large again, every caption of the main window and of the windows it opens
 // still reads whole: the windows grow instead.
 TEST(MainWindowLargeFont, EveryCaptionReadsWhole)
