@@ -1,6 +1,6 @@
-// Story imports run as the program itself, several at once, killed part-way, beside an open window,
-// or facing a planted symbolic link: every stored story keeps its own picture and the image folder
-// holds nothing else.
+// Story imports run as the program itself, several at once, killed part-way or beside an open window:
+// every stored story keeps its own picture and the image folder holds nothing else. (Links planted in
+// the image folder are the exchange test's.)
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
@@ -137,31 +137,6 @@ TEST_F(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
     EXPECT_EQ(storiesNamed("One"), 20 * 3 * 2);
     EXPECT_EQ(storiesNamed("Two"), 20 * 3 * 2);
     expectPicturesWhole(pictureOf, stock);
-}
-
-TEST_F(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
-{
-    QHash<QString, QByteArray> pictureOf;
-    const QString file = makeExchangeFile(folder.path(), "Linked", 1, &pictureOf);
-    const QString outside = folder.path() + "/outside.txt";
-    writeFile(outside, "keep me");
-    const QString name = ImportedPictureName(QDate::currentDate(), 1, "png");
-    const QString nowhere = folder.path() + "/created-through-link";
-    ASSERT_TRUE(QFile::link(outside, ImageFolder() + name));
-    ASSERT_TRUE(QFile::link(nowhere, TemporaryPicturePath(ImageFolder(), name)));
-
-    for (int run = 0; run < 2; ++run) {
-        std::unique_ptr<QProcess> p(startImport(folder.path(), file));
-        ASSERT_TRUE(p->waitForFinished(60000));
-        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
-    }
-    EXPECT_EQ(ReadFile(outside), "keep me");
-    EXPECT_FALSE(QFile::exists(nowhere));
-    for (const Stored& s : storedStories()) {
-        EXPECT_FALSE(QFileInfo(s.path).isSymLink()) << s.path.toStdString();
-        EXPECT_EQ(ReadFile(s.path), pictureOf.value(s.name));
-    }
-    EXPECT_EQ(storedStories().size(), 2 * 2);
 }
 
 TEST_F(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImport)

@@ -222,6 +222,9 @@ TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
     const QString outside = writePicture(folder.path(), "outside", "keep me");
     ASSERT_TRUE(QFile::link(outside, f + "20260309_1.png"));
     ASSERT_TRUE(QFile::link(outside, TemporaryPicturePath(f, "20260309_1-2.png")));
+    // A link to nothing, where writing through it would make the file it names.
+    const QString nowhere = folder.path() + "/created-through-link";
+    ASSERT_TRUE(QFile::link(nowhere, TemporaryPicturePath(f, "20260309_1.png")));
 
     const StoryImport result = ImportStoryTable(StoryConnection(), table, f, Today);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
@@ -229,6 +232,7 @@ TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
     EXPECT_EQ(storedRows(), QStringList{"1|0|Ruth|" + f + "20260309_1-2.png|"});
     EXPECT_EQ(ReadFile(f + "20260309_1-2.png"), png());
     EXPECT_EQ(ReadFile(outside), "keep me");
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST_F(StoryExchange, AStoryWithAPassageOutsideTheBibleIsRefusedWhole)
