@@ -44,8 +44,9 @@ TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
     // checks); a caption says what its picture says, the keyboard shortcut included.
     for (QToolButton* button : window->findChildren<QToolButton*>()) {
         const std::string name = button->objectName().toStdString();
-        if (name.starts_with("img"))
+        if (name.starts_with("img")) {
             EXPECT_EQ(button->toolTip().isEmpty(), name == "imgAbout") << name;
+        }
     }
     for (const char* name : {"AddFavourite", "AdvancedSearch", "ClearSearch", "Settings", "Support", "Web", "Print",
                              "About", "Donate"}) {
@@ -267,8 +268,11 @@ TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
     search(QStringLiteral("grace"));
     QTest::keyClick(searchBox, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
-    test::RunOnModals({{"kivra::AdvancedSearchDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}});
-    QTest::keyClick(searchBox, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    {
+        const auto modals = test::RunOnModals(
+            {{"kivra::AdvancedSearchDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }}});
+        QTest::keyClick(searchBox, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    }
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
@@ -278,11 +282,13 @@ TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_1, Qt::AltModifier);
     EXPECT_TRUE(child("picVerseSelector")->isVisible());
     int listed = 0;
-    test::RunOnModals({{"kivra::KeyListDialog", [&listed](QWidget* keys) {
-                            listed = keys->findChild<QTableWidget*>()->rowCount();
-                            QTest::keyClick(keys, Qt::Key_Escape);
-                        }}});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    {
+        const auto modals = test::RunOnModals({{"kivra::KeyListDialog", [&listed](QWidget* keys) {
+                                listed = keys->findChild<QTableWidget*>()->rowCount();
+                                QTest::keyClick(keys, Qt::Key_Escape);
+                            }}});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    }
     EXPECT_EQ(listed, KeyTable().size());
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 

@@ -101,9 +101,9 @@ protected:
         auto story = std::make_unique<StoryEditor>(StoryEditorMode::Add, 0);
         story->load();
         windows.push_back(std::move(story));
-        const int number = NextStoryNumber();
+        int number = 0;  // a new story
         qint64 counter = 1000;
-        const int part = AddStoryPart(number, 1, Passage{QStringLiteral("John"), 3, 16, 3, 18});
+        const int part = AddStoryPart(&number, 1, Passage{QStringLiteral("John"), 3, 16, 3, 18});
         // A story's name is the reader's own, no caption: this one has no words to translate.
         EXPECT_TRUE(part && SaveStory(number, {part}, QStringLiteral("3:16"), QString(), &counter));
         auto viewer = std::make_unique<StoryViewer>(number);
