@@ -77,7 +77,7 @@ CommandLine ParseCommandLine(const QStringList& args)
         } else if (a == QLatin1String("--bible")) {
             if (i + 1 >= args.size()) {
                 cl.action = CommandLine::Action::Error;
-                cl.error = QStringLiteral("--bible needs the name of a Bible (see \"kivra-bible bibles\").");
+                cl.error = QCoreApplication::translate("CommandLine", "--bible needs the name of a Bible (see \"kivra-bible bibles\").");
                 return cl;
             }
             cl.bible = args[++i];
@@ -115,7 +115,7 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (!cl.bible.isEmpty() && cl.action != CommandLine::Action::Passage && cl.action != CommandLine::Action::Search
         && cl.action != CommandLine::Action::ExportRtf) {
         cl.action = CommandLine::Action::Error;
-        cl.error = QStringLiteral("--bible goes with passage, search, advanced-search and export-rtf.");
+        cl.error = QCoreApplication::translate("CommandLine", "--bible goes with passage, search, advanced-search and export-rtf.");
         return cl;
     }
     cl.operands = rest;

@@ -26,7 +26,7 @@ bool PassageText(const Passage& passage, QString* text, QString* error)
         return false;
     }
     if (verses->recordCount() == 0) {
-        *error = QStringLiteral("%1 has no text for %2.").arg(ChosenBibleDescription(), PassageStatusText(passage));
+        *error = QCoreApplication::translate("PassageCommand", "%1 has no text for %2.").arg(ChosenBibleDescription(), PassageStatusText(passage));
         return false;
     }
     *text = RenderPassage(*verses, options(), QStringLiteral("\n"));

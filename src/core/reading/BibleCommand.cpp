@@ -3,6 +3,7 @@
 #include "reading/ChosenBible.h"
 #include "shelf/Shelf.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -14,7 +15,8 @@ int RunBiblesCommand(QTextStream& out, QTextStream& err)
         if (bible.usable())
             out << bible.name << '\t' << bible.description << '\t' << bible.language << '\n';
         else
-            err << bible.name << " cannot be read: " << bible.problem << '\n';
+            err << QCoreApplication::translate("BibleCommand", "%1 cannot be read: %2").arg(bible.name, bible.problem)
+                << '\n';
     }
     return 0;
 }
@@ -28,13 +30,14 @@ bool ChooseBibleForCommand(const QString& name, QTextStream& err)
     for (const ModuleInfo& bible : Shelf::instance().modulesOf(ModuleKind::Bible))
         installed << bible.name;
     if (Shelf::instance().module(name))
-        err << "The Bible \"" << name << "\" cannot be read: " << error << ". ";
+        err << QCoreApplication::translate("BibleCommand", "The Bible \"%1\" cannot be read: %2. ").arg(name, error);
     else
-        err << "There is no Bible \"" << name << "\". ";
+        err << QCoreApplication::translate("BibleCommand", "There is no Bible \"%1\". ").arg(name);
     if (installed.isEmpty())
-        err << "No SWORD Bible is installed.\n";
+        err << QCoreApplication::translate("BibleCommand", "No SWORD Bible is installed.") << '\n';
     else
-        err << "Installed Bibles: " << installed.join(QStringLiteral(", ")) << ".\n";
+        err << QCoreApplication::translate("BibleCommand", "Installed Bibles: %1.").arg(installed.join(QStringLiteral(", ")))
+            << '\n';
     return false;
 }
 

@@ -80,7 +80,7 @@ bool parseAdvanced(const QStringList& args, AdvancedSearchInput* in, QString* er
             // The scope is checked as the passage command checks its range.
             range.book = book->name;
             if (!PassageExists(range)) {
-                *error = QStringLiteral("%1 has no verse range %2").arg(book->name, args[i + 3]);
+                *error = QCoreApplication::translate("SearchCommand", "%1 has no verse range %2").arg(book->name, args[i + 3]);
                 return false;
             }
             in->testamentWord = testament->word;
