@@ -4,8 +4,10 @@
 #include "storage/Globals.h"
 #include "storage/ProgramDatabases.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -77,7 +79,21 @@ bool TempDatabaseFolder::exec(const QString& connection, const QString& sql)
         qWarning() << query.lastError().text() << sql;
         return false;
     }
+    if (query.isSelect()) {
+        qWarning() << "exec() cannot tell whether a SELECT found anything; use found()" << sql;
+        return false;
+    }
     return true;
+}
+
+bool TempDatabaseFolder::found(const QString& connection, const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (!query.exec(sql)) {
+        qWarning() << query.lastError().text() << sql;
+        return false;
+    }
+    return query.next();
 }
 
 int TempDatabaseFolder::count(const QString& connection, const QString& table)
@@ -85,6 +101,23 @@ int TempDatabaseFolder::count(const QString& connection, const QString& table)
     QSqlQuery query(QSqlDatabase::database(connection, false));
     const QString quoted = QLatin1Char('"') + table + QLatin1Char('"');
     return query.exec(QStringLiteral("SELECT COUNT(*) FROM ") + quoted) && query.next() ? query.value(0).toInt() : -1;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray PngBytes(QSize size, const QColor& colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace kivra::test

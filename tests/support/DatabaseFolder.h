@@ -1,9 +1,12 @@
 #pragma once
 // A temporary copy of the built program folder (Db/ and image/) with the three connections open,
 // so tests change their own copy of the databases and never the build's.
+#include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 
 #include "resources/Strings.h"
@@ -34,14 +37,24 @@ public:
     QString path() const { return m_dir.path(); }
     QString dbPath(const QString& file) const { return m_dir.path() + QStringLiteral("/Db/") + file; }
 
-    // Runs a statement on one of the connections (for arranging data).
+    // Runs a statement that changes data on one of the connections; false for a SELECT, which says
+    // nothing by running: ask found() instead.
     static bool exec(const QString& connection, const QString& sql);
+    // Whether a SELECT on one of the connections returns a row.
+    static bool found(const QString& connection, const QString& sql);
     // The number of rows in a table of one of the connections (-1 when it cannot be read).
     static int count(const QString& connection, const QString& table);
 
 private:
     QTemporaryDir m_dir;
     bool m_ok = false;
+};
+
+// A fixture with a temporary folder of its own (this one or TempProgramFolder), checked before each test.
+template <class Folder = TempDatabaseFolder> class InFolder : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.ok()); }
+    Folder folder;
 };
 
 // How a run of the built program ended and what it printed; code -1 when it did not end in time.
@@ -53,6 +66,12 @@ ProgramRun RunProgram(const QStringList& args);
 
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
+
+// Writes bytes to a file; false when it cannot.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
+// A PNG picture of one colour.
+QByteArray PngBytes(QSize size, const QColor& colour);
 
 // Copies a folder recursively; false on the first failure.
 bool CopyFolder(const QString& from, const QString& to);

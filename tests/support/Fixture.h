@@ -1,6 +1,6 @@
 #pragma once
 // The temporary program folder of DatabaseFolder.h, with every message going to a ScriptedInteraction.
-#include "resources/Interaction.h"
+#include "support/ScriptedInteraction.h"
 #include "support/DatabaseFolder.h"
 
 namespace kivra::test {

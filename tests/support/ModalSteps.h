@@ -2,7 +2,7 @@
 // Drives the modal windows a user action opens, one after the other, as a user would: each step
 // waits until a window of its class is the active modal one, then acts on it (keys, clicks). A step
 // may open the next window; the following step waits inside it.
-#include "resources/Interaction.h"
+#include "support/ScriptedInteraction.h"
 
 #include <QList>
 #include <functional>

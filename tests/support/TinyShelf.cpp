@@ -2,6 +2,7 @@
 
 #include "reading/ChosenBible.h"
 #include "shelf/Shelf.h"
+#include "support/DatabaseFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,12 +29,6 @@ const char* const TinyConf = "[Tiny]\nDataPath=./modules/texts/ztext/tiny/\nModD
 const char* const DamagedConf = "[Damaged]\nDataPath=./modules/texts/ztext/tiny/\nModDrv=zCom4\n"
                                 "Description=Damaged commentary\nVersification=KJVA\n";
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 TinyShelfFolder::TinyShelfFolder()
@@ -45,9 +40,9 @@ TinyShelfFolder::TinyShelfFolder()
     const QString root = m_dir.path() + QStringLiteral("/mods");
     QDir().mkpath(root + QStringLiteral("/modules/texts/ztext/tiny"));
     QDir().mkpath(root + QStringLiteral("/mods.d"));
-    writeFile(m_dir.path() + QStringLiteral("/tiny.osis.xml"), TinyOsis);
-    writeFile(root + QStringLiteral("/mods.d/tiny.conf"), TinyConf);
-    writeFile(root + QStringLiteral("/mods.d/damaged.conf"), DamagedConf);
+    WriteFile(m_dir.path() + QStringLiteral("/tiny.osis.xml"), TinyOsis);
+    WriteFile(root + QStringLiteral("/mods.d/tiny.conf"), TinyConf);
+    WriteFile(root + QStringLiteral("/mods.d/damaged.conf"), DamagedConf);
     QProcess osis2mod;
     osis2mod.start(QStringLiteral("osis2mod"), {root + QStringLiteral("/modules/texts/ztext/tiny"),
                                                  m_dir.path() + QStringLiteral("/tiny.osis.xml"), QStringLiteral("-z"),

@@ -1,6 +1,6 @@
 #pragma once
 // Everything that waits for a person goes through here: message boxes, file, font and colour dialogs,
-// questions. Tests install a scripted Interaction that records and answers instead of blocking.
+// questions, so that another Interaction can stand in for the real dialogs.
 #include "resources/Strings.h"
 #include <QColor>
 #include <QFont>
@@ -55,38 +55,6 @@ void setInteraction(Interaction* replacement);
 
 // Shows string-table message id; extra arguments fill %1, %2, ... of the text.
 void ShowMessage(Message id, QWidget* parent = nullptr, const QStringList& args = {});
-
-// Interaction for tests: records message ids and answers from queues.
-class ScriptedInteraction : public Interaction {
-public:
-    QList<Message> messages;
-    QStringList messageTexts;
-    QStringList fileAnswers;           // taken in order by open/save dialogs; empty list means Cancel
-    QStringList dialogTitles;
-    QStringList dialogInitialNames;
-    QStringList dialogFilters;
-    QList<bool> askAnswers;            // taken in order; empty list answers yes
-    QStringList questions;
-    std::optional<QFont> fontAnswer;
-    std::optional<QColor> colourAnswer;
-    QStringList openedUrls;            // addresses given to openUrl
-    bool openUrlResult = true;
-    QString printerPdfFile;            // defaultPrinter prints into this PDF; empty means no printer
-
-    void showMessage(Message id, const QString& text, QWidget* parent) override;
-    bool ask(const QString& title, const QString& text, QWidget* parent) override;
-    QString openFileName(QWidget* parent, const QString& title, const QString& initialName,
-                         const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& initialName,
-                         const QString& filter) override;
-    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
-    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    bool openUrl(const QUrl& address) override;
-    std::unique_ptr<QPrinter> defaultPrinter() override;
-
-private:
-    QString nextFile(const QString& title, const QString& initialName, const QString& filter);
-};
 
 // Shows the wait cursor for its lifetime, restored on every exit path.
 class WaitCursor {

@@ -55,11 +55,7 @@ TEST(SerialDigits, AnEmptyReferenceMatchesNothingAndZerosMatchZeros)
     EXPECT_TRUE(SameReference(QStringLiteral("000"), QStringLiteral("000")));
 }
 
-class NewReference : public ::testing::Test {
-protected:
-    TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using NewReference = kivra::test::InFolder<>;
 
 TEST_F(NewReference, FirstOfAnEmptyTableIsThePrefixAlone)
 {

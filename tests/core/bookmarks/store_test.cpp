@@ -26,22 +26,17 @@ TEST(BookmarkText, ABookOfTwentyCharactersOrMoreRunsIntoTheRange)
     EXPECT_EQ(BookmarkListText(twenty + QStringLiteral("UV"), 1, 1, 1, 1), QStringLiteral("   ") + twenty + QStringLiteral("UV1 : 1 - 1 : 1"));
 }
 
-class Store : public ::testing::Test {
-protected:
-    TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-    QSqlDatabase db() { return OptionsConnection(); }
-};
+using Store = kivra::test::InFolder<>;
 
 // Editing and moving a bookmark through the editor is tested there; these are what the editor does not show.
 TEST_F(Store, ABookmarkHooksItselfAMovedOneTakesItsTestamentAndAnotherRangeAnotherReference)
 {
-    const auto first = SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("first notes"), {}});
+    const auto first = SaveBookmarkRecord(OptionsConnection(), Gen1, {Gen1, QStringLiteral("first notes"), {}});
     ASSERT_TRUE(first.has_value());
-    EXPECT_EQ(BookmarkRangeQuery(db(), Gen1)->text(QStringLiteral("BookmarkHooker")), *first);
-    EXPECT_EQ(SaveBookmarkRecord(db(), Gen1, {John3, QStringLiteral("moved"), {}}), first);
-    EXPECT_EQ(BookmarkRangeQuery(db(), John3)->text(QStringLiteral("BookMarkTestament")), QStringLiteral("New Testament"));
-    const auto other = SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {}});
+    EXPECT_EQ(BookmarkRangeQuery(OptionsConnection(), Gen1)->text(QStringLiteral("BookmarkHooker")), *first);
+    EXPECT_EQ(SaveBookmarkRecord(OptionsConnection(), Gen1, {John3, QStringLiteral("moved"), {}}), first);
+    EXPECT_EQ(BookmarkRangeQuery(OptionsConnection(), John3)->text(QStringLiteral("BookMarkTestament")), QStringLiteral("New Testament"));
+    const auto other = SaveBookmarkRecord(OptionsConnection(), Gen1, {Gen1, QString(), {}});
     ASSERT_TRUE(other.has_value());
     EXPECT_NE(*other, *first);
     EXPECT_EQ(count(BookmarkTable), 2);
@@ -52,13 +47,13 @@ TEST_F(Store, TheAssociationListFollowsTheLinksWhenUnmarkedOrDeleted)
     const qint64 a = AddBookmark(Bm(5, QStringLiteral("0700001")));
     AddBookmark(Bm(6, QStringLiteral("0700002")));
     const auto list = [this] {
-        return BookmarkRangeQuery(db(), Gen1)->text(QStringLiteral("AssociatedBookmarkReferenceList"));
+        return BookmarkRangeQuery(OptionsConnection(), Gen1)->text(QStringLiteral("AssociatedBookmarkReferenceList"));
     };
-    ASSERT_TRUE(SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {QStringLiteral("0700001"), QStringLiteral("0700002")}}));
+    ASSERT_TRUE(SaveBookmarkRecord(OptionsConnection(), Gen1, {Gen1, QString(), {QStringLiteral("0700001"), QStringLiteral("0700002")}}));
     EXPECT_EQ(list(), QStringLiteral("0700001,0700002,"));
-    ASSERT_TRUE(DeleteBookmarkByIndex(db(), a));
+    ASSERT_TRUE(DeleteBookmarkByIndex(OptionsConnection(), a));
     EXPECT_EQ(list(), QStringLiteral("0700002,")) << "a deleted bookmark leaves the lists too";
-    ASSERT_TRUE(SaveBookmarkRecord(db(), Gen1, {Gen1, QString(), {}}));
+    ASSERT_TRUE(SaveBookmarkRecord(OptionsConnection(), Gen1, {Gen1, QString(), {}}));
     EXPECT_TRUE(Links().isEmpty());
     EXPECT_EQ(list(), QString()) << "nothing left for an import to rebuild a link from";
 }
@@ -73,10 +68,10 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
     const QStringList links = Links();
 
     // A new bookmark whose links cannot be written is not added either.
-    EXPECT_FALSE(SaveBookmarkRecord(db(), Gen1, {Gen1, QStringLiteral("n"), {QStringLiteral("0700001")}}).has_value());
+    EXPECT_FALSE(SaveBookmarkRecord(OptionsConnection(), Gen1, {Gen1, QStringLiteral("n"), {QStringLiteral("0700001")}}).has_value());
     // An existing one keeps its notes and its old links.
     const Passage five{QStringLiteral("Genesis"), 5, 1, 1, 1};
-    EXPECT_FALSE(SaveBookmarkRecord(db(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
+    EXPECT_FALSE(SaveBookmarkRecord(OptionsConnection(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
     EXPECT_EQ(BookmarkRows(), rows);
     EXPECT_EQ(Links(), links);
 }
@@ -93,17 +88,17 @@ TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
     AddLink(QStringLiteral("0123458"), QStringLiteral("0123457"));
     AddLink(QStringLiteral("0123457"), QStringLiteral("1234560"));  // not the same number
 
-    ASSERT_TRUE(DeleteBookmarkByIndex(db(), a));
+    ASSERT_TRUE(DeleteBookmarkByIndex(OptionsConnection(), a));
     EXPECT_EQ(Field(a, QStringLiteral("Index")), QStringLiteral("<no row>"));
     EXPECT_EQ(count(BookmarkTable), 2);
     EXPECT_EQ(Links(), (QStringList{QStringLiteral("0123458>0123457"), QStringLiteral("0123457>1234560")}));
 
     // Lookups made by reference find a row stored with or without the zeros, never the empty one.
-    ASSERT_NE(FindBookmarkByReference(db(), QStringLiteral("123457")), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(db(), QStringLiteral("123457"))->text(QStringLiteral("BookmarkReference")),
+    ASSERT_NE(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457")), nullptr);
+    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457"))->text(QStringLiteral("BookmarkReference")),
               QStringLiteral("0123457"));
-    EXPECT_EQ(FindBookmarkByReference(db(), QString()), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(db(), QStringLiteral("0123456")), nullptr);
+    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QString()), nullptr);
+    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("0123456")), nullptr);
 }
 
 TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
@@ -115,11 +110,11 @@ TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
     AddLink(QStringLiteral("12"), QStringLiteral("11"));
     const QStringList links = Links();
     EXPECT_EQ(GetBookmarkReference(empty), QString());
-    ASSERT_TRUE(DeleteBookmarkByIndex(db(), empty));
+    ASSERT_TRUE(DeleteBookmarkByIndex(OptionsConnection(), empty));
     EXPECT_EQ(count(BookmarkTable), 2);
     EXPECT_EQ(Links(), links);
     // And it takes no links when saved.
-    EXPECT_TRUE(SaveBookmarkRelations(db(), QString(), {QStringLiteral("11")}));
+    EXPECT_TRUE(SaveBookmarkRelations(OptionsConnection(), QString(), {QStringLiteral("11")}));
     EXPECT_EQ(Links(), links);
 }
 
@@ -132,7 +127,7 @@ TEST_F(Store, AFailedDeleteKeepsTheLinks)
     ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
         QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     const QStringList links = Links();
-    EXPECT_FALSE(DeleteBookmarkByIndex(db(), a));
+    EXPECT_FALSE(DeleteBookmarkByIndex(OptionsConnection(), a));
     EXPECT_EQ(Links(), links);
     EXPECT_EQ(count(BookmarkTable), 2);
 }

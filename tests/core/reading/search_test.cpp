@@ -8,6 +8,7 @@
 #include "storage/Database.h"
 #include "storage/Globals.h"
 #include "support/DatabaseFolder.h"
+#include "support/WholeWords.h"
 
 #include <QBuffer>
 #include <QRegularExpression>
@@ -57,11 +58,7 @@ QStringList references(const SearchQuery& q)
     return result;
 }
 
-class SearchQueries : public ::testing::Test {
-protected:
-    test::TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using SearchQueries = test::InFolder<>;
 
 TEST_F(SearchQueries, IndexAndMemoryScanFindExactlyWhatTheStatementFinds)
 {
@@ -203,18 +200,6 @@ TEST_F(SearchQueries, AdvancedRangeRunsFromTheFromVerseThroughTheToVerse)
     EXPECT_EQ(references(BuildAdvancedQuery(exodus)), QStringList({"Exod 1:1", "Exod 1:2", "Exod 1:3"}));
 }
 
-// Whole words written as a regular expression: no match starts or ends between two word letters
-// (ASCII letters, and an apostrophe between two of them), and the wildcards take only such letters.
-QRegularExpression wholeWordsExpression(const QString& text)
-{
-    const QString letter = QStringLiteral("(?:[A-Za-z]|(?<=[A-Za-z])'(?=[A-Za-z]))");
-    const QString edge = QStringLiteral("(?:(?<!%1)|(?!%1))").arg(letter);
-    QString body;
-    for (QChar c : text)
-        body += c == u'%' ? letter + u'*' : c == u'_' ? letter : QRegularExpression::escape(QString(c));
-    return QRegularExpression(edge + body + edge, QRegularExpression::CaseInsensitiveOption);
-}
-
 // The IDs of the verses in which every one of the texts matches as whole words (none: no texts).
 std::vector<int> regularExpressionScan(const QStringList& texts, const QStringList& leftOut = {})
 {
@@ -223,9 +208,9 @@ std::vector<int> regularExpressionScan(const QStringList& texts, const QStringLi
     EXPECT_TRUE(query.exec(QStringLiteral(R"(SELECT "ID", "Text" FROM "tblBible" ORDER BY "ID")")));
     QList<QRegularExpression> wanted, unwanted;
     for (const QString& t : texts)
-        wanted << wholeWordsExpression(t);
+        wanted << test::WholeWordsExpression(t);
     for (const QString& t : leftOut)
-        unwanted << wholeWordsExpression(t);
+        unwanted << test::WholeWordsExpression(t);
     const auto matchesIn = [](const QString& verse) {
         return [&verse](const QRegularExpression& e) { return e.match(verse).hasMatch(); };
     };

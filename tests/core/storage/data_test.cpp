@@ -46,11 +46,7 @@ std::string verse(const char* book, int chapter, int section)
                                         .arg(QLatin1StringView(book)).arg(chapter).arg(section));
 }
 
-class ProgramData : public ::testing::Test {
-protected:
-    test::TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using ProgramData = test::InFolder<>;
 
 TEST_F(ProgramData, TheBibleHoldsTheWholeCanonInOrder)
 {

@@ -9,11 +9,8 @@
 
 using namespace kivra;
 
-class DatabaseTest : public ::testing::Test {
+class DatabaseTest : public test::InFolder<> {
 protected:
-    test::TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-
     static int count(const QSqlDatabase& db, const QString& table)
     {
         return test::TempDatabaseFolder::count(db.connectionName(), table);

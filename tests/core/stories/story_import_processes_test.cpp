@@ -1,6 +1,6 @@
-// Story imports run as the program itself, several at once, killed part-way, beside an open window,
-// or facing a planted symbolic link: every stored story keeps its own picture and the image folder
-// holds nothing else.
+// Story imports run as the program itself, several at once, killed part-way or beside an open window:
+// every stored story keeps its own picture and the image folder holds nothing else. (Links planted in
+// the image folder are the exchange test's.)
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
@@ -8,12 +8,10 @@
 #include "stories/StoryExchange.h"
 #include "support/DatabaseFolder.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -31,13 +29,7 @@ const QString Program = QStringLiteral(KIVRA_PROGRAM_DIR "/kivra-bible");
 
 QByteArray png(int seed)
 {
-    QImage image(6 + seed % 5, 6, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return test::PngBytes(QSize(6 + seed % 5, 6), QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -126,10 +118,10 @@ int storiesNamed(const QString& prefix)
 
 } // namespace
 
-TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
+using StoryImportProcesses = test::InFolder<>;
+
+TEST_F(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;
     const QString one = makeExchangeFile(folder.path(), "One", 3, &pictureOf);
@@ -147,37 +139,8 @@ TEST(StoryImportProcesses, TwoImportsAtOnceEachKeepTheirOwnPictures)
     expectPicturesWhole(pictureOf, stock);
 }
 
-TEST(StoryImportProcesses, ALinkInTheImageFolderIsNeverFollowed)
+TEST_F(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImport)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
-    QHash<QString, QByteArray> pictureOf;
-    const QString file = makeExchangeFile(folder.path(), "Linked", 1, &pictureOf);
-    const QString outside = folder.path() + "/outside.txt";
-    writeFile(outside, "keep me");
-    const QString name = ImportedPictureName(QDate::currentDate(), 1, "png");
-    const QString nowhere = folder.path() + "/created-through-link";
-    ASSERT_TRUE(QFile::link(outside, ImageFolder() + name));
-    ASSERT_TRUE(QFile::link(nowhere, TemporaryPicturePath(ImageFolder(), name)));
-
-    for (int run = 0; run < 2; ++run) {
-        std::unique_ptr<QProcess> p(startImport(folder.path(), file));
-        ASSERT_TRUE(p->waitForFinished(60000));
-        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
-    }
-    EXPECT_EQ(ReadFile(outside), "keep me");
-    EXPECT_FALSE(QFile::exists(nowhere));
-    for (const Stored& s : storedStories()) {
-        EXPECT_FALSE(QFileInfo(s.path).isSymLink()) << s.path.toStdString();
-        EXPECT_EQ(ReadFile(s.path), pictureOf.value(s.name));
-    }
-    EXPECT_EQ(storedStories().size(), 2 * 2);
-}
-
-TEST(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImport)
-{
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     // What a kill just after the commit leaves: the story names its picture, still under its temporary name.
     const QString picture = ImageFolder() + "20260309_1.png";
     ASSERT_TRUE(ExecuteStatement(StoryConnection(),
@@ -198,10 +161,8 @@ TEST(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedImp
     EXPECT_EQ(table->rows.value(0).value(table->columnIndex("StoryImage")).toByteArray(), png(1));
 }
 
-TEST(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
+TEST_F(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     QHash<QString, QByteArray> pictureOf;
     const QString file = makeExchangeFile(folder.path(), "Waiting", 1, &pictureOf);
     auto startWindow = [&](QProcess* p) {
@@ -238,10 +199,8 @@ TEST(StoryImportProcesses, AWindowKeepsTheFolderFromOtherWritersUntilItEnds)
     EXPECT_EQ(storiesNamed("Waiting"), 2);
 }
 
-TEST(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
+TEST_F(StoryImportProcesses, AnImportKilledAnywhereLeavesAllOrNothing)
 {
-    TempDatabaseFolder folder;
-    ASSERT_TRUE(folder.ok());
     const QStringList stock = imageFolderEntries();
     QHash<QString, QByteArray> pictureOf;
     const QString killed = makeExchangeFile(folder.path(), "Killed", 25, &pictureOf);

@@ -57,11 +57,7 @@ QList<int> makeStory(int number, const QString& name, const QList<int>& chapters
     return indexes;
 }
 
-class StoryStoreTest : public ::testing::Test {
-protected:
-    test::TempDatabaseFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using StoryStoreTest = test::InFolder<>;
 
 TEST_F(StoryStoreTest, NextStoryNumberIsOneThenGreatestPlusOne)
 {
@@ -252,10 +248,8 @@ protected:
     QTemporaryDir dir;
     QString write(const QString& name, const QByteArray& bytes)
     {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
+        EXPECT_TRUE(test::WriteFile(dir.filePath(name), bytes));
+        return dir.filePath(name);
     }
 };
 

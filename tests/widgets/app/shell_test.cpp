@@ -40,11 +40,10 @@ using Shell = test::MainWindowTest;
 
 TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
 {
-    // Every picture button but About shows a picture and says what it does; a caption says what its
-    // picture says, the keyboard shortcut included.
+    // Every picture button but About says what it does (that each shows a picture, the layout test
+    // checks); a caption says what its picture says, the keyboard shortcut included.
     for (QToolButton* button : window->findChildren<QToolButton*>()) {
         const std::string name = button->objectName().toStdString();
-        EXPECT_FALSE(button->icon().isNull()) << name;
         if (name.starts_with("img")) {
             EXPECT_EQ(button->toolTip().isEmpty(), name == "imgAbout") << name;
         }

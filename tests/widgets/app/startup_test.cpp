@@ -60,6 +60,8 @@ test::ProgramRun runProgram(const QString& folder, const QStringList& args)
     return test::RunProgram(QStringList{QStringLiteral("--app-dir"), folder} + args);
 }
 
+using OnAFolder = test::InFolder<test::TempProgramFolder>;
+
 } // namespace
 
 TEST(Startup, AMissingOrDamagedDatabaseIsNamedAndNothingIsCreatedInItsPlace)
@@ -90,20 +92,16 @@ TEST(Startup, AMissingOrDamagedDatabaseIsNamedAndNothingIsCreatedInItsPlace)
     }
 }
 
-TEST(Startup, MissingOptionsRowStopsTheLoadWithAMessage)
+TEST_F(OnAFolder, MissingOptionsRowStopsTheLoadWithAMessage)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral("DELETE FROM tblOptions")));
     MainWindow w;
     EXPECT_FALSE(w.load());
     EXPECT_EQ(folder.ui().messages.value(0), Message::OptionsRowMissing);
 }
 
-TEST(Startup, VerseOfTheDayHasTextAndReference)
+TEST_F(OnAFolder, VerseOfTheDayHasTextAndReference)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     EXPECT_EQ(WordsFromGodForId(1, 1),
               QStringLiteral("In the beginning God created the heaven and the earth.\r\n\r\n(Gen:1:1)"));
     EXPECT_EQ(WordsFromGodForId(31102, 0).right(4), QStringLiteral("\r\n\r\n"));
@@ -111,10 +109,8 @@ TEST(Startup, VerseOfTheDayHasTextAndReference)
     EXPECT_FALSE(GetWordsFromGod(1).isEmpty());
 }
 
-TEST(Shutdown, ClosingTheMainWindowLeavesStoryWindowsOpen)
+TEST_F(OnAFolder, ClosingTheMainWindowLeavesStoryWindowsOpen)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     // As the program makes it: the main window goes away when it is closed.
     QPointer<MainWindow> w = new MainWindow;
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -156,10 +152,8 @@ TEST(CommandLineTest, OptionsEndAtTwoDashes)
     EXPECT_EQ(cl.operands, (QStringList{"search", "--", "-faith"}));
 }
 
-TEST(CommandLineTest, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
+TEST_F(OnAFolder, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
 {
-    test::TempProgramFolder folder;
-    ASSERT_TRUE(folder.ok());
     const QStringList genesis = {QStringLiteral("Old Testament"), QStringLiteral("Genesis")};
     test::ProgramRun r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{"1:1-1:2"});
     EXPECT_EQ(r.code, 0);

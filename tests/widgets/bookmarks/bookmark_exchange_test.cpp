@@ -44,11 +44,7 @@ QStringList relations()
     return links;
 }
 
-class BookmarkExchange : public ::testing::Test {
-protected:
-    TempProgramFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using BookmarkExchange = kivra::test::InFolder<TempProgramFolder>;
 
 } // namespace
 

@@ -47,6 +47,12 @@ protected:
         return QStringLiteral("%1 %2:%3-%4:%5").arg(r.book).arg(r.fromChapter).arg(r.fromVerse).arg(r.toChapter).arg(
             r.toVerse);
     }
+    // Each (typed, the passage meant or the start of the message).
+    template <size_t N> void expectReadings(const std::pair<const char*, const char*> (&cases)[N])
+    {
+        for (const auto& [typed, meant] : cases)
+            EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant))) << typed << " reads as " << read(typed).toStdString();
+    }
     test::TempProgramFolder folder;
     BookCatalogue books;
 };
@@ -55,7 +61,6 @@ protected:
 
 TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpellingAndWhatIsWrongIsNamed)
 {
-    // (typed, the passage meant or the start of the message)
     const std::pair<const char*, const char*> cases[] = {
         {"John 3:16", "John 3:16-3:16"},
         {"jn 3:16-18", "John 3:16-3:18"},
@@ -80,8 +85,7 @@ TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpellingAndWhatIsWrongIsN
         {"3:16", "write it like"},
         {"John 3:16:2", "write it like"},
     };
-    for (const auto& [typed, meant] : cases)
-        EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant))) << typed << " reads as " << read(typed).toStdString();
+    expectReadings(cases);
     EXPECT_TRUE(read("Hezekiah 1").contains(QStringLiteral("\"Hezekiah\"")));
     EXPECT_TRUE(read("John 3:18-16").endsWith(QStringLiteral("ends before it starts")));
 }
@@ -99,9 +103,7 @@ TEST_F(References, GermanAndSpanishReadersTypeTheirOwnNamesAndTheStoredNameStays
     const std::pair<const char*, const char*> german[] = {
         {"Johannes 3,16", "John 3:16-3:16"}, {"Joh 3,16-18", "John 3:16-3:18"}, {"1. Mose 1,1-2,3", "Genesis 1:1-2:3"},
         {"offb 22", "Revelation 22:1-22:21"}, {"John 3:16", "John 3:16-3:16"}, {"Judas 2,1", "Judas has 1 chapter"}};
-    for (const auto& [typed, meant] : german)
-        EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant)))
-            << typed << " reads as " << read(typed).toStdString();
+    expectReadings(german);
     EXPECT_EQ(ShownBookName(QStringLiteral("1 Samuel")), QStringLiteral("1. Samuel"));
     EXPECT_EQ(ShownBookName(QStringLiteral("Revelation")), QStringLiteral("Offenbarung"));
 
@@ -109,9 +111,7 @@ TEST_F(References, GermanAndSpanishReadersTypeTheirOwnNamesAndTheStoredNameStays
     const std::pair<const char*, const char*> spanish[] = {
         {"Juan 3:16", "John 3:16-3:16"}, {"1 Co 13,4", "1 Corinthians 13:4-13:4"}, {"Génesis 1", "Genesis 1:1-1:31"},
         {"apocalipsis 1", "Revelation 1:1-1:20"}};
-    for (const auto& [typed, meant] : spanish)
-        EXPECT_TRUE(read(typed).startsWith(QString::fromUtf8(meant)))
-            << typed << " reads as " << read(typed).toStdString();
+    expectReadings(spanish);
 
     UseReaderLanguage(QLocale(QStringLiteral("en_GB")));
     EXPECT_TRUE(ReaderBookNames().isEmpty());

@@ -195,18 +195,3 @@ TEST_F(ReadingTest, SearchResultCopiesWithItsReference)
     window->searchResults()->copyCurrent(false);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("everlasting life.")));
 }
-
-TEST_F(ReadingTest, TabGoesThroughThePassageChoiceInOrder)
-{
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    auto tabFrom = [this](const char* name) {
-        QWidget* from = window->findChild<QWidget*>(QLatin1String(name));
-        from->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(from, Qt::Key_Tab);
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    };
-    EXPECT_EQ(tabFrom("imgDonate"), QStringLiteral("cboTestament"));
-    EXPECT_EQ(tabFrom("cboToSection"), QStringLiteral("imgPrevious"));
-    EXPECT_EQ(tabFrom("imgNext"), QStringLiteral("txtWordsFromGod"));
-}

@@ -10,10 +10,8 @@
 #include "stories/StoryStore.h"
 #include "support/Fixture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QListWidget>
 #include <QToolButton>
 #include <QtTest/QTest>
@@ -29,16 +27,7 @@ namespace {
 
 const QDate Today(2026, 3, 9);
 
-QByteArray png(int size = 40)
-{
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
+QByteArray png(int size = 40) { return test::PngBytes(QSize(size, size), Qt::darkCyan); }
 
 void addPart(int story, int part, const QString& name, const QString& picture, const QString& notes = "notes")
 {
@@ -55,11 +44,8 @@ void clearStories() { ASSERT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FR
 
 QString writePicture(const QString& folder, const QString& name, const QByteArray& bytes)
 {
-    const QString path = folder + u'/' + name;
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
+    EXPECT_TRUE(test::WriteFile(folder + u'/' + name, bytes));
+    return folder + u'/' + name;
 }
 
 // "number|part|name|path" per row in storage order.
@@ -88,11 +74,7 @@ TableGram exportedStoryWithPicture(const QString& folder)
 
 } // namespace
 
-class StoryExchange : public ::testing::Test {
-protected:
-    TempProgramFolder folder;
-    void SetUp() override { ASSERT_TRUE(folder.ok()); }
-};
+using StoryExchange = test::InFolder<TempProgramFolder>;
 
 TEST_F(StoryExchange, NoNumberIsLeftAboveTheGreatestPossible)
 {
@@ -240,6 +222,9 @@ TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
     const QString outside = writePicture(folder.path(), "outside", "keep me");
     ASSERT_TRUE(QFile::link(outside, f + "20260309_1.png"));
     ASSERT_TRUE(QFile::link(outside, TemporaryPicturePath(f, "20260309_1-2.png")));
+    // A link to nothing, where writing through it would make the file it names.
+    const QString nowhere = folder.path() + "/created-through-link";
+    ASSERT_TRUE(QFile::link(nowhere, TemporaryPicturePath(f, "20260309_1.png")));
 
     const StoryImport result = ImportStoryTable(StoryConnection(), table, f, Today);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
@@ -247,6 +232,7 @@ TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
     EXPECT_EQ(storedRows(), QStringList{"1|0|Ruth|" + f + "20260309_1-2.png|"});
     EXPECT_EQ(ReadFile(f + "20260309_1-2.png"), png());
     EXPECT_EQ(ReadFile(outside), "keep me");
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST_F(StoryExchange, AStoryWithAPassageOutsideTheBibleIsRefusedWhole)
