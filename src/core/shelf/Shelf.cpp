@@ -258,6 +258,7 @@ void Shelf::ensureLoaded()
         info.name = QString::fromUtf8(name.c_str());
         info.description = QString::fromUtf8(module->getDescription());
         info.language = QString::fromUtf8(module->getLanguage());
+        info.abbreviation = confEntry(*module, "Abbreviation");
         info.kind = kindOf(*module);
         if (info.kind == ModuleKind::Bible || info.kind == ModuleKind::Commentary) {
             info.versification = confEntry(*module, "Versification");

@@ -19,6 +19,7 @@ enum class ModuleKind { Bible, Commentary, Dictionary, Other };
 struct ModuleInfo {
     QString name;           // "engWEB2015eb", the key the command line and the settings use
     QString description;    // "World English Bible"
+    QString abbreviation;   // "WEB"; empty when the configuration gives none
     QString language;       // "en"
     QString versification;  // "NRSVA"; empty for a module not keyed by verse
     ModuleKind kind = ModuleKind::Other;

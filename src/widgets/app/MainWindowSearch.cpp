@@ -12,17 +12,50 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTableView>
 #include <QToolButton>
 
 namespace kivra {
+namespace {
+
+// The prompt is longer than the designed box is wide: it is shown in a face stepped down until it
+// reads whole, and the box widens only below the smallest face. What the reader types keeps the
+// box's own face.
+void FitPromptFace(QLineEdit* box, bool prompt)
+{
+    QFont face = box->parentWidget()->font();
+    if (prompt) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.rect = box->rect();
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        const QMargins margins = box->textMargins();
+        // QLineEdit keeps two pixels free on each side of its text.
+        const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width()
+                       - margins.left() - margins.right() - 4;
+        const QString text = box->text();
+        while (QFontMetrics(face).horizontalAdvance(text) > room && face.pointSizeF() > 6.5)
+            face.setPointSizeF(face.pointSizeF() - 0.5);
+        const int missing = QFontMetrics(face).horizontalAdvance(text) - room;
+        if (missing > 0)
+            box->setFixedWidth(box->width() + missing);
+    }
+    box->setFont(face);
+}
+
+} // namespace
+
 void MainWindow::connectSearch()
 {
     connect(m_searchText, &QLineEdit::returnPressed, this, &MainWindow::runQuickSearch);
     SelectAllOnClick(m_searchText);
     // The prompt is set with the caret at its end, which scrolls its start out of the narrow box.
     connect(m_searchText, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!m_searchText->isModified() && text == LoadResString(Caption::SearchPrompt))
+        const bool prompt = !m_searchText->isModified() && text == LoadResString(Caption::SearchPrompt);
+        FitPromptFace(m_searchText, prompt);
+        if (prompt)
             m_searchText->setCursorPosition(0);
     });
     connect(m_clearSearch, &QToolButton::clicked, this, &MainWindow::clearSearch);

@@ -5,8 +5,13 @@
 #include "shelf/Shelf.h"
 
 #include <QStandardItemModel>
+#include <QStylePainter>
 
 namespace kivra {
+namespace {
+// The short name shown when the description does not fit the closed box ("KJV", "WEB").
+constexpr int ShortNameRole = Qt::UserRole + 1;
+} // namespace
 
 BibleChooser::BibleChooser(QWidget* parent) : QComboBox(parent)
 {
@@ -16,6 +21,7 @@ BibleChooser::BibleChooser(QWidget* parent) : QComboBox(parent)
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);
     addItem(BuiltInBibleDescription(), QString());
+    setItemData(0, tr("KJV"), ShortNameRole);
     connect(this, &QComboBox::activated, this, &BibleChooser::choose);
 }
 
@@ -23,6 +29,22 @@ void BibleChooser::focusInEvent(QFocusEvent* event)
 {
     fillFromShelf();  // before the arrow keys move in the list
     QComboBox::focusInEvent(event);
+}
+
+// The closed box is as narrow as the column beside the go-to box: a description that would be cut
+// gives way to the Bible's short name, whole. The list, the tooltip and a screen reader keep the
+// description.
+void BibleChooser::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QString shortName = currentData(ShortNameRole).toString();
+    if (fontMetrics().horizontalAdvance(option.currentText) > field.width() && !shortName.isEmpty())
+        option.currentText = fontMetrics().elidedText(shortName, Qt::ElideRight, field.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void BibleChooser::showPopup()
@@ -47,6 +69,7 @@ void BibleChooser::fillFromShelf()
         const bool taken = findText(bible.description) >= 0;
         addItem(taken ? tr("%1 (%2)").arg(bible.description, bible.name) : bible.description, bible.name);
         const int row = count() - 1;
+        setItemData(row, bible.abbreviation.isEmpty() ? bible.name : bible.abbreviation, ShortNameRole);
         setItemData(row, tr("%1 (%2), module %3").arg(bible.description, bible.language, bible.name), Qt::ToolTipRole);
         if (!bible.usable() && items) {
             items->item(row)->setEnabled(false);

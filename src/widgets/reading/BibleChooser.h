@@ -21,6 +21,7 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void choose(int index);

@@ -17,7 +17,9 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
@@ -77,9 +79,17 @@ void ExpectCaptionsWhole(const QWidget& window)
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(control);
         const auto* button = qobject_cast<const QAbstractButton*>(control);
+        // A text the program put into a box (the search prompt) reads whole too.
+        if (const auto* box = qobject_cast<const QLineEdit*>(control); box && box->isVisible() && !box->isModified()) {
+            const QRect room = box->rect().marginsRemoved(QMargins(4, 0, 4, 0));
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()), room.width()) << box->objectName().toStdString();
+        }
         if (!control->isVisible() || !((label && !label->text().isEmpty() && !label->wordWrap()) || (button && !button->text().isEmpty())))
             continue;
-        const QSize needed = control->minimumSizeHint().expandedTo(QSize(control->sizeHint().width(), 0));
+        QSize needed = control->minimumSizeHint().expandedTo(QSize(control->sizeHint().width(), 0));
+        // A push button's hint adds the style's generous padding; its word needs only a little room.
+        if (qobject_cast<const QPushButton*>(control))
+            needed.setWidth(control->fontMetrics().horizontalAdvance(button->text()) + 6);
         EXPECT_GE(control->width(), needed.width()) << control->objectName().toStdString();
         EXPECT_GE(control->height(), control->fontMetrics().height()) << control->objectName().toStdString();
     }
@@ -113,6 +123,7 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
                                   test::Child<QToolButton>(w, "imgBibleStory")}) {
             QTest::mouseClick(tab, Qt::LeftButton);
             expectInsideAndApart(w.centralWidget(), shown + u' ' + tab->objectName());
+            ExpectCaptionsWhole(w);
         }
         // The reading pane, the notes and the status bar keep their order down the window.
         EXPECT_LT(Where(w, "shpBibleText").bottom(), Where(w, "lblNotesHeading").y()) << shown.toStdString();
