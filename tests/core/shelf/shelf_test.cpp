@@ -134,6 +134,29 @@ TEST_F(TinyShelf, ComparesBiblesVerseByVerseLeavingGapsWhereOneLacksAVerse)
               (QStringList{"Libro de Tobías, el espíritu.", ""}));
 }
 
+TEST_F(TinyShelf, ComparesBiblesOfAnotherVersificationVerseForVerse)
+{
+    const QString synodal = QStringLiteral("UkrSynodal");
+    ChooseBible({});  // the rows count verses as the King James Version does
+    QList<ComparedVerse> rows = CompareBibles({QString(), synodal}, {"Psalms", 3, 1, 3, 2});
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].verse, 0);  // the title, a verse of its own in the Synodal only
+    EXPECT_EQ(rows[0].texts, (QStringList{"", "Title of the third psalm."}));
+    EXPECT_TRUE(rows[1].texts[0].contains(QStringLiteral("increased"))) << rows[1].texts[0].toStdString();
+    EXPECT_EQ(rows[1].texts[1], QStringLiteral("First words of the third psalm."));
+    EXPECT_EQ(rows[2].texts[1], QStringLiteral("Second words of the third psalm."));
+    rows = CompareBibles({QString(), synodal}, {"Psalms", 51, 1, 51, 2});
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].texts[1], QStringLiteral("Have mercy upon me, O God."));  // the Synodal's 50:3
+    EXPECT_EQ(rows[1].texts[1], QString());  // its 50:4 is not in this module: missing, not another verse
+
+    ASSERT_TRUE(ChooseBible(synodal));  // now the rows count as the Synodal does
+    rows = CompareBibles({synodal, QString()}, {"Psalms", 3, 1, 3, 2});
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].texts, (QStringList{"Title of the third psalm.", ""}));
+    EXPECT_TRUE(rows[1].texts[1].contains(QStringLiteral("increased")));
+}
+
 // Debian's Bibles against diatheke, the library's own reader, on the same terms.
 class InstalledBibles : public ::testing::Test {
 protected:
