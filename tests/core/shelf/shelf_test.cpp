@@ -5,6 +5,7 @@
 #include "reading/ChosenBible.h"
 #include "reading/Comparison.h"
 #include "reading/LikePattern.h"
+#include "reading/LocalBookNames.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
 #include "shelf/CleanText.h"
@@ -155,6 +156,19 @@ TEST_F(TinyShelf, ComparesBiblesOfAnotherVersificationVerseForVerse)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0].texts, (QStringList{"Title of the third psalm.", ""}));
     EXPECT_TRUE(rows[1].texts[1].contains(QStringLiteral("increased")));
+}
+
+TEST_F(TinyShelf, BookNamesFollowTheChosenBiblesLanguageAndTheReadersForTheBuiltInOne)
+{
+    const struct English {
+        ~English() { UseReaderLanguage(QLocale(QLocale::C)); }
+    } english;
+    UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(ShownBookName(QStringLiteral("Genesis")), QStringLiteral("Génesis"));  // Tiny speaks Spanish
+    ASSERT_TRUE(ChooseBible(QStringLiteral("UkrSynodal")));                          // an English one
+    EXPECT_EQ(ShownBookName(QStringLiteral("Psalms")), QStringLiteral("Psalms"));
+    ChooseBible({});
+    EXPECT_EQ(ShownBookName(QStringLiteral("Psalms")), QStringLiteral("Psalmen"));
 }
 
 // Debian's Bibles against diatheke, the library's own reader, on the same terms.
