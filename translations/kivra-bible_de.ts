@@ -1496,6 +1496,10 @@
         <source>Verses side by side</source>
         <translation>Verse nebeneinander</translation>
     </message>
+    <message>
+        <source>%1:title</source>
+        <translation>%1:Überschrift</translation>
+    </message>
 </context>
 <context>
     <name>kivra::KeyListDialog</name>

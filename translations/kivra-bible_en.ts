@@ -1465,6 +1465,10 @@
         <source>Verses side by side</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1:title</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::KeyListDialog</name>

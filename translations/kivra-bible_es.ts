@@ -1496,6 +1496,10 @@
         <source>Verses side by side</source>
         <translation>Versículos lado a lado</translation>
     </message>
+    <message>
+        <source>%1:title</source>
+        <translation>%1:título</translation>
+    </message>
 </context>
 <context>
     <name>kivra::KeyListDialog</name>

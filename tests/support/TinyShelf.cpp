@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QProcess>
 
+#include <tuple>
+
 namespace kivra::test {
 namespace {
 
@@ -21,6 +23,20 @@ const char* const TinyOsis = R"(<?xml version="1.0" encoding="UTF-8"?>
 <div type="book" osisID="John"><chapter osisID="John.3"><verse osisID="John.3.16">Porque de tal manera amó Dios al mundo.</verse></chapter></div>
 </osisText></osis>
 )";
+
+// The Synodal versification counts a psalm's title as verse 1 and numbers Psalm 51 of the KJV as 50.
+const char* const SynodalOsis = R"(<?xml version="1.0" encoding="UTF-8"?>
+<osis xmlns="http://www.bibletechnologies.net/2003/OSIS/namespace"><osisText osisIDWork="UkrSynodal" osisRefWork="Bible" xml:lang="en"><header><work osisWork="UkrSynodal"><refSystem>Bible.Synodal</refSystem></work></header>
+<div type="book" osisID="Ps"><chapter osisID="Ps.3">
+<verse osisID="Ps.3.1">Title of the third psalm.</verse>
+<verse osisID="Ps.3.2">First words of the third psalm.</verse>
+<verse osisID="Ps.3.3">Second words of the third psalm.</verse>
+</chapter><chapter osisID="Ps.50"><verse osisID="Ps.50.3">Have mercy upon me, O God.</verse></chapter></div>
+</osisText></osis>
+)";
+const char* const SynodalConf = "[UkrSynodal]\nDataPath=./modules/texts/ztext/synodal/\nModDrv=zText\nEncoding=UTF-8\n"
+                                "CompressType=ZIP\nBlockType=BOOK\nSourceType=OSIS\nLang=en\n"
+                                "Description=Unusual versification test Bible (Synodal)\nVersification=Synodal\n";
 
 const char* const TinyConf = "[Tiny]\nDataPath=./modules/texts/ztext/tiny/\nModDrv=zText\nEncoding=UTF-8\n"
                              "CompressType=ZIP\nBlockType=BOOK\nSourceType=OSIS\nLang=es\n"
@@ -38,17 +54,21 @@ TinyShelfFolder::TinyShelfFolder()
     if (m_shortfall)
         return;
     const QString root = m_dir.path() + QStringLiteral("/mods");
-    QDir().mkpath(root + QStringLiteral("/modules/texts/ztext/tiny"));
     QDir().mkpath(root + QStringLiteral("/mods.d"));
-    WriteFile(m_dir.path() + QStringLiteral("/tiny.osis.xml"), TinyOsis);
     WriteFile(root + QStringLiteral("/mods.d/tiny.conf"), TinyConf);
     WriteFile(root + QStringLiteral("/mods.d/damaged.conf"), DamagedConf);
-    QProcess osis2mod;
-    osis2mod.start(QStringLiteral("osis2mod"), {root + QStringLiteral("/modules/texts/ztext/tiny"),
-                                                 m_dir.path() + QStringLiteral("/tiny.osis.xml"), QStringLiteral("-z"),
-                                                 QStringLiteral("-v"), QStringLiteral("KJVA")});
-    if (!osis2mod.waitForFinished(60000) || osis2mod.exitCode() != 0)
-        m_shortfall = "osis2mod could not make the test modules: " + osis2mod.readAllStandardError().toStdString();
+    WriteFile(root + QStringLiteral("/mods.d/synodal.conf"), SynodalConf);
+    for (const auto& [folder, osis, versification] : {std::tuple{"tiny", TinyOsis, "KJVA"}, {"synodal", SynodalOsis, "Synodal"}}) {
+        const QString data = root + QStringLiteral("/modules/texts/ztext/") + QLatin1String(folder);
+        const QString source = m_dir.path() + QLatin1Char('/') + QLatin1String(folder) + QStringLiteral(".osis.xml");
+        QDir().mkpath(data);
+        WriteFile(source, osis);
+        QProcess osis2mod;
+        osis2mod.start(QStringLiteral("osis2mod"), {data, source, QStringLiteral("-z"), QStringLiteral("-v"),
+                                                     QLatin1String(versification)});
+        if (!osis2mod.waitForFinished(60000) || osis2mod.exitCode() != 0)
+            m_shortfall = "osis2mod could not make the test modules: " + osis2mod.readAllStandardError().toStdString();
+    }
     qputenv("SWORD_PATH", root.toUtf8());
     qputenv("HOME", m_dir.path().toUtf8());
     Shelf::instance().reload();

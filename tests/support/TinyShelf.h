@@ -1,7 +1,8 @@
 #pragma once
 // Small SWORD modules made with osis2mod in a temporary folder that SWORD_PATH and HOME point at, so
 // the shelf finds only them: "Tiny" (Spanish, KJVA versification: Genesis 1:1 and 1:3 with Strong's
-// markup and a footnote between two words, Genesis 1:2 missing, Tobit 1:1, John 3:16) and "Damaged"
+// markup and a footnote between two words, Genesis 1:2 missing, Tobit 1:1, John 3:16), "UkrSynodal"
+// (English, Synodal versification: Psalm 3:1-3 with its title as verse 1, Psalm 50:3) and "Damaged"
 // (a commentary whose conf names a driver its files are not made for).
 #include "support/MachineNeeds.h"
 

@@ -2,6 +2,7 @@
 
 #include "reading/BookCatalogue.h"
 #include "reading/ChosenBible.h"
+#include "reading/LocalBookNames.h"
 #include "reading/Passage.h"
 #include "reading/ReferenceParser.h"
 #include "resources/Strings.h"
@@ -32,7 +33,7 @@ bool PassageText(const Passage& passage, QString* text, QString* error)
     *text = RenderPassage(*verses, options(), QStringLiteral("\n"));
     const QString missing = MissingVerses(passage);
     if (!missing.isEmpty())
-        QTextStream(stderr) << LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), passage.book, missing)
+        QTextStream(stderr) << LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), ShownBookName(passage.book), missing)
                             << '\n';
     return true;
 }

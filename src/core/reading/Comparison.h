@@ -1,6 +1,8 @@
 #pragma once
 // Two or three Bibles side by side: one row per verse of a passage, each Bible's text of that verse
-// in its column, aligned by chapter and verse (a verse one Bible lacks leaves its cell empty).
+// in its column. The rows count verses as the chosen Bible does; a Bible of another versification
+// has its verses placed by the library's mapping between the two (a psalm's title, verse 0, gets a
+// row of its own), and a verse one Bible lacks leaves its cell empty.
 #include "reading/Passage.h"
 
 #include <QList>
@@ -9,7 +11,7 @@
 namespace kivra {
 
 struct ComparedVerse {
-    int chapter = 0, verse = 0;
+    int chapter = 0, verse = 0;  // verse 0: the chapter's title
     QStringList texts;  // one per Bible, in the order asked; empty where a Bible lacks the verse
 };
 

@@ -1,8 +1,12 @@
 #include "reading/LocalBookNames.h"
 
 #include "reading/BookCatalogue.h"
+#include "reading/ChosenBible.h"
+#include "shelf/Shelf.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace kivra {
 namespace {
@@ -55,6 +59,34 @@ LocalBookNames& readerNames()
     return names;
 }
 
+// "C" and every English variant: the database's own names.
+bool isEnglish(const QString& language)
+{
+    return language == QLatin1String("C") || language == QLatin1String("en") || language.startsWith(QLatin1String("en-"))
+           || language.startsWith(QLatin1String("en_"));
+}
+
+// The names of the chosen module's language, read once per language; nullptr when the reader's
+// names stand instead (the built-in Bible, a language without a locale file).
+const LocalBookNames* chosenBibleNames()
+{
+    static const LocalBookNames english;
+    static QString readFor;
+    static LocalBookNames read;
+    const std::shared_ptr<const ModuleText> module = ChosenModuleText();
+    if (!module)
+        return nullptr;
+    const QString& language = module->info().language;
+    if (isEnglish(language))
+        return &english;
+    if (language != readFor) {
+        readFor = language;
+        const QString file = LocalBookNames::fileForLanguage(language);
+        read = file.isEmpty() ? LocalBookNames() : LocalBookNames::read(file);
+    }
+    return read.isEmpty() ? nullptr : &read;
+}
+
 } // namespace
 
 LocalBookNames LocalBookNames::read(const QString& path)
@@ -97,15 +129,31 @@ LocalBookNames LocalBookNames::read(const QString& path)
 
 QString LocalBookNames::fileFor(const QLocale& locale, const QString& folder)
 {
-    for (QString language : locale.uiLanguages()) {
-        language.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+    for (const QString& language : locale.uiLanguages()) {
+        if (isEnglish(language))
             return {};
-        for (const QString& name : {language, language.section(QLatin1Char('_'), 0, 0)}) {
-            const QString path = folder + QLatin1Char('/') + name + QStringLiteral("-utf8.conf");
-            if (QFile::exists(path))
-                return path;
-        }
+        const QString path = fileForLanguage(language, folder);
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+QString LocalBookNames::fileForLanguage(const QString& language, const QString& folder)
+{
+    if (isEnglish(language))
+        return {};
+    QString name = language;
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    for (const QString& candidate : {name, name.section(QLatin1Char('_'), 0, 0)}) {
+        // A code made of letters only, so a module's conf cannot point outside the folder.
+        if (candidate.isEmpty() || !std::all_of(candidate.begin(), candidate.end(), [](QChar c) {
+                return c.isLetter() || c == QLatin1Char('_');
+            }))
+            continue;
+        const QString path = folder + QLatin1Char('/') + candidate + QStringLiteral("-utf8.conf");
+        if (QFile::exists(path))
+            return path;
     }
     return {};
 }
@@ -121,15 +169,21 @@ void UseReaderLanguage(const QLocale& locale, const QString& folder)
     readerNames() = file.isEmpty() ? LocalBookNames() : LocalBookNames::read(file);
 }
 
+const LocalBookNames& ShownBookNames()
+{
+    const LocalBookNames* bible = chosenBibleNames();
+    return bible ? *bible : readerNames();
+}
+
 QString ShownBookName(const BibleBook& book)
 {
-    const QString local = ReaderBookNames().name(book.abbreviation);
+    const QString local = ShownBookNames().name(book.abbreviation);
     return local.isEmpty() ? book.name : local;
 }
 
 QString ShownBookName(const QString& storedName)
 {
-    if (ReaderBookNames().isEmpty())
+    if (ShownBookNames().isEmpty())
         return storedName;
     const BibleBook* book = BibleBooks()->bookNamed(storedName, Qt::CaseInsensitive);
     return book ? ShownBookName(*book) : storedName;

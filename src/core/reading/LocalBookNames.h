@@ -1,6 +1,6 @@
 #pragma once
-// The Bible's book names and abbreviations in the reader's language, read from the locale files of
-// the SWORD library (plain "key=value" files under [sections], no library needed). A book is known
+// The Bible's book names and abbreviations in the reader's language or in the chosen Bible's, read
+// from the locale files of the SWORD library (plain "key=value" files under [sections], no library needed). A book is known
 // by its OSIS id ("Gen", "1Cor"), which is also the Bible database's book abbreviation, so the
 // English names stored in passages never change.
 #include <QHash>
@@ -21,6 +21,8 @@ public:
     // The locale file of the first of the locale's languages that has one ("de_DE", then "de");
     // empty for English, which the database speaks, and for a language without a file.
     static QString fileFor(const QLocale& locale, const QString& folder = SwordLocaleFolder);
+    // The same for one language code as a module names it ("es", "pt-BR").
+    static QString fileForLanguage(const QString& language, const QString& folder = SwordLocaleFolder);
 
     bool isEmpty() const { return m_names.isEmpty(); }
     // "1. Mose" for "Gen"; empty when the file does not name the book.
@@ -38,7 +40,11 @@ const LocalBookNames& ReaderBookNames();
 // Reads the names for the locale's language; English or a language without a file leaves none.
 void UseReaderLanguage(const QLocale& locale, const QString& folder = SwordLocaleFolder);
 
-// What a reader sees for a book: its name in the reader's language, else the database's.
+// The names the reader sees: those of the chosen Bible's language (none for an English one), else,
+// for the built-in Bible or a language without a locale file, those of the reader's language.
+const LocalBookNames& ShownBookNames();
+
+// What a reader sees for a book: its name in ShownBookNames(), else the database's.
 QString ShownBookName(const BibleBook& book);
 // The same for a book's English name as a passage stores it; the name itself for an unknown book.
 QString ShownBookName(const QString& storedName);

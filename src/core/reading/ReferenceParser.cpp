@@ -38,12 +38,16 @@ QString bookKey(const QString& text)
     return key;
 }
 
-// The forms of the book a reader of the reader's language may type.
+// The forms of the book a reader may type: in the language of the names shown, then in the
+// reader's own when the chosen Bible speaks another.
 QStringList localKeys(const BibleBook& book)
 {
     QStringList keys;
-    for (const QString& form : ReaderBookNames().forms(book.abbreviation))
+    for (const QString& form : ShownBookNames().forms(book.abbreviation))
         keys << bookKey(form);
+    if (&ShownBookNames() != &ReaderBookNames())
+        for (const QString& form : ReaderBookNames().forms(book.abbreviation))
+            keys << bookKey(form);
     return keys;
 }
 

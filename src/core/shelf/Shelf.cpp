@@ -131,6 +131,40 @@ QByteArray asUtf8(const char* raw)
 
 } // namespace
 
+QList<int> VersificationChapters(const QString& system, const QString& osisId)
+{
+    const sword::VersificationMgr::System* versification = versificationSystem(system);
+    // The library counts books from 1 here, from 0 in getBook.
+    const int index = versification ? versification->getBookNumberByOSISName(osisId.toUtf8().constData()) - 1 : -1;
+    QList<int> counts;
+    if (index < 0)
+        return counts;
+    const sword::VersificationMgr::Book* book = versification->getBook(index);
+    for (int c = 1; c <= book->getChapterMax(); ++c)
+        counts << book->getVerseMax(c);
+    return counts;
+}
+
+std::optional<VersePlace> TranslateVerse(const QString& fromSystem, const QString& osisId, int chapter, int verse,
+                                         const QString& toSystem)
+{
+    const sword::VersificationMgr::System* from = versificationSystem(fromSystem);
+    const sword::VersificationMgr::System* to = versificationSystem(toSystem);
+    if (!from || !to)
+        return std::nullopt;
+    const QByteArray osis = osisId.toUtf8();
+    const char* book = osis.constData();
+    int verseEnd = verse;
+    if (from != to)
+        from->translateVerse(to, &book, &chapter, &verse, &verseEnd);
+    // Without a table between the two systems the library hands the verse back unchanged, even
+    // where the target lacks it: only a verse the target counts is one.
+    const QList<int> counts = VersificationChapters(toSystem, QString::fromUtf8(book));
+    if (chapter < 1 || chapter > counts.size() || verse < 0 || verse > counts[chapter - 1])
+        return std::nullopt;
+    return VersePlace{QString::fromUtf8(book), chapter, verse, std::clamp(verseEnd, verse, counts[chapter - 1])};
+}
+
 QString ArabicBookName(const QString& swordName)
 {
     static const QRegularExpression roman(QStringLiteral("^(IV|III|II|I) "));

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -99,6 +100,18 @@ private:
     QList<ModuleInfo> m_modules;
     std::vector<std::pair<QString, std::shared_ptr<const ModuleText>>> m_texts;
 };
+
+// Where a verse of one versification stands in another, by the library's mapping tables ("KJV"
+// Psalm 51:1 is "Synodal" Psalm 50:3): a verse, or several in a row (fromVerse..toVerse); verse 0
+// is a chapter's title. Empty when the other versification has no such verse or book.
+struct VersePlace {
+    QString osisId;
+    int chapter = 0, fromVerse = 0, toVerse = 0;
+};
+std::optional<VersePlace> TranslateVerse(const QString& fromSystem, const QString& osisId, int chapter, int verse,
+                                         const QString& toSystem);
+// The verse counts of a book's chapters in a versification; empty when it has no such book.
+QList<int> VersificationChapters(const QString& system, const QString& osisId);
 
 // "1 Samuel" for the library's "I Samuel" (leading roman numerals I to IV become arabic).
 QString ArabicBookName(const QString& swordName);

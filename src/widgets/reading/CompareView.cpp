@@ -2,6 +2,7 @@
 
 #include "reading/ChosenBible.h"
 #include "reading/Comparison.h"
+#include "reading/LocalBookNames.h"
 #include "resources/Interaction.h"
 #include "shelf/Shelf.h"
 
@@ -19,7 +20,7 @@ CompareView::CompareView(const Passage& passage, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("frmCompare"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Compare Bibles: %1 %2:%3-%4:%5")
-                       .arg(passage.book).arg(passage.fromChapter).arg(passage.fromVerse).arg(passage.toChapter)
+                       .arg(ShownBookName(passage.book)).arg(passage.fromChapter).arg(passage.fromVerse).arg(passage.toChapter)
                        .arg(passage.toVerse));
     WaitCursor wait;
     QStringList names = {QString()};
@@ -86,7 +87,8 @@ void CompareView::fill()
     m_grid->setRowCount(int(verses.size()));
     QStringList references;
     for (int row = 0; row < verses.size(); ++row) {
-        references << QStringLiteral("%1:%2").arg(verses[row].chapter).arg(verses[row].verse);
+        references << (verses[row].verse == 0 ? tr("%1:title").arg(verses[row].chapter)
+                                               : QStringLiteral("%1:%2").arg(verses[row].chapter).arg(verses[row].verse));
         for (int column = 0; column < bibles.size(); ++column)
             m_grid->setItem(row, column, new QTableWidgetItem(verses[row].texts.value(column)));
     }

@@ -64,7 +64,7 @@ QString ReadingView::missingText(const Passage& passage)
 {
     const QString missing = MissingVerses(passage);
     return missing.isEmpty() ? QString()
-                             : LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), passage.book, missing);
+                             : LoadResString(Message::VersesMissing).arg(ChosenBibleDescription(), ShownBookName(passage.book), missing);
 }
 
 QString ReadingView::statusText() const

@@ -5,6 +5,7 @@
 #include "reading/ChosenBible.h"
 #include "reading/Comparison.h"
 #include "reading/LikePattern.h"
+#include "reading/LocalBookNames.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
 #include "shelf/CleanText.h"
@@ -132,6 +133,42 @@ TEST_F(TinyShelf, ComparesBiblesVerseByVerseLeavingGapsWhereOneLacksAVerse)
     EXPECT_EQ(errors.size(), 1);  // the damaged module, by its reason
     EXPECT_EQ(CompareBibles({QStringLiteral("Tiny"), QString()}, {"Tobit", 1, 1, 1, 1}).value(0).texts,
               (QStringList{"Libro de Tobías, el espíritu.", ""}));
+}
+
+TEST_F(TinyShelf, ComparesBiblesOfAnotherVersificationVerseForVerse)
+{
+    const QString synodal = QStringLiteral("UkrSynodal");
+    ChooseBible({});  // the rows count verses as the King James Version does
+    QList<ComparedVerse> rows = CompareBibles({QString(), synodal}, {"Psalms", 3, 1, 3, 2});
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].verse, 0);  // the title, a verse of its own in the Synodal only
+    EXPECT_EQ(rows[0].texts, (QStringList{"", "Title of the third psalm."}));
+    EXPECT_TRUE(rows[1].texts[0].contains(QStringLiteral("increased"))) << rows[1].texts[0].toStdString();
+    EXPECT_EQ(rows[1].texts[1], QStringLiteral("First words of the third psalm."));
+    EXPECT_EQ(rows[2].texts[1], QStringLiteral("Second words of the third psalm."));
+    rows = CompareBibles({QString(), synodal}, {"Psalms", 51, 1, 51, 2});
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].texts[1], QStringLiteral("Have mercy upon me, O God."));  // the Synodal's 50:3
+    EXPECT_EQ(rows[1].texts[1], QString());  // its 50:4 is not in this module: missing, not another verse
+
+    ASSERT_TRUE(ChooseBible(synodal));  // now the rows count as the Synodal does
+    rows = CompareBibles({synodal, QString()}, {"Psalms", 3, 1, 3, 2});
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].texts, (QStringList{"Title of the third psalm.", ""}));
+    EXPECT_TRUE(rows[1].texts[1].contains(QStringLiteral("increased")));
+}
+
+TEST_F(TinyShelf, BookNamesFollowTheChosenBiblesLanguageAndTheReadersForTheBuiltInOne)
+{
+    const struct English {
+        ~English() { UseReaderLanguage(QLocale(QLocale::C)); }
+    } english;
+    UseReaderLanguage(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(ShownBookName(QStringLiteral("Genesis")), QStringLiteral("Génesis"));  // Tiny speaks Spanish
+    ASSERT_TRUE(ChooseBible(QStringLiteral("UkrSynodal")));                          // an English one
+    EXPECT_EQ(ShownBookName(QStringLiteral("Psalms")), QStringLiteral("Psalms"));
+    ChooseBible({});
+    EXPECT_EQ(ShownBookName(QStringLiteral("Psalms")), QStringLiteral("Psalmen"));
 }
 
 // Debian's Bibles against diatheke, the library's own reader, on the same terms.
