@@ -48,6 +48,7 @@ void ReadingView::showChosenPassage()
     m_shown = m_selectors->passage();
     m_book = ShownBookName(m_shown->book);  // as the reader sees it, for copies and print headings
     ApplyReadingFont(m_text);
+    emit passageShown();
 }
 
 void ReadingView::chooseStoredPassage(const Passage& passage)

@@ -43,6 +43,7 @@ public:
     void selectVerse(int chapter, int verse);
 
 signals:
+    void passageShown();  // after the text of a new passage is in the pane
     void bookmarkRequested();
     void previewRequested();
     void readAloudRequested();
