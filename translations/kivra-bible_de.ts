@@ -1999,5 +1999,9 @@
         <source>Every verse with %1</source>
         <translation>Jeder Vers mit %1</translation>
     </message>
+    <message>
+        <source>Every verse with this number</source>
+        <translation>Jeder Vers mit dieser Nummer</translation>
+    </message>
 </context>
 </TS>

@@ -1960,5 +1960,9 @@
         <source>Every verse with %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Every verse with this number</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

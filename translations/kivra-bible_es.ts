@@ -1999,5 +1999,9 @@
         <source>Every verse with %1</source>
         <translation>Todos los versículos con %1</translation>
     </message>
+    <message>
+        <source>Every verse with this number</source>
+        <translation>Todos los versículos con este número</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,8 @@
 #include "study/Commentary.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,14 +21,18 @@ CommentaryPane::CommentaryPane(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("CommentaryPane"));
     m_chooser = new QComboBox;
     m_chooser->setObjectName(QStringLiteral("cboCommentary"));
-    m_chooser->setAccessibleName(tr("Commentary"));
     m_notes = new QTextBrowser;
     m_notes->setObjectName(QStringLiteral("txtCommentary"));
     m_notes->setAccessibleName(tr("Commentary notes"));
     m_notes->setOpenLinks(false);
+    auto* caption = new QLabel(tr("Commentary"));
+    caption->setBuddy(m_chooser);
+    auto* chooserRow = new QHBoxLayout;
+    chooserRow->addWidget(caption);
+    chooserRow->addWidget(m_chooser, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 0, 16);
-    layout->addWidget(m_chooser);
+    layout->addLayout(chooserRow);
     layout->addWidget(m_notes, 1);
     setMinimumWidth(260);
     connect(m_chooser, &QComboBox::currentIndexChanged, this, &CommentaryPane::refresh);

@@ -43,6 +43,7 @@ WordStudy::WordStudy(ReadingView* view) : QFrame(view->textBox()), m_view(view)
     m_entry->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_everyUse = new QPushButton;
     m_everyUse->setObjectName(QStringLiteral("cmdEveryUse"));
+    m_everyUse->setAccessibleName(tr("Every verse with this number"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->addWidget(m_heading);
