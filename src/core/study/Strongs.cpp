@@ -256,17 +256,19 @@ std::optional<StrongsIndex::Word> StrongsIndex::wordAt(int entry, qsizetype at) 
 
 QList<int> StrongsIndex::entriesWith(const StrongsNumber& number) const
 {
+    // One pass over the numbers, which lie one after another; the rare hit is traced back to its
+    // word and entry by binary search.
     const quint32 code = number.code();
     QList<int> entries;
-    for (size_t entry = 0; entry + 1 < m_entryStarts.size(); ++entry) {
-        for (quint32 w = m_entryStarts[entry]; w < m_entryStarts[entry + 1]; ++w) {
-            const Word& word = m_words[w];
-            const auto first = m_numbers.begin() + word.firstNumber;
-            if (std::find(first, first + word.numberCount, code) != first + word.numberCount) {
-                entries << int(entry);
-                break;
-            }
-        }
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        if (m_numbers[i] != code)
+            continue;
+        const auto word = std::upper_bound(m_words.begin(), m_words.end(), quint32(i),
+                                           [](quint32 at, const Word& w) { return at < w.firstNumber; }) - 1;
+        const quint32 wordIndex = quint32(word - m_words.begin());
+        const int entry = int(std::upper_bound(m_entryStarts.begin(), m_entryStarts.end(), wordIndex) - m_entryStarts.begin()) - 1;
+        if (entries.isEmpty() || entries.last() != entry)
+            entries << entry;
     }
     return entries;
 }

@@ -66,12 +66,22 @@ WordStudy::WordStudy(ReadingView* view) : QFrame(view->textBox()), m_view(view)
     view->textBox()->installEventFilter(this);
 }
 
-// The marked words of the passage in the pane, found again for every passage; the Strong's numbers
-// of a Bible are read the first time they are needed.
 void WordStudy::followPassage()
 {
     hide();
     m_words.clear();
+    m_wordsFound = false;
+    if (m_numbersShown)
+        setNumbersShown(true);
+}
+
+// The marked words of the passage in the pane, found when a word is first pointed at; the Strong's
+// numbers of a Bible are read then, not when it is chosen.
+void WordStudy::findWords()
+{
+    if (m_wordsFound)
+        return;
+    m_wordsFound = true;
     const std::shared_ptr<const ModuleText> text = ChosenModuleText();
     const std::optional<Passage> passage = m_view->shownPassage();
     if (!text || !passage)
@@ -88,8 +98,6 @@ void WordStudy::followPassage()
             m_words.append({span.start + characters(utf8, word.start), span.start + characters(utf8, word.end),
                             index->numbersOf(word)});
     }
-    if (m_numbersShown)
-        setNumbersShown(true);
 }
 
 void WordStudy::setNumbersShown(bool shown)
@@ -100,7 +108,10 @@ void WordStudy::setNumbersShown(bool shown)
         m_view->showChosenPassage();  // the plain text again
         return;
     }
-    if (!shown || m_words.isEmpty())
+    if (!shown)
+        return;
+    findWords();
+    if (m_words.isEmpty())
         return;
     // The numbers go in small raised letters after their words; the words behind them move on.
     QTextCharFormat raised;
@@ -133,6 +144,7 @@ const WordStudy::ShownWord* WordStudy::wordAt(int position) const
 
 bool WordStudy::showAt(int position)
 {
+    findWords();
     const ShownWord* word = wordAt(position);
     if (!word) {
         hide();
@@ -193,7 +205,7 @@ void WordStudy::hoverTimedOut()
 bool WordStudy::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_view->textBox()->viewport()) {
-        if (event->type() == QEvent::MouseMove && !m_words.isEmpty()) {
+        if (event->type() == QEvent::MouseMove && ChosenModuleText() && (!m_wordsFound || !m_words.isEmpty())) {
             m_hoverAt = static_cast<QMouseEvent*>(event)->position().toPoint();
             m_hover->start();
         } else if (event->type() == QEvent::MouseButtonPress) {

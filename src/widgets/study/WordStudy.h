@@ -45,6 +45,7 @@ private:
         QList<StrongsNumber> numbers;
     };
     void followPassage();
+    void findWords();
     void hoverTimedOut();
     const ShownWord* wordAt(int position) const;
 
@@ -55,6 +56,7 @@ private:
     QTimer* m_hover;
     QPoint m_hoverAt;
     QList<ShownWord> m_words;
+    bool m_wordsFound = false;  // m_words is of the passage shown
     bool m_numbersShown = false;
     std::optional<StrongsNumber> m_number;
 };
