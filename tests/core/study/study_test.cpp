@@ -115,6 +115,35 @@ TEST_F(TinyStudy, ACommentaryReadsAsParagraphsWithItsReferencesAsLinks)
     EXPECT_TRUE(error.contains(u"cannot be read")) << error.toStdString();
 }
 
+TEST_F(TinyStudy, TheCommandsPrintTheEntryTheVersesAndTheNotesAndSayWhatIsWrong)
+{
+    const auto run = [this](QStringList args) { return test::RunProgram(QStringList{u"--app-dir"_s, folder.path()} + args); };
+    test::ProgramRun r = test::RunProgram({u"strongs"_s, u"G0025"_s});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, u"G25  ἀγαπάω  agapáō  (ag-ap-ah'-o)\nto love. Compare G5368.\n"_s);
+    r = test::RunProgram({u"strongs"_s, u"H430"_s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(u"sword-dict-strongs-hebrew"_s)) << r.err.toStdString();
+    EXPECT_EQ(test::RunProgram({u"strongs"_s, u"love"_s}).code, 2);
+
+    r = run({u"--bible"_s, u"Tiny"_s, u"search"_s, u"--strongs"_s, u"H430"_s});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(u"Gen 1:1\tDios creó el cielo.\nGen 1:3\t"_s)) << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith(u"2 verses found\n"_s)) << r.out.toStdString();
+    r = run({u"search"_s, u"--strongs"_s, u"H430"_s});  // the built-in Bible has no numbers
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(u"--bible"_s)) << r.err.toStdString();
+
+    r = run({u"commentary"_s, u"--module"_s, u"TinyNotes"_s, u"John 3:16-17"_s});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(u"John 3:16\nperish\nLost sheep"_s)) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(u"John 3:17\nOr, judge."_s)) << r.out.toStdString();
+    r = run({u"commentary"_s, u"--module"_s, u"Damaged"_s, u"John 3:16"_s});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains(u"cannot be read"_s) && r.err.contains(u"TinyNotes"_s)) << r.err.toStdString();
+    EXPECT_EQ(run({u"commentary"_s, u"--module"_s, u"TinyNotes"_s, u"John 99:1"_s}).code, 2);
+}
+
 // Debian's packages, where installed.
 class InstalledStudy : public ::testing::Test {
 protected:
