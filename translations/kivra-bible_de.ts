@@ -1452,6 +1452,10 @@
         <source>Read aloud</source>
         <translation>Vorlesen</translation>
     </message>
+    <message>
+        <source>Commentary beside the passage</source>
+        <translation>Kommentar neben der Stelle</translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>

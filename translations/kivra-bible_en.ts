@@ -1413,6 +1413,10 @@
         <source>Read aloud</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Commentary beside the passage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>

@@ -1452,6 +1452,10 @@
         <source>Read aloud</source>
         <translation>Leer en voz alta</translation>
     </message>
+    <message>
+        <source>Commentary beside the passage</source>
+        <translation>Comentario junto al pasaje</translation>
+    </message>
 </context>
 <context>
     <name>kivra::AboutDialog</name>

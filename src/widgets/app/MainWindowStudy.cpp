@@ -24,6 +24,7 @@ void MainWindow::connectStudy()
     connect(m_wordStudy, &WordStudy::everyUseRequested, this, &MainWindow::showEveryUse);
     connect(m_reading, &ReadingView::passageShown, this, [this] { m_commentary->showPassage(m_reading->shownPassage()); });
     connect(m_commentary, &CommentaryPane::passageRequested, this, &MainWindow::openStoredPassage);
+    connect(m_reading, &ReadingView::commentaryRequested, this, &MainWindow::toggleCommentary);
 }
 
 void MainWindow::showEveryUse(const StrongsNumber& number)

@@ -134,7 +134,8 @@ void ReadingView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_text, at,
                   {[this](bool withReference) { copy(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); },
+                   [this] { emit commentaryRequested(); }});
 }
 
 } // namespace kivra

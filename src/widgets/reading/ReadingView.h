@@ -47,6 +47,7 @@ signals:
     void bookmarkRequested();
     void previewRequested();
     void readAloudRequested();
+    void commentaryRequested();
 
 private:
     // "World English Bible has no text for Genesis 1:2, 1:5." for the verses the chosen Bible lacks.

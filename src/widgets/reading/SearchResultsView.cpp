@@ -351,7 +351,7 @@ void SearchResultsView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_grid, at,
                   {[this](bool withReference) { copyCurrent(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }, {}});
 }
 
 } // namespace kivra
