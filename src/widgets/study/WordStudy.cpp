@@ -61,6 +61,7 @@ WordStudy::WordStudy(ReadingView* view) : QFrame(view->textBox()), m_view(view)
         hide();
     });
     connect(view, &ReadingView::passageShown, this, &WordStudy::followPassage);
+    connect(view->textBox()->verticalScrollBar(), &QScrollBar::valueChanged, this, &QWidget::hide);  // its word moved away
     view->textBox()->viewport()->setMouseTracking(true);
     view->textBox()->viewport()->installEventFilter(this);
     view->textBox()->installEventFilter(this);
