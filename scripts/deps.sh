@@ -19,10 +19,13 @@ KIVRA_BUILD_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev
  libexpat1-dev libjpeg-dev libpng-dev libfreetype-dev libx11-dev zlib1g-dev bible-kjv libsword-dev qt6-speech-dev"
 
 # The tests and the screenshots: a headless X server, PDF text, GoogleTest and Google Benchmark;
-# osis2mod makes small SWORD modules, and Debian's Bibles are compared with the library's own reader.
+# osis2mod makes small SWORD modules, and Debian's Bibles are compared with the library's own reader;
+# the word study and the commentaries are tried on Debian's KJV with Strong's numbers, the two
+# Strong's lexicons, two commentaries that read and one (MHCC) packaged damaged.
 KIVRA_TEST_PACKAGES="xvfb xauth imagemagick poppler-utils libgtest-dev libbenchmark-dev
  desktop-file-utils sqlite3 libsword-utils diatheke sword-text-web sword-text-sparv
- qt6-speech-flite-plugin"
+ sword-text-kjv sword-dict-strongs-greek sword-dict-strongs-hebrew sword-comm-scofield
+ sword-comm-mhcc sword-comm-tdavid qt6-speech-flite-plugin"
 
 KIVRA_PACKAGES="$KIVRA_RUNTIME_PACKAGES $KIVRA_BUILD_PACKAGES $KIVRA_TEST_PACKAGES"
 

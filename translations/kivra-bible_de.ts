@@ -92,13 +92,24 @@
         <translation>Unbekannter Befehl oder falsche Anzahl von Argumenten: %1.</translation>
     </message>
     <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>--bible braucht den Namen einer Bibel (siehe „kivra-bible bibles“).</translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <translation>--bible gehört zu passage, search, advanced-search und export-rtf.</translation>
+    </message>
+    <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
        kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
        kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
        kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER
        kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
                    [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
        kivra-bible bibles
+       kivra-bible strongs NUMBER
+       kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -116,6 +127,11 @@
   search         print every verse containing TEXT (% and _ are wildcards) and the count
   advanced-search  the two-term search; OP is LIKE or &quot;NOT LIKE&quot;
   --whole-words  either search matches whole words only (&quot;faith&quot; leaves out &quot;faithful&quot;)
+  --strongs      search the verses whose words carry a Strong&apos;s number, e.g.
+                 kivra-bible --bible engKJV2006eb search --strongs G25
+  strongs        print the lexicon entry of a Strong&apos;s number (H430 Hebrew, G25 Greek)
+  commentary     print what the SWORD commentary NAME (--module) says on the passage, e.g.
+                 kivra-bible commentary --module Scofield &quot;John 3:16&quot;
   dump           print the columns and rows of an exchange file (.kbm, .kbs)
   export-bookmarks  write every bookmark to FILE (.kbm)
   import-bookmarks  add the bookmarks of FILE and their links
@@ -127,9 +143,12 @@
         kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
         kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
         kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+        kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER
         kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
                     [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
         kivra-bible bibles
+        kivra-bible strongs NUMBER
+        kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE
         kivra-bible [--app-dir DIR] dump FILE
         kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
         kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -147,6 +166,11 @@
   search         jeden Vers ausgeben, der TEXT enthält (% und _ sind Platzhalter), und die Anzahl
   advanced-search  die Suche mit zwei Begriffen; OP ist LIKE oder &quot;NOT LIKE&quot;
   --whole-words  beide Suchen finden nur ganze Wörter (&quot;Glaube&quot; findet nicht &quot;Glauben&quot;)
+  --strongs      die Verse suchen, deren Wörter eine Strong-Nummer tragen, z. B.
+                 kivra-bible --bible engKJV2006eb search --strongs G25
+  strongs        den Lexikoneintrag einer Strong-Nummer ausgeben (H430 hebräisch, G25 griechisch)
+  commentary     ausgeben, was der SWORD-Kommentar NAME (--module) zur Stelle sagt, z. B.
+                 kivra-bible commentary --module Scofield &quot;John 3:16&quot;
   dump           Spalten und Zeilen einer Austauschdatei ausgeben (.kbm, .kbs)
   export-bookmarks  alle Lesezeichen in FILE schreiben (.kbm)
   import-bookmarks  die Lesezeichen aus FILE samt ihren Verknüpfungen hinzufügen
@@ -155,13 +179,20 @@
 
 </translation>
     </message>
+</context>
+<context>
+    <name>Commentary</name>
     <message>
-        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
-        <translation>--bible braucht den Namen einer Bibel (siehe „kivra-bible bibles“).</translation>
+        <source>There is no commentary &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Kommentar „%1“.</translation>
     </message>
     <message>
-        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
-        <translation>--bible gehört zu passage, search, advanced-search und export-rtf.</translation>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not keyed by verse.</source>
+        <translation>%1 kann nicht gelesen werden: er ist nicht nach Versen geordnet.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +559,33 @@
         <source>close a window</source>
         <translation>ein Fenster schließen</translation>
     </message>
+    <message>
+        <source>in the passage: the Strong&apos;s number and lexicon entry of the word at the cursor</source>
+        <translation>in der Stelle: Strong-Nummer und Lexikoneintrag des Wortes an der Schreibmarke</translation>
+    </message>
+    <message>
+        <source>show or hide the Strong&apos;s numbers in the passage</source>
+        <translation>die Strong-Nummern in der Stelle zeigen oder verbergen</translation>
+    </message>
+    <message>
+        <source>show or hide the commentary beside the passage</source>
+        <translation>den Kommentar neben der Stelle zeigen oder verbergen</translation>
+    </message>
+</context>
+<context>
+    <name>Lexicon</name>
+    <message>
+        <source>No lexicon of Strong&apos;s Hebrew numbers is installed; the package %1 brings one.</source>
+        <translation>Kein Lexikon der hebräischen Strong-Nummern ist installiert; das Paket %1 bringt eines mit.</translation>
+    </message>
+    <message>
+        <source>No lexicon of Strong&apos;s Greek numbers is installed; the package %1 brings one.</source>
+        <translation>Kein Lexikon der griechischen Strong-Nummern ist installiert; das Paket %1 bringt eines mit.</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2.</source>
+        <translation>%1 hat keinen Eintrag für %2.</translation>
+    </message>
 </context>
 <context>
     <name>PassageCommand</name>
@@ -759,6 +817,10 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>its description names the %1 storage layout, but its files (%2) are of another one</source>
+        <translation>ihre Beschreibung nennt die Ablageform %1, ihre Dateien (%2) haben aber eine andere</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1373,45 @@
     </message>
 </context>
 <context>
+    <name>StudyCommand</name>
+    <message>
+        <source>&quot;%1&quot; is no Strong&apos;s number; write one such as H430 or G25.</source>
+        <translation>„%1“ ist keine Strong-Nummer; schreiben Sie eine wie H430 oder G25.</translation>
+    </message>
+    <message>
+        <source>usage: strongs NUMBER (such as H430 or G25)</source>
+        <translation>Aufruf: strongs NUMBER (etwa H430 oder G25)</translation>
+    </message>
+    <message>
+        <source>usage: search --strongs NUMBER (with --bible NAME)</source>
+        <translation>Aufruf: search --strongs NUMBER (mit --bible NAME)</translation>
+    </message>
+    <message>
+        <source>%1 carries no Strong&apos;s numbers.</source>
+        <translation>%1 enthält keine Strong-Nummern.</translation>
+    </message>
+    <message>
+        <source>The built-in Bible carries no Strong&apos;s numbers; choose one that does with --bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>Die eingebaute Bibel enthält keine Strong-Nummern; wählen Sie mit --bible eine, die sie enthält (siehe „kivra-bible bibles“).</translation>
+    </message>
+    <message>
+        <source>usage: commentary --module NAME REFERENCE</source>
+        <translation>Aufruf: commentary --module NAME REFERENCE</translation>
+    </message>
+    <message>
+        <source>No SWORD commentary can be read.</source>
+        <translation>Kein SWORD-Kommentar kann gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Commentaries: %1.</source>
+        <translation>Kommentare: %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
+        <translation>%1 hat keine Anmerkung zu %2.</translation>
+    </message>
+</context>
+<context>
     <name>VerseExport</name>
     <message>
         <source>%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6</source>
@@ -1350,6 +1451,10 @@
     <message>
         <source>Read aloud</source>
         <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Commentary beside the passage</source>
+        <translation>Kommentar neben der Stelle</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1581,29 @@
     <message>
         <source>there is no Bible called %1</source>
         <translation>es gibt keine Bibel namens %1</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CommentaryPane</name>
+    <message>
+        <source>Commentary</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Commentary notes</source>
+        <translation>Anmerkungen des Kommentars</translation>
+    </message>
+    <message>
+        <source>%1 (%2, cannot be read)</source>
+        <translation>%1 (%2, nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>No commentary is installed; the package sword-comm-scofield, for one, brings notes on the whole Bible.</source>
+        <translation>Kein Kommentar ist installiert; das Paket sword-comm-scofield etwa bringt Anmerkungen zur ganzen Bibel mit.</translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
+        <translation>%1 hat keine Anmerkung zu %2.</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1991,25 @@
     <message>
         <source>To verse</source>
         <translation>Bis Vers</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::WordStudy</name>
+    <message>
+        <source>Word study</source>
+        <translation>Wortstudie</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>auch %1</translation>
+    </message>
+    <message>
+        <source>Every verse with %1</source>
+        <translation>Jeder Vers mit %1</translation>
+    </message>
+    <message>
+        <source>Every verse with this number</source>
+        <translation>Jeder Vers mit dieser Nummer</translation>
     </message>
 </context>
 </TS>

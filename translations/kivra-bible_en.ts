@@ -92,13 +92,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
        kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
        kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
        kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER
        kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
                    [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
        kivra-bible bibles
+       kivra-bible strongs NUMBER
+       kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -116,6 +127,11 @@
   search         print every verse containing TEXT (% and _ are wildcards) and the count
   advanced-search  the two-term search; OP is LIKE or &quot;NOT LIKE&quot;
   --whole-words  either search matches whole words only (&quot;faith&quot; leaves out &quot;faithful&quot;)
+  --strongs      search the verses whose words carry a Strong&apos;s number, e.g.
+                 kivra-bible --bible engKJV2006eb search --strongs G25
+  strongs        print the lexicon entry of a Strong&apos;s number (H430 Hebrew, G25 Greek)
+  commentary     print what the SWORD commentary NAME (--module) says on the passage, e.g.
+                 kivra-bible commentary --module Scofield &quot;John 3:16&quot;
   dump           print the columns and rows of an exchange file (.kbm, .kbs)
   export-bookmarks  write every bookmark to FILE (.kbm)
   import-bookmarks  add the bookmarks of FILE and their links
@@ -125,12 +141,19 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>Commentary</name>
     <message>
-        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <source>There is no commentary &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not keyed by verse.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -498,6 +521,33 @@
         <source>close a window</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>in the passage: the Strong&apos;s number and lexicon entry of the word at the cursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show or hide the Strong&apos;s numbers in the passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show or hide the commentary beside the passage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lexicon</name>
+    <message>
+        <source>No lexicon of Strong&apos;s Hebrew numbers is installed; the package %1 brings one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No lexicon of Strong&apos;s Greek numbers is installed; the package %1 brings one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PassageCommand</name>
@@ -728,6 +778,10 @@
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its description names the %1 storage layout, but its files (%2) are of another one</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1280,6 +1334,45 @@
     </message>
 </context>
 <context>
+    <name>StudyCommand</name>
+    <message>
+        <source>&quot;%1&quot; is no Strong&apos;s number; write one such as H430 or G25.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: strongs NUMBER (such as H430 or G25)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: search --strongs NUMBER (with --bible NAME)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 carries no Strong&apos;s numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The built-in Bible carries no Strong&apos;s numbers; choose one that does with --bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: commentary --module NAME REFERENCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No SWORD commentary can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commentaries: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VerseExport</name>
     <message>
         <source>Print Preview</source>
@@ -1318,6 +1411,10 @@
     </message>
     <message>
         <source>Read aloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commentary beside the passage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1444,6 +1541,29 @@
     </message>
     <message>
         <source>there is no Bible called %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CommentaryPane</name>
+    <message>
+        <source>Commentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commentary notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, cannot be read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No commentary is installed; the package sword-comm-scofield, for one, brings notes on the whole Bible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1831,6 +1951,25 @@
     </message>
     <message>
         <source>To verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kivra::WordStudy</name>
+    <message>
+        <source>Word study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every verse with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every verse with this number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -92,13 +92,24 @@
         <translation>Orden desconocida o número de argumentos incorrecto: %1.</translation>
     </message>
     <message>
+        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>--bible necesita el nombre de una Biblia (vea «kivra-bible bibles»).</translation>
+    </message>
+    <message>
+        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
+        <translation>--bible va con passage, search, advanced-search y export-rtf.</translation>
+    </message>
+    <message>
         <source>Usage: kivra-bible [--app-dir DIR] [--no-splash] [--open REFERENCE | --open TESTAMENT BOOK C:V-C:V]
        kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
        kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
        kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+       kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER
        kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
                    [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
        kivra-bible bibles
+       kivra-bible strongs NUMBER
+       kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE
        kivra-bible [--app-dir DIR] dump FILE
        kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
        kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -116,6 +127,11 @@
   search         print every verse containing TEXT (% and _ are wildcards) and the count
   advanced-search  the two-term search; OP is LIKE or &quot;NOT LIKE&quot;
   --whole-words  either search matches whole words only (&quot;faith&quot; leaves out &quot;faithful&quot;)
+  --strongs      search the verses whose words carry a Strong&apos;s number, e.g.
+                 kivra-bible --bible engKJV2006eb search --strongs G25
+  strongs        print the lexicon entry of a Strong&apos;s number (H430 Hebrew, G25 Greek)
+  commentary     print what the SWORD commentary NAME (--module) says on the passage, e.g.
+                 kivra-bible commentary --module Scofield &quot;John 3:16&quot;
   dump           print the columns and rows of an exchange file (.kbm, .kbs)
   export-bookmarks  write every bookmark to FILE (.kbm)
   import-bookmarks  add the bookmarks of FILE and their links
@@ -127,9 +143,12 @@
      kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V
      kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE
      kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT
+     kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER
      kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]
                  [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]
      kivra-bible bibles
+     kivra-bible strongs NUMBER
+     kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE
      kivra-bible [--app-dir DIR] dump FILE
      kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE
      kivra-bible [--app-dir DIR] export-stories|import-stories FILE
@@ -147,6 +166,11 @@
   search         mostrar cada versículo que contiene TEXT (% y _ son comodines) y el total
   advanced-search  la búsqueda de dos términos; OP es LIKE o &quot;NOT LIKE&quot;
   --whole-words  ambas búsquedas encuentran solo palabras completas (&quot;fe&quot; no encuentra &quot;fiel&quot;)
+  --strongs      buscar los versículos cuyas palabras llevan un número Strong, p. ej.
+                 kivra-bible --bible engKJV2006eb search --strongs G25
+  strongs        mostrar la entrada del léxico de un número Strong (H430 hebreo, G25 griego)
+  commentary     mostrar lo que dice el comentario SWORD NAME (--module) sobre el pasaje, p. ej.
+                 kivra-bible commentary --module Scofield &quot;John 3:16&quot;
   dump           mostrar las columnas y filas de un archivo de intercambio (.kbm, .kbs)
   export-bookmarks  escribir todos los marcadores en FILE (.kbm)
   import-bookmarks  añadir los marcadores de FILE y sus vínculos
@@ -155,13 +179,20 @@
 
 </translation>
     </message>
+</context>
+<context>
+    <name>Commentary</name>
     <message>
-        <source>--bible needs the name of a Bible (see &quot;kivra-bible bibles&quot;).</source>
-        <translation>--bible necesita el nombre de una Biblia (vea «kivra-bible bibles»).</translation>
+        <source>There is no commentary &quot;%1&quot;.</source>
+        <translation>No hay ningún comentario «%1».</translation>
     </message>
     <message>
-        <source>--bible goes with passage, search, advanced-search and export-rtf.</source>
-        <translation>--bible va con passage, search, advanced-search y export-rtf.</translation>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not keyed by verse.</source>
+        <translation>%1 no se puede leer: no está ordenado por versículos.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +559,33 @@
         <source>close a window</source>
         <translation>cerrar una ventana</translation>
     </message>
+    <message>
+        <source>in the passage: the Strong&apos;s number and lexicon entry of the word at the cursor</source>
+        <translation>en el pasaje: el número Strong y la entrada del léxico de la palabra del cursor</translation>
+    </message>
+    <message>
+        <source>show or hide the Strong&apos;s numbers in the passage</source>
+        <translation>mostrar u ocultar los números Strong en el pasaje</translation>
+    </message>
+    <message>
+        <source>show or hide the commentary beside the passage</source>
+        <translation>mostrar u ocultar el comentario junto al pasaje</translation>
+    </message>
+</context>
+<context>
+    <name>Lexicon</name>
+    <message>
+        <source>No lexicon of Strong&apos;s Hebrew numbers is installed; the package %1 brings one.</source>
+        <translation>No hay instalado ningún léxico de los números Strong hebreos; el paquete %1 trae uno.</translation>
+    </message>
+    <message>
+        <source>No lexicon of Strong&apos;s Greek numbers is installed; the package %1 brings one.</source>
+        <translation>No hay instalado ningún léxico de los números Strong griegos; el paquete %1 trae uno.</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2.</source>
+        <translation>%1 no tiene ninguna entrada para %2.</translation>
+    </message>
 </context>
 <context>
     <name>PassageCommand</name>
@@ -759,6 +817,10 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>its description names the %1 storage layout, but its files (%2) are of another one</source>
+        <translation>su descripción indica el formato de almacenamiento %1, pero sus archivos (%2) son de otro</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1373,45 @@
     </message>
 </context>
 <context>
+    <name>StudyCommand</name>
+    <message>
+        <source>&quot;%1&quot; is no Strong&apos;s number; write one such as H430 or G25.</source>
+        <translation>«%1» no es un número Strong; escriba uno como H430 o G25.</translation>
+    </message>
+    <message>
+        <source>usage: strongs NUMBER (such as H430 or G25)</source>
+        <translation>uso: strongs NUMBER (como H430 o G25)</translation>
+    </message>
+    <message>
+        <source>usage: search --strongs NUMBER (with --bible NAME)</source>
+        <translation>uso: search --strongs NUMBER (con --bible NAME)</translation>
+    </message>
+    <message>
+        <source>%1 carries no Strong&apos;s numbers.</source>
+        <translation>%1 no lleva números Strong.</translation>
+    </message>
+    <message>
+        <source>The built-in Bible carries no Strong&apos;s numbers; choose one that does with --bible (see &quot;kivra-bible bibles&quot;).</source>
+        <translation>La Biblia incorporada no lleva números Strong; elija con --bible una que los lleve (vea «kivra-bible bibles»).</translation>
+    </message>
+    <message>
+        <source>usage: commentary --module NAME REFERENCE</source>
+        <translation>uso: commentary --module NAME REFERENCE</translation>
+    </message>
+    <message>
+        <source>No SWORD commentary can be read.</source>
+        <translation>No se puede leer ningún comentario SWORD.</translation>
+    </message>
+    <message>
+        <source>Commentaries: %1.</source>
+        <translation>Comentarios: %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
+        <translation>%1 no tiene ninguna nota sobre %2.</translation>
+    </message>
+</context>
+<context>
     <name>VerseExport</name>
     <message>
         <source>%1 - %2 Chapter %3 Section %4 to  Chapter %5 Section %6</source>
@@ -1350,6 +1451,10 @@
     <message>
         <source>Read aloud</source>
         <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Commentary beside the passage</source>
+        <translation>Comentario junto al pasaje</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1581,29 @@
     <message>
         <source>there is no Bible called %1</source>
         <translation>no hay ninguna Biblia llamada %1</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::CommentaryPane</name>
+    <message>
+        <source>Commentary</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Commentary notes</source>
+        <translation>Notas del comentario</translation>
+    </message>
+    <message>
+        <source>%1 (%2, cannot be read)</source>
+        <translation>%1 (%2, no se puede leer)</translation>
+    </message>
+    <message>
+        <source>No commentary is installed; the package sword-comm-scofield, for one, brings notes on the whole Bible.</source>
+        <translation>No hay ningún comentario instalado; el paquete sword-comm-scofield, por ejemplo, trae notas sobre toda la Biblia.</translation>
+    </message>
+    <message>
+        <source>%1 has no note on %2.</source>
+        <translation>%1 no tiene ninguna nota sobre %2.</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1991,25 @@
     <message>
         <source>To verse</source>
         <translation>Al versículo</translation>
+    </message>
+</context>
+<context>
+    <name>kivra::WordStudy</name>
+    <message>
+        <source>Word study</source>
+        <translation>Estudio de palabras</translation>
+    </message>
+    <message>
+        <source>also %1</source>
+        <translation>también %1</translation>
+    </message>
+    <message>
+        <source>Every verse with %1</source>
+        <translation>Todos los versículos con %1</translation>
+    </message>
+    <message>
+        <source>Every verse with this number</source>
+        <translation>Todos los versículos con este número</translation>
     </message>
 </context>
 </TS>

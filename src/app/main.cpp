@@ -6,6 +6,7 @@
 #include "app/UserFolder.h"
 #include "reading/BibleCommand.h"
 #include "reading/SearchCommand.h"
+#include "study/StudyCommand.h"
 #include "app/PaintReport.h"
 #include "app/Signals.h"
 #include "app/SingleWindow.h"
@@ -140,6 +141,10 @@ int runScriptingCommand(const CommandLine& cl)
     }
     if (cl.action == CommandLine::Action::Passage)
         return RunPassageCommand(cl.operands);
+    if (cl.action == CommandLine::Action::Commentary) {
+        QTextStream out(stdout), err(stderr);
+        return RunCommentaryCommand(cl.operands, out, err);
+    }
     if (cl.action == CommandLine::Action::Search) {
         QFile out;
         out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);  // the command writes in blocks
@@ -189,13 +194,19 @@ int main(int argc, char** argv)
         QTextStream out(stdout), err(stderr);
         return RunBiblesCommand(out, err);
     }
+    if (cl.action == CommandLine::Action::Strongs) {
+        QCoreApplication app(argc, argv);
+        installTranslations();
+        QTextStream out(stdout), err(stderr);
+        return RunStrongsCommand(cl.operands, out, err);
+    }
     if (cl.action == CommandLine::Action::Dump) {
         QCoreApplication app(argc, argv);
         installTranslations();
         return RunDumpCommand(cl.operands[0]);
     }
     if (isExchangeCommand(cl.action) || cl.action == CommandLine::Action::Passage
-        || cl.action == CommandLine::Action::Search) {
+        || cl.action == CommandLine::Action::Search || cl.action == CommandLine::Action::Commentary) {
         prepareScriptingEnvironment();
         QCoreApplication app(argc, argv);
         installTranslations();

@@ -104,6 +104,10 @@ CommandLine ParseCommandLine(const QStringList& args)
         rest.prepend(command);
     } else if (command == QLatin1String("bibles") && rest.isEmpty()) {
         cl.action = CommandLine::Action::Bibles;
+    } else if (command == QLatin1String("strongs") && rest.size() == 1) {
+        cl.action = CommandLine::Action::Strongs;
+    } else if (command == QLatin1String("commentary") && rest.size() == 3 && rest[0] == QLatin1String("--module")) {
+        cl.action = CommandLine::Action::Commentary;
     } else if (rest.size() == 1 && exchangeCommand(command) != CommandLine::Action::Error) {
         cl.action = exchangeCommand(command);
     } else {
@@ -130,9 +134,12 @@ QString UsageText()
         "       kivra-bible [--app-dir DIR] [--bible NAME] passage REFERENCE | passage TESTAMENT BOOK C:V-C:V\n"
         "       kivra-bible [--app-dir DIR] [--bible NAME] export-rtf TESTAMENT BOOK C:V-C:V FILE\n"
         "       kivra-bible [--app-dir DIR] [--bible NAME] search [--whole-words] TEXT\n"
+        "       kivra-bible [--app-dir DIR] --bible NAME search --strongs NUMBER\n"
         "       kivra-bible [--app-dir DIR] [--bible NAME] advanced-search [--whole-words] [--text1 T] [--op1 OP]\n"
         "                   [--join AND|OR] [--text2 T] [--op2 OP] [--scope TESTAMENT BOOK C:V-C:V]\n"
         "       kivra-bible bibles\n"
+        "       kivra-bible strongs NUMBER\n"
+        "       kivra-bible [--app-dir DIR] commentary --module NAME REFERENCE\n"
         "       kivra-bible [--app-dir DIR] dump FILE\n"
         "       kivra-bible [--app-dir DIR] export-bookmarks|import-bookmarks FILE\n"
         "       kivra-bible [--app-dir DIR] export-stories|import-stories FILE\n"
@@ -150,6 +157,11 @@ QString UsageText()
         "  search         print every verse containing TEXT (% and _ are wildcards) and the count\n"
         "  advanced-search  the two-term search; OP is LIKE or \"NOT LIKE\"\n"
         "  --whole-words  either search matches whole words only (\"faith\" leaves out \"faithful\")\n"
+        "  --strongs      search the verses whose words carry a Strong's number, e.g.\n"
+        "                 kivra-bible --bible engKJV2006eb search --strongs G25\n"
+        "  strongs        print the lexicon entry of a Strong's number (H430 Hebrew, G25 Greek)\n"
+        "  commentary     print what the SWORD commentary NAME (--module) says on the passage, e.g.\n"
+        "                 kivra-bible commentary --module Scofield \"John 3:16\"\n"
         "  dump           print the columns and rows of an exchange file (.kbm, .kbs)\n"
         "  export-bookmarks  write every bookmark to FILE (.kbm)\n"
         "  import-bookmarks  add the bookmarks of FILE and their links\n"

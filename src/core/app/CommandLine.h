@@ -5,7 +5,7 @@ namespace kivra {
 
 struct CommandLine {
     enum class Action {
-        Gui, Help, Version, Passage, ExportRtf, Search, Bibles,
+        Gui, Help, Version, Passage, ExportRtf, Search, Bibles, Strongs, Commentary,
         Dump, ExportBookmarks, ImportBookmarks, ExportStories, ImportStories,
         Error
     };

@@ -5,6 +5,7 @@
 #include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/VerseTexts.h"
+#include "study/StudyCommand.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
 
@@ -194,6 +195,8 @@ int RunSearchCommand(const QStringList& commandOperands, QIODevice& out, QTextSt
         operands = options.mid(end + 1);
         options = options.first(end);
     }
+    if (command == QLatin1String("search") && options.value(0) == QLatin1String("--strongs"))
+        return RunStrongsSearchCommand(options.mid(1) + operands, out, err);
     const bool wholeWords = options.removeAll(QStringLiteral("--whole-words")) > 0;
     SearchQuery q;
     if (command == QLatin1String("search") && options.size() + operands.size() == 1) {

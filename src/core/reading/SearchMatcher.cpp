@@ -174,8 +174,17 @@ MatchMarks::MatchMarks(const VerseFilter& filter)
             m_matchers.emplace_back(condition.text, filter.wholeWords);
 }
 
-QList<QPair<int, int>> MatchMarks::ranges(const QString& text) const
+MatchMarks MatchMarks::ofRows(RowRanges rowRanges)
 {
+    MatchMarks marks;
+    marks.m_rowRanges = std::move(rowRanges);
+    return marks;
+}
+
+QList<QPair<int, int>> MatchMarks::ranges(const QString& text, int row) const
+{
+    if (m_rowRanges)
+        return row >= 0 ? m_rowRanges(row) : QList<QPair<int, int>>();
     const QByteArray utf8 = FoldCase(text.toUtf8());
     const std::string_view view(utf8.constData(), size_t(utf8.size()));
     QList<TextSpan> spans;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,12 +57,19 @@ public:
     MatchMarks() = default;
     explicit MatchMarks(const VerseFilter& filter);
 
-    // (start, length) pairs in the characters of text, in order, overlaps merged.
-    QList<QPair<int, int>> ranges(const QString& text) const;
-    bool isEmpty() const { return m_matchers.empty(); }
+    // Marks that a list of results names for each of its rows (the words carrying a Strong's number)
+    // rather than a text to look for.
+    using RowRanges = std::function<QList<QPair<int, int>>(int row)>;
+    static MatchMarks ofRows(RowRanges rowRanges);
+
+    // (start, length) pairs in the characters of text, in order, overlaps merged; for marks of
+    // rows, those of the row.
+    QList<QPair<int, int>> ranges(const QString& text, int row = -1) const;
+    bool isEmpty() const { return m_matchers.empty() && !m_rowRanges; }
 
 private:
     std::vector<SearchMatcher> m_matchers;
+    RowRanges m_rowRanges;
 };
 
 } // namespace kivra

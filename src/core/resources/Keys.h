@@ -11,6 +11,7 @@ enum class KeyCommand {
     GoToReference, FindText, OpenPassage, PreviousChapter, NextChapter, BackToResults,
     VerseSelectorTab, StoryTab, BookmarkTab,
     Bookmark, AdvancedSearch, ClearSearch, Print, PrintPreview, ExportVerses, Options, WebPanel, About,
+    WordStudy, StrongsNumbers, Commentary,
     ZoomIn, ZoomOut, ZoomReset, ReadAloud, StopReading, ReadFaster, ReadSlower, KeyList, Quit,
     ViewKey,  // handled by the control that has the focus; listed for the reader only
 };

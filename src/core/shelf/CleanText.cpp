@@ -99,8 +99,39 @@ QByteArray entity(std::string_view name)
     return {};
 }
 
+// The Strong's numbers a <w> tag carries in its lemma or savlm attribute, blank-separated and
+// without their "strong:" prefix; empty when it has none.
+QByteArray strongsNumbers(std::string_view tag)
+{
+    QByteArray numbers;
+    for (std::string_view attribute : {" lemma=\"", " savlm=\""}) {
+        const size_t at = tag.find(attribute);
+        if (at == std::string_view::npos)
+            continue;
+        const size_t from = at + attribute.size();
+        const size_t to = tag.find('"', from);
+        std::string_view value = tag.substr(from, to == std::string_view::npos ? std::string_view::npos : to - from);
+        while (!value.empty()) {
+            const size_t blank = value.find(' ');
+            const std::string_view token = value.substr(0, blank);
+            value = blank == std::string_view::npos ? std::string_view() : value.substr(blank + 1);
+            if (token.size() > 7 && token.substr(0, 7) == "strong:") {
+                if (!numbers.isEmpty())
+                    numbers += ' ';
+                numbers.append(token.data() + 7, qsizetype(token.size() - 7));
+            }
+        }
+        if (!numbers.isEmpty())
+            break;
+    }
+    return numbers;
+}
+
 class Writer {
 public:
+    // The next character written is recorded in *slot (its position), once.
+    void markNext(qsizetype* slot) { m_slot = slot; }
+    qsizetype size() const { return m_out.size(); }
     void breakWords() { m_pendingBreak = true; }
     void put(const QByteArray& bytes)
     {
@@ -116,6 +147,10 @@ public:
         if (m_pendingBlank || (m_pendingBreak && isWordByte(c) && !m_out.isEmpty() && isWordByte(m_out.back())))
             m_out += ' ';
         m_pendingBlank = m_pendingBreak = false;
+        if (m_slot) {
+            *m_slot = m_out.size();
+            m_slot = nullptr;
+        }
         m_out += c;
     }
     QByteArray take() { return std::move(m_out); }
@@ -123,14 +158,17 @@ public:
 private:
     QByteArray m_out;
     bool m_pendingBlank = false, m_pendingBreak = false;
+    qsizetype* m_slot = nullptr;
 };
 
 } // namespace
 
-QByteArray CleanEntryText(std::string_view raw)
+QByteArray CleanEntryText(std::string_view raw, std::vector<StrongsWord>* words)
 {
     Writer out;
     size_t at = 0;
+    size_t openWord = 0;  // 1 + the position in words of the marked word being read; 0 outside one
+    qsizetype openStart = -1;
     while (at < raw.size()) {
         const char c = raw[at];
         if (c == '<') {
@@ -147,6 +185,24 @@ QByteArray CleanEntryText(std::string_view raw)
                 at = afterNote(raw, close + 1, true);
                 out.breakWords();
             } else {
+                if (words && sameName(name, "w") && !selfClosing) {
+                    if (tag[1] == '/' && openWord) {
+                        StrongsWord& word = (*words)[openWord - 1];
+                        word.start = openStart;
+                        word.end = out.size();
+                        if (openStart < 0 || word.end <= word.start)
+                            words->erase(words->begin() + qsizetype(openWord - 1));  // no text in it
+                        openWord = 0;
+                        out.markNext(nullptr);
+                    } else if (tag[1] != '/' && !openWord) {
+                        if (QByteArray numbers = strongsNumbers(tag); !numbers.isEmpty()) {
+                            words->push_back({0, 0, std::move(numbers)});
+                            openWord = words->size();
+                            openStart = -1;
+                            out.markNext(&openStart);
+                        }
+                    }
+                }
                 if (breaksWords(name))
                     out.breakWords();
                 at = close + 1;
@@ -171,6 +227,8 @@ QByteArray CleanEntryText(std::string_view raw)
             ++at;
         }
     }
+    if (openWord)  // a word the entry never closed has no end to mark
+        words->erase(words->begin() + qsizetype(openWord - 1));
     return out.take();
 }
 

@@ -92,8 +92,17 @@ QString verseIndexProblem(const QString& folder, const QString& driver, const QS
             return Shelf::tr("its index file %1 has %2 bytes where the %3 versification needs %4")
                 .arg(name).arg(file.size()).arg(versification).arg(expected[testament] * layout->entrySize);
     }
-    if (present == 0)
+    if (present == 0) {
+        // Index files of another layout: the description and the files disagree (the library then
+        // reads "Error reading ulCompOffset" and empty text).
+        for (const Layout& other : layouts) {
+            const QString name = QStringLiteral("nt.%1").arg(QLatin1String(other.suffix));
+            if (QLatin1String(other.suffix) != QLatin1String(layout->suffix) && QFileInfo::exists(QDir(folder).filePath(name)))
+                return Shelf::tr("its description names the %1 storage layout, but its files (%2) are of another one")
+                    .arg(driver, name);
+        }
         return Shelf::tr("its index files (%1) are missing from %2").arg(names.join(QStringLiteral(", ")), folder);
+    }
     return {};
 }
 
@@ -107,7 +116,10 @@ QString problemOf(sword::SWModule& module, ModuleKind kind, const QString& versi
         return verseIndexProblem(path, driver, versification);
     }
     if (driver.endsWith(QLatin1String("LD"), Qt::CaseInsensitive)) {  // a path prefix, not a folder
-        QString prefix = path;
+        // The library may give the folder alone; the prefix is then the last part of DataPath.
+        QString prefix = QFileInfo(path).isDir()
+                             ? QDir(path).filePath(confEntry(module, "DataPath").section(QLatin1Char('/'), -1))
+                             : path;
         while (prefix.endsWith(QLatin1Char('/')))
             prefix.chop(1);
         if (!QFileInfo::exists(prefix + QStringLiteral(".idx")))
@@ -119,17 +131,17 @@ QString problemOf(sword::SWModule& module, ModuleKind kind, const QString& versi
     return {};
 }
 
-// A conf that says nothing of its encoding means Latin-1, yet some such modules hold UTF-8: an
-// entry that reads as UTF-8 is taken as such.
-QByteArray asUtf8(const char* raw)
+} // namespace
+
+QByteArray EntryUtf8(const char* raw, bool declaredUtf8)
 {
     const QByteArray bytes(raw);
+    if (declaredUtf8)
+        return bytes;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     return decoder.hasError() ? QString::fromLatin1(bytes).toUtf8() : bytes;
 }
-
-} // namespace
 
 QList<int> VersificationChapters(const QString& system, const QString& osisId)
 {
@@ -242,7 +254,7 @@ std::shared_ptr<const ModuleText> ModuleTextBuilder::read(sword::SWModule& modul
     module.setSkipConsecutiveLinks(false);
     for (module.setPosition(sword::TOP); !module.popError(); module.increment()) {
         const char* raw = module.getRawEntry();
-        const QByteArray clean = declaredUtf8 ? CleanEntryText(raw) : CleanEntryText(asUtf8(raw).toStdString());
+        const QByteArray clean = declaredUtf8 ? CleanEntryText(raw) : CleanEntryText(EntryUtf8(raw, false).toStdString());
         if (clean.isEmpty())
             continue;
         const int book = bookByOsis.value(key->getOSISBookName(), -1);
@@ -329,6 +341,12 @@ const ModuleInfo* Shelf::module(const QString& name)
         if (info.name.compare(name, Qt::CaseInsensitive) == 0)
             return &info;
     return nullptr;
+}
+
+sword::SWModule* Shelf::libraryModule(const QString& name)
+{
+    const ModuleInfo* info = module(name);
+    return info && info->usable() ? m_library->manager.getModule(info->name.toUtf8().constData()) : nullptr;
 }
 
 std::shared_ptr<const ModuleText> Shelf::text(const QString& name, QString* error)

@@ -13,6 +13,10 @@
 #include <string_view>
 #include <vector>
 
+namespace sword {
+class SWModule;
+}
+
 namespace kivra {
 
 enum class ModuleKind { Bible, Commentary, Dictionary, Other };
@@ -86,6 +90,11 @@ public:
     // nullptr when it cannot be read, with the reason in error.
     std::shared_ptr<const ModuleText> text(const QString& name, QString* error = nullptr);
 
+    // The library's own module called name, for the readers of entries with their markup (lexicons,
+    // commentaries, Strong's numbers), whose sources alone include the library's headers; nullptr
+    // when there is none or it cannot be read.
+    sword::SWModule* libraryModule(const QString& name);
+
     // Whether the library has been read (it is only when something above was asked).
     bool isLoaded() const { return bool(m_library); }
     // Forgets what was read, so the next call looks again (SWORD_PATH changed, modules installed).
@@ -112,6 +121,9 @@ std::optional<VersePlace> TranslateVerse(const QString& fromSystem, const QStrin
                                          const QString& toSystem);
 // The verse counts of a book's chapters in a versification; empty when it has no such book.
 QList<int> VersificationChapters(const QString& system, const QString& osisId);
+// An entry as UTF-8: a conf that says nothing of its encoding means Latin-1, yet some such modules
+// hold UTF-8, so an entry that reads as UTF-8 is taken as such.
+QByteArray EntryUtf8(const char* raw, bool declaredUtf8);
 
 // "1 Samuel" for the library's "I Samuel" (leading roman numerals I to IV become arabic).
 QString ArabicBookName(const QString& swordName);

@@ -5,6 +5,7 @@
 #include "reading/VerseOfTheDay.h"
 #include "bookmarks/BookmarkPanel.h"
 #include "reading/ReadingView.h"
+#include "study/CommentaryPane.h"
 #include "reading/ReferenceBox.h"
 #include "reading/SearchResultsView.h"
 #include "reading/VerseRangeSelector.h"
@@ -295,7 +296,13 @@ QLayout* MainWindow::createRightColumn()
     webPageLayout->addWidget(m_webPanel);
     for (QWidget* view : {static_cast<QWidget*>(m_reading), static_cast<QWidget*>(m_results), webPage})
         m_views->addWidget(view);
-    upper->addWidget(m_views, 1);
+    auto* viewsRow = new QHBoxLayout;
+    viewsRow->setSpacing(0);
+    viewsRow->addWidget(m_views, 3);
+    m_commentary = new CommentaryPane(nullptr);
+    m_commentary->hide();
+    viewsRow->addWidget(m_commentary, 2);
+    upper->addLayout(viewsRow, 1);
     column->addLayout(upper, 1);
     column->addSpacing(3);
     column->addWidget(createNotesArea());
@@ -397,6 +404,7 @@ void MainWindow::connectPanels()
     connectSearch();
     connectShell();
     connectReaderAids();
+    connectStudy();
 }
 
 bool MainWindow::load()

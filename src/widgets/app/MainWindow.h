@@ -27,6 +27,7 @@ class QToolButton;
 namespace kivra {
 
 class BookmarkPanel;
+class CommentaryPane;
 class ReadAloud;
 class ClickLabel;
 class DataControl;
@@ -37,7 +38,9 @@ class SearchResultsView;
 class StoryPanel;
 class VerseRangeSelector;
 class WebPanelPages;
+class WordStudy;
 struct Passage;
+struct StrongsNumber;
 struct SearchQuery;
 enum class KeyCommand;
 
@@ -145,6 +148,11 @@ private:
     void printVerses();
     void previewVerses();
 
+    // ---- Word study and commentary (MainWindowStudy.cpp)
+    void connectStudy();
+    void showEveryUse(const StrongsNumber& number);  // every verse carrying the number, in the results
+    void toggleCommentary();
+
     // ---- Shell (MainWindowShell.cpp)
     void setTooltips();
     void openOptions();
@@ -209,6 +217,9 @@ private:
     QLabel* m_relatedCaption;
     QComboBox* m_related;
     DataControl* m_passageBookmarks;  // the bookmarks on the shown passage or result; m_notes follows it
+
+    WordStudy* m_wordStudy = nullptr;
+    CommentaryPane* m_commentary = nullptr;  // beside the views, hidden until asked for
 
     QLabel* m_status;
     ReadAloud* m_readAloud = nullptr;

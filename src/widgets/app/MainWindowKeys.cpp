@@ -2,6 +2,7 @@
 // marked as tabs, the names a screen reader reads, and the zoom of the reading text.
 #include "app/KeyListDialog.h"
 #include "app/MainWindow.h"
+#include "study/WordStudy.h"
 
 #include "bookmarks/BookmarkPanel.h"
 #include "reading/BibleChooser.h"
@@ -78,6 +79,14 @@ void MainWindow::runKeyCommand(KeyCommand command)
         return m_readAloud->changeRate(-0.2);
     case KeyCommand::KeyList:
         return showKeyList();
+    case KeyCommand::WordStudy:
+        if (m_viewMode == ViewMode::Reader)
+            m_wordStudy->showAtCursor();
+        return;
+    case KeyCommand::StrongsNumbers:
+        return m_wordStudy->setNumbersShown(!m_wordStudy->numbersShown());
+    case KeyCommand::Commentary:
+        return toggleCommentary();
     case KeyCommand::Quit:
         close();
         return;

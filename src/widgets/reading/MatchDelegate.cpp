@@ -13,7 +13,7 @@ QList<QPair<int, int>> MatchDelegate::markedRanges(const QModelIndex& index) con
 {
     if (m_marks.isEmpty())
         return {};
-    return m_marks.ranges(index.data(Qt::DisplayRole).toString());
+    return m_marks.ranges(index.data(Qt::DisplayRole).toString(), index.row());
 }
 
 void MatchDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

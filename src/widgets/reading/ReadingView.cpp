@@ -48,6 +48,7 @@ void ReadingView::showChosenPassage()
     m_shown = m_selectors->passage();
     m_book = ShownBookName(m_shown->book);  // as the reader sees it, for copies and print headings
     ApplyReadingFont(m_text);
+    emit passageShown();
 }
 
 void ReadingView::chooseStoredPassage(const Passage& passage)
@@ -133,7 +134,8 @@ void ReadingView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_text, at,
                   {[this](bool withReference) { copy(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); },
+                   [this] { emit commentaryRequested(); }});
 }
 
 } // namespace kivra

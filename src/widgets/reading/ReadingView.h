@@ -43,9 +43,11 @@ public:
     void selectVerse(int chapter, int verse);
 
 signals:
+    void passageShown();  // after the text of a new passage is in the pane
     void bookmarkRequested();
     void previewRequested();
     void readAloudRequested();
+    void commentaryRequested();
 
 private:
     // "World English Bible has no text for Genesis 1:2, 1:5." for the verses the chosen Bible lacks.

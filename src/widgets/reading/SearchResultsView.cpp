@@ -146,6 +146,17 @@ void SearchResultsView::showQuery(const SearchQuery& query)
     fitColumns();
 }
 
+void SearchResultsView::showRows(const QList<int>& rows, const MatchMarks& marks)
+{
+    WaitCursor wait;
+    m_textCells->setMarks(marks);
+    const std::shared_ptr<const VerseTexts> verses = BibleVerseTexts();
+    m_rows->bindRows(SearchColumnNames, verses ? int(rows.size()) : 0,
+                     [verses, rows](int row, int column) { return verses->cell(rows[row], column); });
+    ApplyDefaultFontToTextBox(m_selectedVerse);
+    fitColumns();
+}
+
 void SearchResultsView::showStatement(const QString& sql, const QVariantList& params)
 {
     WaitCursor wait;
@@ -240,7 +251,8 @@ void SearchResultsView::followCurrentRow(const QModelIndex& current)
 void SearchResultsView::markSelectedVerseMatches()
 {
     QList<QTextEdit::ExtraSelection> marks;
-    for (const auto& [start, length] : m_textCells->marks().ranges(m_selectedVerse->toPlainText())) {
+    const int row = m_grid->currentIndex().isValid() ? m_grid->currentIndex().row() : -1;
+    for (const auto& [start, length] : m_textCells->marks().ranges(m_selectedVerse->toPlainText(), row)) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(m_selectedVerse->document());
         mark.cursor.setPosition(start);
@@ -339,7 +351,7 @@ void SearchResultsView::showMenu(const QPoint& at)
 {
     ShowVerseMenu(m_grid, at,
                   {[this](bool withReference) { copyCurrent(withReference); }, [this] { emit bookmarkRequested(); },
-                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }});
+                   [this] { emit previewRequested(); }, [this] { emit readAloudRequested(); }, {}});
 }
 
 } // namespace kivra

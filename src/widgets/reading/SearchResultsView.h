@@ -16,6 +16,7 @@ namespace kivra {
 
 class DataControl;
 class MatchDelegate;
+class MatchMarks;
 struct SearchQuery;
 
 // The verse of one result row.
@@ -36,6 +37,8 @@ public:
     // The verses the query finds, scanned in memory, or found by its statement when the texts
     // cannot be held. The columns are fitted to the new rows.
     void showQuery(const SearchQuery& query);
+    // The verses at these rows of the chosen Bible's texts (BibleVerseTexts), marked as marks say.
+    void showRows(const QList<int>& rows, const MatchMarks& marks);
     // The rows of any statement on the Bible, nothing marked in them.
     void showStatement(const QString& sql, const QVariantList& params);
     // After new rows: the first one is the current result (none when there are no rows).

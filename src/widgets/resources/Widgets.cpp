@@ -180,6 +180,10 @@ void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuA
     menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Print Preview...")), actions.preview);
     if (actions.readAloud)
         menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Read aloud")), actions.readAloud);
+    if (actions.commentary) {
+        menu.addSeparator();
+        menu.addAction(text(QT_TRANSLATE_NOOP("VerseMenu", "Commentary beside the passage")), actions.commentary);
+    }
     menu.exec(view->viewport()->mapToGlobal(at));
 }
 

@@ -23,6 +23,7 @@ struct VerseMenuActions {
     std::function<void()> bookmark;
     std::function<void()> preview;
     std::function<void()> readAloud;
+    std::function<void()> commentary;  // shows or hides the commentary beside the passage; none: not offered
 };
 // The verse menu at a point of the view's viewport; returns when it closes.
 void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuActions& actions);

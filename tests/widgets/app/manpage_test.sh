@@ -47,7 +47,8 @@ offers() {
         _ "$completion" kivra-bible "$@" | sort
 }
 [ "$(offers '')" = "$help_commands" ] || fail "completion commands: $(offers '')"
-[ "$(echo $(offers --) $(offers advanced-search --) | lines)" = "$help_options" ] || fail "completion options"
+[ "$(echo $(offers --) $(offers advanced-search --) $(offers search --) $(offers commentary --) | lines)" = "$help_options" ] ||
+    fail "completion options"
 [ "$(offers import-bookmarks '' | tr '\n' ' ')" = "folder notes.kbm " ] || fail "import-bookmarks: $(offers import-bookmarks '')"
 [ "$(offers export-stories '' | tr '\n' ' ')" = "folder story.KBS " ] || fail "export-stories: $(offers export-stories '')"
 [ "$(offers dump n | tr '\n' ' ')" = "notes.kbm " ] || fail "dump: $(offers dump n)"
