@@ -126,7 +126,7 @@ RecordsetPtr FindBookmarkByReference(const QSqlDatabase& db, const QString& refe
     if (rs && rs->recordCount() > 0)
         return rs;
     rs = Recordset::open(db,
-                         selectBookmarkHead() + QStringLiteral(" WHERE ") + referenceCondition("BookmarkReference")
+                         selectBookmarkHead() + QStringLiteral(" WHERE ") + referenceCondition(QStringLiteral("BookmarkReference"))
                              + QStringLiteral(" ORDER BY \"Index\""),
                          referenceParams(reference), BookmarkTable);
     return rs && rs->recordCount() > 0 ? std::move(rs) : nullptr;
@@ -140,7 +140,7 @@ QStringList RelatedReferences(const QSqlDatabase& db, const QString& reference)
     auto rs = queryRows(
         db,
         QStringLiteral("SELECT \"HookedBookmarkReference\" FROM \"tblBookmark_Relation\" WHERE ")
-            + referenceCondition("BookmarkReference") + QStringLiteral(" ORDER BY rowid"),
+            + referenceCondition(QStringLiteral("BookmarkReference")) + QStringLiteral(" ORDER BY rowid"),
         referenceParams(reference));
     if (!rs)
         return related;
@@ -157,7 +157,7 @@ bool SaveBookmarkRelations(const QSqlDatabase& db, const QString& reference, con
     bool ok = tx.ok()
         && ExecuteStatement(db,
                             QStringLiteral("DELETE FROM \"tblBookmark_Relation\" WHERE ")
-                                + referenceCondition("BookmarkReference"),
+                                + referenceCondition(QStringLiteral("BookmarkReference")),
                             referenceParams(reference));
     for (const QString& hooked : related) {
         if (!ok || hooked.isEmpty())

@@ -81,7 +81,7 @@ QString verseIndexProblem(const QString& folder, const QString& driver, const QS
     int present = 0;
     QStringList names;
     for (int testament = 0; testament < 2; ++testament) {
-        const QString name = QStringLiteral("%1.%2").arg(testament == 0 ? "ot" : "nt", layout->suffix);
+        const QString name = QStringLiteral("%1.%2").arg(QLatin1String(testament == 0 ? "ot" : "nt"), QLatin1String(layout->suffix));
         names << name;
         const QFileInfo file(QDir(folder).filePath(name));
         if (!file.exists())

@@ -151,7 +151,9 @@ static QString selectHead(const QString& table)
 RecordsetPtr selectRows(const QSqlDatabase& db, const QString& table, const QString& field,
                         const QString& value, const QString& op)
 {
-    static const QStringList operators = {"=", "<>", "<", ">", "<=", ">=", "LIKE", "NOT LIKE"};
+    static const QStringList operators = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
+                                          QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">="),
+                                          QStringLiteral("LIKE"), QStringLiteral("NOT LIKE")};
     if (!checkTable(db, table) || !operators.contains(op.trimmed().toUpper()))
         return nullptr;
     QString sql = selectHead(table);

@@ -43,9 +43,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     connect(lbClose, &ClickLabel::clicked, this, &QDialog::accept);
     // The closing line lies on the picture, not on the theme's window colour.
     if (!picture.isNull()) {
-        QPalette onPicture = lbClose->palette();
-        onPicture.setColor(QPalette::WindowText, TextColourOn(AverageColour(picture.toImage(), lbClose->geometry())));
-        lbClose->setPalette(onPicture);
+        QPalette captionColours = lbClose->palette();
+        captionColours.setColor(QPalette::WindowText, TextColourOn(AverageColour(picture.toImage(), lbClose->geometry())));
+        lbClose->setPalette(captionColours);
     }
 }
 

@@ -90,9 +90,9 @@ void PreviewVerseText(const QString& text, QWidget* parent, const QString& headi
                                              : QCoreApplication::translate("VerseExport",
                                                                            "Print Preview - %1").arg(heading));
     const QFont font = VersePrintFont();
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* printer) {
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* previewPrinter) {
         QString error;
-        if (!printPlainText(*printer, text, font, &error, heading))
+        if (!printPlainText(*previewPrinter, text, font, &error, heading))
             ShowMessage(Message::PrintFailed, &preview, {error});
     });
     preview.exec();

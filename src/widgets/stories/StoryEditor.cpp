@@ -316,11 +316,11 @@ void StoryEditor::swapParts(int from, int to)
     QListWidgetItem* a = lstBibleStoryPart->item(from);
     QListWidgetItem* b = lstBibleStoryPart->item(to);
     const QString text = a->text();
-    const QVariant data = a->data(Qt::UserRole);
+    const QVariant partData = a->data(Qt::UserRole);
     a->setText(b->text());
     a->setData(Qt::UserRole, b->data(Qt::UserRole));
     b->setText(text);
-    b->setData(Qt::UserRole, data);
+    b->setData(Qt::UserRole, partData);
     // The same part stays shown, so its typed notes are not in the way.
     const QSignalBlocker block(lstBibleStoryPart);
     lstBibleStoryPart->setCurrentRow(to);
