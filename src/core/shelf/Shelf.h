@@ -1,8 +1,8 @@
 #pragma once
 // The SWORD modules installed on this computer (the system folder, ~/.sword, SWORD_PATH): Bibles,
 // commentaries and dictionaries with what their configuration says about them, and the text of a
-// verse-keyed module turned into clean text once and held in memory. The SWORD library is loaded
-// the first time anything here is asked, never at start-up (shelf/SwordLibrary.h).
+// verse-keyed module turned into clean text once and held in memory. The SWORD library is read the
+// first time anything here is asked, never at start-up; its headers stay inside Shelf.cpp.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -98,5 +98,8 @@ private:
     QList<ModuleInfo> m_modules;
     std::vector<std::pair<QString, std::shared_ptr<const ModuleText>>> m_texts;
 };
+
+// "1 Samuel" for the library's "I Samuel" (leading roman numerals I to IV become arabic).
+QString ArabicBookName(const QString& swordName);
 
 } // namespace kivra
