@@ -219,8 +219,11 @@ int main(int argc, char** argv)
         return runScriptingCommand(cl);
     }
 
+    ReportStartupStep("main entered");
     QApplication app(argc, argv);
+    ReportStartupStep("application made");
     installTranslations();
+    ReportStartupStep("translations installed");
     CloseOnTerminationSignals();
     QApplication::setApplicationName(QStringLiteral("Kivra! Bible"));
     QApplication::setApplicationVersion(QStringLiteral(KIVRA_VERSION));
@@ -237,6 +240,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();  // drawn before the loading holds the event loop
         splashShown.start();
     }
+    ReportStartupStep("splash shown");
     if (!initialiseFolders(cl))
         return 1;
     // One window per folder: a later start brings the open one forward; a running import is waited for.
@@ -251,13 +255,17 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    ReportStartupStep("folder taken");
     if (!OpenConnections())
         return 1;
     TryFinishInterruptedImports(StoryConnection(), ImageFolder());
+    ReportStartupStep("databases opened");
     auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    ReportStartupStep("window made");
     if (!window->load())
         return 1;
+    ReportStartupStep("window loaded");
     if (splash)
         Pause(std::max(0.0, SplashSeconds - splashShown.elapsed() / 1000.0));
     wait.reset();
@@ -265,7 +273,9 @@ int main(int argc, char** argv)
         return 0;
     ListenForLaterStarts(folderLock.serverName(), window);
     window->show();
+    ReportStartupStep("window shown");
     window->restoreLastPassage();
+    ReportStartupStep("passage restored");
     if (cl.openPassage.size() == 1) {
         window->goToReference(cl.openPassage[0]);
     } else if (!cl.openPassage.isEmpty()) {

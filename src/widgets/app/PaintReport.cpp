@@ -43,14 +43,24 @@ void RunAfterFirstPaint(QWidget* widget, std::function<void()> work)
     new FirstPaintWatcher(widget, std::move(work));
 }
 
+static qint64 cpuMs()
+{
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    return qint64(cpu.tv_sec) * 1000 + cpu.tv_nsec / 1000000;
+}
+
+void ReportStartupStep(const char* step)
+{
+    if (startupLog().isDebugEnabled())
+        qCDebug(startupLog, "%s at %lld ms, %lld ms of CPU", step, QDateTime::currentMSecsSinceEpoch(), cpuMs());
+}
+
 void ReportFirstPaint(QWidget* widget)
 {
     if (startupLog().isDebugEnabled())
         RunAfterFirstPaint(widget, [] {
-            timespec cpu{};
-            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-            qCDebug(startupLog, "passage painted at %lld ms, %lld ms of CPU", QDateTime::currentMSecsSinceEpoch(),
-                    qint64(cpu.tv_sec) * 1000 + cpu.tv_nsec / 1000000);
+            ReportStartupStep("passage painted");
         });
 }
 

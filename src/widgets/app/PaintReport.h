@@ -14,4 +14,8 @@ void RunAfterFirstPaint(QWidget* widget, std::function<void()> work);
 // the widget first finished painting, and the CPU time the process had used by then. Switched off, as always outside the benchmark, it costs nothing.
 void ReportFirstPaint(QWidget* widget);
 
+// With the same category on, writes the step of start-up just finished with the same two clocks,
+// so a slow start can be traced to its step.
+void ReportStartupStep(const char* step);
+
 } // namespace kivra

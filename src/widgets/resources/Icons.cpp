@@ -1,7 +1,12 @@
 #include "resources/Icons.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFile>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -90,6 +95,74 @@ constexpr ControlIcon kControlIcons[] = {
 
 constexpr const char* kPictures[] = {"title-strip", "splash", "about", "kivra-bible"};
 
+// A button's picture is read from its SVG file only when it is first drawn, and each size of it
+// once. A window makes dozens of buttons, most on panels or in dialogs not yet shown; Qt's own SVG
+// icon reads the file when the icon is made and again for every size and mode it is drawn in, which
+// took most of the time to build the main window.
+class SvgFileIconEngine : public QIconEngine {
+public:
+    explicit SvgFileIconEngine(QString file) : m_file(std::move(file)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QString key = QStringLiteral("kivra-icon:%1x%2:%3:").arg(size.width()).arg(size.height()).arg(int(mode)) + m_file;
+        QPixmap drawn;
+        if (QPixmapCache::find(key, &drawn))
+            return drawn;
+        if (mode == QIcon::Normal) {
+            drawn = render(size);
+        } else {
+            // The other modes are made from the normal picture by the style, as for any icon.
+            drawn = pixmap(size, QIcon::Normal, state);
+            if (!drawn.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+                if (!generated.isNull())
+                    drawn = generated;
+            }
+        }
+        if (!drawn.isNull())
+            QPixmapCache::insert(key, drawn);
+        return drawn;
+    }
+
+    QIconEngine* clone() const override { return new SvgFileIconEngine(m_file); }
+    QString key() const override { return QStringLiteral("KivraSvgFile"); }
+    bool isNull() override { return !QFile::exists(m_file); }
+
+private:
+    QPixmap render(const QSize& size) const
+    {
+        QSvgRenderer renderer(m_file);
+        QSize fitted = renderer.defaultSize();
+        if (!renderer.isValid() || fitted.isEmpty())
+            return QPixmap();
+        fitted.scale(size, Qt::KeepAspectRatio);
+        if (fitted.isEmpty())
+            return QPixmap();
+        QImage image(fitted, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        return QPixmap::fromImage(image);
+    }
+
+    QString m_file;
+};
+
 } // namespace
 
 QIcon controlIcon(const QString& objectName)
@@ -101,7 +174,7 @@ QIcon controlIcon(const QString& objectName)
                                   [&](const ControlIcon& entry) { return entry.objectName == key; });
     if (it == std::end(kControlIcons))
         return QIcon();
-    return QIcon(QStringLiteral(":/icons/") + QLatin1String(it->file));
+    return QIcon(new SvgFileIconEngine(QStringLiteral(":/icons/") + QLatin1String(it->file)));
 }
 
 QPixmap windowPicture(const QString& name, const QSize& size)

@@ -7,6 +7,7 @@
 #include "support/MainWindowFixture.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -72,6 +73,22 @@ TEST_F(Shell, WebPanelIsMadeOnFirstUseAndShowsTheLocalPageThenTheHomePage)
     Child<QToolButton>(*window, "imgVerseSelector")->click();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(child("txtBibleText")->isVisible());
+}
+
+// The engine draws through OpenGL; a native window system gives the browser a window of its own
+// inside the panel, so the main window is never torn down and made again (it went black for a
+// moment on the first click). The offscreen platform makes no native windows, so it cannot tell.
+TEST_F(Shell, TheFirstPrayKeepsTheMainWindowsNativeWindow)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs a native window system (the test app.webpanel_native_window runs it under Xvfb)";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const WId before = window->winId();
+    QTest::mouseClick(child("lblWeb"), Qt::LeftButton);
+    QWidget* view = browserIn(window.get());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([view] { return view->isVisible(); }, 5000));
+    EXPECT_EQ(window->winId(), before);
 }
 
 TEST(WebPanelLibrary, AMissingEngineGivesItsReasonInsteadOfAView)
