@@ -1,5 +1,5 @@
 // Start-up and shut-down: unreadable databases, the options row, the verse of the day, closing the
-// main window; and the passage commands run as the program itself.
+// main window; and the passage and exchange commands run as the program itself.
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
@@ -8,6 +8,7 @@
 #include "reading/VerseOfTheDay.h"
 #include "support/MainWindowFixture.h"
 #include "settings/Options.h"
+#include "storage/Database.h"
 #include "storage/Globals.h"
 #include "stories/StoryEditor.h"
 
@@ -181,4 +182,47 @@ TEST_F(OnAFolder, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
     r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{"1:1-1:2"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("dbOptions.pre")));
+}
+
+TEST_F(OnAFolder, ExchangeCommandsExportImportAndDump)
+{
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
+                                 "INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\", "
+                                 "\"BookMarkSection\", \"BookMarkToChapter\", \"BookMarkToSection\", \"BookMarkNotes\", "
+                                 "\"BookmarkReference\", \"AssociatedBookmarkReferenceList\") "
+                                 "VALUES ('Old Testament', 'Ruth', 2, 1, 2, 3, 'line\none', '77', '88,')"));
+    ASSERT_TRUE(ExecuteStatement(StoryConnection(),
+                                 "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", \"StoryName\", "
+                                 "\"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", "
+                                 "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\") "
+                                 "VALUES (3, 0, 'Ruth', 'Old Testament', 'Ruth', 1, 1, 1, 2, '')"));
+    const QString dir = folder.path();
+    const QString kbm = dir + "/all.kbm", kbs = dir + "/all.kbs";
+
+    test::ProgramRun r = runProgram(dir, {"export-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = test::RunProgram({"dump", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
+    EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
+    EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
+    EXPECT_TRUE(r.out.contains("BookMarkToBook = NULL"));
+
+    r = runProgram(dir, {"import-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.contains("exists in the current bookmark list")) << r.err.toStdString();
+
+    r = runProgram(dir, {"export-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = runProgram(dir, {"import-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("as 4")) << r.out.toStdString();
+
+    QFile::resize(kbs, 40);
+    r = runProgram(dir, {"import-stories", kbs});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Nothing was imported"));
+    r = test::RunProgram({"dump", dir + "/missing.kbs"});
+    EXPECT_EQ(r.code, 1);
 }

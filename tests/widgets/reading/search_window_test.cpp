@@ -1,4 +1,5 @@
-// The quick search, the results grid and the advanced search window, driven through the real widgets.
+// The quick search, the results grid, opening a result in its chapter and the advanced search window,
+// driven through the real widgets.
 #include "app/MainWindow.h"
 #include "reading/AdvancedSearchDialog.h"
 #include "reading/MatchDelegate.h"
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextCursor>
@@ -56,6 +58,19 @@ protected:
     QLineEdit* searchBox() const { return Child<QLineEdit>(*window, "txtSearchString"); }
     QTableView* grid() const { return Child<QTableView>(*window, "dgdSearchResults"); }
     QTextEdit* selectedVerse() const { return Child<QTextEdit>(*window, "txtSelectedSection"); }
+    QTextEdit* pane() const { return Child<QTextEdit>(*window, "txtBibleText"); }
+    QString selectedInPane() const { return pane()->textCursor().selectedText(); }
+    bool selectionInView() const { return pane()->viewport()->rect().contains(pane()->cursorRect()); }
+    QPoint firstRow() const { return grid()->visualRect(rows()->index(0, 5)).center(); }
+    // Types text into the search box, presses Enter and clicks the first result.
+    void searchAndClickTheFirst(const QString& text)
+    {
+        searchBox()->clear();
+        QTest::keyClicks(searchBox(), text);
+        QTest::keyClick(searchBox(), Qt::Key_Return);
+        ASSERT_GE(rows()->recordCount(), 1);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, firstRow());
+    }
     QString notes() const { return Child<QPlainTextEdit>(*window, "txtNotes")->toPlainText(); }
     DataControl* rows() const { return window->searchResults()->rows(); }
     int currentRow() const { return grid()->selectionModel()->currentIndex().row(); }
@@ -276,6 +291,57 @@ TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
         QTest::keyClick(dialog.txtSearchString1, Qt::Key_Return);
     });
     expectMarks(*window, test::WholeWordsExpression(QStringLiteral("l_ve%")));
+}
+
+TEST_F(SearchWindow, ADoubleClickOrEnterOpensTheChapterWithTheVerseSelectedAndInView)
+{
+    searchAndClickTheFirst(QStringLiteral("lamp unto my feet"));
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);  // a click only selects
+    // The second press of a double click, which the window system reports as a double click.
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, firstRow());
+    EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Psalms", "119", "1", "119", "176"}));
+    EXPECT_EQ(window->viewMode(), ViewMode::Reader);
+    EXPECT_TRUE(pane()->isVisible());
+    EXPECT_FALSE(grid()->isVisible());
+    EXPECT_TRUE(selectedInPane().startsWith(QStringLiteral("Thy word is a lamp unto my feet")));
+    EXPECT_FALSE(selectedInPane().contains(QStringLiteral("I have sworn")));  // the next verse is not selected
+    // Verse 105 of 176 lies far below the top of the chapter: the pane has scrolled to it.
+    EXPECT_GT(pane()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(selectionInView());
+
+    searchAndClickTheFirst(QStringLiteral("suffereth long"));
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(test::ShownPassage(*window), (QStringList{"New Testament", "1 Corinthians", "13", "1", "13", "13"}));
+    EXPECT_TRUE(selectedInPane().startsWith(QStringLiteral("Charity suffereth long")));
+    EXPECT_TRUE(selectionInView());
+    // The verse selector tab keeps the chapter.
+    const QString shown = pane()->toPlainText();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgVerseSelector"), Qt::LeftButton);
+    EXPECT_EQ(pane()->toPlainText(), shown);
+}
+
+TEST_F(SearchWindow, BackToResultsShowsTheSameResultsWithTheSameRowSelected)
+{
+    searchAndClickTheFirst(QStringLiteral("grace"));
+    const int found = window->searchResults()->count();
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(window->viewMode(), ViewMode::Reader);
+    auto* back = Child<QToolButton>(*window, "cmdBackToResults");
+    ASSERT_TRUE(back->isVisible());
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(window->searchResults()->count(), found);
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
+
+    key(Qt::Key_Return);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
 }
 
 } // namespace
