@@ -78,9 +78,9 @@ TEST_F(Store, TheAssociationListFollowsTheLinksWhenUnmarkedOrDeleted)
     EXPECT_EQ(list(), QString()) << "nothing left for an import to rebuild a link from";
 }
 
-TEST_F(Store, AFailedSaveChangesNeitherTable)
+TEST_F(Store, AFailedSaveOrDeleteChangesNeitherTable)
 {
-    AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
+    const qint64 kept = AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700001"));
     ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
         QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
@@ -92,6 +92,13 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
     // An existing one keeps its notes and its old links.
     const Passage five{QStringLiteral("Genesis"), 5, 1, 1, 1};
     EXPECT_FALSE(SaveBookmarkRecord(OptionsConnection(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
+    EXPECT_EQ(BookmarkRows(), rows);
+    EXPECT_EQ(Links(), links);
+
+    // A refused delete keeps the links from and to the bookmark.
+    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
+        QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    EXPECT_FALSE(DeleteBookmarkByIndex(OptionsConnection(), kept));
     EXPECT_EQ(BookmarkRows(), rows);
     EXPECT_EQ(Links(), links);
 }
@@ -136,20 +143,6 @@ TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
     // And it takes no links when saved.
     EXPECT_TRUE(SaveBookmarkRelations(OptionsConnection(), QString(), {QStringLiteral("11")}));
     EXPECT_EQ(Links(), links);
-}
-
-TEST_F(Store, AFailedDeleteKeepsTheLinks)
-{
-    const qint64 a = AddBookmark(Bm(1, QStringLiteral("21")));
-    AddBookmark(Bm(2, QStringLiteral("22")));
-    AddLink(QStringLiteral("21"), QStringLiteral("22"));
-    AddLink(QStringLiteral("22"), QStringLiteral("21"));
-    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
-        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    const QStringList links = Links();
-    EXPECT_FALSE(DeleteBookmarkByIndex(OptionsConnection(), a));
-    EXPECT_EQ(Links(), links);
-    EXPECT_EQ(count(BookmarkTable), 2);
 }
 
 TEST(SerialDigits, ThePrefixTakesADigitForEachCharacterOfTheDriveSerial)

@@ -8,7 +8,6 @@
 #include "stories/StoryExchange.h"
 #include "support/DatabaseFolder.h"
 
-#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>

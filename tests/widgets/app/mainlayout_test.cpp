@@ -18,7 +18,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>

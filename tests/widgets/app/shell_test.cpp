@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextCursor>

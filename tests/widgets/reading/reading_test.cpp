@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
