@@ -76,12 +76,6 @@ TableGram exportedStoryWithPicture(const QString& folder)
 
 using StoryExchange = test::InFolder<TempProgramFolder>;
 
-TEST_F(StoryExchange, NoNumberIsLeftAboveTheGreatestPossible)
-{
-    addPart(2147483647, 0, "C", "");
-    EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
-}
-
 TEST_F(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
 {
     const QByteArray picture = png(300);
@@ -143,6 +137,9 @@ TEST_F(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
     EXPECT_EQ(storedRows(), QStringList({"10|0|Ten||", "11|0|Five||", "12|0|Twelve|" + f + "20260309_12.png|",
                                          "13|0|Thirty|" + f + "20260309_13.png|", "13|1|Thirty|" + f + "20260309_13.png|"}));
     EXPECT_EQ(ReadFile(f + "20260309_13.png"), png(10));
+
+    addPart(2147483647, 0, "C", "");  // no number is left above the greatest possible
+    EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
 }
 
 TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
