@@ -103,31 +103,6 @@ TEST_F(Store, AFailedSaveOrDeleteChangesNeitherTable)
     EXPECT_EQ(Links(), links);
 }
 
-TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
-{
-    const qint64 a = AddBookmark(Bm(1, QStringLiteral("0123456")));
-    AddBookmark(Bm(2, QStringLiteral("0123457")));
-    AddBookmark(Bm(3, QStringLiteral("0123458")));
-    AddLink(QStringLiteral("0123456"), QStringLiteral("0123457"));
-    AddLink(QStringLiteral("123456"), QStringLiteral("0123458"));  // written by a version that kept numbers
-    AddLink(QStringLiteral("0123457"), QStringLiteral("123456"));
-    AddLink(QStringLiteral("0123458"), QStringLiteral("0123456"));
-    AddLink(QStringLiteral("0123458"), QStringLiteral("0123457"));
-    AddLink(QStringLiteral("0123457"), QStringLiteral("1234560"));  // not the same number
-
-    ASSERT_TRUE(DeleteBookmarkByIndex(OptionsConnection(), a));
-    EXPECT_EQ(Field(a, QStringLiteral("Index")), QStringLiteral("<no row>"));
-    EXPECT_EQ(count(BookmarkTable), 2);
-    EXPECT_EQ(Links(), (QStringList{QStringLiteral("0123458>0123457"), QStringLiteral("0123457>1234560")}));
-
-    // Lookups made by reference find a row stored with or without the zeros, never the empty one.
-    ASSERT_NE(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457")), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457"))->text(QStringLiteral("BookmarkReference")),
-              QStringLiteral("0123457"));
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QString()), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("0123456")), nullptr);
-}
-
 TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
 {
     const qint64 empty = AddBookmark(Bm(1, QString()));
@@ -163,7 +138,7 @@ TEST(SerialDigits, ThePrefixTakesADigitForEachCharacterOfTheDriveSerial)
 
 TEST(SerialDigits, AnEmptyReferenceMatchesNothingAndZerosMatchZeros)
 {
-    // Links stored with and without the zeros are followed and deleted in the store's and panel's tests.
+    // Links stored with and without the zeros are followed and deleted in the panel's tests.
     EXPECT_FALSE(SameReference(QString(), QString()));
     EXPECT_FALSE(SameReference(QStringLiteral("000"), QString()));
     EXPECT_TRUE(SameReference(QStringLiteral("000"), QStringLiteral("000")));
