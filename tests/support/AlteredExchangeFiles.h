@@ -1,6 +1,5 @@
 #pragma once
-// Exchange files changed after they were saved, for the bookmark and the story imports alike: the
-// last row of a good table is altered, or the file as a whole.
+// Exchange files altered after saving (a cell of the last row, a column, or the bytes), for both imports.
 #include "storage/TableGram.h"
 
 #include <QList>

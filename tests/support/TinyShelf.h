@@ -1,8 +1,5 @@
 #pragma once
-// Small SWORD modules made with osis2mod in a temporary folder that SWORD_PATH and HOME point at, so
-// the shelf finds only them: "Tiny" (Spanish, KJVA versification: Genesis 1:1 and 1:3 with Strong's
-// markup and a footnote between two words, Genesis 1:2 missing, Tobit 1:1, John 3:16) and "Damaged"
-// (a commentary whose conf names a driver its files are not made for).
+// Small SWORD modules ("Tiny", Spanish, and "Damaged") made with osis2mod where SWORD_PATH and HOME point.
 #include "support/MachineNeeds.h"
 
 #include <QTemporaryDir>

@@ -19,8 +19,7 @@
 
 namespace {
 
-// A small RTF reader, just enough to see what a word processor would make of the writer's output:
-// the font and colour tables, and the text split into runs with the character state in effect.
+// A small RTF reader: the font and colour tables, and the text in runs with their character state.
 struct Style
 {
     int font = 0;

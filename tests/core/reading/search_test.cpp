@@ -1,6 +1,4 @@
-// The book catalogue and the search statements against the real Bible text: chapter and verse counts
-// against the verse table, what the quick and the advanced search find, and that the trigram index
-// never changes a result.
+// The book catalogue and the search statements against the real Bible text, with and without the index.
 #include "reading/BookCatalogue.h"
 #include "reading/Passage.h"
 #include "reading/Search.h"
@@ -161,8 +159,7 @@ TEST_F(SearchQueries, MemoryScanFindsWhatEveryAdvancedStatementFinds)
                     }
 }
 
-// Patterns the searches never make (no '%' at an end) and texts outside ASCII, against SQLite itself.
-// SQLite folds ASCII letters only; the scan folds every script, so SQLite gets both sides lowered.
+// Patterns and non-ASCII texts against SQLite itself (given both sides lowered: it folds ASCII only).
 TEST_F(SearchQueries, LikePatternAgreesWithSqliteOnAnchorsAndCharacters)
 {
     const QStringList textsToTry = {"", "a", "abc", "ABC", "a\u00e9c", "\u00c9t\u00e9", "aXbXc", "a_c", "ab%c", "banana"};

@@ -1,6 +1,4 @@
-// The SWORD shelf on small modules made here with osis2mod (Strong's markup, a footnote between two
-// words, Spanish text, a missing verse, a book only this versification has, a damaged module), and
-// on Debian's Bibles when they are installed, against the library's own command-line reader.
+// The SWORD shelf on small modules made here, and on Debian's Bibles against the library's own reader.
 #include "reading/BookCatalogue.h"
 #include "reading/ChosenBible.h"
 #include "reading/Comparison.h"

@@ -1,7 +1,4 @@
-// The databases the build puts into the program folder (the complete text, exact verse wording, the
-// seeds the reader relies on) and the operations on them: whole-table reads, bound values, refused
-// accidental mass changes, write-back through a recordset, transactions. Unreadable files are the
-// start-up's tests.
+// The databases the build ships and the operations on them; unreadable files are the start-up's tests.
 #include "support/DatabaseFolder.h"
 
 #include "storage/Database.h"
@@ -55,7 +52,6 @@ TEST_F(ProgramData, TheBibleHoldsTheWholeCanonInOrder)
     const QSqlDatabase db = BibleConnection();
     EXPECT_EQ(value(db, R"(SELECT COUNT(*), MIN("ID"), MAX("ID") FROM "tblBible")"), "31102|1|31102");
     EXPECT_EQ(value(db, R"(SELECT COUNT(*) FROM "tblGetNumberOfSection")"), "1189");
-    // Book and verse counts per chapter are checked against the verses by the catalogue's test.
     // Index order is the canonical order the book selector shows.
     EXPECT_EQ(rows(db, R"(SELECT "Index", "Book", "Testament", "BookAbbreviation" FROM "tblBibleBook"
                           WHERE "Index" IN (1, 22, 39, 40, 66) ORDER BY "Index")"),

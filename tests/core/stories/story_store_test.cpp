@@ -1,5 +1,4 @@
-// The story rows without windows: next numbers, renumbering on Save, Cancel through the backup,
-// copy, delete, the story list, the viewer's text and picture decoding.
+// The story rows without windows, the viewer's text and the decoding of pictures.
 #include "support/DatabaseFolder.h"
 #include "support/MachineNeeds.h"
 

@@ -1,6 +1,4 @@
-// What a user sees of the main window at any size: the designed rectangles at the default font,
-// controls inside the window and clear of each other, whole captions under a larger font, a title
-// strip without gaps, and every button of it and its windows with a picture.
+// What a user sees of the main window at any size and under a larger font.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
@@ -37,9 +35,7 @@ int visiblePixels(const QImage& picture)
     return count;
 }
 
-// Two visible siblings may be apart, or one may hold the other (a frame round its pane, a caption on
-// the title strip); a partial overlap hides part of a control. The Pray button is drawn over the
-// title bar's frame by design.
+// Siblings may be apart or one inside the other, never partly overlapping (Pray sits on the title frame by design).
 void expectInsideAndApart(const QWidget* parent, const QString& size)
 {
     QList<const QWidget*> shown;
@@ -117,9 +113,7 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
     }
 }
 
-// The designed rectangles, as rules of the inner width W and height H: fixed controls, the three
-// panels growing down, the panes growing right and down, the notes and the status bar keeping to
-// the bottom edge.
+// The designed rectangles as rules of the inner width W and height H.
 TEST_F(MainWindowLooks, ControlsTakeTheirDesignedRectanglesAtTwoSizes)
 {
     for (const QSize size : {QSize(900, 600), QSize(1100, 750)}) {
@@ -212,8 +206,7 @@ TEST_F(MainWindowLooks, DialogsKeepTheirDesignedSizes)
     }
 }
 
-// Under a font half as large again, every caption of the main window and of the windows it opens
-// still reads whole: the windows grow instead.
+// Under a font half as large again every caption still reads whole: the windows grow instead.
 TEST(MainWindowLargeFont, EveryCaptionReadsWhole)
 {
     const QFont normal = QApplication::font();

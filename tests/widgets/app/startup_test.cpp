@@ -1,6 +1,4 @@
-// Start-up and shut-down: where the user's databases live and the one-time seeding of the per-user
-// folder, unreadable databases, the options row, the verse of the day, closing the main window; and
-// the passage and exchange commands run as the program itself.
+// Start-up and shut-down: the user's folder, unreadable databases, the options row, and the commands.
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
@@ -257,8 +255,7 @@ TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
     const QString home = user.path() + QStringLiteral("/share/kivra-bible");
 
     QString failed;
-    // What is copied, and that only the user can read it, the install test checks on the installed
-    // program; here, that folders made on the way are private too.
+    // The install test checks what is copied and who may read it; here, folders made on the way are private.
     ASSERT_TRUE(SeedUserFolder(program.path(), home, &failed)) << failed.toStdString();
     EXPECT_EQ(modeOf(user.path() + QStringLiteral("/share")), 0700u);
 
@@ -283,12 +280,10 @@ TEST(UserFolderTest, AMissingDatabaseIsReportedAsMissingNotAsAHomeFolderProblem)
     ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/Db"), program.path() + QStringLiteral("/Db")));
     const QString options = program.path() + QStringLiteral("/Db/dbOptions.pre");
     ASSERT_TRUE(QFile::remove(options));
-    // A folder the user can write stays the data folder even with a file missing, so the start-up
-    // names that file instead of moving to a per-user folder.
+    // A writable folder stays the data folder with a file missing, so the start-up names that file.
     EXPECT_TRUE(ProgramFolderIsWritable(program.path()));
 
-    // An installed copy without its options file: the installed file is named and nothing is
-    // made in the home folder.
+    // An installed copy without its options file: that file is named and nothing is made at home.
     const QString home = user.path() + QStringLiteral("/share/kivra-bible");
     QString failed;
     EXPECT_FALSE(SeedUserFolder(program.path(), home, &failed));

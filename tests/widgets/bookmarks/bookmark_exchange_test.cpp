@@ -1,5 +1,4 @@
-// Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
-// files that must not change anything, and the panel buttons.
+// Bookmark exchange files: what each export selects, links rebuilt on import, refusals, the panel buttons.
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "bookmarks/BookmarkImportReport.h"
@@ -118,8 +117,7 @@ TEST_F(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem
 
 TEST_F(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
 {
-    // Links imported from older files hold references as numbers; the panel follows them, so the
-    // export of the bookmark must take the linked bookmarks along as well.
+    // Links from older files hold references as numbers; the export must still take the linked bookmarks.
     const int a = addBookmark("0123456", "123457,123458,");
     addBookmark("0123457");
     addBookmark("0123458");

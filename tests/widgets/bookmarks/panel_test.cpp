@@ -1,5 +1,4 @@
-// The bookmark editor, and the bookmark panel in the main window: the list, its notes, opening with
-// links, deleting, and the editor opened on the shown passage or search result.
+// The bookmark editor and the bookmark panel of the main window.
 #include "support/BookmarkTestData.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
@@ -32,8 +31,7 @@ SeedBookmark range(const QString& book, int c, int s, int tc, int ts, const QStr
     return {book, c, s, tc, ts, reference, notes, testament, {}};
 }
 
-// Runs check on the bookmark editor once the next modal window is up, then closes it (Cancel
-// unless check saved). Returns whether an editor opened.
+// Runs check on the next modal bookmark editor, then cancels it; whether one opened.
 bool withEditor(const std::function<void()>& open, const std::function<void(BookmarkEditor&)>& check)
 {
     bool opened = false;
@@ -65,8 +63,7 @@ QString shown(const MainWindow& w)
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
 }
 
-// Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
-// bookmark list where it is drawn.
+// Clicks, or double-clicks, an entry of the bookmark list where it is drawn.
 void clickEntry(MainWindow& w, int row, bool twice = false)
 {
     QListWidget* list = Child<QListWidget>(w, "lstBookmark");

@@ -1,6 +1,4 @@
-// Export of the passage to RTF and the export-rtf command; printing: plain text into a PDF read back
-// page by page, the choice of a real printer, and a printed passage a reader can file (heading, page
-// numbers, margins) with its print preview.
+// Export to RTF and its command; printing plain text and passages, the printer choice and the preview.
 #include "app/MainWindow.h"
 #include "output/PlainTextPrinter.h"
 #include "output/RtfWriter.h"
@@ -272,8 +270,7 @@ TEST_F(PlainTextPrinting, ShortTextTakesOnePageAndLongTextWrapsOnToFurtherPages)
     EXPECT_FALSE(error.isEmpty());
 }
 
-// Qt quietly prints on the default printer, or into a nameless PDF, when the named printer does not
-// exist; the program must notice instead, whatever printers this machine has.
+// Qt quietly prints elsewhere when the named printer does not exist; the program must notice.
 TEST(SystemPrinter, OnlyAPrinterThatExistsIsOpenedAndTheDefaultIsOneOfThem)
 {
     EXPECT_EQ(openSystemPrinter(QStringLiteral("kivra-no-such-printer")), nullptr);
@@ -338,8 +335,7 @@ protected:
         EXPECT_TRUE(folder.ui().messages.isEmpty()) << folder.ui().messageTexts.join(' ').toStdString();
         return pdfPages(pdf);
     }
-    // Counts the pages of the print preview once it is shown and, given laidOut, reads what it lays
-    // out for its printer, drawn into a PDF set up as that printer; then closes it.
+    // Counts the preview's pages and, given laidOut, reads what it lays out; then closes it.
     test::ModalRun readPreviewPages(int* count, QList<PdfPage>* laidOut = nullptr)
     {
         return test::RunOnModals({{"QPrintPreviewDialog", [this, count, laidOut](QWidget* dialog) {

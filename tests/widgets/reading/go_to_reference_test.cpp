@@ -1,6 +1,4 @@
-// Going to a typed reference: the parser against the shipped Bible database, the go-to box of the
-// main window typed into as a user types, the command line's one-reference forms, and the Bible
-// chooser beside the box.
+// Going to a typed reference: the parser, the go-to box typed into, the command line and the Bible chooser.
 #include "app/CommandLine.h"
 #include "reading/BookCatalogue.h"
 #include "reading/LocalBookNames.h"
@@ -90,9 +88,7 @@ TEST_F(References, NamesAbbreviationsAndShortFormsInAnySpellingAndWhatIsWrongIsN
     EXPECT_TRUE(read("John 3:18-16").endsWith(QStringLiteral("ends before it starts")));
 }
 
-// German and Spanish readers type their own names, abbreviations and a comma; the passage read keeps
-// the database's English name. SWORD's "I Samuel" and "Revelation of John" reach "1 Samuel" and
-// "Revelation".
+// German and Spanish names reach the database's English ones, as do SWORD's "I Samuel" and "Revelation of John".
 TEST_F(References, GermanAndSpanishReadersTypeTheirOwnNamesAndTheStoredNameStaysEnglish)
 {
     const struct English {

@@ -1,5 +1,4 @@
-// The quick search, the results grid, opening a result in its chapter and the advanced search window,
-// driven through the real widgets.
+// The quick search, the results grid and the advanced search window, driven through the real widgets.
 #include "app/MainWindow.h"
 #include "reading/AdvancedSearchDialog.h"
 #include "reading/MatchDelegate.h"

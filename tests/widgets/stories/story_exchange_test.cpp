@@ -1,5 +1,4 @@
-// Story exchange files: numbering of imported stories, their pictures in the image folder, names
-// that cannot leave it, refused pictures, files that must not change anything, and the panel buttons.
+// Story exchange files: numbering, pictures in the image folder, refusals, altered files, the panel buttons.
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "storage/Database.h"

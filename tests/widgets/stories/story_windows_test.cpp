@@ -326,8 +326,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
 
 TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExistAndShowsABackwardOneSilentlyAsNothing)
 {
-    // Imported rows may name any passage: a range that runs backwards, chapter -5, verse 16400, a
-    // book that is not in the Bible.
+    // Imported rows may name any passage: backwards, chapter -5, verse 16400, a book not in the Bible.
     const int number = makeStory("Odd", {2, 2, 3, 4});
     for (const char* change : {"StoryToChapter = 1 WHERE StoryPartNumber = 0", "StoryChapter = -5 WHERE StoryPartNumber = 1",
                                "StorySection = 16400, StoryToSection = 16400 WHERE StoryPartNumber = 2"})
