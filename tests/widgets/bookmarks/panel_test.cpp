@@ -25,12 +25,6 @@ using namespace kivra::test;
 
 namespace {
 
-SeedBookmark range(const QString& book, int c, int s, int tc, int ts, const QString& reference, const QString& notes,
-                   const QString& testament = QStringLiteral("Old Testament"))
-{
-    return {book, c, s, tc, ts, reference, notes, testament, {}};
-}
-
 // Runs check on the next modal bookmark editor, then cancels it; whether one opened.
 bool withEditor(const std::function<void()>& open, const std::function<void(BookmarkEditor&)>& check)
 {
@@ -92,10 +86,10 @@ protected:
     {
         ASSERT_TRUE(folder.ok());
         // A: Genesis 1:1-1:3 links to B and C; B links back to A; C has no links.
-        a = AddBookmark(range(QStringLiteral("Genesis"), 1, 1, 1, 3, QStringLiteral("0100001"), QStringLiteral("notes A")));
-        b = AddBookmark(range(QStringLiteral("John"), 3, 16, 3, 16, QStringLiteral("0100002"), QStringLiteral("notes B"),
+        a = AddBookmark(Range(QStringLiteral("Genesis"), 1, 1, 1, 3, QStringLiteral("0100001"), QStringLiteral("notes A")));
+        b = AddBookmark(Range(QStringLiteral("John"), 3, 16, 3, 16, QStringLiteral("0100002"), QStringLiteral("notes B"),
                               QStringLiteral("New Testament")));
-        c = AddBookmark(range(QStringLiteral("Psalms"), 23, 1, 23, 6, QStringLiteral("0100003"), QStringLiteral("notes C")));
+        c = AddBookmark(Range(QStringLiteral("Psalms"), 23, 1, 23, 6, QStringLiteral("0100003"), QStringLiteral("notes C")));
         AddLink(QStringLiteral("0100001"), QStringLiteral("0100002"));
         AddLink(QStringLiteral("100001"), QStringLiteral("100003"));  // kept as numbers by an older version
         AddLink(QStringLiteral("0100002"), QStringLiteral("0100001"));
@@ -189,9 +183,9 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
 {
     // Imported bookmarks may name any passage.
-    AddBookmark(range(QStringLiteral("Hezekiah"), 1, 1, 1, 2, QStringLiteral("0100004"), QString()));
-    AddBookmark(range(QStringLiteral("Genesis"), -5, 1, 1, 2, QStringLiteral("0100005"), QString()));
-    AddBookmark(range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
+    AddBookmark(Range(QStringLiteral("Hezekiah"), 1, 1, 1, 2, QStringLiteral("0100004"), QString()));
+    AddBookmark(Range(QStringLiteral("Genesis"), -5, 1, 1, 2, QStringLiteral("0100005"), QString()));
+    AddBookmark(Range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
     QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     const QString passage = shown(*w), text = Child<QTextEdit>(*w, "txtBibleText")->toPlainText();
     for (const QString& named : {QStringLiteral("[Hezekiah] : 1:1 - 1:2"), QStringLiteral("[Genesis] : -5:1 - 1:2"),
@@ -263,7 +257,7 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
     QString huge;
     while (huge.size() < 10 * NotesParagraphLimit)
         huge += QStringLiteral("grace and peace ");
-    const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
+    const qint64 ruth = AddBookmark(Range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
     QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     clickEntry(*w, list()->row(list()->findItems(QStringLiteral("Ruth"), Qt::MatchContains).value(0)));
     // A box lays out a paragraph as a whole: none of the shown ones may be huge.

@@ -7,6 +7,7 @@
 #include "resources/Strings.h"
 #include "storage/DataControl.h"
 #include "storage/Globals.h"
+#include "support/BookmarkTestData.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalSteps.h"
 #include "support/WholeWords.h"
@@ -131,11 +132,9 @@ TEST_F(SearchWindow, TheBookCellsTooltipNamesTheBook)
 TEST_F(SearchWindow, KeysAndClicksMoveOneRecordWithItsNotesAndStopAtBothEndsAndBelowTheLastRow)
 {
     // Notes show for the one-verse bookmark only, not for a range holding the verse.
-    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral(R"(
-        INSERT INTO "tblBookmark" ("BookMarkTestament", "BookMarkBook", "BookMarkChapter", "BookMarkSection",
-            "BookMarkToBook", "BookMarkToChapter", "BookMarkToSection", "BookMarkNotes", "BookmarkReference")
-        VALUES ('Old Testament', 'Genesis', 6, 8, 'Genesis', 6, 8, 'Noah and grace', '1001'),
-               ('Old Testament', 'Genesis', 19, 1, 'Genesis', 19, 30, 'Lot flees', '1002'))")));
+    const QString genesis = QStringLiteral("Genesis");
+    ASSERT_TRUE(test::AddBookmark(test::Range(genesis, 6, 8, 6, 8, QStringLiteral("1001"), QStringLiteral("Noah and grace"))));
+    ASSERT_TRUE(test::AddBookmark(test::Range(genesis, 19, 1, 19, 30, QStringLiteral("1002"), QStringLiteral("Lot flees"))));
     QAbstractItemModelTester modelCheck(rows(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     search(QStringLiteral("Jesus wept"));
     key(Qt::Key_Down);  // a single result: nowhere to go

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
+#include "storage/Database.h"
 #include "storage/Globals.h"
 #include "stories/PictureBox.h"
 #include "stories/StoryStore.h"
@@ -286,8 +287,8 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     auto rs = ReadStoryParts(number);
     ASSERT_EQ(rs.size(), 1);
     EXPECT_EQ(rs[0].imagePath, StoryNoImagePicture());
-    EXPECT_TRUE(test::TempProgramFolder::found(StoryConnectionName,
-                                              "SELECT 1 FROM tblBibleStory WHERE StoryImageType = 'gif'"));
+    const auto type = queryRows(StoryConnection(), QStringLiteral("SELECT StoryImageType FROM tblBibleStory"));
+    EXPECT_EQ(type->text(QStringLiteral("StoryImageType")), QStringLiteral("gif"));
 }
 
 TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
