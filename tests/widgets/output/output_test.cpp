@@ -112,6 +112,8 @@ TEST_F(Output, ExportAsksBeforeReplacingWithTheNormalPointerAndWritesNothingOnNo
     existing.write("keep me");
     existing.close();
 
+    // The dialog's history lives in this process's own config folder, not in one shared with other tests.
+    EXPECT_NE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), QDir::homePath() + QStringLiteral("/.config"));
     test::RealDialogs real;
     setInteraction(&real);
     QList<bool> busyPointer;
