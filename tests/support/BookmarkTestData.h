@@ -30,6 +30,13 @@ inline SeedBookmark Bm(int c, const QString& reference, const QString& notes = {
     return b;
 }
 
+// book c:s-tc:ts with the given reference and notes.
+inline SeedBookmark Range(const QString& book, int c, int s, int tc, int ts, const QString& reference,
+                          const QString& notes, const QString& testament = QStringLiteral("Old Testament"))
+{
+    return {book, c, s, tc, ts, reference, notes, testament, {}};
+}
+
 // Inserts the bookmark; returns its Index (0 on failure).
 inline qint64 AddBookmark(const SeedBookmark& b)
 {

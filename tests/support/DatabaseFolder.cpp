@@ -80,20 +80,10 @@ bool TempDatabaseFolder::exec(const QString& connection, const QString& sql)
         return false;
     }
     if (query.isSelect()) {
-        qWarning() << "exec() cannot tell whether a SELECT found anything; use found()" << sql;
+        qWarning() << "exec() cannot tell what a SELECT found" << sql;
         return false;
     }
     return true;
-}
-
-bool TempDatabaseFolder::found(const QString& connection, const QString& sql)
-{
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (!query.exec(sql)) {
-        qWarning() << query.lastError().text() << sql;
-        return false;
-    }
-    return query.next();
 }
 
 int TempDatabaseFolder::count(const QString& connection, const QString& table)

@@ -1,6 +1,5 @@
 #pragma once
-// A temporary copy of the built program folder (Db/ and image/) with the three connections open,
-// so tests change their own copy of the databases and never the build's.
+// A temporary copy of the built program folder with the three connections open, so tests never change the build's.
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -37,11 +36,8 @@ public:
     QString path() const { return m_dir.path(); }
     QString dbPath(const QString& file) const { return m_dir.path() + QStringLiteral("/Db/") + file; }
 
-    // Runs a statement that changes data on one of the connections; false for a SELECT, which says
-    // nothing by running: ask found() instead.
+    // Runs a statement that changes data; false for a SELECT, which says nothing by running.
     static bool exec(const QString& connection, const QString& sql);
-    // Whether a SELECT on one of the connections returns a row.
-    static bool found(const QString& connection, const QString& sql);
     // The number of rows in a table of one of the connections (-1 when it cannot be read).
     static int count(const QString& connection, const QString& table);
 

@@ -5,9 +5,7 @@
 #include <optional>
 #include <string>
 
-// What a test needs of the machine it runs on, beyond the program's own build. Each check returns why
-// the machine falls short, naming the Debian package that meets the need, or nothing when it is met;
-// a test that fails for want of it then tells the next person what to install, not what broke.
+// What a test needs of the machine: each check names the Debian package that is missing, or nothing.
 namespace kivra::test {
 
 using Shortfall = std::optional<std::string>;

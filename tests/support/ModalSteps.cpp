@@ -12,8 +12,7 @@ namespace kivra::test {
 
 struct ModalRun::State {
     QList<ModalStep> steps;
-    // One timer per step: a timer does not fire again while its own slot is still acting (and maybe
-    // blocked in the next window), so each step arms a fresh one before it acts.
+    // A fresh timer per step: a timer does not fire again while its slot is blocked in the next window.
     std::vector<std::unique_ptr<QTimer>> timers;
     bool gaveUp = false;
 };

@@ -1,7 +1,5 @@
 #pragma once
-// Drives the modal windows a user action opens, one after the other, as a user would: each step
-// waits until a window of its class is the active modal one, then acts on it (keys, clicks). A step
-// may open the next window; the following step waits inside it.
+// Drives the modal windows a user action opens, one after the other, with keys and clicks.
 #include "support/ScriptedInteraction.h"
 
 #include <QList>
@@ -17,9 +15,7 @@ struct ModalStep {
     std::function<void(QWidget*)> act;
 };
 
-// Steps armed by RunOnModals. When it goes out of scope, every step must have found its window: one
-// that never came up fails the test there (after a short wait for a window opened by a queued event),
-// so an action that opens nothing cannot pass.
+// Armed steps; on leaving scope, a step whose window never came up fails the test.
 class [[nodiscard]] ModalRun {
 public:
     struct State;
@@ -31,9 +27,7 @@ private:
     std::shared_ptr<State> m_state;
 };
 
-// Arms the steps; run the action that opens the first window while the returned ModalRun lives. A
-// step whose window does not come up within a few seconds closes every modal window, so a failing
-// test does not hang.
+// Arms the steps; a window that does not come up in a few seconds closes every modal, so nothing hangs.
 ModalRun RunOnModals(QList<ModalStep> steps);
 
 // Presses Enter where the user's typing goes in window (the default button takes it).

@@ -5,7 +5,6 @@
 #include "support/DatabaseFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include <tuple>

@@ -1,7 +1,5 @@
 #pragma once
-// The oracle for whole-word searches, written as a regular expression: no match starts or ends
-// between two word letters (ASCII letters, and an apostrophe between two of them), and the wildcards
-// ("%" any run, "_" one) take only such letters.
+// The whole-word oracle as a regular expression: matches end at word-letter edges, wildcards take only letters.
 #include <QRegularExpression>
 #include <QString>
 

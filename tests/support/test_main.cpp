@@ -1,5 +1,4 @@
-// Every test executable runs on the offscreen platform: widget tests inside a QApplication, tests of
-// the logic inside a QGuiApplication, which is all the fonts and documents of the core need.
+// Every test runs offscreen: widget tests in a QApplication, the logic's tests in a QGuiApplication.
 #ifdef KIVRA_WIDGET_TEST
 #include <QApplication>
 using TestApplication = QApplication;
@@ -7,12 +6,19 @@ using TestApplication = QApplication;
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;
 #endif
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Each process gets its own config folder for Qt's file dialog history, never another test's or the user's.
+    const QTemporaryDir configHome;
+    if (!configHome.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,7 +1,10 @@
+// The bookmark rows without windows: new references, saving with links, deleting.
+#include "bookmarks/BookmarkReference.h"
 #include "bookmarks/BookmarkStore.h"
-#include "support/DatabaseFolder.h"
 #include "support/BookmarkTestData.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kivra;
@@ -15,6 +18,23 @@ const Passage John3 = {QStringLiteral("John"), 3, 16, 3, 17};
 int count(const QString& table)
 {
     return TempDatabaseFolder::count(OptionsConnectionName, table);
+}
+
+// Hands out the given draws in order, then keeps answering the last one.
+ReferenceDraw scripted(QList<int> draws, int* calls = nullptr)
+{
+    return [draws, calls, i = 0](int, int) mutable {
+        if (calls)
+            ++*calls;
+        const int n = draws.at(std::min<int>(i, draws.size() - 1));
+        ++i;
+        return n;
+    };
+}
+
+QString newReference(const QString& prefix, const ReferenceDraw& draw)
+{
+    return NewBookmarkReference(OptionsConnection(), BookmarkTable, QStringLiteral("BookmarkReference"), prefix, draw);
 }
 
 } // namespace
@@ -58,9 +78,9 @@ TEST_F(Store, TheAssociationListFollowsTheLinksWhenUnmarkedOrDeleted)
     EXPECT_EQ(list(), QString()) << "nothing left for an import to rebuild a link from";
 }
 
-TEST_F(Store, AFailedSaveChangesNeitherTable)
+TEST_F(Store, AFailedSaveOrDeleteChangesNeitherTable)
 {
-    AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
+    const qint64 kept = AddBookmark(Bm(5, QStringLiteral("0700001"), QStringLiteral("kept")));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700001"));
     ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
         QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
@@ -74,31 +94,13 @@ TEST_F(Store, AFailedSaveChangesNeitherTable)
     EXPECT_FALSE(SaveBookmarkRecord(OptionsConnection(), five, {five, QStringLiteral("lost?"), {QStringLiteral("0700001")}}).has_value());
     EXPECT_EQ(BookmarkRows(), rows);
     EXPECT_EQ(Links(), links);
-}
 
-TEST_F(Store, DeleteTakesTheLinksFromAndToTheBookmarkEvenWithoutLeadingZeros)
-{
-    const qint64 a = AddBookmark(Bm(1, QStringLiteral("0123456")));
-    AddBookmark(Bm(2, QStringLiteral("0123457")));
-    AddBookmark(Bm(3, QStringLiteral("0123458")));
-    AddLink(QStringLiteral("0123456"), QStringLiteral("0123457"));
-    AddLink(QStringLiteral("123456"), QStringLiteral("0123458"));  // written by a version that kept numbers
-    AddLink(QStringLiteral("0123457"), QStringLiteral("123456"));
-    AddLink(QStringLiteral("0123458"), QStringLiteral("0123456"));
-    AddLink(QStringLiteral("0123458"), QStringLiteral("0123457"));
-    AddLink(QStringLiteral("0123457"), QStringLiteral("1234560"));  // not the same number
-
-    ASSERT_TRUE(DeleteBookmarkByIndex(OptionsConnection(), a));
-    EXPECT_EQ(Field(a, QStringLiteral("Index")), QStringLiteral("<no row>"));
-    EXPECT_EQ(count(BookmarkTable), 2);
-    EXPECT_EQ(Links(), (QStringList{QStringLiteral("0123458>0123457"), QStringLiteral("0123457>1234560")}));
-
-    // Lookups made by reference find a row stored with or without the zeros, never the empty one.
-    ASSERT_NE(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457")), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("123457"))->text(QStringLiteral("BookmarkReference")),
-              QStringLiteral("0123457"));
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QString()), nullptr);
-    EXPECT_EQ(FindBookmarkByReference(OptionsConnection(), QStringLiteral("0123456")), nullptr);
+    // A refused delete keeps the links from and to the bookmark.
+    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
+        QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    EXPECT_FALSE(DeleteBookmarkByIndex(OptionsConnection(), kept));
+    EXPECT_EQ(BookmarkRows(), rows);
+    EXPECT_EQ(Links(), links);
 }
 
 TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
@@ -118,16 +120,77 @@ TEST_F(Store, DeletingABookmarkWithoutReferenceRemovesOnlyItsRow)
     EXPECT_EQ(Links(), links);
 }
 
-TEST_F(Store, AFailedDeleteKeepsTheLinks)
+TEST(SerialDigits, ThePrefixTakesADigitForEachCharacterOfTheDriveSerial)
 {
-    const qint64 a = AddBookmark(Bm(1, QStringLiteral("21")));
-    AddBookmark(Bm(2, QStringLiteral("22")));
-    AddLink(QStringLiteral("21"), QStringLiteral("22"));
-    AddLink(QStringLiteral("22"), QStringLiteral("21"));
-    ASSERT_TRUE(TempDatabaseFolder::exec(OptionsConnectionName,
-        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON \"tblBookmark\" BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    const QStringList links = Links();
-    EXPECT_FALSE(DeleteBookmarkByIndex(OptionsConnection(), a));
-    EXPECT_EQ(Links(), links);
-    EXPECT_EQ(count(BookmarkTable), 2);
+    EXPECT_EQ(SerialCharToDigit(QString()), 5);
+    const std::pair<const char*, int> digits[] = {{"A", 0}, {"D", 3}, {"E", 4}, {"F", 5}, {"i", 8}, {"j", 9}, {"Z", 9}, {"0", 0}, {"-", 0}};
+    for (const auto& [character, digit] : digits)
+        EXPECT_EQ(SerialCharToDigit(QString::fromLatin1(character)), digit) << character;
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("1A2B3C4D")), QStringLiteral("1021324"));
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("  AB CD  ")), QStringLiteral("012"));
+    EXPECT_EQ(ReferencePrefix(QStringLiteral("7")), QString());
+
+    QTemporaryDir dir;
+    const QString serial = GetDriveSerial(dir.path());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[1-9A-F][0-9A-F]{0,7}$")).match(serial).hasMatch()) << serial.toStdString();
+    EXPECT_EQ(GetDriveSerial(dir.path() + QStringLiteral("/no/such/folder")), QString());
+}
+
+TEST(SerialDigits, AnEmptyReferenceMatchesNothingAndZerosMatchZeros)
+{
+    // Links stored with and without the zeros are followed and deleted in the panel's tests.
+    EXPECT_FALSE(SameReference(QString(), QString()));
+    EXPECT_FALSE(SameReference(QStringLiteral("000"), QString()));
+    EXPECT_TRUE(SameReference(QStringLiteral("000"), QStringLiteral("000")));
+}
+
+using NewReference = kivra::test::InFolder<>;
+
+TEST_F(NewReference, FirstOfAnEmptyTableIsThePrefixAlone)
+{
+    int calls = 0;
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({42}, &calls)), QStringLiteral("0123456"));
+    EXPECT_EQ(newReference(QStringLiteral("1234567890"), scripted({42})), QStringLiteral("123456789"));
+    EXPECT_EQ(calls, 0);
+    // This machine's own prefix: the serial's digits but the last.
+    const QString own = NewBookmarkReference(OptionsConnection(), BookmarkTable, QStringLiteral("BookmarkReference"));
+    EXPECT_EQ(own, ReferencePrefix(GetDriveSerial(folders().applicationPath)).left(9));
+}
+
+TEST_F(NewReference, SuffixLengthFollowsTheDraw)
+{
+    AddBookmark(Bm(1, QStringLiteral("99")));  // any row: the table is no longer empty
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({0})), QStringLiteral("0123456"));
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({7})), QStringLiteral("01234567"));
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({42})), QStringLiteral("012345642"));
+    // Only the first seven digits of a longer prefix are used once the table has rows.
+    EXPECT_EQ(newReference(QStringLiteral("123456789"), scripted({5})), QStringLiteral("12345675"));
+}
+
+TEST_F(NewReference, TakenCandidatesAreDrawnAgainAlsoWhenStoredWithoutLeadingZeros)
+{
+    AddBookmark(Bm(1, QStringLiteral("0123456")));  // the prefix alone, as the first bookmark
+    AddBookmark(Bm(2, QStringLiteral("12345642")));  // 0123456 42 from an older version
+    int calls = 0;
+    EXPECT_EQ(newReference(QStringLiteral("0123456"), scripted({0, 42, 3}, &calls)), QStringLiteral("01234563"));
+    EXPECT_EQ(calls, 3);
+}
+
+TEST_F(NewReference, ExhaustedTwoDigitSuffixesWidenAndNothingChanges)
+{
+    for (int n = 0; n <= 98; ++n)
+        ASSERT_NE(AddBookmark(Bm(n + 1, QStringLiteral("5550123") + (n ? QString::number(n) : QString()))), 0);
+    const QStringList before = BookmarkRows();
+    int calls = 0;
+    const QString reference = newReference(QStringLiteral("5550123"), scripted({17}, &calls));
+    // Every draw repeats a taken one; the search still ends, with one suffix digit more.
+    EXPECT_EQ(reference, QStringLiteral("5550123100"));
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(BookmarkRows(), before);
+
+    // With real draws the widened reference is free and three suffix digits long.
+    const QString drawn = newReference(QStringLiteral("5550123"), RandomNumber);
+    EXPECT_EQ(drawn.size(), 10);
+    EXPECT_TRUE(drawn.startsWith(QStringLiteral("5550123")));
+    EXPECT_EQ(BookmarkRows(), before);
 }

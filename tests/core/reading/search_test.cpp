@@ -1,5 +1,6 @@
-// The search statements against the real Bible text: what the quick and the advanced search find,
-// and that the trigram index never changes a result.
+// The book catalogue and the search statements against the real Bible text, with and without the index.
+#include "reading/BookCatalogue.h"
+#include "reading/Passage.h"
 #include "reading/Search.h"
 #include "reading/LikePattern.h"
 #include "reading/SearchCommand.h"
@@ -158,8 +159,7 @@ TEST_F(SearchQueries, MemoryScanFindsWhatEveryAdvancedStatementFinds)
                     }
 }
 
-// Patterns the searches never make (no '%' at an end) and texts outside ASCII, against SQLite itself.
-// SQLite folds ASCII letters only; the scan folds every script, so SQLite gets both sides lowered.
+// Patterns and non-ASCII texts against SQLite itself (given both sides lowered: it folds ASCII only).
 TEST_F(SearchQueries, LikePatternAgreesWithSqliteOnAnchorsAndCharacters)
 {
     const QStringList textsToTry = {"", "a", "abc", "ABC", "a\u00e9c", "\u00c9t\u00e9", "aXbXc", "a_c", "ab%c", "banana"};
@@ -309,6 +309,69 @@ TEST_F(SearchQueries, CommandsPrintTheHitsThenTheCount)
     EXPECT_TRUE(runSearch({"advanced-search", "--whole-words", "--text1", "faithful", "--op1", "LIKE", "--text2", "faith",
                            "--op2", "NOT LIKE"})
                     .second.endsWith(QStringLiteral("\n%1 verses found\n").arg(regularExpressionScan({"faithful"}, {"faith"}).size())));
+}
+
+using Catalogue = test::InFolder<>;
+
+TEST_F(Catalogue, ChapterAndVerseCountsAgreeWithTheVerseTable)
+{
+    const auto books = BibleBooks();
+    ASSERT_FALSE(books->isEmpty());
+    // The last verse of every chapter as the verses themselves have it, with the testament word.
+    QSqlQuery q(QStringLiteral("SELECT \"BookAbbreviation\", \"Testament\", \"Chapter\", max(\"Sections\") "
+                               "FROM \"tblBible\" GROUP BY \"BookAbbreviation\", \"Chapter\""),
+                BibleConnection());
+    int chapters = 0;
+    while (q.next()) {
+        const BibleBook* book = books->bookAbbreviated(q.value(0).toString());
+        ASSERT_TRUE(book) << q.value(0).toString().toStdString();
+        EXPECT_EQ(book->testament.word, q.value(1).toString()) << book->name.toStdString();
+        EXPECT_EQ(book->verses(q.value(2).toInt()), q.value(3).toInt())
+            << book->name.toStdString() << ' ' << q.value(2).toInt();
+        ++chapters;
+    }
+    int catalogued = 0;
+    for (const BibleBook& book : *books)
+        catalogued += book.chapters();
+    EXPECT_EQ(catalogued, chapters) << "no chapter without verses";
+}
+
+TEST_F(Catalogue, LookupsOfUnknownBooksChaptersAndTestaments)
+{
+    const auto books = BibleBooks();
+    ASSERT_FALSE(books->isEmpty());
+    EXPECT_EQ(books->bookNamed(QStringLiteral("Hezekiah")), nullptr);
+    EXPECT_EQ(books->bookNamed(QString()), nullptr);
+    EXPECT_EQ(books->bookNamed(QStringLiteral("genesis")), nullptr) << "names match exactly unless asked";
+    EXPECT_EQ(books->bookNamed(QStringLiteral("genesis"), Qt::CaseInsensitive), books->bookAbbreviated("Gen"));
+    EXPECT_EQ(books->testamentNamed(QStringLiteral("Middle Testament")), nullptr);
+    const BibleBook* genesis = books->bookAbbreviated(QStringLiteral("Gen"));
+    ASSERT_TRUE(genesis);
+    EXPECT_EQ(genesis->testament.name, QStringLiteral("Old Testament"));
+    for (const int chapter : {-1, 0, genesis->chapters() + 1})
+        EXPECT_EQ(genesis->verses(chapter), 0) << chapter;
+    EXPECT_FALSE(genesis->hasVerse(1, 0));
+    EXPECT_FALSE(genesis->hasVerse(1, genesis->verses(1) + 1));
+    // Every book is in exactly one testament's list, in Bible order.
+    qsizetype listed = 0;
+    for (const Testament& testament : books->testaments())
+        listed += books->booksOf(testament.word).size();
+    EXPECT_EQ(listed, std::distance(books->begin(), books->end()));
+    EXPECT_EQ(books->booksOf(QStringLiteral("New")).first()->name, QStringLiteral("Matthew"));
+}
+
+TEST_F(Catalogue, PassagesExistOnlyWithinOneKnownBookAndForwards)
+{
+    EXPECT_TRUE(PassageExists({QStringLiteral("Genesis"), 1, 31, 2, 1}));
+    EXPECT_FALSE(PassageExists({QStringLiteral("Genesis"), 1, 32, 2, 1})) << "past the chapter's end";
+    EXPECT_FALSE(PassageExists({QStringLiteral("Genesis"), 2, 1, 1, 31})) << "backwards";
+    EXPECT_FALSE(PassageExists({QStringLiteral("Hezekiah"), 1, 1, 1, 1}));
+    auto verses = QueryPassage({QStringLiteral("Genesis"), 1, 31, 2, 2});
+    ASSERT_TRUE(verses);
+    EXPECT_EQ(verses->recordCount(), 3) << "the range crosses the chapter";
+    verses = QueryPassage({QStringLiteral("Hezekiah"), 1, 1, 1, 1});
+    ASSERT_TRUE(verses) << "an unknown book is no database error";
+    EXPECT_EQ(verses->recordCount(), 0);
 }
 
 } // namespace

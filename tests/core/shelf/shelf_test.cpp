@@ -1,6 +1,4 @@
-// The SWORD shelf on small modules made here with osis2mod (Strong's markup, a footnote between two
-// words, Spanish text, a missing verse, a book only this versification has, a damaged module), and
-// on Debian's Bibles when they are installed, against the library's own command-line reader.
+// The SWORD shelf on small modules made here, and on Debian's Bibles against the library's own reader.
 #include "reading/BookCatalogue.h"
 #include "reading/ChosenBible.h"
 #include "reading/Comparison.h"
@@ -91,17 +89,9 @@ TEST_F(TinyShelf, ReadsPassagesUnderOurBookNamesAndSaysWhatIsMissing)
     for (const BibleBook& book : *BibleBooks())
         books << book.name + QLatin1Char('/') + book.testament.word;
     EXPECT_EQ(books, QStringList({"Genesis/Old", "Tobit/Old", "John/New"}));
-    const Passage genesis{QStringLiteral("Genesis"), 1, 1, 1, 3};
-    ASSERT_TRUE(PassageExists(genesis));
-    auto verses = QueryPassage(genesis);
-    ASSERT_EQ(verses->recordCount(), 2);
-    EXPECT_EQ(verses->at(0, verses->fieldIndex(QStringLiteral("Text"))).toString(),
-              QStringLiteral("Dios creó el cielo."));
-    EXPECT_EQ(MissingVerses(genesis), QStringLiteral("1:2"));
+    // The verses shown, the gap named and Tobit gone with the built-in Bible are the Bible chooser's test.
     EXPECT_EQ(MissingVerses({QStringLiteral("John"), 3, 16, 3, 16}), QString());
     EXPECT_FALSE(PassageExists({QStringLiteral("Exodus"), 1, 1, 1, 1}));
-    ChooseBible({});
-    EXPECT_FALSE(BibleBooks()->bookNamed(QStringLiteral("Tobit")));
 }
 
 TEST_F(TinyShelf, SearchesFoldCaseInAnyLanguageAndLeaveNotesOut)
@@ -127,10 +117,7 @@ TEST_F(TinyShelf, ComparesBiblesVerseByVerseLeavingGapsWhereOneLacksAVerse)
     QStringList errors;
     const QList<ComparedVerse> rows =
         CompareBibles({QStringLiteral("Tiny"), QString(), QStringLiteral("Damaged")}, {"Genesis", 1, 1, 1, 3}, &errors);
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[1].verse, 2);
-    EXPECT_EQ(rows[1].texts.value(0), QString());  // Tiny has no verse 2: the row is the KJV's alone
-    EXPECT_TRUE(rows[1].texts.value(1).startsWith(QStringLiteral("And the earth was without form")));
+    ASSERT_EQ(rows.size(), 3);  // the gap at verse 2 is the compare window's test
     EXPECT_EQ(rows[2].texts.value(0), QStringLiteral("Y el ESPÍRITU de Dios; amós no es amó."));
     EXPECT_EQ(errors.size(), 1);  // the damaged module, by its reason
     EXPECT_EQ(CompareBibles({QStringLiteral("Tiny"), QString()}, {"Tobit", 1, 1, 1, 1}).value(0).texts,

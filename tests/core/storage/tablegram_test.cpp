@@ -1,5 +1,4 @@
-// TableGram reader and writer: the published example, round trips of our own tables, the lenient
-// readings other writers may use, and hostile input (truncated or corrupted files).
+// TableGram reader and writer: the published example, round trips, other writers' forms, hostile input.
 #include "storage/TableGram.h"
 
 #include <QCryptographicHash>
@@ -21,8 +20,7 @@ QByteArray publishers()
     return file.readAll();
 }
 
-// A table as comparable text: names, types, flags and every cell, keeping NULL, empty text and the
-// value's type apart.
+// A table as comparable text, keeping NULL, empty text and each value's type apart.
 std::string describe(const TableGram& t)
 {
     // Built as a QString: GCC 12 at -O2 warns falsely (-Wrestrict) on chained std::string additions.
@@ -141,8 +139,7 @@ private:
     QByteArray m_data;
 };
 
-// Reads from a heap block of exactly the input's size (QByteArray keeps a terminator past its end),
-// so the sanitizer sees any read beyond the data.
+// Reads from a block of exactly the input's size, so the sanitizer sees any read past the data.
 std::optional<TableGram> readExact(const QByteArray& bytes, QString* error = nullptr)
 {
     const auto block = std::make_unique<char[]>(std::max<qsizetype>(bytes.size(), 1));
@@ -215,9 +212,7 @@ TEST(TableGramWriter, EmitsTheDocumentedLayout)
     // Memo column: DBTYPE_WSTR without a maximum, long + may be null + nullable + writable.
     EXPECT_TRUE(bytes.contains(QByteArray::fromHex("4e006f00740065007300" "8200" "ffffffff" "ff000000" "ff000000"
                                                    "e4000000" "0000" "ffff")));
-    // The row: presence bits of the four nullable columns (the last one NULL, so it has no cell),
-    // the key, then each value after its length in bytes: one byte for the short text, four for
-    // the memo and the picture.
+    // The row: presence bits, the key, then each value after its length (1 byte short text, 4 memo and picture).
     EXPECT_EQ(bytes.mid(bytes.indexOf(QByteArray::fromHex("07e0"))).toHex(),
               "07" "e0" "07000000" "04" "48006900" "06000000" "41006200ac20" "03000000" "0102ff" "0f");
 }
@@ -275,8 +270,7 @@ TEST(TableGramReader, RejectsEveryTruncationAndSurvivesCorruption)
 
 TEST(TableGramReader, ReadsTextLengthsInBytesAndInCharacters)
 {
-    // A short and a memo UTF-16 column holding "ab" and "cde": lengths in bytes as published, in
-    // characters as earlier versions of this program wrote them, and mixed.
+    // Text lengths in bytes as published, in characters as older versions wrote them, and mixed.
     using enum TextLengthUnit;
     const struct {
         const char* shortLength;
@@ -294,8 +288,7 @@ TEST(TableGramReader, ReadsTextLengthsInBytesAndInCharacters)
         EXPECT_EQ(table->layout.shortText, l.shortUnit);
         EXPECT_EQ(table->layout.longText, l.longUnit);
     }
-    // Read as bytes, this row would stop at the 0x0F inside its text and leave two bytes over;
-    // the reading that uses the whole file is taken.
+    // Read as bytes this row would stop at the 0x0F in its text: the reading that uses the whole file wins.
     const std::optional<TableGram> early = readTableGram(GramBuilder().column(1, "S", 0x82, 50, 0x64)
                                                              .hex("0780" "02" "41000f00").done());
     ASSERT_TRUE(early.has_value());
@@ -324,8 +317,7 @@ TEST(TableGramReader, AcceptsReadingsOtherWritersUse)
     ASSERT_TRUE(c.has_value()) << readError(pending).toStdString();
     EXPECT_EQ(c->rows, (QList<QList<QVariant>>{{1, "B"}, {2, "C"}, {3, "D"}, {4, QVariant()}}));
 
-    // Single-byte text in Windows-1252 or, with the header's unicode flag, UTF-16; unknown
-    // descriptor fields after the flags are skipped by the element size.
+    // Single-byte text in Windows-1252 or, with the unicode flag, UTF-16; unknown descriptor fields skipped.
     const QByteArray ansi = GramBuilder().column(1, "S", 0x81, 20, 0x64, "800100", "0000" "deadbeef")
                                 .hex("0780" "04" "8093946b").done();
     const std::optional<TableGram> d = readTableGram(ansi);

@@ -1,6 +1,4 @@
-// Story imports run as the program itself, several at once, killed part-way or beside an open window:
-// every stored story keeps its own picture and the image folder holds nothing else. (Links planted in
-// the image folder are the exchange test's.)
+// Story imports run as the program, at once, killed or beside a window: each story keeps its own picture.
 #include "storage/Database.h"
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
@@ -8,7 +6,6 @@
 #include "stories/StoryExchange.h"
 #include "support/DatabaseFolder.h"
 
-#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -40,8 +37,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 QStringList imageFolderEntries() { return QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 
-// Stories named prefix1..prefixN, two parts each, each story with a picture of its own; pictureOf
-// learns each story's bytes. The stories are written to a whole-list exchange file and removed again.
+// An exchange file of stories prefix1..N, two parts and one picture each (pictureOf learns them).
 QString makeExchangeFile(const QString& folder, const QString& prefix, int stories, QHash<QString, QByteArray>* pictureOf)
 {
     EXPECT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
@@ -89,8 +85,7 @@ QList<Stored> storedStories()
     return out;
 }
 
-// Every stored story's picture file holds that story's own bytes, and the image folder holds only
-// the stock pictures and files a story names.
+// Each story's picture holds its own bytes, and the image folder holds nothing a story does not name.
 void expectPicturesWhole(const QHash<QString, QByteArray>& pictureOf, const QStringList& stock)
 {
     QSet<QString> used(stock.cbegin(), stock.cend());

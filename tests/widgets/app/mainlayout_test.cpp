@@ -1,6 +1,4 @@
-// What a user sees of the main window at any size: the designed rectangles at the default font,
-// controls inside the window and clear of each other, whole captions under a larger font, a title
-// strip without gaps, and every button of it and its windows with a picture.
+// What a user sees of the main window at any size and under a larger font.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
@@ -20,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -40,9 +37,7 @@ int visiblePixels(const QImage& picture)
     return count;
 }
 
-// Two visible siblings may be apart, or one may hold the other (a frame round its pane, a caption on
-// the title strip); a partial overlap hides part of a control. The Pray button is drawn over the
-// title bar's frame by design.
+// Siblings may be apart or one inside the other, never partly overlapping (Pray sits on the title frame by design).
 void expectInsideAndApart(const QWidget* parent, const QString& size)
 {
     QList<const QWidget*> shown;
@@ -95,20 +90,18 @@ void ExpectCaptionsWhole(const QWidget& window)
     }
 }
 
-class MainWindowLooks : public ::testing::Test {
+// The windows the main window opens, as its children.
+QList<QWidget*> OpenedWindows(QWidget* parent)
+{
+    return {new BookmarkEditor(parent), new StoryEditor(StoryEditorMode::Add, 0, parent), new StoryViewer(0, parent),
+            new OptionsDialog(parent),  new AdvancedSearchDialog(parent),               new AboutDialog(parent)};
+}
+
+class MainWindowLooks : public test::MainWindowTest {
 protected:
-    test::TempProgramFolder folder;
-    MainWindow w;
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.ok());
-        ASSERT_TRUE(w.load());
-        w.restoreLastPassage();
-        w.show();
-    }
     void resize(QSize size)
     {
-        w.resize(size);
+        window->resize(size);
         QCoreApplication::processEvents();
     }
 };
@@ -118,29 +111,27 @@ TEST_F(MainWindowLooks, ControlsStayInsideTheWindowAndClearOfEachOtherAtAnySize)
     // The smallest the window lets itself be made, the usual size, and a large screen.
     for (const QSize size : {QSize(100, 100), QSize(1000, 650), QSize(1900, 1150)}) {
         resize(size);
-        const QString shown = QStringLiteral("%1x%2").arg(w.width()).arg(w.height());
-        for (QToolButton* tab : {test::Child<QToolButton>(w, "imgVerseSelector"), test::Child<QToolButton>(w, "imgBookmark"),
-                                  test::Child<QToolButton>(w, "imgBibleStory")}) {
+        const QString shown = QStringLiteral("%1x%2").arg(window->width()).arg(window->height());
+        for (QToolButton* tab : {test::Child<QToolButton>(*window, "imgVerseSelector"), test::Child<QToolButton>(*window, "imgBookmark"),
+                                  test::Child<QToolButton>(*window, "imgBibleStory")}) {
             QTest::mouseClick(tab, Qt::LeftButton);
-            expectInsideAndApart(w.centralWidget(), shown + u' ' + tab->objectName());
-            ExpectCaptionsWhole(w);
+            expectInsideAndApart(window->centralWidget(), shown + u' ' + tab->objectName());
+            ExpectCaptionsWhole(*window);
         }
         // The reading pane, the notes and the status bar keep their order down the window.
-        EXPECT_LT(Where(w, "shpBibleText").bottom(), Where(w, "lblNotesHeading").y()) << shown.toStdString();
-        EXPECT_LT(Where(w, "shpBibleNotes").bottom(), Where(w, "stbBible").y()) << shown.toStdString();
+        EXPECT_LT(Where(*window, "shpBibleText").bottom(), Where(*window, "lblNotesHeading").y()) << shown.toStdString();
+        EXPECT_LT(Where(*window, "shpBibleNotes").bottom(), Where(*window, "stbBible").y()) << shown.toStdString();
     }
 }
 
-// The designed rectangles, as rules of the inner width W and height H: fixed controls, the three
-// panels growing down, the panes growing right and down, the notes and the status bar keeping to
-// the bottom edge.
+// The designed rectangles as rules of the inner width W and height H.
 TEST_F(MainWindowLooks, ControlsTakeTheirDesignedRectanglesAtTwoSizes)
 {
     for (const QSize size : {QSize(900, 600), QSize(1100, 750)}) {
         resize(size);
-        const int W = w.width(), H = w.height();
+        const int W = window->width(), H = window->height();
         ASSERT_EQ(QSize(W, H), size);
-        const auto expect = [&](const char* name, QRect rect) { EXPECT_EQ(Where(w, name), rect) << name << " at " << W << "x" << H; };
+        const auto expect = [&](const char* name, QRect rect) { EXPECT_EQ(Where(*window, name), rect) << name << " at " << W << "x" << H; };
         expect("imgTitleBar", {0, 0, W, 23});
         expect("lblTopHeading", {(W - 404) / 2, 2, 404, 19});
         expect("imgAddFavourite", {248, 32, 24, 24});
@@ -158,22 +149,22 @@ TEST_F(MainWindowLooks, ControlsTakeTheirDesignedRectanglesAtTwoSizes)
         expect("shpBibleNotes", {248, H - 104, W - 266, 73});
         expect("txtNotes", {256, H - 96, W - 282, 57});
         expect("stbBible", {0, H - 25, W, 25});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgBookmark"), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(*window, "imgBookmark"), Qt::LeftButton);
         expect("txtBookmarkNotes", {8, H - 111, 233, 80});
         expect("lblBookmarkNotes", {8, H - 127, 233, 16});
         expect("lstBookmark", {8, 222, 233, H - 207 - 80 - 16 - 46 - 17});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgBibleStory"), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(*window, "imgBibleStory"), Qt::LeftButton);
         expect("lstBibleStory", {8, 222, 233, H - 207 - 46});
-        test::Search(w, QStringLiteral("light"));
+        test::Search(*window, QStringLiteral("light"));
         expect("shpSearchResults", {248, 88, W - 266, H - 280});
         expect("dgdSearchResults", {256, 96, W - 282, H - 296});
         expect("shpSelectedVerse", {248, H - 187, W - 266, 57});
         expect("txtSelectedSection", {256, H - 179, W - 282, 41});
-        w.findChild<QComboBox*>(QStringLiteral("cboRelatedVerse"))->show();
-        w.findChild<QLabel*>(QStringLiteral("lblRelatedVerse"))->show();
+        window->findChild<QComboBox*>(QStringLiteral("cboRelatedVerse"))->show();
+        window->findChild<QLabel*>(QStringLiteral("lblRelatedVerse"))->show();
         expect("lblRelatedVerse", {W - 337, H - 125, 120, 16});
         expect("cboRelatedVerse", {W - 209, H - 127, 193, 21});
-        QTest::mouseClick(test::Child<QToolButton>(w, "imgVerseSelector"), Qt::LeftButton);
+        QTest::mouseClick(test::Child<QToolButton>(*window, "imgVerseSelector"), Qt::LeftButton);
     }
 }
 
@@ -181,8 +172,8 @@ TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
 {
     for (const int width : {1000, 1900}) {
         resize(QSize(width, 650));
-        const QImage picture = test::Child(w, "imgTitleBar")->grab().toImage();
-        ASSERT_EQ(picture.width(), w.width());
+        const QImage picture = test::Child(*window, "imgTitleBar")->grab().toImage();
+        ASSERT_EQ(picture.width(), window->width());
         for (int x : {0, picture.width() / 2, picture.width() - 1})
             EXPECT_EQ(qAlpha(picture.pixel(x, picture.height() / 2)), 255) << x << " of " << width;
     }
@@ -190,14 +181,9 @@ TEST_F(MainWindowLooks, TheTitleStripFillsTheWindowAtAnyWidth)
 
 TEST_F(MainWindowLooks, EveryButtonInEveryWindowShowsAPicture)
 {
-    // The windows the main window opens, so that their buttons are looked at too.
-    new BookmarkEditor(&w);
-    new StoryEditor(StoryEditorMode::Add, 0, &w);
-    new StoryViewer(0, &w);
-    new OptionsDialog(&w);
-    new AdvancedSearchDialog(&w);
+    OpenedWindows(window.get());  // so that their buttons are looked at too
     int buttons = 0;
-    for (const QAbstractButton* button : w.findChildren<QAbstractButton*>()) {
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!button->objectName().startsWith(QStringLiteral("img")))
             continue;
         ++buttons;
@@ -215,15 +201,15 @@ TEST_F(MainWindowLooks, EveryButtonInEveryWindowShowsAPicture)
 TEST_F(MainWindowLooks, TheVerseOfTheDayKeepsSomeLinesAtTheSmallestSize)
 {
     resize(QSize(100, 100));  // the window keeps to its minimum
-    const auto* verse = test::Child<QPlainTextEdit>(w, "txtWordsFromGod");
+    const auto* verse = test::Child<QPlainTextEdit>(*window, "txtWordsFromGod");
     EXPECT_GE(verse->viewport()->height(), 3 * verse->fontMetrics().lineSpacing());
 }
 // The windows the main window opens keep their designed inner sizes at the default font.
 TEST_F(MainWindowLooks, DialogsKeepTheirDesignedSizes)
 {
-    AdvancedSearchDialog search(&w);
-    OptionsDialog options(&w);
-    AboutDialog about(&w);
+    AdvancedSearchDialog search(window.get());
+    OptionsDialog options(window.get());
+    AboutDialog about(window.get());
     for (auto [dialog, size] : {std::pair<QDialog*, QSize>{&search, {450, 300}}, {&options, {400, 300}}, {&about, {450, 300}}}) {
         dialog->show();
         EXPECT_EQ(dialog->size(), size) << dialog->objectName().toStdString();
@@ -231,8 +217,7 @@ TEST_F(MainWindowLooks, DialogsKeepTheirDesignedSizes)
     }
 }
 
-// Under a font half as large again, every caption of the main window and of the windows it opens
-// still reads whole: the windows grow instead.
+// Under a font half as large again every caption still reads whole: the windows grow instead.
 TEST(MainWindowLargeFont, EveryCaptionReadsWhole)
 {
     const QFont normal = QApplication::font();
@@ -250,13 +235,7 @@ TEST(MainWindowLargeFont, EveryCaptionReadsWhole)
             QTest::mouseClick(test::Child<QToolButton>(w, tab), Qt::LeftButton);
             ExpectCaptionsWhole(w);
         }
-        auto* editor = new BookmarkEditor(&w);
-        auto* story = new StoryEditor(StoryEditorMode::Add, 0, &w);
-        auto* viewer = new StoryViewer(0, &w);
-        auto* options = new OptionsDialog(&w);
-        auto* search = new AdvancedSearchDialog(&w);
-        auto* about = new AboutDialog(&w);
-        for (QWidget* window : std::initializer_list<QWidget*>{editor, story, viewer, options, search, about}) {
+        for (QWidget* window : OpenedWindows(&w)) {
             window->show();
             ExpectCaptionsWhole(*window);
             window->hide();

@@ -1,5 +1,4 @@
-// The main window's shell: tooltips and keyboard shortcuts, captions, the tabs, web links, and the
-// options and about windows opened from their buttons.
+// The main window's shell: tooltips and shortcuts, captions, tabs, web links, the options and about windows.
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "reading/ReadAloud.h"
@@ -24,7 +23,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextCursor>
@@ -38,14 +36,19 @@ using namespace kivra;
 
 using Shell = test::MainWindowTest;
 
-TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltip)
+TEST_F(Shell, EveryButtonAndCaptionCarriesItsTooltipWithItsShortcut)
 {
-    // Every picture button but About says what it does (that each shows a picture, the layout test
-    // checks); a caption says what its picture says, the keyboard shortcut included.
+    // Every picture button but About has a tooltip ending in its shortcut; a caption shares its picture's.
     for (QToolButton* button : window->findChildren<QToolButton*>()) {
         const std::string name = button->objectName().toStdString();
         if (name.starts_with("img")) {
             EXPECT_EQ(button->toolTip().isEmpty(), name == "imgAbout") << name;
+        }
+    }
+    for (const KeyBinding& binding : KeyTable()) {
+        auto* button = binding.button ? Child<QToolButton>(*window, binding.button) : nullptr;
+        if (button && !button->toolTip().isEmpty()) {
+            EXPECT_TRUE(button->toolTip().endsWith(u'(' + binding.keys.first().toString() + u')')) << binding.button;
         }
     }
     for (const char* name : {"AddFavourite", "AdvancedSearch", "ClearSearch", "Settings", "Support", "Web", "Print",
@@ -168,9 +171,7 @@ TEST_F(Shell, ATextColourKeepsALightThemesBackground)
     QApplication::setPalette(theme);
 }
 
-// The colours the program picks itself read under a light and a dark theme: the reading panes
-// (which follow a dark theme unless paper is chosen), the match marks, the About window's closing
-// line and the heading on the title strip.
+// The colours the program picks read under a light and a dark theme, with and without paper.
 TEST_F(Shell, ColoursTheProgramPicksReadUnderLightAndDarkThemes)
 {
     const QPalette light = QApplication::palette();
@@ -228,8 +229,7 @@ TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
     window->resize(window->width(), window->height() + 100);  // a taller box takes the larger face again
     EXPECT_EQ(box->font().pointSizeF(), documented);
 
-    // At the first size, the longest verse (Esther 8:9) and one of some 220 letters (Genesis 2:21)
-    // show whole to the end of the reference, with no scroll bar.
+    // At the first size the longest verse (Esther 8:9) and Genesis 2:21 show whole, without a scroll bar.
     window->resize(900, 600);
     for (int id : {12827, 50}) {
         window->showWordsFromGod(WordsFromGodForId(id, 1));
@@ -242,15 +242,8 @@ TEST_F(Shell, TheVerseOfTheDayReadsWholeWithItsReference)
     }
 }
 
-TEST_F(Shell, ShortcutsClickTheirButtonsAndShowInTooltips)
+TEST_F(Shell, ShortcutsDoWhatTheirButtonsDo)
 {
-    for (const KeyBinding& binding : KeyTable()) {
-        auto* button = binding.button ? Child<QToolButton>(*window, binding.button) : nullptr;
-        if (button && !button->toolTip().isEmpty()) {
-            EXPECT_TRUE(button->toolTip().endsWith(u'(' + binding.keys.first().toString() + u')')) << binding.button;
-        }
-    }
-
     // Alt+Right really moves to the next chapter; Ctrl+F puts the focus in the search box.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -373,8 +366,7 @@ TEST_F(Shell, ReadOnlyNotesAnswerTypingButLetNavigationAndShortcutsThrough)
     EXPECT_EQ(folder.ui().messages.size(), 0);
 }
 
-// What a screen reader reads: a name for every control a user reaches or clicks, a fitting role,
-// the shown tab marked, and the count of a search.
+// A screen reader hears a name and fitting role for every control, the shown tab and a search's count.
 TEST_F(Shell, ScreenReadersHearANameAndRoleForEveryControl)
 {
     search(QStringLiteral("grace"));

@@ -1,18 +1,20 @@
-// Start-up and shut-down: unreadable databases, the options row, the verse of the day, closing the
-// main window; and the passage commands run as the program itself.
+// Start-up and shut-down: the user's folder, unreadable databases, the options row, and the commands.
 #include "support/Fixture.h"
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "app/UserFolder.h"
 #include "reading/VerseOfTheDay.h"
 #include "support/MainWindowFixture.h"
 #include "settings/Options.h"
+#include "storage/Database.h"
 #include "storage/Globals.h"
 #include "stories/StoryEditor.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -20,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using kivra::test::Child;
 
@@ -58,6 +62,12 @@ void replaceWithJunk(const QString& file)
 test::ProgramRun runProgram(const QString& folder, const QStringList& args)
 {
     return test::RunProgram(QStringList{QStringLiteral("--app-dir"), folder} + args);
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 using OnAFolder = test::InFolder<test::TempProgramFolder>;
@@ -133,7 +143,7 @@ TEST_F(OnAFolder, ClosingTheMainWindowLeavesStoryWindowsOpen)
     EXPECT_FALSE(editor);
 }
 
-TEST(CommandLineTest, BadArgumentsAreRefusedWithASentence)
+TEST(CommandLineTest, BadArgumentsAreRefusedWithASentenceAndOptionsEndAtTwoDashes)
 {
     // One passage operand is a typed reference, three are testament, book and range; two are neither.
     for (const QStringList& wrong : {QStringList{"--app-dir"}, QStringList{"--open"}, QStringList{"--frobnicate"},
@@ -143,10 +153,6 @@ TEST(CommandLineTest, BadArgumentsAreRefusedWithASentence)
         EXPECT_EQ(cl.action, CommandLine::Action::Error) << wrong.join(' ').toStdString();
         EXPECT_TRUE(cl.error.endsWith(QLatin1Char('.'))) << wrong.join(' ').toStdString();
     }
-}
-
-TEST(CommandLineTest, OptionsEndAtTwoDashes)
-{
     const CommandLine cl = ParseCommandLine({"search", "--", "-faith"});
     EXPECT_EQ(cl.action, CommandLine::Action::Search);
     EXPECT_EQ(cl.operands, (QStringList{"search", "--", "-faith"}));
@@ -181,4 +187,118 @@ TEST_F(OnAFolder, PassageCommandsPrintOrSaveTheTextAndRefuseRangesWithoutVerses)
     r = runProgram(folder.path(), QStringList{"passage"} + genesis + QStringList{"1:1-1:2"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("dbOptions.pre")));
+}
+
+TEST_F(OnAFolder, ExchangeCommandsExportImportAndDump)
+{
+    ASSERT_TRUE(ExecuteStatement(OptionsConnection(),
+                                 "INSERT INTO \"tblBookmark\" (\"BookMarkTestament\", \"BookMarkBook\", \"BookMarkChapter\", "
+                                 "\"BookMarkSection\", \"BookMarkToChapter\", \"BookMarkToSection\", \"BookMarkNotes\", "
+                                 "\"BookmarkReference\", \"AssociatedBookmarkReferenceList\") "
+                                 "VALUES ('Old Testament', 'Ruth', 2, 1, 2, 3, 'line\none', '77', '88,')"));
+    ASSERT_TRUE(ExecuteStatement(StoryConnection(),
+                                 "INSERT INTO \"tblBibleStory\" (\"StoryNumber\", \"StoryPartNumber\", \"StoryName\", "
+                                 "\"StoryTestament\", \"StoryBook\", \"StoryChapter\", \"StorySection\", "
+                                 "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\") "
+                                 "VALUES (3, 0, 'Ruth', 'Old Testament', 'Ruth', 1, 1, 1, 2, '')"));
+    const QString dir = folder.path();
+    const QString kbm = dir + "/all.kbm", kbs = dir + "/all.kbs";
+
+    test::ProgramRun r = runProgram(dir, {"export-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = test::RunProgram({"dump", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
+    EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
+    EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
+    EXPECT_TRUE(r.out.contains("BookMarkToBook = NULL"));
+
+    r = runProgram(dir, {"import-bookmarks", kbm});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.contains("exists in the current bookmark list")) << r.err.toStdString();
+
+    r = runProgram(dir, {"export-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = runProgram(dir, {"import-stories", kbs});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("as 4")) << r.out.toStdString();
+
+    QFile::resize(kbs, 40);
+    r = runProgram(dir, {"import-stories", kbs});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Nothing was imported"));
+    r = test::RunProgram({"dump", dir + "/missing.kbs"});
+    EXPECT_EQ(r.code, 1);
+}
+
+TEST(UserFolderTest, WritableProgramFolderKeepsTheDataBesideIt)
+{
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/home/a/kivra"), true, QString(), QStringLiteral("/home/a")),
+              QStringLiteral("/home/a/kivra"));
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/usr/lib/kivra-bible"), false, QString(), QStringLiteral("/home/a")),
+              QStringLiteral("/home/a/.local/share/kivra-bible"));
+    EXPECT_EQ(ChooseUserFolder(QStringLiteral("/usr/lib/kivra-bible"), false, QStringLiteral("/data/x/"), QStringLiteral("/home/a")),
+              QStringLiteral("/data/x/kivra-bible"));
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    EXPECT_EQ(PerUserFolder(QStringLiteral("rel/dir"), QStringLiteral("/home/a")), QStringLiteral("/home/a/.local/share/kivra-bible"));
+    // Without a home folder there is no per-user folder, rather than one under the root.
+    EXPECT_EQ(PerUserFolder(QString(), QString()), QString());
+    EXPECT_EQ(PerUserFolder(QStringLiteral("rel/dir"), QStringLiteral("rel")), QString());
+}
+
+TEST(UserFolderTest, SeedsOnceAndNeverOverwritesTheUsersFiles)
+{
+    QTemporaryDir program, user;
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/Db"), program.path() + QStringLiteral("/Db")));
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/image"), program.path() + QStringLiteral("/image")));
+    const QString home = user.path() + QStringLiteral("/share/kivra-bible");
+
+    QString failed;
+    // The install test checks what is copied and who may read it; here, folders made on the way are private.
+    ASSERT_TRUE(SeedUserFolder(program.path(), home, &failed)) << failed.toStdString();
+    EXPECT_EQ(modeOf(user.path() + QStringLiteral("/share")), 0700u);
+
+    // The user's own changes survive the next start.
+    QFile options(home + QStringLiteral("/Db/dbOptions.pre"));
+    ASSERT_TRUE(options.open(QIODevice::WriteOnly | QIODevice::Append));
+    options.write("user data");
+    options.close();
+    const qint64 size = QFileInfo(options.fileName()).size();
+    ASSERT_TRUE(QFile::remove(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));
+    ASSERT_TRUE(SeedUserFolder(program.path(), home, &failed));
+    EXPECT_EQ(QFileInfo(options.fileName()).size(), size);
+    EXPECT_FALSE(QFile::exists(home + QStringLiteral("/image/obj_bible_story_no_image.gif")));  // pictures seed once
+
+    // Nothing to do when the program folder is the user folder.
+    EXPECT_TRUE(SeedUserFolder(program.path(), program.path() + QStringLiteral("/"), &failed));
+}
+
+TEST(UserFolderTest, AMissingDatabaseIsReportedAsMissingNotAsAHomeFolderProblem)
+{
+    QTemporaryDir program, user;
+    ASSERT_TRUE(test::CopyFolder(QStringLiteral(KIVRA_PROGRAM_DIR "/Db"), program.path() + QStringLiteral("/Db")));
+    const QString options = program.path() + QStringLiteral("/Db/dbOptions.pre");
+    ASSERT_TRUE(QFile::remove(options));
+    // A writable folder stays the data folder with a file missing, so the start-up names that file.
+    EXPECT_TRUE(ProgramFolderIsWritable(program.path()));
+
+    // An installed copy without its options file: that file is named and nothing is made at home.
+    const QString home = user.path() + QStringLiteral("/share/kivra-bible");
+    QString failed;
+    EXPECT_FALSE(SeedUserFolder(program.path(), home, &failed));
+    EXPECT_EQ(failed, options);
+    EXPECT_FALSE(QFileInfo::exists(home));
+}
+
+TEST(UserFolderTest, UnwritableTargetIsReported)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root can write anywhere";
+    QTemporaryDir user;
+    QFile::setPermissions(user.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QString failed;
+    EXPECT_FALSE(SeedUserFolder(QStringLiteral(KIVRA_PROGRAM_DIR), user.path() + QStringLiteral("/k"), &failed));
+    EXPECT_FALSE(failed.isEmpty());
+    QFile::setPermissions(user.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

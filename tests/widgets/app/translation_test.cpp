@@ -25,8 +25,7 @@
 namespace kivra {
 namespace {
 
-// The texts a person sees: a window's own captions and two messages of the string table, one with
-// an argument filled in.
+// The texts a person sees: a window's captions and two messages, one with an argument.
 struct SeenTexts {
     QString title;
     QString closeCaption;
@@ -73,10 +72,7 @@ TEST_F(Translation, AnInstalledTranslationReplacesCaptionsAndMessages)
     EXPECT_EQ(seenTexts(), english);
 }
 
-// Every window under a translation: the pseudo-translation ("[text~~~]", 40% longer, made by the
-// build from the texts of src/) must reach every caption, tooltip and prompt a person reads; the
-// shipped German one must bring Qt's own texts along. With KIVRA_SHOT_DIR set, each window is saved
-// there as a picture to look at.
+// The pseudo-translation must reach every text of every window (saved as pictures under KIVRA_SHOT_DIR).
 class TranslatedWindows : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.ok()); }

@@ -1,5 +1,4 @@
-// The web panel: a browser made on first use inside the main window's placeholder, from a library
-// that neither the program nor this test links.
+// The web panel: a browser made on first use from a library neither the program nor this test links.
 #include "app/WebPanel.h"
 #include "app/MainWindow.h"
 #include "storage/Globals.h"
@@ -16,9 +15,7 @@
 
 using kivra::test::Child;
 
-// The browser engine's own library frees some objects with a sized delete of a different type,
-// which the address sanitizer reports when the view is destroyed. That is inside the engine, not
-// in this program, so this one test executable turns that single check off.
+// The engine frees some objects with a mismatched sized delete inside itself; only this executable skips that check.
 extern "C" const char* __asan_default_options() { return "new_delete_type_mismatch=0"; }
 
 using namespace kivra;

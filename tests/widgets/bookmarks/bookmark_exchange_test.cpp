@@ -1,5 +1,4 @@
-// Bookmark exchange files: the rows each export selects, the links rebuilt on import, refusals,
-// files that must not change anything, and the panel buttons.
+// Bookmark exchange files: what each export selects, links rebuilt on import, refusals, the panel buttons.
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "bookmarks/BookmarkImportReport.h"
@@ -7,6 +6,7 @@
 #include "storage/ExchangeFile.h"
 #include "storage/Globals.h"
 #include "support/Fixture.h"
+#include "support/AlteredExchangeFiles.h"
 #include "support/BookmarkTestData.h"
 
 #include <QFile>
@@ -117,8 +117,7 @@ TEST_F(BookmarkExchange, ExportsALinkedBookmarkWithItsLinksAndImportRebuildsThem
 
 TEST_F(BookmarkExchange, ExportFollowsLinksStoredWithoutLeadingZeros)
 {
-    // Links imported from older files hold references as numbers; the panel follows them, so the
-    // export of the bookmark must take the linked bookmarks along as well.
+    // Links from older files hold references as numbers; the export must still take the linked bookmarks.
     const int a = addBookmark("0123456", "123457,123458,");
     addBookmark("0123457");
     addBookmark("0123458");
@@ -161,7 +160,7 @@ TEST_F(BookmarkExchange, RefusesRowsWithoutADigitReferenceButImportsTheRest)
     EXPECT_TRUE(folder.ui().messageTexts[0].contains("\"12a\"")) << folder.ui().messageTexts[0].toStdString();
 }
 
-TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
+TEST_F(BookmarkExchange, AnAlteredFileBringsOnlyItsGoodRowsAndAFailingStoreNothing)
 {
     addBookmark("100", "200,");
     addBookmark("200", "100,");
@@ -169,35 +168,37 @@ TEST_F(BookmarkExchange, AFaultyFileOrAFailingStoreAddsNothing)
     AddLink("200", "100");
     QString error;
     const TableGram good = *AllBookmarksTable(OptionsConnection(), &error);
-    ClearBookmarks();
-
-    const QByteArray bytes = writeTableGram(good);
-    const QString truncated = folder.path() + "/truncated.kbm";
-    ASSERT_TRUE(WriteFileSafely(truncated, bytes.left(bytes.size() - 3), &error));
-    BookmarkImport result = ImportBookmarkFile(OptionsConnection(), truncated);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.fileRejected);
-
-    TableGram lacking = good;
-    const int notes = lacking.columnIndex("BookMarkNotes");
-    lacking.columns.removeAt(notes);
-    for (auto& row : lacking.rows)
-        row.removeAt(notes);
-    result = ImportBookmarkTable(OptionsConnection(), lacking);
-    EXPECT_TRUE(result.fileRejected);
-    EXPECT_TRUE(result.error.contains("BookMarkNotes"));
-
-    TableGram wrongNumber = good;
-    wrongNumber.rows[1][wrongNumber.columnIndex("BookMarkChapter")] = QStringLiteral("three");
-    result = ImportBookmarkTable(OptionsConnection(), wrongNumber);  // row 1 would be fine: still nothing
-    EXPECT_TRUE(result.fileRejected);
-    EXPECT_EQ(count("tblBookmark"), 0);
+    const QString file = folder.path() + "/altered.kbm";
+    for (const AlteredFile& change : AlteredFiles()) {
+        const std::string what = change.column ? change.column : "cut";
+        ClearBookmarks();
+        folder.ui().messages.clear();
+        folder.ui().messageTexts.clear();
+        ASSERT_TRUE(WriteFileSafely(file, Altered(good, "BookMark", change), &error));
+        const BookmarkImport result = ImportBookmarkFile(OptionsConnection(), file);
+        ReportBookmarkImport(result, "f.kbm", nullptr);
+        if (!change.refusal) {
+            EXPECT_TRUE(result.fileRejected) << what;
+            if (change.column) {
+                EXPECT_TRUE(result.error.contains(change.column)) << what << ": " << result.error.toStdString();
+            }
+            EXPECT_EQ(count("tblBookmark"), 0) << what;
+            continue;
+        }
+        EXPECT_EQ(count("tblBookmark"), 1) << what;
+        ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused}) << what;
+        const QString text = folder.ui().messageTexts[0];
+        EXPECT_TRUE(text.contains("row 2 (bookmark 200): ") && text.contains(change.refusal)) << text.toStdString();
+    }
 
     // The relation insert of the second row fails: the first row's bookmark must go too.
+    ClearBookmarks();
+    folder.ui().messages.clear();
+    folder.ui().messageTexts.clear();
     ASSERT_TRUE(TempProgramFolder::exec(OptionsConnectionName,
                                         "CREATE TRIGGER refuse BEFORE INSERT ON \"tblBookmark_Relation\" "
                                         "WHEN NEW.\"BookmarkReference\" = '200' BEGIN SELECT RAISE(ABORT, 'full'); END"));
-    result = ImportBookmarkTable(OptionsConnection(), good);
+    const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), good);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.fileRejected);
     EXPECT_EQ(count("tblBookmark"), 0);
@@ -219,28 +220,6 @@ TEST_F(BookmarkExchange, AnExportCarriesOnlyTheLinksThatExist)
     ClearBookmarks();
     ASSERT_TRUE(ImportBookmarkTable(OptionsConnection(), *table).ok);
     EXPECT_EQ(relations(), QStringList{"100>200"});
-}
-
-TEST_F(BookmarkExchange, PassagesOutsideTheBibleAreRefusedAndNamedInOneMessage)
-{
-    for (const char* reference : {"100", "200", "300"})
-        addBookmark(reference);
-    QString error;
-    TableGram table = *AllBookmarksTable(OptionsConnection(), &error);
-    ClearBookmarks();
-    // Bytes changed inside a text value, and a verse past the end of Ruth 1.
-    table.rows[1][table.columnIndex("BookMarkBook")] = QStringLiteral("Pxalms");
-    table.rows[2][table.columnIndex("BookMarkToSection")] = 99;
-
-    const BookmarkImport result = ImportBookmarkTable(OptionsConnection(), table);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_EQ(result.added, 1);
-    EXPECT_EQ(count("tblBookmark"), 1);
-    ReportBookmarkImport(result, "f.kbm", nullptr);
-    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused});
-    const QString text = folder.ui().messageTexts[0];
-    EXPECT_TRUE(text.contains("row 2 (bookmark 200): there is no book \"Pxalms\"")) << text.toStdString();
-    EXPECT_TRUE(text.contains("row 3 (bookmark 300): Ruth 1 has no verse 99")) << text.toStdString();
 }
 
 TEST_F(BookmarkExchange, PanelButtonsAskTheDocumentedQuestions)

@@ -1,15 +1,14 @@
-// The bookmark panel in the main window: the list, its notes, opening with links, deleting, and the editor
-// opened on the shown passage or search result.
+// The bookmark editor and the bookmark panel of the main window.
 #include "support/BookmarkTestData.h"
 #include "app/MainWindow.h"
 #include "bookmarks/BookmarkEditor.h"
+#include "bookmarks/BookmarkStore.h"
 #include "reading/SelectorCombos.h"
 #include "resources/Widgets.h"
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -26,14 +25,7 @@ using namespace kivra::test;
 
 namespace {
 
-SeedBookmark range(const QString& book, int c, int s, int tc, int ts, const QString& reference, const QString& notes,
-                   const QString& testament = QStringLiteral("Old Testament"))
-{
-    return {book, c, s, tc, ts, reference, notes, testament, {}};
-}
-
-// Runs check on the bookmark editor once the next modal window is up, then closes it (Cancel
-// unless check saved). Returns whether an editor opened.
+// Runs check on the next modal bookmark editor, then cancels it; whether one opened.
 bool withEditor(const std::function<void()>& open, const std::function<void(BookmarkEditor&)>& check)
 {
     bool opened = false;
@@ -65,8 +57,7 @@ QString shown(const MainWindow& w)
     return QStringLiteral("%1 %2:%3-%4:%5").arg(p.book).arg(p.fromChapter).arg(p.fromVerse).arg(p.toChapter).arg(p.toVerse);
 }
 
-// Clicks (or double-clicks: a click, then the second press that makes it double) an entry of the
-// bookmark list where it is drawn.
+// Clicks, or double-clicks, an entry of the bookmark list where it is drawn.
 void clickEntry(MainWindow& w, int row, bool twice = false)
 {
     QListWidget* list = Child<QListWidget>(w, "lstBookmark");
@@ -74,6 +65,17 @@ void clickEntry(MainWindow& w, int row, bool twice = false)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+const Passage Gen = {QStringLiteral("Genesis"), 1, 1, 2, 3};
+
+QStringList marked(const BookmarkEditor& e)
+{
+    QStringList texts;
+    for (int i = 0; i < e.lstBookmark->count(); ++i)
+        if (e.lstBookmark->item(i)->isSelected())
+            texts << e.lstBookmark->item(i)->text();
+    return texts;
 }
 
 } // namespace
@@ -84,10 +86,10 @@ protected:
     {
         ASSERT_TRUE(folder.ok());
         // A: Genesis 1:1-1:3 links to B and C; B links back to A; C has no links.
-        a = AddBookmark(range(QStringLiteral("Genesis"), 1, 1, 1, 3, QStringLiteral("0100001"), QStringLiteral("notes A")));
-        b = AddBookmark(range(QStringLiteral("John"), 3, 16, 3, 16, QStringLiteral("0100002"), QStringLiteral("notes B"),
+        a = AddBookmark(Range(QStringLiteral("Genesis"), 1, 1, 1, 3, QStringLiteral("0100001"), QStringLiteral("notes A")));
+        b = AddBookmark(Range(QStringLiteral("John"), 3, 16, 3, 16, QStringLiteral("0100002"), QStringLiteral("notes B"),
                               QStringLiteral("New Testament")));
-        c = AddBookmark(range(QStringLiteral("Psalms"), 23, 1, 23, 6, QStringLiteral("0100003"), QStringLiteral("notes C")));
+        c = AddBookmark(Range(QStringLiteral("Psalms"), 23, 1, 23, 6, QStringLiteral("0100003"), QStringLiteral("notes C")));
         AddLink(QStringLiteral("0100001"), QStringLiteral("0100002"));
         AddLink(QStringLiteral("100001"), QStringLiteral("100003"));  // kept as numbers by an older version
         AddLink(QStringLiteral("0100002"), QStringLiteral("0100001"));
@@ -181,9 +183,9 @@ TEST_F(Panel, OpeningFollowsLinksAndComesBack)
 TEST_F(Panel, APassageThatDoesNotExistIsNamedAndTheShownOneStays)
 {
     // Imported bookmarks may name any passage.
-    AddBookmark(range(QStringLiteral("Hezekiah"), 1, 1, 1, 2, QStringLiteral("0100004"), QString()));
-    AddBookmark(range(QStringLiteral("Genesis"), -5, 1, 1, 2, QStringLiteral("0100005"), QString()));
-    AddBookmark(range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
+    AddBookmark(Range(QStringLiteral("Hezekiah"), 1, 1, 1, 2, QStringLiteral("0100004"), QString()));
+    AddBookmark(Range(QStringLiteral("Genesis"), -5, 1, 1, 2, QStringLiteral("0100005"), QString()));
+    AddBookmark(Range(QStringLiteral("Genesis"), 1, 16400, 1, 16400, QStringLiteral("0100006"), QString()));
     QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     const QString passage = shown(*w), text = Child<QTextEdit>(*w, "txtBibleText")->toPlainText();
     for (const QString& named : {QStringLiteral("[Hezekiah] : 1:1 - 1:2"), QStringLiteral("[Genesis] : -5:1 - 1:2"),
@@ -211,11 +213,12 @@ TEST_F(Panel, DeleteSelectsThePreviousEntryAndDropsTheLinks)
     EXPECT_EQ(list()->selectedItems().size(), 1);
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
 
+    AddLink(QStringLiteral("1000010"), QStringLiteral("0100002"));  // not A's number, though it starts like it
     list()->setCurrentRow(0);  // A, with links from and to it
     QTest::mouseClick(button("imgDeleteBookmark"), Qt::LeftButton);
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(panelNotes(), QStringLiteral("notes B"));
-    EXPECT_TRUE(Links().isEmpty());
+    EXPECT_EQ(Links(), QStringList{QStringLiteral("1000010>0100002")});
     QTest::mouseClick(button("imgOpenBookmark"), Qt::LeftButton);  // B lost its only link
     EXPECT_EQ(entries(related()), QStringList{QStringLiteral("No related bookmark found")});
 
@@ -254,7 +257,7 @@ TEST_F(Panel, NotesOfAnyLengthAreShownInPiecesAndKeptWhole)
     QString huge;
     while (huge.size() < 10 * NotesParagraphLimit)
         huge += QStringLiteral("grace and peace ");
-    const qint64 ruth = AddBookmark(range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
+    const qint64 ruth = AddBookmark(Range(QStringLiteral("Ruth"), 1, 1, 1, 2, QStringLiteral("0100009"), huge));
     QTest::mouseClick(button("imgBookmark"), Qt::LeftButton);
     clickEntry(*w, list()->row(list()->findItems(QStringLiteral("Ruth"), Qt::MatchContains).value(0)));
     // A box lays out a paragraph as a whole: none of the shown ones may be huge.
@@ -321,4 +324,107 @@ TEST_F(Panel, BookmarkingASearchResultTakesTheSelectedVerse)
         EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
     }));
     EXPECT_EQ(BookmarkRows().size(), 3) << "cancelled";
+}
+
+using Editor = kivra::test::InFolder<TempProgramFolder>;
+
+TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
+{
+    AddBookmark(Bm(5, QStringLiteral("0123456")));
+    AddBookmark(Bm(6, QStringLiteral("0123457")));
+    BookmarkEditor e;
+    e.load(Gen);
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 1:1 - 2:3"));
+    EXPECT_EQ(e.verseSelector->passage(), Gen);
+    EXPECT_EQ(e.lstBookmark->count(), 2);
+    EXPECT_EQ(e.lstBookmark->item(0)->text(), QStringLiteral("   Genesis             5 : 1 - 1 : 1"));
+    EXPECT_EQ(e.lstBookmark->item(1)->data(Qt::UserRole).toString(), QStringLiteral("0123457"));
+    EXPECT_TRUE(marked(e).isEmpty());
+    EXPECT_TRUE(e.txtBookmarkNotes->toPlainText().isEmpty());
+    // The heading stays centred.
+    EXPECT_LE(std::abs(e.lblTopHeading->x() * 2 + e.lblTopHeading->width() - e.width()), 1);
+}
+
+TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
+{
+    // The links were written by an older version without the leading zero of 0700002.
+    SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("In the beginning"));
+    own.tc = 2;
+    own.ts = 3;
+    AddBookmark(Bm(7, QStringLiteral("0700002")));
+    AddBookmark(own);
+    AddBookmark(Bm(8, QStringLiteral("0700003")));
+    AddLink(QStringLiteral("700001"), QStringLiteral("700002"));
+    AddLink(QStringLiteral("0700001"), QStringLiteral("0700003"));
+    BookmarkEditor e;
+    e.load(Gen);
+    EXPECT_EQ(e.txtBookmarkNotes->toPlainText(), QStringLiteral("In the beginning"));
+    EXPECT_EQ(marked(e), (QStringList{QStringLiteral("   Genesis             7 : 1 - 1 : 1"),
+                                      QStringLiteral("   Genesis             8 : 1 - 1 : 1")}));
+
+    // Unmark one, change the notes, save with the button: the same row changes, the window closes.
+    e.show();
+    e.lstBookmark->item(0)->setSelected(false);
+    e.txtBookmarkNotes->setPlainText(QStringLiteral("changed"));
+    const int rows = BookmarkRows().size();
+    QTest::mouseClick(e.imgSaveBookmark, Qt::LeftButton);
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    EXPECT_EQ(BookmarkRows().size(), rows);
+    EXPECT_EQ(Field(2, QStringLiteral("BookMarkNotes")), QStringLiteral("changed"));
+    EXPECT_EQ(Links(), QStringList{QStringLiteral("0700001>0700003")});
+}
+
+TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
+{
+    SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("notes"));
+    own.tc = 2;
+    own.ts = 3;
+    const qint64 index = AddBookmark(own);
+    BookmarkEditor e;
+    e.load(Gen);
+    ASSERT_TRUE(ChooseComboText(e.findChild<QComboBox*>(QStringLiteral("cboFromChapter")), QStringLiteral("4")));  // the end follows to 4:last
+    ASSERT_TRUE(ChooseComboText(e.findChild<QComboBox*>(QStringLiteral("cboFromSection")), QStringLiteral("2")));
+    EXPECT_EQ(e.windowTitle(), QStringLiteral("Old Testament : Genesis : 4:2 - 4:26"));
+    ASSERT_TRUE(e.save());
+    EXPECT_EQ(BookmarkRows().size(), 1);
+    EXPECT_EQ(Field(index, QStringLiteral("BookMarkChapter")), QStringLiteral("4"));
+    EXPECT_EQ(Field(index, QStringLiteral("BookMarkToSection")), QStringLiteral("26"));
+    EXPECT_EQ(Field(index, QStringLiteral("BookmarkReference")), QStringLiteral("0700001"));
+    EXPECT_EQ(Field(index, QStringLiteral("BookMarkNotes")), QStringLiteral("notes"));
+}
+
+TEST_F(Editor, CancelChangesNothing)
+{
+    AddBookmark(Bm(5, QStringLiteral("0123456"), QStringLiteral("old")));
+    AddLink(QStringLiteral("0123456"), QStringLiteral("0123456"));
+    const QStringList rows = BookmarkRows();
+    const QStringList links = Links();
+    BookmarkEditor e;
+    e.load(Gen);
+    e.show();
+    e.txtBookmarkNotes->setPlainText(QStringLiteral("typed"));
+    e.lstBookmark->item(0)->setSelected(true);
+    QTest::mouseClick(e.imgCancelBookmark, Qt::LeftButton);
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_EQ(e.result(), QDialog::Rejected);
+    EXPECT_EQ(BookmarkRows(), rows);
+    EXPECT_EQ(Links(), links);
+}
+
+TEST_F(Editor, ANewBookmarkGetsAReferenceAndLinksToTheMarkedOnes)
+{
+    AddBookmark(Bm(5, QStringLiteral("0123456")));
+    AddBookmark(Bm(6, QStringLiteral("0123457")));
+    BookmarkEditor e;
+    e.load(Gen);
+    e.lstBookmark->item(1)->setSelected(true);
+    e.txtBookmarkNotes->setPlainText(QStringLiteral("new"));
+    ASSERT_TRUE(e.save());
+    auto row = BookmarkRangeQuery(OptionsConnection(), Gen);
+    ASSERT_FALSE(row->eof());
+    const QString reference = row->text(QStringLiteral("BookmarkReference"));
+    EXPECT_FALSE(reference.isEmpty());
+    EXPECT_EQ(row->text(QStringLiteral("BookMarkNotes")), QStringLiteral("new"));
+    EXPECT_EQ(Links(), QStringList{reference + QStringLiteral(">0123457")});
 }

@@ -7,6 +7,7 @@
 #include "resources/Strings.h"
 #include "storage/DataControl.h"
 #include "storage/Globals.h"
+#include "support/BookmarkTestData.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalSteps.h"
 #include "support/WholeWords.h"
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextCursor>
@@ -56,6 +58,19 @@ protected:
     QLineEdit* searchBox() const { return Child<QLineEdit>(*window, "txtSearchString"); }
     QTableView* grid() const { return Child<QTableView>(*window, "dgdSearchResults"); }
     QTextEdit* selectedVerse() const { return Child<QTextEdit>(*window, "txtSelectedSection"); }
+    QTextEdit* pane() const { return Child<QTextEdit>(*window, "txtBibleText"); }
+    QString selectedInPane() const { return pane()->textCursor().selectedText(); }
+    bool selectionInView() const { return pane()->viewport()->rect().contains(pane()->cursorRect()); }
+    QPoint firstRow() const { return grid()->visualRect(rows()->index(0, 5)).center(); }
+    // Types text into the search box, presses Enter and clicks the first result.
+    void searchAndClickTheFirst(const QString& text)
+    {
+        searchBox()->clear();
+        QTest::keyClicks(searchBox(), text);
+        QTest::keyClick(searchBox(), Qt::Key_Return);
+        ASSERT_GE(rows()->recordCount(), 1);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, firstRow());
+    }
     QString notes() const { return Child<QPlainTextEdit>(*window, "txtNotes")->toPlainText(); }
     DataControl* rows() const { return window->searchResults()->rows(); }
     int currentRow() const { return grid()->selectionModel()->currentIndex().row(); }
@@ -114,18 +129,20 @@ TEST_F(SearchWindow, TheBookCellsTooltipNamesTheBook)
     EXPECT_EQ(QToolTip::text(), QStringLiteral("1 Samuel"));
 }
 
-TEST_F(SearchWindow, KeysAndClicksMoveOneRecordWithItsNotesAndStopAtBothEnds)
+TEST_F(SearchWindow, KeysAndClicksMoveOneRecordWithItsNotesAndStopAtBothEndsAndBelowTheLastRow)
 {
     // Notes show for the one-verse bookmark only, not for a range holding the verse.
-    ASSERT_TRUE(test::TempProgramFolder::exec(OptionsConnectionName, QStringLiteral(R"(
-        INSERT INTO "tblBookmark" ("BookMarkTestament", "BookMarkBook", "BookMarkChapter", "BookMarkSection",
-            "BookMarkToBook", "BookMarkToChapter", "BookMarkToSection", "BookMarkNotes", "BookmarkReference")
-        VALUES ('Old Testament', 'Genesis', 6, 8, 'Genesis', 6, 8, 'Noah and grace', '1001'),
-               ('Old Testament', 'Genesis', 19, 1, 'Genesis', 19, 30, 'Lot flees', '1002'))")));
+    const QString genesis = QStringLiteral("Genesis");
+    ASSERT_TRUE(test::AddBookmark(test::Range(genesis, 6, 8, 6, 8, QStringLiteral("1001"), QStringLiteral("Noah and grace"))));
+    ASSERT_TRUE(test::AddBookmark(test::Range(genesis, 19, 1, 19, 30, QStringLiteral("1002"), QStringLiteral("Lot flees"))));
     QAbstractItemModelTester modelCheck(rows(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     search(QStringLiteral("Jesus wept"));
     key(Qt::Key_Down);  // a single result: nowhere to go
     EXPECT_EQ(currentRow(), 0);
+    const QRect only = grid()->visualRect(rows()->index(0, 5));  // a click below it changes nothing
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, only.center() + QPoint(0, 3 * only.height()));
+    EXPECT_EQ(selectedRows(), QList<int>({0}));
+    EXPECT_TRUE(window->searchResults()->hasSelectedResult());
 
     search(QStringLiteral("grace"));
     EXPECT_EQ(notes(), QStringLiteral("Noah and grace"));
@@ -147,15 +164,6 @@ TEST_F(SearchWindow, KeysAndClicksMoveOneRecordWithItsNotesAndStopAtBothEnds)
     QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(rows()->index(3, 5)).center());
     EXPECT_EQ(selectedRows(), QList<int>({3}));
     EXPECT_EQ(selectedVerse()->toPlainText(), grid()->currentIndex().siblingAtColumn(5).data().toString());
-}
-
-TEST_F(SearchWindow, AClickBelowTheLastRowChangesNothing)
-{
-    search(QStringLiteral("Jesus wept"));
-    const QRect row = grid()->visualRect(rows()->index(0, 5));
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, row.center() + QPoint(0, 3 * row.height()));
-    EXPECT_EQ(selectedRows(), QList<int>({0}));
-    EXPECT_TRUE(window->searchResults()->hasSelectedResult());
 }
 
 TEST_F(SearchWindow, TheVerseUnderTheGridShowsItsFirstMatch)
@@ -276,6 +284,57 @@ TEST_F(SearchWindow, WholeWordsLeaveOutLongerWordsAndTheMatchesAreMarked)
         QTest::keyClick(dialog.txtSearchString1, Qt::Key_Return);
     });
     expectMarks(*window, test::WholeWordsExpression(QStringLiteral("l_ve%")));
+}
+
+TEST_F(SearchWindow, ADoubleClickOrEnterOpensTheChapterWithTheVerseSelectedAndInView)
+{
+    searchAndClickTheFirst(QStringLiteral("lamp unto my feet"));
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);  // a click only selects
+    // The second press of a double click, which the window system reports as a double click.
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, firstRow());
+    EXPECT_EQ(test::ShownPassage(*window), (QStringList{"Old Testament", "Psalms", "119", "1", "119", "176"}));
+    EXPECT_EQ(window->viewMode(), ViewMode::Reader);
+    EXPECT_TRUE(pane()->isVisible());
+    EXPECT_FALSE(grid()->isVisible());
+    EXPECT_TRUE(selectedInPane().startsWith(QStringLiteral("Thy word is a lamp unto my feet")));
+    EXPECT_FALSE(selectedInPane().contains(QStringLiteral("I have sworn")));  // the next verse is not selected
+    // Verse 105 of 176 lies far below the top of the chapter: the pane has scrolled to it.
+    EXPECT_GT(pane()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(selectionInView());
+
+    searchAndClickTheFirst(QStringLiteral("suffereth long"));
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(test::ShownPassage(*window), (QStringList{"New Testament", "1 Corinthians", "13", "1", "13", "13"}));
+    EXPECT_TRUE(selectedInPane().startsWith(QStringLiteral("Charity suffereth long")));
+    EXPECT_TRUE(selectionInView());
+    // The verse selector tab keeps the chapter.
+    const QString shown = pane()->toPlainText();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgVerseSelector"), Qt::LeftButton);
+    EXPECT_EQ(pane()->toPlainText(), shown);
+}
+
+TEST_F(SearchWindow, BackToResultsShowsTheSameResultsWithTheSameRowSelected)
+{
+    searchAndClickTheFirst(QStringLiteral("grace"));
+    const int found = window->searchResults()->count();
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(window->viewMode(), ViewMode::Reader);
+    auto* back = Child<QToolButton>(*window, "cmdBackToResults");
+    ASSERT_TRUE(back->isVisible());
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(window->searchResults()->count(), found);
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
+
+    key(Qt::Key_Return);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(window->viewMode(), ViewMode::Searcher);
+    EXPECT_EQ(selectedRows(), QList<int>({1}));
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Story exchange files: numbering of imported stories, their pictures in the image folder, names
-// that cannot leave it, refused pictures, files that must not change anything, and the panel buttons.
+// Story exchange files: numbering, pictures in the image folder, refusals, altered files, the panel buttons.
 #include "app/MainWindow.h"
 #include "support/MainWindowFixture.h"
 #include "storage/Database.h"
@@ -8,6 +7,7 @@
 #include "stories/ImportedPictures.h"
 #include "stories/StoryImportReport.h"
 #include "stories/StoryStore.h"
+#include "support/AlteredExchangeFiles.h"
 #include "support/Fixture.h"
 
 #include <QDir>
@@ -76,12 +76,6 @@ TableGram exportedStoryWithPicture(const QString& folder)
 
 using StoryExchange = test::InFolder<TempProgramFolder>;
 
-TEST_F(StoryExchange, NoNumberIsLeftAboveTheGreatestPossible)
-{
-    addPart(2147483647, 0, "C", "");
-    EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
-}
-
 TEST_F(StoryExchange, OneStoryTravelsWithItsPictureAndBecomesStoryOne)
 {
     const QByteArray picture = png(300);
@@ -143,6 +137,9 @@ TEST_F(StoryExchange, StoriesGetNumbersAfterTheGreatestInTheOrderOfTheirOldOnes)
     EXPECT_EQ(storedRows(), QStringList({"10|0|Ten||", "11|0|Five||", "12|0|Twelve|" + f + "20260309_12.png|",
                                          "13|0|Thirty|" + f + "20260309_13.png|", "13|1|Thirty|" + f + "20260309_13.png|"}));
     EXPECT_EQ(ReadFile(f + "20260309_13.png"), png(10));
+
+    addPart(2147483647, 0, "C", "");  // no number is left above the greatest possible
+    EXPECT_FALSE(NextStoryNumber(StoryConnection()).has_value());
 }
 
 TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
@@ -176,29 +173,50 @@ TEST_F(StoryExchange, RefusedPicturesAreSkippedAndTheStoryStillComes)
     EXPECT_TRUE(folder.ui().messageTexts[0].contains("Huge"));
 }
 
-TEST_F(StoryExchange, AFaultyFileOrAFailingStoreAddsNothingAndLeavesNoPicture)
+TEST_F(StoryExchange, AnAlteredFileBringsOnlyItsGoodStoriesAndAFailingStoreNothing)
 {
-    const QString a = writePicture(folder.path(), "a.png", png());
-    addPart(1, 0, "One", a);
-    addPart(2, 1, "Two", a);
+    addPart(1, 0, "Kept", writePicture(folder.path(), "a.png", png()));
+    addPart(2, 0, "Long", "");
+    addPart(2, 1, "Long", "");
     QString error;
-    const TableGram table = *AllStoriesTable(StoryConnection(), &error);
-    clearStories();
+    const TableGram good = *AllStoriesTable(StoryConnection(), &error);
+    const QString file = folder.path() + "/altered.kbs";
     const QStringList imagesBefore = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
+    for (const test::AlteredFile& change : test::AlteredFiles()) {
+        const std::string what = change.column ? change.column : "cut";
+        clearStories();
+        folder.ui().messages.clear();
+        folder.ui().messageTexts.clear();
+        ASSERT_TRUE(WriteFileSafely(file, test::Altered(good, "Story", change), &error));
+        const StoryImport result = ImportStoryFile(StoryConnection(), file, ImageFolder(), Today);
+        ReportStoryImport(result, "x.kbs", nullptr);
+        if (!change.refusal) {
+            EXPECT_TRUE(result.fileRejected) << what;
+            if (change.column) {
+                EXPECT_TRUE(result.error.contains(change.column)) << what << ": " << result.error.toStdString();
+            }
+            EXPECT_TRUE(storedRows().isEmpty()) << what;
+            EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore) << what;
+            continue;
+        }
+        // One bad part refuses its whole story.
+        EXPECT_EQ(storedRows().size(), 1) << what;
+        EXPECT_TRUE(storedRows().value(0).startsWith("1|0|Kept|")) << what;
+        ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused}) << what;
+        const QString text = folder.ui().messageTexts[0];
+        EXPECT_TRUE(text.contains("row 3 (\"Long\"): ") && text.contains(change.refusal)) << text.toStdString();
+    }
 
-    // A cut file is refused through the command line's test.
-    TableGram wrong = table;
-    wrong.rows[1][wrong.columnIndex("StoryChapter")] = QStringLiteral("x");
-    EXPECT_TRUE(ImportStoryTable(StoryConnection(), wrong, ImageFolder(), Today).fileRejected);
-
+    clearStories();
+    const QStringList imagesNow = QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden);
     ASSERT_TRUE(TempProgramFolder::exec(StoryConnectionName,
                                         "CREATE TRIGGER refuse BEFORE INSERT ON \"tblBibleStory\" "
-                                        "WHEN NEW.\"StoryName\" = 'Two' BEGIN SELECT RAISE(ABORT, 'full'); END"));
-    const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
+                                        "WHEN NEW.\"StoryName\" = 'Long' BEGIN SELECT RAISE(ABORT, 'full'); END"));
+    const StoryImport result = ImportStoryTable(StoryConnection(), good, ImageFolder(), Today);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.fileRejected);
     EXPECT_TRUE(storedRows().isEmpty());
-    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesBefore);
+    EXPECT_EQ(QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden), imagesNow);
 }
 
 TEST_F(StoryExchange, AFileAlreadyUnderThePictureNameIsKept)
@@ -233,29 +251,6 @@ TEST_F(StoryExchange, LinksAtAPictureOrTemporaryNameArePassedOver)
     EXPECT_EQ(ReadFile(f + "20260309_1-2.png"), png());
     EXPECT_EQ(ReadFile(outside), "keep me");
     EXPECT_FALSE(QFile::exists(nowhere));
-}
-
-TEST_F(StoryExchange, AStoryWithAPassageOutsideTheBibleIsRefusedWhole)
-{
-    addPart(1, 0, "Kept", "");
-    addPart(2, 0, "Psalm", "");
-    addPart(3, 0, "Long", "");
-    addPart(3, 1, "Long", "");
-    QString error;
-    TableGram table = *AllStoriesTable(StoryConnection(), &error);
-    clearStories();
-    // Bytes changed inside a text value, and a chapter past the end of Ruth.
-    table.rows[1][table.columnIndex("StoryBook")] = QStringLiteral("Pxalms");
-    table.rows[3][table.columnIndex("StoryToChapter")] = 9;
-
-    const StoryImport result = ImportStoryTable(StoryConnection(), table, ImageFolder(), Today);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_EQ(storedRows(), QStringList{"1|0|Kept||"});
-    ReportStoryImport(result, "x.kbs", nullptr);
-    ASSERT_EQ(folder.ui().messages, QList<Message>{Message::ImportRowsRefused});
-    const QString text = folder.ui().messageTexts[0];
-    EXPECT_TRUE(text.contains("row 2 (\"Psalm\"): there is no book \"Pxalms\"")) << text.toStdString();
-    EXPECT_TRUE(text.contains("row 4 (\"Long\"): Ruth has no chapter 9")) << text.toStdString();
 }
 
 TEST_F(StoryExchange, PanelButtonsAskTheDocumentedQuestions)

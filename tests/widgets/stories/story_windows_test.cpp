@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "reading/VerseRangeSelector.h"
 #include "settings/Options.h"
+#include "storage/Database.h"
 #include "storage/Globals.h"
 #include "stories/PictureBox.h"
 #include "stories/StoryStore.h"
@@ -50,34 +51,24 @@ QStringList itemTexts(const QListWidget* list)
     return texts;
 }
 
-class StoryWindowsTest : public ::testing::Test {
+class StoryWindowsTest : public test::MainWindowTest {
 protected:
-    test::TempProgramFolder folder;
-    std::unique_ptr<MainWindow> main;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.ok());
-        main = test::OpenMainWindow();
-        ASSERT_TRUE(main);
-    }
     void TearDown() override
     {
-        main.reset();
+        window.reset();
         processDeletes();
     }
     QList<Message>& messages() { return folder.ui().messages; }
     void clickAll(std::initializer_list<const char*> buttons)
     {
         for (const char* name : buttons)
-            QTest::mouseClick(Child<QToolButton>(*main, name), Qt::LeftButton);
+            QTest::mouseClick(Child<QToolButton>(*window, name), Qt::LeftButton);
     }
     // A double click on the first story of the panel.
     void openFirstStory()
     {
-        main->show();
-        QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
-        QListWidget* list = Child<QListWidget>(*main, "lstBibleStory");
+        QTest::mouseClick(Child<QToolButton>(*window, "imgBibleStory"), Qt::LeftButton);
+        QListWidget* list = Child<QListWidget>(*window, "lstBibleStory");
         const QPoint first = list->visualItemRect(list->item(0)).center();
         QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first);  // a double click starts with a press
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
@@ -92,7 +83,7 @@ protected:
     // A saved story made through the editor.
     int makeStory(const QString& name, const QList<int>& chapters)
     {
-        auto* editor = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+        auto* editor = OpenStoryEditor(StoryEditorMode::Add, 0, window.get());
         for (int c : chapters)
             addPart(editor, c, 1, 2);
         const int number = editor->storyNumber();
@@ -105,8 +96,8 @@ protected:
 
 TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
 {
-    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
-    QPointer<StoryEditor> editor = main->findChild<StoryEditor*>();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgCreateBibleStory"), Qt::LeftButton);
+    QPointer<StoryEditor> editor = window->findChild<StoryEditor*>();
     ASSERT_TRUE(editor);
     QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     editor->txtBibleStoryName->setText("Ruth \"the Moabite\"");
@@ -143,7 +134,7 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
     EXPECT_EQ(itemTexts(list), (QStringList{"Old Testament : Genesis : 2:1 : 2:3", "Old Testament : Genesis : 4:1 : 4:3"}));
     editor->txtBibleStoryVerseNotes->setPlainText("typed, then saved");
 
-    Child<QListWidget>(*main, "lstBibleStory")->clear();
+    Child<QListWidget>(*window, "lstBibleStory")->clear();
     QTest::mouseClick(editor->imgSaveBibleStory, Qt::LeftButton);
     processDeletes();
     EXPECT_TRUE(editor.isNull()) << "Save closes the editor";
@@ -157,13 +148,13 @@ TEST_F(StoryWindowsTest, EditorBuildsOrdersAndSavesAStory)
         EXPECT_EQ(parts[i].partNumber, i);
         EXPECT_EQ(parts[i].name, "Ruth \"the Moabite\"");
     }
-    EXPECT_EQ(itemTexts(Child<QListWidget>(*main, "lstBibleStory")), QStringList{"    Ruth \"the Moabite\""}) << "the list is reloaded";
+    EXPECT_EQ(itemTexts(Child<QListWidget>(*window, "lstBibleStory")), QStringList{"    Ruth \"the Moabite\""}) << "the list is reloaded";
     EXPECT_EQ(messages().size(), 3);
 }
 
 TEST_F(StoryWindowsTest, EnterWritesNotesOnlyForASelectedPart)
 {
-    auto* editor = addPart(OpenStoryEditor(StoryEditorMode::Add, 0, main.get()), 1, 1, 2);
+    auto* editor = addPart(OpenStoryEditor(StoryEditorMode::Add, 0, window.get()), 1, 1, 2);
     QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
     QTest::keyClicks(notes, "on enter");
     QTest::keyClick(notes, Qt::Key_Return);
@@ -189,7 +180,7 @@ TEST_F(StoryWindowsTest, AHugeNoteOnOneLineIsReadByKeyboardInTheEditorAndKeptWho
     set.prepare(QStringLiteral("UPDATE \"tblBibleStory\" SET \"StoryNotes\" = ?"));
     set.addBindValue(huge);
     ASSERT_TRUE(set.exec());
-    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, window.get());
     editor->lstBibleStoryPart->setCurrentRow(0);
     QPlainTextEdit* notes = editor->txtBibleStoryVerseNotes;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(editor));
@@ -207,7 +198,7 @@ TEST_F(StoryWindowsTest, EditingThenCancellingRestoresTheStory)
 {
     const int number = makeStory("Esther", {1, 2, 3});
     const QList<StoryPartRow> before = ReadStoryParts(number);
-    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, window.get());
     EXPECT_EQ(editor->windowTitle(), "Editing \"Esther\"");
     EXPECT_EQ(editor->txtBibleStoryName->text(), "Esther");
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, ":placeholder") << "an empty path keeps the placeholder";
@@ -235,9 +226,9 @@ TEST_F(StoryWindowsTest, ANewStoryNeverMergesWithOrRemovesAStoryStoredMeanwhile)
                                  "IFNULL(MAX(StoryNumber), 0) + 1, 0, 'Other', 'Old Testament', 'Ruth', 1, 1, 1, 2 "
                                  "FROM tblBibleStory"));
     };
-    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
-    StoryEditor* saved = main->findChild<StoryEditor*>();
-    StoryEditor* cancelled = OpenStoryEditor(StoryEditorMode::Add, 0, main.get());
+    QTest::mouseClick(Child<QToolButton>(*window, "imgCreateBibleStory"), Qt::LeftButton);
+    StoryEditor* saved = window->findChild<StoryEditor*>();
+    StoryEditor* cancelled = OpenStoryEditor(StoryEditorMode::Add, 0, window.get());
     storeElsewhere();
     addPart(saved, 1, 1, 2)->txtBibleStoryName->setText("Mine");
     QTest::mouseClick(saved->imgSaveBibleStory, Qt::LeftButton);
@@ -256,14 +247,14 @@ TEST_F(StoryWindowsTest, EditingStartsOnlyWhenCancelCanRestore)
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               "CREATE TEMP TRIGGER full BEFORE INSERT ON tblBibleStory_Backup "
                                               "BEGIN SELECT RAISE(FAIL, 'database or disk is full'); END"));
-    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
-    Child<QListWidget>(*main, "lstBibleStory")->setCurrentRow(0);
-    QTest::mouseClick(Child<QToolButton>(*main, "imgEditBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgBibleStory"), Qt::LeftButton);
+    Child<QListWidget>(*window, "lstBibleStory")->setCurrentRow(0);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgEditBibleStory"), Qt::LeftButton);
     EXPECT_EQ(messages(), QList<Message>{Message::StoryNotBackedUp});
-    EXPECT_FALSE(main->findChild<StoryEditor*>());
+    EXPECT_FALSE(window->findChild<StoryEditor*>());
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "DROP TRIGGER temp.full"));
-    QTest::mouseClick(Child<QToolButton>(*main, "imgEditBibleStory"), Qt::LeftButton);
-    EXPECT_TRUE(main->findChild<StoryEditor*>());
+    QTest::mouseClick(Child<QToolButton>(*window, "imgEditBibleStory"), Qt::LeftButton);
+    EXPECT_TRUE(window->findChild<StoryEditor*>());
 }
 
 TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
@@ -272,7 +263,7 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     const QString gone = folder.path() + "/no/such/picture.jpg";
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               QString("UPDATE tblBibleStory SET StoryImagePath = '%1'").arg(gone)));
-    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, main.get());
+    auto* editor = OpenStoryEditor(StoryEditorMode::Edit, number, window.get());
     EXPECT_EQ(editor->imgBibleStoryThumbNail->sourcePath, StoryImageNotFoundPicture());
 
     folder.ui().fileAnswers << folder.path() + "/Db/dbStory.dat";  // not a picture
@@ -296,8 +287,8 @@ TEST_F(StoryWindowsTest, EditorPictureBrowseMissingAndClear)
     auto rs = ReadStoryParts(number);
     ASSERT_EQ(rs.size(), 1);
     EXPECT_EQ(rs[0].imagePath, StoryNoImagePicture());
-    EXPECT_TRUE(test::TempProgramFolder::found(StoryConnectionName,
-                                              "SELECT 1 FROM tblBibleStory WHERE StoryImageType = 'gif'"));
+    const auto type = queryRows(StoryConnection(), QStringLiteral("SELECT StoryImageType FROM tblBibleStory"));
+    EXPECT_EQ(type->text(QStringLiteral("StoryImageType")), QStringLiteral("gif"));
 }
 
 TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
@@ -306,7 +297,7 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               "UPDATE tblBibleStory SET StoryPartNumber = 1 - StoryPartNumber, "
                                               "StoryNotes = CASE StoryChapter WHEN 2 THEN '  first  ' END"));
-    auto* viewer = OpenStoryViewer(number, main.get());
+    auto* viewer = OpenStoryViewer(number, window.get());
     EXPECT_EQ(viewer->windowTitle(), "Creation");
     EXPECT_EQ(viewer->lblTopHeading->text(), "Creation");
     const QString text = viewer->rxtBibleStoryText->toPlainText();
@@ -316,77 +307,65 @@ TEST_F(StoryWindowsTest, ViewerShowsPartsInOrderWithNotesAndStockPictures)
     EXPECT_EQ(viewer->rxtBibleStoryText->document()->defaultFont().family(), options().DefaultFont);
 
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryImagePath = '/gone.gif'"));
-    auto* second = OpenStoryViewer(number, main.get());
+    auto* second = OpenStoryViewer(number, window.get());
     EXPECT_EQ(second->imgBibleStoryImage->sourcePath, StoryImageNotFoundFullPicture());
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
                                               QString("UPDATE tblBibleStory SET StoryImagePath = '%1'")
                                                   .arg(KIVRA_FIXTURES_DIR "/sample.wmf")));
-    auto* third = OpenStoryViewer(number, main.get());
+    auto* third = OpenStoryViewer(number, window.get());
     if (WmfSupported()) {
         KIVRA_NEEDS(test::lacksMetafileFonts());
         EXPECT_EQ(third->imgBibleStoryImage->sourcePath, KIVRA_FIXTURES_DIR "/sample.wmf");
     }
-    EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 3) << "several viewers at once";
+    EXPECT_EQ(window->findChildren<StoryViewer*>().size(), 3) << "several viewers at once";
 
     QTest::mouseClick(viewer->imgCloseBibleStory, Qt::LeftButton);
     emit second->findChild<QShortcut*>("escapeShortcut")->activated();  // Escape closes
     processDeletes();
-    EXPECT_EQ(main->findChildren<StoryViewer*>().size(), 1);
+    EXPECT_EQ(window->findChildren<StoryViewer*>().size(), 1);
 }
 
-TEST_F(StoryWindowsTest, ViewerShowsABackwardFirstPartSilentlyAsNothing)
+TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExistAndShowsABackwardOneSilentlyAsNothing)
 {
-    makeStory("Backward", {2, 3});
-    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
-                                              "UPDATE tblBibleStory SET StoryToChapter = 1 WHERE StoryPartNumber = 0"));
+    // Imported rows may name any passage: backwards, chapter -5, verse 16400, a book not in the Bible.
+    const int number = makeStory("Odd", {2, 2, 3, 4});
+    for (const char* change : {"StoryToChapter = 1 WHERE StoryPartNumber = 0", "StoryChapter = -5 WHERE StoryPartNumber = 1",
+                               "StorySection = 16400, StoryToSection = 16400 WHERE StoryPartNumber = 2"})
+        ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, QStringLiteral("UPDATE tblBibleStory SET ") + change));
     openFirstStory();
-    auto* viewer = main->findChild<StoryViewer*>();
-    ASSERT_TRUE(viewer);
-    EXPECT_TRUE(messages().isEmpty());
-    EXPECT_FALSE(viewer->rxtBibleStoryText->toPlainText().contains(" 2:1 "));
-    EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains(" 3:1 - 3:2"));
-}
-
-TEST_F(StoryWindowsTest, ViewerNamesThePassagesThatDoNotExist)
-{
-    // Imported rows may name any passage: chapter -5, verse 16400, a book that is not in the Bible.
-    const int number = makeStory("Odd", {1, 2, 3});
-    ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName,
-                                              "UPDATE tblBibleStory SET StoryChapter = -5 WHERE StoryPartNumber = 0"));
-    ASSERT_TRUE(test::TempProgramFolder::exec(
-        StoryConnectionName, "UPDATE tblBibleStory SET StorySection = 16400, StoryToSection = 16400 WHERE StoryPartNumber = 1"));
-    openFirstStory();
-    auto* viewer = main->findChild<StoryViewer*>();
+    auto* viewer = window->findChild<StoryViewer*>();
     ASSERT_TRUE(viewer);
     EXPECT_EQ(viewer->storyNumber(), number);
-    EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 3 [Gen] : 3:1 - 3:2"));
+    EXPECT_FALSE(viewer->rxtBibleStoryText->toPlainText().contains(" 2:1 "));
+    EXPECT_TRUE(viewer->rxtBibleStoryText->toPlainText().contains("Odd / Part 4 [Gen] : 4:1 - 4:2"));
     ASSERT_EQ(messages(), QList<Message>{Message::PassageNotInBible});
     const QString text = folder.ui().messageTexts.value(0);
-    EXPECT_TRUE(text.contains("[Genesis] : -5:1 - 1:2")) << text.toStdString();
-    EXPECT_TRUE(text.contains("[Genesis] : 2:16400 - 2:16400")) << text.toStdString();
-    EXPECT_FALSE(text.contains(" 3:1 ")) << "the part that exists is not named";
+    EXPECT_TRUE(text.contains("[Genesis] : -5:1 - 2:2")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Genesis] : 3:16400 - 3:16400")) << text.toStdString();
+    EXPECT_FALSE(text.contains(" 4:1 ")) << "the part that exists is not named";
+    EXPECT_FALSE(text.contains(" 2:1 - 1:2")) << "nor the backward one";
 
     ASSERT_TRUE(test::TempProgramFolder::exec(StoryConnectionName, "UPDATE tblBibleStory SET StoryBook = 'Hezekiah'"));
-    OpenStoryViewer(number, main.get());
+    OpenStoryViewer(number, window.get());
     ASSERT_EQ(messages(), (QList<Message>{Message::PassageNotInBible, Message::PassageNotInBible}));
     EXPECT_TRUE(folder.ui().messageTexts.value(1).contains("[Hezekiah]"));
 }
 
 TEST_F(StoryWindowsTest, PanelOperationsCheckTheListFirst)
 {
-    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgBibleStory"), Qt::LeftButton);
     clickAll({"imgRetrieveBibleStory", "imgEditBibleStory", "imgCopyBibleStory", "imgDeleteBibleStory"});
     EXPECT_EQ(messages(),
               (QList<Message>{Message::NoStories, Message::NoStories, Message::NoStories, Message::NoStories}));
-    QTest::mouseClick(Child<QToolButton>(*main, "imgCreateBibleStory"), Qt::LeftButton);
-    EXPECT_EQ(main->findChildren<StoryEditor*>().size(), 1);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgCreateBibleStory"), Qt::LeftButton);
+    EXPECT_EQ(window->findChildren<StoryEditor*>().size(), 1);
     EXPECT_EQ(messages().size(), 4);
 
     makeStory("Ruth", {1});
     makeStory("Esther", {2});
-    QTest::mouseClick(Child<QToolButton>(*main, "imgBibleStory"), Qt::LeftButton);
-    EXPECT_EQ(Child<QListWidget>(*main, "lstBibleStory")->currentRow(), 0);
-    Child<QListWidget>(*main, "lstBibleStory")->clearSelection();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgBibleStory"), Qt::LeftButton);
+    EXPECT_EQ(Child<QListWidget>(*window, "lstBibleStory")->currentRow(), 0);
+    Child<QListWidget>(*window, "lstBibleStory")->clearSelection();
     messages().clear();
     clickAll({"imgRetrieveBibleStory", "imgCopyBibleStory", "imgEditBibleStory", "imgDeleteBibleStory"});
     EXPECT_EQ(messages(),
@@ -400,13 +379,13 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     makeStory("Esther", {3});
     makeStory("Jonah", {4});
     openFirstStory();
-    QListWidget* list = Child<QListWidget>(*main, "lstBibleStory");
-    auto viewers = main->findChildren<StoryViewer*>();
+    QListWidget* list = Child<QListWidget>(*window, "lstBibleStory");
+    auto viewers = window->findChildren<StoryViewer*>();
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->storyNumber(), ruth);
 
-    QTest::mouseClick(Child<QToolButton>(*main, "imgCopyBibleStory"), Qt::LeftButton);
-    auto editors = main->findChildren<StoryEditor*>();
+    QTest::mouseClick(Child<QToolButton>(*window, "imgCopyBibleStory"), Qt::LeftButton);
+    auto editors = window->findChildren<StoryEditor*>();
     ASSERT_EQ(editors.size(), 1);
     EXPECT_EQ(editors[0]->windowTitle(), "Editing \"Copy of Ruth\"");
     EXPECT_EQ(editors[0]->storyNumber(), 4);
@@ -415,10 +394,10 @@ TEST_F(StoryWindowsTest, PanelOpensCopiesAndDeletes)
     EXPECT_EQ(list->count(), 4);
 
     list->setCurrentRow(2);  // Jonah: the one above is selected
-    QTest::mouseClick(Child<QToolButton>(*main, "imgDeleteBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgDeleteBibleStory"), Qt::LeftButton);
     EXPECT_EQ(list->currentItem()->text(), "    Esther");
     list->setCurrentRow(0);  // the first: the new first is selected
-    QTest::mouseClick(Child<QToolButton>(*main, "imgDeleteBibleStory"), Qt::LeftButton);
+    QTest::mouseClick(Child<QToolButton>(*window, "imgDeleteBibleStory"), Qt::LeftButton);
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(itemTexts(list), (QStringList{"    Esther", "    Copy of Ruth"}));
     EXPECT_TRUE(ReadStoryParts(ruth).isEmpty());
