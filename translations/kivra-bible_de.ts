@@ -1525,6 +1525,10 @@
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>KJV</source>
+        <translation>KJV</translation>
+    </message>
 </context>
 <context>
     <name>kivra::BookmarkEditor</name>

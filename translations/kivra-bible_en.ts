@@ -1486,6 +1486,10 @@
         <source>%1 cannot be read: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>KJV</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::BookmarkEditor</name>
