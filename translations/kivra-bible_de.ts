@@ -1762,6 +1762,10 @@
         <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
         <translation>Die Gebetsseite ist nicht erreichbar. Prüfen Sie, ob dieser Computer mit dem Internet verbunden ist, und klicken Sie dann erneut auf „Beten“.</translation>
     </message>
+    <message>
+        <source>A commentary beside the passage</source>
+        <translation>Ein Kommentar neben der Stelle</translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>

@@ -1723,6 +1723,10 @@
         <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A commentary beside the passage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>

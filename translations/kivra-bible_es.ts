@@ -1762,6 +1762,10 @@
         <source>The prayer page cannot be reached. Check that this computer is connected to the internet, then click &quot;Pray&quot; again.</source>
         <translation>No se puede acceder a la página de oración. Compruebe que este equipo está conectado a internet y vuelva a pulsar «Orar».</translation>
     </message>
+    <message>
+        <source>A commentary beside the passage</source>
+        <translation>Un comentario junto al pasaje</translation>
+    </message>
 </context>
 <context>
     <name>kivra::OptionsDialog</name>

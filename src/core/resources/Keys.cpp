@@ -42,7 +42,7 @@ const QList<KeyBinding>& KeyTable()
          QT_TRANSLATE_NOOP("Keys", "in the passage: the Strong's number and lexicon entry of the word at the cursor")},
         {K::StrongsNumbers, nullptr, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
          QT_TRANSLATE_NOOP("Keys", "show or hide the Strong's numbers in the passage")},
-        {K::Commentary, nullptr, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {K::Commentary, "imgCommentary", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
          QT_TRANSLATE_NOOP("Keys", "show or hide the commentary beside the passage")},
         {K::ZoomIn, nullptr, {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          QT_TRANSLATE_NOOP("Keys", "larger reading text")},

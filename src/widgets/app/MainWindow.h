@@ -183,6 +183,7 @@ private:
     QToolButton* m_support;
     QToolButton* m_about;
     QToolButton* m_web;
+    QToolButton* m_commentaryButton;
     QToolButton* m_donate;
     QLabel* m_donateCaption;
     QToolButton* m_exportVerses;

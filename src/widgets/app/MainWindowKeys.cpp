@@ -125,7 +125,7 @@ void MainWindow::setTabOrder()
     // the notes; hidden controls are passed over.
     QList<QWidget*> chain = {m_goToReference, m_bibleChooser, m_compare, m_searchText, m_wholeWords,
                              m_addBookmark, m_advancedSearch, m_clearSearch, m_print, m_exportVerses, m_options,
-                             m_support, m_about, m_web, m_verseSelectorTab, m_storyTab, m_bookmarkTab, m_donate};
+                             m_support, m_about, m_web, m_commentaryButton, m_verseSelectorTab, m_storyTab, m_bookmarkTab, m_donate};
     chain << m_selectors->focusChain() << m_previousChapter << m_openPassage << m_nextChapter << m_wordsFromGod;
     for (QWidget* panel : {static_cast<QWidget*>(m_bookmarkPanel), static_cast<QWidget*>(m_storyPanel)})
         for (QWidget* control : panel->findChildren<QWidget*>())

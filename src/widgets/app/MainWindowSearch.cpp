@@ -9,6 +9,8 @@
 #include "resources/Widgets.h"
 
 #include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +48,69 @@ void FitPromptFace(QLineEdit* box, bool prompt)
 }
 
 } // namespace
+
+// The search row on its sunken strip; the Pray button hangs over the strip's lower edge.
+QWidget* MainWindow::createSearchRow()
+{
+    auto* row = Named(new QWidget, "searchRow");
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    // Rows: 1 and 2 above the text line, the text line, 3 under it to the strip's edge, 2 below.
+    for (auto [rowIndex, height] : {std::pair{0, 1}, {1, 2}, {3, 3}, {4, 2}})
+        grid->setRowMinimumHeight(rowIndex, height);
+    auto* strip = Named(new QFrame, "shpTitleBar");
+    strip->setFrameShape(QFrame::StyledPanel);
+    strip->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(strip, 0, 0, 4, 17);
+
+    m_searchText = FixHeight(Named(new QLineEdit, "txtSearchString"), 19);
+    m_searchText->setFixedWidth(195);
+    m_exportVerses = MakeImageButton(nullptr, QStringLiteral("imgExportBibleVerse"), 24);
+    m_wholeWords = Named(new QCheckBox(tr("Whole words")), "chkWholeWords");
+    // The gap between the export button and "Pray" is narrow: the face steps down from the grid's
+    // small one until the caption reads whole in it, and the box widens only below the smallest.
+    QFont small = m_wholeWords->font();
+    small.setPointSizeF(8);
+    m_wholeWords->setFont(small);
+    while (m_wholeWords->sizeHint().width() > 90 && small.pointSizeF() > 6) {
+        small.setPointSizeF(small.pointSizeF() - 0.5);
+        m_wholeWords->setFont(small);
+    }
+    FixHeight(FixWidth(m_wholeWords, 90), 19);
+    m_web = MakeImageButton(nullptr, QStringLiteral("imgWeb"), 24);
+    auto* webCaption = FixHeight(FixWidth(Named(new ClickLabel(tr("Pray")), "lblWeb"), 40), 17);
+    webCaption->forwardTo(m_web);
+    // The commentary pane's switch, so a reader finds it without knowing its key.
+    m_commentaryButton = MakeImageButton(nullptr, QStringLiteral("imgCommentary"), 24);
+    m_commentaryButton->setCheckable(true);
+    m_commentaryButton->setToolTip(tr("A commentary beside the passage"));
+    // Columns: a gap, then a control, in turn.
+    const std::pair<int, QWidget*> columns[] = {
+        {8, FixHeight(FixWidth(Named(new QLabel(tr("Search for")), "lblSearchFor"), 62), 19)},
+        {2, m_searchText},
+        {5, FixHeight(FixWidth(Named(new QLabel(tr("within Bible")), "lblWithinBible"), 80), 19)},
+        {16, m_exportVerses},
+        {4, m_wholeWords},
+        {2, m_web},
+        {8, webCaption},
+        {8, m_commentaryButton}};
+    int column = 0;
+    for (auto [gap, control] : columns) {
+        grid->setColumnMinimumWidth(column, gap);
+        column += 2;
+        if (control == m_exportVerses || control == m_commentaryButton)
+            grid->addWidget(control, 1, column - 1, 3, 1);
+        else if (control == m_web)
+            grid->addWidget(control, 2, column - 1, 3, 1);
+        else if (control == webCaption)
+            grid->addLayout(CaptionBeside(webCaption), 2, column - 1, 3, 1);
+        else
+            grid->addWidget(control, 2, column - 1, Qt::AlignVCenter);
+    }
+    grid->setColumnStretch(column, 1);
+    return row;
+}
 
 void MainWindow::connectSearch()
 {

@@ -15,6 +15,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QToolButton>
 
 namespace kivra {
 
@@ -25,6 +26,7 @@ void MainWindow::connectStudy()
     connect(m_reading, &ReadingView::passageShown, this, [this] { m_commentary->showPassage(m_reading->shownPassage()); });
     connect(m_commentary, &CommentaryPane::passageRequested, this, &MainWindow::openStoredPassage);
     connect(m_reading, &ReadingView::commentaryRequested, this, &MainWindow::toggleCommentary);
+    connect(m_commentaryButton, &QToolButton::clicked, this, &MainWindow::toggleCommentary);
 }
 
 void MainWindow::showEveryUse(const StrongsNumber& number)
@@ -56,6 +58,7 @@ void MainWindow::showEveryUse(const StrongsNumber& number)
 void MainWindow::toggleCommentary()
 {
     m_commentary->setVisible(!m_commentary->isVisible());
+    m_commentaryButton->setChecked(m_commentary->isVisible());
     if (m_commentary->isVisible())
         m_commentary->showPassage(m_reading->shownPassage());
 }

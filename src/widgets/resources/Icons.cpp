@@ -51,6 +51,7 @@ constexpr ControlIcon kControlIcons[] = {
     {"imgSettings", "settings.svg"},
     {"imgSupport", "support.svg"},
     {"imgWeb", "pray-web.svg"},
+    {"imgCommentary", "commentary.svg"},
     {"imgAbout", "about-info.svg"},
     {"cmdBackToResults", "previous-chapter.svg"},
     // bookmark panel

@@ -187,4 +187,13 @@ void ShowVerseMenu(QAbstractScrollArea* view, const QPoint& at, const VerseMenuA
     menu.exec(view->viewport()->mapToGlobal(at));
 }
 
+QLayout* CaptionBeside(QLabel* caption)
+{
+    auto* box = new QVBoxLayout;
+    box->setContentsMargins(0, 4, 0, 0);
+    box->addWidget(caption);
+    box->addStretch(1);
+    return box;
+}
+
 } // namespace kivra

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QLayout;
 class QFrame;
 class QPlainTextEdit;
 
@@ -49,6 +50,9 @@ template <typename T> T* Named(T* widget, const char* objectName)
     widget->setObjectName(QLatin1String(objectName));
     return widget;
 }
+
+// A caption beside its 24-pixel picture: 4 below the picture's top.
+QLayout* CaptionBeside(QLabel* caption);
 
 // The least height that shows a line of a control's text whole: the text and a thin frame. Qt's
 // hint for a box asks a few pixels more than the designed boxes have.

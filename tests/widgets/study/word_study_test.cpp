@@ -19,6 +19,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 using kivra::test::Child;
 using namespace kivra;
@@ -138,6 +139,12 @@ TEST_F(WordStudyWindow, TheCommentaryFollowsThePassageAndItsLinksOpenTheirPassag
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(pane->isVisible());
+    // The picture button beside "Pray" does the same, and shows whether the pane is open.
+    auto* button = Child<QToolButton>(*window, "imgCommentary");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(pane->isVisible() && button->isChecked());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_FALSE(pane->isVisible() || button->isChecked());
 }
 
 } // namespace
