@@ -65,6 +65,8 @@ WordStudy::WordStudy(ReadingView* view) : QFrame(view->textBox()), m_view(view)
     view->textBox()->viewport()->setMouseTracking(true);
     view->textBox()->viewport()->installEventFilter(this);
     view->textBox()->installEventFilter(this);
+    m_box = view->textBox();
+    m_viewport = view->textBox()->viewport();
 }
 
 void WordStudy::followPassage()
@@ -205,14 +207,15 @@ void WordStudy::hoverTimedOut()
 
 bool WordStudy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->textBox()->viewport()) {
+    // Compared by address only: events still arrive while the reading view is being torn down.
+    if (watched == m_viewport) {
         if (event->type() == QEvent::MouseMove && ChosenModuleText() && (!m_wordsFound || !m_words.isEmpty())) {
             m_hoverAt = static_cast<QMouseEvent*>(event)->position().toPoint();
             m_hover->start();
         } else if (event->type() == QEvent::MouseButtonPress) {
             hide();
         }
-    } else if (watched == m_view->textBox() && event->type() == QEvent::KeyPress && isVisible()
+    } else if (watched == m_box && event->type() == QEvent::KeyPress && isVisible()
                && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         hide();
         return true;

@@ -50,6 +50,8 @@ private:
     const ShownWord* wordAt(int position) const;
 
     ReadingView* m_view;
+    const QObject* m_box = nullptr;       // the pane and its viewport, whose events are watched
+    const QObject* m_viewport = nullptr;
     QLabel* m_heading;
     QLabel* m_entry;
     QPushButton* m_everyUse;
