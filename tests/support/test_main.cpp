@@ -10,6 +10,8 @@ using TestApplication = QGuiApplication;
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "shelf/SwordLibrary.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
         return 1;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     TestApplication app(argc, argv);
+    // The SWORD module is built next to the program, not next to this executable.
+    kivra::SetSwordModuleFolder(QStringLiteral(KIVRA_PROGRAM_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

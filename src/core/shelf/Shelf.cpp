@@ -1,191 +1,93 @@
 #include "shelf/Shelf.h"
 
-#include "shelf/CleanText.h"
+#include "shelf/SwordLibrary.h"
 
+#include "resources/Logging.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QStringDecoder>
-#include <QRegularExpression>
-
-#include <swlog.h>
-#include <swmgr.h>
-#include <swmodule.h>
-#include <versekey.h>
-#include <versificationmgr.h>
+#include <QLibrary>
 
 #include <algorithm>
 #include <tuple>
 
 namespace kivra {
-
-// Builds a ModuleText from outside the class, so the library's types stay out of the header.
-class ModuleTextBuilder {
-public:
-    static std::shared_ptr<const ModuleText> read(sword::SWModule& module, const ModuleInfo& info, QString* error);
-};
-
-struct Shelf::Library {
-    sword::SWMgr manager;
-};
-
 namespace {
 
-QString confEntry(sword::SWModule& module, const char* key)
+QString& extraModuleFolder()
 {
-    return QString::fromUtf8(module.getConfigEntry(key));
+    static QString folder;
+    return folder;
 }
 
-ModuleKind kindOf(sword::SWModule& module)
+QString programFolder()
 {
-    const QByteArray type = module.getType();
-    if (type == sword::SWMgr::MODTYPE_BIBLES)
-        return ModuleKind::Bible;
-    if (type == sword::SWMgr::MODTYPE_COMMENTARIES)
-        return ModuleKind::Commentary;
-    if (type == sword::SWMgr::MODTYPE_LEXDICTS)
-        return ModuleKind::Dictionary;
-    return ModuleKind::Other;
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
 }
 
-const sword::VersificationMgr::System* versificationSystem(const QString& name)
+SwordLibrary* openSwordLibrary()
 {
-    return sword::VersificationMgr::getSystemVersificationMgr()->getVersificationSystem(name.toUtf8().constData());
-}
-
-// Why a verse-keyed module cannot be read: its index files must be there, and each must hold one
-// entry for every verse of its testament in the module's versification. A module packaged with
-// the files of another layout than its driver reads shows here instead of as empty text.
-QString verseIndexProblem(const QString& folder, const QString& driver, const QString& versification)
-{
-    const sword::VersificationMgr::System* system = versificationSystem(versification);
-    if (!system)
-        return Shelf::tr("its versification \"%1\" is unknown").arg(versification);
-    struct Layout {
-        const char* driver;
-        const char* suffix;
-        qint64 entrySize;
-    };
-    static const Layout layouts[] = {{"ztext", "bzv", 10}, {"zcom", "bzv", 10}, {"ztext4", "czv", 12},
-                                     {"zcom4", "czv", 12}, {"rawtext", "vss", 6}, {"rawcom", "vss", 6},
-                                     {"rawtext4", "vss", 8}, {"rawcom4", "vss", 8}};
-    const auto layout = std::find_if(std::begin(layouts), std::end(layouts),
-                                     [&](const Layout& l) { return driver.compare(QLatin1String(l.driver), Qt::CaseInsensitive) == 0; });
-    if (layout == std::end(layouts))
-        return {};  // a driver we do not know the files of: the library alone decides
-    const int lastBook = system->getBookCount() - 1;
-    const sword::VersificationMgr::Book* last = system->getBook(lastBook);
-    const long lastOffset = system->getOffsetFromVerse(lastBook, last->getChapterMax(),
-                                                       last->getVerseMax(last->getChapterMax()));
-    const qint64 expected[] = {system->getNTStartOffset() + 1, lastOffset - system->getNTStartOffset() + 1};
-    int present = 0;
-    QStringList names;
-    for (int testament = 0; testament < 2; ++testament) {
-        const QString name = QStringLiteral("%1.%2").arg(QLatin1String(testament == 0 ? "ot" : "nt"), QLatin1String(layout->suffix));
-        names << name;
-        const QFileInfo file(QDir(folder).filePath(name));
-        if (!file.exists())
+    QStringList folders{programFolder()};
+    if (!extraModuleFolder().isEmpty())
+        folders << extraModuleFolder();
+    QString problem;
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(QStringLiteral("libkivra-sword.so"));
+        if (!QFileInfo::exists(path)) {
+            // QLibrary would name the variants of the name it tried, none of which is the file.
+            if (problem.isEmpty())
+                problem = path + QStringLiteral(" is missing");
             continue;
-        ++present;
-        const qint64 entries = file.size() / layout->entrySize;
-        if (file.size() % layout->entrySize != 0 || entries != expected[testament])
-            return Shelf::tr("its index file %1 has %2 bytes where the %3 versification needs %4")
-                .arg(name).arg(file.size()).arg(versification).arg(expected[testament] * layout->entrySize);
-    }
-    if (present == 0) {
-        // Index files of another layout: the description and the files disagree (the library then
-        // reads "Error reading ulCompOffset" and empty text).
-        for (const Layout& other : layouts) {
-            const QString name = QStringLiteral("nt.%1").arg(QLatin1String(other.suffix));
-            if (QLatin1String(other.suffix) != QLatin1String(layout->suffix) && QFileInfo::exists(QDir(folder).filePath(name)))
-                return Shelf::tr("its description names the %1 storage layout, but its files (%2) are of another one")
-                    .arg(driver, name);
         }
-        return Shelf::tr("its index files (%1) are missing from %2").arg(names.join(QStringLiteral(", ")), folder);
+        QLibrary module(path);
+        if (auto open = reinterpret_cast<OpenSwordLibrary>(module.resolve(OpenSwordLibraryName)))
+            return open();  // the module stays loaded: QLibrary does not unload it
+        if (problem.isEmpty())
+            problem = module.errorString();
     }
-    return {};
-}
-
-QString problemOf(sword::SWModule& module, ModuleKind kind, const QString& versification)
-{
-    const QString path = confEntry(module, "AbsoluteDataPath");
-    const QString driver = confEntry(module, "ModDrv");
-    if (kind == ModuleKind::Bible || kind == ModuleKind::Commentary) {
-        if (!QFileInfo(path).isDir())
-            return Shelf::tr("its folder %1 is missing").arg(path);
-        return verseIndexProblem(path, driver, versification);
-    }
-    if (driver.endsWith(QLatin1String("LD"), Qt::CaseInsensitive)) {  // a path prefix, not a folder
-        // The library may give the folder alone; the prefix is then the last part of DataPath.
-        QString prefix = QFileInfo(path).isDir()
-                             ? QDir(path).filePath(confEntry(module, "DataPath").section(QLatin1Char('/'), -1))
-                             : path;
-        while (prefix.endsWith(QLatin1Char('/')))
-            prefix.chop(1);
-        if (!QFileInfo::exists(prefix + QStringLiteral(".idx")))
-            return Shelf::tr("its index file %1.idx is missing").arg(prefix);
-        return {};
-    }
-    if (!QFileInfo::exists(path))
-        return Shelf::tr("its files at %1 are missing").arg(path);
-    return {};
+    qCWarning(lcApp).noquote() << "The SWORD modules cannot be read:" << problem;
+    return nullptr;
 }
 
 } // namespace
 
-QByteArray EntryUtf8(const char* raw, bool declaredUtf8)
+void SetSwordModuleFolder(const QString& folder)
 {
-    const QByteArray bytes(raw);
-    if (declaredUtf8)
-        return bytes;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return decoder.hasError() ? QString::fromLatin1(bytes).toUtf8() : bytes;
+    extraModuleFolder() = folder;
+}
+
+SwordLibrary* LoadedSwordLibrary()
+{
+    // Never deleted: the process ends after the module's own statics, which the library still needs.
+    static SwordLibrary* const library = openSwordLibrary();
+    return library;
 }
 
 QList<int> VersificationChapters(const QString& system, const QString& osisId)
 {
-    const sword::VersificationMgr::System* versification = versificationSystem(system);
-    // The library counts books from 1 here, from 0 in getBook.
-    const int index = versification ? versification->getBookNumberByOSISName(osisId.toUtf8().constData()) - 1 : -1;
-    QList<int> counts;
-    if (index < 0)
-        return counts;
-    const sword::VersificationMgr::Book* book = versification->getBook(index);
-    for (int c = 1; c <= book->getChapterMax(); ++c)
-        counts << book->getVerseMax(c);
-    return counts;
+    SwordLibrary* library = LoadedSwordLibrary();
+    return library ? library->versificationChapters(system, osisId) : QList<int>();
 }
 
 std::optional<VersePlace> TranslateVerse(const QString& fromSystem, const QString& osisId, int chapter, int verse,
                                          const QString& toSystem)
 {
-    const sword::VersificationMgr::System* from = versificationSystem(fromSystem);
-    const sword::VersificationMgr::System* to = versificationSystem(toSystem);
-    if (!from || !to)
+    SwordLibrary* library = LoadedSwordLibrary();
+    const std::optional<VersePlace> mapped =
+        library ? library->mapVerse(fromSystem, osisId, chapter, verse, toSystem) : std::nullopt;
+    if (!mapped)
         return std::nullopt;
-    const QByteArray osis = osisId.toUtf8();
-    const char* book = osis.constData();
-    int verseEnd = verse;
-    if (from != to)
-        from->translateVerse(to, &book, &chapter, &verse, &verseEnd);
     // Without a table between the two systems the library hands the verse back unchanged, even
     // where the target lacks it: only a verse the target counts is one.
-    const QList<int> counts = VersificationChapters(toSystem, QString::fromUtf8(book));
-    if (chapter < 1 || chapter > counts.size() || verse < 0 || verse > counts[chapter - 1])
+    const QList<int> counts = VersificationChapters(toSystem, mapped->osisId);
+    if (mapped->chapter < 1 || mapped->chapter > counts.size() || mapped->fromVerse < 0
+        || mapped->fromVerse > counts[mapped->chapter - 1])
         return std::nullopt;
-    return VersePlace{QString::fromUtf8(book), chapter, verse, std::clamp(verseEnd, verse, counts[chapter - 1])};
-}
-
-QString ArabicBookName(const QString& swordName)
-{
-    static const QRegularExpression roman(QStringLiteral("^(IV|III|II|I) "));
-    const QRegularExpressionMatch match = roman.match(swordName);
-    if (!match.hasMatch())
-        return swordName;
-    static const QStringList numerals = {QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
-                                         QStringLiteral("IV")};
-    return QString::number(numerals.indexOf(match.captured(1)) + 1) + swordName.mid(match.capturedLength(1));
+    return VersePlace{mapped->osisId, mapped->chapter, mapped->fromVerse,
+                      std::clamp(mapped->toVerse, mapped->fromVerse, counts[mapped->chapter - 1])};
 }
 
 QByteArray ModuleText::text(int i) const
@@ -224,58 +126,6 @@ int ModuleText::find(int book, int chapter, int verse) const
     return e.book == book && e.chapter == chapter && e.verse == verse ? at : -1;
 }
 
-std::shared_ptr<const ModuleText> ModuleTextBuilder::read(sword::SWModule& module, const ModuleInfo& info,
-                                                          QString* error)
-{
-    const sword::VersificationMgr::System* system = versificationSystem(info.versification);
-    auto* key = dynamic_cast<sword::VerseKey*>(module.getKey());
-    if (!system || !key) {
-        *error = Shelf::tr("%1 is not keyed by verse").arg(info.name);
-        return nullptr;
-    }
-    auto text = std::make_shared<ModuleText>();
-    text->m_info = info;
-    QList<ModuleBook> allBooks;
-    QHash<QByteArray, int> bookByOsis;
-    for (int b = 0; b < system->getBookCount(); ++b) {
-        const sword::VersificationMgr::Book* book = system->getBook(b);
-        ModuleBook shelfBook;
-        shelfBook.osisId = QString::fromUtf8(book->getOSISName());
-        shelfBook.name = ArabicBookName(QString::fromUtf8(book->getLongName()));
-        shelfBook.newTestament = system->getOffsetFromVerse(b, 1, 1) >= system->getNTStartOffset();
-        for (int c = 1; c <= book->getChapterMax(); ++c)
-            shelfBook.verseCounts << book->getVerseMax(c);
-        bookByOsis.insert(book->getOSISName(), b);
-        allBooks << shelfBook;
-    }
-    const bool declaredUtf8 = confEntry(module, "Encoding").compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
-    std::vector<int> newIndex(size_t(allBooks.size()), -1);
-    key->setIntros(false);
-    module.setSkipConsecutiveLinks(false);
-    for (module.setPosition(sword::TOP); !module.popError(); module.increment()) {
-        const char* raw = module.getRawEntry();
-        const QByteArray clean = declaredUtf8 ? CleanEntryText(raw) : CleanEntryText(EntryUtf8(raw, false).toStdString());
-        if (clean.isEmpty())
-            continue;
-        const int book = bookByOsis.value(key->getOSISBookName(), -1);
-        if (book < 0 || key->getChapter() < 1 || key->getVerse() < 1)
-            continue;
-        if (newIndex[size_t(book)] < 0) {
-            newIndex[size_t(book)] = int(text->m_books.size());
-            text->m_books << allBooks[book];
-        }
-        text->m_entries.push_back({newIndex[size_t(book)], key->getChapter(), key->getVerse()});
-        text->m_starts.push_back(quint32(text->m_text.size()));
-        text->m_text += clean;
-    }
-    text->m_starts.push_back(quint32(text->m_text.size()));
-    if (text->m_entries.empty()) {
-        *error = Shelf::tr("%1 holds no readable text").arg(info.name);
-        return nullptr;
-    }
-    return text;
-}
-
 Shelf& Shelf::instance()
 {
     static Shelf shelf;
@@ -287,33 +137,18 @@ Shelf::~Shelf() = default;
 
 void Shelf::reload()
 {
-    m_library.reset();
+    m_loaded = false;
     m_modules.clear();
     m_texts.clear();
 }
 
 void Shelf::ensureLoaded()
 {
-    if (m_library)
+    if (m_loaded)
         return;
-    // The library writes its complaints to standard error; we report problems ourselves.
-    sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
-    m_library = std::make_unique<Library>();
-    for (const auto& [name, module] : m_library->manager.getModules()) {
-        ModuleInfo info;
-        info.name = QString::fromUtf8(name.c_str());
-        info.description = QString::fromUtf8(module->getDescription());
-        info.language = QString::fromUtf8(module->getLanguage());
-        info.abbreviation = confEntry(*module, "Abbreviation");
-        info.kind = kindOf(*module);
-        if (info.kind == ModuleKind::Bible || info.kind == ModuleKind::Commentary) {
-            info.versification = confEntry(*module, "Versification");
-            if (info.versification.isEmpty())
-                info.versification = QStringLiteral("KJV");
-        }
-        info.problem = problemOf(*module, info.kind, info.versification);
-        m_modules << info;
-    }
+    m_loaded = true;
+    if (SwordLibrary* library = LoadedSwordLibrary())
+        m_modules = library->modules();
     std::sort(m_modules.begin(), m_modules.end(), [](const ModuleInfo& a, const ModuleInfo& b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
@@ -343,10 +178,10 @@ const ModuleInfo* Shelf::module(const QString& name)
     return nullptr;
 }
 
-sword::SWModule* Shelf::libraryModule(const QString& name)
+SwordLibrary* Shelf::library()
 {
-    const ModuleInfo* info = module(name);
-    return info && info->usable() ? m_library->manager.getModule(info->name.toUtf8().constData()) : nullptr;
+    ensureLoaded();
+    return LoadedSwordLibrary();
 }
 
 std::shared_ptr<const ModuleText> Shelf::text(const QString& name, QString* error)
@@ -370,8 +205,7 @@ std::shared_ptr<const ModuleText> Shelf::text(const QString& name, QString* erro
         *error = tr("%1 is not keyed by verse").arg(info->name);
         return nullptr;
     }
-    sword::SWModule* module = m_library->manager.getModule(info->name.toUtf8().constData());
-    std::shared_ptr<const ModuleText> text = module ? ModuleTextBuilder::read(*module, *info, error) : nullptr;
+    std::shared_ptr<const ModuleText> text = LoadedSwordLibrary()->read(*info, error);
     if (text)
         m_texts.emplace_back(info->name, text);
     return text;

@@ -1,8 +1,8 @@
 #pragma once
 // The SWORD modules installed on this computer (the system folder, ~/.sword, SWORD_PATH): Bibles,
 // commentaries and dictionaries with what their configuration says about them, and the text of a
-// verse-keyed module turned into clean text once and held in memory. The SWORD library is read the
-// first time anything here is asked, never at start-up; its headers stay inside Shelf.cpp.
+// verse-keyed module turned into clean text once and held in memory. The SWORD library is loaded
+// the first time anything here is asked, never at start-up (shelf/SwordLibrary.h).
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -13,11 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace sword {
-class SWModule;
-}
-
 namespace kivra {
+
+class SwordLibrary;
 
 enum class ModuleKind { Bible, Commentary, Dictionary, Other };
 
@@ -90,22 +88,20 @@ public:
     // nullptr when it cannot be read, with the reason in error.
     std::shared_ptr<const ModuleText> text(const QString& name, QString* error = nullptr);
 
-    // The library's own module called name, for the readers of entries with their markup (lexicons,
-    // commentaries, Strong's numbers), whose sources alone include the library's headers; nullptr
-    // when there is none or it cannot be read.
-    sword::SWModule* libraryModule(const QString& name);
+    // The library, for the readers of entries with their markup (lexicons, commentaries, Strong's
+    // numbers); nullptr when its module cannot be loaded. Ask it only of a usable module.
+    SwordLibrary* library();
 
-    // Whether the library has been read (it is only when something above was asked).
-    bool isLoaded() const { return bool(m_library); }
+    // Whether the modules have been read (they are only when something above was asked).
+    bool isLoaded() const { return m_loaded; }
     // Forgets what was read, so the next call looks again (SWORD_PATH changed, modules installed).
     void reload();
 
 private:
     Shelf();
-    struct Library;
     void ensureLoaded();
 
-    std::unique_ptr<Library> m_library;
+    bool m_loaded = false;
     QList<ModuleInfo> m_modules;
     std::vector<std::pair<QString, std::shared_ptr<const ModuleText>>> m_texts;
 };
@@ -121,11 +117,5 @@ std::optional<VersePlace> TranslateVerse(const QString& fromSystem, const QStrin
                                          const QString& toSystem);
 // The verse counts of a book's chapters in a versification; empty when it has no such book.
 QList<int> VersificationChapters(const QString& system, const QString& osisId);
-// An entry as UTF-8: a conf that says nothing of its encoding means Latin-1, yet some such modules
-// hold UTF-8, so an entry that reads as UTF-8 is taken as such.
-QByteArray EntryUtf8(const char* raw, bool declaredUtf8);
-
-// "1 Samuel" for the library's "I Samuel" (leading roman numerals I to IV become arabic).
-QString ArabicBookName(const QString& swordName);
 
 } // namespace kivra

@@ -3,10 +3,7 @@
 #include "reading/BookCatalogue.h"
 #include "shelf/CleanText.h"
 #include "shelf/Shelf.h"
-
-#include <listkey.h>
-#include <swmodule.h>
-#include <versekey.h>
+#include "shelf/SwordLibrary.h"
 
 #include <QRegularExpression>
 #include <memory>
@@ -193,24 +190,20 @@ std::optional<QList<CommentaryNote>> Commentary::notes(const QString& module, co
         *error = tr("%1 cannot be read: %2.").arg(info->name, info->problem);
         return std::nullopt;
     }
-    sword::SWModule* library = shelf.libraryModule(info->name);
-    auto* key = library ? dynamic_cast<sword::VerseKey*>(library->getKey()) : nullptr;
-    if (!key) {
+    SwordLibrary* library = shelf.library();
+    if (!library || !library->verseKeyed(info->name)) {
         *error = tr("%1 cannot be read: it is not keyed by verse.").arg(info->name);
         return std::nullopt;
     }
-    const bool utf8 = QByteArray(library->getConfigEntry("Encoding")).compare("UTF-8", Qt::CaseInsensitive) == 0;
-    key->setIntros(false);
     QList<CommentaryNote> notes;
     QByteArray previous;
     for (int chapter = verses.fromChapter; chapter <= verses.toChapter; ++chapter) {
         const int last = chapter == verses.toChapter ? verses.toVerse : 999;
         for (int verse = chapter == verses.fromChapter ? verses.fromVerse : 1; verse <= last; ++verse) {
-            key->setText(QStringLiteral("%1 %2:%3").arg(osisBook).arg(chapter).arg(verse).toUtf8().constData());
-            if (key->popError() || QByteArray(key->getOSISBookName()) != osisBook.toUtf8() || key->getChapter() != chapter
-                || key->getVerse() != verse)
+            const std::optional<QByteArray> entry = library->verseEntry(info->name, osisBook, chapter, verse);
+            if (!entry)
                 break;  // past the chapter's last verse in the commentary's versification
-            const QByteArray raw = EntryUtf8(library->getRawEntry(), utf8);
+            const QByteArray& raw = *entry;
             if (raw.trimmed().isEmpty())
                 continue;
             // Verses linked to one entry share it: the note comes once, for all of them.
@@ -234,22 +227,16 @@ std::optional<Passage> Commentary::linkPassage(const QString& link)
     const qsizetype colon = text.indexOf(u':');
     if (colon > 0 && !text.left(colon).contains(u' ') && !text.left(colon).contains(QRegularExpression(QStringLiteral("\\d"))))
         text = text.mid(colon + 1);
-    sword::VerseKey parser;
-    sword::ListKey list = parser.parseVerseList(text.toUtf8().constData(), "Gen 1:1", true);
-    if (list.getCount() == 0)
+    SwordLibrary* library = LoadedSwordLibrary();
+    const std::optional<ListedPassage> span = library ? library->parseVerseList(text) : std::nullopt;
+    if (!span)
         return std::nullopt;
-    list.setPosition(sword::TOP);
-    const auto* key = dynamic_cast<const sword::VerseKey*>(list.getElement(0));
-    if (!key)
-        return std::nullopt;
-    const sword::VerseKey& lower = key->isBoundSet() ? key->getLowerBound() : *key;
-    const sword::VerseKey& upper = key->isBoundSet() ? key->getUpperBound() : *key;
     const auto books = BibleBooks();
-    const BibleBook* book = books->bookAbbreviated(QString::fromUtf8(lower.getOSISBookName()));
+    const BibleBook* book = books->bookAbbreviated(span->fromBook);
     if (!book)
         return std::nullopt;
-    Passage passage{book->name, lower.getChapter(), lower.getVerse(), upper.getChapter(), upper.getVerse()};
-    if (upper.getBook() != lower.getBook() || passage.toKey() < passage.fromKey())
+    Passage passage{book->name, span->fromChapter, span->fromVerse, span->toChapter, span->toVerse};
+    if (!span->oneBook || passage.toKey() < passage.fromKey())
         passage.toChapter = passage.fromChapter, passage.toVerse = passage.fromVerse;
     if (!PassageExists(passage))
         return std::nullopt;

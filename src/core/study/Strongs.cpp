@@ -2,9 +2,7 @@
 
 #include "shelf/CleanText.h"
 #include "shelf/Shelf.h"
-
-#include <swmodule.h>
-#include <versekey.h>
+#include "shelf/SwordLibrary.h"
 
 #include <algorithm>
 #include <string_view>
@@ -12,18 +10,9 @@
 namespace kivra {
 namespace {
 
-QString confEntry(sword::SWModule& module, const char* key)
+bool hasConfValue(SwordLibrary& library, const QString& module, const QString& key, const QString& value)
 {
-    return QString::fromUtf8(module.getConfigEntry(key));
-}
-
-bool hasConfValue(sword::SWModule& module, const char* key, const char* value)
-{
-    const auto& config = module.getConfig();
-    for (auto it = config.lower_bound(key); it != config.end() && it->first == key; ++it)
-        if (it->second == value)
-            return true;
-    return false;
+    return library.configValues(module, key).contains(value);
 }
 
 // An element of the markup: where its tag begins, its content and its end.
@@ -73,15 +62,19 @@ bool typed(std::string_view tag, std::string_view type)
 }
 
 // The lexicon of the language: the dictionary whose conf says it defines Hebrew or Greek Strong's
-// numbers, else the one of the usual name.
-sword::SWModule* lexiconModule(const StrongsNumber& number)
+// numbers, else the one of the usual name; empty when there is none that can be read.
+QString lexiconModule(const StrongsNumber& number)
 {
     Shelf& shelf = Shelf::instance();
-    const char* feature = number.hebrew() ? "HebrewDef" : "GreekDef";
+    SwordLibrary* library = shelf.library();
+    if (!library)
+        return {};
+    const QString feature = number.hebrew() ? QStringLiteral("HebrewDef") : QStringLiteral("GreekDef");
     for (const ModuleInfo& info : shelf.modulesOf(ModuleKind::Dictionary))
-        if (sword::SWModule* module = shelf.libraryModule(info.name); module && hasConfValue(*module, "Feature", feature))
-            return module;
-    return shelf.libraryModule(number.hebrew() ? QStringLiteral("StrongsHebrew") : QStringLiteral("StrongsGreek"));
+        if (hasConfValue(*library, info.name, QStringLiteral("Feature"), feature))
+            return info.name;
+    const ModuleInfo* usual = shelf.module(number.hebrew() ? QStringLiteral("StrongsHebrew") : QStringLiteral("StrongsGreek"));
+    return usual && usual->usable() ? usual->name : QString();
 }
 
 } // namespace
@@ -119,8 +112,8 @@ QString Lexicon::package(const StrongsNumber& number)
 
 std::optional<LexiconEntry> Lexicon::lookUp(const StrongsNumber& number, QString* error)
 {
-    sword::SWModule* module = lexiconModule(number);
-    if (!module) {
+    const QString module = lexiconModule(number);
+    if (module.isEmpty()) {
         *error = (number.hebrew() ? tr("No lexicon of Strong's Hebrew numbers is installed; the package %1 brings one.")
                                   : tr("No lexicon of Strong's Greek numbers is installed; the package %1 brings one."))
                      .arg(package(number));
@@ -129,16 +122,13 @@ std::optional<LexiconEntry> Lexicon::lookUp(const StrongsNumber& number, QString
     // The keys are numbers of five digits ("00430"); some lexicons write four.
     for (int width : {5, 4}) {
         const QByteArray key = QByteArray::number(number.number).rightJustified(width, '0');
-        module->setKey(key.constData());
-        const char* raw = module->getRawEntry();  // this moves the key to the entry it found
-        if (QByteArray(module->getKeyText()) != key)
-            continue;  // a lexicon goes to the nearest key when it lacks the one asked for
-        const bool utf8 = confEntry(*module, "Encoding").compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
-        LexiconEntry entry = parseEntry(number, EntryUtf8(raw, utf8));
-        entry.module = QString::fromUtf8(module->getName());
-        return entry;
+        if (const std::optional<QByteArray> raw = Shelf::instance().library()->keyEntry(module, key)) {
+            LexiconEntry entry = parseEntry(number, *raw);
+            entry.module = module;
+            return entry;
+        }
     }
-    *error = tr("%1 has no entry for %2.").arg(QString::fromUtf8(module->getName()), number.text());
+    *error = tr("%1 has no entry for %2.").arg(module, number.text());
     return std::nullopt;
 }
 
@@ -181,30 +171,29 @@ std::shared_ptr<const StrongsIndex> StrongsIndex::of(const std::shared_ptr<const
         return made;
     madeFor = text;
     made.reset();
-    sword::SWModule* module = Shelf::instance().libraryModule(text->info().name);
-    auto* key = module ? dynamic_cast<sword::VerseKey*>(module->getKey()) : nullptr;
-    if (!key || !(hasConfValue(*module, "Feature", "StrongsNumbers") || hasConfValue(*module, "GlobalOptionFilter", "OSISStrongs")))
+    Shelf& shelf = Shelf::instance();
+    const ModuleInfo* info = shelf.module(text->info().name);
+    SwordLibrary* library = info && info->usable() ? shelf.library() : nullptr;
+    if (!library || !library->verseKeyed(info->name)
+        || !(hasConfValue(*library, info->name, QStringLiteral("Feature"), QStringLiteral("StrongsNumbers"))
+             || hasConfValue(*library, info->name, QStringLiteral("GlobalOptionFilter"), QStringLiteral("OSISStrongs"))))
         return nullptr;
     auto index = std::make_shared<StrongsIndex>();
-    const bool utf8 = confEntry(*module, "Encoding").compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
     std::vector<StrongsWord> words;
     QByteArray lastBookName;
     int book = -1, lastEntry = -1;
-    key->setIntros(false);
-    module->setSkipConsecutiveLinks(false);
-    for (module->setPosition(sword::TOP); !module->popError(); module->increment()) {
+    library->visitEntries(info->name, [&](const QByteArray& bookName, int chapter, int verse, std::string_view raw) {
         words.clear();
-        const char* raw = module->getRawEntry();
-        const QByteArray clean = utf8 ? CleanEntryText(raw, &words) : CleanEntryText(EntryUtf8(raw, false).toStdString(), &words);
+        const QByteArray clean = CleanEntryText(raw, &words);
         if (clean.isEmpty() || words.empty())
-            continue;
-        if (const QByteArray name = key->getOSISBookName(); name != lastBookName) {
-            lastBookName = name;
-            book = text->bookIndex(QString::fromUtf8(name));
+            return;
+        if (bookName != lastBookName) {
+            lastBookName = bookName;
+            book = text->bookIndex(QString::fromUtf8(bookName));
         }
-        const int entry = text->find(book, key->getChapter(), key->getVerse());
+        const int entry = text->find(book, chapter, verse);
         if (entry <= lastEntry)
-            continue;  // not an entry of the text (or one already read)
+            return;  // not an entry of the text (or one already read)
         while (int(index->m_entryStarts.size()) <= entry)
             index->m_entryStarts.push_back(quint32(index->m_words.size()));
         lastEntry = entry;
@@ -220,7 +209,7 @@ std::shared_ptr<const StrongsIndex> StrongsIndex::of(const std::shared_ptr<const
             if (word.numberCount > 0)
                 index->m_words.push_back(word);
         }
-    }
+    });
     if (index->m_words.empty())
         return nullptr;
     while (int(index->m_entryStarts.size()) <= text->size())

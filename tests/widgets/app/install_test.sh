@@ -14,8 +14,10 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/kivra-bible.desktop"
 test -f "$prefix/share/icons/hicolor/scalable/apps/kivra-bible.svg"
-# The web panel's browser is a library of its own, loaded from next to the executable.
+# The web panel's browser and the SWORD library behind the other Bibles are libraries of their own,
+# loaded from next to the executable.
 test -f "$prefix/lib/kivra-bible/libkivra-webpanel.so"
+test -f "$prefix/lib/kivra-bible/libkivra-sword.so"
 # The translations sit in the program folder, where the program looks for them.
 test -f "$prefix/lib/kivra-bible/translations/kivra-bible_en.qm"
 
@@ -86,6 +88,10 @@ if "$kivra" --help | grep -q import-bookmarks; then
     as_user "$kivra" export-bookmarks "$home/again.kbm" >/dev/null
     as_user "$kivra" dump "$home/again.kbm" | grep -q "For God so loved" || fail "bookmark did not come back"
 fi
+
+# The other Bibles are read through the installed library, and the program ends cleanly after it.
+out=$(as_user "$kivra" bibles 2>&1) || fail "listing the Bibles failed: $out"
+! grep -q "SWORD modules cannot be read" <<<"$out" || fail "the SWORD library was not loaded: $out"
 
 after=$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)
 [ "$before" = "$after" ] || fail "the installed files changed"
