@@ -9,6 +9,7 @@
 #include "storage/DataControl.h"
 #include "storage/Database.h"
 #include "storage/Globals.h"
+#include "WindowSession.h"
 #include "support/Fixture.h"
 
 #include <QApplication>
@@ -26,27 +27,11 @@ namespace {
 
 const char* const kTexts[] = {"grace", "LORD", "the", "   "};
 
-struct Session {
-    test::TempProgramFolder folder;
-    MainWindow window;
-    Session()
-    {
-        window.load();
-        window.restoreLastPassage();
-        window.show();
-    }
-};
+using bench::session;
 
 std::string statusText(const MainWindow& w)
 {
     return w.findChild<QLabel*>(QStringLiteral("stbPanel1"))->text().toStdString();
-}
-
-Session& session()
-{
-    // Never destroyed: a window must not outlive the application, and this one would at exit.
-    static auto* s = new Session;
-    return *s;
 }
 
 void BM_Query(benchmark::State& state)

@@ -7,6 +7,7 @@
 #include "reading/SearchResultsView.h"
 #include "reading/VerseTexts.h"
 #include "shelf/Shelf.h"
+#include "WindowSession.h"
 #include "support/Fixture.h"
 
 #include <QApplication>
@@ -27,22 +28,7 @@ const char* const kSearches[][2] = {{"engWEB2015eb", "whoever"}, {"spaRV1909eb",
 QString moduleOf(const benchmark::State& state) { return QString::fromUtf8(kSearches[state.range(0)][0]); }
 QString termOf(const benchmark::State& state) { return QString::fromUtf8(kSearches[state.range(0)][1]); }
 
-struct Session {
-    test::TempProgramFolder folder;
-    MainWindow window;
-    Session()
-    {
-        window.load();
-        window.restoreLastPassage();
-        window.show();
-    }
-};
-
-Session& session()
-{
-    static auto* s = new Session;  // never destroyed: a window must not outlive the application
-    return *s;
-}
+using bench::session;
 
 bool installed(benchmark::State& state)
 {

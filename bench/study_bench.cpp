@@ -9,6 +9,7 @@
 #include "study/CommentaryPane.h"
 #include "study/Strongs.h"
 #include "study/WordStudy.h"
+#include "WindowSession.h"
 #include "support/Fixture.h"
 
 #include <QComboBox>
@@ -20,22 +21,7 @@ using namespace kivra;
 
 namespace {
 
-struct Session {
-    test::TempProgramFolder folder;
-    MainWindow window;
-    Session()
-    {
-        window.load();
-        window.restoreLastPassage();
-        window.show();
-    }
-};
-
-Session& session()
-{
-    static auto* s = new Session;  // never destroyed: a window must not outlive the application
-    return *s;
-}
+using bench::session;
 
 bool installed(benchmark::State& state, const char* module)
 {
