@@ -52,13 +52,6 @@ void writeNoiseInTheMiddle(const QString& file)
     ASSERT_EQ(f.write(noise), noise.size());
 }
 
-void replaceWithJunk(const QString& file)
-{
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a database at all");
-}
-
 test::ProgramRun runProgram(const QString& folder, const QStringList& args)
 {
     return test::RunProgram(QStringList{QStringLiteral("--app-dir"), folder} + args);
@@ -82,7 +75,8 @@ TEST(Startup, AMissingOrDamagedDatabaseIsNamedAndNothingIsCreatedInItsPlace)
         Message message;
     } cases[] = {
         {"dbStory.dat", [](const QString& f) { QFile::remove(f); }, Message::DatabaseMissing},
-        {"dbStory.dat", replaceWithJunk, Message::NotAProgramDatabase},
+        {"dbStory.dat", [](const QString& f) { ASSERT_TRUE(test::WriteFile(f, "not a database at all")); },
+         Message::NotAProgramDatabase},
         {"dbBible.dat", [](const QString& f) { dropTable(f, "tblGetNumberOfSection"); }, Message::NotAProgramDatabase},
         {"dbBible.dat", writeNoiseInTheMiddle, Message::NotAProgramDatabase},
     };
@@ -208,11 +202,10 @@ TEST_F(OnAFolder, ExchangeCommandsExportImportAndDump)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     r = test::RunProgram({"dump", kbm});
     EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.contains("Table: tblBookmark")) << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("Layout: published (short text lengths in bytes, long text lengths in bytes)"));
-    EXPECT_TRUE(r.out.contains("1. Index  Int32  key, auto-increment, not null"));
-    EXPECT_TRUE(r.out.contains("BookMarkNotes = \"line\\none\""));
-    EXPECT_TRUE(r.out.contains("BookMarkToBook = NULL"));
+    for (const char* line : {"Table: tblBookmark", "Layout: published (short text lengths in bytes, long text lengths in bytes)",
+                             "1. Index  Int32  key, auto-increment, not null", "BookMarkNotes = \"line\\none\"",
+                             "BookMarkToBook = NULL"})
+        EXPECT_TRUE(r.out.contains(QLatin1String(line))) << line << '\n' << r.out.toStdString();
 
     r = runProgram(dir, {"import-bookmarks", kbm});
     EXPECT_EQ(r.code, 0);

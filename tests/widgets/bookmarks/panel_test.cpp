@@ -348,11 +348,8 @@ TEST_F(Editor, OpensOnANewRangeWithEveryBookmarkListedAndNothingMarked)
 TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
 {
     // The links were written by an older version without the leading zero of 0700002.
-    SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("In the beginning"));
-    own.tc = 2;
-    own.ts = 3;
     AddBookmark(Bm(7, QStringLiteral("0700002")));
-    AddBookmark(own);
+    AddBookmark(Range(QStringLiteral("Genesis"), 1, 1, 2, 3, QStringLiteral("0700001"), QStringLiteral("In the beginning")));
     AddBookmark(Bm(8, QStringLiteral("0700003")));
     AddLink(QStringLiteral("700001"), QStringLiteral("700002"));
     AddLink(QStringLiteral("0700001"), QStringLiteral("0700003"));
@@ -377,10 +374,7 @@ TEST_F(Editor, OpensOnABookmarkedRangeWithItsNotesAndLinksAndSavesThatRow)
 
 TEST_F(Editor, ChangingTheRangeUpdatesTheCaptionAndMovesTheBookmark)
 {
-    SeedBookmark own = Bm(1, QStringLiteral("0700001"), QStringLiteral("notes"));
-    own.tc = 2;
-    own.ts = 3;
-    const qint64 index = AddBookmark(own);
+    const qint64 index = AddBookmark(Range(QStringLiteral("Genesis"), 1, 1, 2, 3, QStringLiteral("0700001"), QStringLiteral("notes")));
     BookmarkEditor e;
     e.load(Gen);
     ASSERT_TRUE(ChooseComboText(e.findChild<QComboBox*>(QStringLiteral("cboFromChapter")), QStringLiteral("4")));  // the end follows to 4:last

@@ -75,9 +75,8 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsViewA
     folder.ui().fileAnswers = {path};
     QTest::mouseClick(Child<QToolButton>(*window, "imgExportBibleVerse"), Qt::LeftButton);
 
-    ASSERT_EQ(folder.ui().dialogInitialNames.size(), 1);
-    EXPECT_EQ(folder.ui().dialogInitialNames[0],
-              QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3"));
+    EXPECT_EQ(folder.ui().dialogInitialNames,
+              QStringList{QStringLiteral("Old Testament - Genesis Chapter 1 Section 1 to  Chapter 2 Section 3")});
     // back in the reading view of the selected passage
     EXPECT_EQ(window->viewMode(), ViewMode::Reader);
     EXPECT_TRUE(Child<QTextEdit>(*window, "txtBibleText")->isVisible());
@@ -86,12 +85,10 @@ TEST_F(Output, ExportWritesThePaneAsRtfUnderTheChosenNameEvenFromTheResultsViewA
     const QByteArray rtf = ReadFile(path);  // the name is used as accepted, without ".rtf"
     ASSERT_FALSE(rtf.isEmpty());
     EXPECT_EQ(rtf, documentToRtf(*Child<QTextEdit>(*window, "txtBibleText")->document()));
-    EXPECT_TRUE(rtf.contains("DejaVu Serif"));
-    EXPECT_TRUE(rtf.contains("\\red0\\green128\\blue0"));
-    EXPECT_TRUE(rtf.contains("\\fs26"));
-    EXPECT_TRUE(rtf.contains("\\i"));
-    EXPECT_TRUE(rtf.contains("In the beginning God created the heaven and the earth."));
-    EXPECT_TRUE(rtf.contains("And on the seventh day God ended his work"));  // 2:2
+    // The options' face, green, 13 points and italic; the passage through 2:2.
+    for (const char* part : {"DejaVu Serif", "\\red0\\green128\\blue0", "\\fs26", "\\i",
+                             "In the beginning God created the heaven and the earth.", "And on the seventh day God ended his work"})
+        EXPECT_TRUE(rtf.contains(part)) << part;
     EXPECT_FALSE(rtf.contains("a search result"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
 
