@@ -64,14 +64,15 @@ SearchQuery BuildQuickSearch(const QSqlDatabase& db, const QString& text);
 // "0 verse found", "1 verse found", "12 verses found"
 QString FoundStatusText(int count);
 
+// Every member has an initializer, so a caller may name only the members it sets.
 struct AdvancedSearchInput {
-    QString text1, operator1;   // operator: internal name, LIKE or NOT LIKE
-    QString joiner;             // AND or OR, used only when both texts are given
-    QString text2, operator2;
-    bool withinScope = false;   // false: all books
+    QString text1{}, operator1{};  // operator: internal name, LIKE or NOT LIKE
+    QString joiner{};              // AND or OR, used only when both texts are given
+    QString text2{}, operator2{};
+    bool withinScope = false;      // false: all books
     bool wholeWords = false;
-    QString testamentWord;      // Old or New
-    QString bookAbbreviation;
+    QString testamentWord{};       // Old or New
+    QString bookAbbreviation{};
     int fromChapter = 0, fromSection = 0, toChapter = 0, toSection = 0;
 };
 

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace kivra;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -100,25 +101,14 @@ TEST_F(SearchQueries, QuickSearchMatchesSubstringsIgnoringCaseWithWildcards)
 
 AdvancedSearchInput genesisScope(int fc, int fs, int tc, int ts)
 {
-    AdvancedSearchInput in;
-    in.operator1 = in.operator2 = QStringLiteral("LIKE");
-    in.joiner = QStringLiteral("AND");
-    in.withinScope = true;
-    in.testamentWord = QStringLiteral("Old");
-    in.bookAbbreviation = QStringLiteral("Gen");
-    in.fromChapter = fc;
-    in.fromSection = fs;
-    in.toChapter = tc;
-    in.toSection = ts;
-    return in;
+    return {.operator1 = u"LIKE"_s, .joiner = u"AND"_s, .operator2 = u"LIKE"_s, .withinScope = true,
+            .testamentWord = u"Old"_s, .bookAbbreviation = u"Gen"_s,
+            .fromChapter = fc, .fromSection = fs, .toChapter = tc, .toSection = ts};
 }
 
 TEST_F(SearchQueries, AdvancedQueryJoinsOnlyTheTextsGivenAndRefusesUnknownOperators)
 {
-    AdvancedSearchInput in;
-    in.operator1 = QStringLiteral("LIKE");
-    in.operator2 = QStringLiteral("NOT LIKE");
-    in.joiner = QStringLiteral("OR");
+    AdvancedSearchInput in{.operator1 = u"LIKE"_s, .joiner = u"OR"_s, .operator2 = u"NOT LIKE"_s};
     EXPECT_EQ(ids(BuildAdvancedQuery(in)).size(), 31102u) << "nothing given: every verse";
 
     // Only the second text: no joiner, whatever the logical operator shows.
@@ -247,13 +237,8 @@ TEST_F(SearchQueries, WholeWordsFindWhatARegularExpressionScanFinds)
     ASSERT_FALSE(possessive.empty());
     EXPECT_TRUE(std::includes(moses.begin(), moses.end(), possessive.begin(), possessive.end()));
 
-    AdvancedSearchInput in;
-    in.wholeWords = true;
-    in.text1 = QStringLiteral("faithful");
-    in.operator1 = QStringLiteral("LIKE");
-    in.joiner = QStringLiteral("AND");
-    in.text2 = QStringLiteral("faith");
-    in.operator2 = QStringLiteral("NOT LIKE");
+    const AdvancedSearchInput in{.text1 = u"faithful"_s, .operator1 = u"LIKE"_s, .joiner = u"AND"_s,
+                                 .text2 = u"faith"_s, .operator2 = u"NOT LIKE"_s, .wholeWords = true};
     EXPECT_EQ(scanned(BuildAdvancedQuery(in)), regularExpressionScan({"faithful"}, {"faith"}));
 }
 
@@ -268,12 +253,8 @@ TEST(SearchMarks, MarksEveryMatchOfTheTextsLookedFor)
     EXPECT_EQ(MatchMarks(QuickSearchScan(QStringLiteral("the%of")).filter).ranges(verse),
               (QList<QPair<int, int>>{{17, 12}}));
 
-    AdvancedSearchInput in;
-    in.text1 = QStringLiteral("faith");
-    in.operator1 = QStringLiteral("NOT LIKE");
-    in.joiner = QStringLiteral("OR");
-    in.text2 = QStringLiteral("the");
-    in.operator2 = QStringLiteral("LIKE");
+    const AdvancedSearchInput in{.text1 = u"faith"_s, .operator1 = u"NOT LIKE"_s, .joiner = u"OR"_s,
+                                 .text2 = u"the"_s, .operator2 = u"LIKE"_s};
     EXPECT_EQ(MatchMarks(BuildAdvancedQuery(in).filter).ranges(verse), (QList<QPair<int, int>>{{17, 3}}));
 }
 
