@@ -101,15 +101,6 @@ TEST_F(ReadingTest, ChapterNavigationStopsAtTheBookEnds)
     EXPECT_EQ(range(), QStringLiteral("49:1-49:33"));
 }
 
-TEST_F(ReadingTest, RestoreEqualsChoosingByHand)
-{
-    const QString restored = window->readingView()->text();
-    window->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});
-    EXPECT_TRUE(window->readingView()->text().startsWith(QStringLiteral("The LORD is my shepherd; I shall not want.(23:1)")));
-    window->openStoredPassage({QStringLiteral("Genesis"), 1, 1, 1, 31});
-    EXPECT_EQ(window->readingView()->text(), restored);
-}
-
 TEST_F(ReadingTest, TheNextStartShowsThePassageLastShownNotARangeThatRunsBackwards)
 {
     window->openStoredPassage({QStringLiteral("Psalms"), 23, 1, 23, 6});

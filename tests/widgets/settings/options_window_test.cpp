@@ -98,13 +98,12 @@ TEST_F(OptionsWindow, AFractionalSizeIsPreviewedAndSavedRoundedWithTheColour)
     window.imgSave->click();
     EXPECT_TRUE(saved);
     EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(storedOption("DefaultFontSize").toInt(), 10);
-    EXPECT_EQ(storedOption("DefaultFont").toString(), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(storedOption("DefaultFontBold").toString(), QStringLiteral("True"));
-    EXPECT_EQ(storedOption("DefaultFontItalic").toString(), QStringLiteral("False"));
-    EXPECT_EQ(storedOption("DefaultFontStrikethru").toString(), QStringLiteral("True"));
-    EXPECT_EQ(storedOption("DefaultFontColor").toString(), QStringLiteral("255"));
-    EXPECT_EQ(storedOption("InsertNewLineAfterText").toInt(), 1);
+    const std::pair<const char*, const char*> stored[] = {
+        {"DefaultFontSize", "10"},          {"DefaultFont", "DejaVu Sans"}, {"DefaultFontBold", "True"},
+        {"DefaultFontItalic", "False"},     {"DefaultFontStrikethru", "True"}, {"DefaultFontColor", "255"},
+        {"InsertNewLineAfterText", "1"}};
+    for (const auto& [field, value] : stored)
+        EXPECT_EQ(storedOption(field).toString(), QLatin1String(value)) << field;
     EXPECT_EQ(options().DefaultFontSize, 10);
     EXPECT_EQ(options().DefaultFont, QStringLiteral("DejaVu Sans"));
     EXPECT_TRUE(folder.ui().messages.isEmpty());
