@@ -29,12 +29,6 @@ QByteArray png(int seed)
     return test::PngBytes(QSize(6 + seed % 5, 6), QColor::fromRgb(QRandomGenerator(uint(seed)).generate()));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QString error;
-    EXPECT_TRUE(WriteFileSafely(path, bytes, &error)) << error.toStdString();
-}
-
 QStringList imageFolderEntries() { return QDir(ImageFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
 
 // An exchange file of stories prefix1..N, two parts and one picture each (pictureOf learns them).
@@ -45,7 +39,7 @@ QString makeExchangeFile(const QString& folder, const QString& prefix, int stori
         const QString name = prefix + QString::number(s);
         const QByteArray bytes = png(int(qHash(name)));
         const QString source = folder + u'/' + name + ".png";
-        writeFile(source, bytes);
+        EXPECT_TRUE(test::WriteFile(source, bytes));
         (*pictureOf)[name] = bytes;
         for (int part = 0; part < 2; ++part)
             EXPECT_TRUE(ExecuteStatement(StoryConnection(),
@@ -59,7 +53,7 @@ QString makeExchangeFile(const QString& folder, const QString& prefix, int stori
     const auto table = AllStoriesTable(StoryConnection(), &error);
     EXPECT_TRUE(table.has_value()) << error.toStdString();
     const QString file = folder + u'/' + prefix + ".kbs";
-    writeFile(file, writeTableGram(*table));
+    EXPECT_TRUE(test::WriteFile(file, writeTableGram(*table)));
     EXPECT_TRUE(ExecuteStatement(StoryConnection(), "DELETE FROM \"tblBibleStory\""));
     return file;
 }
@@ -144,7 +138,7 @@ TEST_F(StoryImportProcesses, AnExportAfterAKillCarriesThePicturesOfTheCommittedI
                                  "\"StoryToChapter\", \"StoryToSection\", \"StoryImagePath\") "
                                  "VALUES (1, 0, 'Ruth', 'Old Testament', 'Ruth', 1, 1, 1, 2, ?)",
                                  {picture}));
-    writeFile(TemporaryPicturePath(ImageFolder(), "20260309_1.png"), png(1));
+    ASSERT_TRUE(test::WriteFile(TemporaryPicturePath(ImageFolder(), "20260309_1.png"), png(1)));
     const QString out = folder.path() + "/all.kbs";
     QProcess p;
     p.start(Program, {"--app-dir", folder.path(), "export-stories", out});
